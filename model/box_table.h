@@ -1,0 +1,39 @@
+#pragma once
+// The one table of boxes shared by every open document.
+
+#include <array>
+#include <cstdint>
+
+#include "model/box_record.h"
+
+namespace quorvin {
+
+constexpr int kMaxBoxes = 350;
+
+class BoxTable {
+ public:
+  // Boxes 1 .. nextBox-1 exist; record 0 is never used.
+  int16_t nextBox = 1;
+
+  int highestBox() const { return nextBox - 1; }
+  bool exists(int n) const { return n >= 1 && n < nextBox && n <= kMaxBoxes; }
+  // Any record 1..350, existing or not; out-of-range numbers get nullptr so
+  // that a dangling link read from a file can never index past the table.
+  BoxRecord* record(int n) { return n >= 1 && n <= kMaxBoxes ? &boxes_[n] : nullptr; }
+  const BoxRecord* record(int n) const {
+    return n >= 1 && n <= kMaxBoxes ? &boxes_[n] : nullptr;
+  }
+  // An existing box, or nullptr.
+  BoxRecord* box(int n) { return exists(n) ? &boxes_[n] : nullptr; }
+  const BoxRecord* box(int n) const { return exists(n) ? &boxes_[n] : nullptr; }
+  // Unchecked access for loops over 1 .. highestBox().
+  BoxRecord& operator[](int n) { return boxes_.at(n); }
+  const BoxRecord& operator[](int n) const { return boxes_.at(n); }
+
+  bool operator==(const BoxTable&) const = default;
+
+ private:
+  std::array<BoxRecord, kMaxBoxes + 1> boxes_{};
+};
+
+}  // namespace quorvin

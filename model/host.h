@@ -1,0 +1,64 @@
+#pragma once
+// What the model needs of a person and of the windows that show it. The
+// application implements these with Qt; tests implement them with scripts.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorvin {
+
+// Message-box styles are sums of these, as the program's messages give them.
+namespace style {
+constexpr int kOk = 0, kAbortRetryIgnore = 2, kYesNoCancel = 3, kYesNo = 4;
+constexpr int kCritical = 16, kQuestion = 32, kExclamation = 48, kInformation = 64;
+}  // namespace style
+
+enum class Answer { Ok, Cancel, Abort, Retry, Ignore, Yes, No };
+
+// The word shown on a button, as scripted answers name it.
+const char* AnswerWord(Answer a);
+std::optional<Answer> AnswerFromWord(const std::string& word);
+
+inline const std::string kAppTitle = "Quorvin";
+inline const std::string kFlowchartFilter =
+    "Quorvin Files (*.qvn)|*.qvn|All Files (*.*)|*.*";
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  virtual Answer messageBox(const std::string& text, int style,
+                            const std::string& title) = 0;
+  // A cancel gives the empty text, as the platform's input box does.
+  virtual std::string inputBox(const std::string& prompt, const std::string& title,
+                               const std::string& defaultAnswer) = 0;
+  // File dialogs return the chosen full path, or nothing when cancelled.
+  // initialName presets the name; an empty one keeps what the dialog remembers.
+  virtual std::optional<std::string> openFile(const std::string& filter) = 0;
+  virtual std::optional<std::string> saveFileAs(const std::string& filter,
+                                                const std::string& initialName) = 0;
+};
+
+// Mouse pointers of SetDocsPointer.
+namespace pointer {
+constexpr int kDefault = 0, kCrossHair = 2, kHourglass = 11, kNoDrop = 12;
+}
+
+// The document windows, as far as the model drives them. Every call names the
+// document by number; a view rebuilds what it shows from the box table.
+class DocumentViews {
+ public:
+  virtual ~DocumentViews() = default;
+  virtual void documentOpened(int /*doc*/) {}
+  virtual void captionChanged(int /*doc*/, const std::string& /*caption*/) {}
+  // The boxes of a document changed (created, loaded, deleted, renumbered):
+  // rebuild its buttons from the table and redraw its arrows.
+  virtual void boxesChanged(int /*doc*/) {}
+  virtual void hideCopyShape(int /*doc*/) {}
+  virtual void setDocsPointer(int /*pointer*/) {}
+  virtual void setResourceGauge(double /*percent*/) {}
+  // The recent-file items of every File menu show these, newest first.
+  virtual void recentFilesChanged(const std::vector<std::string>& /*paths*/) {}
+};
+
+}  // namespace quorvin

@@ -1,0 +1,61 @@
+#pragma once
+// The state every window shares for the whole run: the box table, the open
+// documents, the edit mode and selection, and the hosts the model reports to.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/box_table.h"
+#include "model/documents.h"
+#include "model/host.h"
+#include "model/recent_files.h"
+
+namespace quorvin {
+
+// editMode values.
+namespace mode {
+constexpr int kOff = 0, kSelect = 1, kPlacing = 2, kArrowArmed = 3, kArrowSource = 4,
+              kMove = 5, kCopy = 6, kCopying = 7;
+}
+
+struct Model {
+  Model(Dialogs& d, DocumentViews& v, SettingsStore& store)
+      : dialogs(d), views(v), recentFiles(store, v) {}
+
+  BoxTable table;
+  DocumentTable documents;
+  int editMode = mode::kOff;
+  // The selected boxes in ascending number (rubber band); empty for none.
+  std::vector<int16_t> selection;
+  std::string appDir;
+  // Preference "Use All Boxs with No Inputs as Starting Boxs": 1 ticked, 0 not.
+  int chkInput = 0;
+
+  Dialogs& dialogs;
+  DocumentViews& views;
+  RecentFiles recentFiles;
+
+  // Percentage of the 350 box numbers in use, for SetResourceGauge.
+  double tableFillPercent() const {
+    return static_cast<double>(table.nextBox - 1) / kMaxBoxes * 100.0;
+  }
+};
+
+// Creates the pending box nextBox-1 on document doc; false when refused at the
+// box limit (after telling the user). See box_creation.cpp.
+bool NewBox(Model& m, int doc);
+
+// Deletes the boxes of m.selection and keeps the numbers dense.
+void DeleteSelection(Model& m, bool quiet);
+
+// Claims a document number, resets its state and opens its window.
+int NewDocument(Model& m);
+
+// Saves document doc: mode 1 Save, 2 Save As. True when a file was written.
+bool SaveDocument(Model& m, int doc, int saveMode);
+
+// Reads a flowchart file into a new document; an empty path asks for one.
+void LoadFlowchart(Model& m, const std::string& path);
+
+}  // namespace quorvin
