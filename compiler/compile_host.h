@@ -17,10 +17,14 @@ class CompileHost : public Dialogs {
   virtual void setResourceGauge(double percent) = 0;
   // The live preference chkInput: 1 ticked, 0 not.
   virtual int chkInput() const = 0;
-  // Mode 0 only: runs the statements of the box just compiled. `script` is
-  // the text written since the previous step; the step empties it. Returns
-  // false when the compile must be abandoned (the host has told the user).
-  virtual bool executeStep(int /*box*/, std::string& script) {
+  // Mode 0 only. compileStarted() comes at the start of every compile (the
+  // first-plot flag starts at 0 there); executeStep() after every box whose
+  // code was written: `script` is the text written since the previous step,
+  // nestLevel the number of blocks open after the box. The step empties
+  // `script`. Returns false when the compile must be abandoned (the host has
+  // already told the user why).
+  virtual void compileStarted() {}
+  virtual bool executeStep(int /*box*/, int /*nestLevel*/, std::string& script) {
     script.clear();
     return true;
   }
