@@ -1,0 +1,39 @@
+#pragma once
+// The flowchart file (*.qvn): line-oriented text, CR LF line ends, fields
+// ended by "~". Line 1 is the box count N; then three lines per box: the kind
+// line ("Kind~Params"), the link line (InLink 1..3, then OutLink/OutColor
+// pairs for exits 1..5) and the position line ("Y~X~"). Links name file
+// numbers 1..N, given in order of first mention.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/box_table.h"
+
+namespace quorvin {
+
+// The whole text of document doc's flowchart file.
+std::string FormatFlowchart(const BoxTable& table, int doc);
+
+struct ParsedFlowchart {
+  // Records in file order; links hold file numbers (-1..N). Doc and Status
+  // are not stored in the file and stay empty.
+  std::vector<BoxRecord> boxes;
+  // When not empty, the file is unusable and this says why.
+  std::string error;
+  bool truncated = false;  // the file ends before its last record
+  bool ok() const { return error.empty(); }
+};
+
+// The box count of line 1, or -1 when the line holds no count.
+long FlowchartBoxCount(std::string_view text);
+
+// Reads and checks a whole file; accepts CR LF and LF-only line ends.
+ParsedFlowchart ParseFlowchart(std::string_view text);
+
+// Parameter text as the kind line writes it, and back.
+std::string EncodeParams(std::string_view params);
+std::string DecodeParams(std::string_view field);
+
+}  // namespace quorvin

@@ -1,0 +1,225 @@
+// Reading the flowchart file, and LoadFlowchart. A file is read and checked
+// as a whole before the box table is touched, so a damaged file changes
+// nothing.
+#include <charconv>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <sstream>
+
+#include "model/flowchart_file.h"
+#include "model/model.h"
+
+namespace quorvin {
+
+namespace {
+
+std::vector<std::string_view> SplitLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.push_back(line);
+    start = end + 1;
+  }
+  return lines;
+}
+
+std::string_view Trim(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  return s;
+}
+
+std::optional<long long> ParseInteger(std::string_view field) {
+  field = Trim(field);
+  if (!field.empty() && field.front() == '+') return std::nullopt;
+  long long v = 0;
+  const char* end = field.data() + field.size();
+  auto [ptr, ec] = std::from_chars(field.data(), end, v);
+  if (ec != std::errc() || ptr != end || field.empty()) return std::nullopt;
+  return v;
+}
+
+// The "~"-ended fields of a link or position line.
+std::vector<std::string_view> Fields(std::string_view line) {
+  std::vector<std::string_view> fields;
+  while (!line.empty()) {
+    const std::size_t tilde = line.find('~');
+    fields.push_back(line.substr(0, tilde));
+    if (tilde == std::string_view::npos) break;
+    line.remove_prefix(tilde + 1);
+  }
+  return fields;
+}
+
+std::string LineError(std::size_t line, const std::string& what) {
+  return "line " + std::to_string(line) + ": " + what;
+}
+
+}  // namespace
+
+std::string DecodeParams(std::string_view field) {
+  std::string p(field);
+  for (std::size_t j = 0; j + 3 <= p.size(); ++j) {
+    if (p.compare(j, 3, ";;;") == 0) {
+      p[j + 1] = '\r';
+      p[j + 2] = '\n';
+    }
+  }
+  return p;
+}
+
+long FlowchartBoxCount(std::string_view text) {
+  const std::vector<std::string_view> lines = SplitLines(text);
+  if (lines.empty()) return -1;
+  const std::optional<long long> n = ParseInteger(lines[0]);
+  if (!n || *n < 0 || *n > 32767) return -1;
+  return static_cast<long>(*n);
+}
+
+ParsedFlowchart ParseFlowchart(std::string_view text) {
+  ParsedFlowchart result;
+  const std::vector<std::string_view> lines = SplitLines(text);
+  const long n = FlowchartBoxCount(text);
+  if (n < 0) {
+    result.error = lines.empty() ? "the file is empty"
+                                 : LineError(1, "the box count is not a number of 0 or more");
+    return result;
+  }
+  for (long k = 0; k < n; ++k) {
+    const std::size_t first = 1 + static_cast<std::size_t>(k) * 3;  // 0-based kind line
+    const std::size_t number = static_cast<std::size_t>(k) + 1;
+    if (first + 2 >= lines.size()) {
+      result.truncated = true;
+      result.error = "the file ends in the middle of box " + std::to_string(number) + " of " +
+                     std::to_string(n);
+      return result;
+    }
+    BoxRecord r;
+    const std::string_view kindLine = lines[first];
+    const std::size_t tilde = kindLine.find('~');
+    r.Kind = std::string(kindLine.substr(0, tilde));
+    if (tilde != std::string_view::npos) r.Params = DecodeParams(kindLine.substr(tilde + 1));
+
+    const std::vector<std::string_view> links = Fields(lines[first + 1]);
+    if (links.size() != 3 + 2 * kExits) {
+      result.error = LineError(first + 2, "box " + std::to_string(number) + " has " +
+                                              std::to_string(links.size()) +
+                                              " link fields instead of 13");
+      return result;
+    }
+    for (std::size_t f = 0; f < links.size(); ++f) {
+      const std::optional<long long> v = ParseInteger(links[f]);
+      const bool isColour = f >= 3 && (f - 3) % 2 == 1;
+      const std::string name = f < 3 ? "entry " + std::to_string(f + 1)
+                               : isColour ? "colour of exit " + std::to_string((f - 3) / 2 + 1)
+                                          : "exit " + std::to_string((f - 3) / 2 + 1);
+      if (!v) {
+        result.error = LineError(first + 2, "the " + name + " of box " + std::to_string(number) +
+                                                " is not a number");
+        return result;
+      }
+      if (isColour) {
+        if (*v < INT32_MIN || *v > INT32_MAX) {
+          result.error = LineError(first + 2, "the " + name + " of box " +
+                                                  std::to_string(number) + " is out of range");
+          return result;
+        }
+        r.OutColor[(f - 3) / 2 + 1] = static_cast<int32_t>(*v);
+        continue;
+      }
+      if (*v < -1 || *v > n) {
+        result.error = LineError(first + 2, "the " + name + " of box " + std::to_string(number) +
+                                                " names box " + std::to_string(*v) +
+                                                ", which the file does not hold");
+        return result;
+      }
+      if (f < 3)
+        r.InLink[f + 1] = static_cast<int16_t>(*v);
+      else
+        r.OutLink[(f - 3) / 2 + 1] = static_cast<int16_t>(*v);
+    }
+
+    std::vector<std::string_view> position = Fields(lines[first + 2]);
+    if (position.size() == 3 && position[2].empty()) position.pop_back();
+    std::optional<long long> y, x;
+    if (position.size() == 2) {
+      y = ParseInteger(position[0]);
+      x = ParseInteger(position[1]);
+    }
+    if (!y || !x || *y < INT32_MIN || *y > INT32_MAX || *x < INT32_MIN || *x > INT32_MAX) {
+      result.error = LineError(first + 3, "the position of box " + std::to_string(number) +
+                                              " is not two numbers");
+      return result;
+    }
+    r.Y = static_cast<int32_t>(*y);
+    r.X = static_cast<int32_t>(*x);
+    result.boxes.push_back(std::move(r));
+  }
+  return result;
+}
+
+void LoadFlowchart(Model& m, const std::string& givenPath) {
+  std::string path = givenPath;
+  if (path.empty()) {
+    const std::optional<std::string> chosen = m.dialogs.openFile(kFlowchartFilter);
+    if (!chosen || chosen->empty()) return;
+    path = *chosen;
+  }
+  const int doc = NewDocument(m);
+
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    m.dialogs.messageBox("File not found !", style::kCritical, kAppTitle);
+    return;
+  }
+  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  if (in.bad()) {
+    m.dialogs.messageBox("File not found !", style::kCritical, kAppTitle);
+    return;
+  }
+
+  BoxTable& t = m.table;
+  if (t.nextBox == 0) t.nextBox = 1;
+  const long count = FlowchartBoxCount(text);
+  if (count >= 0 && t.nextBox + count > kMaxBoxes + 1) {
+    m.dialogs.messageBox(
+        "Loading this file will result in more than the maximum number of boxes allowed, so it "
+        "will not load ...",
+        style::kOk, kAppTitle);
+    return;
+  }
+  ParsedFlowchart parsed = ParseFlowchart(text);
+  if (parsed.truncated) {
+    m.dialogs.messageBox("Abnormal termination of file", style::kExclamation, kAppTitle);
+    return;
+  }
+  if (!parsed.ok()) {
+    m.dialogs.messageBox("This file is damaged and was not loaded:\r\n" + path + "\r\n" +
+                             parsed.error,
+                         style::kExclamation, kAppTitle);
+    return;
+  }
+
+  const int base = t.nextBox;
+  auto shift = [base](int16_t v) { return v > 0 ? static_cast<int16_t>(v + base - 1) : v; };
+  for (std::size_t k = 0; k < parsed.boxes.size(); ++k) {
+    BoxRecord r = std::move(parsed.boxes[k]);
+    for (int j = 1; j <= kEntries; ++j) r.InLink[j] = shift(r.InLink[j]);
+    for (int j = 1; j <= kExits; ++j) r.OutLink[j] = shift(r.OutLink[j]);
+    r.Doc = static_cast<int16_t>(doc);
+    t[base + static_cast<int>(k)] = std::move(r);
+  }
+  t.nextBox = static_cast<int16_t>(t.nextBox + static_cast<int>(parsed.boxes.size()));
+  m.views.boxesChanged(doc);
+  m.views.setResourceGauge(m.tableFillPercent());
+  m.documents.docs[doc].path = path;
+  m.views.captionChanged(doc, m.documents.caption(doc));
+  m.views.hideCopyShape(doc);
+}
+
+}  // namespace quorvin

@@ -1,0 +1,135 @@
+// Writing the flowchart file, and the Save / Save As commands.
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "model/flowchart_file.h"
+#include "model/model.h"
+
+namespace quorvin {
+
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+
+// File numbers in order of first mention.
+class Renumbering {
+ public:
+  int Renumber(int v) {
+    if (v <= 0) return v;
+    auto it = std::find(map_.begin(), map_.end(), v);
+    if (it != map_.end()) return static_cast<int>(it - map_.begin()) + 1;
+    map_.push_back(v);
+    return static_cast<int>(map_.size());
+  }
+  int boxAt(int fileNumber) const { return map_.at(fileNumber - 1); }
+
+ private:
+  std::vector<int> map_;  // file number k -> box number map_[k-1]
+};
+
+bool WriteFileAtomically(const std::string& path, const std::string& text) {
+  namespace fs = std::filesystem;
+  std::random_device rd;
+  const std::string temp = path + ".saving-" + std::to_string(rd() % 1000000);
+  {
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.close();
+    if (!out) {
+      std::error_code ignored;
+      fs::remove(temp, ignored);
+      return false;
+    }
+  }
+  std::error_code ec;
+  fs::rename(temp, path, ec);
+  if (ec) {
+    std::error_code ignored;
+    fs::remove(temp, ignored);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string EncodeParams(std::string_view params) {
+  // Every line break (CR LF, or a lone CR or LF) becomes ";;", so a record
+  // always stays on its own line.
+  std::string out;
+  out.reserve(params.size());
+  for (std::size_t i = 0; i < params.size(); ++i) {
+    const char c = params[i];
+    if (c == '\r') {
+      out += ";;";
+      if (i + 1 < params.size() && params[i + 1] == '\n') ++i;
+    } else if (c == '\n') {
+      out += ";;";
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+std::string FormatFlowchart(const BoxTable& t, int doc) {
+  Renumbering numbers;
+  // A link to a box of another document (or to none) has no file number in
+  // this file: it is written as a free slot.
+  auto link = [&](int v) {
+    if (v > 0 && !(t.exists(v) && t[v].Doc == doc)) return 0;
+    return numbers.Renumber(v);
+  };
+  std::vector<std::pair<int, std::string>> records;  // box, record text
+  for (int i = 1; i <= t.highestBox(); ++i) {
+    const BoxRecord& r = t[i];
+    if (r.Doc != doc) continue;
+    numbers.Renumber(i);
+    std::string rec = r.Kind + "~" + EncodeParams(r.Params) + std::string(kCrLf);
+    std::string links;
+    for (int j = 1; j <= kEntries; ++j) links += std::to_string(link(r.InLink[j])) + "~";
+    for (int j = 1; j <= kExits; ++j)
+      links += std::to_string(link(r.OutLink[j])) + "~" + std::to_string(r.OutColor[j]) + "~";
+    links.pop_back();
+    rec += links + std::string(kCrLf);
+    rec += std::to_string(r.Y) + "~" + std::to_string(r.X) + "~" + std::string(kCrLf);
+    records.emplace_back(i, std::move(rec));
+  }
+  std::string text = std::to_string(records.size()) + std::string(kCrLf);
+  for (std::size_t k = 1; k <= records.size(); ++k) {
+    const int box = numbers.boxAt(static_cast<int>(k));
+    for (const auto& [b, rec] : records)
+      if (b == box) text += rec;
+  }
+  return text + std::string(kCrLf);
+}
+
+bool SaveDocument(Model& m, int doc, int saveMode) {
+  DocumentTable& docs = m.documents;
+  if (!docs.isOpen(doc)) return false;
+  Document& d = docs.docs[doc];
+  std::string path = d.path;
+  if (saveMode != 1 || path.empty()) {
+    const std::optional<std::string> chosen =
+        m.dialogs.saveFileAs(kFlowchartFilter, path.empty() ? d.lastSaveName : path);
+    if (!chosen || chosen->empty()) return false;
+    path = *chosen;
+    d.lastSaveName = path;
+  }
+  if (!WriteFileAtomically(path, FormatFlowchart(m.table, doc))) {
+    m.dialogs.messageBox("The file could not be saved:\r\n" + path +
+                             "\r\nThe flowchart was not changed on disk.",
+                         style::kExclamation, kAppTitle);
+    return false;
+  }
+  m.recentFiles.AddRecentFile(path);
+  d.path = path;
+  m.views.captionChanged(doc, docs.caption(doc));
+  docs.docInfo[doc].Changed = 0;
+  return true;
+}
+
+}  // namespace quorvin

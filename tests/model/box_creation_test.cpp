@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include "model_fakes.h"
+
+namespace quorvin {
+namespace {
+
+using testing::ModelFixture;
+
+TEST(NewBox, FirstBoxIsOneWithFreshRecordInTheDocumentsArrowColour) {
+  ModelFixture f;
+  const int doc = NewDocument(f.m);
+  f.m.documents.docs[doc].arrowColor = 0x0000FF;
+  ASSERT_TRUE(NewBox(f.m, doc));
+  EXPECT_EQ(f.m.table.nextBox, 2);
+  const BoxRecord& r = f.m.table[1];
+  EXPECT_EQ(r.Doc, doc);
+  for (int j = 1; j <= kExits; ++j) EXPECT_EQ(r.OutColor[j], 0x0000FF);
+  EXPECT_EQ(f.m.editMode, mode::kPlacing);
+  EXPECT_EQ(f.views.pointers.back(), pointer::kCrossHair);
+  EXPECT_DOUBLE_EQ(f.views.gauge.back(), 1.0 / 350 * 100);
+  EXPECT_EQ(f.m.table[0], BoxRecord{});  // record 0 is never written
+}
+
+TEST(NewBox, SecondKindWhilePendingRetypesTheWaitingBox) {
+  ModelFixture f;
+  const int doc = NewDocument(f.m);
+  ASSERT_TRUE(NewBox(f.m, doc));
+  BoxRecord& pending = f.m.table[1];
+  pending.Kind = "Comment";
+  pending.Params = "note";
+  pending.InLink = {0, -1, -1, -1};
+  pending.OutLink = {0, -1, -1, -1, -1, -1};
+  f.m.documents.docs[doc].arrowColor = 0x00FF00;  // changes after creation
+  ASSERT_TRUE(NewBox(f.m, doc));
+  EXPECT_EQ(f.m.table.nextBox, 2) << "no second box";
+  EXPECT_EQ(pending.Kind, "");
+  EXPECT_EQ(pending.Params, "");
+  for (int j = 1; j <= kEntries; ++j) EXPECT_EQ(pending.InLink[j], 0);
+  for (int j = 1; j <= kExits; ++j) {
+    EXPECT_EQ(pending.OutLink[j], 0);
+    EXPECT_EQ(pending.OutColor[j], 0) << "keeps the colour current at creation";
+  }
+}
+
+TEST(NewBox, LimitCountsEveryDocumentAndRefusesThe351st) {
+  ModelFixture f;
+  const int a = NewDocument(f.m);
+  const int b = NewDocument(f.m);
+  for (int i = 1; i <= 349; ++i) ASSERT_EQ(f.AddBox(i % 2 ? a : b, "Sin"), i);
+  ASSERT_EQ(f.AddBox(a, "Cos"), 350);
+  EXPECT_DOUBLE_EQ(f.views.gauge.back(), 100.0);
+  const BoxTable before = f.m.table;
+  f.m.editMode = mode::kSelect;
+  EXPECT_FALSE(NewBox(f.m, b));
+  EXPECT_EQ(f.m.table, before);
+  EXPECT_EQ(f.m.editMode, mode::kSelect);
+  ASSERT_EQ(f.dialogs.messages.size(), 1u);
+  EXPECT_EQ(f.dialogs.messages[0].text, "The maximum number of boxes (350) has been exceeded.");
+  EXPECT_EQ(f.dialogs.messages[0].style, 16);
+  EXPECT_EQ(f.dialogs.messages[0].title, "Quorvin");
+}
+
+TEST(NewBox, EveryModeButPlacingMakesANewBox) {
+  for (int editMode : {mode::kOff, mode::kSelect, mode::kArrowArmed, mode::kArrowSource,
+                       mode::kMove, mode::kCopy, mode::kCopying}) {
+    ModelFixture f;
+    const int doc = NewDocument(f.m);
+    f.AddBox(doc, "Sin");
+    const BoxRecord placed = f.m.table[1];
+    f.m.editMode = editMode;
+    ASSERT_TRUE(NewBox(f.m, doc)) << editMode;
+    EXPECT_EQ(f.m.table.nextBox, 3) << editMode;
+    EXPECT_EQ(f.m.table[1], placed) << editMode;
+  }
+}
+
+TEST(NewBox, RefusesADocumentThatIsNotOpen) {
+  ModelFixture f;
+  EXPECT_FALSE(NewBox(f.m, 1));
+  EXPECT_EQ(f.m.table.nextBox, 1);
+}
+
+}  // namespace
+}  // namespace quorvin

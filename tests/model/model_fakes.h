@@ -1,0 +1,92 @@
+#pragma once
+// Scripted stand-ins for the person and the windows, recording what the
+// model asked and told them.
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "model/model.h"
+
+namespace quorvin::testing {
+
+struct Message {
+  std::string text;
+  int style;
+  std::string title;
+};
+
+class ScriptedDialogs : public Dialogs {
+ public:
+  Answer messageBox(const std::string& text, int style, const std::string& title) override {
+    messages.push_back({text, style, title});
+    return Answer::Ok;
+  }
+  std::string inputBox(const std::string&, const std::string&, const std::string& d) override {
+    return d;
+  }
+  std::optional<std::string> openFile(const std::string& filter) override {
+    filters.push_back(filter);
+    return Next();
+  }
+  std::optional<std::string> saveFileAs(const std::string& filter,
+                                        const std::string& initialName) override {
+    filters.push_back(filter);
+    initialNames.push_back(initialName);
+    return Next();
+  }
+
+  std::deque<std::optional<std::string>> fileAnswers;  // empty: cancel
+  std::vector<Message> messages;
+  std::vector<std::string> filters, initialNames;
+
+ private:
+  std::optional<std::string> Next() {
+    if (fileAnswers.empty()) return std::nullopt;
+    auto a = fileAnswers.front();
+    fileAnswers.pop_front();
+    return a;
+  }
+};
+
+class RecordingViews : public DocumentViews {
+ public:
+  void documentOpened(int doc) override { opened.push_back(doc); }
+  void captionChanged(int doc, const std::string& caption) override {
+    captions.push_back(std::to_string(doc) + " " + caption);
+  }
+  void boxesChanged(int doc) override { redrawn.push_back(doc); }
+  void hideCopyShape(int doc) override { shapesHidden.push_back(doc); }
+  void setDocsPointer(int p) override { pointers.push_back(p); }
+  void setResourceGauge(double percent) override { gauge.push_back(percent); }
+  void recentFilesChanged(const std::vector<std::string>& paths) override { recent = paths; }
+
+  std::vector<int> opened, redrawn, shapesHidden, pointers;
+  std::vector<std::string> captions, recent;
+  std::vector<double> gauge;
+};
+
+// A model with its fakes, ready for a test.
+struct ModelFixture {
+  ScriptedDialogs dialogs;
+  RecordingViews views;
+  MemorySettingsStore store;
+  Model m{dialogs, views, store};
+
+  // Opens a document and adds a placed box of the given kind to it.
+  int AddBox(int doc, const std::string& kind, const std::string& params = "") {
+    m.editMode = mode::kSelect;
+    if (!NewBox(m, doc)) return 0;
+    const int n = m.table.highestBox();
+    m.table[n].Kind = kind;
+    m.table[n].Params = params;
+    m.editMode = mode::kSelect;
+    return n;
+  }
+  static void Link(Model& model, int from, int exit, int to, int entry) {
+    model.table[from].OutLink[exit] = static_cast<int16_t>(to);
+    model.table[to].InLink[entry] = static_cast<int16_t>(from);
+  }
+};
+
+}  // namespace quorvin::testing
