@@ -1,0 +1,300 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "model/flowchart_file.h"
+#include "model_fakes.h"
+
+namespace quorvin {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ModelFixture;
+
+std::string ReadFile(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+void WriteFile(const fs::path& p, const std::string& text) {
+  std::ofstream(p, std::ios::binary) << text;
+}
+std::string Golden(const std::string& name) {
+  return ReadFile(fs::path(QUORVIN_TEST_DATA) / name);
+}
+
+struct TempDir {
+  fs::path path = fs::temp_directory_path() /
+                  ("quorvin-model-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                   "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  TempDir() { fs::create_directories(path); }
+  ~TempDir() { fs::remove_all(path); }
+};
+
+void SetLinks(BoxRecord& r, std::array<int16_t, 3> in, std::array<int16_t, 5> out, int32_t colour) {
+  for (int j = 1; j <= 3; ++j) r.InLink[j] = in[j - 1];
+  for (int j = 1; j <= 5; ++j) {
+    r.OutLink[j] = out[j - 1];
+    r.OutColor[j] = colour;
+  }
+}
+
+// Document 1 owns boxes 3, 5 and 8 (3 -> 8 -> 5); document 2 the others.
+struct Interleaved : ::testing::Test {
+  ModelFixture f;
+  void SetUp() override {
+    NewDocument(f.m);
+    NewDocument(f.m);
+    for (int i = 1; i <= 8; ++i) f.AddBox(i == 3 || i == 5 || i == 8 ? 1 : 2, "Other");
+    BoxTable& t = f.m.table;
+    t[3].Kind = "Constant Input";
+    t[3].Params = "pi";
+    SetLinks(t[3], {-1, -1, -1}, {8, 0, 0, 0, 0}, 255);
+    t[3].X = 1500, t[3].Y = 600;
+    t[8].Kind = "Sin";
+    SetLinks(t[8], {3, -1, -1}, {5, 0, 0, 0, 0}, 255);
+    t[8].X = 3000, t[8].Y = 600;
+    t[5].Kind = "Screen Output";
+    SetLinks(t[5], {8, 0, 0}, {-1, -1, -1, -1, -1}, 0);
+    t[5].X = 4500, t[5].Y = 600;
+    t[1].Params = "box3";  // other document's boxes do not use up file numbers
+  }
+};
+
+TEST_F(Interleaved, FileNumbersFollowFirstMentionAndSkipOtherDocuments) {
+  EXPECT_EQ(FormatFlowchart(f.m.table, 1), Golden("interleaved.qvn"));
+}
+
+TEST_F(Interleaved, SaveAsWritesTheFileAndRecordsTheSave) {
+  TempDir dir;
+  const std::string path = (dir.path / "chart.qvn").string();
+  f.m.documents.docInfo[1].Changed = -1;
+  f.dialogs.fileAnswers = {path};
+  ASSERT_TRUE(SaveDocument(f.m, 1, 1));  // untitled: Save asks too
+  EXPECT_EQ(ReadFile(path), Golden("interleaved.qvn"));
+  EXPECT_EQ(f.dialogs.filters.back(), "Quorvin Files (*.qvn)|*.qvn|All Files (*.*)|*.*");
+  EXPECT_EQ(f.m.documents.caption(1), path);
+  EXPECT_EQ(f.m.documents.docInfo[1].Changed, 0);
+  EXPECT_EQ(f.m.recentFiles.shown(), (std::vector<std::string>{path}));
+
+  // Save goes to the file without asking; Save As presets the file's path.
+  f.m.table[3].Params = "exp(1)";
+  ASSERT_TRUE(SaveDocument(f.m, 1, 1));
+  EXPECT_EQ(f.dialogs.initialNames.size(), 1u);
+  EXPECT_NE(ReadFile(path).find("Constant Input~exp(1)"), std::string::npos);
+  f.dialogs.fileAnswers = {std::nullopt};
+  EXPECT_FALSE(SaveDocument(f.m, 1, 2));
+  EXPECT_EQ(f.dialogs.initialNames.back(), path);
+}
+
+TEST_F(Interleaved, CancelledOrFailedSaveChangesNothing) {
+  TempDir dir;
+  f.m.documents.docInfo[1].Changed = -1;
+  EXPECT_FALSE(SaveDocument(f.m, 1, 2));  // cancelled
+  EXPECT_TRUE(f.dialogs.messages.empty());
+
+  WriteFile(dir.path / "plain", "not a directory");
+  const std::string bad = (dir.path / "plain" / "chart.qvn").string();
+  f.dialogs.fileAnswers = {bad};
+  EXPECT_FALSE(SaveDocument(f.m, 1, 2));
+  ASSERT_EQ(f.dialogs.messages.size(), 1u);
+  EXPECT_NE(f.dialogs.messages[0].text.find(bad), std::string::npos);
+  EXPECT_EQ(f.m.documents.caption(1), "Untitled:1");
+  EXPECT_EQ(f.m.documents.docInfo[1].Changed, -1);
+  EXPECT_TRUE(f.m.recentFiles.shown().empty());
+  EXPECT_EQ(ReadFile(dir.path / "plain"), "not a directory");
+}
+
+TEST(FlowchartFile, EmptyDocumentAndParameterEncodings) {
+  ModelFixture f;
+  NewDocument(f.m);
+  EXPECT_EQ(FormatFlowchart(f.m.table, 1), Golden("empty.qvn"));
+
+  f.AddBox(1, "Logic Operator", "~");
+  f.AddBox(1, "Compute Function", "box5=0;\r\nbox5(2,3)=7;");
+  f.AddBox(1, "Comment", "first\r\nsecond\nthird~with tilde");
+  f.AddBox(1, "Matlab Command", "Output=max(input1);\r\n");
+  BoxTable& t = f.m.table;
+  SetLinks(t[1], {0, 0, -1}, {0, 0, 0, 0, 0}, 0);
+  t[1].Y = -30, t[1].X = -45;
+  SetLinks(t[2], {0, 0, 0}, {0, 0, 0, 0, 0}, 0xFFFFFF);
+  SetLinks(t[3], {-1, -1, -1}, {-1, -1, -1, -1, -1}, -1);
+  t[3].Y = INT32_MAX, t[3].X = INT32_MIN;
+  SetLinks(t[4], {0, -1, -1}, {0, 0, 0, 0, 0}, 0);
+  t[4].Y = 15, t[4].X = 30;
+  EXPECT_EQ(FormatFlowchart(t, 1), Golden("params.qvn"));
+  EXPECT_EQ(EncodeParams("a\rb\r"), "a;;b;;");
+}
+
+TEST(FlowchartFile, LoadingAppendsAfterTheOpenBoxesAndShiftsLinksOnly) {
+  ModelFixture f;
+  NewDocument(f.m);
+  for (int i = 0; i < 4; ++i) f.AddBox(1, "Sin");
+  f.m.table[2].Params = "box2";
+  const BoxTable before = f.m.table;
+  LoadFlowchart(f.m, std::string(QUORVIN_TEST_DATA) + "/interleaved.qvn");
+  const BoxTable& t = f.m.table;
+  ASSERT_TRUE(f.dialogs.messages.empty());
+  EXPECT_EQ(t.nextBox, 8);
+  for (int i = 1; i <= 4; ++i) EXPECT_EQ(t[i], before[i]);
+  EXPECT_EQ(t[5].Kind, "Constant Input");
+  EXPECT_EQ(t[5].OutLink[1], 6);
+  EXPECT_EQ(t[6].Kind, "Sin");
+  EXPECT_EQ(t[6].InLink[1], 5);
+  EXPECT_EQ(t[6].InLink[2], -1);
+  EXPECT_EQ(t[7].InLink[1], 6);
+  EXPECT_EQ(t[7].InLink[2], 0);
+  EXPECT_EQ(t[7].OutLink[1], -1);
+  EXPECT_EQ(t[7].X, 4500);
+  EXPECT_EQ(t[7].Y, 600);
+  EXPECT_EQ(t[5].OutColor[1], 255);
+  for (int i = 5; i <= 7; ++i) EXPECT_EQ(t[i].Doc, 2);
+  EXPECT_EQ(f.m.documents.caption(2), std::string(QUORVIN_TEST_DATA) + "/interleaved.qvn");
+  EXPECT_EQ(f.m.documents.docInfo[2].Changed, 0);
+  EXPECT_TRUE(f.m.recentFiles.shown().empty()) << "loading does not add a recent file";
+
+  // The same file again: its own boxes, numbered after the first load's.
+  LoadFlowchart(f.m, std::string(QUORVIN_TEST_DATA) + "/interleaved.qvn");
+  EXPECT_EQ(t.nextBox, 11);
+  EXPECT_EQ(t[8].OutLink[1], 9);
+  EXPECT_EQ(t[10].Doc, 3);
+}
+
+TEST(FlowchartFile, SaveAndLoadRoundTripKeepsParameterTexts) {
+  ModelFixture f;
+  TempDir dir;
+  NewDocument(f.m);
+  f.AddBox(1, "Keyboard Input", "1 2 3");
+  LoadFlowchart(f.m, std::string(QUORVIN_TEST_DATA) + "/params.qvn");
+  const BoxTable& t = f.m.table;
+  ASSERT_EQ(t.nextBox, 6);
+  EXPECT_EQ(t[2].Params, "~");
+  EXPECT_EQ(t[3].Params, "box5=0;\r\nbox5(2,3)=7;") << "references are not renumbered";
+  EXPECT_EQ(t[4].Params, "first;;second;;third~with tilde");
+  EXPECT_EQ(t[5].Params, "Output=max(input1);\r\n");
+  EXPECT_EQ(t[4].Y, INT32_MAX);
+  EXPECT_EQ(t[4].OutColor[5], -1);
+
+  const std::string path = (dir.path / "again.qvn").string();
+  f.dialogs.fileAnswers = {path};
+  ASSERT_TRUE(SaveDocument(f.m, 2, 2));
+  EXPECT_EQ(ReadFile(path), Golden("params.qvn")) << "saving what was loaded writes the same file";
+}
+
+TEST(FlowchartFile, ReaderAcceptsLineFeedOnlyFiles) {
+  std::string text = Golden("interleaved.qvn");
+  std::string lf;
+  for (char c : text)
+    if (c != '\r') lf += c;
+  const ParsedFlowchart crlf = ParseFlowchart(text);
+  const ParsedFlowchart plain = ParseFlowchart(lf);
+  ASSERT_TRUE(plain.ok()) << plain.error;
+  ASSERT_EQ(plain.boxes.size(), 3u);
+  for (std::size_t k = 0; k < 3; ++k) EXPECT_EQ(plain.boxes[k], crlf.boxes[k]);
+}
+
+TEST(FlowchartFile, BoxLimitCountsTheOpenBoxes) {
+  ModelFixture f;
+  TempDir dir;
+  NewDocument(f.m);
+  for (int i = 0; i < 340; ++i) f.AddBox(1, "Sin");
+  auto fileOf = [&](int n) {
+    std::string text = std::to_string(n) + "\r\n";
+    for (int i = 0; i < n; ++i) text += "Sin~\r\n0~-1~-1~0~0~0~0~0~0~0~0~0~0\r\n0~0~\r\n";
+    const fs::path p = dir.path / (std::to_string(n) + ".qvn");
+    WriteFile(p, text + "\r\n");
+    return p.string();
+  };
+  LoadFlowchart(f.m, fileOf(11));
+  ASSERT_EQ(f.dialogs.messages.size(), 1u);
+  EXPECT_EQ(f.dialogs.messages[0].text,
+            "Loading this file will result in more than the maximum number of boxes allowed, "
+            "so it will not load ...");
+  EXPECT_EQ(f.dialogs.messages[0].style, 0);
+  EXPECT_EQ(f.m.table.nextBox, 341);
+  LoadFlowchart(f.m, fileOf(10));
+  EXPECT_EQ(f.dialogs.messages.size(), 1u);
+  EXPECT_EQ(f.m.table.nextBox, 351);
+}
+
+struct CorruptCase {
+  const char* name;
+  const char* text;
+  const char* messageHas;
+};
+
+void PrintTo(const CorruptCase& c, std::ostream* os) { *os << c.name; }
+
+class CorruptFile : public ::testing::TestWithParam<CorruptCase> {};
+
+TEST_P(CorruptFile, ChangesNothingAndSaysWhy) {
+  const CorruptCase& c = GetParam();
+  ModelFixture f;
+  TempDir dir;
+  NewDocument(f.m);
+  f.AddBox(1, "Sin", "box1");
+  f.m.documents.docInfo[1].Changed = -1;
+  const BoxTable table = f.m.table;
+  const std::vector<DocInfo> infoBefore = f.m.documents.docInfo;
+  const fs::path p = dir.path / "bad.qvn";
+  WriteFile(p, c.text);
+
+  LoadFlowchart(f.m, p.string());
+  EXPECT_EQ(f.m.table, table);
+  ASSERT_EQ(f.m.documents.docInfo.size(), 3u);
+  EXPECT_EQ(f.m.documents.docInfo[1], infoBefore[1]);
+  EXPECT_EQ(f.m.documents.caption(2), "Untitled:2") << "the new window stays untitled";
+  ASSERT_EQ(f.dialogs.messages.size(), 1u);
+  EXPECT_NE(f.dialogs.messages[0].text.find(c.messageHas), std::string::npos)
+      << f.dialogs.messages[0].text;
+  EXPECT_EQ(f.dialogs.messages[0].title, "Quorvin");
+}
+
+const std::string kGoodRecord = "Sin~\r\n0~-1~-1~0~0~0~0~0~0~0~0~0~0\r\n0~0~\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CorruptFile,
+    ::testing::Values(
+        CorruptCase{"EmptyFile", "", "empty"},
+        CorruptCase{"CountNotANumber", "abc\r\n\r\n", "line 1"},
+        CorruptCase{"NegativeCount", "-1\r\n\r\n", "line 1"},
+        CorruptCase{"CountWithJunk", "1x\r\nSin~\r\n0~0~0~0~0~0~0~0~0~0~0~0~0\r\n0~0~\r\n", "line 1"},
+        CorruptCase{"Truncated", "2\r\nSin~\r\n0~-1~-1~0~0~0~0~0~0~0~0~0~0\r\n0~0~\r\nCos~\r\n",
+                    "Abnormal termination of file"},
+        CorruptCase{"LinkNotANumber", "1\r\nSin~\r\n0~x~-1~0~0~0~0~0~0~0~0~0~0\r\n0~0~\r\n",
+                    "line 3: the entry 2 of box 1 is not a number"},
+        CorruptCase{"MissingField", "1\r\nSin~\r\n0~-1~-1~0~0~0~0~0~0~0~0~0\r\n0~0~\r\n",
+                    "12 link fields"},
+        CorruptCase{"LinkBeyondCount", "1\r\nSin~\r\n0~-1~-1~2~0~0~0~0~0~0~0~0~0\r\n0~0~\r\n",
+                    "names box 2"},
+        CorruptCase{"LinkBelowAbsent", "1\r\nSin~\r\n-2~-1~-1~0~0~0~0~0~0~0~0~0~0\r\n0~0~\r\n",
+                    "names box -2"},
+        CorruptCase{"ColourOutOfRange",
+                    "1\r\nSin~\r\n0~-1~-1~0~99999999999~0~0~0~0~0~0~0~0\r\n0~0~\r\n",
+                    "colour of exit 1"},
+        CorruptCase{"PositionMissing", "1\r\nSin~\r\n0~-1~-1~0~0~0~0~0~0~0~0~0~0\r\n600~\r\n",
+                    "line 4: the position"},
+        CorruptCase{"PositionNotANumber", "1\r\nSin~\r\n0~-1~-1~0~0~0~0~0~0~0~0~0~0\r\n6a~0~\r\n",
+                    "line 4"}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+TEST(FlowchartFile, MissingFileLeavesAnEmptyUntitledWindow) {
+  ModelFixture f;
+  LoadFlowchart(f.m, "/nonexistent/dir/chart.qvn");
+  ASSERT_EQ(f.dialogs.messages.size(), 1u);
+  EXPECT_EQ(f.dialogs.messages[0].text, "File not found !");
+  EXPECT_EQ(f.dialogs.messages[0].style, 16);
+  EXPECT_EQ(f.m.documents.caption(1), "Untitled:1");
+  EXPECT_EQ(f.m.table.nextBox, 1);
+}
+
+TEST(FlowchartFile, CancelledOpenDialogCreatesNoWindow) {
+  ModelFixture f;
+  LoadFlowchart(f.m, "");
+  EXPECT_EQ(f.dialogs.filters.back(), "Quorvin Files (*.qvn)|*.qvn|All Files (*.*)|*.*");
+  EXPECT_TRUE(f.m.documents.openDocuments().empty());
+}
+
+}  // namespace
+}  // namespace quorvin
