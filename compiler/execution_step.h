@@ -1,0 +1,75 @@
+#pragma once
+// The execution step of a box-by-box run: after each compiled box the text
+// written for it goes to the live interpreter, and both the text and the
+// answer are added to the results window.
+
+#include <functional>
+#include <string>
+
+#include "compiler/compile_host.h"
+#include "compiler/interpreter.h"
+#include "model/box_table.h"
+
+namespace quorvin {
+
+inline const std::string kNotRespondingQuestion =
+    "Matlab is not responding. Maybe it isn't running. Shal I try and start it ?";
+inline const std::string kCouldNotCompileMessage =
+    "DDE Error. Could not compile. Try compiling to the clipboard.";
+inline const std::string kInputBoxPrompt = "Matlab waits for input";
+
+// Where the exchange is shown: the results window, or a test's string.
+class ResultsSink {
+ public:
+  virtual ~ResultsSink() = default;
+  virtual void append(const std::string& text) = 0;
+};
+
+// The first plot of a run: the lines joined into one (a line end after ";"
+// dropped, any other turned into ";"), behind the prefix that switches the
+// interpreter's figure handling and opens a figure, then CR LF.
+std::string FirstPlotText(const std::string& text);
+
+// Every run of semicolons made one.
+std::string CollapseSemicolons(std::string text);
+
+// "no answer within 30 s": shown for a statement that timed out.
+std::string NoAnswerText(double seconds);
+
+class ExecutionStep {
+ public:
+  // host asks and tells the user (it must not be the host that forwards its
+  // executeStep here); startInterpreter is the Start Matlab command.
+  ExecutionStep(BoxTable& table, CompileHost& host, Interpreter& interpreter,
+                ResultsSink& results, std::function<void()> startInterpreter);
+
+  // A new compile: the first-plot flag and the failure count start at 0.
+  void compileStarted();
+  // The step for box after its code was written; empties script. While a
+  // block is open (nestLevel above 0) the text is held back, because a loop
+  // or branch opened alone is an error in any interpreter: the whole block
+  // goes as one exchange when it closes. False when the user declined to
+  // start the interpreter and the compile must be abandoned.
+  bool run(int box, int nestLevel, std::string& script);
+  // At the end of a compile: sends a block that never closed, so that what
+  // it holds is not silently lost. False when the compile was abandoned.
+  bool finish();
+
+  // Statements that failed, timed out or met a dead interpreter in this compile.
+  int failures() const { return failures_; }
+
+ private:
+  bool exchange(const std::string& text);
+  void abandon();
+
+  BoxTable& table_;
+  CompileHost& host_;
+  Interpreter& interpreter_;
+  ResultsSink& results_;
+  std::function<void()> startInterpreter_;
+  bool firstPlotDone_ = false;
+  std::string heldBlock_;
+  int failures_ = 0;
+};
+
+}  // namespace quorvin

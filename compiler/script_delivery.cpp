@@ -1,0 +1,39 @@
+#include "compiler/script_delivery.h"
+
+#include <fstream>
+
+namespace quorvin {
+
+namespace {
+constexpr const char* kLineEnd = "\r\n";
+
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+}  // namespace
+
+std::optional<std::string> FunctionNameForFile(const std::string& path) {
+  const auto slash = path.rfind('/');
+  if (slash == std::string::npos) return std::nullopt;
+  std::string title = path.substr(slash + 1);
+  title = title.substr(0, title.find('.'));
+  for (char& c : title) c = AsciiLower(c);
+  return title;
+}
+
+std::string MFileContents(const std::string& script,
+                          const std::optional<std::string>& functionName) {
+  std::string text;
+  if (functionName) text = "function " + *functionName + ";" + kLineEnd;
+  text += script;
+  if (functionName) text += std::string("end") + kLineEnd;
+  return text + kLineEnd;
+}
+
+bool WriteTextFile(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  if (!out) return false;
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  out.close();
+  return !out.fail();
+}
+
+}  // namespace quorvin
