@@ -183,6 +183,10 @@ void LoadFlowchart(Model& m, const std::string& givenPath) {
     return;
   }
 
+  ReadFlowchartInto(m, doc, text, path);
+}
+
+bool ReadFlowchartInto(Model& m, int doc, std::string_view text, const std::string& path) {
   BoxTable& t = m.table;
   if (t.nextBox == 0) t.nextBox = 1;
   const long count = FlowchartBoxCount(text);
@@ -191,18 +195,18 @@ void LoadFlowchart(Model& m, const std::string& givenPath) {
         "Loading this file will result in more than the maximum number of boxes allowed, so it "
         "will not load ...",
         style::kOk, kAppTitle);
-    return;
+    return false;
   }
   ParsedFlowchart parsed = ParseFlowchart(text);
   if (parsed.truncated) {
     m.dialogs.messageBox("Abnormal termination of file", style::kExclamation, kAppTitle);
-    return;
+    return false;
   }
   if (!parsed.ok()) {
     m.dialogs.messageBox("This file is damaged and was not loaded:\r\n" + path + "\r\n" +
                              parsed.error,
                          style::kExclamation, kAppTitle);
-    return;
+    return false;
   }
 
   const int base = t.nextBox;
@@ -220,6 +224,7 @@ void LoadFlowchart(Model& m, const std::string& givenPath) {
   m.documents.docs[doc].path = path;
   m.views.captionChanged(doc, m.documents.caption(doc));
   m.views.hideCopyShape(doc);
+  return true;
 }
 
 }  // namespace quorvin

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/box_table.h"
@@ -57,5 +58,10 @@ bool SaveDocument(Model& m, int doc, int saveMode);
 
 // Reads a flowchart file into a new document; an empty path asks for one.
 void LoadFlowchart(Model& m, const std::string& path);
+
+// The reading half of LoadFlowchart: appends the flowchart in text to
+// document doc, or tells the user why not and changes nothing. path names
+// the file in messages and becomes the document's file.
+bool ReadFlowchartInto(Model& m, int doc, std::string_view text, const std::string& path);
 
 }  // namespace quorvin

@@ -1,0 +1,78 @@
+// Saving and loading a full 350-box flowchart.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "model/flowchart_file.h"
+#include "model/model.h"
+
+namespace {
+
+using namespace quorvin;
+
+class NoDialogs : public Dialogs {
+ public:
+  Answer messageBox(const std::string&, int, const std::string&) override { return Answer::Ok; }
+  std::string inputBox(const std::string&, const std::string&, const std::string& d) override {
+    return d;
+  }
+  std::optional<std::string> openFile(const std::string&) override { return std::nullopt; }
+  std::optional<std::string> saveFileAs(const std::string&, const std::string&) override {
+    return path;
+  }
+  std::string path;
+};
+
+// A chain of 350 boxes, each with a parameter text and a two-line formula.
+void FillChain(Model& m, int doc) {
+  for (int i = 1; i <= kMaxBoxes; ++i) {
+    m.editMode = mode::kSelect;
+    NewBox(m, doc);
+    BoxRecord& r = m.table[i];
+    r.Kind = i == 1 ? "Constant Input" : "Compute Function";
+    r.Params = "box" + std::to_string(i) + "=0;\r\nbox" + std::to_string(i) + "(2,3)=Input1*2;";
+    r.X = 300 * (i % 20);
+    r.Y = 600 * (i / 20);
+    if (i > 1) {
+      r.InLink[1] = static_cast<int16_t>(i - 1);
+      m.table[i - 1].OutLink[1] = static_cast<int16_t>(i);
+    }
+  }
+}
+
+void BM_SaveFull(benchmark::State& state) {
+  NoDialogs dialogs;
+  DocumentViews views;
+  MemorySettingsStore store;
+  Model m(dialogs, views, store);
+  const int doc = NewDocument(m);
+  FillChain(m, doc);
+  dialogs.path = (std::filesystem::temp_directory_path() / "quorvin-bench-save.qvn").string();
+  for (auto _ : state) benchmark::DoNotOptimize(SaveDocument(m, doc, 2));
+  std::filesystem::remove(dialogs.path);
+}
+BENCHMARK(BM_SaveFull)->Unit(benchmark::kMicrosecond);
+
+void BM_LoadFull(benchmark::State& state) {
+  NoDialogs dialogs;
+  DocumentViews views;
+  MemorySettingsStore store;
+  std::string text;
+  {
+    Model m(dialogs, views, store);
+    FillChain(m, NewDocument(m));
+    text = FormatFlowchart(m.table, 1);
+  }
+  const auto path = std::filesystem::temp_directory_path() / "quorvin-bench-load.qvn";
+  std::ofstream(path, std::ios::binary) << text;
+  for (auto _ : state) {
+    Model m(dialogs, views, store);
+    LoadFlowchart(m, path.string());
+    benchmark::DoNotOptimize(m.table.nextBox);
+  }
+  std::filesystem::remove(path);
+}
+BENCHMARK(BM_LoadFull)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

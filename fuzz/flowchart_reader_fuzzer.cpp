@@ -1,0 +1,72 @@
+// Feeds arbitrary bytes to the flowchart reader on a model that already
+// holds boxes. A load either appends the whole file or changes nothing.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "model/flowchart_file.h"
+#include "model/model.h"
+
+namespace {
+
+using namespace quorvin;
+
+class SilentDialogs : public Dialogs {
+ public:
+  Answer messageBox(const std::string&, int, const std::string&) override { return Answer::Ok; }
+  std::string inputBox(const std::string&, const std::string&, const std::string& d) override {
+    return d;
+  }
+  std::optional<std::string> openFile(const std::string&) override { return std::nullopt; }
+  std::optional<std::string> saveFileAs(const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+};
+
+void Check(bool ok) {
+  if (!ok) std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  SilentDialogs dialogs;
+  DocumentViews views;
+  MemorySettingsStore store;
+  Model m(dialogs, views, store);
+  const int first = NewDocument(m);
+  for (int i = 0; i < 3; ++i) {
+    m.editMode = mode::kSelect;
+    NewBox(m, first);
+    m.table[i + 1].Kind = "Sin";
+  }
+  m.table[2].OutLink[1] = 3;
+  m.table[3].InLink[1] = 2;
+  const BoxTable before = m.table;
+
+  const std::string text(reinterpret_cast<const char*>(data), size);
+  const int doc = NewDocument(m);
+  const bool loaded = ReadFlowchartInto(m, doc, text, "fuzz.qvn");
+  if (!loaded) {
+    Check(m.table == before);
+    return 0;
+  }
+  const ParsedFlowchart parsed = ParseFlowchart(text);
+  Check(parsed.ok());
+  Check(m.table.nextBox == before.nextBox + static_cast<int>(parsed.boxes.size()));
+  for (int i = 1; i < before.nextBox; ++i) Check(m.table[i] == before[i]);
+  // Every loaded link names a box of the new document, or is free or absent.
+  for (int i = before.nextBox; i < m.table.nextBox; ++i) {
+    const BoxRecord& r = m.table[i];
+    Check(r.Doc == doc);
+    for (int j = 1; j <= kEntries; ++j)
+      Check(r.InLink[j] <= 0 || (m.table.exists(r.InLink[j]) && m.table[r.InLink[j]].Doc == doc));
+    for (int j = 1; j <= kExits; ++j)
+      Check(r.OutLink[j] <= 0 ||
+            (m.table.exists(r.OutLink[j]) && m.table[r.OutLink[j]].Doc == doc));
+  }
+  // What was loaded can be written again and read back to the same boxes.
+  const ParsedFlowchart again = ParseFlowchart(FormatFlowchart(m.table, doc));
+  Check(again.ok() && again.boxes.size() == parsed.boxes.size());
+  return 0;
+}
