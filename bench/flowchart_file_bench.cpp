@@ -6,23 +6,12 @@
 
 #include "model/flowchart_file.h"
 #include "model/model.h"
+#include "model/quiet_dialogs.h"
 
 namespace {
 
 using namespace quorvin;
 
-class NoDialogs : public Dialogs {
- public:
-  Answer messageBox(const std::string&, int, const std::string&) override { return Answer::Ok; }
-  std::string inputBox(const std::string&, const std::string&, const std::string& d) override {
-    return d;
-  }
-  std::optional<std::string> openFile(const std::string&) override { return std::nullopt; }
-  std::optional<std::string> saveFileAs(const std::string&, const std::string&) override {
-    return path;
-  }
-  std::string path;
-};
 
 // A chain of 350 boxes, each with a parameter text and a two-line formula.
 void FillChain(Model& m, int doc) {
@@ -42,20 +31,20 @@ void FillChain(Model& m, int doc) {
 }
 
 void BM_SaveFull(benchmark::State& state) {
-  NoDialogs dialogs;
+  QuietDialogs dialogs;
   DocumentViews views;
   MemorySettingsStore store;
   Model m(dialogs, views, store);
   const int doc = NewDocument(m);
   FillChain(m, doc);
-  dialogs.path = (std::filesystem::temp_directory_path() / "quorvin-bench-save.qvn").string();
+  dialogs.fileAnswer = (std::filesystem::temp_directory_path() / "quorvin-bench-save.qvn").string();
   for (auto _ : state) benchmark::DoNotOptimize(SaveDocument(m, doc, 2));
-  std::filesystem::remove(dialogs.path);
+  std::filesystem::remove(*dialogs.fileAnswer);
 }
 BENCHMARK(BM_SaveFull)->Unit(benchmark::kMicrosecond);
 
 void BM_LoadFull(benchmark::State& state) {
-  NoDialogs dialogs;
+  QuietDialogs dialogs;
   DocumentViews views;
   MemorySettingsStore store;
   std::string text;

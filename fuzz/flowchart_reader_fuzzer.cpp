@@ -6,22 +6,12 @@
 
 #include "model/flowchart_file.h"
 #include "model/model.h"
+#include "model/quiet_dialogs.h"
 
 namespace {
 
 using namespace quorvin;
 
-class SilentDialogs : public Dialogs {
- public:
-  Answer messageBox(const std::string&, int, const std::string&) override { return Answer::Ok; }
-  std::string inputBox(const std::string&, const std::string&, const std::string& d) override {
-    return d;
-  }
-  std::optional<std::string> openFile(const std::string&) override { return std::nullopt; }
-  std::optional<std::string> saveFileAs(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-};
 
 void Check(bool ok) {
   if (!ok) std::abort();
@@ -30,7 +20,7 @@ void Check(bool ok) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  SilentDialogs dialogs;
+  QuietDialogs dialogs;
   DocumentViews views;
   MemorySettingsStore store;
   Model m(dialogs, views, store);
