@@ -1,0 +1,17 @@
+# Installs the Debian packages the build and the tests need (sourced by the
+# two entry scripts). Runs apt-get through sudo when not root.
+quorvin_install_packages() {
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  local missing=()
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+QUORVIN_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
+                        clang libclang-rt-14-dev octave fonts-freefont-otf)
+QUORVIN_TEST_PACKAGES=(xvfb xauth)
