@@ -1,0 +1,36 @@
+#pragma once
+// Small text operations the box templates share: case folding of MATLAB
+// names, quoting of typed text, and the "Input<d>" placeholders.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "model/box_record.h"
+
+namespace quorvin {
+
+// ASCII letters lowered; every other byte kept (kinds and MATLAB names are
+// plain ASCII, typed text may not be).
+std::string lowerAscii(std::string_view text);
+
+// True when text begins with prefix, letters compared without case.
+bool startsWithNoCase(std::string_view text, std::string_view prefix);
+
+// Text ready to stand between two apostrophes in MATLAB: each apostrophe
+// doubled, so a prompt such as What's x stays one string literal.
+std::string apostrophesDoubled(std::string_view text);
+
+// Which spellings of the placeholder word count.
+enum class PlaceholderCase { ExactInput, InputOrLowerInput };
+
+// Every placeholder word followed by the digit 1, 2 or 3 becomes the
+// variable of the box linked to that entry ("box" InLink(d)). A word
+// followed by anything else, or standing at the very end, names no entry
+// and is left as typed.
+std::string withInputsReplaced(std::string_view text,
+                               const std::array<int16_t, kEntries + 1>& inLink,
+                               PlaceholderCase spelling);
+
+}  // namespace quorvin

@@ -1,0 +1,109 @@
+#pragma once
+// A box table and a scripted compile host for running one template arm at a
+// time, without the walk around it.
+
+#include <algorithm>
+#include <array>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "compiler/arm.h"
+#include "compiler/compiler.h"
+
+namespace quorvin::testing {
+
+struct ShownMessage {
+  std::string text;
+  int style = 0;
+  std::string title;
+};
+
+struct SaveRequest {
+  std::string filter;
+  std::string initialName;
+};
+
+class ArmBenchHost : public CompileHost {
+ public:
+  std::vector<ShownMessage> messages;
+  std::vector<SaveRequest> saveRequests;
+  // Answers of the Save As dialog in order; nothing left means Cancel.
+  std::deque<std::optional<std::string>> saveAnswers;
+
+  Answer messageBox(const std::string& text, int style, const std::string& title) override {
+    messages.push_back({text, style, title});
+    return Answer::Ok;
+  }
+  std::string inputBox(const std::string&, const std::string&, const std::string&) override {
+    return {};
+  }
+  std::optional<std::string> openFile(const std::string&) override { return std::nullopt; }
+  std::optional<std::string> saveFileAs(const std::string& filter,
+                                        const std::string& initialName) override {
+    saveRequests.push_back({filter, initialName});
+    if (saveAnswers.empty()) return std::nullopt;
+    auto answer = saveAnswers.front();
+    saveAnswers.pop_front();
+    return answer;
+  }
+  std::string matrixEntry() override { return "mat"; }
+  void setDocsPointer(int) override {}
+  void setResourceGauge(double) override {}
+  int chkInput() const override { return 0; }
+};
+
+// Finds the arm of a kind in the exact-kind tables, or nullptr.
+inline ArmFunction FindArm(std::string_view kind) {
+  for (auto table : {InputArms(), TemplateArms()}) {
+    const auto it = std::find_if(table.begin(), table.end(),
+                                 [&](const ArmEntry& e) { return e.kind == kind; });
+    if (it != table.end()) return it->arm;
+  }
+  return nullptr;
+}
+
+class ArmBench {
+ public:
+  BoxTable table;
+  ArmBenchHost host;
+  Compiler compiler{table, host};
+
+  ArmBench() { table.nextBox = kMaxBoxes + 1; }
+
+  // Box n exists, is done, and has the given kind (what feeds an entry).
+  void feeder(int n, const std::string& kind = "Constant Input") {
+    if (BoxRecord* b = table.record(n)) {
+      b->Kind = kind;
+      b->Status = "OK";
+    }
+  }
+
+  // Compiles box q of the given kind alone and returns what its arm wrote.
+  // Every entry value above 0 names a feeding box that is already done.
+  std::string run(int q, const std::string& kind, const std::string& params,
+                  std::array<int, 3> links, int mode = 1) {
+    BoxRecord& box = table[q];
+    box.Kind = kind;
+    box.Params = params;
+    box.Status.clear();
+    for (int k = 1; k <= kEntries; ++k) {
+      const int link = links[static_cast<std::size_t>(k - 1)];
+      box.InLink[static_cast<std::size_t>(k)] = static_cast<int16_t>(link);
+      if (link > 0 && link != q && table.record(link) && table.record(link)->Status != "OK") {
+        feeder(link);
+      }
+    }
+    std::string script;
+    const ArmFunction arm = FindArm(kind);
+    if (arm == nullptr) return "<no arm>";
+    ArmContext ctx{compiler, table, host, mode, q, 1, script};
+    arm(ctx);
+    return script;
+  }
+
+  bool done(int q) const { return table[q].Status == "OK"; }
+};
+
+}  // namespace quorvin::testing

@@ -1,0 +1,109 @@
+// User input, pause, and the four output boxes: what they ask, and what
+// they write in each delivery mode.
+
+#include "templates_cases.h"
+
+namespace quorvin::testing {
+namespace {
+
+TEST(TemplateOutputs, UserInputQuotesThePrompt) {
+  ExpectStatements({
+      {"User Input", "Enter x", 4, {0, -1, -1}, "box4=input('Enter x');\r\n"},
+      {"User Input", "What's x", 4, {2, -1, -1}, "box4=input('What''s x');\r\n"},
+      {"User Input", "''", 4, {0, -1, -1}, "box4=input('''''');\r\n"},
+      {"User Input", "", 4, {0, -1, -1}, "box4=input('');\r\n"},
+  });
+}
+
+TEST(TemplateOutputs, PauseInItsThreeForms) {
+  ExpectStatements({{"Pause", "", 9, {0, -1, -1}, "pause;\r\n"},
+                    {"Pause", "5", 9, {0, -1, -1}, "pause(5);\r\n"}});
+
+  ArmBench carried;
+  carried.feeder(2, "Keyboard Input");
+  EXPECT_EQ(carried.run(9, "Pause", "5", {2, -1, -1}), "box9=box2;\r\npause(5);\r\n");
+
+  ArmBench dummy;
+  dummy.feeder(2, "Dummy Input");
+  EXPECT_EQ(dummy.run(9, "Pause", "", {2, -1, -1}), "pause;\r\n");
+}
+
+TEST(TemplateOutputs, ScreenOutputShowsTheValue) {
+  ExpectStatements({{"Screen Output", "", 8, {5, -1, -1}, "box8=box5\r\n"}});
+}
+
+TEST(TemplateOutputs, AsciiFileOutputAsksEveryTimeAndKeepsTheRememberedName) {
+  ArmBench bench;
+  bench.host.saveAnswers = {std::string("/tmp/out.txt"), std::nullopt,
+                            std::string("/tmp/my data.txt"), std::string("/tmp/it's;x.txt")};
+  EXPECT_EQ(bench.run(6, "Ascii File Output", "", {3, -1, -1}),
+            "save /tmp/out.txt box3 -ascii ;\r\n");
+  // Cancelled: nothing written, the box still done.
+  EXPECT_EQ(bench.run(6, "Ascii File Output", "", {3, -1, -1}), "");
+  EXPECT_TRUE(bench.done(6));
+  // A path MATLAB would split into several words is put in apostrophes.
+  EXPECT_EQ(bench.run(6, "Ascii File Output", "", {3, -1, -1}),
+            "save '/tmp/my data.txt' box3 -ascii ;\r\n");
+  EXPECT_EQ(bench.run(6, "Ascii File Output", "", {3, -1, -1}),
+            "save '/tmp/it''s;x.txt' box3 -ascii ;\r\n");
+
+  ASSERT_EQ(bench.host.saveRequests.size(), 4u);
+  for (const SaveRequest& r : bench.host.saveRequests) {
+    EXPECT_EQ(r.filter, "Mathlab Files (*.m)|*.m|All Files (*.*)|*.*");
+    EXPECT_EQ(r.initialName, "");
+  }
+  EXPECT_TRUE(bench.host.messages.empty());
+}
+
+TEST(TemplateOutputs, TrashShowsItsMessageAndWritesNothing) {
+  ArmBench bench;
+  EXPECT_EQ(bench.run(7, "Trash", "", {3, -1, -1}), "");
+  EXPECT_TRUE(bench.done(7));
+  ASSERT_EQ(bench.host.messages.size(), 1u);
+  EXPECT_EQ(bench.host.messages[0].text, "What's the use of collecting data and dumping it ???");
+  EXPECT_EQ(bench.host.messages[0].style, 32);
+  EXPECT_EQ(bench.host.messages[0].title, "Quorvin");
+  EXPECT_TRUE(bench.host.saveRequests.empty());
+}
+
+// Plot code as the plot dialog stores it: icon key, ";", lines ending CR LF.
+TEST(TemplateOutputs, PlotOutputInTextMode) {
+  ExpectStatements(
+      {
+          {"Plot Output", "Plot2d;plot(Input1,Input2)\r\n", 7, {4, 11, 0},
+           "plot(box4,box11)\r\n"},
+          {"Plot Output", "Bar;bar(Input1,Input2)\r\n", 7, {4, 0, 0}, "bar(box4,box0)\r\n"},
+          {"Plot Output", "Plot2d;figure;\r\nplot(Input1,Input2,'m-',Input1,Input3,'c-')\r\ngrid;\r\n",
+           7, {1, 2, 3}, "figure;\r\nplot(box1,box2,'m-',box1,box3,'c-')\r\ngrid;\r\n"},
+          {"Plot Output", "Error Bar;figure;\r\nerrorbar(Input1,Input2)\r\n", 7, {5, 6, 0},
+           "figure;\r\nerrorbar(box5,box6)\r\n"},
+          // Only "Input" in exact case followed by 1..3 is a placeholder.
+          {"Plot Output", "Plot2d;plot(Input1)\r\ntitle('input1 Input4 Input')\r\n", 7, {4, 0, 0},
+           "plot(box4)\r\ntitle('input1 Input4 Input')\r\n"},
+          // No icon key: the whole text is the code.
+          {"Plot Output", "plot(Input1)\r\n", 7, {4, 0, 0}, "plot(box4)\r\n"},
+          // A code without its final line end still ends its line.
+          {"Plot Output", "Plot2d;plot(Input1)", 7, {4, 0, 0}, "plot(box4)\r\n"},
+          {"Plot Output", "Plot2d;;plot(Input1)\r\n", 7, {4, 0, 0}, "plot(box4)\r\n"},
+          {"Plot Output", "Plot2d;", 7, {4, 0, 0}, ""},
+          {"Plot Output", "", 7, {4, 0, 0}, ""},
+          {"Plot Output", "Plot2d;Input", 7, {4, 0, 0}, "Input\r\n"},
+      },
+      1);
+}
+
+TEST(TemplateOutputs, PlotOutputInExecutionModeEndsWithASemicolon) {
+  ExpectStatements(
+      {
+          {"Plot Output", "Plot2d;plot(Input1,Input2)\r\n", 7, {4, 11, 0},
+           "plot(box4,box11)\r\n;"},
+          {"Plot Output", "Plot2d;plot(Input1);", 7, {4, 0, 0}, "plot(box4);"},
+          {"Plot Output", "Plot2d;plot(Input1)", 7, {4, 0, 0}, "plot(box4);"},
+          {"Plot Output", "Plot2d;", 7, {4, 0, 0}, ""},
+          {"Plot Output", "", 7, {4, 0, 0}, ""},
+      },
+      0);
+}
+
+}  // namespace
+}  // namespace quorvin::testing
