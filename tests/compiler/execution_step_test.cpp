@@ -5,39 +5,13 @@
 #include <deque>
 #include <vector>
 
+#include "tests/link_support/step_fakes.h"
+
 namespace quorvin {
 namespace {
 
-// Answers from a queue, records every message and input box.
-class ScriptedStepHost : public CompileHost {
- public:
-  std::deque<Answer> answers;
-  std::vector<std::string> messages;
-  std::vector<std::string> prompts;
-  std::string typed = "42";
-  double gauge = -1;
-  int pointerSet = -1;
-
-  Answer messageBox(const std::string& text, int style, const std::string& title) override {
-    messages.push_back(text + "|" + std::to_string(style) + "|" + title);
-    if (answers.empty()) return Answer::No;
-    Answer a = answers.front();
-    answers.pop_front();
-    return a;
-  }
-  std::string inputBox(const std::string& prompt, const std::string&, const std::string&) override {
-    prompts.push_back(prompt);
-    return typed;
-  }
-  std::optional<std::string> openFile(const std::string&) override { return std::nullopt; }
-  std::optional<std::string> saveFileAs(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  std::string matrixEntry() override { return "mat"; }
-  void setDocsPointer(int p) override { pointerSet = p; }
-  void setResourceGauge(double percent) override { gauge = percent; }
-  int chkInput() const override { return 0; }
-};
+using testing_support::ScriptedStepHost;
+using testing_support::StringSink;
 
 // Replays canned results; an empty queue answers Ok with no output.
 class FakeInterpreter : public Interpreter {
@@ -59,12 +33,6 @@ class FakeInterpreter : public Interpreter {
     return r;
   }
   double timeoutSeconds() const override { return 2; }
-};
-
-class StringSink : public ResultsSink {
- public:
-  std::string text;
-  void append(const std::string& t) override { text += t; }
 };
 
 struct StepFixture : ::testing::Test {

@@ -1,0 +1,145 @@
+#include "platform/interpreter_link.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+
+namespace quorvin {
+
+namespace {
+// How long one wait for output lasts before the process state is looked at again.
+constexpr int kPollMs = 50;
+
+bool Executable(const QString& path) {
+  const QFileInfo info(path);
+  return info.isFile() && info.isExecutable();
+}
+}  // namespace
+
+std::optional<InterpreterProgram> FindInterpreter(const QString& directory) {
+  const QString bin = directory + "/bin/";
+  if (Executable(bin + "matlab"))
+    return InterpreterProgram{bin + "matlab", {"-nodesktop", "-nosplash"}, Dialect::Matlab};
+  if (Executable(bin + "octave"))
+    return InterpreterProgram{bin + "octave", {"--no-gui", "--quiet", "--no-history"},
+                              Dialect::Octave};
+  if (Executable(bin + "octave-cli"))
+    return InterpreterProgram{bin + "octave-cli", {"--quiet", "--no-history"}, Dialect::Octave};
+  return std::nullopt;
+}
+
+InterpreterLink::InterpreterLink(QObject* parent) : QObject(parent) {
+  if (auto* app = QCoreApplication::instance())
+    connect(app, &QCoreApplication::aboutToQuit, this, [this] { stop(); });
+}
+
+InterpreterLink::~InterpreterLink() { stop(); }
+
+bool InterpreterLink::start(const InterpreterProgram& program) {
+  stop();
+  stubDir_ = std::make_unique<QTemporaryDir>();
+  if (!stubDir_->isValid()) return false;
+  for (const auto& [name, contents] : StubFiles(program.dialect)) {
+    QFile file(stubDir_->filePath(QString::fromStdString(name)));
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    file.write(contents.data(), static_cast<qint64>(contents.size()));
+  }
+  dialect_ = program.dialect;
+  reader_ = AnswerReader();
+  exchange_ = 0;
+  process_ = std::make_unique<QProcess>();
+  // Errors and output in one stream, in the order they were written.
+  process_->setProcessChannelMode(QProcess::MergedChannels);
+  process_->start(program.path, program.arguments);
+  if (!process_->waitForStarted(startTimeoutMs_)) {
+    stop();
+    return false;
+  }
+  if (!writeLine(SetupStatement(stubDir_->path().toStdString(), exchange_, dialect_)) ||
+      await(exchange_, startTimeoutMs_, {}).status != EvalResult::Status::Ok) {
+    stop();
+    return false;
+  }
+  return true;
+}
+
+void InterpreterLink::stop() {
+  if (process_) {
+    if (process_->state() != QProcess::NotRunning) {
+      process_->closeWriteChannel();  // end of input: the interpreter quits
+      if (!process_->waitForFinished(1000)) {
+        process_->kill();
+        process_->waitForFinished(1000);
+      }
+    }
+    process_.reset();
+  }
+  stubDir_.reset();
+}
+
+bool InterpreterLink::alive() {
+  if (!process_ || process_->state() != QProcess::Running) return false;
+  // Lets the process notice a death that happened since the last exchange.
+  return !process_->waitForFinished(0);
+}
+
+qint64 InterpreterLink::processId() const { return process_ ? process_->processId() : 0; }
+
+bool InterpreterLink::writeLine(const std::string& line) {
+  const std::string data = line + "\n";
+  if (process_->write(data.data(), static_cast<qint64>(data.size())) !=
+      static_cast<qint64>(data.size()))
+    return false;
+  while (process_->bytesToWrite() > 0)
+    if (!process_->waitForBytesWritten(kPollMs) && process_->state() != QProcess::Running)
+      return false;
+  return true;
+}
+
+EvalResult InterpreterLink::eval(const std::string& text, const InputAnswerer& answer) {
+  if (!alive()) return {EvalResult::Status::Dead, {}};
+  std::string plain = text;  // CR LF from the compiler; the interpreter wants LF
+  for (size_t p = plain.find("\r\n"); p != std::string::npos; p = plain.find("\r\n", p))
+    plain.erase(p, 1);
+  ++exchange_;
+  if (!writeLine(FramedStatement(plain, exchange_, dialect_))) {
+    process_->waitForFinished(kPollMs);
+    return {EvalResult::Status::Dead, CleanAnswer(reader_.takeRest())};
+  }
+  return await(exchange_, timeoutMs_, answer);
+}
+
+EvalResult InterpreterLink::await(int n, int timeoutMs, const InputAnswerer& answer) {
+  std::string output;
+  QElapsedTimer clock;
+  clock.start();
+  for (;;) {
+    reader_.feed(process_->readAll().toStdString());
+    const AnswerReader::Event event = reader_.next(n);
+    if (event.kind == AnswerReader::Event::Kind::Done) {
+      output += event.text;
+      return {event.failed ? EvalResult::Status::Error : EvalResult::Status::Ok,
+              CleanAnswer(output)};
+    }
+    if (event.kind == AnswerReader::Event::Kind::Input) {
+      std::string typed = answer ? answer(event.prompt) : std::string();
+      for (char& c : typed)
+        if (c == '\n' || c == '\r') c = ' ';  // one line, or the pipe desynchronises
+      output += event.text + event.prompt + " " + typed + "\n";
+      if (!writeLine(typed)) continue;  // a dead process is noticed below
+      clock.restart();                  // the person's time does not count
+      continue;
+    }
+    if (process_->state() != QProcess::Running) {
+      reader_.feed(process_->readAll().toStdString());
+      return {EvalResult::Status::Dead, CleanAnswer(output + reader_.takeRest())};
+    }
+    const qint64 left = timeoutMs - clock.elapsed();
+    if (left <= 0) return {EvalResult::Status::Timeout, CleanAnswer(output)};
+    if (!process_->waitForReadyRead(static_cast<int>(std::min<qint64>(left, kPollMs))))
+      process_->waitForFinished(0);
+  }
+}
+
+}  // namespace quorvin

@@ -1,0 +1,202 @@
+#include "platform/link_framing.h"
+
+#include <charconv>
+#include <optional>
+
+namespace quorvin {
+
+namespace {
+
+const std::string kEndTag = "@@quorvin-end-";
+const std::string kFailTag = "@@quorvin-fail-";
+const std::string kInputTag = "@@quorvin-input:";
+const std::string kTagClose = "@@\n";
+
+std::string Flush(Dialect d) { return d == Dialect::Octave ? " fflush(stdout);" : ""; }
+
+std::string CharCodes(const std::string& text) {
+  std::string out = "char([";
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (i) out += ' ';
+    out += std::to_string(static_cast<unsigned char>(text[i]));
+  }
+  return out + "])";
+}
+
+// MATLAB single-quoted literal.
+std::string Quoted(const std::string& s) {
+  std::string out = "'";
+  for (char c : s) out += c == '\'' ? std::string("''") : std::string(1, c);
+  return out + "'";
+}
+
+// A complete end marker at pos ("@@quorvin-end-N@@\n"): N and the position after it.
+std::optional<std::pair<long, size_t>> EndMarkerAt(const std::string& s, size_t pos) {
+  const size_t digits = pos + kEndTag.size();
+  long n = 0;
+  const char* first = s.data() + digits;
+  const char* last = s.data() + s.size();
+  if (digits >= s.size()) return std::nullopt;
+  auto [ptr, ec] = std::from_chars(first, last, n);
+  if (ec != std::errc() || ptr == first) return std::nullopt;
+  const size_t after = static_cast<size_t>(ptr - s.data());
+  if (s.compare(after, kTagClose.size(), kTagClose) != 0) return std::nullopt;
+  return std::make_pair(n, after + kTagClose.size());
+}
+
+// A complete input request at pos ("@@quorvin-input:<codes>@@\n"): its
+// prompt and the position after it.
+std::optional<std::pair<std::string, size_t>> InputRequestAt(const std::string& s, size_t pos) {
+  size_t i = pos + kInputTag.size();
+  std::string prompt;
+  long code = -1;
+  for (; i < s.size(); ++i) {
+    const char c = s[i];
+    if (c >= '0' && c <= '9') {
+      code = (code < 0 ? 0 : code) * 10 + (c - '0');
+      if (code > 255) return std::nullopt;
+    } else if (c == ' ') {
+      if (code >= 0) prompt += static_cast<char>(code);
+      code = -1;
+    } else {
+      break;
+    }
+  }
+  if (code >= 0) prompt += static_cast<char>(code);
+  if (s.compare(i, kTagClose.size(), kTagClose) != 0) return std::nullopt;
+  return std::make_pair(prompt, i + kTagClose.size());
+}
+
+// The text before a marker, without the line end printed in front of it.
+std::string Before(const std::string& s, size_t pos) {
+  if (pos > 0 && s[pos - 1] == '\n') --pos;
+  return s.substr(0, pos);
+}
+
+void RemoveAll(std::string& s, const std::string& what) {
+  for (size_t p = s.find(what); p != std::string::npos; p = s.find(what, p)) s.erase(p, what.size());
+}
+
+}  // namespace
+
+std::string FramedStatement(const std::string& text, int n, Dialect dialect) {
+  const std::string number = std::to_string(n);
+  const std::string onError = "fprintf(''error: %s\\n'', lasterr()); fprintf(''" + kFailTag +
+                              number + "@@\\n'');";
+  return "eval(" + CharCodes(text) + ", '" + onError + "'); fprintf('\\n" + kEndTag + number +
+         "@@\\n');" + Flush(dialect);
+}
+
+std::string SetupStatement(const std::string& stubDir, int n, Dialect dialect) {
+  std::string s = "more off; ";
+  if (dialect == Dialect::Octave)
+    s += "page_screen_output(false); crash_dumps_octave_core(false); "
+         "warning('off', 'Octave:shadowed-function'); ";
+  else
+    s += "warning('off', 'MATLAB:dispatcher:nameConflict'); ";
+  s += "addpath(" + Quoted(stubDir) + "); fprintf('\\n" + kEndTag + std::to_string(n) +
+       "@@\\n');" + Flush(dialect);
+  return s;
+}
+
+std::vector<std::pair<std::string, std::string>> StubFiles(Dialect dialect) {
+  // The request names its prompt in character codes; the program types the
+  // answer back as the next line of the pipe, which builtin input reads.
+  const std::string ask =
+      "  fprintf('\\n" + kInputTag + "%s@@\\n', sprintf('%d ', double(prompt)));" +
+      Flush(dialect) + "\n";
+  std::vector<std::pair<std::string, std::string>> files = {
+      {"input.m",
+       "function varargout = input(prompt, varargin)\n"
+       "  % Asks the program, not the command pipe, for the line typed.\n"
+       "  if nargin < 1, prompt = ''; end\n" +
+           ask +
+           "  answer = builtin('input', '', 's');\n"
+           "  if nargin > 1\n"
+           "    varargout{1} = answer;\n"
+           "  elseif isempty(answer)\n"
+           "    varargout{1} = [];\n"
+           "  else\n"
+           "    varargout{1} = evalin('caller', answer);\n"
+           "  end\n"
+           "end\n"},
+      {"pause.m",
+       "function pause(varargin)\n"
+       "  % A pause without time waits for the person, through the program.\n"
+       "  if nargin == 0\n"
+       "    prompt = 'Paused: press OK to go on';\n" +
+           ask +
+           "    builtin('input', '', 's');\n"
+           "  else\n"
+           "    builtin('pause', varargin{:});\n"
+           "  end\n"
+           "end\n"},
+      {"keyboard.m",
+       "function keyboard(varargin)\n"
+       "  error('keyboard cannot be used in a box-by-box run');\n"
+       "end\n"},
+  };
+  if (dialect == Dialect::Octave) {
+    files.push_back({"system_dependent.m",
+                     "function varargout = system_dependent(varargin)\n"
+                     "  % MATLAB's figure switch; Octave has none to make.\n"
+                     "  varargout = cell(1, nargout);\n"
+                     "end\n"});
+  }
+  return files;
+}
+
+AnswerReader::Event AnswerReader::next(int expected) {
+  size_t from = 0;
+  for (;;) {
+    const size_t end = buffer_.find(kEndTag, from);
+    const size_t input = buffer_.find(kInputTag, from);
+    if (input != std::string::npos && (end == std::string::npos || input < end)) {
+      if (auto request = InputRequestAt(buffer_, input)) {
+        Event e{Event::Kind::Input, Before(buffer_, input), request->first, false};
+        buffer_.erase(0, request->second);
+        return e;
+      }
+      from = input + 1;
+      continue;
+    }
+    if (end == std::string::npos) return {};
+    const auto marker = EndMarkerAt(buffer_, end);
+    if (!marker) {
+      from = end + 1;
+      continue;
+    }
+    if (marker->first == expected) {
+      Event e{Event::Kind::Done, Before(buffer_, end), {}, false};
+      const std::string failTag = kFailTag + std::to_string(expected) + kTagClose;
+      e.failed = e.text.find(failTag) != std::string::npos;
+      RemoveAll(e.text, failTag);
+      buffer_.erase(0, marker->second);
+      return e;
+    }
+    if (marker->first < expected) {
+      // The late end of an exchange that timed out: everything up to it is its own.
+      buffer_.erase(0, marker->second);
+      from = 0;
+      continue;
+    }
+    from = end + 1;  // a number not sent yet: the statement's own text
+  }
+}
+
+std::string AnswerReader::takeRest() { return std::exchange(buffer_, {}); }
+
+std::string CleanAnswer(const std::string& raw) {
+  std::string s = raw;
+  RemoveAll(s, kSpuriousExitLine + "\n");
+  RemoveAll(s, kSpuriousExitLine);
+  std::string out;
+  out.reserve(s.size() + s.size() / 16);
+  for (size_t i = 0; i < s.size(); ++i) {
+    if (s[i] == '\n' && (i == 0 || s[i - 1] != '\r')) out += '\r';
+    out += s[i];
+  }
+  return out;
+}
+
+}  // namespace quorvin

@@ -1,0 +1,53 @@
+#pragma once
+// How statements travel to a MATLAB or Octave that reads its commands from a
+// pipe, and how its answers are told apart. Every statement is passed as
+// character codes to eval, so no quoting or line break in it can reach the
+// command line; each exchange ends with a numbered marker, so output that
+// arrives late (after a time-out) is never taken for the next answer.
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace quorvin {
+
+enum class Dialect { Matlab, Octave };
+
+// The one-line command that runs text and then prints end marker n.
+std::string FramedStatement(const std::string& text, int n, Dialect dialect);
+// The first command: quiet, no paging, no crash dumps, the stand-in functions
+// of stubDir on the path; it ends with end marker n.
+std::string SetupStatement(const std::string& stubDir, int n, Dialect dialect);
+// Function files put in stubDir: name and contents. They keep a statement
+// that waits for the keyboard from reading the command pipe.
+std::vector<std::pair<std::string, std::string>> StubFiles(Dialect dialect);
+
+// Octave prints this on every exit, even a clean one.
+inline const std::string kSpuriousExitLine =
+    "error: ignoring const execution_exception& while preparing to exit";
+
+// Reads the merged output of the interpreter as it arrives.
+class AnswerReader {
+ public:
+  struct Event {
+    enum class Kind { Pending, Input, Done } kind = Kind::Pending;
+    std::string text;    // output before the marker (Input, Done)
+    std::string prompt;  // Input: what the statement asks
+    bool failed = false; // Done: the statement raised an error
+  };
+
+  void feed(const std::string& bytes) { buffer_ += bytes; }
+  // The next event of exchange `expected`; consumes what it reports. Output
+  // of earlier exchanges, up to their end markers, is dropped.
+  Event next(int expected);
+  // What arrived but belongs to no finished exchange; consumed.
+  std::string takeRest();
+
+ private:
+  std::string buffer_;
+};
+
+// LF line ends made CR LF, the spurious exit line taken out.
+std::string CleanAnswer(const std::string& raw);
+
+}  // namespace quorvin

@@ -1,0 +1,296 @@
+#include "platform/interpreter_link.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <chrono>
+#include <deque>
+#include <thread>
+
+#include "compiler/execution_step.h"
+#include "tests/link_support/step_fakes.h"
+
+namespace quorvin {
+namespace {
+
+void EnsureCoreApplication() {
+  if (QCoreApplication::instance()) return;
+  static int argc = 1;
+  static char name[] = "platform_tests";
+  static char* argv[] = {name, nullptr};
+  new QCoreApplication(argc, argv);
+}
+
+using Status = EvalResult::Status;
+using testing_support::ScriptedStepHost;
+using testing_support::StringSink;
+
+InterpreterProgram UsrOctave() {
+  auto program = FindInterpreter("/usr");
+  EXPECT_TRUE(program.has_value());
+  return program.value_or(InterpreterProgram{});
+}
+
+InterpreterProgram Fake(const char* mode) {
+  return {QUORVIN_TEST_DATA "/fake_interpreter.sh", {mode}, Dialect::Octave};
+}
+
+const InputAnswerer kNoInput = [](const std::string&) { return std::string(); };
+
+TEST(FindInterpreter, PrefersMatlabThenOctaveThenOctaveCli) {
+  const auto usr = FindInterpreter("/usr");
+  ASSERT_TRUE(usr);
+  EXPECT_EQ(usr->path, "/usr/bin/octave");
+  EXPECT_TRUE(usr->arguments.contains("--no-gui"));
+  EXPECT_EQ(usr->dialect, Dialect::Octave);
+
+  QTemporaryDir dir;
+  QDir(dir.path()).mkdir("bin");
+  EXPECT_FALSE(FindInterpreter(dir.path()));
+  auto makeExecutable = [&](const QString& name) {
+    QFile f(dir.path() + "/bin/" + name);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  };
+  makeExecutable("octave-cli");
+  EXPECT_EQ(FindInterpreter(dir.path())->path, dir.path() + "/bin/octave-cli");
+  makeExecutable("matlab");
+  const auto matlab = FindInterpreter(dir.path());
+  EXPECT_EQ(matlab->dialect, Dialect::Matlab);
+  EXPECT_TRUE(matlab->arguments.contains("-nodesktop"));
+}
+
+// One Octave for the whole suite, started the way Start Matlab starts it.
+class OctaveLink : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    EnsureCoreApplication();
+    link_ = new InterpreterLink;
+    ASSERT_TRUE(link_->start(UsrOctave()));
+  }
+  static void TearDownTestSuite() {
+    delete link_;
+    link_ = nullptr;
+  }
+  void SetUp() override {
+    ASSERT_TRUE(link_ && link_->alive());
+    link_->setTimeoutMs(10000);
+    ASSERT_EQ(link_->eval("clear all", kNoInput).status, Status::Ok);
+  }
+  EvalResult eval(const std::string& text) { return link_->eval(text, kNoInput); }
+  // Runs the texts of boxes 1, 2, ... with the nesting level after each.
+  void runBoxes(const std::vector<std::pair<int, std::string>>& steps) {
+    table.nextBox = static_cast<int16_t>(steps.size() + 1);
+    step.compileStarted();
+    int box = 0;
+    for (const auto& [nest, text] : steps) {
+      std::string script = text;
+      ASSERT_TRUE(step.run(++box, nest, script));
+    }
+  }
+
+  static InterpreterLink* link_;
+  BoxTable table;
+  ScriptedStepHost host;
+  StringSink results;
+  ExecutionStep step{table, host, *link_, results, [] {}};
+};
+InterpreterLink* OctaveLink::link_ = nullptr;
+
+TEST_F(OctaveLink, KeyboardInputSinScreenOutputBoxByBox) {
+  runBoxes({{0, "box1=[ 1 2 3 ];\r\n"}, {0, "box2=sin(box1);\r\n"}, {0, "box3=box2\r\n"}});
+  EXPECT_EQ(results.text,
+            "box1=[ 1 2 3 ];\r\n"
+            "box2=sin(box1);\r\n"
+            "box3=box2\r\n"
+            "box3 =\r\n\r\n   0.8415   0.9093   0.1411\r\n\r\n");
+  EXPECT_EQ(step.failures(), 0);
+}
+
+TEST_F(OctaveLink, ForLoopRunsAsOneBlock) {
+  runBoxes({
+      {0, "box1=[ 1 2 3 ];\r\n"}, {1, "for box2=1:1:10,\r\n"}, {1, "   box3=sin(box2);\r\n"},
+      {0, "end;\r\nbox4=box3;\r\n"}, {0, "box5=box4\r\n"}});
+  EXPECT_EQ(results.text,
+            "box1=[ 1 2 3 ];\r\n"
+            "for box2=1:1:10,\r\n   box3=sin(box2);\r\nend;\r\nbox4=box3;\r\n"
+            "box5=box4\r\nbox5 = -0.5440\r\n");
+  EXPECT_EQ(step.failures(), 0);
+}
+
+TEST_F(OctaveLink, IfWithElseRunsAsOneBlock) {
+  runBoxes({
+      {0, "box1=5;\r\n"},
+      {2, "box2=box1;\r\nif (box2>3),\r\n"},
+      {2, "      box4=cos(box2);\r\n"},
+      {1, "   else\r\n"},
+      {1, "   box3=sin(box2);\r\n"},
+      {0, "end;\r\n"},
+      {0, "box7=exist('box3')+box4\r\n"}});
+  EXPECT_EQ(results.text,
+            "box1=5;\r\n"
+            "box2=box1;\r\nif (box2>3),\r\n      box4=cos(box2);\r\n   else\r\n"
+            "   box3=sin(box2);\r\nend;\r\n"
+            "box7=exist('box3')+box4\r\nbox7 = 0.2837\r\n");
+}
+
+TEST_F(OctaveLink, AnErrorIsReportedWithItsTextAndTheLinkStaysInStep) {
+  const auto failed = eval("box1=nope+1;");
+  EXPECT_EQ(failed.status, Status::Error);
+  EXPECT_EQ(failed.output.rfind("error: ", 0), 0u) << failed.output;
+  EXPECT_NE(failed.output.find("nope"), std::string::npos);
+  // An unfinished statement cannot swallow what follows it.
+  EXPECT_EQ(eval("[1 2").status, Status::Error);
+  const auto next = eval("1+1");
+  EXPECT_EQ(next.status, Status::Ok);
+  EXPECT_EQ(next.output, "ans = 2\r\n");
+}
+
+TEST_F(OctaveLink, StatementsWaitingForTheKeyboardAreAnsweredThroughTheProgram) {
+  std::vector<std::string> prompts;
+  const InputAnswerer answer = [&](const std::string& prompt) {
+    prompts.push_back(prompt);
+    return std::string("6*7");
+  };
+  const auto asked = link_->eval("box1=input('Enter x');", answer);
+  EXPECT_EQ(asked.status, Status::Ok);
+  EXPECT_EQ(asked.output, "Enter x 6*7\r\n");
+  EXPECT_EQ(link_->eval("pause;", answer).status, Status::Ok);
+  const auto text = link_->eval("box2=input('Name: ', 's')", answer);
+  EXPECT_EQ(text.output, "Name:  6*7\r\nbox2 = 6*7\r\n");
+  EXPECT_EQ(prompts, (std::vector<std::string>{"Enter x", "Paused: press OK to go on", "Name: "}));
+  EXPECT_EQ(eval("box1").output, "box1 = 42\r\n");
+
+  const auto keyboard = eval("keyboard");
+  EXPECT_EQ(keyboard.status, Status::Error);
+  EXPECT_NE(keyboard.output.find("keyboard cannot be used"), std::string::npos);
+  EXPECT_EQ(eval("pause(0.01); 3").output, "ans = 3\r\n");
+}
+
+TEST_F(OctaveLink, ALateAnswerIsNeverTakenForTheNextOne) {
+  link_->setTimeoutMs(200);
+  QElapsedTimer clock;
+  clock.start();
+  const auto slow = eval("pause(0.7); disp('slow done')");
+  EXPECT_EQ(slow.status, Status::Timeout);
+  EXPECT_LT(clock.elapsed(), 600);
+  link_->setTimeoutMs(10000);
+  const auto next = eval("disp('next')");
+  EXPECT_EQ(next.status, Status::Ok);
+  EXPECT_EQ(next.output, "next\r\n");
+}
+
+TEST_F(OctaveLink, FigureSwitchHasANoOpStandIn) {
+  const auto r = eval("system_dependent(12,'off'); 4");
+  EXPECT_EQ(r.status, Status::Ok);
+  EXPECT_EQ(r.output, "ans = 4\r\n");
+}
+
+// Each of these ends its interpreter, so each starts its own.
+class DyingOctave : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    EnsureCoreApplication();
+    ASSERT_TRUE(link.start(UsrOctave()));
+  }
+  InterpreterLink link;
+};
+
+TEST_F(DyingOctave, AKillMidStatementIsNoticedAtOnce) {
+  const qint64 pid = link.processId();
+  std::thread killer([pid] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    ::kill(static_cast<pid_t>(pid), SIGKILL);
+  });
+  QElapsedTimer clock;
+  clock.start();
+  const auto r = link.eval("pause(20)", kNoInput);
+  killer.join();
+  EXPECT_EQ(r.status, Status::Dead);
+  EXPECT_LT(clock.elapsed(), 3000);
+  EXPECT_FALSE(link.alive());
+  EXPECT_FALSE(QFile::exists("octave-workspace"));
+}
+
+TEST_F(DyingOctave, ExitInABoxLeadsToTheStartQuestion) {
+  BoxTable table;
+  table.nextBox = 3;
+  table[1].Status = "OK";
+  ScriptedStepHost host;
+  host.answers = {Answer::No};
+  StringSink results;
+  ExecutionStep step(table, host, link, results, [] {});
+  step.compileStarted();
+  std::string script = "exit\r\n";
+  EXPECT_FALSE(step.run(1, 0, script));
+  EXPECT_EQ(results.text, "exit\r\nthe interpreter has ended\r\n");
+  EXPECT_EQ(host.messages,
+            (std::vector<std::string>{kNotRespondingQuestion + "|20|Quorvin",
+                                      kCouldNotCompileMessage + "|64|Quorvin"}));
+  EXPECT_EQ(table[1].Status, "");
+}
+
+TEST_F(DyingOctave, EndingTheLinkEndsTheInterpreter) {
+  const auto pid = static_cast<pid_t>(link.processId());
+  ASSERT_GT(pid, 0);
+  link.stop();
+  EXPECT_EQ(::kill(pid, 0), -1);
+  EXPECT_FALSE(link.alive());
+  EXPECT_EQ(link.eval("1", kNoInput).status, Status::Dead);
+}
+
+class FakeLink : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    EnsureCoreApplication();
+    link.setTimeoutMs(300);
+    link.setStartTimeoutMs(3000);
+  }
+  InterpreterLink link;
+};
+
+TEST_F(FakeLink, AnInterpreterThatExitsAtStartIsNotStarted) {
+  EXPECT_FALSE(link.start(Fake("exit-at-start")));
+  EXPECT_FALSE(link.alive());
+  EXPECT_FALSE(link.start({"/nonexistent/bin/matlab", {}, Dialect::Matlab}));
+}
+
+TEST_F(FakeLink, SilenceEndsInATimeOut) {
+  ASSERT_TRUE(link.start(Fake("silent")));
+  QElapsedTimer clock;
+  clock.start();
+  const auto r = link.eval("x=1;", kNoInput);
+  EXPECT_EQ(r.status, Status::Timeout);
+  EXPECT_GE(clock.elapsed(), 290);
+  EXPECT_LT(clock.elapsed(), 2000);
+  EXPECT_DOUBLE_EQ(link.timeoutSeconds(), 0.3);
+}
+
+TEST_F(FakeLink, TheAnswerAfterATimeOutIsTheRightOne) {
+  ASSERT_TRUE(link.start(Fake("slow-first")));
+  EXPECT_EQ(link.eval("a", kNoInput).status, Status::Timeout);
+  link.setTimeoutMs(3000);
+  const auto r = link.eval("b", kNoInput);
+  EXPECT_EQ(r.status, Status::Ok);
+  EXPECT_EQ(r.output, "fake answer 2\r\n");
+}
+
+TEST_F(FakeLink, GarbageOnThePipeIsShownAndDoesNotDesynchronise) {
+  ASSERT_TRUE(link.start(Fake("garbage")));
+  const auto first = link.eval("a", kNoInput);
+  EXPECT_EQ(first.status, Status::Ok);
+  EXPECT_EQ(first.output,
+            "x\x01\xff @@quorvin-end-6@@\r\n @@quorvin-end-\r\n@@quorvin-input:7x@@\r\n"
+            "@@quorvin-end-fake answer 1\r\n");
+  const auto second = link.eval("b", kNoInput);
+  EXPECT_EQ(second.status, Status::Ok);
+  EXPECT_NE(second.output.find("fake answer 2"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace quorvin

@@ -1,0 +1,67 @@
+#include "platform/link_framing.h"
+
+#include <gtest/gtest.h>
+
+namespace quorvin {
+namespace {
+
+using Kind = AnswerReader::Event::Kind;
+
+TEST(FramedStatement, PassesTheTextAsCharacterCodes) {
+  EXPECT_EQ(FramedStatement("a='x';\n", 7, Dialect::Octave),
+            "eval(char([97 61 39 120 39 59 10]), 'fprintf(''error: %s\\n'', lasterr()); "
+            "fprintf(''@@quorvin-fail-7@@\\n'');'); fprintf('\\n@@quorvin-end-7@@\\n'); "
+            "fflush(stdout);");
+  EXPECT_EQ(FramedStatement("", 1, Dialect::Matlab),
+            "eval(char([]), 'fprintf(''error: %s\\n'', lasterr()); "
+            "fprintf(''@@quorvin-fail-1@@\\n'');'); fprintf('\\n@@quorvin-end-1@@\\n');");
+}
+
+TEST(AnswerReader, WaitsForItsOwnCompleteMarker) {
+  AnswerReader reader;
+  reader.feed("ans = 3\n\n@@quorvin-end-2");
+  EXPECT_EQ(reader.next(2).kind, Kind::Pending);
+  reader.feed("@@\nleft over");
+  const auto done = reader.next(2);
+  EXPECT_EQ(done.kind, Kind::Done);
+  EXPECT_EQ(done.text, "ans = 3\n");
+  EXPECT_FALSE(done.failed);
+  EXPECT_EQ(reader.takeRest(), "left over");
+}
+
+TEST(AnswerReader, DropsTheLateAnswerOfAnEarlierExchange) {
+  AnswerReader reader;
+  reader.feed("late 4\n\n@@quorvin-end-4@@\nlate 5\n@@quorvin-end-5@@\nmine\n\n@@quorvin-end-6@@\n");
+  const auto done = reader.next(6);
+  EXPECT_EQ(done.kind, Kind::Done);
+  EXPECT_EQ(done.text, "mine\n");
+}
+
+TEST(AnswerReader, KeepsLookAlikesAndGarbageAsText) {
+  AnswerReader reader;
+  const std::string junk = "x\x01\xff @@quorvin-end-9@@\n@@quorvin-end-\n@@quorvin-input:7x@@\n";
+  reader.feed(junk + "\n@@quorvin-end-3@@\n");
+  const auto done = reader.next(3);
+  EXPECT_EQ(done.kind, Kind::Done);
+  EXPECT_EQ(done.text, junk);
+}
+
+TEST(AnswerReader, ReportsAnErrorAndAnInputRequest) {
+  AnswerReader reader;
+  reader.feed("before\n\n@@quorvin-input:69 110 116 101 114 32 120 @@\n");
+  const auto ask = reader.next(1);
+  ASSERT_EQ(ask.kind, Kind::Input);
+  EXPECT_EQ(ask.prompt, "Enter x");
+  EXPECT_EQ(ask.text, "before\n");
+  reader.feed("error: boom\n@@quorvin-fail-1@@\n\n@@quorvin-end-1@@\n");
+  const auto done = reader.next(1);
+  EXPECT_TRUE(done.failed);
+  EXPECT_EQ(done.text, "error: boom\n");
+}
+
+TEST(CleanAnswer, MakesCrLfAndDropsTheSpuriousExitLine) {
+  EXPECT_EQ(CleanAnswer("a\nb\r\n" + kSpuriousExitLine + "\n"), "a\r\nb\r\n");
+}
+
+}  // namespace
+}  // namespace quorvin
