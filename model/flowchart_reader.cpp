@@ -187,6 +187,7 @@ void LoadFlowchart(Model& m, const std::string& givenPath) {
 }
 
 bool ReadFlowchartInto(Model& m, int doc, std::string_view text, const std::string& path) {
+  if (!m.documents.isOpen(doc)) return false;
   BoxTable& t = m.table;
   if (t.nextBox == 0) t.nextBox = 1;
   const long count = FlowchartBoxCount(text);
