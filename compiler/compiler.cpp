@@ -1,13 +1,266 @@
 #include "compiler/compiler.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "compiler/arm.h"
 
 namespace quorvin {
 
+namespace {
+
+constexpr std::string_view kIndent = "   ";
+
+// Numbers 1 .. this are boxes; a table read from a bad file may claim more.
+int LastBox(const BoxTable& table) {
+  return std::clamp(static_cast<int>(table.nextBox) - 1, 0, kMaxBoxes);
+}
+
+const ArmEntry* FindArm(std::span<const ArmEntry> arms, const std::string& kind) {
+  for (const ArmEntry& entry : arms)
+    if (entry.kind == kind) return &entry;
+  return nullptr;
+}
+
+}  // namespace
+
 bool ArmContext::ready() { return compiler.InputsReady(script, q) == 1; }
 
-std::string Compiler::CompileFlowchart(int, int) { return {}; }
+std::string Compiler::CompileFlowchart(int mode, int docTag) {
+  mode_ = mode;
+  script_.clear();
+  processed_ = 0;
+  suspect_ = 0;
+  waitCount_ = 0;
+  notes_.clear();
+  writtenUnder_.fill({});
+  work_.reset();
+  try {
+    // A mark left by anyone else would pass for code written in this compile.
+    ClearStatus();
+    if (mode_ == 0) host_.compileStarted();
+    host_.setDocsPointer(pointer::kHourglass);
+    FindStartBoxes(docTag);
+    if (work_.WorkListIsEmpty()) {
+      host_.messageBox("There are no inputs !", style::kExclamation, kAppTitle);
+      host_.setDocsPointer(pointer::kDefault);
+      return {};
+    }
+    while (!work_.WorkListIsEmpty()) {
+      const int passLength = work_.workLen;
+      for (int j = 1; j <= passLength; ++j) {
+        const Visit visit = VisitPosition(j);
+        if (visit == Visit::Continue) continue;
+        ClearStatus();
+        if (visit == Visit::Abandon) host_.setResourceGauge(static_cast<double>(LastBox(table_)) / kMaxBoxes * 100.0);
+        host_.setDocsPointer(pointer::kDefault);
+        return {};
+      }
+    }
+    ClearStatus();
+    std::string result = std::move(script_);
+    script_.clear();
+    ReportEnd();
+    host_.setResourceGauge(static_cast<double>(LastBox(table_)) / kMaxBoxes * 100.0);
+    host_.setDocsPointer(pointer::kDefault);
+    return result;
+  } catch (...) {
+    // Only a failing host or memory can get here; the compile ends as an
+    // abort does rather than leave marks behind.
+    ClearStatus();
+    host_.setDocsPointer(pointer::kDefault);
+    return {};
+  }
+}
 
-int Compiler::InputsReady(std::string&, int) { return 1; }
+void Compiler::FindStartBoxes(int docTag) {
+  const int last = LastBox(table_);
+  for (int b = 1; b <= last; ++b) {
+    const BoxRecord& box = table_[b];
+    const bool input = box.Kind.ends_with("Input");
+    const bool noEntries = box.InLink[1] == kAbsentSlot && box.InLink[2] == kAbsentSlot &&
+                           box.InLink[3] == kAbsentSlot;
+    if (input && noEntries && box.Doc == docTag) work_.WorkListAdd(b);
+  }
+  if (host_.chkInput() != 1) return;
+  for (int b = 1; b <= last; ++b) {
+    const BoxRecord& box = table_[b];
+    const bool allFree = box.InLink[1] == kFreeSlot && box.InLink[2] == kFreeSlot &&
+                         box.InLink[3] == kFreeSlot;
+    if (allFree && box.Doc == docTag) work_.WorkListAdd(b);
+  }
+}
+
+Compiler::Visit Compiler::VisitPosition(int j) {
+  int e = work_.workList[j];
+  if (e != 0 && table_.box(e) == nullptr) {
+    // Only boxes are ever queued; anything else is dropped, never read.
+    work_.workList[j] = 0;
+    e = 0;
+  }
+  if (e > 0 && table_[e].Status == "OK") {
+    work_.WorkListRemoveAt(j);
+    return Visit::Continue;
+  }
+  bool armDone = false;
+  if (e > 0 && table_[e].Params != "Deleted") {
+    if (!script_.ends_with(kIndent))
+      for (int level = 0; level < work_.nestLevel; ++level) script_ += kIndent;
+    Dispatch(e, j);
+    armDone = table_[e].Status == "OK";
+  }
+  return Tail(j, armDone);
+}
+
+void Compiler::Dispatch(int q, int j) {
+  const std::string under = CurrentCall();
+  ArmContext a{*this, table_, host_, mode_, q, j, script_};
+  try {
+    if (!ControlFlowArm(a)) {
+      const std::string& kind = table_[q].Kind;
+      const ArmEntry* entry = FindArm(InputArms(), kind);
+      if (entry == nullptr) entry = FindArm(TemplateArms(), kind);
+      if (entry != nullptr) entry->arm(a);
+    }
+  } catch (...) {
+    // A failing step of an arm is skipped; the walk goes on.
+  }
+  if (table_[q].Status == "OK") writtenUnder_[q] = under;
+}
+
+Compiler::Visit Compiler::Tail(int j, bool armDone) {
+  const int e = work_.workList[j];
+  if (e > 0 && table_[e].Status == "OK") {
+    suspect_ = 0;
+    waitCount_ = 0;
+    QueueSuccessors(e);
+    if (mode_ == 0) {
+      if (!host_.executeStep(e, work_.nestLevel, script_)) return Visit::Abandon;
+      script_.clear();
+    }
+    work_.WorkListRemoveAt(j);
+    ++processed_;
+    const double share = static_cast<double>(processed_) / LastBox(table_) * 100.0;
+    host_.setResourceGauge(std::min(std::nearbyint(share), 100.0));
+    return Visit::Continue;
+  }
+  if (armDone) {
+    // A block arm moved another entry here: its own box was written, which
+    // is progress, and the entry now here has not waited yet.
+    suspect_ = 0;
+    waitCount_ = 0;
+    return Visit::Continue;
+  }
+  return StuckCheck(j);
+}
+
+Compiler::Visit Compiler::StuckCheck(int j) {
+  const int e = work_.workList[j];
+  if (suspect_ > 0 && e > 0) {
+    if (waitCount_ <= 1) {
+      ++waitCount_;
+      return Visit::Continue;
+    }
+    const BoxRecord* box = table_.box(suspect_);
+    const std::string text = "There seems to be an infinite loop here, whereby box" +
+                             std::to_string(suspect_) + " (" + (box ? box->Kind : "") +
+                             ") cannot be processed." + std::string(NL) +
+                             "Do you want to retry, abort or ignore this box ?";
+    const Answer answer =
+        host_.messageBox(text, style::kAbortRetryIgnore + style::kCritical, kAppTitle);
+    if (answer == Answer::Retry) {
+      suspect_ = 0;
+    } else if (answer == Answer::Ignore) {
+      // Drop the box the question named, wherever it waits now.
+      const int p = work_.positionOf(suspect_);
+      work_.workList[p > 0 ? p : j] = 0;
+      suspect_ = 0;
+    } else {
+      return Visit::Abort;
+    }
+  } else if (e > 0) {
+    suspect_ = e;
+  }
+  return Visit::Continue;
+}
+
+int Compiler::LinkedBox(int value) const { return table_.box(value) != nullptr ? value : 0; }
+
+void Compiler::QueueSuccessors(int e) {
+  const BoxRecord& box = table_[e];
+  // Values that name no box go the way of an absent slot.
+  auto add = [this](int v) {
+    if (v <= 0 || table_.box(v) != nullptr) work_.WorkListAdd(v);
+  };
+  int first = 1;
+  if (box.Kind == "If") {
+    // Exit 1 (and exit 2 of an else branch) were compiled inside the block;
+    // exit 2 of a plain If is the way on, queued even when free.
+    if (!box.Params.starts_with("else")) add(box.OutLink[2]);
+    first = 3;
+  }
+  for (int k = first; k <= kExits; ++k)
+    if (box.OutLink[k] != 0) add(box.OutLink[k]);
+}
+
+int Compiler::InputsReady(std::string& code, int target) {
+  const BoxRecord* t = table_.box(target);
+  if (t == nullptr) return 0;
+  for (int k = 1; k <= kEntries; ++k) {
+    const int src = t->InLink[k];
+    if (src <= 0) continue;
+    BoxRecord* in = table_.box(src);
+    if (in == nullptr) return 0;  // an input that names no box is never written
+    if (in->Kind == "Pickup") {
+      code += boxName(src) + "=" + in->Params + ";" + std::string(NL);
+      in->Status = "OK";
+    }
+    if (in->Status != "OK") return 0;
+  }
+  return 1;
+}
+
+void Compiler::ClearStatus() {
+  for (int n = 1; n <= kMaxBoxes; ++n) table_[n].Status.clear();
+}
+
+void Compiler::Note(int box, const std::string& what) {
+  const BoxRecord* b = table_.box(box);
+  std::string note = boxName(box) + " (" + (b ? b->Kind : "") + ") " + what;
+  if (std::find(notes_.begin(), notes_.end(), note) == notes_.end()) notes_.push_back(std::move(note));
+}
+
+void Compiler::ReportEnd() {
+  // Blocks still open when the list ran dry, outermost first; an If with an
+  // else part holds two levels and is told once.
+  int previous = 0;
+  for (int level = 1; level <= work_.nestLevel; ++level) {
+    const OpenBlock& block = work_.openBlocks[static_cast<std::size_t>(level)];
+    if (block.box == previous) continue;
+    previous = block.box;
+    switch (block.kind) {
+      case BlockKind::Loop:
+        Note(block.box, "opens a loop that no Next box closes.");
+        break;
+      case BlockKind::Branch:
+      case BlockKind::ElseBranch:
+        Note(block.box, "opens a branch that no End If box closes.");
+        break;
+      case BlockKind::Call:
+        Note(block.box, block.callFound
+                            ? "calls a subroutine that no End Subroutine box ends."
+                            : "calls a subroutine that does not exist: no box is of kind \"" +
+                                  block.subroutine + "\".");
+        break;
+    }
+  }
+  if (notes_.empty()) {
+    host_.messageBox("Done !", style::kInformation, kAppTitle);
+    return;
+  }
+  std::string text = "Done, but the script is incomplete:";
+  for (const std::string& note : notes_) text += std::string(NL) + note;
+  host_.messageBox(text, style::kExclamation, kAppTitle);
+}
 
 }  // namespace quorvin

@@ -1,7 +1,110 @@
+// The input and constant boxes: they start a flowchart and, apart from the
+// linked forms of the two make kinds, are written the moment the walk
+// reaches them.
+
+#include <array>
+
 #include "compiler/arm.h"
 
 namespace quorvin {
 
-std::span<const ArmEntry> InputArms() { return {}; }
+namespace {
+
+std::string Line(const std::string& text) { return text + std::string(NL); }
+
+void KeyboardInput(ArmContext& a) {
+  const std::string answer = a.host.inputBox("Enter the data devided by spaces",
+                                             "Quorvin: box" + std::to_string(a.q), a.box().Params);
+  a.box().Params = answer;  // proposed again at the next compile
+  a.script += Line(boxName(a.q) + "=[ " + answer + " ];");
+  a.done();
+}
+
+void MatrixInput(ArmContext& a) {
+  // The dialog leaves the literal open; the closing bracket is ours.
+  a.script += Line(boxName(a.q) + "= " + a.host.matrixEntry() + " ]; ");
+  a.done();
+}
+
+void MatrixMakeInput(ArmContext& a) {
+  const std::string& params = a.box().Params;
+  if (a.in(1) == kAbsentSlot && a.in(2) == kAbsentSlot) {
+    a.script += Line(boxName(a.q) + "=" + params + ";");
+    a.done();
+    return;
+  }
+  if (!a.ready()) return;
+  // The function up to and including its "(": zeros(3,4) gives zeros( . A
+  // text without one is taken as the bare function name.
+  const std::size_t open = params.find('(');
+  const std::string function = open == std::string::npos ? params + "(" : params.substr(0, open + 1);
+  a.script += Line(boxName(a.q) + "=" + function + boxName(a.in(1)) + "," + boxName(a.in(2)) + ");");
+  a.done();
+}
+
+void VectorMakeInput(ArmContext& a) {
+  if (a.in(1) == kAbsentSlot && a.in(2) == kAbsentSlot && a.in(3) == kAbsentSlot) {
+    a.script += Line(boxName(a.q) + "=" + a.box().Params);  // already ends with "];"
+    a.done();
+    return;
+  }
+  if (!a.ready()) return;
+  a.script += Line(boxName(a.q) + "=[" + boxName(a.in(1)) + ":" + boxName(a.in(2)) + ":" +
+                   boxName(a.in(3)) + "];");
+  a.done();
+}
+
+void ConstantInput(ArmContext& a) {
+  a.script += Line(boxName(a.q) + "=" + a.box().Params + ";");
+  a.done();
+}
+
+// Starts a branch of the walk and writes nothing.
+void DummyInput(ArmContext& a) { a.done(); }
+
+bool IsPathSeparator(char c) { return c == '/' || c == '\\'; }
+
+// The text after the last path separator at or before index `from` of path
+// (all of path when there is none).
+std::string FileNameFrom(const std::string& path, std::size_t from) {
+  for (std::size_t i = from + 1; i-- > 0;)
+    if (i < path.size() && IsPathSeparator(path[i])) return path.substr(i + 1);
+  return path;
+}
+
+void AsciiFileInput(ArmContext& a) {
+  const std::optional<std::string> chosen =
+      a.host.openFile("Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
+  if (chosen) {
+    // load names the variable after the file; the box copies it.
+    const std::string& path = *chosen;
+    const std::size_t size = path.size();
+    std::string variable;
+    if (size >= 4 && path[size - 4] == '.') {
+      a.script += Line("load " + path + ";");
+      const std::string name = size >= 5 ? FileNameFrom(path, size - 5) : path;
+      variable = name.size() >= 4 ? name.substr(0, name.size() - 4) : "";
+    } else {
+      a.script += Line("load " + path + " -ascii ;");
+      variable = size > 0 ? FileNameFrom(path, size - 1) : path;
+    }
+    a.script += Line(boxName(a.q) + "=" + variable + ";");
+  }
+  a.done();
+}
+
+constexpr std::array<ArmEntry, 7> kInputArms{{
+    {"Keyboard Input", KeyboardInput},
+    {"Matrix Input", MatrixInput},
+    {"Matrix Make Input", MatrixMakeInput},
+    {"Vector Make Input", VectorMakeInput},
+    {"Constant Input", ConstantInput},
+    {"Dummy Input", DummyInput},
+    {"Ascii File Input", AsciiFileInput},
+}};
+
+}  // namespace
+
+std::span<const ArmEntry> InputArms() { return kInputArms; }
 
 }  // namespace quorvin

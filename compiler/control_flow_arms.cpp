@@ -1,0 +1,218 @@
+// The loop, branch and subroutine boxes: the kinds whose compilation changes
+// the walk itself. Entering a block puts the whole work list aside as the
+// copy of a new level; the closing box writes the closing line and brings
+// the outer list back.
+
+#include "compiler/arm.h"
+#include "compiler/compiler.h"
+
+namespace quorvin {
+
+namespace {
+
+constexpr std::string_view kIndent = "   ";
+constexpr std::string_view kCallPrefix = "Insert Subroutine";
+constexpr std::string_view kSubroutineSuffix = "Subroutine";
+// The name of a call's subroutine starts at the 19th character of its kind.
+constexpr std::size_t kCallNameStart = 18;
+// Calls compile a subroutine's body in place, and a body may call other
+// subroutines more than once: past this many written boxes a call is no
+// longer expanded, so that a chart of doubling calls cannot run for ever.
+constexpr int kMaxWrittenBoxes = 50 * kMaxBoxes;
+
+// A closing line stands one level out from the body it ends.
+void TakeOffOneLevel(std::string& script) {
+  if (script.ends_with(kIndent)) script.resize(script.size() - kIndent.size());
+}
+
+std::string Line(std::string_view text) { return std::string(text) + std::string(NL); }
+
+OpenBlock Opened(int box, BlockKind kind) {
+  OpenBlock block;
+  block.box = static_cast<int16_t>(box);
+  block.kind = kind;
+  return block;
+}
+
+}  // namespace
+
+std::string Compiler::CurrentCall() const {
+  for (int level = work_.nestLevel; level >= 1; --level) {
+    const OpenBlock& block = work_.openBlocks[static_cast<std::size_t>(level)];
+    if (block.kind == BlockKind::Call) return block.subroutine;
+  }
+  return {};
+}
+
+bool Compiler::ControlFlowArm(ArmContext& a) {
+  const std::string kind = a.box().Kind;
+  if (kind == "For" || kind == "While") {
+    LoopArm(a);
+  } else if (kind == "Next") {
+    NextArm(a);
+  } else if (kind == "Break") {
+    BreakArm(a);
+  } else if (kind == "If") {
+    IfArm(a);
+  } else if (kind == "End If") {
+    EndIfArm(a);
+  } else if (kind == "End Subroutine") {
+    EndSubroutineArm(a);
+  } else if (kind.starts_with(kCallPrefix)) {
+    CallArm(a);
+  } else if (kind.ends_with(kSubroutineSuffix)) {
+    SubroutineStartArm(a);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void Compiler::LoopArm(ArmContext& a) {
+  const bool inputsDone = a.ready();  // always tested: it writes Pickup lines
+  if (!inputsDone || work_.NoOtherReady(a.q, table_) != 1) return;
+  // The loop box stays at its position: the tail queues its exits, the body,
+  // into the emptied list.
+  work_.OpenLevel(Opened(a.q, BlockKind::Loop), a.j);
+  const BoxRecord& box = a.box();
+  if (box.Kind == "For")
+    a.script += Line("for " + boxName(a.q) + "=" + box.Params);
+  else
+    a.script += Line("while " + box.Params);
+  a.done();
+}
+
+void Compiler::NextArm(ArmContext& a) {
+  if (!a.ready()) return;
+  const std::string assignment = Line(boxName(a.q) + "=" + boxName(a.in(1)) + ";");
+  if (work_.innermost() == nullptr) {
+    // No loop to end: the box only passes its value on.
+    a.script += assignment;
+    Note(a.q, "closes a loop that is not open.");
+    a.done();
+    return;
+  }
+  TakeOffOneLevel(a.script);
+  // Whatever the body still had queued is dropped with the inner list.
+  work_.CloseLevel();
+  const int displaced = work_.workList[a.j];
+  work_.workList[a.j] = static_cast<int16_t>(a.q);
+  work_.WorkListAdd(displaced);
+  a.script += Line("end;") + assignment;
+  a.done();
+}
+
+void Compiler::BreakArm(ArmContext& a) {
+  if (!a.ready()) return;
+  a.script += Line(boxName(a.q) + "=" + boxName(a.in(1)) + ";") + Line("break;");
+  a.done();
+}
+
+void Compiler::IfArm(ArmContext& a) {
+  const bool inputsDone = a.ready();
+  if (!inputsDone || work_.NoOtherReady(a.q, table_) != 1) return;
+  a.done();
+  const BoxRecord& box = a.box();
+  const bool hasElse = box.Params.starts_with("else");
+  const std::string condition = hasElse ? box.Params.substr(4) : box.Params;
+  a.script += Line(boxName(a.q) + "=" + boxName(a.in(1)) + ";");
+  a.script += Line("if (" + condition + "),");
+  const auto q = static_cast<int16_t>(a.q);
+  work_.OpenLevel(Opened(q, BlockKind::Branch));
+  work_.workList[1] = static_cast<int16_t>(LinkedBox(box.OutLink[1]));
+  if (hasElse) {
+    // The branch on exit 2 comes first; the If box in the side slot makes
+    // its End If write "else".
+    work_.OpenLevel(Opened(q, BlockKind::ElseBranch));
+    work_.workList[1] = static_cast<int16_t>(LinkedBox(box.OutLink[2]));
+    work_.workList[0] = q;
+  }
+}
+
+void Compiler::EndIfArm(ArmContext& a) {
+  if (!a.ready()) return;
+  if (work_.innermost() == nullptr) {
+    Note(a.q, "closes a branch that is not open.");
+    a.done();
+    return;
+  }
+  TakeOffOneLevel(a.script);
+  a.script += Line(work_.workList[0] > 0 ? "else" : "end;");
+  const OpenBlock block = *work_.CloseLevel();
+  a.done();
+  if (block.kind == BlockKind::Branch) BringToPosition(block.box, a.j);
+}
+
+void Compiler::CallArm(ArmContext& a) {
+  bool ready = a.ready();
+  if (waitCount_ > 0) ready = ready && work_.NoOtherReady(a.q, table_) == 1;
+  if (!ready) return;
+  const std::string& kind = a.box().Kind;
+  const std::string name = kind.size() > kCallNameStart ? kind.substr(kCallNameStart) : "";
+  const std::string startKind = name + " Subroutine";
+  a.done();
+  for (int level = 1; level <= work_.nestLevel; ++level) {
+    const OpenBlock& open = work_.openBlocks[static_cast<std::size_t>(level)];
+    if (open.kind == BlockKind::Call && open.subroutine == startKind) {
+      Note(a.q, "calls its subroutine from inside that subroutine; the call is not expanded.");
+      return;
+    }
+  }
+  if (processed_ >= kMaxWrittenBoxes) {
+    Note(a.q, "is one subroutine call too many for one compile; the call is not expanded.");
+    return;
+  }
+  // A subroutine called before in this compile is compiled afresh here.
+  for (int b = 1; b < static_cast<int>(writtenUnder_.size()); ++b) {
+    if (writtenUnder_[b] != startKind) continue;
+    if (BoxRecord* box = table_.box(b)) box->Status.clear();
+    writtenUnder_[b].clear();
+  }
+  OpenBlock block = Opened(a.q, BlockKind::Call);
+  block.argument = static_cast<int16_t>(a.in(1));
+  block.subroutine = startKind;
+  work_.OpenLevel(block);
+  const int last = std::min<int>(table_.nextBox - 1, kMaxBoxes);
+  bool found = false;
+  for (int b = 1; b <= last; ++b) {
+    if (table_[b].Kind != startKind) continue;
+    found = true;
+    work_.WorkListAdd(b);
+  }
+  work_.openBlocks[static_cast<std::size_t>(work_.nestLevel)].callFound = found;
+}
+
+void Compiler::SubroutineStartArm(ArmContext& a) {
+  const OpenBlock* call = work_.innermost();
+  if (call == nullptr || call->kind != BlockKind::Call) {
+    // A subroutine is compiled where it is called, and nowhere else: its
+    // start box reached any other way is dropped with nothing written.
+    work_.workList[a.j] = 0;
+    return;
+  }
+  a.script += Line(boxName(a.q) + "=" + boxName(call->argument) + ";");
+  a.done();
+}
+
+void Compiler::EndSubroutineArm(ArmContext& a) {
+  if (!a.ready()) return;
+  if (work_.innermost() == nullptr) {
+    Note(a.q, "ends a subroutine that was not called.");
+    a.done();
+    return;
+  }
+  const OpenBlock block = *work_.CloseLevel();
+  // The subroutine's last value becomes the call box's own result.
+  if (block.kind == BlockKind::Call)
+    a.script += Line(boxName(block.box) + "=" + boxName(a.in(1)) + ";");
+  a.done();
+  if (block.kind == BlockKind::Call) BringToPosition(block.box, a.j);
+}
+
+void Compiler::BringToPosition(int box, int j) {
+  const int p = work_.positionOf(box);
+  if (p == 0 || p == j) return;
+  std::swap(work_.workList[p], work_.workList[j]);
+}
+
+}  // namespace quorvin

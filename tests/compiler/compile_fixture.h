@@ -1,0 +1,47 @@
+#pragma once
+// A flowchart, a scripted host and one compile of them.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "chart_builder.h"
+#include "compiler/compiler.h"
+#include "scripted_compile_host.h"
+
+namespace quorvin::testing {
+
+class CompileTest : public ::testing::Test {
+ protected:
+  std::string Compile(int mode = 1, int doc = 1) {
+    Compiler compiler(c.table, host);
+    std::string script = compiler.CompileFlowchart(mode, doc);
+    EXPECT_TRUE(c.allStatusEmpty()) << "a Status was left behind";
+    endLevel = compiler.work().nestLevel;
+    return script;
+  }
+  // The questions in order, as ScriptedCompileHost records them.
+  const std::vector<std::string>& Asked() const { return host.questions; }
+
+  ChartBuilder c;
+  ScriptedCompileHost host;
+  int endLevel = 0;
+};
+
+inline std::string Message(int style, const std::string& text) {
+  return "message " + std::to_string(style) + " \"Quorvin\" " + OneLine(text);
+}
+inline const std::string kDone = Message(64, "Done !");
+inline std::string Stuck(int box, const std::string& kind) {
+  return Message(18, "There seems to be an infinite loop here, whereby box" + std::to_string(box) +
+                         " (" + kind + ") cannot be processed.\r\n" +
+                         "Do you want to retry, abort or ignore this box ?");
+}
+inline std::string Incomplete(const std::vector<std::string>& notes) {
+  std::string text = "Done, but the script is incomplete:";
+  for (const std::string& n : notes) text += "\r\n" + n;
+  return Message(48, text);
+}
+
+}  // namespace quorvin::testing

@@ -1,0 +1,271 @@
+// Loops, branches and subroutine calls: the lines they write, the nesting,
+// and the way the walk goes on after each block. A "Constant Input" box with
+// linked entries serves as a plain statement box: it writes "boxN=P;".
+
+#include "compile_fixture.h"
+#include "control_flow_charts.h"
+
+namespace quorvin::testing {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+TEST_F(CompileTest, ForLoopBodyIsIndentedAndNextClosesIt) {
+  ForLoopChart(c);
+  EXPECT_EQ(Compile(),
+            "box1=3;\r\n"
+            "for box2=1:1:10,\r\n"
+            "   box3=box2*2;\r\n"
+            "end;\r\n"
+            "box4=box3;\r\n"
+            "box5=box4+1;\r\n");
+  EXPECT_EQ(Asked(), Strings{kDone});
+  EXPECT_EQ(endLevel, 0);
+}
+
+TEST_F(CompileTest, WhileWritesItsCondition) {
+  const int in = c.input("Constant Input", "0");
+  const int loop = c.box("While", "box1<3");
+  const int body = c.box("Constant Input", "box1+1");
+  const int next = c.box("Next");
+  c.chain(in, loop, body, next);
+  EXPECT_EQ(Compile(), "box1=0;\r\nwhile box1<3\r\n   box3=box1+1;\r\nend;\r\nbox4=box3;\r\n");
+}
+
+TEST_F(CompileTest, IfWithoutElseCompilesTheWayOnAfterEndIf) {
+  IfChart(c, "box2>3");
+  EXPECT_EQ(Compile(),
+            "box1=5;\r\n"
+            "box2=box1;\r\n"
+            "if (box2>3),\r\n"
+            "   box3=1;\r\n"
+            "end;\r\n"
+            "box5=box2+100;\r\n");
+  EXPECT_EQ(Asked(), Strings{kDone});
+}
+
+TEST_F(CompileTest, IfWithElseWritesExitTwoFirstThenElseThenExitOne) {
+  IfElseChart(c);
+  EXPECT_EQ(Compile(),
+            "box1=5;\r\n"
+            "box2=box1;\r\n"
+            "if (box2>3),\r\n"
+            "      box5=2;\r\n"
+            "   else\r\n"
+            "   box3=1;\r\n"
+            "end;\r\n"
+            "box7=box2*10;\r\n");
+  EXPECT_EQ(Asked(), Strings{kDone});
+}
+
+TEST_F(CompileTest, TwoLoopsReadyTogetherWaitForEachOther) {
+  const int in = c.input("Constant Input", "1");
+  const int a = c.box("For", "1:1:2,");
+  const int b = c.box("While", "0");
+  c.link(in, a).link(in, b);
+  host.answers = {"Abort"};
+  EXPECT_EQ(Compile(), "");
+  EXPECT_EQ(Asked(), Strings{Stuck(3, "While")});
+}
+
+TEST_F(CompileTest, NextDropsWhatTheLoopBodyStillHadQueued) {
+  const int in = c.input("Constant Input", "3");
+  const int loop = c.box("For", "1:1:2,");
+  const int body = c.box("Constant Input", "1");
+  const int next = c.box("Next");
+  const int unfinished = c.box("Nope");
+  const int after = c.box("Constant Input", "box4");
+  c.chain(in, loop, body, next, after);
+  c.link(loop, unfinished);
+  EXPECT_EQ(Compile(),
+            "box1=3;\r\nfor box2=1:1:2,\r\n   box3=1;\r\nend;\r\nbox4=box3;\r\nbox6=box4;\r\n");
+  EXPECT_EQ(Asked(), Strings{kDone});
+}
+
+TEST_F(CompileTest, BreakInsideALoopAndTheWalkGoesOnWithItsExits) {
+  const int in = c.input("Constant Input", "3");
+  const int loop = c.box("For", "1:1:10,");
+  const int brk = c.box("Break");
+  const int next = c.box("Next");
+  c.chain(in, loop, brk, next);
+  EXPECT_EQ(Compile(),
+            "box1=3;\r\nfor box2=1:1:10,\r\n   box3=box2;\r\nbreak;\r\nend;\r\nbox4=box3;\r\n");
+}
+
+TEST_F(CompileTest, SubroutineBodyIsCompiledInPlaceAtTheCall) {
+  CallChart(c, 1);
+  EXPECT_EQ(Compile(),
+            "box1=4;\r\n"
+            "   box4=box1;\r\n"
+            "   box5=box4^2;\r\n"
+            "   box2=box5;\r\n"
+            "box3=box2+1;\r\n");
+  EXPECT_EQ(Asked(), Strings{kDone});
+}
+
+TEST_F(CompileTest, SubroutineDrawnInAnotherDocumentIsFound) {
+  CallChart(c, 2);
+  EXPECT_EQ(Compile(),
+            "box1=4;\r\n   box4=box1;\r\n   box5=box4^2;\r\n   box2=box5;\r\nbox3=box2+1;\r\n");
+}
+
+// The result goes to the call box even when the argument box's first exit
+// leads elsewhere.
+TEST_F(CompileTest, SubroutineResultGoesToTheCallBox) {
+  const int in = c.input("Constant Input", "4");
+  const int other = c.box("Constant Input", "box1");
+  const int call = c.box("Insert Subroutine sq");
+  c.link(in, other).link(in, call);
+  const int start = c.box("sq Subroutine", "Subroutine");
+  const int body = c.box("Constant Input", "box4*2");
+  c.chain(start, body, c.box("End Subroutine", "Subroutine"));
+  EXPECT_EQ(Compile(),
+            "box1=4;\r\n   box4=box1;\r\n   box5=box4*2;\r\n   box3=box5;\r\nbox2=box1;\r\n");
+}
+
+TEST_F(CompileTest, SecondCallOfTheSameSubroutineCompilesItsBodyAgain) {
+  const int in = c.input("Constant Input", "2");
+  const int first = c.box("Insert Subroutine sq");
+  const int second = c.box("Insert Subroutine sq");
+  c.chain(in, first, second);
+  const int start = c.box("sq Subroutine", "Subroutine");
+  const int body = c.box("Constant Input", "box4^2");
+  c.chain(start, body, c.box("End Subroutine", "Subroutine"));
+  c.link(second, c.box("Constant Input", "box3+1"));
+  EXPECT_EQ(Compile(),
+            "box1=2;\r\n"
+            "   box4=box1;\r\n"
+            "   box5=box4^2;\r\n"
+            "   box2=box5;\r\n"
+            "   box4=box2;\r\n"
+            "   box5=box4^2;\r\n"
+            "   box3=box5;\r\n"
+            "box7=box3+1;\r\n");
+  EXPECT_EQ(Asked(), Strings{kDone});
+}
+
+TEST_F(CompileTest, CallOfAMissingSubroutineIsToldAsIncomplete) {
+  const int in = c.input("Constant Input", "1");
+  const int call = c.box("Insert Subroutine nothere");
+  c.chain(in, call, c.box("Constant Input", "2"));
+  EXPECT_EQ(Compile(), "box1=1;\r\n");
+  EXPECT_EQ(Asked(), Strings{Incomplete({"box2 (Insert Subroutine nothere) calls a subroutine "
+                                         "that does not exist: no box is of kind \"nothere "
+                                         "Subroutine\"."})});
+  EXPECT_EQ(endLevel, 1);
+}
+
+TEST_F(CompileTest, UnclosedLoopAndBranchAreToldOutermostFirst) {
+  const int in = c.input("Constant Input", "1");
+  const int loop = c.box("For", "1:1:2,");
+  const int branch = c.box("If", "elsebox3>0");
+  c.chain(in, loop, branch);
+  c.link(branch, c.box("Constant Input", "1"));
+  EXPECT_EQ(Compile(), "box1=1;\r\nfor box2=1:1:2,\r\n   box3=box2;\r\nif (box3>0),\r\n");
+  EXPECT_EQ(Asked(), Strings{Incomplete({"box2 (For) opens a loop that no Next box closes.",
+                                         "box3 (If) opens a branch that no End If box closes."})});
+}
+
+TEST_F(CompileTest, ClosingBoxesWithNoOpenBlockCloseNothing) {
+  const int in = c.input("Constant Input", "1");
+  const int next = c.box("Next");
+  const int endIf = c.box("End If");
+  const int endSub = c.box("End Subroutine", "Subroutine");
+  c.chain(in, next, endIf, endSub, c.box("Constant Input", "2"));
+  EXPECT_EQ(Compile(), "box1=1;\r\nbox2=box1;\r\nbox5=2;\r\n");
+  EXPECT_EQ(Asked(),
+            Strings{Incomplete({"box2 (Next) closes a loop that is not open.",
+                                "box3 (End If) closes a branch that is not open.",
+                                "box4 (End Subroutine) ends a subroutine that was not called."})});
+  EXPECT_EQ(endLevel, 0);
+}
+
+// With the preference on, the subroutine's start box (free entries) is a
+// start box too: it is not compiled outside the call, and after the call
+// the restored list holds the call box at another position than the End
+// Subroutine box had; the walk still goes on after the call.
+TEST_F(CompileTest, StartBoxOutsideACallIsSkippedAndTheCallStillLeadsOn) {
+  const int in = c.input("Constant Input", "4");
+  const int pass = c.box("Constant Input", "box1");
+  const int call = c.box("Insert Subroutine sq");
+  c.chain(in, pass, call);
+  const int start = c.box("sq Subroutine", "Subroutine");
+  const int body = c.box("Constant Input", "box4^2");
+  c.chain(start, body, c.box("End Subroutine", "Subroutine"));
+  c.link(call, c.box("Constant Input", "box3+1"));
+  host.chk = 1;
+  EXPECT_EQ(Compile(),
+            "box1=4;\r\nbox2=box1;\r\n   box4=box2;\r\n   box5=box4^2;\r\n   box3=box5;\r\n"
+            "box7=box3+1;\r\n");
+  EXPECT_EQ(Asked(), Strings{kDone});
+}
+
+TEST_F(CompileTest, EndIfAfterACallInsideTheBranchStillWritesEnd) {
+  CallInBranchChart(c);
+  EXPECT_EQ(Compile(),
+            "box1=5;\r\n"
+            "box2=box1;\r\n"
+            "if (box2>0),\r\n"
+            "   box5=box2;\r\n"
+            "      box6=box5*3;\r\n"
+            "      box3=box6;\r\n"
+            "end;\r\n"
+            "box8=box2;\r\n");
+}
+
+// The If box waits at position 2 behind a box that is not ready; its End If
+// is compiled at position 1 of the inner list.
+TEST_F(CompileTest, WayOnAfterIfIsQueuedWhenTheIfStoodAtAnotherPosition) {
+  const int in = c.input("Constant Input", "1");
+  const int x = c.box("Vector Make Input");
+  const int branch = c.box("If", "box3>0");
+  const int a = c.box("Constant Input", "10");
+  const int endIf = c.box("End If");
+  const int d = c.box("Constant Input", "box3*2");
+  c[in].OutLink = {0, int16_t(x), int16_t(branch), 0, 0, 0};
+  c[x].InLink = {0, int16_t(in), int16_t(d), int16_t(d)};
+  c[branch].InLink = {0, int16_t(in), 0, 0};
+  c[branch].OutLink = {0, int16_t(a), int16_t(d), 0, 0, 0};
+  c.link(a, endIf);
+  c[d].InLink = {0, int16_t(branch), 0, 0};
+  EXPECT_EQ(Compile(),
+            "box1=1;\r\nbox3=box1;\r\nif (box3>0),\r\n   box4=10;\r\nend;\r\nbox6=box3*2;\r\n"
+            "box2=[box1:box6:box6];\r\n");
+  EXPECT_EQ(Asked(), Strings{kDone});
+}
+
+TEST_F(CompileTest, RecursiveCallIsNotExpandedAndTheWalkEnds) {
+  const int in = c.input("Constant Input", "1");
+  const int call = c.box("Insert Subroutine r");
+  c.chain(in, call, c.box("Constant Input", "2"));
+  const int start = c.box("r Subroutine", "Subroutine");
+  const int inner = c.box("Insert Subroutine r");
+  c.chain(start, inner, c.box("End Subroutine", "Subroutine"));
+  EXPECT_EQ(Compile(), "box1=1;\r\n   box4=box1;\r\n   box2=box5;\r\nbox3=2;\r\n");
+  EXPECT_EQ(Asked(), Strings{Incomplete({"box5 (Insert Subroutine r) calls its subroutine from "
+                                         "inside that subroutine; the call is not expanded."})});
+}
+
+// Each subroutine calls the next one twice: the expansion would double with
+// every level, so the compile stops expanding and says so.
+TEST_F(CompileTest, DoublingCallsEndInBoundedTime) {
+  const int in = c.input("Constant Input", "1");
+  const int top = c.box("Insert Subroutine s0");
+  c.chain(in, top);
+  constexpr int kLevels = 40;
+  for (int k = 0; k < kLevels; ++k) {
+    const int start = c.box("s" + std::to_string(k) + " Subroutine", "Subroutine");
+    const int one = c.box("Insert Subroutine s" + std::to_string(k + 1));
+    const int two = c.box("Insert Subroutine s" + std::to_string(k + 1));
+    c.chain(start, one, two, c.box("End Subroutine", "Subroutine"));
+  }
+  const int last = c.box("s40 Subroutine", "Subroutine");
+  c.link(last, c.box("End Subroutine", "Subroutine"));
+  const std::string script = Compile();
+  EXPECT_FALSE(script.empty());
+  ASSERT_FALSE(Asked().empty());
+  EXPECT_NE(Asked().back().find("one subroutine call too many"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace quorvin::testing

@@ -1,0 +1,211 @@
+// The walk of CompileFlowchart: start boxes, order, readiness, the stuck
+// question and the ways a compile ends.
+
+#include <stdexcept>
+
+#include "compile_fixture.h"
+
+namespace quorvin::testing {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+TEST_F(CompileTest, NoInputBoxSaysSoAndReturnsNothing) {
+  c.box("Sin");
+  EXPECT_EQ(Compile(), "");
+  EXPECT_EQ(Asked(), Strings{Message(48, "There are no inputs !")});
+  EXPECT_EQ(host.pointers, (std::vector<int>{11, 0}));
+}
+
+TEST_F(CompileTest, StartBoxesInAscendingNumberOfThisDocumentOnly) {
+  c.input("Constant Input", "1");
+  c.input("Constant Input", "2", 2);
+  c.input("Constant Input", "3");
+  EXPECT_EQ(Compile(), "box1=1;\r\nbox3=3;\r\n");
+  EXPECT_EQ(Asked(), Strings{kDone});
+}
+
+TEST_F(CompileTest, FreeEntriesMakeStartBoxesOnlyWhenPreferred) {
+  c.box("Constant Input", "7");  // entries free, not absent
+  c.input("Constant Input", "2");
+  const int partly = c.box("Constant Input", "3");
+  c.absent(partly, 1);
+  EXPECT_EQ(Compile(), "box2=2;\r\n");
+  host.chk = 1;
+  EXPECT_EQ(Compile(), "box2=2;\r\nbox1=7;\r\n");
+}
+
+TEST_F(CompileTest, ChainGivesOneStatementPerBoxAndDrivesTheGauge) {
+  const int in = c.input("Constant Input", "1");
+  const int a = c.box("Constant Input", "box1+1");
+  const int b = c.box("Constant Input", "box2+1");
+  c.chain(in, a, b);
+  c.box("Sin", "", 2);  // another document's box counts in the gauge
+  EXPECT_EQ(Compile(), "box1=1;\r\nbox2=box1+1;\r\nbox3=box2+1;\r\n");
+  EXPECT_EQ(host.gauge, (std::vector<double>{25, 50, 75, 4.0 / 350 * 100}));
+  EXPECT_EQ(host.pointers, (std::vector<int>{11, 0}));
+}
+
+TEST_F(CompileTest, PickupIsWrittenEveryTimeItsBoxIsTested) {
+  const int in = c.input("Constant Input", "1");
+  const int pickup = c.box("Pickup", "x");
+  const int waiting = c.box("Break");
+  const int feeder = c.box("Break");
+  c[in].OutLink = {0, int16_t(feeder), int16_t(waiting), 0, 0, 0};
+  c[waiting].InLink = {0, int16_t(pickup), int16_t(feeder), -1};
+  c[feeder].InLink = {0, int16_t(in), -1, -1};
+  EXPECT_EQ(Compile(),
+            "box1=1;\r\n"
+            "box2=x;\r\n"
+            "box4=box1;\r\nbreak;\r\n"
+            "box2=x;\r\n"
+            "box3=box2;\r\nbreak;\r\n");
+}
+
+TEST_F(CompileTest, KindWithoutArmWritesNothingAndIsAskedAboutAtItsFourthVisit) {
+  const int in = c.input("Constant Input", "1");
+  const int comment = c.box("Comment", "just a note");
+  c.link(in, comment);
+  host.answers = {"Ignore"};
+  EXPECT_EQ(Compile(), "box1=1;\r\n");
+  EXPECT_EQ(Asked(), (Strings{Stuck(2, "Comment"), kDone}));
+}
+
+// Two boxes that never get ready; box 3 is the first to wait (it is visited
+// in the pass that queued both). The question names box 3 and Ignore drops
+// box 3, so the second question names box 2.
+TEST_F(CompileTest, IgnoreDropsTheBoxTheQuestionNamed) {
+  const int in = c.input("Constant Input", "1");
+  const int a = c.box("Nope A");
+  const int b = c.box("Nope B");
+  c.link(in, a).link(in, b);
+  host.answers = {"Ignore", "Ignore"};
+  EXPECT_EQ(Compile(), "box1=1;\r\n");
+  EXPECT_EQ(Asked(), (Strings{Stuck(3, "Nope B"), Stuck(2, "Nope A"), kDone}));
+}
+
+TEST_F(CompileTest, RetryAsksAgainAtTheSecondWaitingVisitAndAbortEndsWithNothing) {
+  const int in = c.input("Constant Input", "1");
+  c.link(in, c.box("Nope"));
+  host.answers = {"Retry", "Abort"};
+  EXPECT_EQ(Compile(), "");
+  EXPECT_EQ(Asked(), (Strings{Stuck(2, "Nope"), Stuck(2, "Nope")}));
+  EXPECT_EQ(host.pointers.back(), 0);
+}
+
+TEST_F(CompileTest, WaitingVisitsAreCountedAcrossBoxesUntilProgress) {
+  // Box 2 is queued before box 3, one of its inputs, is written: it waits a
+  // pass, and no question comes while boxes get written.
+  const int in = c.input("Constant Input", "1");
+  const int x = c.box("Vector Make Input");
+  const int y = c.box("Constant Input", "2");
+  c[in].OutLink = {0, int16_t(x), int16_t(y), 0, 0, 0};
+  c[x].InLink = {0, int16_t(in), int16_t(y), int16_t(y)};
+  EXPECT_EQ(Compile(), "box1=1;\r\nbox3=2;\r\nbox2=[box1:box3:box3];\r\n");
+  EXPECT_EQ(Asked(), Strings{kDone});
+}
+
+TEST_F(CompileTest, DeletedBoxIsNeverWritten) {
+  const int in = c.input("Constant Input", "1");
+  c.link(in, c.box("Constant Input", "Deleted"));
+  host.answers = {"Ignore"};
+  EXPECT_EQ(Compile(), "box1=1;\r\n");
+  EXPECT_EQ(Asked(), (Strings{Stuck(2, "Constant Input"), kDone}));
+}
+
+class StepRecordingHost : public ScriptedCompileHost {
+ public:
+  bool executeStep(int box, int level, std::string& script) override {
+    steps.push_back(std::to_string(box) + "@" + std::to_string(level) + ":" + script);
+    script.clear();
+    return box != failAt;
+  }
+  void compileStarted() override { ++starts; }
+  Strings steps;
+  int failAt = 0;
+  int starts = 0;
+};
+
+TEST(CompileExecute, EachWrittenBoxGoesToTheExecutionStepAndTheResultIsEmpty) {
+  ChartBuilder c;
+  StepRecordingHost host;
+  const int in = c.input("Constant Input", "3");
+  const int loop = c.box("For", "1:1:2,");
+  const int body = c.box("Constant Input", "box2");
+  const int next = c.box("Next");
+  c.chain(in, loop, body, next);
+  Compiler compiler(c.table, host);
+  EXPECT_EQ(compiler.CompileFlowchart(0, 1), "");
+  EXPECT_EQ(host.starts, 1);
+  EXPECT_EQ(host.steps, (Strings{"1@0:box1=3;\r\n", "2@1:for box2=1:1:2,\r\n",
+                                 "3@1:   box3=box2;\r\n", "4@0:end;\r\nbox4=box3;\r\n"}));
+  EXPECT_TRUE(c.allStatusEmpty());
+}
+
+TEST(CompileExecute, AbandonedStepEndsTheCompileWithNothingLeftBehind) {
+  ChartBuilder c;
+  StepRecordingHost host;
+  const int in = c.input("Constant Input", "3");
+  c.link(in, c.box("Constant Input", "4"));
+  host.failAt = 1;
+  Compiler compiler(c.table, host);
+  EXPECT_EQ(compiler.CompileFlowchart(0, 1), "");
+  EXPECT_EQ(host.steps.size(), 1u);
+  EXPECT_TRUE(host.questions.empty());  // neither Done nor anything else
+  EXPECT_TRUE(c.allStatusEmpty());
+  EXPECT_EQ(host.gauge.back(), 2.0 / 350 * 100);
+  EXPECT_EQ(host.pointers.back(), 0);
+}
+
+class ThrowingHost : public ScriptedCompileHost {
+ public:
+  std::string inputBox(const std::string&, const std::string&, const std::string&) override {
+    throw std::runtime_error("dialog failed");
+  }
+};
+
+TEST(CompileFaults, FailingDialogSkipsThatBoxOnly) {
+  ChartBuilder c;
+  ThrowingHost host;
+  c.input("Keyboard Input");
+  c.input("Constant Input", "5");
+  host.answers = {"Ignore"};
+  Compiler compiler(c.table, host);
+  EXPECT_EQ(compiler.CompileFlowchart(1, 1), "box2=5;\r\n");
+  EXPECT_TRUE(c.allStatusEmpty());
+}
+
+TEST_F(CompileTest, StaleStatusFromOutsideIsNotTakenForWrittenCode) {
+  const int in = c.input("Constant Input", "1");
+  const int a = c.box("Constant Input", "2");
+  c.link(in, a);
+  c[a].Status = "OK";
+  EXPECT_EQ(Compile(), "box1=1;\r\nbox2=2;\r\n");
+}
+
+TEST_F(CompileTest, ListGrowsPastFivePositionsAndShrinksAtTheNextCompile) {
+  for (int k = 0; k < 7; ++k) c.input("Dummy Input");
+  Compiler compiler(c.table, host);
+  compiler.CompileFlowchart(1, 1);
+  EXPECT_EQ(compiler.work().workLen, 10);
+  c.table.nextBox = 2;
+  compiler.CompileFlowchart(1, 1);
+  EXPECT_EQ(compiler.work().workLen, 5);
+}
+
+// Links that name no box of the table, numbers past the table, links into
+// another document: nothing is read out of range and the walk ends.
+TEST_F(CompileTest, DanglingAndForeignLinksAreHarmless) {
+  const int in = c.input("Constant Input", "1");
+  const int a = c.box("Vector Make Input");
+  const int foreign = c.box("Constant Input", "3", 2);
+  c[in].OutLink = {0, int16_t(a), 400, 9, int16_t(foreign), int16_t(in)};
+  c[a].InLink = {0, int16_t(in), 351, -3};
+  c[a].OutLink = {0, 32767, -9, 0, 0, 0};
+  host.answers = {"Ignore"};
+  EXPECT_EQ(Compile(), "box1=1;\r\nbox3=3;\r\n");
+  EXPECT_EQ(Asked(), (Strings{Stuck(2, "Vector Make Input"), kDone}));
+}
+
+}  // namespace
+}  // namespace quorvin::testing
