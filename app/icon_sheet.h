@@ -1,7 +1,7 @@
 #pragma once
 // Qt access to the icon sheet (the picture-clip control `icons` of the
 // toolbox window): the generated picture ":/icons/icons.png", 15 cells of 32 by
-// 32 pixels per row (Part 1.102). Needs a QGuiApplication.
+// 32 pixels per row. Needs a QGuiApplication.
 
 #include <QPixmap>
 

@@ -5,7 +5,7 @@
 namespace quorvin {
 namespace {
 
-// Part 1.102, vocabulary table: kind, menu item; in table order.
+// vocabulary table: kind, menu item; in table order.
 constexpr std::array<KindInfo, kFixedKindCount> kKinds{{
     {"If", "mnuCondIf"},
     {"End If", "mnuCondEndIf"},
@@ -182,7 +182,7 @@ constexpr std::array<KindInfo, kFixedKindCount> kKinds{{
     {"ACot", "mnuTrigArcCot"},
 }};
 
-// Part 1.102, icon table: 218 keys in the spec's order, first match wins.
+// icon table: 218 keys in table order, first match wins.
 constexpr std::array<IconEntry, kIconKeyCount> kIcons{{
     {"Arrow", 4},
     {"Comment", 20},

@@ -1,6 +1,6 @@
 #pragma once
-// The one vocabulary of box kinds, the icon table, and the icon cells
-// (Part 1.102). Standard library only.
+// The one vocabulary of box kinds, the icon table, and the icon cells.
+// Standard library only.
 
 #include <span>
 #include <string>
@@ -16,9 +16,9 @@ struct KindInfo {
 };
 
 // The fixed kinds the insert commands store, in the order of the vocabulary
-// table of Part 1.102: 173 entries, all distinct. The three subroutine kinds
-// are built from a user's name and are not listed (with them the vocabulary
-// counts the 176 kinds the spec speaks of); see the Subroutine helpers below.
+// table: 173 entries, all distinct. The three subroutine kinds are built
+// from a user's name and are not listed (with them the vocabulary counts 176
+// kinds); see the Subroutine helpers below.
 std::span<const KindInfo> BoxKinds();
 constexpr int kFixedKindCount = 173;
 constexpr int kKindCount = kFixedKindCount + 3;  // with the subroutine kinds
@@ -47,7 +47,7 @@ struct IconEntry {
   int number;
 };
 
-// The icon table of Part 1.102: 218 keys in the spec's order; several keys may
+// The icon table: 218 keys in table order; several keys may
 // share a number; numbers 29, 67 and 121 belong to no key, 104 to none either
 // (it is the fallback).
 std::span<const IconEntry> IconTable();
@@ -63,7 +63,7 @@ constexpr IconCell IconCellOf(int number) {
 // match; a key not in the table (the empty key included) gives icon 104.
 IconCell SelectBoxIcon(const std::string& key);
 
-// The icon key of a stored box, from its Kind and Params (Part 1.102):
+// The icon key of a stored box, from its Kind and Params:
 //  1. "Plot Output": the text of Params before its first ";" (and nothing
 //     more is tested); without a ";" the empty key.
 //  2. "Matrix Manipulation": "Diag" when Params begins with "Diag", else the
@@ -88,16 +88,16 @@ inline constexpr std::string_view kSubroutineEndKind = "End Subroutine";
 std::string SubroutineStartKind(std::string_view name);
 // "Insert Subroutine " + name.
 std::string SubroutineCallKind(std::string_view name);
-// The name of a listed start kind for a call (Part 4.111, step 3): when its
+// The name of a listed start kind for a call: when its
 // last ten characters are "Subroutine" the last eleven characters (the blank
 // and "Subroutine") are removed; any other text stays whole. The text exactly
 // "Subroutine" (no eleven characters to remove) gives the empty name.
 std::string SubroutineNameOfStartKind(std::string_view startKind);
-// The start-box kind a call refers to (Part 2.103): the call kind from its
+// The start-box kind a call refers to: the call kind from its
 // 19th character on, followed by " Subroutine".
 std::string SubroutineStartKindOfCall(std::string_view callKind);
 
-// The compiler's classification (Part 2.103), mutually exclusive:
+// The compiler's classification, mutually exclusive:
 // "End Subroutine" exactly.
 bool IsSubroutineEndKind(std::string_view kind);
 // A call: the first 17 characters are "Insert Subroutine".

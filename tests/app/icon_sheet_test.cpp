@@ -98,7 +98,7 @@ TEST_F(IconSheetTest, UnknownKeysShowCell104) {
   EXPECT_EQ(Cell("Cos "), unknown);
   EXPECT_EQ(Cell("Logic Operator"), unknown);
   EXPECT_NE(Cell("Cos"), unknown);
-  // The cell is taken from the arithmetic of Part 1.102: (416, 192).
+  // The cell is taken from the arithmetic: (416, 192).
   const QImage sheet = IconSheet().toImage().convertToFormat(QImage::Format_ARGB32);
   EXPECT_EQ(sheet.copy(416, 192, 32, 32), unknown);
 }

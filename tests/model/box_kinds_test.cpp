@@ -1,4 +1,4 @@
-// Part 1.102: the box-kind vocabulary, the icon table, SelectBoxIcon and
+// The box-kind vocabulary, the icon table, SelectBoxIcon and
 // BoxIconKey.
 #include "model/box_kinds.h"
 
@@ -22,7 +22,7 @@ BoxRecord Box(std::string kind, std::string params = {}) {
 
 int IconOf(const BoxRecord& box) { return SelectBoxIcon(BoxIconKey(box)).number; }
 
-// The 63 toolbox tool names of Part 4.102, in the dispatcher's order.
+// The 63 toolbox tool names of in the dispatcher's order.
 constexpr std::array<std::string_view, 63> kToolNames{{
     "Arrow",
     "Keyboard Input",
@@ -250,7 +250,7 @@ TEST(BoxIconKey, OtherKindsAreTheirOwnKey) {
 
 TEST(BoxKinds, HoldsTheFixedKindsAllDistinct) {
   const auto kinds = BoxKinds();
-  // The spec counts 176 kinds: these 173 fixed ones and the three subroutine
+  // 176 kinds in all: these 173 fixed ones and the three subroutine
   // kinds built from a user's name.
   ASSERT_EQ(kinds.size(), 173u);
   EXPECT_EQ(kKindCount, 176);

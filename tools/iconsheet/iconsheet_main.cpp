@@ -1,5 +1,5 @@
 // Draws the icon sheet: 15 cells of 32 by 32 pixels per row, 10 rows, one
-// cell per icon number of the model's icon table (Part 1.102), cell 104 the
+// cell per icon number of the model's icon table, cell 104 the
 // generic box for unknown keys, unused cells left transparent.
 //
 //   quorvin_iconsheet OUT.png [PREVIEW.png SCALE]
