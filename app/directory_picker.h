@@ -1,0 +1,54 @@
+#pragma once
+// frmDirectory: a small modal window in which the user picks a directory by
+// browsing "drives" (the file-system root, the home directory, mounted
+// volumes) and their directories. Every directory shown becomes the current
+// one; the answer is read from `director` after the window closes.
+
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStringList>
+#include <string>
+
+namespace quorvin {
+
+inline const QString kProgramDirectoryPrompt = "Please locate the Quorvin directory";
+
+class DirectoryPicker : public QDialog {
+ public:
+  explicit DirectoryPicker(QWidget* parent = nullptr);
+
+  // The roots a Linux user knows: "/", the home directory, mounted volumes.
+  static QStringList Drives();
+
+  void Form_Load();
+  void Drive1_Change();
+  // Opens path: it becomes the current directory and the answer. A directory
+  // that cannot be entered leaves both where they were.
+  void Dir1_Change(const QString& path);
+  void cmdOK_Click();
+  void AutoAccept();
+
+  QGroupBox* lblTop;
+  QLabel* path;  // where Dir1 stands
+  QListWidget* Dir1;
+  QComboBox* Drive1;
+  QPushButton* cmdOK;
+  QLineEdit* director;
+
+ protected:
+  // Closing the window answers the directory last shown, as OK does.
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void fillDir1();
+};
+
+// Shows the picker modally with prompt; returns the chosen directory.
+std::string AskForDirectory(const std::string& prompt, QWidget* parent = nullptr);
+
+}  // namespace quorvin

@@ -1,0 +1,91 @@
+#include "app/execute_commands.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+#include <exception>
+
+#include "app/executing_host.h"
+#include "app/text_results_window.h"
+#include "compiler/compiler.h"
+#include "compiler/execution_step.h"
+#include "compiler/script_delivery.h"
+#include "platform/interpreter_link.h"
+
+namespace quorvin {
+
+namespace {
+
+// A menu command never lets a fault escape into the event loop.
+template <typename Command>
+void Guarded(Dialogs& dialogs, Command command) {
+  try {
+    command();
+  } catch (const std::exception& e) {
+    dialogs.messageBox(std::string("The command could not be completed: ") + e.what(),
+                       style::kExclamation, kAppTitle);
+  } catch (...) {
+    dialogs.messageBox("The command could not be completed.", style::kExclamation, kAppTitle);
+  }
+}
+
+}  // namespace
+
+void mnuExeDDE_Click(Model& model, int doc, CompileHost& host) {
+  Guarded(host, [&] {
+    const std::string text = Compiler(model.table, host).CompileFlowchart(1, doc);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    if (!text.empty())
+      clipboard->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  });
+}
+
+void mnuExeFile_Click(Model& model, int doc, CompileHost& host) {
+  Guarded(host, [&] {
+    const std::optional<std::string> file = host.saveFileAs(kMFileFilter, "");
+    if (!file) return;
+    const std::string text = Compiler(model.table, host).CompileFlowchart(1, doc);
+    if (text.empty()) {
+      host.messageBox("No file to make, check your algorithm.", style::kExclamation, kAppTitle);
+      return;
+    }
+    std::optional<std::string> functionName;
+    if (host.messageBox("Do you want to add a function header ?",
+                        style::kQuestion + style::kYesNo, kAppTitle) == Answer::Yes)
+      functionName = FunctionNameForFile(*file);
+    if (!WriteTextFile(*file, MFileContents(text, functionName)))
+      host.messageBox("The script could not be written to " + *file + ".", style::kExclamation,
+                      kAppTitle);
+  });
+}
+
+void mnuEXEMatlab_Click(Model& model, int doc, CompileHost& host, LinkServices& services) {
+  Guarded(host, [&] {
+    services.results.show();
+    services.results.raise();
+    ExecutionStep step(model.table, host, services.link, services.results,
+                       [&] { mnuFileStartMatlab_Click(model, host, services); });
+    ExecutingHost executing(host, step);
+    Compiler(model.table, executing).CompileFlowchart(0, doc);
+  });
+}
+
+void mnuFileStartMatlab_Click(Model& model, Dialogs& dialogs, LinkServices& services) {
+  Guarded(dialogs, [&] {
+    const std::string dir =
+        services.pickDirectory ? services.pickDirectory(kMatlabDirectoryPrompt) : std::string();
+    if (dir.empty()) {
+      dialogs.messageBox("Sorry, cannot continue without the Matlab path.", style::kCritical,
+                         kAppTitle);
+      return;
+    }
+    const auto program = FindInterpreter(QString::fromStdString(dir));
+    if (!program || !services.link.start(*program))
+      dialogs.messageBox("Sorry, Matlab excutable still not found.", style::kCritical, kAppTitle);
+    // Browsing moved the current directory; the program's own comes back.
+    if (!model.appDir.empty()) QDir::setCurrent(QString::fromStdString(model.appDir));
+  });
+}
+
+}  // namespace quorvin

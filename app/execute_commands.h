@@ -1,0 +1,37 @@
+#pragma once
+// The document window's Execute menu and its Start Matlab command, as
+// functions of a document number and the hosts they need, for the window's
+// menu to call.
+
+#include <functional>
+#include <string>
+
+#include "compiler/compile_host.h"
+#include "model/model.h"
+
+namespace quorvin {
+
+class InterpreterLink;
+class TextResultsWindow;
+
+inline const std::string kMatlabDirectoryPrompt = "Please locate the Matlab directory";
+
+// What a box-by-box run needs beyond the document: the one interpreter, the
+// results window, and the directory picker (frmDirectory unless a test
+// scripts it).
+struct LinkServices {
+  InterpreterLink& link;
+  TextResultsWindow& results;
+  std::function<std::string(const std::string& prompt)> pickDirectory;
+};
+
+// "Write to &ClipBoard": the script of document doc on the clipboard.
+void mnuExeDDE_Click(Model& model, int doc, CompileHost& host);
+// "&Write to file": the script as an .m file, optionally a function.
+void mnuExeFile_Click(Model& model, int doc, CompileHost& host);
+// "&Execute to Matlab": runs document doc box by box in the interpreter.
+void mnuEXEMatlab_Click(Model& model, int doc, CompileHost& host, LinkServices& services);
+// "Start Matlab": asks for the installation directory and starts its interpreter.
+void mnuFileStartMatlab_Click(Model& model, Dialogs& dialogs, LinkServices& services);
+
+}  // namespace quorvin

@@ -1,0 +1,109 @@
+#include "app/directory_picker.h"
+
+#include <gtest/gtest.h>
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "tests/link_support/gui_app.h"
+
+namespace quorvin {
+namespace {
+
+// Every test browses inside its own temporary tree and puts the process's
+// current directory back afterwards.
+class DirectoryPickerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testing_support::EnsureGuiApplication();
+    saved_ = QDir::currentPath();
+    root_ = QDir(tree_.path()).canonicalPath();
+    for (const char* d : {"upper", "lower", "other", "plain"}) QDir(root_).mkdir(d);
+    touch("upper/QUORVIN.INI");
+    touch("lower/quorvin.ini");
+    touch("other/QUORVIN.INI");
+    touch("other/a.ini");  // listed first
+    QDir::setCurrent(root_);
+  }
+  void TearDown() override { QDir::setCurrent(saved_); }
+  void touch(const QString& name) {
+    QFile f(root_ + "/" + name);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  }
+
+  QTemporaryDir tree_;
+  QString root_;
+  QString saved_;
+};
+
+TEST_F(DirectoryPickerTest, OkAtOnceAnswersTheDirectoryCurrentAtOpening) {
+  DirectoryPicker picker;
+  EXPECT_EQ(picker.objectName(), "frmDirectory");
+  EXPECT_EQ(picker.windowTitle(), "Quorvin");
+  EXPECT_EQ(picker.lblTop->title(), kProgramDirectoryPrompt);
+  EXPECT_TRUE(picker.director->isHidden());
+  EXPECT_EQ(picker.director->text(), root_);
+  picker.cmdOK->click();
+  EXPECT_EQ(picker.result(), QDialog::Accepted);
+  EXPECT_EQ(picker.director->text(), root_);
+}
+
+TEST_F(DirectoryPickerTest, BrowsingMovesTheCurrentDirectoryAndTheAnswer) {
+  DirectoryPicker picker;
+  picker.lblTop->setTitle("Please locate the Matlab directory");
+  picker.show();
+  picker.Dir1_Change(root_ + "/plain");
+  EXPECT_EQ(QDir::currentPath(), root_ + "/plain");
+  EXPECT_EQ(picker.director->text(), root_ + "/plain");
+  EXPECT_EQ(picker.Dir1->item(0)->text(), "..");
+  picker.Dir1->itemActivated(picker.Dir1->item(0));  // up again
+  EXPECT_EQ(picker.director->text(), root_);
+  // A directory that cannot be entered changes nothing.
+  picker.Dir1_Change(root_ + "/gone");
+  EXPECT_EQ(picker.director->text(), root_);
+  // With the Matlab prompt the settings file never ends the choice.
+  picker.Dir1_Change(root_ + "/upper");
+  EXPECT_FALSE(picker.isHidden());
+  // Closing the window answers the directory last shown.
+  QCloseEvent close;
+  QCoreApplication::sendEvent(&picker, &close);
+  EXPECT_TRUE(picker.isHidden());
+  EXPECT_EQ(picker.director->text(), root_ + "/upper");
+}
+
+TEST_F(DirectoryPickerTest, OnlyAnUpperCaseSettingsFileListedFirstEndsTheStartUpChoice) {
+  struct Case {
+    const char* dir;
+    bool endsByItself;
+  };
+  for (const Case& c : {Case{"plain", false}, Case{"lower", false}, Case{"other", false},
+                        Case{"upper", true}}) {
+    QDir::setCurrent(root_);
+    DirectoryPicker picker;
+    picker.show();
+    picker.Dir1_Change(root_ + "/" + c.dir);
+    EXPECT_EQ(picker.isHidden(), c.endsByItself) << c.dir;
+    EXPECT_EQ(picker.director->text(), root_ + "/" + c.dir);
+  }
+}
+
+TEST_F(DirectoryPickerTest, DrivesAreTheRootTheHomeAndMountedVolumes) {
+  const QStringList drives = DirectoryPicker::Drives();
+  ASSERT_GE(drives.size(), 2);
+  EXPECT_EQ(drives[0], "/");
+  EXPECT_EQ(drives[1], QDir::homePath());
+  for (const QString& d : drives.mid(2))
+    EXPECT_TRUE(d.startsWith("/media/") || d.startsWith("/mnt/") || d.startsWith("/run/media/"))
+        << d.toStdString();
+
+  DirectoryPicker picker;
+  picker.Drive1->setCurrentIndex(0);  // "/" (the tree is not under /, as a drive)
+  picker.Drive1_Change();
+  EXPECT_EQ(QDir::currentPath(), "/");
+  EXPECT_EQ(picker.director->text(), "/");
+}
+
+}  // namespace
+}  // namespace quorvin

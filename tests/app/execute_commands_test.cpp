@@ -1,0 +1,216 @@
+#include "app/execute_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <fstream>
+#include <iterator>
+
+#include "app/executing_host.h"
+#include "app/text_results_window.h"
+#include "model/settings_store.h"
+#include "platform/interpreter_link.h"
+#include "tests/link_support/gui_app.h"
+#include "tests/link_support/step_fakes.h"
+
+namespace quorvin {
+namespace {
+
+using testing_support::ScriptedStepHost;
+
+// Document 1 holds Keyboard Input (1) -> Sin (2) -> Screen Output (3).
+void KeyboardSinScreen(BoxTable& table) {
+  table.nextBox = 4;
+  const char* kinds[] = {"", "Keyboard Input", "Sin", "Screen Output"};
+  for (int b = 1; b <= 3; ++b) {
+    BoxRecord& r = table[b];
+    r = BoxRecord{};
+    r.Kind = kinds[b];
+    r.Doc = 1;
+    r.InLink = {0, -1, -1, -1};
+    r.OutLink = {0, -1, -1, -1, -1, -1};
+    if (b > 1) r.InLink[1] = static_cast<int16_t>(b - 1);
+    if (b < 3) r.OutLink[1] = static_cast<int16_t>(b + 1);
+  }
+  table[3].OutLink[1] = -1;
+}
+
+class ExecuteCommands : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { testing_support::EnsureGuiApplication(); }
+  void SetUp() override {
+    saved_ = QDir::currentPath();
+    model.appDir = QDir(appDir_.path()).canonicalPath().toStdString();
+    host.typed = "1 2 3";  // the keyboard input box's answer
+  }
+  void TearDown() override { QDir::setCurrent(saved_); }
+
+  std::string readFile(const QString& path) {
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+
+  ScriptedStepHost host;
+  DocumentViews views;
+  MemorySettingsStore store;
+  Model model{host, views, store};
+  InterpreterLink link;
+  TextResultsWindow results;
+  std::vector<std::string> prompts;
+  std::string pickedDirectory;
+  LinkServices services{link, results, [this](const std::string& prompt) {
+                          prompts.push_back(prompt);
+                          return pickedDirectory;
+                        }};
+  QTemporaryDir appDir_;
+  QTemporaryDir elsewhere_;
+  QString saved_;
+};
+
+TEST_F(ExecuteCommands, StartMatlabWithoutADirectoryStartsNothing) {
+  QDir::setCurrent(elsewhere_.path());
+  mnuFileStartMatlab_Click(model, host, services);
+  EXPECT_EQ(prompts, std::vector<std::string>{"Please locate the Matlab directory"});
+  EXPECT_EQ(host.messages,
+            std::vector<std::string>{"Sorry, cannot continue without the Matlab path.|16|Quorvin"});
+  EXPECT_FALSE(link.alive());
+  EXPECT_EQ(QDir::currentPath(), QDir(elsewhere_.path()).canonicalPath());  // not set back
+}
+
+TEST_F(ExecuteCommands, StartMatlabWithoutAnExecutableSaysSoOnce) {
+  // One directory without bin/, one whose interpreter ends at once.
+  QTemporaryDir broken;
+  QDir(broken.path()).mkdir("bin");
+  QFile cli(broken.path() + "/bin/octave-cli");
+  ASSERT_TRUE(cli.open(QIODevice::WriteOnly));
+  cli.write("#!/bin/sh\nexit 3\n");
+  cli.close();
+  cli.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  for (const QString& dir : {elsewhere_.path(), broken.path()}) {
+    host.messages.clear();
+    QDir::setCurrent(dir);
+    pickedDirectory = dir.toStdString();
+    mnuFileStartMatlab_Click(model, host, services);
+    EXPECT_EQ(host.messages,
+              std::vector<std::string>{"Sorry, Matlab excutable still not found.|16|Quorvin"});
+    EXPECT_FALSE(link.alive());
+    EXPECT_EQ(QDir::currentPath().toStdString(), model.appDir);
+  }
+}
+
+TEST_F(ExecuteCommands, StartMatlabFromUsrStartsOctaveAndExecuteRunsBoxByBox) {
+  pickedDirectory = "/usr";
+  mnuFileStartMatlab_Click(model, host, services);
+  EXPECT_TRUE(host.messages.empty());
+  ASSERT_TRUE(link.alive());
+  EXPECT_EQ(QDir::currentPath().toStdString(), model.appDir);
+
+  KeyboardSinScreen(model.table);
+  mnuEXEMatlab_Click(model, 1, host, services);
+  EXPECT_TRUE(results.isVisible());
+  EXPECT_EQ(results.text(),
+            "box1=[ 1 2 3 ];\r\n"
+            "box2=sin(box1);\r\n"
+            "box3=box2\r\n"
+            "box3 =\r\n\r\n   0.8415   0.9093   0.1411\r\n\r\n");
+  EXPECT_EQ(host.messages, std::vector<std::string>{"Done !|64|Quorvin"});
+  for (int b = 1; b <= 3; ++b) EXPECT_EQ(model.table[b].Status, "");
+
+  // A second run without OK goes on in the same window.
+  mnuEXEMatlab_Click(model, 1, host, services);
+  EXPECT_EQ(results.text().find("box1=[ 1 2 3 ];"), 0u);
+  EXPECT_NE(results.text().rfind("box1=[ 1 2 3 ];"), 0u);
+}
+
+TEST_F(ExecuteCommands, ExecuteWithoutInterpreterAsksAndNoAbandonsTheRun) {
+  KeyboardSinScreen(model.table);
+  host.answers = {Answer::No};
+  mnuEXEMatlab_Click(model, 1, host, services);
+  EXPECT_EQ(host.messages,
+            (std::vector<std::string>{kNotRespondingQuestion + "|20|Quorvin",
+                                      kCouldNotCompileMessage + "|64|Quorvin"}));
+  EXPECT_EQ(results.text(), "");
+  for (int b = 1; b <= 3; ++b) EXPECT_EQ(model.table[b].Status, "");
+}
+
+TEST_F(ExecuteCommands, FailedStatementsChangeTheClosingMessage) {
+  EXPECT_EQ(DoneWithFailuresText("Done !", 1),
+            "Done, but 1 statement failed in Matlab: see \"Matlab Text Results\".");
+  EXPECT_EQ(DoneWithFailuresText("Done, but the script is incomplete:", 2),
+            "Done, but the script is incomplete:\r\n"
+            "2 statements failed in Matlab: see \"Matlab Text Results\".");
+}
+
+TEST_F(ExecuteCommands, WriteToFileWithAndWithoutFunctionHeader) {
+  KeyboardSinScreen(model.table);
+  const QString file = QDir(appDir_.path()).filePath("Demo.Run.M");
+  struct ScriptedSave : ScriptedStepHost {
+    std::optional<std::string> path;
+    std::optional<std::string> saveFileAs(const std::string& filter,
+                                          const std::string& initial) override {
+      messages.push_back("save:" + filter + ":" + initial);
+      return path;
+    }
+  } saver;
+  saver.typed = "1 2 3";
+  saver.path = file.toStdString();
+  saver.answers = {Answer::Ok, Answer::Yes};  // "Done !", then the header question
+  mnuExeFile_Click(model, 1, saver);
+  EXPECT_EQ(saver.messages,
+            (std::vector<std::string>{
+                "save:Mathlab Files (*.m)|*.m|All Files (*.*)|*.*:", "Done !|64|Quorvin",
+                "Do you want to add a function header ?|36|Quorvin"}));
+  EXPECT_EQ(readFile(file),
+            "function demo;\r\nbox1=[ 1 2 3 ];\r\nbox2=sin(box1);\r\nbox3=box2\r\nend\r\n\r\n");
+
+  saver.answers = {Answer::Ok, Answer::No};
+  mnuExeFile_Click(model, 1, saver);
+  EXPECT_EQ(readFile(file), "box1=[ 1 2 3 ];\r\nbox2=sin(box1);\r\nbox3=box2\r\n\r\n");
+
+  // A file that cannot be written is reported.
+  saver.messages.clear();
+  saver.path = appDir_.path().toStdString() + "/no-such-dir/x.m";
+  saver.answers = {Answer::Ok, Answer::No};
+  mnuExeFile_Click(model, 1, saver);
+  ASSERT_EQ(saver.messages.size(), 4u);
+  EXPECT_EQ(saver.messages[3],
+            "The script could not be written to " + *saver.path + ".|48|Quorvin");
+
+  // Cancelling the dialog compiles nothing: the keyboard box is not asked.
+  saver.messages.clear();
+  saver.prompts.clear();
+  saver.path.reset();
+  mnuExeFile_Click(model, 1, saver);
+  EXPECT_EQ(saver.messages.size(), 1u);
+  EXPECT_TRUE(saver.prompts.empty());
+}
+
+TEST_F(ExecuteCommands, NothingCompiledMeansNoFileAndAnEmptyClipboard) {
+  model.table.nextBox = 1;  // no boxes: no start box
+  struct ScriptedSave : ScriptedStepHost {
+    std::optional<std::string> saveFileAs(const std::string&, const std::string&) override {
+      return std::string("/tmp/never-written-by-quorvin.m");
+    }
+  } saver;
+  mnuExeFile_Click(model, 1, saver);
+  EXPECT_EQ(saver.messages,
+            (std::vector<std::string>{"There are no inputs !|48|Quorvin",
+                                      "No file to make, check your algorithm.|48|Quorvin"}));
+  EXPECT_FALSE(QFile::exists("/tmp/never-written-by-quorvin.m"));
+
+  QGuiApplication::clipboard()->setText("old");
+  mnuExeDDE_Click(model, 1, host);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "");
+
+  KeyboardSinScreen(model.table);
+  mnuExeDDE_Click(model, 1, host);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(),
+            "box1=[ 1 2 3 ];\r\nbox2=sin(box1);\r\nbox3=box2\r\n");
+}
+
+}  // namespace
+}  // namespace quorvin
