@@ -1,58 +1,16 @@
 #pragma once
-// A box table and a scripted compile host for running one template arm at a
-// time, without the walk around it.
+// A box table and the scripted compile host for running one template arm at
+// a time, without the walk around it.
 
 #include <algorithm>
 #include <array>
-#include <deque>
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "compiler/arm.h"
 #include "compiler/compiler.h"
+#include "scripted_compile_host.h"
 
 namespace quorvin::testing {
-
-struct ShownMessage {
-  std::string text;
-  int style = 0;
-  std::string title;
-};
-
-struct SaveRequest {
-  std::string filter;
-  std::string initialName;
-};
-
-class ArmBenchHost : public CompileHost {
- public:
-  std::vector<ShownMessage> messages;
-  std::vector<SaveRequest> saveRequests;
-  // Answers of the Save As dialog in order; nothing left means Cancel.
-  std::deque<std::optional<std::string>> saveAnswers;
-
-  Answer messageBox(const std::string& text, int style, const std::string& title) override {
-    messages.push_back({text, style, title});
-    return Answer::Ok;
-  }
-  std::string inputBox(const std::string&, const std::string&, const std::string&) override {
-    return {};
-  }
-  std::optional<std::string> openFile(const std::string&) override { return std::nullopt; }
-  std::optional<std::string> saveFileAs(const std::string& filter,
-                                        const std::string& initialName) override {
-    saveRequests.push_back({filter, initialName});
-    if (saveAnswers.empty()) return std::nullopt;
-    auto answer = saveAnswers.front();
-    saveAnswers.pop_front();
-    return answer;
-  }
-  std::string matrixEntry() override { return "mat"; }
-  void setDocsPointer(int) override {}
-  void setResourceGauge(double) override {}
-  int chkInput() const override { return 0; }
-};
 
 // Finds the arm of a kind in the exact-kind tables, or nullptr.
 inline ArmFunction FindArm(std::string_view kind) {
@@ -67,7 +25,7 @@ inline ArmFunction FindArm(std::string_view kind) {
 class ArmBench {
  public:
   BoxTable table;
-  ArmBenchHost host;
+  ScriptedCompileHost host;
   Compiler compiler{table, host};
 
   ArmBench() { table.nextBox = kMaxBoxes + 1; }

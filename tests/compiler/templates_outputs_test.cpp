@@ -34,8 +34,8 @@ TEST(TemplateOutputs, ScreenOutputShowsTheValue) {
 
 TEST(TemplateOutputs, AsciiFileOutputAsksEveryTimeAndKeepsTheRememberedName) {
   ArmBench bench;
-  bench.host.saveAnswers = {std::string("/tmp/out.txt"), std::nullopt,
-                            std::string("/tmp/my data.txt"), std::string("/tmp/it's;x.txt")};
+  // An empty answer cancels the dialog.
+  bench.host.answers = {"/tmp/out.txt", "", "/tmp/my data.txt", "/tmp/it's;x.txt"};
   EXPECT_EQ(bench.run(6, "Ascii File Output", "", {3, -1, -1}),
             "save /tmp/out.txt box3 -ascii ;\r\n");
   // Cancelled: nothing written, the box still done.
@@ -47,23 +47,22 @@ TEST(TemplateOutputs, AsciiFileOutputAsksEveryTimeAndKeepsTheRememberedName) {
   EXPECT_EQ(bench.run(6, "Ascii File Output", "", {3, -1, -1}),
             "save '/tmp/it''s;x.txt' box3 -ascii ;\r\n");
 
-  ASSERT_EQ(bench.host.saveRequests.size(), 4u);
-  for (const SaveRequest& r : bench.host.saveRequests) {
-    EXPECT_EQ(r.filter, "Mathlab Files (*.m)|*.m|All Files (*.*)|*.*");
-    EXPECT_EQ(r.initialName, "");
-  }
-  EXPECT_TRUE(bench.host.messages.empty());
+  // No name is preset, so the dialog offers the one chosen last.
+  const std::string filter = OneLine("Mathlab Files (*.m)|*.m|All Files (*.*)|*.*");
+  EXPECT_EQ(bench.host.questions,
+            (std::vector<std::string>{"save " + filter + " name \"\"",
+                                      "save " + filter + " name \"/tmp/out.txt\"",
+                                      "save " + filter + " name \"/tmp/out.txt\"",
+                                      "save " + filter + " name \"/tmp/my data.txt\""}));
 }
 
 TEST(TemplateOutputs, TrashShowsItsMessageAndWritesNothing) {
   ArmBench bench;
   EXPECT_EQ(bench.run(7, "Trash", "", {3, -1, -1}), "");
   EXPECT_TRUE(bench.done(7));
-  ASSERT_EQ(bench.host.messages.size(), 1u);
-  EXPECT_EQ(bench.host.messages[0].text, "What's the use of collecting data and dumping it ???");
-  EXPECT_EQ(bench.host.messages[0].style, 32);
-  EXPECT_EQ(bench.host.messages[0].title, "Quorvin");
-  EXPECT_TRUE(bench.host.saveRequests.empty());
+  EXPECT_EQ(bench.host.questions,
+            (std::vector<std::string>{
+                "message 32 \"Quorvin\" \"What's the use of collecting data and dumping it ???\""}));
 }
 
 // Plot code as the plot dialog stores it: icon key, ";", lines ending CR LF.

@@ -78,7 +78,7 @@ TEST(TemplateVocabulary, ArmsAreTotalOverParamsAndLinkValues) {
     for (const char* p : params) {
       for (int link : links) {
         ArmBench bench;
-        bench.host.saveAnswers = {std::string("/tmp/x y")};
+        bench.host.answers = {"/tmp/x y"};
         const std::string kind(e.kind);
         SCOPED_TRACE(kind + " / " + p + " / " + std::to_string(link));
         const std::string out = bench.run(300, kind, p, {link, link, link}, link & 1);
