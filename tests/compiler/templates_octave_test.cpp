@@ -141,7 +141,7 @@ TEST(TemplatesInOctave, IntegrationInterpolationAndPolynomials) {
       "box1=[1 -3 2];\nbox2=[1 2];\nbox3=[1 0 -1];\nbox4=3;\nbox5=[1 1];\nbox6=[1 -1];\n"
       "box7=[0 1 2];\nbox8=[1 3 5];\nbox9=1;\nbox10=[1 2; 3 4];\nbox11=[1 0 0];\n"
       "box12=@(x) x.^2;\nbox13=0;\nbox14=[0 1 0 -1];\nbox15=8;\nbox16=[3 1+2i 1-2i];\n"
-      "box17=1e-9;\n",
+      "box17=1e-9;\nbox18=[-1; 1];\nbox19=[1; 2];\nbox21=[];\n",
       {
           {30, "Polynomial Roots", "roots", {1, -1, -1}},
           {31, "Construct Polynomial", "poly", {2, -1, -1}},
@@ -154,6 +154,8 @@ TEST(TemplatesInOctave, IntegrationInterpolationAndPolynomials) {
           {38, "Low Integrate", "quad", {12, 13, 4}},
           {39, "Interpolate with FFT", "interpft", {14, 15, -1}},
           {40, "Sort Complex", "cplxpair", {16, 17, -1}},
+          // Residues -1 at 1 and 1 at 2, no direct term: 1/((x-1)(x-2)).
+          {41, "Partial Fraction Expantion", "residue", {18, 19, 21}},
       },
       {
           {"box30", "[2; 1]"},
@@ -167,6 +169,7 @@ TEST(TemplatesInOctave, IntegrationInterpolationAndPolynomials) {
           {"box38", "9"},
           {"box39", "[0 sqrt(0.5) 1 sqrt(0.5) 0 -sqrt(0.5) -1 -sqrt(0.5)]"},
           {"box40", "[1-2i 1+2i 3]"},
+          {"box41", "1"},
       },
   });
 }
