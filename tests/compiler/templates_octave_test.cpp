@@ -3,10 +3,11 @@
 // the script computes compared with values worked out by hand. One Octave
 // run per family.
 //
-// Checked for their text only (no such function in Octave 7, or one that
-// takes other arguments there, or one that needs a display or a person):
-// flops, quad8, interp, finite, str2mat, auread, auwrite, wavread, wavwrite,
-// saxis, gallery, isglobal, ode23, ode45, sound, input, plot code.
+// Checked for their text only (no such function in Octave 7, one that takes
+// other arguments there, or one that needs a sound device or a display):
+// quad8, interp, finite, str2mat, auread, auwrite, wavread, wavwrite, saxis,
+// gallery, isglobal, ode23, ode45, sound, and plot code. input and pause
+// run against stand-ins that do not wait.
 
 #include <gtest/gtest.h>
 
@@ -485,20 +486,29 @@ TEST(TemplatesInOctave, OneInputFunctionsFourierTransformsAndBessel) {
   });
 }
 
-TEST(TemplatesInOctave, PauseScreenAndAsciiFileOutput) {
+TEST(TemplatesInOctave, PromptsPausesAndOutputs) {
   Family family{
+      // Stand-ins for the two functions that would wait for a person: the
+      // prompt comes back as the answer, and a pause only counts.
+      "function answer = input(prompt)\n  answer = prompt;\nend\n"
+      "function pause(varargin)\n  global quorvin_pauses; quorvin_pauses(end+1) = nargin;\nend\n"
+      "global quorvin_pauses; quorvin_pauses = [];\n"
       "box1=[1 2 3];\nbox2=[1.5 -2];\n",
       {
           {10, "Pause", "0", {1, -1, -1}},
           {11, "Pause", "0", {3, -1, -1}},
           {12, "Screen Output", "", {10, -1, -1}},
           {13, "Ascii File Output", "", {2, -1, -1}},
+          {14, "User Input", "What's x", {0, -1, -1}},
+          {15, "Pause", "", {0, -1, -1}},
       },
       {
           {"box10", "[1 2 3]"},
           {"exist('box11', 'var')", "0"},
           {"box12", "[1 2 3]"},
           {"load('saved values.txt')", "[1.5 -2]"},
+          {"box14", "'What''s x'"},
+          {"quorvin_pauses", "[1 1 0]"},
       },
       {{3, "Dummy Input"}},
       // Octave runs in a fresh directory: a relative name lands there.
