@@ -1,0 +1,135 @@
+// A 350-box chain run box by box through the interpreter link into Octave,
+// against the same script run by Octave as one file (octave-cli file.m).
+// The box-by-box figure leaves out the interpreter's start (Start Matlab
+// happens once before a session); OctaveStartOnly shows what the file run
+// pays for its own start.
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "compiler/compiler.h"
+#include "compiler/execution_step.h"
+#include "compiler/script_delivery.h"
+#include "platform/interpreter_link.h"
+
+namespace quorvin {
+namespace {
+
+void EnsureCoreApplication() {
+  if (QCoreApplication::instance()) return;
+  static int argc = 1;
+  static char name[] = "link_bench";
+  static char* argv[] = {name, nullptr};
+  new QCoreApplication(argc, argv);
+}
+
+class SilentHost : public CompileHost {
+ public:
+  Answer messageBox(const std::string&, int, const std::string&) override { return Answer::Ok; }
+  std::string inputBox(const std::string&, const std::string&, const std::string& d) override {
+    return d;
+  }
+  std::optional<std::string> openFile(const std::string&) override { return std::nullopt; }
+  std::optional<std::string> saveFileAs(const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+  std::string matrixEntry() override { return "mat"; }
+  void setDocsPointer(int) override {}
+  void setResourceGauge(double) override {}
+  int chkInput() const override { return 0; }
+};
+
+// The run's host: every compiled box goes to the execution step.
+class SteppingHost : public SilentHost {
+ public:
+  explicit SteppingHost(ExecutionStep& step) : step_(step) {}
+  void compileStarted() override { step_.compileStarted(); }
+  bool executeStep(int box, int nestLevel, std::string& script) override {
+    return step_.run(box, nestLevel, script);
+  }
+
+ private:
+  ExecutionStep& step_;
+};
+
+class CountingSink : public ResultsSink {
+ public:
+  size_t bytes = 0;
+  void append(const std::string& t) override { bytes += t.size(); }
+};
+
+// Constant Input, then 349 Sin boxes each fed by the one before.
+void Chain(BoxTable& table) {
+  table.nextBox = kMaxBoxes + 1;
+  for (int b = 1; b <= kMaxBoxes; ++b) {
+    BoxRecord& r = table[b];
+    r = BoxRecord{};
+    r.Doc = 1;
+    r.Kind = b == 1 ? "Constant Input" : "Sin";
+    r.Params = b == 1 ? "0.5" : "";
+    r.InLink = {0, static_cast<int16_t>(b == 1 ? -1 : b - 1), -1, -1};
+    r.OutLink = {0, static_cast<int16_t>(b == kMaxBoxes ? 0 : b + 1), 0, 0, 0, 0};
+  }
+}
+
+void BM_ChainBoxByBox(benchmark::State& state) {
+  EnsureCoreApplication();
+  InterpreterLink link;
+  const auto program = FindInterpreter("/usr");
+  if (!program || !link.start(*program)) {
+    state.SkipWithError("no Octave in /usr/bin");
+    return;
+  }
+  BoxTable table;
+  Chain(table);
+  SilentHost host;
+  CountingSink sink;
+  for (auto _ : state) {
+    ExecutionStep step(table, host, link, sink, [] {});
+    SteppingHost stepping(step);
+    Compiler(table, stepping).CompileFlowchart(0, 1);
+    if (step.failures() != 0) state.SkipWithError("a statement failed");
+  }
+  state.counters["boxes"] = kMaxBoxes;
+}
+BENCHMARK(BM_ChainBoxByBox)->Unit(benchmark::kMillisecond);
+
+void BM_ChainAsOneFile(benchmark::State& state) {
+  EnsureCoreApplication();
+  BoxTable table;
+  Chain(table);
+  SilentHost host;
+  const std::string script = Compiler(table, host).CompileFlowchart(1, 1);
+  QTemporaryDir dir;
+  const std::string file = dir.filePath("chain.m").toStdString();
+  if (script.empty() || !WriteTextFile(file, MFileContents(script, std::nullopt))) {
+    state.SkipWithError("no script");
+    return;
+  }
+  for (auto _ : state) {
+    QProcess octave;
+    octave.start("/usr/bin/octave-cli", {"--quiet", "--no-history", QString::fromStdString(file)});
+    octave.closeWriteChannel();
+    if (!octave.waitForFinished(60000) || octave.exitCode() != 0)
+      state.SkipWithError("octave-cli failed");
+  }
+}
+BENCHMARK(BM_ChainAsOneFile)->Unit(benchmark::kMillisecond);
+
+void BM_OctaveStartOnly(benchmark::State& state) {
+  EnsureCoreApplication();
+  for (auto _ : state) {
+    QProcess octave;
+    octave.start("/usr/bin/octave-cli", {"--quiet", "--no-history", "--eval", "1;"});
+    octave.closeWriteChannel();
+    octave.waitForFinished(60000);
+  }
+}
+BENCHMARK(BM_OctaveStartOnly)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace quorvin
