@@ -63,9 +63,8 @@ DirectoryPicker::DirectoryPicker(QWidget* parent)
 
   Drive1->addItems(Drives());
   connect(Drive1, &QComboBox::currentIndexChanged, this, [this] { Drive1_Change(); });
-  connect(Dir1, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-    Dir1_Change(item->data(Qt::UserRole).toString());
-  });
+  connect(Dir1, &QListWidget::itemActivated, this,
+          [this](QListWidgetItem* item) { Dir1_Change(item->data(Qt::UserRole).toString()); });
   connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
   Form_Load();
 }

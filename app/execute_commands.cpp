@@ -51,8 +51,8 @@ void mnuExeFile_Click(Model& model, int doc, CompileHost& host) {
       return;
     }
     std::optional<std::string> functionName;
-    if (host.messageBox("Do you want to add a function header ?",
-                        style::kQuestion + style::kYesNo, kAppTitle) == Answer::Yes)
+    if (host.messageBox("Do you want to add a function header ?", style::kQuestion + style::kYesNo,
+                        kAppTitle) == Answer::Yes)
       functionName = FunctionNameForFile(*file);
     if (!WriteTextFile(*file, MFileContents(text, functionName)))
       host.messageBox("The script could not be written to " + *file + ".", style::kExclamation,

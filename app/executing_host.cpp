@@ -21,8 +21,7 @@ Answer ExecutingHost::messageBox(const std::string& text, int style, const std::
   // The walk is over: a block that never closed goes now, before the verdict.
   if (!step_.finish()) return Answer::Ok;  // abandoned; the user has been told
   if (step_.failures() == 0) return base_.messageBox(text, style, title);
-  return base_.messageBox(DoneWithFailuresText(text, step_.failures()), style::kExclamation,
-                          title);
+  return base_.messageBox(DoneWithFailuresText(text, step_.failures()), style::kExclamation, title);
 }
 
 }  // namespace quorvin

@@ -89,8 +89,8 @@ bool ExecutionStep::exchange(const std::string& text) {
   };
   for (;;) {
     if (!interpreter_.alive()) {
-      if (host_.messageBox(kNotRespondingQuestion, style::kCritical + style::kYesNo,
-                           kAppTitle) != Answer::Yes) {
+      if (host_.messageBox(kNotRespondingQuestion, style::kCritical + style::kYesNo, kAppTitle) !=
+          Answer::Yes) {
         abandon();
         return false;
       }

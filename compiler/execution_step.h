@@ -40,8 +40,8 @@ class ExecutionStep {
  public:
   // host asks and tells the user (it must not be the host that forwards its
   // executeStep here); startInterpreter is the Start Matlab command.
-  ExecutionStep(BoxTable& table, CompileHost& host, Interpreter& interpreter,
-                ResultsSink& results, std::function<void()> startInterpreter);
+  ExecutionStep(BoxTable& table, CompileHost& host, Interpreter& interpreter, ResultsSink& results,
+                std::function<void()> startInterpreter);
 
   // A new compile: the first-plot flag and the failure count start at 0.
   void compileStarted();

@@ -1,5 +1,7 @@
 #include "platform/interpreter_link.h"
 
+#include <signal.h>
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -22,8 +24,8 @@ std::optional<InterpreterProgram> FindInterpreter(const QString& directory) {
   if (Executable(bin + "matlab"))
     return InterpreterProgram{bin + "matlab", {"-nodesktop", "-nosplash"}, Dialect::Matlab};
   if (Executable(bin + "octave"))
-    return InterpreterProgram{bin + "octave", {"--no-gui", "--quiet", "--no-history"},
-                              Dialect::Octave};
+    return InterpreterProgram{
+        bin + "octave", {"--no-gui", "--quiet", "--no-history"}, Dialect::Octave};
   if (Executable(bin + "octave-cli"))
     return InterpreterProgram{bin + "octave-cli", {"--quiet", "--no-history"}, Dialect::Octave};
   return std::nullopt;
@@ -107,7 +109,14 @@ EvalResult InterpreterLink::eval(const std::string& text, const InputAnswerer& a
     process_->waitForFinished(kPollMs);
     return {EvalResult::Status::Dead, CleanAnswer(reader_.takeRest())};
   }
-  return await(exchange_, timeoutMs_, answer);
+  EvalResult result = await(exchange_, timeoutMs_, answer);
+  if (result.status == EvalResult::Status::Timeout) {
+    // A statement that runs away (an endless loop) would keep every later
+    // one waiting too: interrupt it, as Ctrl-C at the interpreter's prompt
+    // does. Its end marker then never comes; a late one would be dropped.
+    ::kill(static_cast<pid_t>(process_->processId()), SIGINT);
+  }
+  return result;
 }
 
 EvalResult InterpreterLink::await(int n, int timeoutMs, const InputAnswerer& answer) {

@@ -44,6 +44,29 @@ std::optional<std::pair<long, size_t>> EndMarkerAt(const std::string& s, size_t 
   return std::make_pair(n, after + kTagClose.size());
 }
 
+constexpr long kMaxCodePoint = 0x10FFFF;
+
+// Octave's characters are bytes (UTF-8 already); MATLAB's are UTF-16 units,
+// written here as UTF-8 when they lie beyond a byte.
+void AppendCode(std::string& out, long code) {
+  const auto byte = [](long v) { return static_cast<char>(static_cast<unsigned char>(v)); };
+  if (code < 0x100) {
+    out += byte(code);
+  } else if (code < 0x800) {
+    out += byte(0xC0 | (code >> 6));
+    out += byte(0x80 | (code & 0x3F));
+  } else if (code < 0x10000) {
+    out += byte(0xE0 | (code >> 12));
+    out += byte(0x80 | ((code >> 6) & 0x3F));
+    out += byte(0x80 | (code & 0x3F));
+  } else {
+    out += byte(0xF0 | (code >> 18));
+    out += byte(0x80 | ((code >> 12) & 0x3F));
+    out += byte(0x80 | ((code >> 6) & 0x3F));
+    out += byte(0x80 | (code & 0x3F));
+  }
+}
+
 // A complete input request at pos ("@@quorvin-input:<codes>@@\n"): its
 // prompt and the position after it.
 std::optional<std::pair<std::string, size_t>> InputRequestAt(const std::string& s, size_t pos) {
@@ -54,15 +77,15 @@ std::optional<std::pair<std::string, size_t>> InputRequestAt(const std::string& 
     const char c = s[i];
     if (c >= '0' && c <= '9') {
       code = (code < 0 ? 0 : code) * 10 + (c - '0');
-      if (code > 255) return std::nullopt;
+      if (code > kMaxCodePoint) return std::nullopt;
     } else if (c == ' ') {
-      if (code >= 0) prompt += static_cast<char>(code);
+      if (code >= 0) AppendCode(prompt, code);
       code = -1;
     } else {
       break;
     }
   }
-  if (code >= 0) prompt += static_cast<char>(code);
+  if (code >= 0) AppendCode(prompt, code);
   if (s.compare(i, kTagClose.size(), kTagClose) != 0) return std::nullopt;
   return std::make_pair(prompt, i + kTagClose.size());
 }
@@ -74,15 +97,16 @@ std::string Before(const std::string& s, size_t pos) {
 }
 
 void RemoveAll(std::string& s, const std::string& what) {
-  for (size_t p = s.find(what); p != std::string::npos; p = s.find(what, p)) s.erase(p, what.size());
+  for (size_t p = s.find(what); p != std::string::npos; p = s.find(what, p))
+    s.erase(p, what.size());
 }
 
 }  // namespace
 
 std::string FramedStatement(const std::string& text, int n, Dialect dialect) {
   const std::string number = std::to_string(n);
-  const std::string onError = "fprintf(''error: %s\\n'', lasterr()); fprintf(''" + kFailTag +
-                              number + "@@\\n'');";
+  const std::string onError =
+      "fprintf(''error: %s\\n'', lasterr()); fprintf(''" + kFailTag + number + "@@\\n'');";
   return "eval(" + CharCodes(text) + ", '" + onError + "'); fprintf('\\n" + kEndTag + number +
          "@@\\n');" + Flush(dialect);
 }
@@ -94,17 +118,16 @@ std::string SetupStatement(const std::string& stubDir, int n, Dialect dialect) {
          "warning('off', 'Octave:shadowed-function'); ";
   else
     s += "warning('off', 'MATLAB:dispatcher:nameConflict'); ";
-  s += "addpath(" + Quoted(stubDir) + "); fprintf('\\n" + kEndTag + std::to_string(n) +
-       "@@\\n');" + Flush(dialect);
+  s += "addpath(" + Quoted(stubDir) + "); fprintf('\\n" + kEndTag + std::to_string(n) + "@@\\n');" +
+       Flush(dialect);
   return s;
 }
 
 std::vector<std::pair<std::string, std::string>> StubFiles(Dialect dialect) {
   // The request names its prompt in character codes; the program types the
   // answer back as the next line of the pipe, which builtin input reads.
-  const std::string ask =
-      "  fprintf('\\n" + kInputTag + "%s@@\\n', sprintf('%d ', double(prompt)));" +
-      Flush(dialect) + "\n";
+  const std::string ask = "  fprintf('\\n" + kInputTag +
+                          "%s@@\\n', sprintf('%d ', double(prompt)));" + Flush(dialect) + "\n";
   std::vector<std::pair<std::string, std::string>> files = {
       {"input.m",
        "function varargout = input(prompt, varargin)\n"

@@ -31,9 +31,9 @@ class AnswerReader {
  public:
   struct Event {
     enum class Kind { Pending, Input, Done } kind = Kind::Pending;
-    std::string text;    // output before the marker (Input, Done)
-    std::string prompt;  // Input: what the statement asks
-    bool failed = false; // Done: the statement raised an error
+    std::string text;     // output before the marker (Input, Done)
+    std::string prompt;   // Input: what the statement asks
+    bool failed = false;  // Done: the statement raised an error
   };
 
   void feed(const std::string& bytes) { buffer_ += bytes; }

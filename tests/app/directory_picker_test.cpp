@@ -78,8 +78,8 @@ TEST_F(DirectoryPickerTest, OnlyAnUpperCaseSettingsFileListedFirstEndsTheStartUp
     const char* dir;
     bool endsByItself;
   };
-  for (const Case& c : {Case{"plain", false}, Case{"lower", false}, Case{"other", false},
-                        Case{"upper", true}}) {
+  for (const Case& c :
+       {Case{"plain", false}, Case{"lower", false}, Case{"other", false}, Case{"upper", true}}) {
     QDir::setCurrent(root_);
     DirectoryPicker picker;
     picker.show();

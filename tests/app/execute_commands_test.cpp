@@ -130,9 +130,8 @@ TEST_F(ExecuteCommands, ExecuteWithoutInterpreterAsksAndNoAbandonsTheRun) {
   KeyboardSinScreen(model.table);
   host.answers = {Answer::No};
   mnuEXEMatlab_Click(model, 1, host, services);
-  EXPECT_EQ(host.messages,
-            (std::vector<std::string>{kNotRespondingQuestion + "|20|Quorvin",
-                                      kCouldNotCompileMessage + "|64|Quorvin"}));
+  EXPECT_EQ(host.messages, (std::vector<std::string>{kNotRespondingQuestion + "|20|Quorvin",
+                                                     kCouldNotCompileMessage + "|64|Quorvin"}));
   EXPECT_EQ(results.text(), "");
   for (int b = 1; b <= 3; ++b) EXPECT_EQ(model.table[b].Status, "");
 }

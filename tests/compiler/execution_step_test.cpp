@@ -92,8 +92,7 @@ TEST_F(StepFixture, OnlyTheFirstPlotIsJoinedAndEveryExchangeIsShown) {
   ASSERT_TRUE(run(1, 0, "a;;;b\r\n"));
   EXPECT_EQ(interpreter.sent,
             (std::vector<std::string>{"system_dependent(12,'off');figure;plot(box3);\r\n",
-                                      "box2=box1\r\n", "figure\r\nplot(box2)\r\n;",
-                                      "a;b\r\n"}));
+                                      "box2=box1\r\n", "figure\r\nplot(box2)\r\n;", "a;b\r\n"}));
   EXPECT_EQ(results.text,
             "system_dependent(12,'off');figure;plot(box3);\r\nbox2=box1\r\nbox2 = 0.8415\r\n"
             "figure\r\nplot(box2)\r\n;a;b\r\n");
@@ -113,7 +112,8 @@ TEST_F(StepFixture, AnOpenBlockIsSentWholeWhenItCloses) {
   EXPECT_TRUE(results.text.empty());
   ASSERT_TRUE(run(1, 0, "end;\r\nbox4=box3;\r\n"));
   ASSERT_EQ(interpreter.sent.size(), 1u);
-  EXPECT_EQ(interpreter.sent[0], "for box2=1:1:10,\r\n   box3=sin(box2);\r\nend;\r\nbox4=box3;\r\n");
+  EXPECT_EQ(interpreter.sent[0],
+            "for box2=1:1:10,\r\n   box3=sin(box2);\r\nend;\r\nbox4=box3;\r\n");
   EXPECT_EQ(results.text, interpreter.sent[0]);
 }
 
@@ -144,9 +144,8 @@ TEST_F(StepFixture, DecliningToStartAbandonsTheCompile) {
   host.answers = {Answer::No};
   EXPECT_FALSE(run(1, 0, "box1=[ 1 ];\r\n"));
   EXPECT_TRUE(interpreter.sent.empty());
-  EXPECT_EQ(host.messages,
-            (std::vector<std::string>{kNotRespondingQuestion + "|20|Quorvin",
-                                      kCouldNotCompileMessage + "|64|Quorvin"}));
+  EXPECT_EQ(host.messages, (std::vector<std::string>{kNotRespondingQuestion + "|20|Quorvin",
+                                                     kCouldNotCompileMessage + "|64|Quorvin"}));
   for (int b = 1; b <= 5; ++b) EXPECT_EQ(table[b].Status, "") << b;
   EXPECT_DOUBLE_EQ(host.gauge, 5.0 / 350 * 100);
   EXPECT_EQ(host.pointerSet, pointer::kDefault);
@@ -167,8 +166,9 @@ TEST_F(StepFixture, AnInterpreterDyingMidStatementIsShownAndAskedAbout) {
   interpreter.results.push_back({EvalResult::Status::Dead, ""});
   EXPECT_FALSE(run(1, 0, "exit\r\n"));
   EXPECT_EQ(starts, 1);
-  EXPECT_EQ(results.text, "exit\r\nbye\r\nthe interpreter has ended\r\n"
-                          "exit\r\nthe interpreter has ended\r\n");
+  EXPECT_EQ(results.text,
+            "exit\r\nbye\r\nthe interpreter has ended\r\n"
+            "exit\r\nthe interpreter has ended\r\n");
   EXPECT_EQ(host.messages.size(), 3u);  // asked twice, then told
 }
 

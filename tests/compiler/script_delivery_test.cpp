@@ -16,10 +16,10 @@ TEST(FunctionNameForFile, TakesTheTitleUpToItsFirstDotInLowerCase) {
   };
   const Case cases[] = {
       {"/home/ann/work/Filter.M", "filter"},
-      {"/tmp/a.b.m", "a"},          // several dots: up to the first
-      {"/tmp/NoDot", "nodot"},      // no dot: the whole title
-      {"/x.y/run", "run"},          // a dot in a directory name does not count
-      {"Filter.m", std::nullopt},   // no directory: no header at all
+      {"/tmp/a.b.m", "a"},         // several dots: up to the first
+      {"/tmp/NoDot", "nodot"},     // no dot: the whole title
+      {"/x.y/run", "run"},         // a dot in a directory name does not count
+      {"Filter.m", std::nullopt},  // no directory: no header at all
       {"", std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(FunctionNameForFile(c.path), c.name) << c.path;
@@ -29,8 +29,7 @@ TEST(MFileContents, HeaderWrapsTheScriptAndAnEmptyLineEndsTheFile) {
   const std::string script = "box1=[ 1 2 3 ];\r\nbox2=sin(box1);\r\n";
   EXPECT_EQ(MFileContents(script, std::string("filter")),
             "function filter;\r\nbox1=[ 1 2 3 ];\r\nbox2=sin(box1);\r\nend\r\n\r\n");
-  EXPECT_EQ(MFileContents(script, std::nullopt),
-            "box1=[ 1 2 3 ];\r\nbox2=sin(box1);\r\n\r\n");
+  EXPECT_EQ(MFileContents(script, std::nullopt), "box1=[ 1 2 3 ];\r\nbox2=sin(box1);\r\n\r\n");
 }
 
 TEST(WriteTextFile, WritesExactBytesAndReportsAFailure) {

@@ -13,7 +13,7 @@ namespace quorvin::testing_support {
 
 class ScriptedStepHost : public CompileHost {
  public:
-  std::deque<Answer> answers;  // an empty queue answers No
+  std::deque<Answer> answers;         // an empty queue answers No
   std::vector<std::string> messages;  // "text|style|title"
   std::vector<std::string> prompts;
   std::string typed = "42";

@@ -31,7 +31,8 @@ TEST(AnswerReader, WaitsForItsOwnCompleteMarker) {
 
 TEST(AnswerReader, DropsTheLateAnswerOfAnEarlierExchange) {
   AnswerReader reader;
-  reader.feed("late 4\n\n@@quorvin-end-4@@\nlate 5\n@@quorvin-end-5@@\nmine\n\n@@quorvin-end-6@@\n");
+  reader.feed(
+      "late 4\n\n@@quorvin-end-4@@\nlate 5\n@@quorvin-end-5@@\nmine\n\n@@quorvin-end-6@@\n");
   const auto done = reader.next(6);
   EXPECT_EQ(done.kind, Kind::Done);
   EXPECT_EQ(done.text, "mine\n");
@@ -53,6 +54,8 @@ TEST(AnswerReader, ReportsAnErrorAndAnInputRequest) {
   ASSERT_EQ(ask.kind, Kind::Input);
   EXPECT_EQ(ask.prompt, "Enter x");
   EXPECT_EQ(ask.text, "before\n");
+  reader.feed("@@quorvin-input:8364 32 @@\n");  // a MATLAB character beyond a byte
+  EXPECT_EQ(reader.next(1).prompt, "\xE2\x82\xAC ");
   reader.feed("error: boom\n@@quorvin-fail-1@@\n\n@@quorvin-end-1@@\n");
   const auto done = reader.next(1);
   EXPECT_TRUE(done.failed);

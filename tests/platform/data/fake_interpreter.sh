@@ -6,6 +6,9 @@
 #   silent         takes the set-up, then never answers
 #   slow-first     answers statement 1 only after a second
 #   garbage        puts control bytes and marker look-alikes before each answer
+# It ignores the interrupt the link sends after a time-out, so a late answer
+# still arrives.
+trap '' INT
 mode="$1"
 [ "$mode" = exit-at-start ] && exit 3
 while IFS= read -r line; do
