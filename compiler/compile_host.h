@@ -2,6 +2,7 @@
 // Everything a compile asks of a person or of the platform. The document
 // window implements it with Qt; tests supply a scripted one.
 
+#include <optional>
 #include <string>
 
 #include "model/host.h"
@@ -28,6 +29,32 @@ class CompileHost : public Dialogs {
     script.clear();
     return true;
   }
+};
+
+// A host that asks no one, for batch use (benchmarks, tools): input boxes
+// take their default, file dialogs are cancelled, the matrix dialog gives
+// its initial text, a stuck walk is answered with Ignore so that it ends,
+// and every other message is acknowledged. The last message is kept.
+class QuietCompileHost : public CompileHost {
+ public:
+  Answer messageBox(const std::string& text, int style, const std::string&) override {
+    lastMessage = text;
+    return (style & 7) == style::kAbortRetryIgnore ? Answer::Ignore : Answer::Ok;
+  }
+  std::string inputBox(const std::string&, const std::string&,
+                       const std::string& defaultAnswer) override {
+    return defaultAnswer;
+  }
+  std::optional<std::string> openFile(const std::string&) override { return std::nullopt; }
+  std::optional<std::string> saveFileAs(const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+  std::string matrixEntry() override { return "mat"; }
+  void setDocsPointer(int) override {}
+  void setResourceGauge(double) override {}
+  int chkInput() const override { return 0; }
+
+  std::string lastMessage;
 };
 
 }  // namespace quorvin

@@ -16,6 +16,15 @@ int LastBox(const BoxTable& table) {
   return std::clamp(static_cast<int>(table.nextBox) - 1, 0, kMaxBoxes);
 }
 
+}  // namespace
+
+// Share of the 350 box numbers in use, as the gauge shows it between compiles.
+double Compiler::TableFill() const {
+  return static_cast<double>(LastBox(table_)) / kMaxBoxes * 100.0;
+}
+
+namespace {
+
 const ArmEntry* FindArm(std::span<const ArmEntry> arms, const std::string& kind) {
   for (const ArmEntry& entry : arms)
     if (entry.kind == kind) return &entry;
@@ -52,7 +61,7 @@ std::string Compiler::CompileFlowchart(int mode, int docTag) {
         const Visit visit = VisitPosition(j);
         if (visit == Visit::Continue) continue;
         ClearStatus();
-        if (visit == Visit::Abandon) host_.setResourceGauge(static_cast<double>(LastBox(table_)) / kMaxBoxes * 100.0);
+        if (visit == Visit::Abandon) host_.setResourceGauge(TableFill());
         host_.setDocsPointer(pointer::kDefault);
         return {};
       }
@@ -61,7 +70,7 @@ std::string Compiler::CompileFlowchart(int mode, int docTag) {
     std::string result = std::move(script_);
     script_.clear();
     ReportEnd();
-    host_.setResourceGauge(static_cast<double>(LastBox(table_)) / kMaxBoxes * 100.0);
+    host_.setResourceGauge(TableFill());
     host_.setDocsPointer(pointer::kDefault);
     return result;
   } catch (...) {
@@ -227,7 +236,8 @@ void Compiler::ClearStatus() {
 void Compiler::Note(int box, const std::string& what) {
   const BoxRecord* b = table_.box(box);
   std::string note = boxName(box) + " (" + (b ? b->Kind : "") + ") " + what;
-  if (std::find(notes_.begin(), notes_.end(), note) == notes_.end()) notes_.push_back(std::move(note));
+  if (std::find(notes_.begin(), notes_.end(), note) == notes_.end())
+    notes_.push_back(std::move(note));
 }
 
 void Compiler::ReportEnd() {

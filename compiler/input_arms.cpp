@@ -37,8 +37,10 @@ void MatrixMakeInput(ArmContext& a) {
   // The function up to and including its "(": zeros(3,4) gives zeros( . A
   // text without one is taken as the bare function name.
   const std::size_t open = params.find('(');
-  const std::string function = open == std::string::npos ? params + "(" : params.substr(0, open + 1);
-  a.script += Line(boxName(a.q) + "=" + function + boxName(a.in(1)) + "," + boxName(a.in(2)) + ");");
+  const std::string function =
+      open == std::string::npos ? params + "(" : params.substr(0, open + 1);
+  a.script +=
+      Line(boxName(a.q) + "=" + function + boxName(a.in(1)) + "," + boxName(a.in(2)) + ");");
   a.done();
 }
 

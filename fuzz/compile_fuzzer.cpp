@@ -1,0 +1,116 @@
+// Compiles whatever flowchart the bytes describe. Once through the reader
+// (twice loaded, so the second document's boxes sit after the first's), and
+// once as a box table taken from the text without any check, so that links
+// name missing boxes, numbers past the table, negative slots and other
+// documents. Every question is answered the same way (Ignore when the walk
+// is stuck), so each walk has to end; afterwards no Status may be left.
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "compiler/compiler.h"
+#include "model/model.h"
+#include "model/quiet_dialogs.h"
+#include "model/settings_store.h"
+#include "tests/compiler/scripted_compile_host.h"
+
+namespace {
+
+using namespace quorvin;
+
+void Check(bool ok) {
+  if (!ok) std::abort();
+}
+
+bool NoStatusLeft(const BoxTable& t) {
+  for (int n = 1; n <= kMaxBoxes; ++n)
+    if (!t[n].Status.empty()) return false;
+  return true;
+}
+
+std::vector<std::string_view> Lines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.push_back(line);
+    if (end == std::string_view::npos) break;
+    text.remove_prefix(end + 1);
+  }
+  return lines;
+}
+
+int16_t Number(std::string_view field) {
+  long long v = 0;
+  std::from_chars(field.data(), field.data() + field.size(), v);
+  return static_cast<int16_t>(std::clamp<long long>(v, INT16_MIN, INT16_MAX));
+}
+
+// The text's records as they stand: kind line, link line, position line.
+void RawTable(std::string_view text, BoxTable& t) {
+  const std::vector<std::string_view> lines = Lines(text);
+  int n = 0;
+  for (std::size_t first = 1; first + 1 < lines.size() && n < kMaxBoxes; first += 3) {
+    BoxRecord& r = t[++n];
+    const std::string_view kind = lines[first];
+    const std::size_t tilde = kind.find('~');
+    r.Kind = std::string(kind.substr(0, tilde));
+    if (tilde != std::string_view::npos) r.Params = std::string(kind.substr(tilde + 1));
+    std::string_view links = lines[first + 1];
+    for (int f = 0; f < 13; ++f) {
+      const std::size_t end = links.find('~');
+      const int16_t v = Number(links.substr(0, end));
+      if (f < 3)
+        r.InLink[f + 1] = v;
+      else if ((f - 3) % 2 == 0)
+        r.OutLink[(f - 3) / 2 + 1] = v;
+      if (end == std::string_view::npos) break;
+      links.remove_prefix(end + 1);
+    }
+    r.Doc = static_cast<int16_t>(n % 7 == 0 ? 2 : 1);
+  }
+  // The count line may claim boxes the text does not hold: they exist,
+  // empty, as records past the last one read.
+  const int claimed = lines.empty() ? 0 : Number(lines[0]);
+  t.nextBox = static_cast<int16_t>(std::clamp(std::max(n, claimed), 0, kMaxBoxes) + 1);
+}
+
+void Compile(BoxTable& table, int mode, int doc, int chk) {
+  testing::ScriptedCompileHost host;
+  host.stuckAnswer = Answer::Ignore;
+  host.chk = chk;
+  Compiler compiler(table, host);
+  compiler.CompileFlowchart(mode, doc);
+  Check(NoStatusLeft(table));
+  Check(compiler.work().workLen >= 5);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size > 1 << 16) return 0;
+  const std::string text(reinterpret_cast<const char*>(data), size);
+  const int chk = size % 2 == 0 ? 1 : 0;
+  {
+    QuietDialogs dialogs;
+    DocumentViews views;
+    MemorySettingsStore store;
+    Model m(dialogs, views, store);
+    const int first = NewDocument(m);
+    if (ReadFlowchartInto(m, first, text, "fuzz.qvn")) {
+      ReadFlowchartInto(m, NewDocument(m), text, "fuzz.qvn");
+      Compile(m.table, 1, 1, chk);
+      Compile(m.table, 0, 2, 1 - chk);
+    }
+  }
+  BoxTable raw;
+  RawTable(text, raw);
+  Compile(raw, 1, 1, chk);
+  Compile(raw, 0, 2, 1 - chk);
+  return 0;
+}
