@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <exception>
 
+#include "app/directory_picker.h"
 #include "app/executing_host.h"
 #include "app/text_results_window.h"
 #include "compiler/compiler.h"
@@ -30,6 +31,19 @@ void Guarded(Dialogs& dialogs, Command command) {
 }
 
 }  // namespace
+
+LinkSession::LinkSession()
+    : link_(std::make_unique<InterpreterLink>()),
+      results_(std::make_unique<TextResultsWindow>()),
+      services_(std::make_unique<LinkServices>(LinkServices{
+          *link_, *results_, [](const std::string& prompt) { return AskForDirectory(prompt); }})) {}
+
+// The window goes first, then the interpreter is ended.
+LinkSession::~LinkSession() {
+  services_.reset();
+  results_.reset();
+  link_.reset();
+}
 
 void mnuExeDDE_Click(Model& model, int doc, CompileHost& host) {
   Guarded(host, [&] {

@@ -4,6 +4,7 @@
 // menu to call.
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "compiler/compile_host.h"
@@ -23,6 +24,23 @@ struct LinkServices {
   InterpreterLink& link;
   TextResultsWindow& results;
   std::function<std::string(const std::string& prompt)> pickDirectory;
+};
+
+// The one interpreter and results window of a program run, for the frame to
+// own: destroying it closes the window and ends the interpreter it started.
+class LinkSession {
+ public:
+  LinkSession();
+  ~LinkSession();
+  LinkSession(const LinkSession&) = delete;
+  LinkSession& operator=(const LinkSession&) = delete;
+
+  LinkServices& services() { return *services_; }
+
+ private:
+  std::unique_ptr<InterpreterLink> link_;
+  std::unique_ptr<TextResultsWindow> results_;
+  std::unique_ptr<LinkServices> services_;
 };
 
 // "Write to &ClipBoard": the script of document doc on the clipboard.

@@ -1,6 +1,7 @@
 #include "app/execute_commands.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include <QClipboard>
 #include <QDir>
@@ -37,6 +38,17 @@ void KeyboardSinScreen(BoxTable& table) {
     if (b < 3) r.OutLink[1] = static_cast<int16_t>(b + 1);
   }
   table[3].OutLink[1] = -1;
+}
+
+// Box b of document 1: kind, params, entry 1 (-1 none), exit 1 (0 none).
+void SetBox(BoxTable& table, int b, const char* kind, const char* params, int in1, int out1) {
+  BoxRecord& r = table[b];
+  r = BoxRecord{};
+  r.Kind = kind;
+  r.Params = params;
+  r.Doc = 1;
+  r.InLink = {0, static_cast<int16_t>(in1), -1, -1};
+  r.OutLink = {0, static_cast<int16_t>(out1), 0, 0, 0, 0};
 }
 
 class ExecuteCommands : public ::testing::Test {
@@ -126,6 +138,40 @@ TEST_F(ExecuteCommands, StartMatlabFromUsrStartsOctaveAndExecuteRunsBoxByBox) {
   EXPECT_NE(results.text().rfind("box1=[ 1 2 3 ];"), 0u);
 }
 
+TEST_F(ExecuteCommands, ALoopRunsWholeAndFailuresChangeTheClosingMessage) {
+  pickedDirectory = "/usr";
+  mnuFileStartMatlab_Click(model, host, services);
+  ASSERT_TRUE(link.alive());
+  // input -> For 1:1:10 -> Sin -> Next -> Screen Output
+  model.table.nextBox = 6;
+  SetBox(model.table, 1, "Constant Input", "2", -1, 2);
+  SetBox(model.table, 2, "For", "1:1:10,", 1, 3);
+  SetBox(model.table, 3, "Sin", "", 2, 4);
+  SetBox(model.table, 4, "Next", "", 3, 5);
+  SetBox(model.table, 5, "Screen Output", "", 4, 0);
+  mnuEXEMatlab_Click(model, 1, host, services);
+  EXPECT_EQ(results.text(),
+            "box1=2;\r\n"
+            "for box2=1:1:10,\r\n   box3=sin(box2);\r\nend;\r\nbox4=box3;\r\n"
+            "box5=box4\r\nbox5 = -0.5440\r\n");
+  EXPECT_EQ(host.messages, std::vector<std::string>{"Done !|64|Quorvin"});
+
+  // The same chart fed by an undefined name: both statements fail, the walk
+  // goes on, and the end says so.
+  results.cmdOK_Click();
+  host.messages.clear();
+  link.eval("clear all", {});  // no box1 left from the run before
+  SetBox(model.table, 1, "Constant Input", "undefined_thing", -1, 2);
+  SetBox(model.table, 2, "Screen Output", "", 1, 0);
+  model.table.nextBox = 3;
+  mnuEXEMatlab_Click(model, 1, host, services);
+  EXPECT_EQ(results.text().rfind("box1=undefined_thing;\r\nerror: ", 0), 0u) << results.text();
+  EXPECT_NE(results.text().find("box2=box1\r\nerror: "), std::string::npos);
+  EXPECT_EQ(host.messages,
+            std::vector<std::string>{"Done, but 2 statements failed in Matlab: see \"Matlab Text "
+                                     "Results\".|48|Quorvin"});
+}
+
 TEST_F(ExecuteCommands, ExecuteWithoutInterpreterAsksAndNoAbandonsTheRun) {
   KeyboardSinScreen(model.table);
   host.answers = {Answer::No};
@@ -134,6 +180,15 @@ TEST_F(ExecuteCommands, ExecuteWithoutInterpreterAsksAndNoAbandonsTheRun) {
                                                      kCouldNotCompileMessage + "|64|Quorvin"}));
   EXPECT_EQ(results.text(), "");
   for (int b = 1; b <= 3; ++b) EXPECT_EQ(model.table[b].Status, "");
+}
+
+TEST_F(ExecuteCommands, EndingTheSessionEndsTheInterpreterItStarted) {
+  auto session = std::make_unique<LinkSession>();
+  ASSERT_TRUE(session->services().link.start(*FindInterpreter("/usr")));
+  const auto pid = static_cast<pid_t>(session->services().link.processId());
+  session->services().results.show();
+  session.reset();
+  EXPECT_EQ(::kill(pid, 0), -1);
 }
 
 TEST_F(ExecuteCommands, FailedStatementsChangeTheClosingMessage) {
