@@ -27,24 +27,8 @@ void EnsureCoreApplication() {
   new QCoreApplication(argc, argv);
 }
 
-class SilentHost : public CompileHost {
- public:
-  Answer messageBox(const std::string&, int, const std::string&) override { return Answer::Ok; }
-  std::string inputBox(const std::string&, const std::string&, const std::string& d) override {
-    return d;
-  }
-  std::optional<std::string> openFile(const std::string&) override { return std::nullopt; }
-  std::optional<std::string> saveFileAs(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  std::string matrixEntry() override { return "mat"; }
-  void setDocsPointer(int) override {}
-  void setResourceGauge(double) override {}
-  int chkInput() const override { return 0; }
-};
-
 // The run's host: every compiled box goes to the execution step.
-class SteppingHost : public SilentHost {
+class SteppingHost : public QuietCompileHost {
  public:
   explicit SteppingHost(ExecutionStep& step) : step_(step) {}
   void compileStarted() override { step_.compileStarted(); }
@@ -86,7 +70,7 @@ void BM_ChainBoxByBox(benchmark::State& state) {
   }
   BoxTable table;
   Chain(table);
-  SilentHost host;
+  QuietCompileHost host;
   CountingSink sink;
   for (auto _ : state) {
     ExecutionStep step(table, host, link, sink, [] {});
@@ -102,7 +86,7 @@ void BM_ChainAsOneFile(benchmark::State& state) {
   EnsureCoreApplication();
   BoxTable table;
   Chain(table);
-  SilentHost host;
+  QuietCompileHost host;
   const std::string script = Compiler(table, host).CompileFlowchart(1, 1);
   QTemporaryDir dir;
   const std::string file = dir.filePath("chain.m").toStdString();
