@@ -46,6 +46,17 @@ TEST_F(CompileTest, ChainGivesOneStatementPerBoxAndDrivesTheGauge) {
   EXPECT_EQ(host.pointers, (std::vector<int>{11, 0}));
 }
 
+TEST_F(CompileTest, GaugeRoundsHalvesToEven) {
+  int previous = c.input("Constant Input", "1");
+  for (int k = 0; k < 7; ++k) {
+    const int next = c.box("Constant Input", "1");
+    c.link(previous, next);
+    previous = next;
+  }
+  Compile();
+  EXPECT_EQ(host.gauge, (std::vector<double>{12, 25, 38, 50, 62, 75, 88, 100, 8.0 / 350 * 100}));
+}
+
 TEST_F(CompileTest, PickupIsWrittenEveryTimeItsBoxIsTested) {
   const int in = c.input("Constant Input", "1");
   const int pickup = c.box("Pickup", "x");
