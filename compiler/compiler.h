@@ -59,8 +59,8 @@ class Compiler {
   void CallArm(ArmContext& a);
   void SubroutineStartArm(ArmContext& a);
   void EndSubroutineArm(ArmContext& a);
-  // A closing box met while no block is open: it closes nothing.
-  void StrayCloser(ArmContext& a);
+  // Whether a Next or End If box has a level of its own to close.
+  bool ClosesLoopOrBranch() const;
   // After a closing box restored the list that holds block box `box`, puts
   // that box at position j so that the tail queues its way on.
   void BringToPosition(int box, int j);

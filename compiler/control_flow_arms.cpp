@@ -44,6 +44,13 @@ std::string Compiler::CurrentCall() const {
   return {};
 }
 
+// Next and End If both write a MATLAB "end" (or "else"), so either closes a
+// loop or a branch; neither may close a call, which only End Subroutine ends.
+bool Compiler::ClosesLoopOrBranch() const {
+  const OpenBlock* open = work_.innermost();
+  return open != nullptr && open->kind != BlockKind::Call;
+}
+
 bool Compiler::ControlFlowArm(ArmContext& a) {
   const std::string kind = a.box().Kind;
   if (kind == "For" || kind == "While") {
@@ -85,7 +92,7 @@ void Compiler::LoopArm(ArmContext& a) {
 void Compiler::NextArm(ArmContext& a) {
   if (!a.ready()) return;
   const std::string assignment = Line(boxName(a.q) + "=" + boxName(a.in(1)) + ";");
-  if (work_.innermost() == nullptr) {
+  if (!ClosesLoopOrBranch()) {
     // No loop to end: the box only passes its value on.
     a.script += assignment;
     Note(a.q, "closes a loop that is not open.");
@@ -131,7 +138,7 @@ void Compiler::IfArm(ArmContext& a) {
 
 void Compiler::EndIfArm(ArmContext& a) {
   if (!a.ready()) return;
-  if (work_.innermost() == nullptr) {
+  if (!ClosesLoopOrBranch()) {
     Note(a.q, "closes a branch that is not open.");
     a.done();
     return;
@@ -196,8 +203,10 @@ void Compiler::SubroutineStartArm(ArmContext& a) {
 
 void Compiler::EndSubroutineArm(ArmContext& a) {
   if (!a.ready()) return;
-  if (work_.innermost() == nullptr) {
-    Note(a.q, "ends a subroutine that was not called.");
+  const OpenBlock* open = work_.innermost();
+  if (open == nullptr || open->kind != BlockKind::Call) {
+    Note(a.q, open == nullptr ? "ends a subroutine that was not called."
+                              : "ends a subroutine while a block inside it is still open.");
     a.done();
     return;
   }

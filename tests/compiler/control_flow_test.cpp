@@ -180,6 +180,40 @@ TEST_F(CompileTest, ClosingBoxesWithNoOpenBlockCloseNothing) {
   EXPECT_EQ(endLevel, 0);
 }
 
+// Inside a call, Next and End If have no loop or branch of their own to
+// close, and End Subroutine inside an unclosed loop closes nothing: the
+// call level is left for its own End Subroutine.
+TEST_F(CompileTest, CallLevelIsClosedByEndSubroutineOnly) {
+  const int in = c.input("Constant Input", "1");
+  const int call = c.box("Insert Subroutine s");
+  c.chain(in, call, c.box("Constant Input", "box2"));
+  const int start = c.box("s Subroutine", "Subroutine");
+  const int next = c.box("Next");
+  const int endIf = c.box("End If");
+  c.chain(start, next, endIf, c.box("End Subroutine", "Subroutine"));
+  EXPECT_EQ(Compile(),
+            "box1=1;\r\n   box4=box1;\r\n   box5=box4;\r\n   box2=box6;\r\nbox3=box2;\r\n");
+  EXPECT_EQ(Asked(), Strings{Incomplete({"box5 (Next) closes a loop that is not open.",
+                                         "box6 (End If) closes a branch that is not open."})});
+  EXPECT_EQ(endLevel, 0);
+}
+
+TEST_F(CompileTest, EndSubroutineInsideAnOpenLoopLeavesTheCallOpen) {
+  const int in = c.input("Constant Input", "1");
+  const int call = c.box("Insert Subroutine s");
+  c.link(in, call);
+  const int start = c.box("s Subroutine", "Subroutine");
+  const int loop = c.box("For", "1:1:2,");
+  c.chain(start, loop, c.box("End Subroutine", "Subroutine"));
+  EXPECT_EQ(Compile(), "box1=1;\r\n   box3=box1;\r\n   for box4=1:1:2,\r\n      ");
+  EXPECT_EQ(Asked(),
+            Strings{Incomplete({"box5 (End Subroutine) ends a subroutine while a block inside it "
+                                "is still open.",
+                                "box2 (Insert Subroutine s) calls a subroutine that no End "
+                                "Subroutine box ends.",
+                                "box4 (For) opens a loop that no Next box closes."})});
+}
+
 // With the preference on, the subroutine's start box (free entries) is a
 // start box too: it is not compiled outside the call, and after the call
 // the restored list holds the call box at another position than the End
