@@ -16,15 +16,6 @@ int LastBox(const BoxTable& table) {
   return std::clamp(static_cast<int>(table.nextBox) - 1, 0, kMaxBoxes);
 }
 
-}  // namespace
-
-// Share of the 350 box numbers in use, as the gauge shows it between compiles.
-double Compiler::TableFill() const {
-  return static_cast<double>(LastBox(table_)) / kMaxBoxes * 100.0;
-}
-
-namespace {
-
 const ArmEntry* FindArm(std::span<const ArmEntry> arms, const std::string& kind) {
   for (const ArmEntry& entry : arms)
     if (entry.kind == kind) return &entry;
@@ -32,6 +23,11 @@ const ArmEntry* FindArm(std::span<const ArmEntry> arms, const std::string& kind)
 }
 
 }  // namespace
+
+// Share of the 350 box numbers in use, as the gauge shows it between compiles.
+double Compiler::TableFill() const {
+  return static_cast<double>(LastBox(table_)) / kMaxBoxes * 100.0;
+}
 
 bool ArmContext::ready() { return compiler.InputsReady(script, q) == 1; }
 
@@ -77,7 +73,10 @@ std::string Compiler::CompileFlowchart(int mode, int docTag) {
     // Only a failing host or memory can get here; the compile ends as an
     // abort does rather than leave marks behind.
     ClearStatus();
-    host_.setDocsPointer(pointer::kDefault);
+    try {
+      host_.setDocsPointer(pointer::kDefault);
+    } catch (...) {
+    }
     return {};
   }
 }

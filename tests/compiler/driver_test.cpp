@@ -186,6 +186,24 @@ TEST(CompileFaults, FailingDialogSkipsThatBoxOnly) {
   EXPECT_TRUE(c.allStatusEmpty());
 }
 
+class ThrowingQuestionHost : public ScriptedCompileHost {
+ public:
+  Answer messageBox(const std::string&, int, const std::string&) override {
+    throw std::runtime_error("no message box");
+  }
+};
+
+TEST(CompileFaults, FailingQuestionEndsTheCompileWithNothingLeftBehind) {
+  ChartBuilder c;
+  ThrowingQuestionHost host;
+  const int in = c.input("Constant Input", "1");
+  c.link(in, c.box("Nope"));
+  Compiler compiler(c.table, host);
+  EXPECT_EQ(compiler.CompileFlowchart(1, 1), "");
+  EXPECT_TRUE(c.allStatusEmpty());
+  EXPECT_EQ(host.pointers.back(), 0);
+}
+
 TEST_F(CompileTest, StaleStatusFromOutsideIsNotTakenForWrittenCode) {
   const int in = c.input("Constant Input", "1");
   const int a = c.box("Constant Input", "2");
