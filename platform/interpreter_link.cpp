@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 namespace quorvin {
 
@@ -42,13 +43,14 @@ bool InterpreterLink::start(const InterpreterProgram& program) {
   stop();
   stubDir_ = std::make_unique<QTemporaryDir>();
   if (!stubDir_->isValid()) return false;
-  for (const auto& [name, contents] : StubFiles(program.dialect)) {
+  session_ = QString::number(QRandomGenerator::global()->generate64(), 36).toStdString();
+  for (const auto& [name, contents] : StubFiles(program.dialect, session_)) {
     QFile file(stubDir_->filePath(QString::fromStdString(name)));
     if (!file.open(QIODevice::WriteOnly)) return false;
     file.write(contents.data(), static_cast<qint64>(contents.size()));
   }
   dialect_ = program.dialect;
-  reader_ = AnswerReader();
+  reader_ = AnswerReader(session_);
   exchange_ = 0;
   process_ = std::make_unique<QProcess>();
   // Errors and output in one stream, in the order they were written.
@@ -58,7 +60,7 @@ bool InterpreterLink::start(const InterpreterProgram& program) {
     stop();
     return false;
   }
-  if (!writeLine(SetupStatement(stubDir_->path().toStdString(), exchange_, dialect_)) ||
+  if (!writeLine(SetupStatement(stubDir_->path().toStdString(), exchange_, dialect_, session_)) ||
       await(exchange_, startTimeoutMs_, {}).status != EvalResult::Status::Ok) {
     stop();
     return false;
@@ -105,7 +107,7 @@ EvalResult InterpreterLink::eval(const std::string& text, const InputAnswerer& a
   for (size_t p = plain.find("\r\n"); p != std::string::npos; p = plain.find("\r\n", p))
     plain.erase(p, 1);
   ++exchange_;
-  if (!writeLine(FramedStatement(plain, exchange_, dialect_))) {
+  if (!writeLine(FramedStatement(plain, exchange_, dialect_, session_))) {
     process_->waitForFinished(kPollMs);
     return {EvalResult::Status::Dead, CleanAnswer(reader_.takeRest())};
   }

@@ -53,6 +53,7 @@ class InterpreterLink : public QObject, public Interpreter {
   std::unique_ptr<QProcess> process_;
   std::unique_ptr<QTemporaryDir> stubDir_;
   Dialect dialect_ = Dialect::Octave;
+  std::string session_;  // the word in this interpreter's markers
   AnswerReader reader_;
   int exchange_ = 0;
   int timeoutMs_ = 30000;

@@ -7,9 +7,11 @@ namespace quorvin {
 
 namespace {
 
-const std::string kEndTag = "@@quorvin-end-";
-const std::string kFailTag = "@@quorvin-fail-";
-const std::string kInputTag = "@@quorvin-input:";
+// Every marker names the session, which only the link and its stand-in
+// files know: a statement cannot print a marker by chance.
+std::string EndTag(const std::string& session) { return "@@quorvin" + session + "-end-"; }
+std::string FailTag(const std::string& session) { return "@@quorvin" + session + "-fail-"; }
+std::string InputTag(const std::string& session) { return "@@quorvin" + session + "-input:"; }
 const std::string kTagClose = "@@\n";
 
 std::string Flush(Dialect d) { return d == Dialect::Octave ? " fflush(stdout);" : ""; }
@@ -31,8 +33,9 @@ std::string Quoted(const std::string& s) {
 }
 
 // A complete end marker at pos ("@@quorvin-end-N@@\n"): N and the position after it.
-std::optional<std::pair<long, size_t>> EndMarkerAt(const std::string& s, size_t pos) {
-  const size_t digits = pos + kEndTag.size();
+std::optional<std::pair<long, size_t>> EndMarkerAt(const std::string& s, size_t pos,
+                                                   size_t tagSize) {
+  const size_t digits = pos + tagSize;
   long n = 0;
   const char* first = s.data() + digits;
   const char* last = s.data() + s.size();
@@ -69,8 +72,9 @@ void AppendCode(std::string& out, long code) {
 
 // A complete input request at pos ("@@quorvin-input:<codes>@@\n"): its
 // prompt and the position after it.
-std::optional<std::pair<std::string, size_t>> InputRequestAt(const std::string& s, size_t pos) {
-  size_t i = pos + kInputTag.size();
+std::optional<std::pair<std::string, size_t>> InputRequestAt(const std::string& s, size_t pos,
+                                                             size_t tagSize) {
+  size_t i = pos + tagSize;
   std::string prompt;
   long code = -1;
   for (; i < s.size(); ++i) {
@@ -103,30 +107,33 @@ void RemoveAll(std::string& s, const std::string& what) {
 
 }  // namespace
 
-std::string FramedStatement(const std::string& text, int n, Dialect dialect) {
+std::string FramedStatement(const std::string& text, int n, Dialect dialect,
+                            const std::string& session) {
   const std::string number = std::to_string(n);
   const std::string onError =
-      "fprintf(''error: %s\\n'', lasterr()); fprintf(''" + kFailTag + number + "@@\\n'');";
-  return "eval(" + CharCodes(text) + ", '" + onError + "'); fprintf('\\n" + kEndTag + number +
-         "@@\\n');" + Flush(dialect);
+      "fprintf(''error: %s\\n'', lasterr()); fprintf(''" + FailTag(session) + number + "@@\\n'');";
+  return "eval(" + CharCodes(text) + ", '" + onError + "'); fprintf('\\n" + EndTag(session) +
+         number + "@@\\n');" + Flush(dialect);
 }
 
-std::string SetupStatement(const std::string& stubDir, int n, Dialect dialect) {
+std::string SetupStatement(const std::string& stubDir, int n, Dialect dialect,
+                           const std::string& session) {
   std::string s = "more off; ";
   if (dialect == Dialect::Octave)
     s += "page_screen_output(false); crash_dumps_octave_core(false); "
          "warning('off', 'Octave:shadowed-function'); ";
   else
     s += "warning('off', 'MATLAB:dispatcher:nameConflict'); ";
-  s += "addpath(" + Quoted(stubDir) + "); fprintf('\\n" + kEndTag + std::to_string(n) + "@@\\n');" +
-       Flush(dialect);
+  s += "addpath(" + Quoted(stubDir) + "); fprintf('\\n" + EndTag(session) + std::to_string(n) +
+       "@@\\n');" + Flush(dialect);
   return s;
 }
 
-std::vector<std::pair<std::string, std::string>> StubFiles(Dialect dialect) {
+std::vector<std::pair<std::string, std::string>> StubFiles(Dialect dialect,
+                                                           const std::string& session) {
   // The request names its prompt in character codes; the program types the
   // answer back as the next line of the pipe, which builtin input reads.
-  const std::string ask = "  fprintf('\\n" + kInputTag +
+  const std::string ask = "  fprintf('\\n" + InputTag(session) +
                           "%s@@\\n', sprintf('%d ', double(prompt)));" + Flush(dialect) + "\n";
   std::vector<std::pair<std::string, std::string>> files = {
       {"input.m",
@@ -169,13 +176,16 @@ std::vector<std::pair<std::string, std::string>> StubFiles(Dialect dialect) {
   return files;
 }
 
+AnswerReader::AnswerReader(const std::string& session)
+    : endTag_(EndTag(session)), failTag_(FailTag(session)), inputTag_(InputTag(session)) {}
+
 AnswerReader::Event AnswerReader::next(int expected) {
   size_t from = 0;
   for (;;) {
-    const size_t end = buffer_.find(kEndTag, from);
-    const size_t input = buffer_.find(kInputTag, from);
+    const size_t end = buffer_.find(endTag_, from);
+    const size_t input = buffer_.find(inputTag_, from);
     if (input != std::string::npos && (end == std::string::npos || input < end)) {
-      if (auto request = InputRequestAt(buffer_, input)) {
+      if (auto request = InputRequestAt(buffer_, input, inputTag_.size())) {
         Event e{Event::Kind::Input, Before(buffer_, input), request->first, false};
         buffer_.erase(0, request->second);
         return e;
@@ -184,14 +194,14 @@ AnswerReader::Event AnswerReader::next(int expected) {
       continue;
     }
     if (end == std::string::npos) return {};
-    const auto marker = EndMarkerAt(buffer_, end);
+    const auto marker = EndMarkerAt(buffer_, end, endTag_.size());
     if (!marker) {
       from = end + 1;
       continue;
     }
     if (marker->first == expected) {
       Event e{Event::Kind::Done, Before(buffer_, end), {}, false};
-      const std::string failTag = kFailTag + std::to_string(expected) + kTagClose;
+      const std::string failTag = failTag_ + std::to_string(expected) + kTagClose;
       e.failed = e.text.find(failTag) != std::string::npos;
       RemoveAll(e.text, failTag);
       buffer_.erase(0, marker->second);

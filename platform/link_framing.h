@@ -13,14 +13,20 @@ namespace quorvin {
 
 enum class Dialect { Matlab, Octave };
 
+// session: a word of letters and digits that every marker of one interpreter
+// carries; "" in tests.
+
 // The one-line command that runs text and then prints end marker n.
-std::string FramedStatement(const std::string& text, int n, Dialect dialect);
+std::string FramedStatement(const std::string& text, int n, Dialect dialect,
+                            const std::string& session = "");
 // The first command: quiet, no paging, no crash dumps, the stand-in functions
 // of stubDir on the path; it ends with end marker n.
-std::string SetupStatement(const std::string& stubDir, int n, Dialect dialect);
+std::string SetupStatement(const std::string& stubDir, int n, Dialect dialect,
+                           const std::string& session = "");
 // Function files put in stubDir: name and contents. They keep a statement
 // that waits for the keyboard from reading the command pipe.
-std::vector<std::pair<std::string, std::string>> StubFiles(Dialect dialect);
+std::vector<std::pair<std::string, std::string>> StubFiles(Dialect dialect,
+                                                           const std::string& session = "");
 
 // Octave prints this on every exit, even a clean one.
 inline const std::string kSpuriousExitLine =
@@ -36,6 +42,8 @@ class AnswerReader {
     bool failed = false;  // Done: the statement raised an error
   };
 
+  explicit AnswerReader(const std::string& session = "");
+
   void feed(const std::string& bytes) { buffer_ += bytes; }
   // The next event of exchange `expected`; consumes what it reports. Output
   // of earlier exchanges, up to their end markers, is dropped.
@@ -44,6 +52,7 @@ class AnswerReader {
   std::string takeRest();
 
  private:
+  std::string endTag_, failTag_, inputTag_;
   std::string buffer_;
 };
 

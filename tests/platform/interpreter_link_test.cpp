@@ -295,9 +295,14 @@ TEST_F(FakeLink, GarbageOnThePipeIsShownAndDoesNotDesynchronise) {
   ASSERT_TRUE(link.start(Fake("garbage")));
   const auto first = link.eval("a", kNoInput);
   EXPECT_EQ(first.status, Status::Ok);
-  EXPECT_EQ(first.output,
-            "x\x01\xff @@quorvin-end-6@@\r\n @@quorvin-end-\r\n@@quorvin-input:7x@@\r\n"
-            "@@quorvin-end-fake answer 1\r\n");
+  // Control bytes, markers of numbers not sent, cut-off markers and a marker
+  // of the right number without this link's session word are all text.
+  EXPECT_EQ(first.output.rfind("x\x01\xff @@quorvin", 0), 0u);
+  EXPECT_NE(first.output.find("-end-6@@\r\n"), std::string::npos);
+  EXPECT_NE(first.output.find("\r\n@@quorvin-end-1@@\r\n"), std::string::npos);
+  const std::string tail = "-end-fake answer 1\r\n";
+  ASSERT_GT(first.output.size(), tail.size());
+  EXPECT_EQ(first.output.substr(first.output.size() - tail.size()), tail);
   const auto second = link.eval("b", kNoInput);
   EXPECT_EQ(second.status, Status::Ok);
   EXPECT_NE(second.output.find("fake answer 2"), std::string::npos);

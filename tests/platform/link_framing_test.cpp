@@ -17,6 +17,17 @@ TEST(FramedStatement, PassesTheTextAsCharacterCodes) {
             "fprintf(''@@quorvin-fail-1@@\\n'');'); fprintf('\\n@@quorvin-end-1@@\\n');");
 }
 
+TEST(AnswerReader, OnlyMarkersOfItsSessionCount) {
+  AnswerReader reader("k3x");
+  EXPECT_NE(
+      FramedStatement("", 2, Dialect::Octave, "k3x").find("fprintf('\\n@@quorvink3x-end-2@@\\n');"),
+      std::string::npos);
+  reader.feed("@@quorvin-end-2@@\n@@quorvinzz-end-2@@\n\n@@quorvink3x-end-2@@\n");
+  const auto done = reader.next(2);
+  EXPECT_EQ(done.kind, Kind::Done);
+  EXPECT_EQ(done.text, "@@quorvin-end-2@@\n@@quorvinzz-end-2@@\n");
+}
+
 TEST(AnswerReader, WaitsForItsOwnCompleteMarker) {
   AnswerReader reader;
   reader.feed("ans = 3\n\n@@quorvin-end-2");

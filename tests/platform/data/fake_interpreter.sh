@@ -12,13 +12,15 @@ trap '' INT
 mode="$1"
 [ "$mode" = exit-at-start ] && exit 3
 while IFS= read -r line; do
-  [[ $line =~ @@quorvin-end-([0-9]+)@@ ]] || continue
-  n=${BASH_REMATCH[1]}
+  [[ $line =~ @@quorvin([a-z0-9]*)-end-([0-9]+)@@ ]] || continue
+  tag="@@quorvin${BASH_REMATCH[1]}"
+  n=${BASH_REMATCH[2]}
   case "$mode" in
     silent) [ "$n" = 0 ] || continue ;;
     slow-first) [ "$n" = 1 ] && sleep 1 ;;
     garbage)
-      printf 'x\001\377 @@quorvin-end-%d@@\n @@quorvin-end-\n@@quorvin-input:7x@@\n@@quorvin-end-' $((n + 5)) ;;
+      printf 'x\001\377 %s-end-%d@@\n %s-end-\n%s-input:7x@@\n@@quorvin-end-%d@@\n%s-end-' \
+        "$tag" $((n + 5)) "$tag" "$tag" "$n" "$tag" ;;
   esac
-  printf 'fake answer %s\n\n@@quorvin-end-%s@@\n' "$n" "$n"
+  printf 'fake answer %s\n\n%s-end-%s@@\n' "$n" "$tag" "$n"
 done
