@@ -113,10 +113,14 @@ EvalResult InterpreterLink::eval(const std::string& text, const InputAnswerer& a
   }
   EvalResult result = await(exchange_, timeoutMs_, answer);
   if (result.status == EvalResult::Status::Timeout) {
+    result.output += CleanAnswer(reader_.takeRest());
     // A statement that runs away (an endless loop) would keep every later
     // one waiting too: interrupt it, as Ctrl-C at the interpreter's prompt
-    // does. Its end marker then never comes; a late one would be dropped.
+    // does. Its end marker then never comes, so an empty exchange follows
+    // whose marker closes off whatever the statement still prints.
     ::kill(static_cast<pid_t>(process_->processId()), SIGINT);
+    ++exchange_;
+    writeLine(FramedStatement("", exchange_, dialect_, session_));
   }
   return result;
 }

@@ -175,7 +175,9 @@ TEST_F(OctaveLink, StatementsWaitingForTheKeyboardAreAnsweredThroughTheProgram) 
 
 TEST_F(OctaveLink, ARunawayStatementIsInterruptedAtItsTimeOut) {
   link_->setTimeoutMs(300);
-  EXPECT_EQ(eval("while 1, end").status, Status::Timeout);
+  const auto runaway = eval("disp('started'); fflush(stdout); while 1, end");
+  EXPECT_EQ(runaway.status, Status::Timeout);
+  EXPECT_EQ(runaway.output, "started\r\n");
   QElapsedTimer clock;
   clock.start();
   const auto next = eval("disp('free again')");
@@ -288,7 +290,7 @@ TEST_F(FakeLink, TheAnswerAfterATimeOutIsTheRightOne) {
   link.setTimeoutMs(3000);
   const auto r = link.eval("b", kNoInput);
   EXPECT_EQ(r.status, Status::Ok);
-  EXPECT_EQ(r.output, "fake answer 2\r\n");
+  EXPECT_EQ(r.output, "fake answer 3\r\n");  // 2 closed off the late answer
 }
 
 TEST_F(FakeLink, GarbageOnThePipeIsShownAndDoesNotDesynchronise) {
