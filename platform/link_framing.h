@@ -23,8 +23,12 @@ std::string FramedStatement(const std::string& text, int n, Dialect dialect,
 // of stubDir on the path; it ends with end marker n.
 std::string SetupStatement(const std::string& stubDir, int n, Dialect dialect,
                            const std::string& session = "");
-// Function files put in stubDir: name and contents. They keep a statement
-// that waits for the keyboard from reading the command pipe.
+// Function files put in stubDir: name and contents. The interpreter reads
+// its commands from the same pipe a waiting statement would read, so these
+// stand in for the built-ins: input(...) and pause without a time print an
+// input request, which the link answers from an input box by writing the
+// typed line to the pipe; keyboard (a debugger prompt) ends with an error
+// that says why. For Octave, a no-op system_dependent stands in for MATLAB's.
 std::vector<std::pair<std::string, std::string>> StubFiles(Dialect dialect,
                                                            const std::string& session = "");
 
