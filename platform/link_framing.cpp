@@ -179,6 +179,14 @@ std::vector<std::pair<std::string, std::string>> StubFiles(Dialect dialect,
 AnswerReader::AnswerReader(const std::string& session)
     : endTag_(EndTag(session)), failTag_(FailTag(session)), inputTag_(InputTag(session)) {}
 
+void AnswerReader::feed(const std::string& bytes) {
+  buffer_ += bytes;
+  if (buffer_.size() <= kMaxPending) return;
+  // The tail is kept whole: a marker may be arriving there.
+  constexpr size_t kHead = kMaxPending / 2, kTail = 4096;
+  buffer_.replace(kHead, buffer_.size() - kTail - kHead, kCutNote);
+}
+
 AnswerReader::Event AnswerReader::next(int expected) {
   size_t from = 0;
   for (;;) {

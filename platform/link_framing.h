@@ -36,6 +36,9 @@ std::vector<std::pair<std::string, std::string>> StubFiles(Dialect dialect,
 inline const std::string kSpuriousExitLine =
     "error: ignoring const execution_exception& while preparing to exit";
 
+inline constexpr size_t kMaxPending = 1 << 20;
+inline const std::string kCutNote = "\n[... output cut ...]\n";
+
 // Reads the merged output of the interpreter as it arrives.
 class AnswerReader {
  public:
@@ -48,7 +51,9 @@ class AnswerReader {
 
   explicit AnswerReader(const std::string& session = "");
 
-  void feed(const std::string& bytes) { buffer_ += bytes; }
+  // A statement that prints without end cannot fill the memory: past
+  // kMaxPending bytes the middle of what is pending gives way to kCutNote.
+  void feed(const std::string& bytes);
   // The next event of exchange `expected`; consumes what it reports. Output
   // of earlier exchanges, up to their end markers, is dropped.
   Event next(int expected);

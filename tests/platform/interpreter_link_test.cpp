@@ -186,6 +186,15 @@ TEST_F(OctaveLink, ARunawayStatementIsInterruptedAtItsTimeOut) {
   EXPECT_LT(clock.elapsed(), 300);
 }
 
+TEST_F(OctaveLink, EndlessPrintingIsCutAndInterrupted) {
+  link_->setTimeoutMs(500);
+  const auto flood = eval("while 1, disp(pi), end");
+  EXPECT_EQ(flood.status, Status::Timeout);
+  EXPECT_LT(flood.output.size(), 2 * kMaxPending);
+  link_->setTimeoutMs(10000);
+  EXPECT_EQ(eval("disp('free again')").output, "free again\r\n");
+}
+
 TEST_F(OctaveLink, TheFirstPlotOfARunOpensAFigure) {
   ASSERT_EQ(eval("close all; set(0, 'defaultfigurevisible', 'off'); 1;").status, Status::Ok);
   table.nextBox = 3;

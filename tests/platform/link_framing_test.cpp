@@ -73,6 +73,19 @@ TEST(AnswerReader, ReportsAnErrorAndAnInputRequest) {
   EXPECT_EQ(done.text, "error: boom\n");
 }
 
+TEST(AnswerReader, EndlessOutputIsCutInTheMiddle) {
+  AnswerReader reader;
+  reader.feed("head");
+  for (int i = 0; i < 300; ++i) reader.feed(std::string(10000, 'x'));
+  reader.feed("tail\n\n@@quorvin-end-1@@\n");
+  const auto done = reader.next(1);
+  ASSERT_EQ(done.kind, Kind::Done);
+  EXPECT_LE(done.text.size(), kMaxPending);
+  EXPECT_EQ(done.text.rfind("headxxx", 0), 0u);
+  EXPECT_NE(done.text.find(kCutNote), std::string::npos);
+  EXPECT_EQ(done.text.substr(done.text.size() - 8), "xxxtail\n");
+}
+
 TEST(CleanAnswer, MakesCrLfAndDropsTheSpuriousExitLine) {
   EXPECT_EQ(CleanAnswer("a\nb\r\n" + kSpuriousExitLine + "\n"), "a\r\nb\r\n");
 }
