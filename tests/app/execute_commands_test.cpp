@@ -182,6 +182,17 @@ TEST_F(ExecuteCommands, ExecuteWithoutInterpreterAsksAndNoAbandonsTheRun) {
   for (int b = 1; b <= 3; ++b) EXPECT_EQ(model.table[b].Status, "");
 }
 
+TEST_F(ExecuteCommands, YesToTheQuestionStartsTheInterpreterAndTheRunGoesOn) {
+  KeyboardSinScreen(model.table);
+  host.answers = {Answer::Yes};
+  pickedDirectory = "/usr";
+  mnuEXEMatlab_Click(model, 1, host, services);
+  EXPECT_EQ(prompts, std::vector<std::string>{"Please locate the Matlab directory"});
+  EXPECT_EQ(host.messages, (std::vector<std::string>{kNotRespondingQuestion + "|20|Quorvin",
+                                                     "Done !|64|Quorvin"}));
+  EXPECT_EQ(results.text().find("box1=[ 1 2 3 ];\r\nbox2=sin(box1);\r\nbox3=box2\r\nbox3 ="), 0u);
+}
+
 TEST_F(ExecuteCommands, EndingTheSessionEndsTheInterpreterItStarted) {
   auto session = std::make_unique<LinkSession>();
   ASSERT_TRUE(session->services().link.start(*FindInterpreter("/usr")));
