@@ -73,6 +73,32 @@ TEST(AnswerReader, ReportsAnErrorAndAnInputRequest) {
   EXPECT_EQ(done.text, "error: boom\n");
 }
 
+// The pipe delivers output in pieces of any size: every split of a stream
+// gives the same events as the stream in one piece.
+TEST(AnswerReader, ArrivalInPiecesChangesNothing) {
+  const std::string stream =
+      "late\n@@quorvins1-end-3@@\nbefore\n\n@@quorvins1-input:65 66 @@\n"
+      "error: boom\n@@quorvins1-fail-4@@\n\n@@quorvins1-end-4@@\nrest";
+  auto events = [](const std::vector<std::string>& pieces) {
+    AnswerReader reader("s1");
+    std::vector<std::string> seen;
+    for (const std::string& piece : pieces) {
+      reader.feed(piece);
+      for (auto e = reader.next(4); e.kind != Kind::Pending; e = reader.next(4)) {
+        seen.push_back(std::to_string(static_cast<int>(e.kind)) + "|" + e.text + "|" + e.prompt +
+                       "|" + (e.failed ? "failed" : ""));
+        if (e.kind == Kind::Done) break;
+      }
+    }
+    seen.push_back(reader.takeRest());
+    return seen;
+  };
+  const auto whole = events({stream});
+  ASSERT_EQ(whole, (std::vector<std::string>{"1|before\n|AB|", "2|error: boom\n||failed", "rest"}));
+  for (size_t cut = 0; cut <= stream.size(); ++cut)
+    EXPECT_EQ(events({stream.substr(0, cut), stream.substr(cut)}), whole) << cut;
+}
+
 TEST(AnswerReader, EndlessOutputIsCutInTheMiddle) {
   AnswerReader reader;
   reader.feed("head");
