@@ -69,27 +69,42 @@ DirectoryPicker::DirectoryPicker(QWidget* parent)
   Form_Load();
 }
 
-void DirectoryPicker::Form_Load() {
-  director->setText(QDir::currentPath());
-  // The drive list starts on the drive that holds the current directory.
-  const QString current = QDir::currentPath();
+int DirectoryPicker::driveOf(const QString& dir) const {
   int best = 0;
   for (int i = 0; i < Drive1->count(); ++i) {
     const QString root = Drive1->itemText(i);
-    if ((current == root || current.startsWith(root.endsWith('/') ? root : root + "/")) &&
-        root.size() >= Drive1->itemText(best).size())
+    const QString prefix = root.endsWith('/') ? root : root + "/";
+    if ((dir == root || dir.startsWith(prefix)) && root.size() >= Drive1->itemText(best).size())
       best = i;
   }
+  return best;
+}
+
+void DirectoryPicker::showDrive(const QString& dir) {
+  const int drive = driveOf(dir);
+  lastDirOnDrive_[Drive1->itemText(drive)] = dir;
   const QSignalBlocker quiet(Drive1);
-  Drive1->setCurrentIndex(best);
+  Drive1->setCurrentIndex(drive);
+}
+
+void DirectoryPicker::Form_Load() {
+  director->setText(QDir::currentPath());
+  showDrive(QDir::currentPath());
   fillDir1();
 }
 
-void DirectoryPicker::Drive1_Change() { Dir1_Change(Drive1->currentText()); }
+// Each drive keeps the directory last shown on it, as a drive's current
+// directory does, and opens there again.
+void DirectoryPicker::Drive1_Change() {
+  const QString root = Drive1->currentText();
+  const QString last = lastDirOnDrive_.value(root, root);
+  Dir1_Change(QDir(last).exists() ? last : root);
+}
 
 void DirectoryPicker::Dir1_Change(const QString& target) {
   if (!target.isEmpty()) QDir::setCurrent(target);
   director->setText(QDir::currentPath());
+  showDrive(QDir::currentPath());
   fillDir1();
   AutoAccept();
 }

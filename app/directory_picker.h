@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -46,6 +47,12 @@ class DirectoryPicker : public QDialog {
 
  private:
   void fillDir1();
+  // The index in Drive1 of the drive that holds dir.
+  int driveOf(const QString& dir) const;
+  // Selects dir's drive and remembers dir as its current directory.
+  void showDrive(const QString& dir);
+
+  QHash<QString, QString> lastDirOnDrive_;
 };
 
 // Shows the picker modally with prompt; returns the chosen directory.

@@ -98,11 +98,16 @@ TEST_F(DirectoryPickerTest, DrivesAreTheRootTheHomeAndMountedVolumes) {
     EXPECT_TRUE(d.startsWith("/media/") || d.startsWith("/mnt/") || d.startsWith("/run/media/"))
         << d.toStdString();
 
+  // Each drive opens on the directory last shown on it.
   DirectoryPicker picker;
-  picker.Drive1->setCurrentIndex(0);  // "/" (the tree is not under /, as a drive)
-  picker.Drive1_Change();
-  EXPECT_EQ(QDir::currentPath(), "/");
-  EXPECT_EQ(picker.director->text(), "/");
+  EXPECT_EQ(picker.Drive1->currentText(), "/");  // the tree lies in /tmp
+  picker.Dir1_Change(root_ + "/plain");
+  picker.Drive1->setCurrentIndex(1);  // the home directory
+  EXPECT_EQ(QDir::currentPath(), QDir::homePath());
+  EXPECT_EQ(picker.director->text(), QDir::homePath());
+  picker.Drive1->setCurrentIndex(0);
+  EXPECT_EQ(QDir::currentPath(), root_ + "/plain");
+  EXPECT_EQ(picker.director->text(), root_ + "/plain");
 }
 
 }  // namespace
