@@ -40,6 +40,7 @@ InterpreterLink::InterpreterLink(QObject* parent) : QObject(parent) {
 InterpreterLink::~InterpreterLink() { stop(); }
 
 bool InterpreterLink::start(const InterpreterProgram& program) {
+  if (busy_) return false;  // asked from an input box of a running statement
   stop();
   stubDir_ = std::make_unique<QTemporaryDir>();
   if (!stubDir_->isValid()) return false;
@@ -69,6 +70,12 @@ bool InterpreterLink::start(const InterpreterProgram& program) {
 }
 
 void InterpreterLink::stop() {
+  if (busy_) {
+    // An exchange is waiting on this process further up the stack: end the
+    // process only; the exchange then finds it dead.
+    if (process_) process_->kill();
+    return;
+  }
   if (process_) {
     if (process_->state() != QProcess::NotRunning) {
       process_->closeWriteChannel();  // end of input: the interpreter quits
@@ -102,7 +109,18 @@ bool InterpreterLink::writeLine(const std::string& line) {
 }
 
 EvalResult InterpreterLink::eval(const std::string& text, const InputAnswerer& answer) {
+  // An input box of a waiting statement runs an event loop: a second
+  // statement sent from there would be typed in as the first one's answer.
+  if (busy_)
+    return {EvalResult::Status::Error, "the interpreter is busy with another statement\r\n"};
   if (!alive()) return {EvalResult::Status::Dead, {}};
+  busy_ = true;
+  EvalResult result = exchange(text, answer);
+  busy_ = false;
+  return result;
+}
+
+EvalResult InterpreterLink::exchange(const std::string& text, const InputAnswerer& answer) {
   std::string plain = text;  // CR LF from the compiler; the interpreter wants LF
   for (size_t p = plain.find("\r\n"); p != std::string::npos; p = plain.find("\r\n", p))
     plain.erase(p, 1);

@@ -46,6 +46,7 @@ class InterpreterLink : public QObject, public Interpreter {
   qint64 processId() const;
 
  private:
+  EvalResult exchange(const std::string& text, const InputAnswerer& answer);
   // Waits for the end of exchange n; asks answer for any keyboard input.
   EvalResult await(int n, int timeoutMs, const InputAnswerer& answer);
   bool writeLine(const std::string& line);
@@ -56,6 +57,7 @@ class InterpreterLink : public QObject, public Interpreter {
   std::string session_;  // the word in this interpreter's markers
   AnswerReader reader_;
   int exchange_ = 0;
+  bool busy_ = false;  // an exchange is under way
   int timeoutMs_ = 30000;
   int startTimeoutMs_ = 60000;
 };

@@ -173,6 +173,21 @@ TEST_F(OctaveLink, StatementsWaitingForTheKeyboardAreAnsweredThroughTheProgram) 
   EXPECT_EQ(eval("pause(0.01); 3").output, "ans = 3\r\n");
 }
 
+TEST_F(OctaveLink, NothingElseReachesTheInterpreterWhileAStatementWaitsForInput) {
+  EvalResult nested;
+  bool restarted = true;
+  const InputAnswerer answer = [&](const std::string&) {
+    nested = link_->eval("disp('sneaked in')", kNoInput);
+    restarted = link_->start(UsrOctave());
+    return std::string("5");
+  };
+  const auto asked = link_->eval("box1=input('x?')+1", answer);
+  EXPECT_EQ(nested.status, Status::Error);
+  EXPECT_FALSE(restarted);
+  EXPECT_EQ(asked.status, Status::Ok);
+  EXPECT_EQ(asked.output, "x? 5\r\nbox1 = 6\r\n");
+}
+
 TEST_F(OctaveLink, ARunawayStatementIsInterruptedAtItsTimeOut) {
   link_->setTimeoutMs(300);
   const auto runaway = eval("disp('started'); fflush(stdout); while 1, end");
