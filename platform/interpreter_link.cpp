@@ -115,9 +115,11 @@ EvalResult InterpreterLink::eval(const std::string& text, const InputAnswerer& a
     return {EvalResult::Status::Error, "the interpreter is busy with another statement\r\n"};
   if (!alive()) return {EvalResult::Status::Dead, {}};
   busy_ = true;
-  EvalResult result = exchange(text, answer);
-  busy_ = false;
-  return result;
+  struct Reset {
+    bool& flag;
+    ~Reset() { flag = false; }  // also when an answer callback throws
+  } reset{busy_};
+  return exchange(text, answer);
 }
 
 EvalResult InterpreterLink::exchange(const std::string& text, const InputAnswerer& answer) {
