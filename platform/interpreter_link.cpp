@@ -132,6 +132,7 @@ EvalResult InterpreterLink::exchange(const std::string& text, const InputAnswere
     return {EvalResult::Status::Dead, CleanAnswer(reader_.takeRest())};
   }
   EvalResult result = await(exchange_, timeoutMs_, answer);
+  if (dialect_ == Dialect::Matlab) result.output = WithoutLeadingPrompts(result.output);
   if (result.status == EvalResult::Status::Timeout) {
     result.output += CleanAnswer(reader_.takeRest());
     // A statement that runs away (an endless loop) would keep every later

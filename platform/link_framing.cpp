@@ -240,4 +240,15 @@ std::string CleanAnswer(const std::string& raw) {
   return out;
 }
 
+std::string WithoutLeadingPrompts(std::string answer) {
+  for (;;) {
+    if (answer.rfind(">> ", 0) == 0)
+      answer.erase(0, 3);
+    else if (answer.rfind("EDU>> ", 0) == 0)
+      answer.erase(0, 6);
+    else
+      return answer;
+  }
+}
+
 }  // namespace quorvin

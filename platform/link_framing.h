@@ -68,4 +68,8 @@ class AnswerReader {
 // LF line ends made CR LF, the spurious exit line taken out.
 std::string CleanAnswer(const std::string& raw);
 
+// MATLAB reading from a pipe still prints its prompt (">> ", "EDU>> ")
+// before it reads each line: those at the start of an answer are not part of it.
+std::string WithoutLeadingPrompts(std::string answer);
+
 }  // namespace quorvin

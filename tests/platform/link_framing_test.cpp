@@ -112,6 +112,11 @@ TEST(AnswerReader, EndlessOutputIsCutInTheMiddle) {
   EXPECT_EQ(done.text.substr(done.text.size() - 8), "xxxtail\n");
 }
 
+TEST(WithoutLeadingPrompts, DropsOnlyThePromptsBeforeTheAnswer) {
+  EXPECT_EQ(WithoutLeadingPrompts(">> >> EDU>> ans = 1\r\n>> x"), "ans = 1\r\n>> x");
+  EXPECT_EQ(WithoutLeadingPrompts("a >> b"), "a >> b");
+}
+
 TEST(CleanAnswer, MakesCrLfAndDropsTheSpuriousExitLine) {
   EXPECT_EQ(CleanAnswer("a\nb\r\n" + kSpuriousExitLine + "\n"), "a\r\nb\r\n");
 }
