@@ -1,5 +1,6 @@
 #include "app/text_results_window.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -52,6 +53,11 @@ void TextResultsWindow::cmdOK_Click() {
   hide();
   text_.clear();
   txt->clear();
+}
+
+void TextResultsWindow::closeEvent(QCloseEvent* event) {
+  event->accept();
+  cmdOK_Click();
 }
 
 }  // namespace quorvin

@@ -30,6 +30,10 @@ class TextResultsWindow : public QWidget, public ResultsSink {
   QPlainTextEdit* txt;
   QPushButton* cmdOK;
 
+ protected:
+  // The close box unloads the window as OK does.
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   std::string text_;
 };

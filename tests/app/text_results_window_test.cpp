@@ -28,6 +28,11 @@ TEST(TextResultsWindow, KeepsTheExchangeAcrossRunsUntilOk) {
   EXPECT_EQ(window.txt->toPlainText(), "");
   window.append("x\r\n");
   EXPECT_EQ(window.txt->toPlainText(), "x\n");
+
+  window.show();
+  window.close();  // the close box
+  EXPECT_TRUE(window.isHidden());
+  EXPECT_EQ(window.text(), "");
 }
 
 }  // namespace
