@@ -94,7 +94,12 @@ void mnuFileStartMatlab_Click(Model& model, Dialogs& dialogs, LinkServices& serv
                          kAppTitle);
       return;
     }
-    const auto program = FindInterpreter(QString::fromStdString(dir));
+    auto program = FindInterpreter(QString::fromStdString(dir));
+    // The interpreter works in the program's directory (or the home one),
+    // not in the installation directory the picker moved to.
+    if (program)
+      program->workingDirectory =
+          model.appDir.empty() ? QDir::homePath() : QString::fromStdString(model.appDir);
     if (!program || !services.link.start(*program))
       dialogs.messageBox("Sorry, Matlab excutable still not found.", style::kCritical, kAppTitle);
     // Browsing moved the current directory; the program's own comes back.

@@ -23,12 +23,12 @@ bool Executable(const QString& path) {
 std::optional<InterpreterProgram> FindInterpreter(const QString& directory) {
   const QString bin = directory + "/bin/";
   if (Executable(bin + "matlab"))
-    return InterpreterProgram{bin + "matlab", {"-nodesktop", "-nosplash"}, Dialect::Matlab};
+    return InterpreterProgram{bin + "matlab", {"-nodesktop", "-nosplash"}, Dialect::Matlab, {}};
   if (Executable(bin + "octave"))
     return InterpreterProgram{
-        bin + "octave", {"--no-gui", "--quiet", "--no-history"}, Dialect::Octave};
+        bin + "octave", {"--no-gui", "--quiet", "--no-history"}, Dialect::Octave, {}};
   if (Executable(bin + "octave-cli"))
-    return InterpreterProgram{bin + "octave-cli", {"--quiet", "--no-history"}, Dialect::Octave};
+    return InterpreterProgram{bin + "octave-cli", {"--quiet", "--no-history"}, Dialect::Octave, {}};
   return std::nullopt;
 }
 
@@ -56,6 +56,7 @@ bool InterpreterLink::start(const InterpreterProgram& program) {
   process_ = std::make_unique<QProcess>();
   // Errors and output in one stream, in the order they were written.
   process_->setProcessChannelMode(QProcess::MergedChannels);
+  if (!program.workingDirectory.isEmpty()) process_->setWorkingDirectory(program.workingDirectory);
   process_->start(program.path, program.arguments);
   if (!process_->waitForStarted(startTimeoutMs_)) {
     stop();

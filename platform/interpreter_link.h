@@ -19,6 +19,7 @@ struct InterpreterProgram {
   QString path;
   QStringList arguments;
   Dialect dialect = Dialect::Octave;
+  QString workingDirectory;  // empty: the program's current directory
 };
 
 // The interpreter of an installation directory: bin/matlab (without its

@@ -120,6 +120,7 @@ TEST_F(ExecuteCommands, StartMatlabFromUsrStartsOctaveAndExecuteRunsBoxByBox) {
   EXPECT_TRUE(host.messages.empty());
   ASSERT_TRUE(link.alive());
   EXPECT_EQ(QDir::currentPath().toStdString(), model.appDir);
+  EXPECT_EQ(link.eval("disp(pwd)", {}).output, model.appDir + "\r\n");
 
   KeyboardSinScreen(model.table);
   mnuEXEMatlab_Click(model, 1, host, services);

@@ -37,7 +37,7 @@ InterpreterProgram UsrOctave() {
 }
 
 InterpreterProgram Fake(const char* mode) {
-  return {QUORVIN_TEST_DATA "/fake_interpreter.sh", {mode}, Dialect::Octave};
+  return {QUORVIN_TEST_DATA "/fake_interpreter.sh", {mode}, Dialect::Octave, {}};
 }
 
 const InputAnswerer kNoInput = [](const std::string&) { return std::string(); };
@@ -294,7 +294,7 @@ class FakeLink : public ::testing::Test {
 TEST_F(FakeLink, AnInterpreterThatExitsAtStartIsNotStarted) {
   EXPECT_FALSE(link.start(Fake("exit-at-start")));
   EXPECT_FALSE(link.alive());
-  EXPECT_FALSE(link.start({"/nonexistent/bin/matlab", {}, Dialect::Matlab}));
+  EXPECT_FALSE(link.start({"/nonexistent/bin/matlab", {}, Dialect::Matlab, {}}));
 }
 
 TEST_F(FakeLink, SilenceEndsInATimeOut) {
