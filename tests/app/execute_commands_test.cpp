@@ -173,6 +173,23 @@ TEST_F(ExecuteCommands, ALoopRunsWholeAndFailuresChangeTheClosingMessage) {
                                      "Results\".|48|Quorvin"});
 }
 
+TEST_F(ExecuteCommands, ABlockLeftOpenIsSentAtTheEnd) {
+  pickedDirectory = "/usr";
+  mnuFileStartMatlab_Click(model, host, services);
+  ASSERT_TRUE(link.alive());
+  model.table.nextBox = 4;  // input -> For -> Sin, and no Next
+  SetBox(model.table, 1, "Constant Input", "2", -1, 2);
+  SetBox(model.table, 2, "For", "1:1:10,", 1, 3);
+  SetBox(model.table, 3, "Sin", "", 2, 0);
+  mnuEXEMatlab_Click(model, 1, host, services);
+  EXPECT_EQ(results.text().rfind("box1=2;\r\nfor box2=1:1:10,\r\n   box3=sin(box2);\r\n", 0), 0u)
+      << results.text();
+  ASSERT_EQ(host.messages.size(), 1u);
+  const std::string& end = host.messages[0];
+  EXPECT_EQ(end.rfind("Done, but the script is incomplete:", 0), 0u) << end;
+  EXPECT_NE(end.find("1 statement failed in Matlab"), std::string::npos) << end;
+}
+
 TEST_F(ExecuteCommands, ExecuteWithoutInterpreterAsksAndNoAbandonsTheRun) {
   KeyboardSinScreen(model.table);
   host.answers = {Answer::No};
