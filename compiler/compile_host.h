@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/host.h"
 
@@ -29,6 +30,11 @@ class CompileHost : public Dialogs {
     script.clear();
     return true;
   }
+  // Mode 0 only: the walk is over. The host runs whatever it still holds
+  // back and adds a line to `problems` for each thing that went wrong in the
+  // run, to be told in the closing message. Returns false when the compile
+  // must be abandoned (the host has told the user why).
+  virtual bool compileFinished(std::vector<std::string>& /*problems*/) { return true; }
 };
 
 // A host that asks no one, for batch use (benchmarks, tools): input boxes

@@ -62,10 +62,17 @@ std::string Compiler::CompileFlowchart(int mode, int docTag) {
         return {};
       }
     }
+    std::vector<std::string> runProblems;
+    if (mode_ == 0 && !host_.compileFinished(runProblems)) {
+      ClearStatus();
+      host_.setResourceGauge(TableFill());
+      host_.setDocsPointer(pointer::kDefault);
+      return {};
+    }
     ClearStatus();
     std::string result = std::move(script_);
     script_.clear();
-    ReportEnd();
+    ReportEnd(runProblems);
     host_.setResourceGauge(TableFill());
     host_.setDocsPointer(pointer::kDefault);
     return result;
@@ -239,7 +246,7 @@ void Compiler::Note(int box, const std::string& what) {
     notes_.push_back(std::move(note));
 }
 
-void Compiler::ReportEnd() {
+void Compiler::ReportEnd(const std::vector<std::string>& runProblems) {
   // Blocks still open when the list ran dry, outermost first; an If with an
   // else part holds two levels and is told once.
   int previous = 0;
@@ -263,12 +270,19 @@ void Compiler::ReportEnd() {
         break;
     }
   }
-  if (notes_.empty()) {
+  if (notes_.empty() && runProblems.empty()) {
     host_.messageBox("Done !", style::kInformation, kAppTitle);
     return;
   }
-  std::string text = "Done, but the script is incomplete:";
-  for (const std::string& note : notes_) text += std::string(NL) + note;
+  std::string text;
+  if (!notes_.empty()) {
+    text = "Done, but the script is incomplete:";
+    for (const std::string& note : notes_) text += std::string(NL) + note;
+    for (const std::string& problem : runProblems) text += std::string(NL) + problem;
+  } else {
+    text = "Done, but " + runProblems.front();
+    for (std::size_t k = 1; k < runProblems.size(); ++k) text += std::string(NL) + runProblems[k];
+  }
   host_.messageBox(text, style::kExclamation, kAppTitle);
 }
 

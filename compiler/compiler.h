@@ -46,7 +46,7 @@ class Compiler {
   // The start-box kind of the innermost open call, "" outside every call.
   std::string CurrentCall() const;
   // What the user is told when the walk has finished.
-  void ReportEnd();
+  void ReportEnd(const std::vector<std::string>& runProblems);
 
   // The arms of the kinds that change the walk itself (control_flow_arms.cpp);
   // false when q's kind is none of them.

@@ -220,12 +220,9 @@ TEST_F(ExecuteCommands, EndingTheSessionEndsTheInterpreterItStarted) {
   EXPECT_EQ(::kill(pid, 0), -1);
 }
 
-TEST_F(ExecuteCommands, FailedStatementsChangeTheClosingMessage) {
-  EXPECT_EQ(DoneWithFailuresText("Done !", 1),
-            "Done, but 1 statement failed in Matlab: see \"Matlab Text Results\".");
-  EXPECT_EQ(DoneWithFailuresText("Done, but the script is incomplete:", 2),
-            "Done, but the script is incomplete:\r\n"
-            "2 statements failed in Matlab: see \"Matlab Text Results\".");
+TEST_F(ExecuteCommands, FailedStatementsLineCountsThem) {
+  EXPECT_EQ(FailedStatementsLine(1), "1 statement failed in Matlab: see \"Matlab Text Results\".");
+  EXPECT_EQ(FailedStatementsLine(2), "2 statements failed in Matlab: see \"Matlab Text Results\".");
 }
 
 TEST_F(ExecuteCommands, WriteToFileWithAndWithoutFunctionHeader) {

@@ -132,9 +132,15 @@ class StepRecordingHost : public ScriptedCompileHost {
     return box != failAt;
   }
   void compileStarted() override { ++starts; }
+  bool compileFinished(std::vector<std::string>& problems) override {
+    problems.insert(problems.end(), runProblems.begin(), runProblems.end());
+    return !abandonAtEnd;
+  }
   Strings steps;
   int failAt = 0;
   int starts = 0;
+  Strings runProblems;
+  bool abandonAtEnd = false;
 };
 
 TEST(CompileExecute, EachWrittenBoxGoesToTheExecutionStepAndTheResultIsEmpty) {
@@ -165,6 +171,43 @@ TEST(CompileExecute, AbandonedStepEndsTheCompileWithNothingLeftBehind) {
   EXPECT_TRUE(host.questions.empty());  // neither Done nor anything else
   EXPECT_TRUE(c.allStatusEmpty());
   EXPECT_EQ(host.gauge.back(), 2.0 / 350 * 100);
+  EXPECT_EQ(host.pointers.back(), 0);
+}
+
+TEST(CompileExecute, ProblemsOfTheRunAreToldInTheClosingMessage) {
+  ChartBuilder c;
+  StepRecordingHost host;
+  c.input("Constant Input", "3");
+  host.runProblems = {"2 statements failed."};
+  Compiler compiler(c.table, host);
+  compiler.CompileFlowchart(0, 1);
+  EXPECT_EQ(host.questions, (Strings{Message(48, "Done, but 2 statements failed.")}));
+
+  // With an open block too, both are told.
+  host.questions.clear();
+  c.link(1, c.box("For", "1:1:2,"));
+  compiler.CompileFlowchart(0, 1);
+  ASSERT_EQ(host.questions.size(), 1u);
+  EXPECT_EQ(host.questions[0].rfind("message 48 \"Quorvin\" \"Done, but the script is incomplete:", 0), 0u)
+      << host.questions[0];
+  EXPECT_NE(host.questions[0].find("\\r\\n2 statements failed.\""), std::string::npos)
+      << host.questions[0];
+
+  // In text mode the host is not asked.
+  host.questions.clear();
+  compiler.CompileFlowchart(1, 1);
+  EXPECT_EQ(host.questions[0].find("statements failed"), std::string::npos);
+}
+
+TEST(CompileExecute, HostCanAbandonAtTheEnd) {
+  ChartBuilder c;
+  StepRecordingHost host;
+  c.input("Constant Input", "3");
+  host.abandonAtEnd = true;
+  Compiler compiler(c.table, host);
+  EXPECT_EQ(compiler.CompileFlowchart(0, 1), "");
+  EXPECT_TRUE(host.questions.empty());
+  EXPECT_TRUE(c.allStatusEmpty());
   EXPECT_EQ(host.pointers.back(), 0);
 }
 
