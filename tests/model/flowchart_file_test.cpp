@@ -279,6 +279,16 @@ INSTANTIATE_TEST_SUITE_P(
                     "line 4"}),
     [](const auto& p) { return std::string(p.param.name); });
 
+TEST(FlowchartFile, EmptyFileGivesAnEmptyDocumentTitledWithItsPath) {
+  ModelFixture f;
+  const std::string path = std::string(QUORVIN_TEST_DATA) + "/empty.qvn";
+  LoadFlowchart(f.m, path);
+  EXPECT_TRUE(f.dialogs.messages.empty());
+  EXPECT_EQ(f.m.documents.caption(1), path);
+  EXPECT_EQ(f.m.table.nextBox, 1);
+  EXPECT_EQ(f.views.captions.back(), "1 " + path);
+}
+
 TEST(FlowchartFile, MissingFileLeavesAnEmptyUntitledWindow) {
   ModelFixture f;
   LoadFlowchart(f.m, "/nonexistent/dir/chart.qvn");
