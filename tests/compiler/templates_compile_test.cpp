@@ -60,6 +60,21 @@ TEST_F(TemplateCompile, TheSecondLineOfATwoLineTemplateIsNotIndented) {
             "end;\r\nbox4=box3;\r\n");
 }
 
+TEST_F(TemplateCompile, APauseThatCarriesItsInputPausesAtTheLeftMargin) {
+  const int k = c.input("Constant Input", "7");
+  const int loop = c.box("For", "1:1:2,");
+  const int wait = c.box("Pause", "5");
+  const int next = c.box("Next");
+  c.absent(wait, 2);
+  c.absent(wait, 3);
+  c.chain(k, loop, wait, next);
+  EXPECT_EQ(Compile(),
+            "box1=7;\r\n"
+            "for box2=1:1:2,\r\n"
+            "   box3=box2;\r\npause(5);\r\n"
+            "end;\r\nbox4=box3;\r\n");
+}
+
 TEST_F(TemplateCompile, OutputBoxesAskDuringTheCompileAndTheirSuccessorsFollow) {
   const int k = c.input("Constant Input", "[1 2]");
   const int file = c.box("Ascii File Output");

@@ -4,10 +4,11 @@
 // run per family.
 //
 // Checked for their text only (no such function in Octave 7, one that takes
-// other arguments there, or one that needs a sound device or a display):
-// quad8, interp, finite, str2mat, auread, auwrite, wavread, wavwrite, saxis,
-// gallery, isglobal, ode23, ode45, sound, and plot code. input and pause
-// run against stand-ins that do not wait.
+// other arguments there, or one that needs a sound device): quad8, interp,
+// finite, str2mat, auread, auwrite, wavread, wavwrite, saxis, gallery,
+// isglobal, sound. input, pause and the plot functions run against
+// stand-ins that do not wait and need no display; the ODE solvers get an
+// options structure as their last argument, which is what Octave's take.
 
 #include <gtest/gtest.h>
 
@@ -26,6 +27,7 @@ struct FlowBox {
   const char* kind;
   const char* params;
   std::array<int, 3> links;
+  int mode = 1;  // the delivery mode the arm is run in
 };
 
 // expr is evaluated after the flowchart's script; expected is a MATLAB
@@ -56,7 +58,7 @@ void ExpectFamilyValues(const Family& family) {
   for (const std::string& path : family.saveAnswers) bench.host.answers.push_back(path);
   std::string script = std::string(kCloseFunction) + family.prologue;
   for (const FlowBox& b : family.boxes) {
-    const std::string text = bench.run(b.q, b.kind, b.params, b.links);
+    const std::string text = bench.run(b.q, b.kind, b.params, b.links, b.mode);
     ASSERT_NE(text, "<no arm>") << b.kind;
     script += text;
   }
@@ -83,7 +85,9 @@ void ExpectFamilyValues(const Family& family) {
 
 TEST(TemplatesInOctave, OperatorsAndMatrixCommands) {
   ExpectFamilyValues({
-      "box1=[1 2 3];\nbox2=[4 5 6];\nbox10=[1 0 1];\nbox11=[1 1 0];\nbox20=[1 2; 3 4];\n",
+      "function dy = yprime(t, y)\n  dy = -2*y;\nend\n"
+      "box1=[1 2 3];\nbox2=[4 5 6];\nbox10=[1 0 1];\nbox11=[1 1 0];\nbox20=[1 2; 3 4];\n"
+      "box40=[0 1];\nbox41=1;\nbox42=odeset('RelTol',1e-8,'AbsTol',1e-10);\n",
       {
           {3, "+", "", {1, 2, 0}},
           {4, "-", "", {2, 1, 0}},
@@ -108,6 +112,9 @@ TEST(TemplatesInOctave, OperatorsAndMatrixCommands) {
           {31, "Compute Function", "output=Input1.^2+Input2;", {1, 2, -1}},
           {32, "Matlab Command", "Output=max(input1,input2);", {1, 2, 0}},
           {33, "Compute Function", "box33=Input1;\r\nbox33(2,2)=7;", {20, -1, -1}},
+          // y' = -2y from y(0) = 1, solved over [0 1].
+          {43, "ODE45", "", {40, 41, 42}},
+          {44, "ODE23", "", {40, 41, 42}},
       },
       {
           {"box3", "[5 7 9]"},
@@ -133,6 +140,8 @@ TEST(TemplatesInOctave, OperatorsAndMatrixCommands) {
           {"box31", "[5 9 15]"},
           {"box32", "[4 5 6]"},
           {"box33", "[1 2; 3 7]"},
+          {"abs(box43.y(end) - exp(-2)) < 1e-6", "1"},
+          {"abs(box44.y(end) - exp(-2)) < 1e-6", "1"},
       },
   });
 }
@@ -493,6 +502,12 @@ TEST(TemplatesInOctave, PromptsPausesAndOutputs) {
       "function answer = input(prompt)\n  answer = prompt;\nend\n"
       "function pause(varargin)\n  global quorvin_pauses; quorvin_pauses(end+1) = nargin;\nend\n"
       "global quorvin_pauses; quorvin_pauses = [];\n"
+      // The plot functions keep their arguments; figure only counts.
+      "function figure(varargin)\n  global quorvin_figures; quorvin_figures += 1;\nend\n"
+      "function grid(varargin)\nend\n"
+      "function plot(varargin)\n  global quorvin_plot; quorvin_plot = varargin;\nend\n"
+      "function polar(varargin)\n  global quorvin_polar; quorvin_polar = varargin;\nend\n"
+      "global quorvin_figures quorvin_plot quorvin_polar; quorvin_figures = 0;\n"
       "box1=[1 2 3];\nbox2=[1.5 -2];\n",
       {
           {10, "Pause", "0", {1, -1, -1}},
@@ -501,6 +516,11 @@ TEST(TemplatesInOctave, PromptsPausesAndOutputs) {
           {13, "Ascii File Output", "", {2, -1, -1}},
           {14, "User Input", "What's x", {0, -1, -1}},
           {15, "Pause", "", {0, -1, -1}},
+          // A name with a comment sign and a continuation in it.
+          {16, "Ascii File Output", "", {1, -1, -1}},
+          {17, "Plot Output", "Plot2d;figure;\r\nplot(Input1,Input2,'m-')\r\ngrid;\r\n", {1, 2, 0}},
+          // As sent to the interpreter: a ";" after the final line end.
+          {18, "Plot Output", "Polar;polar(Input2,Input1)\r\n", {1, 2, 0}, 0},
       },
       {
           {"box10", "[1 2 3]"},
@@ -509,10 +529,17 @@ TEST(TemplatesInOctave, PromptsPausesAndOutputs) {
           {"load('saved values.txt')", "[1.5 -2]"},
           {"box14", "'What''s x'"},
           {"quorvin_pauses", "[1 1 0]"},
+          {"load('take#2...txt')", "[1 2 3]"},
+          {"quorvin_figures", "1"},
+          {"quorvin_plot{1}", "[1 2 3]"},
+          {"quorvin_plot{2}", "[1.5 -2]"},
+          {"quorvin_plot{3}", "'m-'"},
+          {"quorvin_polar{1}", "[1.5 -2]"},
+          {"quorvin_polar{2}", "[1 2 3]"},
       },
       {{3, "Dummy Input"}},
       // Octave runs in a fresh directory: a relative name lands there.
-      {"saved values.txt"},
+      {"saved values.txt", "take#2...txt"},
   };
   ExpectFamilyValues(family);
 }

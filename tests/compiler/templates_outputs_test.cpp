@@ -56,6 +56,51 @@ TEST(TemplateOutputs, AsciiFileOutputAsksEveryTimeAndKeepsTheRememberedName) {
                                       "save " + filter + " name \"/tmp/my data.txt\""}));
 }
 
+// Which paths reach the save command as they stand and which in
+// apostrophes: every character that would end the file name early, turn
+// its rest into a comment or a continuation, or open a string is quoted.
+TEST(TemplateOutputs, AsciiFileOutputQuotesEveryPathThatIsNoPlainWord) {
+  struct PathCase {
+    const char* chosen;
+    const char* written;
+  };
+  const PathCase cases[] = {
+      {"/home/ann/run-2_final.v1.txt", "/home/ann/run-2_final.v1.txt"},
+      {"/tmp/a+b~c:d@e.txt", "/tmp/a+b~c:d@e.txt"},
+      {"/tmp/my data.txt", "'/tmp/my data.txt'"},
+      {"/tmp/tab\there.txt", "'/tmp/tab\there.txt'"},
+      {"/tmp/a,b.txt", "'/tmp/a,b.txt'"},
+      {"/tmp/100%.txt", "'/tmp/100%.txt'"},
+      {"/tmp/take#2.txt", "'/tmp/take#2.txt'"},
+      {"/tmp/say\"hi\".txt", "'/tmp/say\"hi\".txt'"},
+      {"/tmp/wait...txt", "'/tmp/wait...txt'"},
+      {"/tmp/ann's.txt", "'/tmp/ann''s.txt'"},
+      {"/tmp/r\xc3\xa9sum\xc3\xa9.txt", "'/tmp/r\xc3\xa9sum\xc3\xa9.txt'"},
+  };
+  for (const PathCase& c : cases) {
+    ArmBench bench;
+    bench.host.answers = {c.chosen};
+    SCOPED_TRACE(c.chosen);
+    EXPECT_EQ(bench.run(6, "Ascii File Output", "", {3, -1, -1}),
+              std::string("save ") + c.written + " box3 -ascii ;\r\n");
+  }
+}
+
+// Output boxes ask in every delivery mode: a compile for the interpreter
+// shows the same dialog and message as one for the clipboard or a file.
+TEST(TemplateOutputs, OutputBoxesAskInExecutionModeToo) {
+  ArmBench bench;
+  bench.host.answers = {"/tmp/out.txt"};
+  EXPECT_EQ(bench.run(6, "Ascii File Output", "", {3, -1, -1}, 0),
+            "save /tmp/out.txt box3 -ascii ;\r\n");
+  EXPECT_EQ(bench.run(7, "Trash", "", {3, -1, -1}, 0), "");
+  EXPECT_TRUE(bench.done(7));
+  EXPECT_EQ(bench.host.questions,
+            (std::vector<std::string>{
+                "save " + OneLine("Mathlab Files (*.m)|*.m|All Files (*.*)|*.*") + " name \"\"",
+                "message 32 \"Quorvin\" \"What's the use of collecting data and dumping it ???\""}));
+}
+
 TEST(TemplateOutputs, TrashShowsItsMessageAndWritesNothing) {
   ArmBench bench;
   EXPECT_EQ(bench.run(7, "Trash", "", {3, -1, -1}), "");

@@ -67,6 +67,25 @@ TEST(TemplateVocabulary, KindsAreMatchedExactly) {
   EXPECT_EQ(bench.run(5, "find", "", {2, 0, 0}), "<no arm>");
 }
 
+// An entry that is no argument still orders the box after its source:
+// with any one linked box not yet written, no arm writes, asks or finishes
+// anything (a Polynomial Evaluation waits for its third entry, a User Input
+// for its only one, an output box asks nothing before its value exists).
+TEST(TemplateVocabulary, EveryArmWaitsForEachLinkedEntry) {
+  for (const ArmEntry& e : TemplateArms()) {
+    for (int waiting = 1; waiting <= kEntries; ++waiting) {
+      ArmBench bench;
+      bench.unwritten = {waiting + 1};
+      const std::string kind(e.kind);
+      SCOPED_TRACE(kind + " waiting on entry " + std::to_string(waiting));
+      const std::string params = kind == "Plot Output" ? "Plot2d;plot(Input1)\r\n" : "Eig";
+      EXPECT_EQ(bench.run(9, kind, params, {2, 3, 4}), "");
+      EXPECT_FALSE(bench.done(9));
+      EXPECT_TRUE(bench.host.questions.empty());
+    }
+  }
+}
+
 // Whatever a flowchart file holds: odd Params and dangling or negative link
 // numbers never make an arm read outside its texts or the box table.
 TEST(TemplateVocabulary, ArmsAreTotalOverParamsAndLinkValues) {
