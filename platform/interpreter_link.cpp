@@ -7,12 +7,18 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <algorithm>
 
 namespace quorvin {
 
 namespace {
 // How long one wait for output lasts before the process state is looked at again.
 constexpr int kPollMs = 50;
+
+// What is left of totalMs, at least 1 ms so that a wait still looks once.
+int Remaining(const QElapsedTimer& clock, int totalMs) {
+  return static_cast<int>(std::max<qint64>(totalMs - clock.elapsed(), 1));
+}
 
 bool Executable(const QString& path) {
   const QFileInfo info(path);
@@ -62,8 +68,11 @@ bool InterpreterLink::start(const InterpreterProgram& program) {
     stop();
     return false;
   }
-  if (!writeLine(SetupStatement(stubDir_->path().toStdString(), exchange_, dialect_, session_)) ||
-      await(exchange_, startTimeoutMs_, {}).status != EvalResult::Status::Ok) {
+  QElapsedTimer clock;
+  clock.start();
+  if (writeLine(SetupStatement(stubDir_->path().toStdString(), exchange_, dialect_, session_),
+                startTimeoutMs_) != Write::Done ||
+      await(exchange_, Remaining(clock, startTimeoutMs_), {}).status != EvalResult::Status::Ok) {
     stop();
     return false;
   }
@@ -98,15 +107,19 @@ bool InterpreterLink::alive() {
 
 qint64 InterpreterLink::processId() const { return process_ ? process_->processId() : 0; }
 
-bool InterpreterLink::writeLine(const std::string& line) {
+InterpreterLink::Write InterpreterLink::writeLine(const std::string& line, int waitMs) {
   const std::string data = line + "\n";
   if (process_->write(data.data(), static_cast<qint64>(data.size())) !=
       static_cast<qint64>(data.size()))
-    return false;
-  while (process_->bytesToWrite() > 0)
-    if (!process_->waitForBytesWritten(kPollMs) && process_->state() != QProcess::Running)
-      return false;
-  return true;
+    return Write::Dead;
+  QElapsedTimer clock;
+  clock.start();
+  while (process_->bytesToWrite() > 0) {
+    if (process_->waitForBytesWritten(kPollMs)) continue;
+    if (process_->state() != QProcess::Running) return Write::Dead;
+    if (clock.elapsed() >= waitMs) return Write::Stuck;
+  }
+  return Write::Done;
 }
 
 EvalResult InterpreterLink::eval(const std::string& text, const InputAnswerer& answer) {
@@ -128,11 +141,21 @@ EvalResult InterpreterLink::exchange(const std::string& text, const InputAnswere
   for (size_t p = plain.find("\r\n"); p != std::string::npos; p = plain.find("\r\n", p))
     plain.erase(p, 1);
   ++exchange_;
-  if (!writeLine(FramedStatement(plain, exchange_, dialect_, session_))) {
-    process_->waitForFinished(kPollMs);
-    return {EvalResult::Status::Dead, CleanAnswer(reader_.takeRest())};
+  QElapsedTimer clock;
+  clock.start();
+  EvalResult result;
+  switch (writeLine(FramedStatement(plain, exchange_, dialect_, session_), timeoutMs_)) {
+    case Write::Dead:
+      process_->waitForFinished(kPollMs);
+      return {EvalResult::Status::Dead, CleanAnswer(reader_.takeRest())};
+    case Write::Stuck:
+      // Still busy with an earlier statement: this one has not even been read.
+      result = {EvalResult::Status::Timeout, {}};
+      break;
+    case Write::Done:
+      result = await(exchange_, Remaining(clock, timeoutMs_), answer);
+      break;
   }
-  EvalResult result = await(exchange_, timeoutMs_, answer);
   if (dialect_ == Dialect::Matlab) result.output = WithoutLeadingPrompts(result.output);
   if (result.status == EvalResult::Status::Timeout) {
     result.output += CleanAnswer(reader_.takeRest());
@@ -142,7 +165,7 @@ EvalResult InterpreterLink::exchange(const std::string& text, const InputAnswere
     // whose marker closes off whatever the statement still prints.
     ::kill(static_cast<pid_t>(process_->processId()), SIGINT);
     ++exchange_;
-    writeLine(FramedStatement("", exchange_, dialect_, session_));
+    writeLine(FramedStatement("", exchange_, dialect_, session_), kPollMs);
   }
   return result;
 }
@@ -164,8 +187,9 @@ EvalResult InterpreterLink::await(int n, int timeoutMs, const InputAnswerer& ans
       for (char& c : typed)
         if (c == '\n' || c == '\r') c = ' ';  // one line, or the pipe desynchronises
       output += event.text + event.prompt + " " + typed + "\n";
-      if (!writeLine(typed)) continue;  // a dead process is noticed below
-      clock.restart();                  // the person's time does not count
+      // It asked, so it reads: a stuck or dead pipe is noticed below.
+      if (writeLine(typed, timeoutMs) != Write::Done) continue;
+      clock.restart();  // the person's time does not count
       continue;
     }
     if (process_->state() != QProcess::Running) {

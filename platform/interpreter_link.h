@@ -50,7 +50,11 @@ class InterpreterLink : public QObject, public Interpreter {
   EvalResult exchange(const std::string& text, const InputAnswerer& answer);
   // Waits for the end of exchange n; asks answer for any keyboard input.
   EvalResult await(int n, int timeoutMs, const InputAnswerer& answer);
-  bool writeLine(const std::string& line);
+  enum class Write { Done, Dead, Stuck };
+  // Hands line to the process. Stuck: it took no more within waitMs (it is
+  // busy and the pipe is full); the rest stays queued in order, to follow
+  // once it reads again.
+  Write writeLine(const std::string& line, int waitMs);
 
   std::unique_ptr<QProcess> process_;
   std::unique_ptr<QTemporaryDir> stubDir_;

@@ -152,6 +152,25 @@ TEST_F(OctaveLink, AnErrorIsReportedWithItsTextAndTheLinkStaysInStep) {
   EXPECT_EQ(next.output, "ans = 2\r\n");
 }
 
+// The person's workspace is the link's too: what a statement leaves there
+// (ans, variables named like the functions the frame calls) must neither be
+// changed by the frame nor break it.
+TEST_F(OctaveLink, TheFrameLeavesAnsAloneAndSurvivesShadowingNames) {
+  EXPECT_EQ(eval("6*7").output, "ans = 42\r\n");
+  EXPECT_EQ(eval("ans+1").output, "ans = 43\r\n");
+  ASSERT_EQ(eval("char=1; eval=2; fprintf=3; lasterr=4; stdout=5; fflush=6;").status, Status::Ok);
+  const auto shown = eval("disp(7)");
+  EXPECT_EQ(shown.status, Status::Ok);
+  EXPECT_EQ(shown.output, "7\r\n");
+  const auto failed = eval("nope");
+  EXPECT_EQ(failed.status, Status::Error);
+  EXPECT_EQ(failed.output.rfind("error: ", 0), 0u) << failed.output;
+  EXPECT_EQ(link_->eval("box1=input('x?')", [](const std::string&) { return std::string("5"); })
+                .output,
+            "x? 5\r\nbox1 = 5\r\n");
+  EXPECT_TRUE(link_->alive());
+}
+
 TEST_F(OctaveLink, StatementsWaitingForTheKeyboardAreAnsweredThroughTheProgram) {
   std::vector<std::string> prompts;
   const InputAnswerer answer = [&](const std::string& prompt) {
@@ -306,6 +325,20 @@ TEST_F(FakeLink, SilenceEndsInATimeOut) {
   EXPECT_GE(clock.elapsed(), 290);
   EXPECT_LT(clock.elapsed(), 2000);
   EXPECT_DOUBLE_EQ(link.timeoutSeconds(), 0.3);
+}
+
+// An interpreter that stops reading fills the pipe: a long statement must
+// still end at the time-out rather than wait for room forever.
+TEST_F(FakeLink, AStatementTooLongForAStuckPipeEndsInATimeOut) {
+  ASSERT_TRUE(link.start(Fake("deaf")));
+  const std::string block(200000, 'x');  // several pipe buffers once framed
+  QElapsedTimer clock;
+  clock.start();
+  const auto r = link.eval(block, kNoInput);
+  EXPECT_EQ(r.status, Status::Timeout);
+  EXPECT_LT(clock.elapsed(), 2000);
+  EXPECT_EQ(link.eval("x", kNoInput).status, Status::Timeout);
+  EXPECT_LT(clock.elapsed(), 4000);
 }
 
 TEST_F(FakeLink, TheAnswerAfterATimeOutIsTheRightOne) {

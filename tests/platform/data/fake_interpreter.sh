@@ -6,6 +6,7 @@
 #   silent         takes the set-up, then never answers
 #   slow-first     answers statement 1 only after a second
 #   garbage        puts control bytes and marker look-alikes before each answer
+#   deaf           takes the set-up, then reads nothing more
 # It ignores the interrupt the link sends after a time-out, so a late answer
 # still arrives.
 trap '' INT
@@ -17,6 +18,7 @@ while IFS= read -r line; do
   n=${BASH_REMATCH[2]}
   case "$mode" in
     silent) [ "$n" = 0 ] || continue ;;
+    deaf) printf '\n%s-end-%s@@\n' "$tag" "$n"; exec sleep 60 ;;
     slow-first) [ "$n" = 1 ] && sleep 1 ;;
     garbage)
       printf 'x\001\377 %s-end-%d@@\n %s-end-\n%s-input:7x@@\n@@quorvin-end-%d@@\n%s-end-' \
