@@ -14,15 +14,28 @@ std::string FailTag(const std::string& session) { return "@@quorvin" + session +
 std::string InputTag(const std::string& session) { return "@@quorvin" + session + "-input:"; }
 const std::string kTagClose = "@@\n";
 
-std::string Flush(Dialect d) { return d == Dialect::Octave ? " fflush(stdout);" : ""; }
+// A call of function name that a variable of the same name in the
+// workspace cannot hide: statements run where the person's variables live,
+// and "char = 1" there must not break every later exchange. Octave only;
+// MATLAB keeps the plain call.
+std::string Call(Dialect d, const std::string& name, const std::string& arguments) {
+  if (d == Dialect::Matlab) return name + "(" + arguments + ")";
+  return "builtin('" + name + "'" + (arguments.empty() ? "" : ", " + arguments) + ")";
+}
 
-std::string CharCodes(const std::string& text) {
-  std::string out = "char([";
+// Inside an if condition, so that the flush's return value does not become
+// the person's "ans".
+std::string Flush(Dialect d) {
+  return d == Dialect::Octave ? " if builtin('fflush', builtin('stdout')), end" : "";
+}
+
+std::string CharCodes(const std::string& text, Dialect d) {
+  std::string out = "[";
   for (size_t i = 0; i < text.size(); ++i) {
     if (i) out += ' ';
     out += std::to_string(static_cast<unsigned char>(text[i]));
   }
-  return out + "])";
+  return Call(d, "char", out + "]");
 }
 
 // MATLAB single-quoted literal.
@@ -111,9 +124,11 @@ std::string FramedStatement(const std::string& text, int n, Dialect dialect,
                             const std::string& session) {
   const std::string number = std::to_string(n);
   const std::string onError =
-      "fprintf(''error: %s\\n'', lasterr()); fprintf(''" + FailTag(session) + number + "@@\\n'');";
-  return "eval(" + CharCodes(text) + ", '" + onError + "'); fprintf('\\n" + EndTag(session) +
-         number + "@@\\n');" + Flush(dialect);
+      Call(dialect, "fprintf", "'error: %s\\n', " + Call(dialect, "lasterr", "")) + "; " +
+      Call(dialect, "fprintf", "'" + FailTag(session) + number + "@@\\n'") + ";";
+  return Call(dialect, "eval", CharCodes(text, dialect) + ", " + Quoted(onError)) + "; " +
+         Call(dialect, "fprintf", "'\\n" + EndTag(session) + number + "@@\\n'") + ";" +
+         Flush(dialect);
 }
 
 std::string SetupStatement(const std::string& stubDir, int n, Dialect dialect,

@@ -8,10 +8,15 @@ namespace {
 using Kind = AnswerReader::Event::Kind;
 
 TEST(FramedStatement, PassesTheTextAsCharacterCodes) {
+  // Octave's calls go through builtin, so a variable named char, eval or
+  // fprintf cannot break the frame, and the flush sits in a condition so
+  // that it leaves ans alone.
   EXPECT_EQ(FramedStatement("a='x';\n", 7, Dialect::Octave),
-            "eval(char([97 61 39 120 39 59 10]), 'fprintf(''error: %s\\n'', lasterr()); "
-            "fprintf(''@@quorvin-fail-7@@\\n'');'); fprintf('\\n@@quorvin-end-7@@\\n'); "
-            "fflush(stdout);");
+            "builtin('eval', builtin('char', [97 61 39 120 39 59 10]), "
+            "'builtin(''fprintf'', ''error: %s\\n'', builtin(''lasterr'')); "
+            "builtin(''fprintf'', ''@@quorvin-fail-7@@\\n'');'); "
+            "builtin('fprintf', '\\n@@quorvin-end-7@@\\n'); "
+            "if builtin('fflush', builtin('stdout')), end");
   EXPECT_EQ(FramedStatement("", 1, Dialect::Matlab),
             "eval(char([]), 'fprintf(''error: %s\\n'', lasterr()); "
             "fprintf(''@@quorvin-fail-1@@\\n'');'); fprintf('\\n@@quorvin-end-1@@\\n');");
@@ -19,9 +24,8 @@ TEST(FramedStatement, PassesTheTextAsCharacterCodes) {
 
 TEST(AnswerReader, OnlyMarkersOfItsSessionCount) {
   AnswerReader reader("k3x");
-  EXPECT_NE(
-      FramedStatement("", 2, Dialect::Octave, "k3x").find("fprintf('\\n@@quorvink3x-end-2@@\\n');"),
-      std::string::npos);
+  EXPECT_NE(FramedStatement("", 2, Dialect::Octave, "k3x").find("'\\n@@quorvink3x-end-2@@\\n'"),
+            std::string::npos);
   reader.feed("@@quorvin-end-2@@\n@@quorvinzz-end-2@@\n\n@@quorvink3x-end-2@@\n");
   const auto done = reader.next(2);
   EXPECT_EQ(done.kind, Kind::Done);
