@@ -14,9 +14,19 @@ const std::string kDiedText = "the interpreter has ended";
 bool IsLineEndAt(const std::string& s, size_t i) {
   return i + 1 < s.size() && s[i] == '\r' && s[i + 1] == '\n';
 }
+
+// A note of the link's own starts on a line of its own, even after output
+// cut off in mid-line.
+std::string WithNote(std::string shown, const std::string& note) {
+  if (!shown.empty() && shown.back() != '\n') shown += kCrLf;
+  return shown + note + kCrLf;
+}
 }  // namespace
 
 std::string FirstPlotText(const std::string& text) {
+  // Whether the plot opens its own figure is read from the text as it came,
+  // before any line end is joined.
+  const bool opensFigure = text.compare(0, 6, "figure") == 0;
   std::string s = text;
   // The bound is fixed before the scan: a line end in the last two places
   // stays (it ends the joined line).
@@ -29,7 +39,6 @@ std::string FirstPlotText(const std::string& text) {
     else
       s.replace(k, 2, ";");
   }
-  const bool opensFigure = s.compare(0, 6, "figure") == 0;
   return kFigurePrefix + (opensFigure ? "" : "figure;") + s + kCrLf;
 }
 
@@ -109,13 +118,13 @@ bool ExecutionStep::exchange(const std::string& text) {
         return true;
       case EvalResult::Status::Timeout:
         ++failures_;
-        results_.append(shown + NoAnswerText(interpreter_.timeoutSeconds()) + kCrLf);
+        results_.append(WithNote(shown, NoAnswerText(interpreter_.timeoutSeconds())));
         return true;
       case EvalResult::Status::Dead:
         // Shown, then the question of a link that no longer answers; a Yes
         // sends the text again to the new interpreter.
         ++failures_;
-        results_.append(shown + kDiedText + kCrLf);
+        results_.append(WithNote(shown, kDiedText));
         break;
     }
   }

@@ -72,8 +72,12 @@ TEST(FirstPlotText, JoinsLinesBehindThePrefix) {
        "system_dependent(12,'off');figure;hold on;\r\nplot(box1);;\r\n"},
       // A line end in the last two places stays.
       {"plot(box1)\r\n", "system_dependent(12,'off');figure;plot(box1)\r\n\r\n"},
-      // A line end with nothing before it is dropped.
-      {"\r\nfigure\r\n;", "system_dependent(12,'off');figure;;\r\n"},
+      // A line end with nothing before it is dropped; the text did not start
+      // with figure, so the prefix opens one.
+      {"\r\nfigure\r\n;", "system_dependent(12,'off');figure;figure;;\r\n"},
+      // "figure" must be the first six characters, not merely a prefix of a word.
+      {"figures=1;\r\n", "system_dependent(12,'off');figures=1;\r\n\r\n"},
+      {"figur", "system_dependent(12,'off');figure;figur\r\n"},
       {"", "system_dependent(12,'off');figure;\r\n"},
   };
   for (const auto& c : cases) EXPECT_EQ(FirstPlotText(c.text), c.sent) << c.text;
@@ -127,7 +131,7 @@ TEST_F(StepFixture, ABlockThatNeverClosesIsSentAtTheEnd) {
 
 TEST_F(StepFixture, FailuresAreShownAndCountedAndTheWalkGoesOn) {
   interpreter.results = {{EvalResult::Status::Error, "error: 'nope' undefined\r\n"},
-                         {EvalResult::Status::Timeout, "partial\r\n"}};
+                         {EvalResult::Status::Timeout, "partial"}};  // cut in mid-line
   ASSERT_TRUE(run(1, 0, "box1=nope;\r\n"));
   ASSERT_TRUE(run(2, 0, "box2=slow();\r\n"));
   EXPECT_EQ(results.text,
