@@ -176,6 +176,10 @@ Compiler::Visit Compiler::StuckCheck(int j) {
       ++waitCount_;
       return Visit::Continue;
     }
+    // The first box to wait may have left the list since without any box
+    // being written (a Pickup marked done by a box it feeds): the question
+    // then names the box the walk stands at, which is still waiting.
+    if (work_.positionOf(suspect_) == 0) suspect_ = e;
     const BoxRecord* box = table_.box(suspect_);
     const std::string text = "There seems to be an infinite loop here, whereby box" +
                              std::to_string(suspect_) + " (" + (box ? box->Kind : "") +

@@ -10,6 +10,15 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
+// A subroutine "name": its start box, one body box writing body, and its
+// End Subroutine box, numbered in this order.
+void Subroutine(ChartBuilder& c, const std::string& name, const std::string& body) {
+  const int start = c.box(name + " Subroutine", "Subroutine");
+  const int statement = c.box("Constant Input", body);
+  const int end = c.box("End Subroutine", "Subroutine");
+  c.chain(start, statement, end);
+}
+
 TEST_F(CompileTest, ForLoopBodyIsIndentedAndNextClosesIt) {
   ForLoopChart(c);
   EXPECT_EQ(Compile(),
@@ -82,6 +91,86 @@ TEST_F(CompileTest, NextDropsWhatTheLoopBodyStillHadQueued) {
   EXPECT_EQ(Asked(), Strings{kDone});
 }
 
+// Box 6 waits (for the Next box) in the outer list at position 2 while the loop runs. The Next
+// box closes the loop at position 2 of the inner list, so box 6 is the entry
+// it displaces: box 6 goes back into the list (its first free position),
+// ahead of the Next box's own exits.
+TEST_F(CompileTest, NextRequeuesTheEntryItDisplaces) {
+  const int in = c.input("Constant Input", "1");
+  const int loop = c.box("For", "1:1:2,");
+  const int unfinished = c.box("Nope");
+  const int body = c.box("Constant Input", "box2");
+  const int next = c.box("Next");
+  const int waiting = c.box("Vector Make Input");
+  const int after = c.box("Constant Input", "box5*2");
+  c.link(in, loop).link(in, waiting);
+  c.link(loop, unfinished).link(loop, body);
+  c.chain(body, next, after);
+  c.link(next, waiting);
+  c[waiting].InLink[3] = int16_t(next);
+  EXPECT_EQ(Compile(),
+            "box1=1;\r\n"
+            "for box2=1:1:2,\r\n"
+            "   box4=box2;\r\n"
+            "end;\r\n"
+            "box5=box4;\r\n"
+            "box6=[box1:box5:box5];\r\n"
+            "box7=box5*2;\r\n");
+  EXPECT_EQ(Asked(), Strings{kDone});
+}
+
+// Box 4 is visited first and waits for box 3: the blanks written before it
+// stay at the end of the text and are box 3's indentation, not doubled.
+TEST_F(CompileTest, BlanksLeftByAWaitingBoxAreNotWrittenAgain) {
+  const int in = c.input("Constant Input", "1");
+  const int loop = c.box("For", "1:1:3,");
+  const int first = c.box("Constant Input", "1");
+  const int second = c.box("Vector Make Input");
+  c.link(in, loop).link(loop, first).link(loop, second);
+  c.link(first, second).link(first, second);
+  c.link(second, c.box("Next"));
+  EXPECT_EQ(Compile(),
+            "box1=1;\r\n"
+            "for box2=1:1:3,\r\n"
+            "   box3=1;\r\n"
+            "   box4=[box2:box3:box3];\r\n"
+            "end;\r\n"
+            "box5=box4;\r\n");
+}
+
+// After a plain If its exit 2 is queued before exit 3. Both enter the list
+// behind the If box at position 1; removing it moves exit 2's box into the
+// position just visited, so exit 3's box is written first.
+TEST_F(CompileTest, PlainIfQueuesExitTwoThenExitThreeAfterItsEndIf) {
+  IfChart(c, "box2>3");
+  const int third = c.box("Constant Input", "box2+200");
+  c.link(2, third);
+  EXPECT_EQ(Compile(),
+            "box1=5;\r\nbox2=box1;\r\nif (box2>3),\r\n   box3=1;\r\nend;\r\n"
+            "box6=box2+200;\r\nbox5=box2+100;\r\n");
+}
+
+// Once boxes wait, a call also waits while another queued box is ready:
+// box 6 is written before the call opens.
+TEST_F(CompileTest, CallWaitsForAReadyBoxOnceBoxesWait) {
+  const int in = c.input("Constant Input", "4");
+  const int never = c.box("Mystery");
+  c.absent(never, 1);
+  std::vector<int> stuck;
+  for (int k = 0; k < 3; ++k) {
+    stuck.push_back(c.box("Nope"));
+    c.link(in, stuck.back());
+    c[stuck.back()].InLink[2] = int16_t(never);
+  }
+  const int call = c.box("Insert Subroutine sq");
+  const int ready = c.box("Constant Input", "box1+1");
+  c.link(in, call).link(in, ready);
+  Subroutine(c, "sq", "box8^2");
+  host.stuckAnswer = Answer::Ignore;
+  EXPECT_EQ(Compile(),
+            "box1=4;\r\nbox7=box1+1;\r\n   box8=box1;\r\n   box9=box8^2;\r\n   box6=box9;\r\n");
+}
+
 TEST_F(CompileTest, BreakInsideALoopAndTheWalkGoesOnWithItsExits) {
   const int in = c.input("Constant Input", "3");
   const int loop = c.box("For", "1:1:10,");
@@ -110,15 +199,14 @@ TEST_F(CompileTest, SubroutineDrawnInAnotherDocumentIsFound) {
 }
 
 // The result goes to the call box even when the argument box's first exit
-// leads elsewhere.
+// leads elsewhere. Nothing waits yet, so the call opens although box 2 is
+// ready too; box 2 is put aside with the rest of the list.
 TEST_F(CompileTest, SubroutineResultGoesToTheCallBox) {
   const int in = c.input("Constant Input", "4");
   const int other = c.box("Constant Input", "box1");
   const int call = c.box("Insert Subroutine sq");
   c.link(in, other).link(in, call);
-  const int start = c.box("sq Subroutine", "Subroutine");
-  const int body = c.box("Constant Input", "box4*2");
-  c.chain(start, body, c.box("End Subroutine", "Subroutine"));
+  Subroutine(c, "sq", "box4*2");
   EXPECT_EQ(Compile(),
             "box1=4;\r\n   box4=box1;\r\n   box5=box4*2;\r\n   box3=box5;\r\nbox2=box1;\r\n");
 }
@@ -128,9 +216,7 @@ TEST_F(CompileTest, SecondCallOfTheSameSubroutineCompilesItsBodyAgain) {
   const int first = c.box("Insert Subroutine sq");
   const int second = c.box("Insert Subroutine sq");
   c.chain(in, first, second);
-  const int start = c.box("sq Subroutine", "Subroutine");
-  const int body = c.box("Constant Input", "box4^2");
-  c.chain(start, body, c.box("End Subroutine", "Subroutine"));
+  Subroutine(c, "sq", "box4^2");
   c.link(second, c.box("Constant Input", "box3+1"));
   EXPECT_EQ(Compile(),
             "box1=2;\r\n"
@@ -223,9 +309,7 @@ TEST_F(CompileTest, StartBoxOutsideACallIsSkippedAndTheCallStillLeadsOn) {
   const int pass = c.box("Constant Input", "box1");
   const int call = c.box("Insert Subroutine sq");
   c.chain(in, pass, call);
-  const int start = c.box("sq Subroutine", "Subroutine");
-  const int body = c.box("Constant Input", "box4^2");
-  c.chain(start, body, c.box("End Subroutine", "Subroutine"));
+  Subroutine(c, "sq", "box4^2");
   c.link(call, c.box("Constant Input", "box3+1"));
   host.chk = 1;
   EXPECT_EQ(Compile(),

@@ -102,6 +102,42 @@ TEST_F(CompileTest, RetryAsksAgainAtTheSecondWaitingVisitAndAbortEndsWithNothing
   EXPECT_EQ(Compile(), "");
   EXPECT_EQ(Asked(), (Strings{Stuck(2, "Nope"), Stuck(2, "Nope")}));
   EXPECT_EQ(host.pointers.back(), 0);
+  EXPECT_EQ(host.gauge, std::vector<double>{50});  // the bar keeps its last value
+}
+
+// Every test of a box fed by a Pickup writes the Pickup's line, so the lines
+// count the waiting visits: four before the question, two more after Retry.
+TEST_F(CompileTest, StuckQuestionComesAtTheFourthWaitingVisitAndAfterRetryAtTheSecond) {
+  const int in = c.input("Constant Input", "1");
+  const int pickup = c.box("Pickup", "x");
+  const int waiting = c.box("Break");
+  const int never = c.box("Mystery");
+  c[in].OutLink[1] = int16_t(waiting);
+  c[waiting].InLink = {0, int16_t(in), int16_t(pickup), int16_t(never)};
+  host.answers = {"Retry", "Ignore"};
+  std::string pickups;
+  for (int visit = 0; visit < 6; ++visit) pickups += "box2=x;\r\n";
+  EXPECT_EQ(Compile(), "box1=1;\r\n" + pickups);
+  EXPECT_EQ(Asked(), (Strings{Stuck(3, "Break"), Stuck(3, "Break"), kDone}));
+}
+
+// Box 3, a Pickup queued as a start box, is the first to wait; box 4 then
+// marks it done without any box being written, and it leaves the list. The
+// question does not name a box that no longer waits: it names box 2, the
+// box the walk stands at, and Ignore drops that one.
+TEST_F(CompileTest, StuckQuestionNeverNamesABoxThatLeftTheList) {
+  const int dummy = c.input("Dummy Input");
+  const int mystery = c.box("Mystery");
+  const int pickup = c.box("Pickup", "x");
+  const int waiting = c.box("Break");
+  const int never = c.box("Mystery");
+  c.absent(never, 1);
+  c[dummy].OutLink[1] = int16_t(waiting);
+  c[waiting].InLink = {0, int16_t(dummy), int16_t(pickup), int16_t(never)};
+  host.chk = 1;
+  host.stuckAnswer = Answer::Ignore;
+  EXPECT_EQ(Compile(), "box3=x;\r\nbox3=x;\r\nbox3=x;\r\n");
+  EXPECT_EQ(Asked(), (Strings{Stuck(mystery, "Mystery"), Stuck(waiting, "Break"), kDone}));
 }
 
 TEST_F(CompileTest, WaitingVisitsAreCountedAcrossBoxesUntilProgress) {
