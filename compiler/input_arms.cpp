@@ -2,6 +2,7 @@
 // linked forms of the two make kinds, are written the moment the walk
 // reaches them.
 
+#include <algorithm>
 #include <array>
 
 #include "compiler/arm.h"
@@ -82,7 +83,12 @@ void AsciiFileInput(ArmContext& a) {
     const std::string& path = *chosen;
     const std::size_t size = path.size();
     std::string variable;
-    if (size >= 4 && path[size - 4] == '.') {
+    // A three-letter extension belongs to the file's own name: a dot four
+    // from the end with a separator after it ("/runs/a.b/c") is part of a
+    // directory name, and the file has no extension.
+    const bool extension = size >= 4 && path[size - 4] == '.' &&
+                           std::none_of(path.end() - 3, path.end(), IsPathSeparator);
+    if (extension) {
       a.script += Line("load " + path + ";");
       const std::string name = size >= 5 ? FileNameFrom(path, size - 5) : path;
       variable = name.size() >= 4 ? name.substr(0, name.size() - 4) : "";

@@ -95,6 +95,10 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"C:\\data\\samples.txt", "load C:\\data\\samples.txt;\r\nbox4=samples;\r\n"},
         FileCase{"C:\\data\\samples", "load C:\\data\\samples -ascii ;\r\nbox4=samples;\r\n"},
         FileCase{"C:\\data\\set.dat1", "load C:\\data\\set.dat1 -ascii ;\r\nbox4=set.dat1;\r\n"},
+        FileCase{"C:\\data\\set.da", "load C:\\data\\set.da -ascii ;\r\nbox4=set.da;\r\n"},
+        // The dot four from the end belongs to a directory: no extension.
+        FileCase{"C:\\runs\\a.b\\c", "load C:\\runs\\a.b\\c -ascii ;\r\nbox4=c;\r\n"},
+        FileCase{"/runs/v./xy", "load /runs/v./xy -ascii ;\r\nbox4=xy;\r\n"},
         FileCase{"/home/ann/data/samples.txt",
                  "load /home/ann/data/samples.txt;\r\nbox4=samples;\r\n"},
         FileCase{"/home/ann/data/samples",
