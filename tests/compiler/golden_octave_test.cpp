@@ -42,7 +42,12 @@ INSTANTIATE_TEST_SUITE_P(
         GoldenRun{"start_box_other_document", {{"box3", "3"}}},
         GoldenRun{"second_call", {{"box7", "1.31607401295249"}}},
         GoldenRun{"call_in_branch", {{"box3", "5"}, {"box8", "5"}}},
-        GoldenRun{"break_loop", {{"box2", "1"}, {"box5", "1"}}}),
+        GoldenRun{"break_loop", {{"box2", "1"}, {"box5", "1"}}},
+        GoldenRun{"nested_branch_in_loop",
+                  {{"box2", "4"},
+                   {"box6", "-0.756802495307928"},
+                   {"box4", "-0.416146836547142"},
+                   {"box8", "4"}}}),
     [](const ::testing::TestParamInfo<GoldenRun>& param) { return std::string(param.param.name); });
 
 }  // namespace
