@@ -200,6 +200,26 @@ TEST_F(ExecuteCommands, ExecuteWithoutInterpreterAsksAndNoAbandonsTheRun) {
   for (int b = 1; b <= 3; ++b) EXPECT_EQ(model.table[b].Status, "");
 }
 
+// The interpreter ends in the middle of a run: the next box meets the
+// question at once; No keeps what was shown and ends without "Done !".
+TEST_F(ExecuteCommands, NoAfterTheInterpreterEndedKeepsWhatWasShown) {
+  pickedDirectory = "/usr";
+  mnuFileStartMatlab_Click(model, host, services);
+  ASSERT_TRUE(link.alive());
+  model.table.nextBox = 4;
+  SetBox(model.table, 1, "Constant Input", "2", -1, 2);
+  SetBox(model.table, 2, "Matlab Command", "Output=exit", 1, 3);
+  SetBox(model.table, 3, "Screen Output", "", 2, 0);
+  host.answers = {Answer::No};
+  mnuEXEMatlab_Click(model, 1, host, services);
+  EXPECT_EQ(results.text(), "box1=2;\r\nbox2=exit\r\nthe interpreter has ended\r\n");
+  EXPECT_FALSE(results.isHidden());
+  EXPECT_EQ(host.messages, (std::vector<std::string>{kNotRespondingQuestion + "|20|Quorvin",
+                                                     kCouldNotCompileMessage + "|64|Quorvin"}));
+  for (int b = 1; b <= 3; ++b) EXPECT_EQ(model.table[b].Status, "") << b;
+  EXPECT_FALSE(link.alive());
+}
+
 TEST_F(ExecuteCommands, YesToTheQuestionStartsTheInterpreterAndTheRunGoesOn) {
   KeyboardSinScreen(model.table);
   host.answers = {Answer::Yes};
