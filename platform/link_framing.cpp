@@ -187,6 +187,25 @@ std::vector<std::pair<std::string, std::string>> StubFiles(Dialect dialect,
                      "  % MATLAB's figure switch; Octave has none to make.\n"
                      "  varargout = cell(1, nargout);\n"
                      "end\n"});
+    // Octave's own keyboard readers, which would otherwise take the next
+    // command line as the key or the answer.
+    files.push_back({"kbhit.m",
+                     "function key = kbhit(varargin)\n"
+                     "  % kbhit(1) does not wait: no key is ever waiting.\n"
+                     "  key = '';\n"
+                     "  if nargin > 0, return; end\n"
+                     "  prompt = 'Press a key';\n" +
+                         ask +
+                         "  typed = builtin('input', '', 's');\n"
+                         "  if isempty(typed), key = char(10); else, key = typed(1); end\n"
+                         "end\n"});
+    files.push_back({"yes_or_no.m",
+                     "function yes = yes_or_no(prompt)\n"
+                     "  if nargin < 1, prompt = ''; end\n"
+                     "  prompt = [prompt '(yes or no) '];\n" +
+                         ask +
+                         "  yes = strcmpi(strtrim(builtin('input', '', 's')), 'yes');\n"
+                         "end\n"});
   }
   return files;
 }

@@ -28,7 +28,8 @@ std::string SetupStatement(const std::string& stubDir, int n, Dialect dialect,
 // stand in for the built-ins: input(...) and pause without a time print an
 // input request, which the link answers from an input box by writing the
 // typed line to the pipe; keyboard (a debugger prompt) ends with an error
-// that says why. For Octave, a no-op system_dependent stands in for MATLAB's.
+// that says why. For Octave, a no-op system_dependent stands in for MATLAB's,
+// and kbhit and yes_or_no ask through the program as input does.
 std::vector<std::pair<std::string, std::string>> StubFiles(Dialect dialect,
                                                            const std::string& session = "");
 

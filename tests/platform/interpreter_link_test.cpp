@@ -186,6 +186,15 @@ TEST_F(OctaveLink, StatementsWaitingForTheKeyboardAreAnsweredThroughTheProgram) 
   EXPECT_EQ(prompts, (std::vector<std::string>{"Enter x", "Paused: press OK to go on", "Name: "}));
   EXPECT_EQ(eval("box1").output, "box1 = 42\r\n");
 
+  // Octave's other keyboard readers go through the program as well.
+  prompts.clear();
+  EXPECT_EQ(link_->eval("k=kbhit()", answer).output, "Press a key 6*7\r\nk = 6\r\n");
+  EXPECT_EQ(link_->eval("k=kbhit(1)", answer).output, "k = \r\n");
+  EXPECT_EQ(link_->eval("y=yes_or_no('Go on? ')", [](const std::string&) { return "yes"; })
+                .output,
+            "Go on? (yes or no)  yes\r\ny = 1\r\n");
+  EXPECT_EQ(prompts, std::vector<std::string>{"Press a key"});
+
   const auto keyboard = eval("keyboard");
   EXPECT_EQ(keyboard.status, Status::Error);
   EXPECT_NE(keyboard.output.find("keyboard cannot be used"), std::string::npos);
