@@ -3,7 +3,8 @@
 // once as a box table taken from the text without any check, so that links
 // name missing boxes, numbers past the table, negative slots and other
 // documents. Every question is answered the same way (Ignore when the walk
-// is stuck), so each walk has to end; afterwards no Status may be left.
+// is stuck), so each walk has to end; afterwards no Status may be left. A
+// stuck-walk question must name a box that is still queued.
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
@@ -80,14 +81,34 @@ void RawTable(std::string_view text, BoxTable& t) {
   t.nextBox = static_cast<int16_t>(std::clamp(std::max(n, claimed), 0, kMaxBoxes) + 1);
 }
 
+// A stuck-walk question must name a box that still waits in the live list.
+class CheckingHost : public testing::ScriptedCompileHost {
+ public:
+  Answer messageBox(const std::string& text, int style, const std::string& title) override {
+    constexpr std::string_view kNamed = "whereby box";
+    const std::size_t at = text.find(kNamed);
+    if (compiler != nullptr && style == style::kAbortRetryIgnore + style::kCritical &&
+        at != std::string::npos) {
+      int box = 0;
+      const char* from = text.data() + at + kNamed.size();
+      std::from_chars(from, text.data() + text.size(), box);
+      Check(compiler->work().positionOf(box) > 0);
+    }
+    return ScriptedCompileHost::messageBox(text, style, title);
+  }
+  const Compiler* compiler = nullptr;
+};
+
 void Compile(BoxTable& table, int mode, int doc, int chk) {
-  testing::ScriptedCompileHost host;
+  CheckingHost host;
   host.stuckAnswer = Answer::Ignore;
   host.chk = chk;
   Compiler compiler(table, host);
+  host.compiler = &compiler;
   compiler.CompileFlowchart(mode, doc);
   Check(NoStatusLeft(table));
   Check(compiler.work().workLen >= 5);
+  Check(compiler.work().nestLevel >= 0);
 }
 
 }  // namespace
