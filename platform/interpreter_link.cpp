@@ -149,7 +149,9 @@ EvalResult InterpreterLink::exchange(const std::string& text, const InputAnswere
       process_->waitForFinished(kPollMs);
       return {EvalResult::Status::Dead, CleanAnswer(reader_.takeRest())};
     case Write::Stuck:
-      // Still busy with an earlier statement: this one has not even been read.
+      // Still busy with an earlier statement: this one has not even been
+      // read. It stays queued and runs when the interpreter reads again; its
+      // answer is then closed off like any late one.
       result = {EvalResult::Status::Timeout, {}};
       break;
     case Write::Done:
