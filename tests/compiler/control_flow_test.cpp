@@ -171,6 +171,27 @@ TEST_F(CompileTest, CallWaitsForAReadyBoxOnceBoxesWait) {
             "box1=4;\r\nbox7=box1+1;\r\n   box8=box1;\r\n   box9=box8^2;\r\n   box6=box9;\r\n");
 }
 
+// Opening the branch writes the If box: that is progress, even though the
+// tail then finds the branch box, not the If box, at the If's position. The
+// branch box that never gets ready is asked about at its fourth visit, as any
+// box is; each visit writes the Pickup line once.
+TEST_F(CompileTest, BranchBoxIsAskedAboutAtItsFourthVisit) {
+  const int in = c.input("Constant Input", "1");
+  const int branch = c.box("If", "box2>0");
+  const int waiting = c.box("Break");
+  const int pickup = c.box("Pickup", "x");
+  const int never = c.box("Mystery");
+  c.absent(never, 1);
+  c.link(in, branch).link(branch, waiting);
+  c[waiting].InLink = {0, int16_t(branch), int16_t(pickup), int16_t(never)};
+  host.answers = {"Ignore"};
+  std::string visits;
+  for (int k = 0; k < 4; ++k) visits += "   box4=x;\r\n";
+  EXPECT_EQ(Compile(), "box1=1;\r\nbox2=box1;\r\nif (box2>0),\r\n" + visits);
+  EXPECT_EQ(Asked(), (Strings{Stuck(waiting, "Break"),
+                              Incomplete({"box2 (If) opens a branch that no End If box closes."})}));
+}
+
 TEST_F(CompileTest, BreakInsideALoopAndTheWalkGoesOnWithItsExits) {
   const int in = c.input("Constant Input", "3");
   const int loop = c.box("For", "1:1:10,");
