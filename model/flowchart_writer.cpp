@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <random>
 
 #include "model/flowchart_file.h"
@@ -83,7 +84,7 @@ std::string FormatFlowchart(const BoxTable& t, int doc) {
     if (v > 0 && !(t.exists(v) && t[v].Doc == doc)) return 0;
     return numbers.Renumber(v);
   };
-  std::vector<std::pair<int, std::string>> records;  // box, record text
+  std::map<int, std::string> records;  // box number -> its record text
   for (int i = 1; i <= t.highestBox(); ++i) {
     const BoxRecord& r = t[i];
     if (r.Doc != doc) continue;
@@ -96,14 +97,11 @@ std::string FormatFlowchart(const BoxTable& t, int doc) {
     links.pop_back();
     rec += links + std::string(kCrLf);
     rec += std::to_string(r.Y) + "~" + std::to_string(r.X) + "~" + std::string(kCrLf);
-    records.emplace_back(i, std::move(rec));
+    records.emplace(i, std::move(rec));
   }
   std::string text = std::to_string(records.size()) + std::string(kCrLf);
-  for (std::size_t k = 1; k <= records.size(); ++k) {
-    const int box = numbers.boxAt(static_cast<int>(k));
-    for (const auto& [b, rec] : records)
-      if (b == box) text += rec;
-  }
+  for (std::size_t k = 1; k <= records.size(); ++k)
+    text += records.at(numbers.boxAt(static_cast<int>(k)));
   return text + std::string(kCrLf);
 }
 

@@ -1,1 +1,0 @@
-// The application frame and its windows.
