@@ -14,4 +14,5 @@ quorvin_install_packages() {
 
 QUORVIN_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
                         clang libclang-rt-14-dev octave fonts-freefont-otf)
-QUORVIN_TEST_PACKAGES=(xvfb xauth)
+# gnuplot-nox gives Octave a graphics toolkit that needs no display, for the plot tests.
+QUORVIN_TEST_PACKAGES=(xvfb xauth gnuplot-nox)
