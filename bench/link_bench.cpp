@@ -13,19 +13,12 @@
 
 #include "compiler/compiler.h"
 #include "compiler/execution_step.h"
+#include "tests/support/qt_application.h"
 #include "compiler/script_delivery.h"
 #include "platform/interpreter_link.h"
 
 namespace quorvin {
 namespace {
-
-void EnsureCoreApplication() {
-  if (QCoreApplication::instance()) return;
-  static int argc = 1;
-  static char name[] = "link_bench";
-  static char* argv[] = {name, nullptr};
-  new QCoreApplication(argc, argv);
-}
 
 // The run's host: every compiled box goes to the execution step.
 class SteppingHost : public QuietCompileHost {
@@ -61,7 +54,7 @@ void Chain(BoxTable& table) {
 }
 
 void BM_ChainBoxByBox(benchmark::State& state) {
-  EnsureCoreApplication();
+  testing_support::EnsureGuiApplication();
   InterpreterLink link;
   const auto program = FindInterpreter("/usr");
   if (!program || !link.start(*program)) {
@@ -83,7 +76,7 @@ void BM_ChainBoxByBox(benchmark::State& state) {
 BENCHMARK(BM_ChainBoxByBox)->Unit(benchmark::kMillisecond);
 
 void BM_ChainAsOneFile(benchmark::State& state) {
-  EnsureCoreApplication();
+  testing_support::EnsureGuiApplication();
   BoxTable table;
   Chain(table);
   QuietCompileHost host;
@@ -105,7 +98,7 @@ void BM_ChainAsOneFile(benchmark::State& state) {
 BENCHMARK(BM_ChainAsOneFile)->Unit(benchmark::kMillisecond);
 
 void BM_OctaveStartOnly(benchmark::State& state) {
-  EnsureCoreApplication();
+  testing_support::EnsureGuiApplication();
   for (auto _ : state) {
     QProcess octave;
     octave.start("/usr/bin/octave-cli", {"--quiet", "--no-history", "--eval", "1;"});

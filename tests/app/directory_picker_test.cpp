@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "tests/link_support/gui_app.h"
+#include "tests/support/qt_application.h"
 
 namespace quorvin {
 namespace {

@@ -15,7 +15,7 @@
 #include "app/text_results_window.h"
 #include "model/settings_store.h"
 #include "platform/interpreter_link.h"
-#include "tests/link_support/gui_app.h"
+#include "tests/support/qt_application.h"
 #include "tests/link_support/step_fakes.h"
 
 namespace quorvin {

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+
+#include "tests/support/qt_application.h"
 #include <QImage>
 
 #include <set>
@@ -13,21 +15,9 @@
 namespace quorvin {
 namespace {
 
-// The tests of this folder share one executable: make one application object
-// unless another test already did (it lives until the process ends).
-void EnsureApplication() {
-  if (QCoreApplication::instance()) return;
-  static int argc = 1;
-  static char name[] = "app_tests";
-  static char* argv[] = {name, nullptr};
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                   : qgetenv("QT_QPA_PLATFORM"));
-  new QApplication(argc, argv);
-}
-
 class IconSheetTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { EnsureApplication(); }
+  static void SetUpTestSuite() { testing_support::EnsureGuiApplication(); }
 };
 
 int OpaquePixels(const QImage& image) {

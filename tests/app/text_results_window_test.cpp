@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/link_support/gui_app.h"
+#include "tests/support/qt_application.h"
 
 namespace quorvin {
 namespace {

@@ -13,18 +13,11 @@
 #include <thread>
 
 #include "compiler/execution_step.h"
+#include "tests/support/qt_application.h"
 #include "tests/link_support/step_fakes.h"
 
 namespace quorvin {
 namespace {
-
-void EnsureCoreApplication() {
-  if (QCoreApplication::instance()) return;
-  static int argc = 1;
-  static char name[] = "platform_tests";
-  static char* argv[] = {name, nullptr};
-  new QCoreApplication(argc, argv);
-}
 
 using Status = EvalResult::Status;
 using testing_support::ScriptedStepHost;
@@ -69,7 +62,7 @@ TEST(FindInterpreter, PrefersMatlabThenOctaveThenOctaveCli) {
 class OctaveLink : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    EnsureCoreApplication();
+    testing_support::EnsureGuiApplication();
     link_ = new InterpreterLink;
     ASSERT_TRUE(link_->start(UsrOctave()));
   }
@@ -260,7 +253,7 @@ TEST_F(OctaveLink, FigureSwitchHasANoOpStandIn) {
 class DyingOctave : public ::testing::Test {
  protected:
   void SetUp() override {
-    EnsureCoreApplication();
+    testing_support::EnsureGuiApplication();
     ASSERT_TRUE(link.start(UsrOctave()));
   }
   InterpreterLink link;
@@ -311,7 +304,7 @@ TEST_F(DyingOctave, EndingTheLinkEndsTheInterpreter) {
 class FakeLink : public ::testing::Test {
  protected:
   void SetUp() override {
-    EnsureCoreApplication();
+    testing_support::EnsureGuiApplication();
     link.setTimeoutMs(300);
     link.setStartTimeoutMs(3000);
   }
