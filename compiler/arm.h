@@ -13,7 +13,9 @@ namespace quorvin {
 
 class Compiler;
 
-inline constexpr std::string_view NL = "\r\n";
+// Every line of generated script ends with CR LF.
+inline const std::string NL = "\r\n";
+inline std::string Line(std::string_view text) { return std::string(text) + NL; }
 
 // "box" followed by n in decimal: the variable of box n in generated script.
 inline std::string boxName(int n) { return "box" + std::to_string(n); }

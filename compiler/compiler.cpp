@@ -183,7 +183,7 @@ Compiler::Visit Compiler::StuckCheck(int j) {
     const BoxRecord* box = table_.box(suspect_);
     const std::string text = "There seems to be an infinite loop here, whereby box" +
                              std::to_string(suspect_) + " (" + (box ? box->Kind : "") +
-                             ") cannot be processed." + std::string(NL) +
+                             ") cannot be processed." + NL +
                              "Do you want to retry, abort or ignore this box ?";
     const Answer answer =
         host_.messageBox(text, style::kAbortRetryIgnore + style::kCritical, kAppTitle);
@@ -231,7 +231,7 @@ int Compiler::InputsReady(std::string& code, int target) {
     BoxRecord* in = table_.box(src);
     if (in == nullptr) return 0;  // an input that names no box is never written
     if (in->Kind == "Pickup") {
-      code += boxName(src) + "=" + in->Params + ";" + std::string(NL);
+      code += boxName(src) + "=" + in->Params + ";" + NL;
       in->Status = "OK";
     }
     if (in->Status != "OK") return 0;
@@ -281,11 +281,11 @@ void Compiler::ReportEnd(const std::vector<std::string>& runProblems) {
   std::string text;
   if (!notes_.empty()) {
     text = "Done, but the script is incomplete:";
-    for (const std::string& note : notes_) text += std::string(NL) + note;
-    for (const std::string& problem : runProblems) text += std::string(NL) + problem;
+    for (const std::string& note : notes_) text += NL + note;
+    for (const std::string& problem : runProblems) text += NL + problem;
   } else {
     text = "Done, but " + runProblems.front();
-    for (std::size_t k = 1; k < runProblems.size(); ++k) text += std::string(NL) + runProblems[k];
+    for (std::size_t k = 1; k < runProblems.size(); ++k) text += NL + runProblems[k];
   }
   host_.messageBox(text, style::kExclamation, kAppTitle);
 }

@@ -25,8 +25,6 @@ void TakeOffOneLevel(std::string& script) {
   if (script.ends_with(kIndent)) script.resize(script.size() - kIndent.size());
 }
 
-std::string Line(std::string_view text) { return std::string(text) + std::string(NL); }
-
 OpenBlock Opened(int box, BlockKind kind) {
   OpenBlock block;
   block.box = static_cast<int16_t>(box);
@@ -212,10 +210,9 @@ void Compiler::EndSubroutineArm(ArmContext& a) {
   }
   const OpenBlock block = *work_.CloseLevel();
   // The subroutine's last value becomes the call box's own result.
-  if (block.kind == BlockKind::Call)
-    a.script += Line(boxName(block.box) + "=" + boxName(a.in(1)) + ";");
+  a.script += Line(boxName(block.box) + "=" + boxName(a.in(1)) + ";");
   a.done();
-  if (block.kind == BlockKind::Call) BringToPosition(block.box, a.j);
+  BringToPosition(block.box, a.j);
 }
 
 void Compiler::BringToPosition(int box, int j) {

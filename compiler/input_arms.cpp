@@ -11,8 +11,6 @@ namespace quorvin {
 
 namespace {
 
-std::string Line(const std::string& text) { return text + std::string(NL); }
-
 void KeyboardInput(ArmContext& a) {
   const std::string answer = a.host.inputBox("Enter the data devided by spaces",
                                              "Quorvin: box" + std::to_string(a.q), a.box().Params);

@@ -26,7 +26,7 @@ void writeSum(ArmContext& ctx) {
     operands += boxName(ctx.in(k));
     ++count;
   }
-  if (count >= 2) ctx.script += boxName(ctx.q) + "=" + operands + ";" + std::string(NL);
+  if (count >= 2) ctx.script += boxName(ctx.q) + "=" + operands + ";" + NL;
   ctx.done();
 }
 
@@ -37,7 +37,7 @@ void writeBinary(ArmContext& ctx) {
   const BoxRecord& box = ctx.box();
   const std::string op = box.Kind == "-" ? "-" : box.Params + box.Kind;
   ctx.script += boxName(ctx.q) + "=" + boxName(ctx.in(1)) + op + boxName(ctx.in(2)) + ";" +
-                std::string(NL);
+                NL;
   ctx.done();
 }
 
@@ -71,7 +71,7 @@ void writeLogic(ArmContext& ctx) {
   } else if (op == "xor") {
     line = q + "=xor(" + boxName(ctx.in(1)) + "," + boxName(ctx.in(2)) + ");";
   }
-  if (!line.empty()) ctx.script += line + std::string(NL);
+  if (!line.empty()) ctx.script += line + NL;
   ctx.done();
 }
 
@@ -94,7 +94,7 @@ void writeMatrixManipulation(ArmContext& ctx) {
     // No number typed means the main diagonal; "diag(x,)" would not parse.
     line = q + "=diag(" + i1 + (d.empty() ? "" : "," + d) + ");";
   }
-  ctx.script += line + std::string(NL);
+  ctx.script += line + NL;
   ctx.done();
 }
 
@@ -106,7 +106,7 @@ void writeSplit(ArmContext& ctx) {
   const std::string range = p.size() > kWhich ? p.substr(kWhich) : std::string();
   const bool rows = p.compare(0, kWhich, "Row") == 0;
   const std::string index = rows ? range + ",:" : ":," + range;
-  ctx.script += boxName(ctx.q) + "=" + boxName(ctx.in(1)) + "(" + index + ");" + std::string(NL);
+  ctx.script += boxName(ctx.q) + "=" + boxName(ctx.in(1)) + "(" + index + ");" + NL;
   ctx.done();
 }
 
@@ -115,7 +115,7 @@ void writeOde(ArmContext& ctx) {
   if (!ctx.ready()) return;
   ctx.script += boxName(ctx.q) + "=" + lowerAscii(ctx.box().Kind) + "('yprime'," +
                 boxName(ctx.in(1)) + "," + boxName(ctx.in(2)) + "," + boxName(ctx.in(3)) +
-                " );" + std::string(NL);
+                " );" + NL;
   ctx.done();
 }
 

@@ -21,7 +21,7 @@ constexpr std::string_view kTrashMessage = "What's the use of collecting data an
 void writeUserInput(ArmContext& ctx) {
   if (!ctx.ready()) return;
   ctx.script += boxName(ctx.q) + "=input('" + apostrophesDoubled(ctx.box().Params) + "');" +
-                std::string(NL);
+                NL;
   ctx.done();
 }
 
@@ -32,12 +32,12 @@ void writePause(ArmContext& ctx) {
   if (ctx.hasIn(1)) {
     const BoxRecord* source = ctx.table.record(ctx.in(1));
     if (source == nullptr || source->Kind != "Dummy Input") {
-      ctx.script += boxName(ctx.q) + "=" + boxName(ctx.in(1)) + ";" + std::string(NL);
+      ctx.script += boxName(ctx.q) + "=" + boxName(ctx.in(1)) + ";" + NL;
     }
   }
   const std::string& seconds = ctx.box().Params;
   ctx.script += "pause" + (seconds.empty() ? std::string() : "(" + seconds + ")") + ";" +
-                std::string(NL);
+                NL;
   ctx.done();
 }
 
@@ -48,7 +48,7 @@ void writeEigenvectors(ArmContext& ctx) {
   std::string line = "[" + boxName(ctx.q) + ",temp1]=" + lowerAscii(ctx.box().Params) + "(" +
                      boxName(ctx.in(1));
   if (ctx.hasIn(2)) line += "," + boxName(ctx.in(2));
-  ctx.script += line + ");" + std::string(NL) + "clear temp1;" + std::string(NL);
+  ctx.script += line + ");" + NL + "clear temp1;" + NL;
   ctx.done();
 }
 
@@ -78,7 +78,7 @@ void writeAsciiFileOutput(ArmContext& ctx) {
   const auto path = ctx.host.saveFileAs(std::string(kAsciiOutputFilter), "");
   if (path) {
     ctx.script += "save " + savePathArgument(*path) + " " + boxName(ctx.in(1)) + " -ascii ;" +
-                  std::string(NL);
+                  NL;
   }
   ctx.done();
 }
@@ -86,7 +86,7 @@ void writeAsciiFileOutput(ArmContext& ctx) {
 // No ";": MATLAB shows the value.
 void writeScreenOutput(ArmContext& ctx) {
   if (!ctx.ready()) return;
-  ctx.script += boxName(ctx.q) + "=" + boxName(ctx.in(1)) + std::string(NL);
+  ctx.script += boxName(ctx.q) + "=" + boxName(ctx.in(1)) + NL;
   ctx.done();
 }
 
