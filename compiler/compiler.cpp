@@ -25,10 +25,6 @@ const ArmEntry* FindArm(std::span<const ArmEntry> arms, const std::string& kind)
 }  // namespace
 
 // Share of the 350 box numbers in use, as the gauge shows it between compiles.
-double Compiler::TableFill() const {
-  return static_cast<double>(LastBox(table_)) / kMaxBoxes * 100.0;
-}
-
 bool ArmContext::ready() { return compiler.InputsReady(script, q) == 1; }
 
 std::string Compiler::CompileFlowchart(int mode, int docTag) {
@@ -57,7 +53,7 @@ std::string Compiler::CompileFlowchart(int mode, int docTag) {
         const Visit visit = VisitPosition(j);
         if (visit == Visit::Continue) continue;
         ClearStatus();
-        if (visit == Visit::Abandon) host_.setResourceGauge(TableFill());
+        if (visit == Visit::Abandon) host_.setResourceGauge(table_.fillPercent());
         host_.setDocsPointer(pointer::kDefault);
         return {};
       }
@@ -65,7 +61,7 @@ std::string Compiler::CompileFlowchart(int mode, int docTag) {
     std::vector<std::string> runProblems;
     if (mode_ == 0 && !host_.compileFinished(runProblems)) {
       ClearStatus();
-      host_.setResourceGauge(TableFill());
+      host_.setResourceGauge(table_.fillPercent());
       host_.setDocsPointer(pointer::kDefault);
       return {};
     }
@@ -73,7 +69,7 @@ std::string Compiler::CompileFlowchart(int mode, int docTag) {
     std::string result = std::move(script_);
     script_.clear();
     ReportEnd(runProblems);
-    host_.setResourceGauge(TableFill());
+    host_.setResourceGauge(table_.fillPercent());
     host_.setDocsPointer(pointer::kDefault);
     return result;
   } catch (...) {

@@ -42,7 +42,6 @@ class Compiler {
   Visit StuckCheck(int j);
   void QueueSuccessors(int box);
   void ClearStatus();
-  double TableFill() const;
   // The start-box kind of the innermost open call, "" outside every call.
   std::string CurrentCall() const;
   // What the user is told when the walk has finished.

@@ -134,7 +134,7 @@ void ExecutionStep::abandon() {
   heldBlock_.clear();
   for (int b = 1; b < table_.nextBox && b <= kMaxBoxes; ++b) table_[b].Status.clear();
   host_.messageBox(kCouldNotCompileMessage, style::kInformation, kAppTitle);
-  host_.setResourceGauge(static_cast<double>(table_.nextBox - 1) / kMaxBoxes * 100.0);
+  host_.setResourceGauge(table_.fillPercent());
   host_.setDocsPointer(pointer::kDefault);
 }
 

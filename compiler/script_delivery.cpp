@@ -2,21 +2,20 @@
 
 #include <fstream>
 
+#include "compiler/templates_text.h"
+
 namespace quorvin {
 
 namespace {
 constexpr const char* kLineEnd = "\r\n";
 
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 }  // namespace
 
 std::optional<std::string> FunctionNameForFile(const std::string& path) {
   const auto slash = path.rfind('/');
   if (slash == std::string::npos) return std::nullopt;
   std::string title = path.substr(slash + 1);
-  title = title.substr(0, title.find('.'));
-  for (char& c : title) c = AsciiLower(c);
-  return title;
+  return lowerAscii(title.substr(0, title.find('.')));
 }
 
 std::string MFileContents(const std::string& script,

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "compiler/script_delivery.h"
 #include "compiler/templates_arms.h"
 #include "compiler/templates_text.h"
 
@@ -13,7 +14,6 @@ namespace quorvin {
 
 namespace {
 
-constexpr std::string_view kAsciiOutputFilter = "Mathlab Files (*.m)|*.m|All Files (*.*)|*.*";
 constexpr std::string_view kTrashMessage = "What's the use of collecting data and dumping it ???";
 
 // The prompt is asked when the generated script runs; entry 1 only orders
@@ -75,7 +75,7 @@ std::string savePathArgument(const std::string& path) {
 // but the box is done so that what follows it is compiled.
 void writeAsciiFileOutput(ArmContext& ctx) {
   if (!ctx.ready()) return;
-  const auto path = ctx.host.saveFileAs(std::string(kAsciiOutputFilter), "");
+  const auto path = ctx.host.saveFileAs(kMFileFilter, "");
   if (path) {
     ctx.script += "save " + savePathArgument(*path) + " " + boxName(ctx.in(1)) + " -ascii ;" +
                   NL;

@@ -46,7 +46,7 @@ bool NewBox(Model& m, int doc) {
   ++t.nextBox;
   m.views.setDocsPointer(pointer::kCrossHair);
   m.editMode = mode::kPlacing;
-  m.views.setResourceGauge(m.tableFillPercent());
+  m.views.setResourceGauge(m.table.fillPercent());
   return true;
 }
 

@@ -88,7 +88,7 @@ void DeleteSelection(Model& m, bool quiet) {
     touched.insert(dB);
     touched.insert(dL);
     --t.nextBox;
-    m.views.setResourceGauge(m.tableFillPercent());
+    m.views.setResourceGauge(m.table.fillPercent());
     // A box still waiting for deletion is found under its new number.
     for (int16_t& entry : sel)
       if (entry == last) entry = static_cast<int16_t>(b);

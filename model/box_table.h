@@ -16,6 +16,11 @@ class BoxTable {
   int16_t nextBox = 1;
 
   int highestBox() const { return nextBox - 1; }
+  // Share of the 350 box numbers in use, in percent (the resource gauge).
+  double fillPercent() const {
+    const int used = nextBox - 1 < 0 ? 0 : (nextBox - 1 > kMaxBoxes ? kMaxBoxes : nextBox - 1);
+    return static_cast<double>(used) / kMaxBoxes * 100.0;
+  }
   bool exists(int n) const { return n >= 1 && n < nextBox && n <= kMaxBoxes; }
   // Any record 1..350, existing or not; out-of-range numbers get nullptr so
   // that a dangling link read from a file can never index past the table.

@@ -221,7 +221,7 @@ bool ReadFlowchartInto(Model& m, int doc, std::string_view text, const std::stri
   }
   t.nextBox = static_cast<int16_t>(t.nextBox + static_cast<int>(parsed.boxes.size()));
   m.views.boxesChanged(doc);
-  m.views.setResourceGauge(m.tableFillPercent());
+  m.views.setResourceGauge(m.table.fillPercent());
   m.documents.docs[doc].path = path;
   m.views.captionChanged(doc, m.documents.caption(doc));
   m.views.hideCopyShape(doc);

@@ -36,11 +36,6 @@ struct Model {
   Dialogs& dialogs;
   DocumentViews& views;
   RecentFiles recentFiles;
-
-  // Percentage of the 350 box numbers in use, for SetResourceGauge.
-  double tableFillPercent() const {
-    return static_cast<double>(table.nextBox - 1) / kMaxBoxes * 100.0;
-  }
 };
 
 // Creates the pending box nextBox-1 on document doc; false when refused at the
