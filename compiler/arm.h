@@ -16,6 +16,8 @@ class Compiler;
 // Every line of generated script ends with CR LF.
 inline const std::string NL = "\r\n";
 inline std::string Line(std::string_view text) { return std::string(text) + NL; }
+// One level of block nesting.
+inline constexpr std::string_view kIndent = "   ";
 
 // "box" followed by n in decimal: the variable of box n in generated script.
 inline std::string boxName(int n) { return "box" + std::to_string(n); }

@@ -9,8 +9,6 @@ namespace quorvin {
 
 namespace {
 
-constexpr std::string_view kIndent = "   ";
-
 // Numbers 1 .. this are boxes; a table read from a bad file may claim more.
 int LastBox(const BoxTable& table) {
   return std::clamp(static_cast<int>(table.nextBox) - 1, 0, kMaxBoxes);
@@ -24,7 +22,6 @@ const ArmEntry* FindArm(std::span<const ArmEntry> arms, const std::string& kind)
 
 }  // namespace
 
-// Share of the 350 box numbers in use, as the gauge shows it between compiles.
 bool ArmContext::ready() { return compiler.InputsReady(script, q) == 1; }
 
 std::string Compiler::CompileFlowchart(int mode, int docTag) {

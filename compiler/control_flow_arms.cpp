@@ -10,7 +10,6 @@ namespace quorvin {
 
 namespace {
 
-constexpr std::string_view kIndent = "   ";
 constexpr std::string_view kCallPrefix = "Insert Subroutine";
 constexpr std::string_view kSubroutineSuffix = "Subroutine";
 // The name of a call's subroutine starts at the 19th character of its kind.
