@@ -5,15 +5,12 @@
 
 #include "compiler/arm.h"
 #include "compiler/compiler.h"
+#include "model/box_kinds.h"
 
 namespace quorvin {
 
 namespace {
 
-constexpr std::string_view kCallPrefix = "Insert Subroutine";
-constexpr std::string_view kSubroutineSuffix = "Subroutine";
-// The name of a call's subroutine starts at the 19th character of its kind.
-constexpr std::size_t kCallNameStart = 18;
 // Calls compile a subroutine's body in place, and a body may call other
 // subroutines more than once: past this many written boxes a call is no
 // longer expanded, so that a chart of doubling calls cannot run for ever.
@@ -60,11 +57,11 @@ bool Compiler::ControlFlowArm(ArmContext& a) {
     IfArm(a);
   } else if (kind == "End If") {
     EndIfArm(a);
-  } else if (kind == "End Subroutine") {
+  } else if (IsSubroutineEndKind(kind)) {
     EndSubroutineArm(a);
-  } else if (kind.starts_with(kCallPrefix)) {
+  } else if (IsSubroutineCallKind(kind)) {
     CallArm(a);
-  } else if (kind.ends_with(kSubroutineSuffix)) {
+  } else if (IsSubroutineStartKind(kind)) {
     SubroutineStartArm(a);
   } else {
     return false;
@@ -151,9 +148,7 @@ void Compiler::CallArm(ArmContext& a) {
   bool ready = a.ready();
   if (waitCount_ > 0) ready = ready && work_.NoOtherReady(a.q, table_) == 1;
   if (!ready) return;
-  const std::string& kind = a.box().Kind;
-  const std::string name = kind.size() > kCallNameStart ? kind.substr(kCallNameStart) : "";
-  const std::string startKind = name + " Subroutine";
+  const std::string startKind = SubroutineStartKindOfCall(a.box().Kind);
   a.done();
   for (int level = 1; level <= work_.nestLevel; ++level) {
     const OpenBlock& open = work_.openBlocks[static_cast<std::size_t>(level)];
