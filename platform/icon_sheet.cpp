@@ -1,4 +1,4 @@
-#include "app/icon_sheet.h"
+#include "platform/icon_sheet.h"
 
 #include <QString>
 

@@ -1,5 +1,5 @@
 // The generated icon sheet as the app sees it: ":/icons/icons.png".
-#include "app/icon_sheet.h"
+#include "platform/icon_sheet.h"
 
 #include <gtest/gtest.h>
 
