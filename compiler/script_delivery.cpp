@@ -1,8 +1,7 @@
 #include "compiler/script_delivery.h"
 
-#include <fstream>
-
 #include "compiler/templates_text.h"
+#include "model/safe_file.h"
 
 namespace quorvin {
 
@@ -27,12 +26,8 @@ std::string MFileContents(const std::string& script,
   return text + kLineEnd;
 }
 
-bool WriteTextFile(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  return !out.fail();
+bool WriteTextFile(const std::string& path, const std::string& bytes, std::string* error) {
+  return WriteFileSafely(path, bytes, error);
 }
 
 }  // namespace quorvin

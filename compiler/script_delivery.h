@@ -19,8 +19,11 @@ std::optional<std::string> FunctionNameForFile(const std::string& path);
 std::string MFileContents(const std::string& script,
                           const std::optional<std::string>& functionName);
 
-// Writes bytes to path, replacing the file. False when it could not be
-// created or written completely.
-bool WriteTextFile(const std::string& path, const std::string& bytes);
+// Writes bytes to path, replacing the file as WriteFileSafely does: a script
+// that cannot be written leaves the old one whole. False, with error (when
+// given) saying why, when the file could not be written completely. Never
+// throws.
+bool WriteTextFile(const std::string& path, const std::string& bytes,
+                   std::string* error = nullptr);
 
 }  // namespace quorvin

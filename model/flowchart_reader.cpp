@@ -2,13 +2,11 @@
 // as a whole before the box table is touched, so a damaged file changes
 // nothing.
 #include <charconv>
-#include <fstream>
-#include <iterator>
 #include <optional>
-#include <sstream>
 
 #include "model/flowchart_file.h"
 #include "model/model.h"
+#include "model/safe_file.h"
 
 namespace quorvin {
 
@@ -58,6 +56,13 @@ std::vector<std::string_view> Fields(std::string_view line) {
 
 std::string LineError(std::size_t line, const std::string& what) {
   return "line " + std::to_string(line) + ": " + what;
+}
+
+// A path that is there but gives no flowchart: a folder, a device, a file the
+// user may not read, a failing disk.
+void TellUnreadable(Model& m, const std::string& path, const std::string& reason) {
+  m.dialogs.messageBox("The file could not be read:\r\n" + path + "\r\n" + reason + ".",
+                       style::kExclamation, kAppTitle);
 }
 
 }  // namespace
@@ -163,27 +168,34 @@ ParsedFlowchart ParseFlowchart(std::string_view text) {
   return result;
 }
 
-void LoadFlowchart(Model& m, const std::string& givenPath) {
+bool LoadFlowchart(Model& m, const std::string& givenPath) {
   std::string path = givenPath;
   if (path.empty()) {
     const std::optional<std::string> chosen = m.dialogs.openFile(kFlowchartFilter);
-    if (!chosen || chosen->empty()) return;
+    if (!chosen || chosen->empty()) return false;
     path = *chosen;
   }
   const int doc = NewDocument(m);
 
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    m.dialogs.messageBox("File not found !", style::kCritical, kAppTitle);
-    return;
+  std::string text, reason;
+  switch (ReadWholeFile(path, text, &reason)) {
+    case ReadOutcome::kRead:
+      break;
+    case ReadOutcome::kMissing:
+      m.dialogs.messageBox("File not found !", style::kCritical, kAppTitle);
+      return false;
+    case ReadOutcome::kFailed:
+      TellUnreadable(m, path, reason);
+      return false;
   }
-  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) {
-    m.dialogs.messageBox("File not found !", style::kCritical, kAppTitle);
-    return;
+  // Checking the text takes memory in proportion to the file; a file too big
+  // for it is refused like any other that cannot be read.
+  try {
+    return ReadFlowchartInto(m, doc, text, path);
+  } catch (const std::exception& e) {
+    TellUnreadable(m, path, FailureReason(e));
+    return false;
   }
-
-  ReadFlowchartInto(m, doc, text, path);
 }
 
 bool ReadFlowchartInto(Model& m, int doc, std::string_view text, const std::string& path) {

@@ -1,12 +1,10 @@
 // Writing the flowchart file, and the Save / Save As commands.
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <map>
-#include <random>
 
 #include "model/flowchart_file.h"
 #include "model/model.h"
+#include "model/safe_file.h"
 
 namespace quorvin {
 
@@ -29,31 +27,6 @@ class Renumbering {
  private:
   std::vector<int> map_;  // file number k -> box number map_[k-1]
 };
-
-bool WriteFileAtomically(const std::string& path, const std::string& text) {
-  namespace fs = std::filesystem;
-  std::random_device rd;
-  const std::string temp = path + ".saving-" + std::to_string(rd() % 1000000);
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    if (!out) {
-      std::error_code ignored;
-      fs::remove(temp, ignored);
-      return false;
-    }
-  }
-  std::error_code ec;
-  fs::rename(temp, path, ec);
-  if (ec) {
-    std::error_code ignored;
-    fs::remove(temp, ignored);
-    return false;
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -117,9 +90,16 @@ bool SaveDocument(Model& m, int doc, int saveMode) {
     path = *chosen;
     d.lastSaveName = path;
   }
-  if (!WriteFileAtomically(path, FormatFlowchart(m.table, doc))) {
-    m.dialogs.messageBox("The file could not be saved:\r\n" + path +
-                             "\r\nThe flowchart was not changed on disk.",
+  std::string reason;
+  bool written = false;
+  try {
+    written = WriteFileSafely(path, FormatFlowchart(m.table, doc), &reason);
+  } catch (const std::exception& e) {  // no memory for the text
+    reason = FailureReason(e);
+  }
+  if (!written) {
+    m.dialogs.messageBox("The file could not be saved:\r\n" + path + "\r\n" + reason +
+                             ".\r\nThe flowchart was not changed on disk.",
                          style::kExclamation, kAppTitle);
     return false;
   }

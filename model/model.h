@@ -52,7 +52,10 @@ int NewDocument(Model& m);
 bool SaveDocument(Model& m, int doc, int saveMode);
 
 // Reads a flowchart file into a new document; an empty path asks for one.
-void LoadFlowchart(Model& m, const std::string& path);
+// True when the file was loaded; otherwise the user was told why (unless the
+// dialog was cancelled) and the new document, if any, stays empty. Never
+// throws for a file that cannot be read.
+bool LoadFlowchart(Model& m, const std::string& path);
 
 // The reading half of LoadFlowchart: appends the flowchart in text to
 // document doc, or tells the user why not and changes nothing. path names

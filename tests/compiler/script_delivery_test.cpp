@@ -1,10 +1,14 @@
 #include "compiler/script_delivery.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+
+#include "tests/support/file_sandbox.h"
 
 namespace quorvin {
 namespace {
@@ -46,8 +50,30 @@ TEST(WriteTextFile, WritesExactBytesAndReportsAFailure) {
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), bytes);
 
   EXPECT_FALSE(WriteTextFile((dir / "missing-dir" / "x.m").string(), bytes));
-  EXPECT_FALSE(WriteTextFile("/dev/full", bytes));  // a full disk
+  EXPECT_FALSE(WriteTextFile("/dev/full", bytes));  // a device is no script file
   std::filesystem::remove_all(dir);
+}
+
+TEST(WriteTextFile, AScriptThatCannotBeWrittenWhollyLeavesTheOldOne) {
+  testing_support::ScratchFolder dir;
+  ASSERT_TRUE(dir.ok());
+  const std::string path = dir / "filter.m";
+  testing_support::WriteBytes(path, "function filter;\r\nend\r\n\r\n");
+  // A size limit stops the write half-way, as a full disk would.
+  const testing_support::ChildRun run = testing_support::RunInChild(
+      [&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{100, 100};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        std::string error;
+        if (WriteTextFile(path, std::string(1000, 'x') + "\r\n", &error))
+          return std::string("a script beyond the size limit was written");
+        return error == "File too large" ? std::string() : "the reason given: " + error;
+      },
+      false);
+  EXPECT_EQ(run.result, "");
+  EXPECT_EQ(testing_support::ReadBytes(path), "function filter;\r\nend\r\n\r\n");
+  EXPECT_EQ(dir.listing(), "filter.m");
 }
 
 }  // namespace

@@ -109,7 +109,7 @@ TEST_P(SelectBoxIconCase, GivesNumberAndCell) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    SpecEdgeCases, SelectBoxIconCase,
+    KeysNearMissesAndCellCorners, SelectBoxIconCase,
     ::testing::Values(
         KeyCase{"Cos", 27, 352, 32},     // (27-1) mod 15 = 11, Int(26/15) = 1
         KeyCase{"cos", 104, 416, 192},   // lower case: not in the table
@@ -331,7 +331,7 @@ TEST(BoxKinds, EveryStoredKindReachesAnIconThroughBoxIconKey) {
   EXPECT_EQ(IconOf(Box("End Subroutine", "Subroutine")), 130);
 }
 
-TEST(IconTable, EveryOtherKeyPassedBySubsystems4To6IsInTheTable) {
+TEST(IconTable, EveryToolNameAndParameterKeyIsInTheTable) {
   for (std::string_view tool : kToolNames) {
     EXPECT_NE(SelectBoxIcon(std::string(tool)).number, 104) << tool;
   }

@@ -6,6 +6,7 @@
 
 #include "model/flowchart_file.h"
 #include "model_fakes.h"
+#include "tests/support/file_sandbox.h"
 
 namespace quorvin {
 namespace {
@@ -104,6 +105,50 @@ TEST_F(Interleaved, CancelledOrFailedSaveChangesNothing) {
   EXPECT_EQ(f.m.documents.docInfo[1].Changed, -1);
   EXPECT_TRUE(f.m.recentFiles.shown().empty());
   EXPECT_EQ(ReadFile(dir.path / "plain"), "not a directory");
+}
+
+// Saving over a file the user already has keeps it theirs: its permission
+// bits, and a symbolic link stays a link to the file that gets the flowchart.
+TEST_F(Interleaved, SavingOverAFileKeepsItsModeAndItsLinks) {
+  testing_support::ScratchFolder dir;
+  ASSERT_TRUE(dir.ok());
+  testing_support::WriteBytes(dir / "private.qvn", "old", 0600);
+  ASSERT_EQ(::symlink("private.qvn", (dir / "link.qvn").c_str()), 0);
+  f.dialogs.fileAnswers = {dir / "link.qvn"};
+  ASSERT_TRUE(SaveDocument(f.m, 1, 2));
+  EXPECT_TRUE(fs::is_symlink(dir / "link.qvn"));
+  EXPECT_EQ(ReadFile(dir / "private.qvn"), Golden("interleaved.qvn"));
+  EXPECT_EQ(testing_support::ModeOf(dir / "private.qvn"), 0600u);
+  EXPECT_EQ(f.m.documents.caption(1), dir / "link.qvn");
+  EXPECT_EQ(dir.listing(), "link.qvn private.qvn");
+}
+
+TEST_F(Interleaved, SaveRefusesAReadOnlyFileAndKeepsTheEditsUnsaved) {
+  testing_support::ScratchFolder dir;
+  ASSERT_TRUE(dir.ok());
+  QUORVIN_EXPECT_AS_OTHER_USER([&] {
+    testing_support::Findings found;
+    const std::string path = dir / "locked.qvn";
+    testing_support::WriteBytes(path, "old", 0444);
+    f.m.documents.docInfo[1].Changed = -1;
+    f.dialogs.fileAnswers = {path};
+    found.expect(!SaveDocument(f.m, 1, 2), "a read-only file was saved over");
+    found.expect(ReadFile(path) == "old", "the read-only file holds: " + ReadFile(path));
+    found.expect(f.dialogs.messages.size() == 1, "not one message");
+    if (f.dialogs.messages.size() == 1) {
+      const testing::Message& said = f.dialogs.messages[0];
+      found.expect(said.text == "The file could not be saved:\r\n" + path +
+                                    "\r\nPermission denied.\r\nThe flowchart was not changed "
+                                    "on disk.",
+                   "the message: " + said.text);
+      found.expect(said.style == style::kExclamation && said.title == "Quorvin",
+                   "the message's style or title");
+    }
+    found.expect(f.m.documents.caption(1) == "Untitled:1", "the caption changed");
+    found.expect(f.m.documents.docInfo[1].Changed == -1, "the edits count as saved");
+    found.expect(f.m.recentFiles.shown().empty(), "the refused file became a recent file");
+    return found.text;
+  });
 }
 
 TEST(FlowchartFile, EmptyDocumentAndParameterEncodings) {
@@ -297,6 +342,55 @@ TEST(FlowchartFile, MissingFileLeavesAnEmptyUntitledWindow) {
   EXPECT_EQ(f.dialogs.messages[0].style, 16);
   EXPECT_EQ(f.m.documents.caption(1), "Untitled:1");
   EXPECT_EQ(f.m.table.nextBox, 1);
+}
+
+// A recent file that has become a folder, a device or a file the user may
+// not read: the user is told which path failed and why; nothing is thrown
+// and nothing loaded.
+struct UnreadablePath : ::testing::Test {
+  ModelFixture f;
+  BoxTable tableBefore;
+  std::vector<DocInfo> infoBefore;
+  void SetUp() override {
+    NewDocument(f.m);
+    f.AddBox(1, "Sin", "box1");
+    f.m.documents.docInfo[1].Changed = -1;
+    tableBefore = f.m.table;
+    infoBefore = f.m.documents.docInfo;
+  }
+  // Empty when loading path changed nothing and said so, naming it.
+  std::string Refused(const std::string& path, const std::string& reason) {
+    testing_support::Findings found;
+    found.expect(!LoadFlowchart(f.m, path), path + " counts as loaded");
+    found.expect(f.m.table == tableBefore, "the box table changed");
+    found.expect(f.m.documents.docInfo.size() == 3 && f.m.documents.docInfo[1] == infoBefore[1],
+                 "the open document changed");
+    found.expect(f.m.documents.caption(2) == "Untitled:2", "the new window got a title");
+    found.expect(f.dialogs.messages.size() == 1, "not one message");
+    if (f.dialogs.messages.size() == 1) {
+      const testing::Message& said = f.dialogs.messages[0];
+      found.expect(said.text == "The file could not be read:\r\n" + path + "\r\n" + reason + ".",
+                   "the message: " + said.text);
+      found.expect(said.style == style::kExclamation && said.title == "Quorvin",
+                   "the message's style or title");
+    }
+    return found.text;
+  }
+};
+
+TEST_F(UnreadablePath, AFolder) {
+  testing_support::ScratchFolder dir;
+  ASSERT_TRUE(dir.ok());
+  EXPECT_EQ(Refused(dir / "", "Is a directory"), "");
+}
+
+TEST_F(UnreadablePath, ADevice) { EXPECT_EQ(Refused("/dev/null", "Not a plain file"), ""); }
+
+TEST_F(UnreadablePath, AFileTheUserMayNotRead) {
+  testing_support::ScratchFolder dir;
+  ASSERT_TRUE(dir.ok());
+  testing_support::WriteBytes(dir / "secret.qvn", Golden("interleaved.qvn"), 0200);
+  QUORVIN_EXPECT_AS_OTHER_USER([&] { return Refused(dir / "secret.qvn", "Permission denied"); });
 }
 
 TEST(FlowchartFile, CancelledOpenDialogCreatesNoWindow) {

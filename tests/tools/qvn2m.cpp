@@ -14,6 +14,8 @@
 // ANSWERS holds one answer per line in the order asked (see
 // scripted_compile_host.h); without it, input boxes take their default,
 // message boxes their first button and file dialogs are cancelled.
+// Exit status 0 after a compile; 1 when a file did not load (its message is
+// among the questions on standard error); 2 for a bad command line.
 
 #include <cstdio>
 #include <fstream>
@@ -66,8 +68,16 @@ int main(int argc, char** argv) {
   NoViews views;
   quorvin::MemorySettingsStore store;
   quorvin::Model model(host, views, store);
-  quorvin::LoadFlowchart(model, positional[0]);
-  for (const std::string& other : others) quorvin::LoadFlowchart(model, other);
+  // A file that does not load leaves nothing to compile: the loader's message
+  // goes out with the other questions, and the run fails.
+  std::vector<std::string> files{positional[0]};
+  files.insert(files.end(), others.begin(), others.end());
+  for (const std::string& file : files) {
+    if (quorvin::LoadFlowchart(model, file)) continue;
+    for (const std::string& question : host.questions) std::cerr << question << "\n";
+    std::cerr << "qvn2m: " << file << " was not loaded\n";
+    return 1;
+  }
 
   quorvin::Compiler compiler(model.table, host);
   const std::string script = compiler.CompileFlowchart(1, 1);

@@ -1,0 +1,285 @@
+#include "model/safe_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdint>
+#include <new>
+#include <system_error>
+
+namespace quorvin {
+
+namespace {
+
+std::string ErrnoText(int code) { return std::generic_category().message(code); }
+
+void SetError(std::string* error, std::string_view text) noexcept {
+  if (!error) return;
+  try {
+    *error = text;
+  } catch (...) {
+    error->clear();  // no memory even for the reason: the false result says enough
+  }
+}
+
+// The directory part of path with its last "/", or "" for a bare name.
+std::string DirectoryOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// Symbolic-link chains longer than this are taken for loops, as the system does.
+constexpr int kMaxLinkHops = 40;
+
+// The file that a write to path would land in: path itself, or the end of
+// the chain of symbolic links that starts at path (which may not exist yet,
+// when the last link dangles). Nothing, with errno set, when the chain cannot
+// be followed.
+bool FollowLinks(std::string path, std::string& target) {
+  for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0) {
+      if (errno != ENOENT) return false;
+      target = path;
+      return true;
+    }
+    if (!S_ISLNK(st.st_mode)) {
+      target = path;
+      return true;
+    }
+    std::string link(st.st_size > 0 ? static_cast<std::size_t>(st.st_size) + 1 : 256, '\0');
+    for (;;) {
+      const ssize_t n = ::readlink(path.c_str(), link.data(), link.size());
+      if (n < 0) return false;
+      if (static_cast<std::size_t>(n) < link.size()) {
+        link.resize(static_cast<std::size_t>(n));
+        break;
+      }
+      link.resize(link.size() * 2);  // the link grew since lstat
+    }
+    path = !link.empty() && link.front() == '/' ? link : DirectoryOf(path) + link;
+  }
+  errno = ELOOP;
+  return false;
+}
+
+// A name for the temporary file that no earlier attempt used: time, process
+// and a counter mixed, so two programs saving into one folder do not collide.
+std::string TemporaryName(const std::string& target, unsigned attempt) {
+  static std::atomic<std::uint64_t> counter{0};
+  timespec now{};
+  ::clock_gettime(CLOCK_REALTIME, &now);
+  std::uint64_t x = static_cast<std::uint64_t>(now.tv_nsec) ^
+                    (static_cast<std::uint64_t>(now.tv_sec) << 20) ^
+                    (static_cast<std::uint64_t>(::getpid()) << 40) ^ counter++ ^ attempt;
+  x ^= x >> 31;  // splitmix64 finaliser: neighbouring inputs give unlike names
+  x *= 0x9E3779B97F4A7C15ULL;
+  x ^= x >> 29;
+  static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+  std::string suffix;
+  for (int i = 0; i < 8; ++i, x /= 36) suffix += kLetters[x % 36];
+  const std::string dir = DirectoryOf(target);
+  // A long file name is cut so that the temporary one still fits the limit.
+  const std::string name = target.substr(dir.size()).substr(0, 200);
+  return dir + "." + name + "." + suffix + ".saving";
+}
+
+// Owns the temporary file until it has been renamed over the target.
+class TemporaryFile {
+ public:
+  ~TemporaryFile() {
+    if (fd_ >= 0) ::close(fd_);
+    if (!path_.empty()) ::unlink(path_.c_str());
+  }
+  // Creates the file with the permissions every new file of the process
+  // gets, so a new target ends up as a plain open would have made it.
+  bool create(const std::string& target) {
+    for (unsigned attempt = 0; attempt < 100; ++attempt) {
+      const std::string name = TemporaryName(target, attempt);
+      fd_ = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+      if (fd_ >= 0) {
+        path_ = name;
+        return true;
+      }
+      if (errno != EEXIST) return false;
+    }
+    return false;
+  }
+  bool write(std::string_view bytes) {
+    while (!bytes.empty()) {
+      const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) {
+        if (n == 0) errno = EIO;
+        return false;
+      }
+      bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+  }
+  // Gives the file the owner, group and permission bits of the file it
+  // replaces. Taking over the owner needs privileges the process may lack,
+  // so that is only tried; the permission bits must hold, or at least the new
+  // file must not be open to anyone the old one was closed to.
+  bool takeOver(const struct stat& old) {
+    struct stat mine {};
+    if (::fstat(fd_, &mine) != 0) return false;
+    if (mine.st_uid != old.st_uid || mine.st_gid != old.st_gid) {
+      if (::fchown(fd_, old.st_uid, old.st_gid) != 0 && mine.st_gid != old.st_gid)
+        (void)::fchown(fd_, static_cast<uid_t>(-1), old.st_gid);
+    }
+    const mode_t wanted = old.st_mode & 07777;
+    if (::fchmod(fd_, wanted) == 0) return true;
+    const int cause = errno;
+    if (::fstat(fd_, &mine) == 0 && (mine.st_mode & 0777 & ~wanted) == 0) return true;
+    errno = cause;
+    return false;
+  }
+  bool finish() {
+    if (::fsync(fd_) != 0) return false;
+    const int fd = fd_;
+    fd_ = -1;
+    return ::close(fd) == 0;
+  }
+  bool renameOver(const std::string& target) {
+    if (::rename(path_.c_str(), target.c_str()) != 0) return false;
+    path_.clear();
+    return true;
+  }
+
+ private:
+  int fd_ = -1;
+  std::string path_;
+};
+
+// Makes the rename itself last through a power cut; a folder that cannot be
+// synced does not undo a save that already took place.
+void SyncDirectoryOf(const std::string& target) {
+  const std::string dir = DirectoryOf(target);
+  const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  (void)::fsync(fd);
+  ::close(fd);
+}
+
+// Why a path that exists cannot be replaced, or "" when it can.
+std::string RefusalOf(const std::string& target, const struct stat& st) {
+  if (S_ISDIR(st.st_mode)) return ErrnoText(EISDIR);
+  if (!S_ISREG(st.st_mode)) return "Not a plain file";
+  if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return ErrnoText(errno);
+  return {};
+}
+
+bool WriteFileSafelyOrThrow(const std::string& path, std::string_view bytes, std::string* error) {
+  if (path.empty()) {
+    SetError(error, ErrnoText(ENOENT));
+    return false;
+  }
+  std::string target;
+  if (!FollowLinks(path, target)) {
+    SetError(error, ErrnoText(errno));
+    return false;
+  }
+  struct stat old {};
+  const bool exists = ::stat(target.c_str(), &old) == 0;
+  if (!exists && errno != ENOENT) {
+    SetError(error, ErrnoText(errno));
+    return false;
+  }
+  if (exists) {
+    const std::string refusal = RefusalOf(target, old);
+    if (!refusal.empty()) {
+      SetError(error, refusal);
+      return false;
+    }
+  }
+  TemporaryFile temp;
+  if (!temp.create(target) || !temp.write(bytes) || (exists && !temp.takeOver(old)) ||
+      !temp.finish() || !temp.renameOver(target)) {
+    SetError(error, ErrnoText(errno));
+    return false;
+  }
+  SyncDirectoryOf(target);
+  return true;
+}
+
+ReadOutcome ReadWholeFileOrThrow(const std::string& path, std::string& bytes,
+                                 std::string* error) {
+  bytes.clear();
+  // Not blocking: a named pipe would otherwise wait for a writer here.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (fd < 0) {
+    const int cause = errno;
+    SetError(error, ErrnoText(cause));
+    return cause == ENOENT || cause == ENOTDIR ? ReadOutcome::kMissing : ReadOutcome::kFailed;
+  }
+  struct Closer {
+    int fd;
+    ~Closer() { ::close(fd); }
+  } closer{fd};
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) {
+    SetError(error, ErrnoText(errno));
+    return ReadOutcome::kFailed;
+  }
+  if (!S_ISREG(st.st_mode)) {
+    SetError(error, S_ISDIR(st.st_mode) ? ErrnoText(EISDIR) : "Not a plain file");
+    return ReadOutcome::kFailed;
+  }
+  bytes.reserve(static_cast<std::size_t>(st.st_size));
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      SetError(error, ErrnoText(errno));
+      return ReadOutcome::kFailed;
+    }
+    if (n == 0) return ReadOutcome::kRead;
+    bytes.append(buffer, static_cast<std::size_t>(n));
+  }
+}
+
+// Runs work, turning anything it throws into failed and a reason.
+template <typename Result, typename Work>
+Result Guarded(std::string* error, Result failed, Work work) noexcept {
+  try {
+    return work();
+  } catch (const std::exception& e) {
+    try {
+      SetError(error, FailureReason(e));
+    } catch (...) {
+      SetError(error, "");
+    }
+  } catch (...) {
+    SetError(error, "Unknown failure");
+  }
+  return failed;
+}
+
+}  // namespace
+
+bool WriteFileSafely(const std::string& path, std::string_view bytes,
+                     std::string* error) noexcept {
+  return Guarded(error, false, [&] { return WriteFileSafelyOrThrow(path, bytes, error); });
+}
+
+ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes,
+                          std::string* error) noexcept {
+  const ReadOutcome outcome = Guarded(error, ReadOutcome::kFailed,
+                                      [&] { return ReadWholeFileOrThrow(path, bytes, error); });
+  // A failed read gives back the memory it took.
+  if (outcome != ReadOutcome::kRead) std::string().swap(bytes);
+  return outcome;
+}
+
+std::string FailureReason(const std::exception& e) {
+  if (dynamic_cast<const std::bad_alloc*>(&e)) return "There is not enough memory";
+  return e.what();
+}
+
+}  // namespace quorvin

@@ -1,0 +1,43 @@
+#pragma once
+// Reading and writing whole files so that a failure never costs the user what
+// was on disk, and a success leaves the file the user's as it was: same
+// permissions, same owner, a symbolic link still a link. Every file the
+// program writes goes through WriteFileSafely. Standard library and POSIX only.
+
+#include <exception>
+#include <string>
+#include <string_view>
+
+namespace quorvin {
+
+// Makes bytes the whole content of the file at path, or changes nothing.
+// The bytes go to a temporary file beside the file, are flushed to the disk
+// and then renamed over it, so the file holds either the old bytes or all the
+// new ones, never a part. A symbolic link is followed along its chain to the
+// file it names, and that file is replaced; the link stays. A file that exists
+// keeps its permission bits and, where the process may set them, its owner and
+// group; a new one gets the permissions any new file of the process gets.
+// Refused: a file the process may not write (as a write in place would be), a
+// path that names a directory or anything else that is not a plain file, and
+// a directory that does not exist or takes no new file.
+// False on failure, with error (when given) saying why in a few words, such as
+// "Permission denied"; the old file is then untouched and no temporary file is
+// left. Never throws.
+bool WriteFileSafely(const std::string& path, std::string_view bytes,
+                     std::string* error = nullptr) noexcept;
+
+enum class ReadOutcome {
+  kRead,     // bytes hold the whole file
+  kMissing,  // no such file, or a directory on the way is missing
+  kFailed,   // anything else: a directory, no permission, a device, a read error
+};
+
+// Reads the whole plain file at path into bytes. For kMissing and kFailed,
+// error (when given) says why, and bytes are left empty. Never throws.
+ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes,
+                          std::string* error = nullptr) noexcept;
+
+// Why an exception stopped a read or a write, in words for a message.
+std::string FailureReason(const std::exception& e);
+
+}  // namespace quorvin
