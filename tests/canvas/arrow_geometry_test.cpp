@@ -5,14 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <ostream>
 #include <set>
 
 #include "canvas/logic/box_button.h"
+#include "tests/canvas/box_table_fixture.h"
+#include "tests/canvas/twips_printing.h"
 
 namespace quorvin {
-
-void PrintTo(const TwipsPoint& p, std::ostream* os) { *os << "(" << p.x << ", " << p.y << ")"; }
 
 namespace {
 
@@ -111,21 +110,11 @@ TEST(ArrowShapeTest, TargetAboveKeepsTheVerticalSegmentToItsTopEdge) {
 
 class ArrowTableTest : public ::testing::Test {
  protected:
-  BoxRecord& Add(int doc, int x, int y, std::int32_t colour = kRed) {
-    BoxRecord& box = table[table.nextBox];
-    box = BoxRecord{};
-    box.Kind = "Sin";
-    box.Doc = static_cast<std::int16_t>(doc);
-    box.X = x;
-    box.Y = y;
-    box.OutColor.fill(colour);
-    ++table.nextBox;
-    return box;
+  BoxRecord& Add(int doc, int x, int y) {
+    return table[testing_support::AddBox(table, doc, x, y)];
   }
-  // Links exit `exit` of `from` to entry `entry` of `to`, both ways.
   void Link(int from, int exit, int to, int entry) {
-    table[from].OutLink[exit] = static_cast<std::int16_t>(to);
-    table[to].InLink[entry] = static_cast<std::int16_t>(from);
+    testing_support::LinkBoxes(table, from, exit, to, entry);
   }
   BoxTable table;
 };
