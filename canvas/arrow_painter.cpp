@@ -6,6 +6,7 @@
 
 #include "canvas/bgr_colour.h"
 #include "canvas/logic/twips.h"
+#include "canvas/pixel_geometry.h"
 
 namespace quorvin {
 namespace {
@@ -13,19 +14,17 @@ namespace {
 constexpr double kFullTurn = 2 * std::numbers::pi;
 constexpr double kSixteenthsPerRadian = 180.0 * 16 / std::numbers::pi;
 
-QPointF Pixels(const TwipsPoint& p) { return {PixelsFromTwips(p.x), PixelsFromTwips(p.y)}; }
-
 void Draw(QPainter& painter, const Arrow& arrow, const QPen& pen) {
   painter.setPen(pen);
   painter.setBrush(Qt::NoBrush);
-  painter.drawLine(Pixels(arrow.horizontal.from), Pixels(arrow.horizontal.to));
-  painter.drawLine(Pixels(arrow.vertical.from), Pixels(arrow.vertical.to));
+  painter.drawLine(PixelPoint(arrow.horizontal.from), PixelPoint(arrow.horizontal.to));
+  painter.drawLine(PixelPoint(arrow.vertical.from), PixelPoint(arrow.vertical.to));
 
   // The head is filled black whatever the arrow's colour; only its outline
   // takes the colour.
   const ArrowHead& head = arrow.head;
   const double r = PixelsFromTwips(head.radius);
-  const QPointF tip = Pixels(head.tip);
+  const QPointF tip = PixelPoint(head.tip);
   const PieAngles angles = PieAnglesOf(head);
   painter.setBrush(Qt::black);
   painter.drawPie(QRectF(tip.x() - r, tip.y() - r, 2 * r, 2 * r), angles.start, angles.span);
