@@ -6,8 +6,10 @@
 
 #include <QElapsedTimer>
 #include <QImage>
+#include <QTransform>
 
 #include <climits>
+#include <cmath>
 
 #include "canvas/bgr_colour.h"
 #include "canvas/logic/box_button.h"
@@ -54,10 +56,12 @@ class ArrowPainterTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { testing_support::EnsureGuiApplication(); }
 
-  static QImage Paint(const std::vector<Arrow>& arrows, int lineWidth) {
+  static QImage Paint(const std::vector<Arrow>& arrows, int lineWidth,
+                      const QTransform& transform = {}) {
     QImage image(320, 240, QImage::Format_ARGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
+    painter.setTransform(transform);
     PaintArrows(painter, arrows, lineWidth);
     return image;
   }
@@ -91,11 +95,50 @@ TEST_F(ArrowPainterTest, ARedElbowWithABlackHeadPointingDown) {
   EXPECT_EQ(qRed(image.pixel(166, 120)), 255);
   EXPECT_LT(qBlue(image.pixel(166, 120)), 128);
 
-  // The tip at (166.4, 199.3) px; the sector of radius 6.7 px opens upwards
-  // from it, so the head is black above the tip and nothing is below it.
-  EXPECT_GT(BlackAround(image, 166, 199, -3, 4, -6, -2), 6);
-  EXPECT_EQ(BlackAround(image, 166, 199, -8, 8, 2, 10), 0);
-  EXPECT_EQ(BlackAround(image, 166, 199, -8, -4, -8, 8), 0) << "no black beside the sector";
+}
+
+TEST_F(ArrowPainterTest, TheHeadIsBlackAboveTheTipWhereverThePainterStands) {
+  // Whole-pixel offsets and fractional ones (where heads cannot be copied
+  // from one painted shape) give the same head.
+  const Arrow arrow = ArrowBetween({300, 300, kBoxButtonTwips, kBoxButtonTwips},
+                                   {2400, 3000, kBoxButtonTwips, kBoxButtonTwips}, 1, kRed);
+  struct Row {
+    double dx, dy;
+  };
+  for (const Row& row : {Row{0, 0}, Row{3, 2}, Row{0.5, 0.25}, Row{-20.3, -30.6}}) {
+    const QImage image = Paint({arrow}, 1, QTransform::fromTranslate(row.dx, row.dy));
+    // The tip at (166.4, 199.3) px before the offset; the sector of radius
+    // 6.7 px opens upwards from it: black above the tip, none below it or
+    // beside the sector.
+    const int x = static_cast<int>(std::lround(166.4 + row.dx));
+    const int y = static_cast<int>(std::lround(199.3 + row.dy));
+    SCOPED_TRACE(testing::Message() << row.dx << ", " << row.dy);
+    EXPECT_GT(BlackAround(image, x, y, -3, 4, -6, -1), 10);
+    EXPECT_EQ(BlackAround(image, x, y, -8, 8, 2, 10), 0);
+    EXPECT_EQ(BlackAround(image, x, y, -9, -5, -8, 8), 0);
+    EXPECT_EQ(BlackAround(image, x, y, 6, 10, -8, 8), 0);
+  }
+}
+
+TEST_F(ArrowPainterTest, EachHeadIsOutlinedInItsOwnArrowsColour) {
+  const TwipsRect target{2400, 3000, kBoxButtonTwips, kBoxButtonTwips};
+  const TwipsRect other{4200, 3000, kBoxButtonTwips, kBoxButtonTwips};
+  const QImage image =
+      Paint({ArrowBetween({300, 300, 480, 480}, target, 1, kRed),
+             ArrowBetween({3000, 300, 480, 480}, other, 1, 0x00FF0000)}, 1);
+  const auto colouredNear = [&](int cx, int cy, auto test) {
+    int count = 0;
+    for (int y = cy - 8; y <= cy; ++y)
+      for (int x = cx - 8; x <= cx + 8; ++x) count += test(image.pixel(x, y));
+    return count;
+  };
+  const auto red = [](QRgb c) { return qRed(c) > 200 && qBlue(c) < 100 && qGreen(c) < 100; };
+  const auto blue = [](QRgb c) { return qBlue(c) > 200 && qRed(c) < 100 && qGreen(c) < 100; };
+  // Tips at (166.4, 199.3) and (286.4, 199.3) px.
+  EXPECT_GT(colouredNear(166, 199, red), 0);
+  EXPECT_EQ(colouredNear(166, 199, blue), 0);
+  EXPECT_GT(colouredNear(286, 199, blue), 0);
+  EXPECT_EQ(colouredNear(286, 199, red), 0);
 }
 
 TEST_F(ArrowPainterTest, ALeftHeadWrapsThroughZeroAndOpensRightwards) {
