@@ -1,0 +1,163 @@
+#include "canvas/box_information_dialog.h"
+
+#include "canvas/logic/twips.h"
+#include "dialogs/comment_dialog.h"
+
+namespace quorvin {
+
+namespace {
+
+// The dialog's client area, in twips.
+constexpr int kWidth = 3870, kHeight = 4905;
+// Rows of links are this far apart, in twips.
+constexpr int kRowPitch = 240;
+
+void Place(QWidget* w, int left, int top, int width, int height) {
+  w->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
+                 TwipsToPixels(height));
+}
+
+// Record texts are shown as they are, never read as markup.
+QLabel* Label(QWidget* parent, const QString& name, const QString& caption) {
+  auto* label = new QLabel(caption, parent);
+  label->setObjectName(name);
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
+QCheckBox* CheckBox(QWidget* parent, const QString& name, const QString& caption = {}) {
+  auto* box = new QCheckBox(caption, parent);
+  box->setObjectName(name);
+  return box;
+}
+
+QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  return button;
+}
+
+QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+}  // namespace
+
+BoxInformationDialog::BoxInformationDialog(Model& m, int n, ColourChooser& colours,
+                                           QWidget* parent)
+    : QDialog(parent),
+      m_(m),
+      n_(n),
+      colours_(colours) {
+  setObjectName("frmInfo");
+  setWindowTitle("Box Information");
+  setModal(true);
+  setFixedSize(TwipsToPixels(kWidth), TwipsToPixels(kHeight));
+  // The rows are laid out for an 8-point font; a larger one would be clipped.
+  QFont small = font();
+  small.setPointSize(8);
+  setFont(small);
+
+  // Created in the order of the table of controls, which is also the tab order.
+  lblBoxName = Label(this, "lblBoxName", "This box's name is ");
+  Place(lblBoxName, 120, 120, 3612, 252);
+  lblfunc = Label(this, "lblfunc", "");
+  Place(lblfunc, 120, 480, 3612, 252);
+  lblfunc->hide();
+  Label1 = Label(this, "Label1", "It get's it's data from:");
+  Place(Label1, 120, 720, 2292, 252);
+  Label3 = Label(this, "Label3", "Disconnect");
+  Place(Label3, 2640, 720, 1092, 252);
+  for (int k = 1; k <= kEntries; ++k) {
+    const int top = 960 + kRowPitch * (k - 1);
+    lblFrom[k] = Label(this, QString("lblFrom%1").arg(k), "from");
+    chkFrom[k] = CheckBox(this, QString("chkFrom%1").arg(k));
+    Place(lblFrom[k], 120, top, k == kEntries ? 2892 : 2772, 252);
+    Place(chkFrom[k], 3120, top, 252, 252);
+  }
+  chkLockedInputs = CheckBox(this, "chkLockedInputs", "Open Locked Inputs");
+  Place(chkLockedInputs, 120, 1680, 2652, 252);
+  Label2 = Label(this, "Label2", "It gives it's data to:");
+  Place(Label2, 120, 2040, 3132, 252);
+  for (int k = 1; k <= kExits; ++k) {
+    const int top = 2280 + kRowPitch * (k - 1);
+    lblTo[k] = Label(this, QString("lblTo%1").arg(k), "to");
+    chkTo[k] = CheckBox(this, QString("chkTo%1").arg(k));
+    Place(lblTo[k], 120, top, 2892, 252);
+    Place(chkTo[k], 3120, top, 252, 252);
+  }
+  chkLockedOutputs = CheckBox(this, "chkLockedOutputs", "Open Locked Outputs");
+  Place(chkLockedOutputs, 120, 3480, 2652, 252);
+  lblEmpty = Label(this, "lblEmpty", "emptys");
+  lblEmpty->setWordWrap(true);
+  lblEmpty->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Place(lblEmpty, 120, 3840, 3612, 492);
+  cmdColor = Button(this, "cmdColor", "Change color");
+  Place(cmdColor, 120, 4440, 1455, 375);
+  cmdCancel = Button(this, "cmdCancel", "Cancel");
+  Place(cmdCancel, 1800, 4440, 855, 375);
+  cmdOK = Button(this, "cmdOK", "OK");
+  Place(cmdOK, 2880, 4440, 855, 375);
+  cmdOK->setDefault(true);
+
+  connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+  connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+  connect(cmdColor, &QPushButton::clicked, this, [this] { cmdColor_Click(); });
+
+  const std::optional<BoxInformation> info = DescribeBox(m_.table, n_);
+  describesABox_ = info.has_value();
+  fill(info.value_or(BoxInformation{}));
+}
+
+void BoxInformationDialog::fill(const BoxInformation& info) {
+  lblBoxName->setText(Text(info.boxName));
+  lblfunc->setText(Text(info.function));
+  lblfunc->setVisible(info.showFunction);
+  for (int k = 1; k <= kEntries; ++k) {
+    lblFrom[k]->setText(Text(info.from[k].caption));
+    lblFrom[k]->setVisible(info.from[k].shown);
+    chkFrom[k]->setVisible(info.from[k].shown);
+  }
+  for (int k = 1; k <= kExits; ++k) {
+    lblTo[k]->setText(Text(info.to[k].caption));
+    lblTo[k]->setVisible(info.to[k].shown);
+    chkTo[k]->setVisible(info.to[k].shown);
+  }
+  chkLockedInputs->setVisible(info.showLockedInputs);
+  chkLockedOutputs->setVisible(info.showLockedOutputs);
+  lblEmpty->setText(Text(info.emptySlots));
+}
+
+BoxInformationAnswer BoxInformationDialog::answer() const {
+  BoxInformationAnswer a;
+  for (int k = 1; k <= kEntries; ++k) a.disconnectFrom[k] = chkFrom[k]->isChecked();
+  for (int k = 1; k <= kExits; ++k) a.disconnectTo[k] = chkTo[k]->isChecked();
+  a.openLockedInputs = chkLockedInputs->isChecked();
+  a.openLockedOutputs = chkLockedOutputs->isChecked();
+  return a;
+}
+
+bool BoxInformationDialog::applyAnswer() {
+  const bool linksChanged = result() == QDialog::Accepted && ApplyBoxInformation(m_, n_, answer());
+  return linksChanged || recoloured_;
+}
+
+void BoxInformationDialog::cmdOK_Click() { accept(); }
+
+void BoxInformationDialog::cmdCancel_Click() { reject(); }
+
+void BoxInformationDialog::cmdColor_Click() {
+  if (RecolourBoxArrows(m_, n_, colours_)) recoloured_ = true;
+}
+
+static_assert(CommentDialog::kMaxCharacters == kCommentLength,
+              "the editor and the box keep comments of one length");
+
+bool ShowBoxInformation(QWidget* parent, Model& m, int n, ColourChooser& colours) {
+  if (IsCommentBox(m.table, n))
+    return EditComment(m, n, AskForComment(parent, m.table[n].Params));
+  BoxInformationDialog dialog(m, n, colours, parent);
+  if (!dialog.describesABox()) return false;
+  dialog.exec();
+  return dialog.applyAnswer();
+}
+
+}  // namespace quorvin
