@@ -39,6 +39,31 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
 
 QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
+// One row per slot 1..N-1, a pitch apart: the linked box's label and its
+// Disconnect check box, named after the side and the slot ("lblFrom2").
+template <std::size_t N, typename Width>
+void AddLinkRows(QWidget* parent, std::array<QLabel*, N>& labels,
+                 std::array<QCheckBox*, N>& checks, const QString& side, const QString& caption,
+                 int firstTop, Width width) {
+  for (std::size_t k = 1; k < N; ++k) {
+    const int top = firstTop + kRowPitch * static_cast<int>(k - 1);
+    labels[k] = Label(parent, QString("lbl%1%2").arg(side).arg(k), caption);
+    checks[k] = CheckBox(parent, QString("chk%1%2").arg(side).arg(k));
+    Place(labels[k], 120, top, width(k), 252);
+    Place(checks[k], 3120, top, 252, 252);
+  }
+}
+
+template <std::size_t N>
+void ShowLinkRows(std::array<QLabel*, N>& labels, std::array<QCheckBox*, N>& checks,
+                  const std::array<LinkRow, N>& rows) {
+  for (std::size_t k = 1; k < N; ++k) {
+    labels[k]->setText(Text(rows[k].caption));
+    labels[k]->setVisible(rows[k].shown);
+    checks[k]->setVisible(rows[k].shown);
+  }
+}
+
 }  // namespace
 
 BoxInformationDialog::BoxInformationDialog(Model& m, int n, ColourChooser& colours,
@@ -66,24 +91,13 @@ BoxInformationDialog::BoxInformationDialog(Model& m, int n, ColourChooser& colou
   Place(Label1, 120, 720, 2292, 252);
   Label3 = Label(this, "Label3", "Disconnect");
   Place(Label3, 2640, 720, 1092, 252);
-  for (int k = 1; k <= kEntries; ++k) {
-    const int top = 960 + kRowPitch * (k - 1);
-    lblFrom[k] = Label(this, QString("lblFrom%1").arg(k), "from");
-    chkFrom[k] = CheckBox(this, QString("chkFrom%1").arg(k));
-    Place(lblFrom[k], 120, top, k == kEntries ? 2892 : 2772, 252);
-    Place(chkFrom[k], 3120, top, 252, 252);
-  }
+  AddLinkRows(this, lblFrom, chkFrom, "From", "from", 960,
+              [](std::size_t k) { return k == kEntries ? 2892 : 2772; });
   chkLockedInputs = CheckBox(this, "chkLockedInputs", "Open Locked Inputs");
   Place(chkLockedInputs, 120, 1680, 2652, 252);
   Label2 = Label(this, "Label2", "It gives it's data to:");
   Place(Label2, 120, 2040, 3132, 252);
-  for (int k = 1; k <= kExits; ++k) {
-    const int top = 2280 + kRowPitch * (k - 1);
-    lblTo[k] = Label(this, QString("lblTo%1").arg(k), "to");
-    chkTo[k] = CheckBox(this, QString("chkTo%1").arg(k));
-    Place(lblTo[k], 120, top, 2892, 252);
-    Place(chkTo[k], 3120, top, 252, 252);
-  }
+  AddLinkRows(this, lblTo, chkTo, "To", "to", 2280, [](std::size_t) { return 2892; });
   chkLockedOutputs = CheckBox(this, "chkLockedOutputs", "Open Locked Outputs");
   Place(chkLockedOutputs, 120, 3480, 2652, 252);
   lblEmpty = Label(this, "lblEmpty", "emptys");
@@ -111,16 +125,8 @@ void BoxInformationDialog::fill(const BoxInformation& info) {
   lblBoxName->setText(Text(info.boxName));
   lblfunc->setText(Text(info.function));
   lblfunc->setVisible(info.showFunction);
-  for (int k = 1; k <= kEntries; ++k) {
-    lblFrom[k]->setText(Text(info.from[k].caption));
-    lblFrom[k]->setVisible(info.from[k].shown);
-    chkFrom[k]->setVisible(info.from[k].shown);
-  }
-  for (int k = 1; k <= kExits; ++k) {
-    lblTo[k]->setText(Text(info.to[k].caption));
-    lblTo[k]->setVisible(info.to[k].shown);
-    chkTo[k]->setVisible(info.to[k].shown);
-  }
+  ShowLinkRows(lblFrom, chkFrom, info.from);
+  ShowLinkRows(lblTo, chkTo, info.to);
   chkLockedInputs->setVisible(info.showLockedInputs);
   chkLockedOutputs->setVisible(info.showLockedOutputs);
   lblEmpty->setText(Text(info.emptySlots));
