@@ -1,6 +1,6 @@
 #include "canvas/box_information_dialog.h"
 
-#include "canvas/logic/twips.h"
+#include "canvas/pixel_geometry.h"
 #include "dialogs/comment_dialog.h"
 
 namespace quorvin {
@@ -13,8 +13,8 @@ constexpr int kWidth = 3870, kHeight = 4905;
 constexpr int kRowPitch = 240;
 
 void Place(QWidget* w, int left, int top, int width, int height) {
-  w->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
-                 TwipsToPixels(height));
+  w->setGeometry(PixelRect(TwipsRect{static_cast<double>(left), static_cast<double>(top),
+                                     static_cast<double>(width), static_cast<double>(height)}));
 }
 
 // Record texts are shown as they are, never read as markup.
@@ -75,7 +75,7 @@ BoxInformationDialog::BoxInformationDialog(Model& m, int n, ColourChooser& colou
   setObjectName("frmInfo");
   setWindowTitle("Box Information");
   setModal(true);
-  setFixedSize(TwipsToPixels(kWidth), TwipsToPixels(kHeight));
+  setFixedSize(WholePixelsFromTwips(kWidth), WholePixelsFromTwips(kHeight));
   // The rows are laid out for an 8-point font; a larger one would be clipped.
   QFont small = font();
   small.setPointSize(8);

@@ -12,10 +12,7 @@
 
 namespace quorvin {
 
-// Colours of the model are 0x00BBGGRR.
-QColor ColourFromModel(std::uint32_t bgr);
-std::uint32_t ModelColour(const QColor& colour);
-
+// The colour dialog opening on current, a 0x00BBGGRR colour.
 std::unique_ptr<QColorDialog> BuildColourDialog(QWidget* parent, std::uint32_t current);
 
 class QtColourChooser : public ColourChooser {

@@ -31,12 +31,12 @@ struct BoxInformationFixture : ModelFixture {
   // sees what the step under test marks.
   int Box(const std::string& kind, const std::string& params = "") {
     const int n = AddBox(doc, kind, params);
-    m.documents.docInfo[doc].Changed = 0;
+    m.documents.docInfo[doc].Changed = {};
     return n;
   }
   void Link(int from, int exit, int to, int entry) { ModelFixture::Link(m, from, exit, to, entry); }
   BoxRecord& operator[](int n) { return m.table[n]; }
-  bool changed() const { return m.documents.docInfo[doc].Changed == -1; }
+  bool changed() const { return m.documents.docInfo[doc].Changed != 0; }
 
   int doc = 0;
   ScriptedColours colours;

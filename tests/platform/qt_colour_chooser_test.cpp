@@ -2,30 +2,30 @@
 
 #include <gtest/gtest.h>
 
+#include "canvas/bgr_colour.h"
 #include "tests/support/qt_application.h"
 
 namespace quorvin {
 namespace {
 
-TEST(ModelColour, BlueGreenRedFromTheTopByte) {
+TEST(BgrColour, BlueGreenRedFromTheTopByte) {
   struct Case {
-    std::uint32_t model;
+    std::int32_t model;
     QColor colour;
   };
   const Case cases[] = {
-      {0x000000FFu, QColor(255, 0, 0)},
-      {0x0000FF00u, QColor(0, 255, 0)},
-      {0x00FF0000u, QColor(0, 0, 255)},
-      {0x00123456u, QColor(0x56, 0x34, 0x12)},
-      {0x00FFFFFFu, QColor(255, 255, 255)},
+      {0x000000FF, QColor(255, 0, 0)},
+      {0x0000FF00, QColor(0, 255, 0)},
+      {0x00FF0000, QColor(0, 0, 255)},
+      {0x00123456, QColor(0x56, 0x34, 0x12)},
+      {0x00FFFFFF, QColor(255, 255, 255)},
       {0, QColor(0, 0, 0)},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(ColourFromModel(c.model), c.colour) << std::hex << c.model;
-    EXPECT_EQ(ModelColour(c.colour), c.model) << std::hex << c.model;
+    EXPECT_EQ(ColourFromBgr(c.model), c.colour) << std::hex << c.model;
+    EXPECT_EQ(BgrFromColour(c.colour), c.model) << std::hex << c.model;
   }
-  EXPECT_EQ(ColourFromModel(0xAB0000FFu), QColor(255, 0, 0)) << "the top byte is no colour";
-  EXPECT_EQ(ModelColour(QColor::fromHsv(0, 255, 255)), 0x000000FFu);
+  EXPECT_EQ(BgrFromColour(QColor::fromHsv(0, 255, 255)), 0x000000FF) << "any colour model";
 }
 
 TEST(QtColourChooser, OpensOnTheColourChosenLastAndKeepsItOnCancel) {
