@@ -2,6 +2,7 @@
 
 #include "canvas/pixel_geometry.h"
 #include "dialogs/comment_dialog.h"
+#include "platform/qt_questions.h"
 
 namespace quorvin {
 
@@ -37,8 +38,6 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
   return button;
 }
 
-QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
-
 // One row per slot 1..N-1, a pitch apart: the linked box's label and its
 // Disconnect check box, named after the side and the slot ("lblFrom2").
 template <std::size_t N, typename Width>
@@ -58,7 +57,7 @@ template <std::size_t N>
 void ShowLinkRows(std::array<QLabel*, N>& labels, std::array<QCheckBox*, N>& checks,
                   const std::array<LinkRow, N>& rows) {
   for (std::size_t k = 1; k < N; ++k) {
-    labels[k]->setText(Text(rows[k].caption));
+    labels[k]->setText(DisplayText(rows[k].caption));
     labels[k]->setVisible(rows[k].shown);
     checks[k]->setVisible(rows[k].shown);
   }
@@ -122,14 +121,14 @@ BoxInformationDialog::BoxInformationDialog(Model& m, int n, ColourChooser& colou
 }
 
 void BoxInformationDialog::fill(const BoxInformation& info) {
-  lblBoxName->setText(Text(info.boxName));
-  lblfunc->setText(Text(info.function));
+  lblBoxName->setText(DisplayText(info.boxName));
+  lblfunc->setText(DisplayText(info.function));
   lblfunc->setVisible(info.showFunction);
   ShowLinkRows(lblFrom, chkFrom, info.from);
   ShowLinkRows(lblTo, chkTo, info.to);
   chkLockedInputs->setVisible(info.showLockedInputs);
   chkLockedOutputs->setVisible(info.showLockedOutputs);
-  lblEmpty->setText(Text(info.emptySlots));
+  lblEmpty->setText(DisplayText(info.emptySlots));
 }
 
 BoxInformationAnswer BoxInformationDialog::answer() const {
