@@ -1,0 +1,207 @@
+#include "platform/qt_questions.h"
+
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
+
+namespace quorvin {
+
+namespace {
+
+using Button = QMessageBox::StandardButton;
+
+// The button sets of a style's lowest three bits, in their order on the box.
+const std::vector<Button>& ButtonsOf(int code) {
+  static const std::vector<std::vector<Button>> kSets = {
+      {QMessageBox::Ok},
+      {QMessageBox::Ok, QMessageBox::Cancel},
+      {QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore},
+      {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel},
+      {QMessageBox::Yes, QMessageBox::No},
+      {QMessageBox::Retry, QMessageBox::Cancel},
+  };
+  return code >= 0 && code < static_cast<int>(kSets.size()) ? kSets[static_cast<std::size_t>(code)]
+                                                            : kSets[0];
+}
+
+QMessageBox::Icon IconOf(int code) {
+  switch (code) {
+    case style::kCritical: return QMessageBox::Critical;
+    case style::kQuestion: return QMessageBox::Question;
+    case style::kExclamation: return QMessageBox::Warning;
+    case style::kInformation: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+  }
+}
+
+constexpr std::pair<Button, Answer> kAnswers[] = {
+    {QMessageBox::Ok, Answer::Ok},       {QMessageBox::Cancel, Answer::Cancel},
+    {QMessageBox::Abort, Answer::Abort}, {QMessageBox::Retry, Answer::Retry},
+    {QMessageBox::Ignore, Answer::Ignore}, {QMessageBox::Yes, Answer::Yes},
+    {QMessageBox::No, Answer::No},
+};
+
+QString TitleOf(const std::string& title) { return DisplayText(title.empty() ? kAppTitle : title); }
+
+void SetFilter(QFileDialog& dialog, const std::string& filter) {
+  const QString filters = QtFileFilter(filter);
+  if (!filters.isEmpty()) dialog.setNameFilter(filters);
+}
+
+}  // namespace
+
+QString DisplayText(const std::string& text) {
+  QString shown = QString::fromStdString(text);
+  shown.replace("\r\n", "\n");
+  return shown;
+}
+
+QString QtFileFilter(const std::string& filter) {
+  const QStringList parts = QString::fromStdString(filter).split('|');
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    const QString given = parts[i + 1].trimmed();
+    QStringList patterns;
+    for (const QString& p : given.split(';', Qt::SkipEmptyParts))
+      if (!p.trimmed().isEmpty()) patterns << (p.trimmed() == "*.*" ? "*" : p.trimmed());
+    if (patterns.isEmpty()) continue;  // a name without a pattern filters nothing
+    // A name that already shows its pattern ("Quorvin Files (*.qvn)") shows it once.
+    QString name = parts[i].trimmed();
+    if (name.endsWith("(" + given + ")")) name = name.chopped(given.size() + 2).trimmed();
+    filters << (name.isEmpty() ? QString() : name + " ") + "(" + patterns.join(' ') + ")";
+  }
+  return filters.join(";;");
+}
+
+MessageBoxLook LookOfStyle(int style) {
+  MessageBoxLook look;
+  look.buttons = ButtonsOf(style & 7);
+  look.icon = IconOf(style & 0x70);
+  // The first button is the default unless the style names a later one.
+  const auto later = static_cast<std::size_t>((style >> 8) & 3);
+  look.defaultButton = look.buttons[std::min(later, look.buttons.size() - 1)];
+  return look;
+}
+
+Answer AnswerOfButton(int button) {
+  for (const auto& [b, answer] : kAnswers)
+    if (b == button) return answer;
+  return Answer::Cancel;
+}
+
+std::unique_ptr<QMessageBox> BuildMessageBox(QWidget* parent, const std::string& text,
+                                             int style, const std::string& title) {
+  auto box = std::make_unique<QMessageBox>(parent);
+  box->setWindowTitle(TitleOf(title));
+  box->setTextFormat(Qt::PlainText);
+  box->setText(DisplayText(text));
+  const MessageBoxLook look = LookOfStyle(style);
+  box->setIcon(look.icon);
+  for (Button b : look.buttons) box->addButton(b);
+  box->setDefaultButton(look.defaultButton);
+  return box;
+}
+
+InputBox::InputBox(QWidget* parent, const std::string& prompt, const std::string& title,
+                   const std::string& defaultAnswer)
+    : QDialog(parent),
+      lblPrompt(new QLabel(DisplayText(prompt), this)),
+      txtAnswer(new QLineEdit(DisplayText(defaultAnswer), this)),
+      cmdOK(new QPushButton("OK", this)),
+      cmdCancel(new QPushButton("Cancel", this)) {
+  setWindowTitle(TitleOf(title));
+  setModal(true);
+  lblPrompt->setTextFormat(Qt::PlainText);
+  lblPrompt->setWordWrap(true);
+  lblPrompt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  txtAnswer->selectAll();
+  cmdOK->setDefault(true);
+  auto* buttons = new QVBoxLayout;
+  buttons->addWidget(cmdOK);
+  buttons->addWidget(cmdCancel);
+  buttons->addStretch();
+  auto* grid = new QGridLayout(this);
+  grid->addWidget(lblPrompt, 0, 0);
+  grid->addLayout(buttons, 0, 1);
+  grid->addWidget(txtAnswer, 1, 0, 1, 2);
+  grid->setColumnStretch(0, 1);
+  resize(360, sizeHint().height());
+  connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+std::string InputBox::answer() const {
+  return result() == QDialog::Accepted ? txtAnswer->text().toStdString() : std::string();
+}
+
+std::unique_ptr<QFileDialog> BuildOpenDialog(QWidget* parent, const std::string& filter,
+                                             const QString& directory) {
+  auto dialog = std::make_unique<QFileDialog>(parent, "Open", directory);
+  dialog->setAcceptMode(QFileDialog::AcceptOpen);
+  dialog->setFileMode(QFileDialog::ExistingFile);
+  SetFilter(*dialog, filter);
+  return dialog;
+}
+
+std::unique_ptr<QFileDialog> BuildSaveDialog(QWidget* parent, const std::string& filter,
+                                             const std::string& initialName) {
+  auto dialog = std::make_unique<QFileDialog>(parent, "Save As");
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  dialog->setFileMode(QFileDialog::AnyFile);
+  SetFilter(*dialog, filter);
+  if (!initialName.empty()) dialog->selectFile(QString::fromStdString(initialName));
+  return dialog;
+}
+
+std::optional<std::string> ChosenFile(const QFileDialog& dialog) {
+  if (dialog.result() != QDialog::Accepted) return std::nullopt;
+  const QString file = dialog.selectedFiles().value(0);
+  if (file.isEmpty()) return std::nullopt;
+  return file.toStdString();
+}
+
+Answer QtQuestions::messageBox(const std::string& text, int style, const std::string& title) {
+  const std::unique_ptr<QMessageBox> box = BuildMessageBox(window_, text, style, title);
+  box->exec();
+  return AnswerOfButton(box->standardButton(box->clickedButton()));
+}
+
+std::string QtQuestions::inputBox(const std::string& prompt, const std::string& title,
+                                  const std::string& defaultAnswer) {
+  InputBox box(window_, prompt, title, defaultAnswer);
+  box.exec();
+  return box.answer();
+}
+
+std::optional<std::string> QtQuestions::openFile(const std::string& filter) {
+  const std::unique_ptr<QFileDialog> dialog = BuildOpenDialog(window_, filter, lastDirectory_);
+  dialog->exec();
+  return takeAnswer(*dialog, false);
+}
+
+std::optional<std::string> QtQuestions::saveFileAs(const std::string& filter,
+                                                   const std::string& initialName) {
+  const std::unique_ptr<QFileDialog> dialog = saveDialog(filter, initialName);
+  dialog->exec();
+  return takeAnswer(*dialog, true);
+}
+
+std::unique_ptr<QFileDialog> QtQuestions::saveDialog(const std::string& filter,
+                                                     const std::string& initialName) const {
+  const std::string& name = initialName.empty() ? lastSaveName_ : initialName;
+  std::unique_ptr<QFileDialog> dialog = BuildSaveDialog(window_, filter, name);
+  if (name.empty() && !lastDirectory_.isEmpty()) dialog->setDirectory(lastDirectory_);
+  return dialog;
+}
+
+std::optional<std::string> QtQuestions::takeAnswer(const QFileDialog& dialog, bool saving) {
+  std::optional<std::string> chosen = ChosenFile(dialog);
+  if (!chosen) return std::nullopt;
+  lastDirectory_ = QFileInfo(QString::fromStdString(*chosen)).absolutePath();
+  if (saving) lastSaveName_ = *chosen;
+  return chosen;
+}
+
+}  // namespace quorvin

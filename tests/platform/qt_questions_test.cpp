@@ -1,0 +1,171 @@
+#include "platform/qt_questions.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "compiler/script_delivery.h"
+#include "tests/support/qt_application.h"
+
+namespace quorvin {
+namespace {
+
+class QtQuestionsTest : public ::testing::Test {
+ protected:
+  void SetUp() override { testing_support::EnsureGuiApplication(); }
+};
+
+TEST(QtFileFilter, PipeSeparatedPairsBecomeQtFilters) {
+  struct Case {
+    std::string given;
+    QString expected;
+  };
+  const Case cases[] = {
+      {kFlowchartFilter, "Quorvin Files (*.qvn);;All Files (*)"},
+      {kMFileFilter, "Mathlab Files (*.m);;All Files (*)"},
+      {"Text Files (*.txt)|*.txt|All Files (*.*)|*.*", "Text Files (*.txt);;All Files (*)"},
+      {"Pictures|*.bmp;*.gif", "Pictures (*.bmp *.gif)"},
+      {"Sound (*.wav;*.au)|*.wav;*.au", "Sound (*.wav *.au)"},
+      {"Text (plain)|*.txt", "Text (plain) (*.txt)"},
+      {"|*.m", "(*.m)"},
+      {"Dangling name", ""},
+      {"Empty pattern||Mfiles|*.m", "Mfiles (*.m)"},
+      {"", ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(QtFileFilter(c.given), c.expected) << c.given;
+}
+
+TEST(LookOfStyle, ButtonsAndIconOfEveryStyle) {
+  using B = QMessageBox::StandardButton;
+  struct Case {
+    int style;
+    std::vector<B> buttons;
+    B defaultButton;
+    QMessageBox::Icon icon;
+  };
+  const Case cases[] = {
+      {0, {QMessageBox::Ok}, QMessageBox::Ok, QMessageBox::NoIcon},
+      {style::kExclamation, {QMessageBox::Ok}, QMessageBox::Ok, QMessageBox::Warning},
+      {style::kInformation, {QMessageBox::Ok}, QMessageBox::Ok, QMessageBox::Information},
+      {style::kCritical, {QMessageBox::Ok}, QMessageBox::Ok, QMessageBox::Critical},
+      {style::kAbortRetryIgnore + style::kCritical,
+       {QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore}, QMessageBox::Abort,
+       QMessageBox::Critical},
+      {style::kYesNoCancel + style::kQuestion,
+       {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}, QMessageBox::Yes,
+       QMessageBox::Question},
+      {style::kYesNo + style::kExclamation, {QMessageBox::Yes, QMessageBox::No}, QMessageBox::Yes,
+       QMessageBox::Warning},
+      {style::kYesNo + 256, {QMessageBox::Yes, QMessageBox::No}, QMessageBox::No,
+       QMessageBox::NoIcon},
+      {style::kYesNo + 512, {QMessageBox::Yes, QMessageBox::No}, QMessageBox::No,
+       QMessageBox::NoIcon},
+      {1, {QMessageBox::Ok, QMessageBox::Cancel}, QMessageBox::Ok, QMessageBox::NoIcon},
+      {5, {QMessageBox::Retry, QMessageBox::Cancel}, QMessageBox::Retry, QMessageBox::NoIcon},
+      {7 + 80, {QMessageBox::Ok}, QMessageBox::Ok, QMessageBox::NoIcon},
+  };
+  for (const Case& c : cases) {
+    const MessageBoxLook look = LookOfStyle(c.style);
+    EXPECT_EQ(look.buttons, c.buttons) << c.style;
+    EXPECT_EQ(look.defaultButton, c.defaultButton) << c.style;
+    EXPECT_EQ(look.icon, c.icon) << c.style;
+  }
+}
+
+TEST(AnswerOfButton, EachButtonItsAnswerAndNoButtonCancels) {
+  EXPECT_EQ(AnswerOfButton(QMessageBox::Ok), Answer::Ok);
+  EXPECT_EQ(AnswerOfButton(QMessageBox::Cancel), Answer::Cancel);
+  EXPECT_EQ(AnswerOfButton(QMessageBox::Abort), Answer::Abort);
+  EXPECT_EQ(AnswerOfButton(QMessageBox::Retry), Answer::Retry);
+  EXPECT_EQ(AnswerOfButton(QMessageBox::Ignore), Answer::Ignore);
+  EXPECT_EQ(AnswerOfButton(QMessageBox::Yes), Answer::Yes);
+  EXPECT_EQ(AnswerOfButton(QMessageBox::No), Answer::No);
+  EXPECT_EQ(AnswerOfButton(QMessageBox::NoButton), Answer::Cancel);
+}
+
+TEST_F(QtQuestionsTest, MessageBoxShowsTheTextPlainUnderTheTitle) {
+  const auto box = BuildMessageBox(nullptr, "Do you wish to save <b>this</b>?\r\nSecond line",
+                                   style::kYesNoCancel + style::kExclamation, "");
+  EXPECT_EQ(box->windowTitle(), "Quorvin");
+  EXPECT_EQ(box->textFormat(), Qt::PlainText);
+  EXPECT_EQ(box->text(), "Do you wish to save <b>this</b>?\nSecond line");
+  EXPECT_EQ(box->icon(), QMessageBox::Warning);
+  EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Yes));
+
+  const auto titled = BuildMessageBox(nullptr, "x", 0, "Matlab");
+  EXPECT_EQ(titled->windowTitle(), "Matlab");
+  EXPECT_EQ(titled->standardButtons(), QMessageBox::Ok);
+}
+
+TEST_F(QtQuestionsTest, PressedButtonIsTheAnswer) {
+  const auto box = BuildMessageBox(nullptr, "Retry?", style::kAbortRetryIgnore, "");
+  box->show();
+  box->button(QMessageBox::Retry)->click();
+  EXPECT_EQ(AnswerOfButton(box->standardButton(box->clickedButton())), Answer::Retry);
+}
+
+TEST_F(QtQuestionsTest, InputBoxGivesTheTextOnOkAndNothingOnCancel) {
+  InputBox ok(nullptr, "Enter <a value>:", "", "12");
+  EXPECT_EQ(ok.windowTitle(), "Quorvin");
+  EXPECT_EQ(ok.lblPrompt->text(), "Enter <a value>:");
+  EXPECT_EQ(ok.lblPrompt->textFormat(), Qt::PlainText);
+  EXPECT_EQ(ok.txtAnswer->text(), "12");
+  ok.show();
+  ok.txtAnswer->setFocus();
+  QTest::keyClicks(ok.txtAnswer, "34");  // typing replaces the selected default
+  ok.cmdOK->click();
+  EXPECT_EQ(ok.answer(), "34");
+
+  InputBox cancelled(nullptr, "Prompt", "Title", "default");
+  EXPECT_EQ(cancelled.windowTitle(), "Title");
+  cancelled.cmdCancel->click();
+  EXPECT_EQ(cancelled.answer(), "");
+}
+
+TEST_F(QtQuestionsTest, FileDialogsTakeTheFilterAndTheirMode) {
+  const auto open = BuildOpenDialog(nullptr, kFlowchartFilter, QDir::tempPath());
+  EXPECT_EQ(open->acceptMode(), QFileDialog::AcceptOpen);
+  EXPECT_EQ(open->fileMode(), QFileDialog::ExistingFile);
+  EXPECT_EQ(open->nameFilters(), (QStringList{"Quorvin Files (*.qvn)", "All Files (*)"}));
+  const auto save = BuildSaveDialog(nullptr, kMFileFilter, "");
+  EXPECT_EQ(save->acceptMode(), QFileDialog::AcceptSave);
+  EXPECT_EQ(save->nameFilters(), (QStringList{"Mathlab Files (*.m)", "All Files (*)"}));
+}
+
+TEST_F(QtQuestionsTest, CancelledFileDialogAnswersNothing) {
+  const auto open = BuildOpenDialog(nullptr, kFlowchartFilter, QDir::tempPath());
+  static_cast<QDialog&>(*open).reject();
+  EXPECT_EQ(ChosenFile(*open), std::nullopt);
+}
+
+// Save As presets the name it is given, else the one chosen in this window's
+// last Save As.
+TEST_F(QtQuestionsTest, SaveAsRemembersTheNameChosenLast) {
+  QTemporaryDir dir;
+  const QString root = QDir(dir.path()).canonicalPath();
+  QtQuestions questions(nullptr);
+
+  auto first = questions.saveDialog(kFlowchartFilter, (root + "/given.qvn").toStdString());
+  EXPECT_EQ(first->selectedFiles().value(0), root + "/given.qvn");
+  first->selectFile(root + "/chosen.qvn");
+  static_cast<QDialog&>(*first).accept();  // as the Save button does
+  EXPECT_EQ(questions.takeAnswer(*first, true), (root + "/chosen.qvn").toStdString());
+
+  auto second = questions.saveDialog(kMFileFilter, "");
+  EXPECT_EQ(second->selectedFiles().value(0), root + "/chosen.qvn");
+  static_cast<QDialog&>(*second).reject();
+  EXPECT_EQ(questions.takeAnswer(*second, true), std::nullopt);
+
+  auto third = questions.saveDialog(kMFileFilter, "");
+  EXPECT_EQ(third->selectedFiles().value(0), root + "/chosen.qvn") << "a cancel forgets nothing";
+
+  QtQuestions otherWindow(nullptr);
+  EXPECT_NE(otherWindow.saveDialog(kMFileFilter, "")->selectedFiles().value(0),
+            root + "/chosen.qvn");
+}
+
+}  // namespace
+}  // namespace quorvin
