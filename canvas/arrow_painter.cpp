@@ -9,7 +9,7 @@
 #include <numbers>
 #include <utility>
 
-#include "canvas/bgr_colour.h"
+#include "platform/bgr_colour.h"
 #include "canvas/logic/twips.h"
 #include "canvas/pixel_geometry.h"
 

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QPen>
 
-#include "canvas/bgr_colour.h"
+#include "platform/bgr_colour.h"
 #include "canvas/pixel_geometry.h"
 #include "platform/icon_sheet.h"
 

@@ -11,7 +11,7 @@
 #include <climits>
 #include <cmath>
 
-#include "canvas/bgr_colour.h"
+#include "platform/bgr_colour.h"
 #include "canvas/logic/box_button.h"
 #include "tests/support/qt_application.h"
 

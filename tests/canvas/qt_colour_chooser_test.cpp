@@ -1,8 +1,8 @@
-#include "platform/qt_colour_chooser.h"
+#include "canvas/qt_colour_chooser.h"
 
 #include <gtest/gtest.h>
 
-#include "canvas/bgr_colour.h"
+#include "platform/bgr_colour.h"
 #include "tests/support/qt_application.h"
 
 namespace quorvin {

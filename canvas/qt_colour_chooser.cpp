@@ -1,6 +1,6 @@
-#include "platform/qt_colour_chooser.h"
+#include "canvas/qt_colour_chooser.h"
 
-#include "canvas/bgr_colour.h"
+#include "platform/bgr_colour.h"
 
 namespace quorvin {
 
