@@ -11,7 +11,8 @@
 // wait at once. The price is re-entrancy, since any event may now call back
 // into the link during a wait: eval() and start() refuse while busy(), and
 // stop() or destroying the link during a wait kills the process and lets
-// the wait end with Dead. The windows use busyChanged to show the wait.
+// the wait end with Dead. busyChanged tells when a wait begins and ends; a
+// whole run, waits and compiling between them, is the application's to mark.
 
 #include <QObject>
 #include <QString>
