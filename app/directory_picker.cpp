@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QSignalBlocker>
 #include <QStorageInfo>
@@ -88,8 +89,9 @@ void DirectoryPicker::showDrive(const QString& dir) {
 }
 
 void DirectoryPicker::Form_Load() {
-  director->setText(QDir::currentPath());
-  showDrive(QDir::currentPath());
+  here_ = QDir::currentPath();
+  director->setText(here_);
+  showDrive(here_);
   fillDir1();
 }
 
@@ -102,9 +104,12 @@ void DirectoryPicker::Drive1_Change() {
 }
 
 void DirectoryPicker::Dir1_Change(const QString& target) {
-  if (!target.isEmpty()) QDir::setCurrent(target);
-  director->setText(QDir::currentPath());
-  showDrive(QDir::currentPath());
+  // Shown as the system names a directory one has entered: links resolved.
+  const QFileInfo entered(target);
+  if (!target.isEmpty() && entered.isDir() && entered.isExecutable())
+    here_ = entered.canonicalFilePath();
+  director->setText(here_);
+  showDrive(here_);
   fillDir1();
   AutoAccept();
 }
@@ -113,11 +118,11 @@ void DirectoryPicker::cmdOK_Click() { accept(); }
 
 void DirectoryPicker::AutoAccept() {
   // Listed as a case-blind file system lists them: the first name decides.
-  const QStringList inis = QDir::current().entryList({"*.ini"}, QDir::Files | QDir::Hidden,
-                                                     QDir::Name | QDir::IgnoreCase);
+  const QStringList inis =
+      QDir(here_).entryList({"*.ini"}, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
   if (!inis.isEmpty() && inis.first() == "QUORVIN.INI" &&
       lblTop->title() == kProgramDirectoryPrompt) {
-    director->setText(QDir::currentPath());
+    director->setText(here_);
     cmdOK_Click();
   }
 }
@@ -128,7 +133,7 @@ void DirectoryPicker::closeEvent(QCloseEvent* event) {
 }
 
 void DirectoryPicker::fillDir1() {
-  const QDir here = QDir::current();
+  const QDir here(here_);
   path->setText(here.absolutePath());
   Dir1->clear();
   auto add = [this](const QString& label, const QString& target) {

@@ -1,8 +1,10 @@
 #pragma once
 // frmDirectory: a small modal window in which the user picks a directory by
 // browsing "drives" (the file-system root, the home directory, mounted
-// volumes) and their directories. Every directory shown becomes the current
-// one; the answer is read from `director` after the window closes.
+// volumes) and their directories. It opens on the process's current
+// directory and browses on its own: the current directory stays where it
+// was, and the caller decides what to make of the answer, which it reads
+// from `director` after the window closes.
 
 #include <QComboBox>
 #include <QDialog>
@@ -28,7 +30,7 @@ class DirectoryPicker : public QDialog {
 
   void Form_Load();
   void Drive1_Change();
-  // Opens path: it becomes the current directory and the answer. A directory
+  // Opens path: it becomes the directory shown and the answer. A directory
   // that cannot be entered leaves both where they were.
   void Dir1_Change(const QString& path);
   void cmdOK_Click();
@@ -52,6 +54,7 @@ class DirectoryPicker : public QDialog {
   // Selects dir's drive and remembers dir as its current directory.
   void showDrive(const QString& dir);
 
+  QString here_;  // the directory shown
   QHash<QString, QString> lastDirOnDrive_;
 };
 

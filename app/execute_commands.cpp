@@ -30,22 +30,58 @@ void Guarded(Dialogs& dialogs, Command command) {
   }
 }
 
+// A compile asked for while a run is under way is refused, with a word why.
+bool RefusedDuringRun(const RunState& run, Dialogs& dialogs) {
+  if (!run.running()) return false;
+  dialogs.messageBox(kRunUnderWayMessage, style::kInformation, kAppTitle);
+  return true;
+}
+
+// Start Matlab's steps, from its menu or from a run whose interpreter does
+// not answer.
+void StartMatlab(Model& model, Dialogs& dialogs, LinkServices& services) {
+  Guarded(dialogs, [&] {
+    const std::string dir =
+        services.pickDirectory ? services.pickDirectory(kMatlabDirectoryPrompt) : std::string();
+    if (dir.empty()) {
+      dialogs.messageBox("Sorry, cannot continue without the Matlab path.", style::kCritical,
+                         kAppTitle);
+      return;
+    }
+    auto program = FindInterpreter(QString::fromStdString(dir));
+    // The interpreter works in the program's directory (or the home one),
+    // not in the installation directory.
+    if (program)
+      program->workingDirectory =
+          model.appDir.empty() ? QDir::homePath() : QString::fromStdString(model.appDir);
+    if (!program || !services.link.start(*program))
+      dialogs.messageBox("Sorry, Matlab excutable still not found.", style::kCritical, kAppTitle);
+    // A start leaves the program's own directory current, which is where
+    // bare file names (a recent file's) are looked for.
+    if (!model.appDir.empty()) QDir::setCurrent(QString::fromStdString(model.appDir));
+  });
+}
+
 }  // namespace
 
 LinkSession::LinkSession()
-    : link_(std::make_unique<InterpreterLink>()),
+    : run_(std::make_unique<RunState>()),
+      link_(std::make_unique<InterpreterLink>()),
       results_(std::make_unique<TextResultsWindow>()),
-      services_(std::make_unique<LinkServices>(LinkServices{
-          *link_, *results_, [](const std::string& prompt) { return AskForDirectory(prompt); }})) {}
+      services_(std::make_unique<LinkServices>(
+          LinkServices{*link_, *results_, *run_,
+                       [](const std::string& prompt) { return AskForDirectory(prompt); }})) {}
 
 // The window goes first, then the interpreter is ended.
 LinkSession::~LinkSession() {
   services_.reset();
   results_.reset();
   link_.reset();
+  run_.reset();
 }
 
-void mnuExeDDE_Click(Model& model, int doc, CompileHost& host) {
+void mnuExeDDE_Click(Model& model, int doc, CompileHost& host, const RunState& run) {
+  if (RefusedDuringRun(run, host)) return;
   Guarded(host, [&] {
     const std::string text = Compiler(model.table, host).CompileFlowchart(1, doc);
     QClipboard* clipboard = QGuiApplication::clipboard();
@@ -55,7 +91,8 @@ void mnuExeDDE_Click(Model& model, int doc, CompileHost& host) {
   });
 }
 
-void mnuExeFile_Click(Model& model, int doc, CompileHost& host) {
+void mnuExeFile_Click(Model& model, int doc, CompileHost& host, const RunState& run) {
+  if (RefusedDuringRun(run, host)) return;
   Guarded(host, [&] {
     const std::optional<std::string> file = host.saveFileAs(kMFileFilter, "");
     if (!file) return;
@@ -75,36 +112,28 @@ void mnuExeFile_Click(Model& model, int doc, CompileHost& host) {
 }
 
 void mnuEXEMatlab_Click(Model& model, int doc, CompileHost& host, LinkServices& services) {
+  if (RefusedDuringRun(services.run, host)) return;
   Guarded(host, [&] {
-    services.results.show();
-    services.results.raise();
-    ExecutionStep step(model.table, host, services.link, services.results,
-                       [&] { mnuFileStartMatlab_Click(model, host, services); });
+    const RunState::Scope running(services.run);
+    // The results window follows the link for as long as the run lasts.
+    QObject following;
+    TextResultsWindow& results = services.results;
+    QObject::connect(&services.link, &InterpreterLink::statementStarted, &following,
+                     [&results](const QString& text) { results.showStatement(text); });
+    QObject::connect(&services.link, &InterpreterLink::outputArrived, &following,
+                     [&results](const QString& text) { results.showArriving(text); });
+    results.show();
+    results.raise();
+    ExecutionStep step(model.table, host, services.link, results,
+                       [&] { StartMatlab(model, host, services); });
     ExecutingHost executing(host, step);
     Compiler(model.table, executing).CompileFlowchart(0, doc);
   });
 }
 
 void mnuFileStartMatlab_Click(Model& model, Dialogs& dialogs, LinkServices& services) {
-  Guarded(dialogs, [&] {
-    const std::string dir =
-        services.pickDirectory ? services.pickDirectory(kMatlabDirectoryPrompt) : std::string();
-    if (dir.empty()) {
-      dialogs.messageBox("Sorry, cannot continue without the Matlab path.", style::kCritical,
-                         kAppTitle);
-      return;
-    }
-    auto program = FindInterpreter(QString::fromStdString(dir));
-    // The interpreter works in the program's directory (or the home one),
-    // not in the installation directory the picker moved to.
-    if (program)
-      program->workingDirectory =
-          model.appDir.empty() ? QDir::homePath() : QString::fromStdString(model.appDir);
-    if (!program || !services.link.start(*program))
-      dialogs.messageBox("Sorry, Matlab excutable still not found.", style::kCritical, kAppTitle);
-    // Browsing moved the current directory; the program's own comes back.
-    if (!model.appDir.empty()) QDir::setCurrent(QString::fromStdString(model.appDir));
-  });
+  if (RefusedDuringRun(services.run, dialogs)) return;
+  StartMatlab(model, dialogs, services);
 }
 
 }  // namespace quorvin

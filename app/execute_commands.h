@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "app/run_state.h"
 #include "compiler/compile_host.h"
 #include "model/model.h"
 
@@ -16,13 +17,18 @@ class InterpreterLink;
 class TextResultsWindow;
 
 inline const std::string kMatlabDirectoryPrompt = "Please locate the Matlab directory";
+// Told when a command would start a compile, or another interpreter, while
+// a run is under way.
+inline const std::string kRunUnderWayMessage =
+    "A flowchart is running in Matlab: wait until it has ended.";
 
 // What a box-by-box run needs beyond the document: the one interpreter, the
-// results window, and the directory picker (frmDirectory unless a test
-// scripts it).
+// results window, whether a run is under way, and the directory picker
+// (frmDirectory unless a test scripts it).
 struct LinkServices {
   InterpreterLink& link;
   TextResultsWindow& results;
+  RunState& run;
   std::function<std::string(const std::string& prompt)> pickDirectory;
 };
 
@@ -38,18 +44,26 @@ class LinkSession {
   LinkServices& services() { return *services_; }
 
  private:
+  std::unique_ptr<RunState> run_;
   std::unique_ptr<InterpreterLink> link_;
   std::unique_ptr<TextResultsWindow> results_;
   std::unique_ptr<LinkServices> services_;
 };
 
+// Every compile clears the marks the compile before left on the boxes, so
+// none of these starts one while a run is under way (run.running()): they
+// tell kRunUnderWayMessage instead.
+
 // "Write to &ClipBoard": the script of document doc on the clipboard.
-void mnuExeDDE_Click(Model& model, int doc, CompileHost& host);
+void mnuExeDDE_Click(Model& model, int doc, CompileHost& host, const RunState& run);
 // "&Write to file": the script as an .m file, optionally a function.
-void mnuExeFile_Click(Model& model, int doc, CompileHost& host);
-// "&Execute to Matlab": runs document doc box by box in the interpreter.
+void mnuExeFile_Click(Model& model, int doc, CompileHost& host, const RunState& run);
+// "&Execute to Matlab": runs document doc box by box in the interpreter; the
+// results window shows each statement and its output as they come.
 void mnuEXEMatlab_Click(Model& model, int doc, CompileHost& host, LinkServices& services);
-// "Start Matlab": asks for the installation directory and starts its interpreter.
+// "Start Matlab": asks for the installation directory and starts its
+// interpreter. Refused during a run, whose own start (when the interpreter
+// does not answer) goes on as usual.
 void mnuFileStartMatlab_Click(Model& model, Dialogs& dialogs, LinkServices& services);
 
 }  // namespace quorvin

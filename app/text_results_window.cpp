@@ -1,10 +1,12 @@
 #include "app/text_results_window.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace quorvin {
 
@@ -38,21 +40,43 @@ TextResultsWindow::TextResultsWindow(QWidget* parent)
 }
 
 void TextResultsWindow::append(const std::string& text) {
+  dropLiveTail();
   text_ += text;
-  std::string shown;
-  shown.reserve(text.size());
-  for (char c : text)
-    if (c != '\r') shown += c;
+  addShown(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void TextResultsWindow::showStatement(const QString& statement) {
+  dropLiveTail();
+  liveTail_ = txt->document()->characterCount() - 1;
+  addShown(statement);
+}
+
+void TextResultsWindow::showArriving(const QString& output) {
+  if (liveTail_ < 0) liveTail_ = txt->document()->characterCount() - 1;
+  addShown(output);
+}
+
+void TextResultsWindow::dropLiveTail() {
+  if (liveTail_ < 0) return;
+  QTextCursor tail(txt->document());
+  tail.setPosition(std::min(liveTail_, txt->document()->characterCount() - 1));
+  tail.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+  tail.removeSelectedText();
+  liveTail_ = -1;
+}
+
+void TextResultsWindow::addShown(QString text) {
+  text.remove('\r');
   txt->moveCursor(QTextCursor::End);
-  txt->insertPlainText(QString::fromUtf8(shown.data(), static_cast<qsizetype>(shown.size())));
+  txt->insertPlainText(text);
   txt->ensureCursorVisible();
-  if (isVisible()) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void TextResultsWindow::cmdOK_Click() {
   hide();
   text_.clear();
   txt->clear();
+  liveTail_ = -1;
 }
 
 void TextResultsWindow::closeEvent(QCloseEvent* event) {

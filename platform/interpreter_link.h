@@ -1,26 +1,28 @@
 #pragma once
 // The live interpreter the box-by-box run talks to: one MATLAB or GNU Octave
 // process, driven over its standard input and output.
+//
+// Why the waits look as they do: a statement may run for minutes, and the
+// run happens on the one thread the windows live on. eval() stays a plain
+// call that returns the answer (the compile walks box after box and needs
+// each answer before the next box), but while it waits it turns a local
+// event loop instead of blocking: the windows repaint, the output shows in
+// the results window as it arrives (outputArrived), and a stop ends the
+// wait at once. The price is re-entrancy, since any event may now call back
+// into the link during a wait: eval() and start() refuse while busy(), and
+// stop() or destroying the link during a wait kills the process and lets
+// the wait end with Dead. busyChanged tells when a wait begins and ends; a
+// whole run, waits and compiling between them, is the application's to mark.
 
 #include <QObject>
-#include <QProcess>
 #include <QString>
-#include <QStringList>
-#include <QTemporaryDir>
 #include <memory>
 #include <optional>
 
 #include "compiler/interpreter.h"
-#include "platform/link_framing.h"
+#include "platform/interpreter_process.h"
 
 namespace quorvin {
-
-struct InterpreterProgram {
-  QString path;
-  QStringList arguments;
-  Dialect dialect = Dialect::Octave;
-  QString workingDirectory;  // empty: the program's current directory
-};
 
 // The interpreter of an installation directory: bin/matlab (without its
 // desktop), else bin/octave (without its GUI, so plot windows still open),
@@ -28,15 +30,22 @@ struct InterpreterProgram {
 std::optional<InterpreterProgram> FindInterpreter(const QString& directory);
 
 class InterpreterLink : public QObject, public Interpreter {
+  Q_OBJECT
+
  public:
   explicit InterpreterLink(QObject* parent = nullptr);
   // Ends the interpreter it started: closing the program leaves none behind.
   ~InterpreterLink() override;
 
   // Ends any interpreter already running, starts program and waits until it
-  // has taken the set-up. False when it cannot be started or does not come up.
+  // has taken the set-up. False when it cannot be started or does not come
+  // up, when the link is busy, and when it is stopped during the start.
   bool start(const InterpreterProgram& program);
+  // Ends the interpreter. During a wait it is killed, and the wait ends.
   void stop();
+  // True while the link waits on the interpreter: a statement runs or asks
+  // for input, or a start is under way. Meanwhile eval and start refuse.
+  bool busy() const { return busy_; }
 
   bool alive() override;
   EvalResult eval(const std::string& text, const InputAnswerer& answer) override;
@@ -46,23 +55,22 @@ class InterpreterLink : public QObject, public Interpreter {
   void setStartTimeoutMs(int ms) { startTimeoutMs_ = ms > 0 ? ms : 1; }
   qint64 processId() const;
 
- private:
-  EvalResult exchange(const std::string& text, const InputAnswerer& answer);
-  // Waits for the end of exchange n; asks answer for any keyboard input.
-  EvalResult await(int n, int timeoutMs, const InputAnswerer& answer);
-  enum class Write { Done, Dead, Stuck };
-  // Hands line to the process. Stuck: it took no more within waitMs (it is
-  // busy and the pipe is full); the rest stays queued in order, to follow
-  // once it reads again.
-  Write writeLine(const std::string& line, int waitMs);
+ signals:
+  void busyChanged(bool busy);
+  // A statement has gone to the interpreter: the text as eval got it.
+  void statementStarted(const QString& text);
+  // Output of the running statement as it arrives, LF line ends. The answer
+  // eval returns holds it all again.
+  void outputArrived(const QString& text);
 
-  std::unique_ptr<QProcess> process_;
-  std::unique_ptr<QTemporaryDir> stubDir_;
-  Dialect dialect_ = Dialect::Octave;
-  std::string session_;  // the word in this interpreter's markers
-  AnswerReader reader_;
-  int exchange_ = 0;
-  bool busy_ = false;  // an exchange is under way
+ private:
+  class BusyScope;
+  void setBusy(bool busy);
+
+  // Shared with the wait under way, which keeps the process for as long as
+  // it needs it, even when the link is stopped or destroyed meanwhile.
+  std::shared_ptr<InterpreterProcess> process_;
+  bool busy_ = false;
   int timeoutMs_ = 30000;
   int startTimeoutMs_ = 60000;
 };

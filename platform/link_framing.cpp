@@ -1,5 +1,6 @@
 #include "platform/link_framing.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 
@@ -113,6 +114,28 @@ std::string Before(const std::string& s, size_t pos) {
   return s.substr(0, pos);
 }
 
+// How many bytes at the end of s are the start of prefix (shorter than all of it).
+size_t PartialPrefixAtEnd(const std::string& s, const std::string& prefix) {
+  for (size_t k = std::min(prefix.size() - 1, s.size()); k > 0; --k)
+    if (s.compare(s.size() - k, k, prefix, 0, k) == 0) return k;
+  return 0;
+}
+
+// The length of the longest start of s[0, n) that ends on a whole UTF-8
+// character (bytes that are not UTF-8 count as whole).
+size_t WholeCharacters(const std::string& s, size_t n) {
+  for (size_t back = 1; back <= 4 && back <= n; ++back) {
+    const auto c = static_cast<unsigned char>(s[n - back]);
+    if ((c & 0xC0) == 0x80) continue;  // a continuation byte: look further back
+    const size_t length = (c & 0xE0) == 0xC0   ? 2
+                          : (c & 0xF0) == 0xE0 ? 3
+                          : (c & 0xF8) == 0xF0 ? 4
+                                               : 1;
+    return length > back ? n - back : n;
+  }
+  return n;
+}
+
 void RemoveAll(std::string& s, const std::string& what) {
   for (size_t p = s.find(what); p != std::string::npos; p = s.find(what, p))
     s.erase(p, what.size());
@@ -210,15 +233,21 @@ std::vector<std::pair<std::string, std::string>> StubFiles(Dialect dialect,
   return files;
 }
 
+void CutMiddle(std::string& text) {
+  if (text.size() <= kMaxPending) return;
+  constexpr size_t kHead = kMaxPending / 2, kTail = 4096;
+  text.replace(kHead, text.size() - kTail - kHead, kCutNote);
+}
+
 AnswerReader::AnswerReader(const std::string& session)
-    : endTag_(EndTag(session)), failTag_(FailTag(session)), inputTag_(InputTag(session)) {}
+    : endTag_(EndTag(session)),
+      failTag_(FailTag(session)),
+      inputTag_(InputTag(session)),
+      markPrefix_("@@quorvin" + session) {}
 
 void AnswerReader::feed(const std::string& bytes) {
   buffer_ += bytes;
-  if (buffer_.size() <= kMaxPending) return;
-  // The tail is kept whole: a marker may be arriving there.
-  constexpr size_t kHead = kMaxPending / 2, kTail = 4096;
-  buffer_.replace(kHead, buffer_.size() - kTail - kHead, kCutNote);
+  CutMiddle(buffer_);
 }
 
 AnswerReader::Event AnswerReader::next(int expected) {
@@ -242,6 +271,7 @@ AnswerReader::Event AnswerReader::next(int expected) {
       continue;
     }
     if (marker->first == expected) {
+      answered_ = expected;
       Event e{Event::Kind::Done, Before(buffer_, end), {}, false};
       const std::string failTag = failTag_ + std::to_string(expected) + kTagClose;
       e.failed = e.text.find(failTag) != std::string::npos;
@@ -251,12 +281,25 @@ AnswerReader::Event AnswerReader::next(int expected) {
     }
     if (marker->first < expected) {
       // The late end of an exchange that timed out: everything up to it is its own.
+      answered_ = static_cast<int>(std::max<long>(answered_, marker->first));  // below expected
       buffer_.erase(0, marker->second);
       from = 0;
       continue;
     }
     from = end + 1;  // a number not sent yet: the statement's own text
   }
+}
+
+std::string AnswerReader::takeArrived(int expected) {
+  // Until the exchange before has ended, what arrives may still be its late output.
+  if (answered_ != expected - 1) return {};
+  size_t safe = buffer_.find(markPrefix_);
+  if (safe == std::string::npos) safe = buffer_.size() - PartialPrefixAtEnd(buffer_, markPrefix_);
+  if (safe > 0 && buffer_[safe - 1] == '\n') --safe;
+  safe = WholeCharacters(buffer_, safe);
+  std::string arrived = buffer_.substr(0, safe);
+  buffer_.erase(0, safe);
+  return arrived;
 }
 
 std::string AnswerReader::takeRest() { return std::exchange(buffer_, {}); }

@@ -40,6 +40,11 @@ inline const std::string kSpuriousExitLine =
 inline constexpr size_t kMaxPending = 1 << 20;
 inline const std::string kCutNote = "\n[... output cut ...]\n";
 
+// A statement that prints without end cannot fill the memory: past
+// kMaxPending bytes the middle of text gives way to kCutNote. The head and
+// the tail stay whole (a marker may be arriving in the tail).
+void CutMiddle(std::string& text);
+
 // Reads the merged output of the interpreter as it arrives.
 class AnswerReader {
  public:
@@ -52,18 +57,26 @@ class AnswerReader {
 
   explicit AnswerReader(const std::string& session = "");
 
-  // A statement that prints without end cannot fill the memory: past
-  // kMaxPending bytes the middle of what is pending gives way to kCutNote.
+  // What is pending is kept within kMaxPending (CutMiddle).
   void feed(const std::string& bytes);
   // The next event of exchange `expected`; consumes what it reports. Output
   // of earlier exchanges, up to their end markers, is dropped.
   Event next(int expected);
+  // Output of exchange `expected` that is surely its own and can be shown
+  // while the exchange still runs; consumed, so next() reports only the
+  // rest. It stops short of anything that may be (the start of) a marker, of
+  // a last line end (the line end printed before a marker is not output)
+  // and of an unfinished UTF-8 character. Nothing while an earlier exchange
+  // may still be answering. Call it after next() has reported Pending.
+  std::string takeArrived(int expected);
   // What arrived but belongs to no finished exchange; consumed.
   std::string takeRest();
 
  private:
   std::string endTag_, failTag_, inputTag_;
+  std::string markPrefix_;  // what every marker of the session begins with
   std::string buffer_;
+  int answered_ = -1;  // the last exchange whose end marker was read
 };
 
 // LF line ends made CR LF, the spurious exit line taken out.

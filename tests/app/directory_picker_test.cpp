@@ -12,8 +12,8 @@
 namespace quorvin {
 namespace {
 
-// Every test browses inside its own temporary tree and puts the process's
-// current directory back afterwards.
+// Every test browses inside its own temporary tree, opening there, and puts
+// the process's current directory back afterwards.
 class DirectoryPickerTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -50,19 +50,31 @@ TEST_F(DirectoryPickerTest, OkAtOnceAnswersTheDirectoryCurrentAtOpening) {
   EXPECT_EQ(picker.director->text(), root_);
 }
 
-TEST_F(DirectoryPickerTest, BrowsingMovesTheCurrentDirectoryAndTheAnswer) {
+// The picker browses on its own: the process's current directory, which
+// relative file names go by, stays where it was.
+TEST_F(DirectoryPickerTest, BrowsingMovesTheAnswerButNotTheCurrentDirectory) {
   DirectoryPicker picker;
   picker.lblTop->setTitle("Please locate the Matlab directory");
   picker.show();
   picker.Dir1_Change(root_ + "/plain");
-  EXPECT_EQ(QDir::currentPath(), root_ + "/plain");
+  EXPECT_EQ(QDir::currentPath(), root_);
   EXPECT_EQ(picker.director->text(), root_ + "/plain");
+  EXPECT_EQ(picker.path->text(), root_ + "/plain");
   EXPECT_EQ(picker.Dir1->item(0)->text(), "..");
+  EXPECT_EQ(picker.Dir1->count(), 1);                // plain holds no directory
   picker.Dir1->itemActivated(picker.Dir1->item(0));  // up again
   EXPECT_EQ(picker.director->text(), root_);
-  // A directory that cannot be entered changes nothing.
+  EXPECT_EQ(picker.Dir1->count(), 5);  // .., lower, other, plain, upper
+  // A directory that cannot be entered changes nothing: one that is gone, a file.
   picker.Dir1_Change(root_ + "/gone");
   EXPECT_EQ(picker.director->text(), root_);
+  picker.Dir1_Change(root_ + "/upper/QUORVIN.INI");
+  EXPECT_EQ(picker.director->text(), root_);
+  // A way in through a link is shown as the directory it leads to.
+  ASSERT_TRUE(QFile::link(root_ + "/plain", root_ + "/via-link"));
+  picker.Dir1_Change(root_ + "/via-link");
+  EXPECT_EQ(picker.director->text(), root_ + "/plain");
+  EXPECT_EQ(QDir::currentPath(), root_);
   // With the Matlab prompt the settings file never ends the choice.
   picker.Dir1_Change(root_ + "/upper");
   EXPECT_FALSE(picker.isHidden());
@@ -71,6 +83,7 @@ TEST_F(DirectoryPickerTest, BrowsingMovesTheCurrentDirectoryAndTheAnswer) {
   QCoreApplication::sendEvent(&picker, &close);
   EXPECT_TRUE(picker.isHidden());
   EXPECT_EQ(picker.director->text(), root_ + "/upper");
+  EXPECT_EQ(QDir::currentPath(), root_);
 }
 
 TEST_F(DirectoryPickerTest, OnlyAnUpperCaseSettingsFileListedFirstEndsTheStartUpChoice) {
@@ -86,6 +99,7 @@ TEST_F(DirectoryPickerTest, OnlyAnUpperCaseSettingsFileListedFirstEndsTheStartUp
     picker.Dir1_Change(root_ + "/" + c.dir);
     EXPECT_EQ(picker.isHidden(), c.endsByItself) << c.dir;
     EXPECT_EQ(picker.director->text(), root_ + "/" + c.dir);
+    EXPECT_EQ(QDir::currentPath(), root_) << c.dir;
   }
 }
 
@@ -103,11 +117,10 @@ TEST_F(DirectoryPickerTest, DrivesAreTheRootTheHomeAndMountedVolumes) {
   EXPECT_EQ(picker.Drive1->currentText(), "/");  // the tree lies in /tmp
   picker.Dir1_Change(root_ + "/plain");
   picker.Drive1->setCurrentIndex(1);  // the home directory
-  EXPECT_EQ(QDir::currentPath(), QDir::homePath());
   EXPECT_EQ(picker.director->text(), QDir::homePath());
   picker.Drive1->setCurrentIndex(0);
-  EXPECT_EQ(QDir::currentPath(), root_ + "/plain");
   EXPECT_EQ(picker.director->text(), root_ + "/plain");
+  EXPECT_EQ(QDir::currentPath(), root_);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <fstream>
 #include <iterator>
 
@@ -15,8 +16,8 @@
 #include "app/text_results_window.h"
 #include "model/settings_store.h"
 #include "platform/interpreter_link.h"
-#include "tests/support/qt_application.h"
 #include "tests/link_support/step_fakes.h"
+#include "tests/support/qt_application.h"
 
 namespace quorvin {
 namespace {
@@ -72,9 +73,10 @@ class ExecuteCommands : public ::testing::Test {
   Model model{host, views, store};
   InterpreterLink link;
   TextResultsWindow results;
+  RunState run;
   std::vector<std::string> prompts;
   std::string pickedDirectory;
-  LinkServices services{link, results, [this](const std::string& prompt) {
+  LinkServices services{link, results, run, [this](const std::string& prompt) {
                           prompts.push_back(prompt);
                           return pickedDirectory;
                         }};
@@ -235,6 +237,59 @@ TEST_F(ExecuteCommands, YesToTheQuestionStartsTheInterpreterAndTheRunGoesOn) {
   EXPECT_EQ(results.text().find("box1=[ 1 2 3 ];\r\nbox2=sin(box1);\r\nbox3=box2\r\nbox3 ="), 0u);
 }
 
+// A statement that prints, then works for a while: the results window shows
+// it and its output before the answer is in, and nothing that compiles or
+// starts an interpreter runs in the meantime.
+TEST_F(ExecuteCommands, DuringARunTheWindowShowsTheStatementAndNoSecondCompileStarts) {
+  pickedDirectory = "/usr";
+  mnuFileStartMatlab_Click(model, host, services);
+  ASSERT_TRUE(link.alive());
+  prompts.clear();
+  model.table.nextBox = 3;
+  SetBox(model.table, 1, "Constant Input", "3; disp('working'); pause(1.5)", -1, 2);
+  SetBox(model.table, 2, "Screen Output", "", 1, 0);
+  std::vector<bool> running;
+  QObject::connect(&run, &RunState::runningChanged, [&](bool r) { running.push_back(r); });
+  struct Meanwhile {
+    bool running = false;
+    std::string exchange = "unset";
+    QString shown;
+    std::vector<std::string> messages;
+  } meanwhile;
+  QTimer::singleShot(700, &results, [&] {
+    meanwhile.running = run.running();
+    meanwhile.exchange = results.text();
+    meanwhile.shown = results.txt->toPlainText();
+    ScriptedStepHost other;
+    mnuEXEMatlab_Click(model, 1, other, services);
+    mnuExeDDE_Click(model, 1, other, run);
+    mnuExeFile_Click(model, 1, other, run);
+    mnuFileStartMatlab_Click(model, other, services);
+    meanwhile.messages = other.messages;
+  });
+
+  mnuEXEMatlab_Click(model, 1, host, services);
+  EXPECT_TRUE(meanwhile.running);
+  EXPECT_EQ(meanwhile.exchange, "");
+  EXPECT_EQ(meanwhile.shown.toStdString(), "box1=3; disp('working'); pause(1.5);\nworking");
+  const std::string refused = kRunUnderWayMessage + "|64|Quorvin";
+  EXPECT_EQ(meanwhile.messages, std::vector<std::string>(4, refused));
+  EXPECT_TRUE(prompts.empty());  // no directory asked for
+  EXPECT_EQ(running, (std::vector<bool>{true, false}));
+  EXPECT_FALSE(run.running());
+
+  const std::string exchange =
+      "box1=3; disp('working'); pause(1.5);\r\nworking\r\nbox2=box1\r\nbox2 = 3\r\n";
+  EXPECT_EQ(results.text(), exchange);
+  EXPECT_EQ(results.txt->toPlainText(), QString::fromStdString(exchange).remove('\r'));
+  EXPECT_EQ(host.messages, std::vector<std::string>{"Done !|64|Quorvin"});
+  for (int b = 1; b <= 2; ++b) EXPECT_EQ(model.table[b].Status, "") << b;
+  // The run over, the commands work again.
+  mnuExeDDE_Click(model, 1, host, run);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(),
+            "box1=3; disp('working'); pause(1.5);\r\nbox2=box1\r\n");
+}
+
 TEST_F(ExecuteCommands, EndingTheSessionEndsTheInterpreterItStarted) {
   auto session = std::make_unique<LinkSession>();
   ASSERT_TRUE(session->services().link.start(*FindInterpreter("/usr")));
@@ -263,7 +318,7 @@ TEST_F(ExecuteCommands, WriteToFileWithAndWithoutFunctionHeader) {
   saver.typed = "1 2 3";
   saver.path = file.toStdString();
   saver.answers = {Answer::Ok, Answer::Yes};  // "Done !", then the header question
-  mnuExeFile_Click(model, 1, saver);
+  mnuExeFile_Click(model, 1, saver, run);
   EXPECT_EQ(saver.messages,
             (std::vector<std::string>{
                 "save:Mathlab Files (*.m)|*.m|All Files (*.*)|*.*:", "Done !|64|Quorvin",
@@ -272,14 +327,14 @@ TEST_F(ExecuteCommands, WriteToFileWithAndWithoutFunctionHeader) {
             "function demo;\r\nbox1=[ 1 2 3 ];\r\nbox2=sin(box1);\r\nbox3=box2\r\nend\r\n\r\n");
 
   saver.answers = {Answer::Ok, Answer::No};
-  mnuExeFile_Click(model, 1, saver);
+  mnuExeFile_Click(model, 1, saver, run);
   EXPECT_EQ(readFile(file), "box1=[ 1 2 3 ];\r\nbox2=sin(box1);\r\nbox3=box2\r\n\r\n");
 
   // A file that cannot be written is reported.
   saver.messages.clear();
   saver.path = appDir_.path().toStdString() + "/no-such-dir/x.m";
   saver.answers = {Answer::Ok, Answer::No};
-  mnuExeFile_Click(model, 1, saver);
+  mnuExeFile_Click(model, 1, saver, run);
   ASSERT_EQ(saver.messages.size(), 4u);
   EXPECT_EQ(saver.messages[3],
             "The script could not be written to " + *saver.path + ".|48|Quorvin");
@@ -288,7 +343,7 @@ TEST_F(ExecuteCommands, WriteToFileWithAndWithoutFunctionHeader) {
   saver.messages.clear();
   saver.prompts.clear();
   saver.path.reset();
-  mnuExeFile_Click(model, 1, saver);
+  mnuExeFile_Click(model, 1, saver, run);
   EXPECT_EQ(saver.messages.size(), 1u);
   EXPECT_TRUE(saver.prompts.empty());
 }
@@ -300,18 +355,18 @@ TEST_F(ExecuteCommands, NothingCompiledMeansNoFileAndAnEmptyClipboard) {
       return std::string("/tmp/never-written-by-quorvin.m");
     }
   } saver;
-  mnuExeFile_Click(model, 1, saver);
+  mnuExeFile_Click(model, 1, saver, run);
   EXPECT_EQ(saver.messages,
             (std::vector<std::string>{"There are no inputs !|48|Quorvin",
                                       "No file to make, check your algorithm.|48|Quorvin"}));
   EXPECT_FALSE(QFile::exists("/tmp/never-written-by-quorvin.m"));
 
   QGuiApplication::clipboard()->setText("old");
-  mnuExeDDE_Click(model, 1, host);
+  mnuExeDDE_Click(model, 1, host, run);
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "");
 
   KeyboardSinScreen(model.table);
-  mnuExeDDE_Click(model, 1, host);
+  mnuExeDDE_Click(model, 1, host, run);
   EXPECT_EQ(QGuiApplication::clipboard()->text(),
             "box1=[ 1 2 3 ];\r\nbox2=sin(box1);\r\nbox3=box2\r\n");
 }

@@ -35,5 +35,40 @@ TEST(TextResultsWindow, KeepsTheExchangeAcrossRunsUntilOk) {
   EXPECT_EQ(window.text(), "");
 }
 
+// While a statement runs, the window shows it and its output so far below
+// the exchange; the statement's entry takes the place of that live tail.
+TEST(TextResultsWindow, ALiveTailShowsTheRunningStatementUntilItsEntryComes) {
+  testing_support::EnsureGuiApplication();
+  TextResultsWindow window;
+  window.show();
+  window.append("box1=1;\r\n");
+  window.showStatement("box2=f(box1)\r\n");
+  window.showArriving("partial");
+  window.showArriving(" more\nline");
+  EXPECT_EQ(window.txt->toPlainText(), "box1=1;\nbox2=f(box1)\npartial more\nline");
+  EXPECT_EQ(window.text(), "box1=1;\r\n");  // the tail is not part of the exchange
+  window.append("box2=f(box1)\r\npartial more\r\nlines\r\nbox2 = 1\r\n");
+  EXPECT_EQ(window.txt->toPlainText(), "box1=1;\nbox2=f(box1)\npartial more\nlines\nbox2 = 1\n");
+
+  // A statement whose entry never came gives way to the next; output
+  // without a statement starts a tail of its own.
+  window.showStatement("a\r\n");
+  window.showArriving("from a\n");
+  window.showStatement("b\r\n");
+  EXPECT_TRUE(window.txt->toPlainText().endsWith("box2 = 1\nb\n"));
+  window.append("b\r\n");
+  window.showArriving("stray");
+  EXPECT_TRUE(window.txt->toPlainText().endsWith("box2 = 1\nb\nstray"));
+  window.append("c\r\n");
+  EXPECT_TRUE(window.txt->toPlainText().endsWith("box2 = 1\nb\nc\n"));
+
+  // OK empties the tail with the rest.
+  window.showStatement("d\r\n");
+  window.cmdOK->click();
+  EXPECT_EQ(window.txt->toPlainText(), "");
+  window.append("e\r\n");
+  EXPECT_EQ(window.txt->toPlainText(), "e\n");
+}
+
 }  // namespace
 }  // namespace quorvin

@@ -8,13 +8,14 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <chrono>
 #include <deque>
 #include <thread>
 
 #include "compiler/execution_step.h"
-#include "tests/support/qt_application.h"
 #include "tests/link_support/step_fakes.h"
+#include "tests/support/qt_application.h"
 
 namespace quorvin {
 namespace {
@@ -158,9 +159,9 @@ TEST_F(OctaveLink, TheFrameLeavesAnsAloneAndSurvivesShadowingNames) {
   const auto failed = eval("nope");
   EXPECT_EQ(failed.status, Status::Error);
   EXPECT_EQ(failed.output.rfind("error: ", 0), 0u) << failed.output;
-  EXPECT_EQ(link_->eval("box1=input('x?')", [](const std::string&) { return std::string("5"); })
-                .output,
-            "x? 5\r\nbox1 = 5\r\n");
+  EXPECT_EQ(
+      link_->eval("box1=input('x?')", [](const std::string&) { return std::string("5"); }).output,
+      "x? 5\r\nbox1 = 5\r\n");
   EXPECT_TRUE(link_->alive());
 }
 
@@ -183,8 +184,7 @@ TEST_F(OctaveLink, StatementsWaitingForTheKeyboardAreAnsweredThroughTheProgram) 
   prompts.clear();
   EXPECT_EQ(link_->eval("k=kbhit()", answer).output, "Press a key 6*7\r\nk = 6\r\n");
   EXPECT_EQ(link_->eval("k=kbhit(1)", answer).output, "k = \r\n");
-  EXPECT_EQ(link_->eval("y=yes_or_no('Go on? ')", [](const std::string&) { return "yes"; })
-                .output,
+  EXPECT_EQ(link_->eval("y=yes_or_no('Go on? ')", [](const std::string&) { return "yes"; }).output,
             "Go on? (yes or no)  yes\r\ny = 1\r\n");
   EXPECT_EQ(prompts, std::vector<std::string>{"Press a key"});
 
@@ -207,6 +207,57 @@ TEST_F(OctaveLink, NothingElseReachesTheInterpreterWhileAStatementWaitsForInput)
   EXPECT_FALSE(restarted);
   EXPECT_EQ(asked.status, Status::Ok);
   EXPECT_EQ(asked.output, "x? 5\r\nbox1 = 6\r\n");
+}
+
+// A statement that runs for seconds: the event loop goes on turning (the
+// timer stands in for the windows' repaints), its output shows as it comes,
+// and nothing else reaches the interpreter meanwhile.
+TEST_F(OctaveLink, ALongStatementLeavesTheWindowsAliveAndShowsItsOutputAsItComes) {
+  QObject context;  // the connections to the shared link end with the test
+  QElapsedTimer clock;
+  clock.start();
+  int ticks = 0;
+  QTimer repaint;
+  QObject::connect(&repaint, &QTimer::timeout, &context, [&] { ++ticks; });
+  repaint.start(50);
+  QString started;
+  std::vector<std::pair<qint64, QString>> arrived;
+  std::vector<bool> busy;
+  QObject::connect(link_, &InterpreterLink::statementStarted, &context,
+                   [&](const QString& text) { started = text; });
+  QObject::connect(link_, &InterpreterLink::outputArrived, &context,
+                   [&](const QString& text) { arrived.emplace_back(clock.elapsed(), text); });
+  QObject::connect(link_, &InterpreterLink::busyChanged, &context,
+                   [&](bool b) { busy.push_back(b); });
+  EvalResult second;
+  bool restarted = true;
+  bool busyMeanwhile = false;
+  QTimer::singleShot(300, &context, [&] {
+    busyMeanwhile = link_->busy();
+    second = link_->eval("disp('sneaked in')", kNoInput);
+    restarted = link_->start(UsrOctave());
+  });
+
+  const std::string statement = "disp('first'); pause(1.5); disp('second')\r\n";
+  const auto r = eval(statement);
+  const qint64 total = clock.elapsed();
+  EXPECT_EQ(r.status, Status::Ok);
+  EXPECT_EQ(r.output, "first\r\nsecond\r\n");
+  EXPECT_GE(total, 1400);
+  EXPECT_GE(ticks, 10);
+  EXPECT_EQ(started.toStdString(), statement);
+  ASSERT_FALSE(arrived.empty());
+  EXPECT_EQ(arrived.front().second, "first");  // its line end may still come before a marker
+  EXPECT_LT(arrived.front().first, total - 1000);
+  QString shown;
+  for (const auto& piece : arrived) shown += piece.second;
+  EXPECT_TRUE(QString("first\nsecond\n").startsWith(shown)) << shown.toStdString();
+  EXPECT_TRUE(busyMeanwhile);
+  EXPECT_EQ(second.status, Status::Error);
+  EXPECT_FALSE(restarted);
+  EXPECT_EQ(busy, (std::vector<bool>{true, false}));
+  EXPECT_FALSE(link_->busy());
+  EXPECT_EQ(eval("disp('still the same interpreter')").output, "still the same interpreter\r\n");
 }
 
 TEST_F(OctaveLink, ARunawayStatementIsInterruptedAtItsTimeOut) {
@@ -301,6 +352,81 @@ TEST_F(DyingOctave, EndingTheLinkEndsTheInterpreter) {
   EXPECT_EQ(link.eval("1", kNoInput).status, Status::Dead);
 }
 
+// Closing the program during a statement: the link is stopped or destroyed
+// by an event handled while the statement waits (a timer, or the input box
+// of the statement itself). The wait ends at once with Dead and leaves no
+// process behind, not even a zombie.
+TEST(EndingDuringAStatement, EndsTheWaitAndTheInterpreterAtOnce) {
+  testing_support::EnsureGuiApplication();
+  struct Case {
+    const char* name;
+    const char* statement;
+    bool fromInputBox;  // else from a timer
+    bool destroy;       // else stop
+  };
+  for (const Case& c : {Case{"stop from a timer", "pause(20)", false, false},
+                        Case{"stop from the input box", "x=input('x?')", true, false},
+                        Case{"destroy from a timer", "pause(20)", false, true},
+                        Case{"destroy from the input box", "x=input('x?')", true, true}}) {
+    SCOPED_TRACE(c.name);
+    auto* link = new InterpreterLink;
+    ASSERT_TRUE(link->start(UsrOctave()));
+    const auto pid = static_cast<pid_t>(link->processId());
+    bool destroyed = false;
+    const auto end = [&] {
+      if (!c.destroy) return link->stop();
+      delete link;
+      destroyed = true;
+    };
+    QObject context;
+    if (!c.fromInputBox) QTimer::singleShot(300, &context, end);
+    QElapsedTimer clock;
+    clock.start();
+    const auto r = link->eval(c.statement, [&](const std::string&) {
+      if (c.fromInputBox) end();
+      return std::string("1");
+    });
+    EXPECT_EQ(r.status, Status::Dead);
+    EXPECT_LT(clock.elapsed(), 3000);
+    EXPECT_EQ(::kill(pid, 0), -1);
+    if (destroyed) continue;
+    EXPECT_FALSE(link->busy());
+    EXPECT_FALSE(link->alive());
+    EXPECT_EQ(link->eval("1", kNoInput).status, Status::Dead);
+    // The link itself is fine: it starts again.
+    ASSERT_TRUE(link->start(UsrOctave()));
+    EXPECT_EQ(link->eval("1+1", kNoInput).output, "ans = 2\r\n");
+    delete link;
+  }
+  EXPECT_FALSE(QFile::exists("octave-workspace"));
+}
+
+// The program is quit (its last window closed) while a statement runs:
+// every event loop ends, the wait's too, and the statement goes with them.
+TEST(EndingDuringAStatement, QuittingTheProgramEndsTheStatement) {
+  testing_support::EnsureGuiApplication();
+  InterpreterLink link;
+  ASSERT_TRUE(link.start(UsrOctave()));
+  const auto pid = static_cast<pid_t>(link.processId());
+  QTimer::singleShot(300, &link, [] { QCoreApplication::exit(0); });
+  QElapsedTimer clock;
+  clock.start();
+  const auto r = link.eval("pause(20)", kNoInput);
+  EXPECT_EQ(r.status, Status::Dead);
+  EXPECT_LT(clock.elapsed(), 3000);
+  EXPECT_EQ(::kill(pid, 0), -1);
+  // Once quitting, no wait can be had at all: a start fails at once.
+  clock.restart();
+  EXPECT_FALSE(link.start(UsrOctave()));
+  EXPECT_LT(clock.elapsed(), 3000);
+  // The application's loop, run and ended once, takes back the quit for
+  // the tests that follow.
+  QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+  QCoreApplication::exec();
+  ASSERT_TRUE(link.start(UsrOctave()));
+  EXPECT_EQ(link.eval("1+1", kNoInput).output, "ans = 2\r\n");
+}
+
 class FakeLink : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -326,6 +452,29 @@ TEST_F(FakeLink, SilenceEndsInATimeOut) {
   EXPECT_GE(clock.elapsed(), 290);
   EXPECT_LT(clock.elapsed(), 2000);
   EXPECT_DOUBLE_EQ(link.timeoutSeconds(), 0.3);
+}
+
+// MATLAB may take a minute to come up: the start waits as a statement does,
+// and can be stopped.
+TEST_F(FakeLink, AStartIsAWaitThatCanBeStopped) {
+  link.setStartTimeoutMs(20000);
+  std::vector<bool> busy;
+  QObject::connect(&link, &InterpreterLink::busyChanged, [&](bool b) { busy.push_back(b); });
+  bool busyMeanwhile = false;
+  EvalResult meanwhile;
+  QTimer::singleShot(300, &link, [&] {
+    busyMeanwhile = link.busy();
+    meanwhile = link.eval("x", kNoInput);
+    link.stop();
+  });
+  QElapsedTimer clock;
+  clock.start();
+  EXPECT_FALSE(link.start(Fake("mute")));
+  EXPECT_LT(clock.elapsed(), 3000);
+  EXPECT_TRUE(busyMeanwhile);
+  EXPECT_EQ(meanwhile.status, Status::Error);
+  EXPECT_EQ(busy, (std::vector<bool>{true, false}));
+  EXPECT_FALSE(link.alive());
 }
 
 // An interpreter that stops reading fills the pipe: a long statement must

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QByteArray>
+#include <QString>
+
 namespace quorvin {
 namespace {
 
@@ -101,6 +104,76 @@ TEST(AnswerReader, ArrivalInPiecesChangesNothing) {
   ASSERT_EQ(whole, (std::vector<std::string>{"1|before\n|AB|", "2|error: boom\n||failed", "rest"}));
   for (size_t cut = 0; cut <= stream.size(); ++cut)
     EXPECT_EQ(events({stream.substr(0, cut), stream.substr(cut)}), whole) << cut;
+}
+
+// What is shown while a statement runs and what its end reports make, put
+// together, the answer the statement would have had all at once, however
+// the stream is split; nothing of a marker, nor the late output of an
+// earlier exchange, is shown on the way.
+TEST(AnswerReader, OutputShownOnTheWayAddsUpToTheAnswer) {
+  const std::string stream =
+      "late\n@@quorvins1-end-3@@\nfirst line\n\xE2\x82\xAC sign\n\n@@quorvins1-input:65 @@\n"
+      "@@quorvins1-end-9@@\nafter a look-alike\nerror: boom\n@@quorvins1-fail-4@@\n\n"
+      "@@quorvins1-end-4@@\nrest";
+  struct Seen {
+    std::string answer;   // arrived pieces and event texts, as the link adds them up
+    std::string arrived;  // the pieces shown on the way
+    bool failed = false;
+  };
+  auto read = [](const std::vector<std::string>& pieces, bool showOnTheWay) {
+    AnswerReader reader("s1");
+    Seen seen;
+    for (const std::string& piece : pieces) {
+      reader.feed(piece);
+      for (;;) {
+        const auto e = reader.next(4);
+        if (e.kind == Kind::Pending) {
+          if (!showOnTheWay) break;
+          const std::string part = reader.takeArrived(4);
+          seen.answer += part;
+          seen.arrived += part;
+          break;
+        }
+        seen.answer += e.text + (e.kind == Kind::Input ? "<" + e.prompt + ">" : "");
+        seen.failed = e.failed;
+        if (e.kind == Kind::Done) break;
+      }
+    }
+    return seen;
+  };
+  const Seen whole = read({stream}, false);
+  ASSERT_EQ(whole.answer,
+            "first line\n\xE2\x82\xAC sign\n<A>@@quorvins1-end-9@@\nafter a look-alike\n"
+            "error: boom\n");
+  ASSERT_TRUE(whole.failed);
+  for (size_t cut = 0; cut <= stream.size(); ++cut)
+    for (size_t cut2 = cut; cut2 <= stream.size(); cut2 += 7) {
+      const Seen split =
+          read({stream.substr(0, cut), stream.substr(cut, cut2 - cut), stream.substr(cut2)}, true);
+      EXPECT_EQ(split.answer, whole.answer) << cut << " " << cut2;
+      EXPECT_TRUE(split.failed);
+      EXPECT_EQ(split.arrived.find("late"), std::string::npos) << cut;
+      EXPECT_EQ(split.arrived.find('@'), std::string::npos) << cut;
+      EXPECT_TRUE(QString::fromUtf8(split.arrived).toUtf8() ==
+                  QByteArray::fromStdString(split.arrived))
+          << cut;  // never half a character
+    }
+  // Up to the input request, all but the line end before it is shown.
+  EXPECT_EQ(read({stream.substr(0, stream.find("@@quorvins1-input"))}, true).arrived,
+            "first line\n\xE2\x82\xAC sign\n");
+}
+
+TEST(AnswerReader, NothingIsShownBeforeTheExchangeBeforeHasEnded) {
+  AnswerReader reader;
+  reader.feed("late output of 2\n");
+  EXPECT_EQ(reader.next(4).kind, Kind::Pending);
+  EXPECT_EQ(reader.takeArrived(4), "");
+  reader.feed("\n@@quorvin-end-2@@\nstill 3's\n");
+  EXPECT_EQ(reader.next(4).kind, Kind::Pending);
+  EXPECT_EQ(reader.takeArrived(4), "");
+  reader.feed("\n@@quorvin-end-3@@\nmine\nmore");
+  EXPECT_EQ(reader.next(4).kind, Kind::Pending);
+  EXPECT_EQ(reader.takeArrived(4), "mine\nmore");
 }
 
 TEST(AnswerReader, EndlessOutputIsCutInTheMiddle) {

@@ -4,6 +4,7 @@
 # the ways a real interpreter cannot be made to on demand:
 #   exit-at-start  ends before reading anything
 #   silent         takes the set-up, then never answers
+#   mute           never answers, not even the set-up
 #   slow-first     answers statement 1 only after a second
 #   garbage        puts control bytes and marker look-alikes before each answer
 #   deaf           takes the set-up, then reads nothing more
@@ -18,6 +19,7 @@ while IFS= read -r line; do
   n=${BASH_REMATCH[2]}
   case "$mode" in
     silent) [ "$n" = 0 ] || continue ;;
+    mute) continue ;;
     deaf) printf '\n%s-end-%s@@\n' "$tag" "$n"; exec sleep 60 ;;
     slow-first) [ "$n" = 1 ] && sleep 1 ;;
     garbage)

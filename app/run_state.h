@@ -1,0 +1,41 @@
+#pragma once
+// Whether a box-by-box run is under way. The run waits on the interpreter
+// with the event loop turning, so the windows stay usable meanwhile; but a
+// second compile would share the box table's marks with the run, and an
+// edit would change the flowchart under it. So the Execute commands refuse
+// while running(), and the document windows follow runningChanged to grey
+// out Execute and editing.
+
+#include <QObject>
+
+namespace quorvin {
+
+class RunState : public QObject {
+  Q_OBJECT
+
+ public:
+  bool running() const { return running_; }
+
+  // Marks a run under way for its own lifetime (the state must not be
+  // running already).
+  class Scope {
+   public:
+    explicit Scope(RunState& state) : state_(state) { state_.setRunning(true); }
+    ~Scope() { state_.setRunning(false); }
+    Scope(const Scope&) = delete;
+    Scope& operator=(const Scope&) = delete;
+
+   private:
+    RunState& state_;
+  };
+
+ signals:
+  void runningChanged(bool running);
+
+ private:
+  void setRunning(bool running);
+
+  bool running_ = false;
+};
+
+}  // namespace quorvin
