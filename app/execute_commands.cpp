@@ -6,7 +6,6 @@
 #include <exception>
 
 #include "app/directory_picker.h"
-#include "app/executing_host.h"
 #include "app/text_results_window.h"
 #include "compiler/compiler.h"
 #include "compiler/execution_step.h"
@@ -80,10 +79,10 @@ LinkSession::~LinkSession() {
   run_.reset();
 }
 
-void mnuExeDDE_Click(Model& model, int doc, CompileHost& host, const RunState& run) {
+void mnuExeDDE_Click(Model& model, int doc, CompileQuestions& host, const RunState& run) {
   if (RefusedDuringRun(run, host)) return;
   Guarded(host, [&] {
-    const std::string text = Compiler(model.table, host).CompileFlowchart(1, doc);
+    const std::string text = Compiler(model, host).CompileFlowchart(CompileMode::Text, doc);
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     if (!text.empty())
@@ -91,12 +90,12 @@ void mnuExeDDE_Click(Model& model, int doc, CompileHost& host, const RunState& r
   });
 }
 
-void mnuExeFile_Click(Model& model, int doc, CompileHost& host, const RunState& run) {
+void mnuExeFile_Click(Model& model, int doc, CompileQuestions& host, const RunState& run) {
   if (RefusedDuringRun(run, host)) return;
   Guarded(host, [&] {
     const std::optional<std::string> file = host.saveFileAs(kMFileFilter, "");
     if (!file) return;
-    const std::string text = Compiler(model.table, host).CompileFlowchart(1, doc);
+    const std::string text = Compiler(model, host).CompileFlowchart(CompileMode::Text, doc);
     if (text.empty()) {
       host.messageBox("No file to make, check your algorithm.", style::kExclamation, kAppTitle);
       return;
@@ -111,7 +110,7 @@ void mnuExeFile_Click(Model& model, int doc, CompileHost& host, const RunState& 
   });
 }
 
-void mnuEXEMatlab_Click(Model& model, int doc, CompileHost& host, LinkServices& services) {
+void mnuEXEMatlab_Click(Model& model, int doc, CompileQuestions& host, LinkServices& services) {
   if (RefusedDuringRun(services.run, host)) return;
   Guarded(host, [&] {
     const RunState::Scope running(services.run);
@@ -126,8 +125,7 @@ void mnuEXEMatlab_Click(Model& model, int doc, CompileHost& host, LinkServices& 
     results.raise();
     ExecutionStep step(model.table, host, services.link, results,
                        [&] { StartMatlab(model, host, services); });
-    ExecutingHost executing(host, step);
-    Compiler(model.table, executing).CompileFlowchart(0, doc);
+    Compiler(model, host, &step).CompileFlowchart(CompileMode::Execute, doc);
   });
 }
 

@@ -1,14 +1,14 @@
 #pragma once
 // The document window's Execute menu and its Start Matlab command, as
-// functions of a document number and the hosts they need, for the window's
-// menu to call.
+// functions of a document number and what they need besides the model, for
+// the window's menu to call.
 
 #include <functional>
 #include <memory>
 #include <string>
 
 #include "app/run_state.h"
-#include "compiler/compile_host.h"
+#include "compiler/compile_questions.h"
 #include "model/model.h"
 
 namespace quorvin {
@@ -50,17 +50,20 @@ class LinkSession {
   std::unique_ptr<LinkServices> services_;
 };
 
+// host holds the document window's questions: what the compile asks goes
+// there, its progress to the model's views.
+
 // Every compile clears the marks the compile before left on the boxes, so
 // none of these starts one while a run is under way (run.running()): they
 // tell kRunUnderWayMessage instead.
 
 // "Write to &ClipBoard": the script of document doc on the clipboard.
-void mnuExeDDE_Click(Model& model, int doc, CompileHost& host, const RunState& run);
+void mnuExeDDE_Click(Model& model, int doc, CompileQuestions& host, const RunState& run);
 // "&Write to file": the script as an .m file, optionally a function.
-void mnuExeFile_Click(Model& model, int doc, CompileHost& host, const RunState& run);
+void mnuExeFile_Click(Model& model, int doc, CompileQuestions& host, const RunState& run);
 // "&Execute to Matlab": runs document doc box by box in the interpreter; the
 // results window shows each statement and its output as they come.
-void mnuEXEMatlab_Click(Model& model, int doc, CompileHost& host, LinkServices& services);
+void mnuEXEMatlab_Click(Model& model, int doc, CompileQuestions& host, LinkServices& services);
 // "Start Matlab": asks for the installation directory and starts its
 // interpreter. Refused during a run, whose own start (when the interpreter
 // does not answer) goes on as usual.

@@ -6,7 +6,7 @@
 
 #include "model/flowchart_file.h"
 #include "model/model.h"
-#include "model/quiet_dialogs.h"
+#include "tests/support/quiet_questions.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ using namespace quorvin;
 // A chain of 350 boxes, each with a parameter text and a two-line formula.
 void FillChain(Model& m, int doc) {
   for (int i = 1; i <= kMaxBoxes; ++i) {
-    m.editMode = mode::kSelect;
+    m.editMode = EditMode::Select;
     NewBox(m, doc);
     BoxRecord& r = m.table[i];
     r.Kind = i == 1 ? "Constant Input" : "Compute Function";
@@ -31,20 +31,20 @@ void FillChain(Model& m, int doc) {
 }
 
 void BM_SaveFull(benchmark::State& state) {
-  QuietDialogs dialogs;
+  testing_support::QuietDialogs dialogs;
   DocumentViews views;
   MemorySettingsStore store;
   Model m(dialogs, views, store);
   const int doc = NewDocument(m);
   FillChain(m, doc);
   dialogs.fileAnswer = (std::filesystem::temp_directory_path() / "quorvin-bench-save.qvn").string();
-  for (auto _ : state) benchmark::DoNotOptimize(SaveDocument(m, doc, 2));
+  for (auto _ : state) benchmark::DoNotOptimize(SaveDocument(m, doc, SaveMode::SaveAs));
   std::filesystem::remove(*dialogs.fileAnswer);
 }
 BENCHMARK(BM_SaveFull)->Unit(benchmark::kMicrosecond);
 
 void BM_LoadFull(benchmark::State& state) {
-  QuietDialogs dialogs;
+  testing_support::QuietDialogs dialogs;
   DocumentViews views;
   MemorySettingsStore store;
   std::string text;

@@ -70,39 +70,39 @@ TEST_F(Interleaved, FileNumbersFollowFirstMentionAndSkipOtherDocuments) {
 TEST_F(Interleaved, SaveAsWritesTheFileAndRecordsTheSave) {
   TempDir dir;
   const std::string path = (dir.path / "chart.qvn").string();
-  f.m.documents.docInfo[1].Changed = -1;
+  f.m.documents.docInfo[1].Changed = true;
   f.dialogs.fileAnswers = {path};
-  ASSERT_TRUE(SaveDocument(f.m, 1, 1));  // untitled: Save asks too
+  ASSERT_TRUE(SaveDocument(f.m, 1, SaveMode::Save));  // untitled: Save asks too
   EXPECT_EQ(ReadFile(path), Golden("interleaved.qvn"));
   EXPECT_EQ(f.dialogs.filters.back(), "Quorvin Files (*.qvn)|*.qvn|All Files (*.*)|*.*");
   EXPECT_EQ(f.m.documents.caption(1), path);
-  EXPECT_EQ(f.m.documents.docInfo[1].Changed, 0);
+  EXPECT_FALSE(f.m.documents.docInfo[1].Changed);
   EXPECT_EQ(f.m.recentFiles.shown(), (std::vector<std::string>{path}));
 
   // Save goes to the file without asking; Save As presets the file's path.
   f.m.table[3].Params = "exp(1)";
-  ASSERT_TRUE(SaveDocument(f.m, 1, 1));
+  ASSERT_TRUE(SaveDocument(f.m, 1, SaveMode::Save));
   EXPECT_EQ(f.dialogs.initialNames.size(), 1u);
   EXPECT_NE(ReadFile(path).find("Constant Input~exp(1)"), std::string::npos);
   f.dialogs.fileAnswers = {std::nullopt};
-  EXPECT_FALSE(SaveDocument(f.m, 1, 2));
+  EXPECT_FALSE(SaveDocument(f.m, 1, SaveMode::SaveAs));
   EXPECT_EQ(f.dialogs.initialNames.back(), path);
 }
 
 TEST_F(Interleaved, CancelledOrFailedSaveChangesNothing) {
   TempDir dir;
-  f.m.documents.docInfo[1].Changed = -1;
-  EXPECT_FALSE(SaveDocument(f.m, 1, 2));  // cancelled
+  f.m.documents.docInfo[1].Changed = true;
+  EXPECT_FALSE(SaveDocument(f.m, 1, SaveMode::SaveAs));  // cancelled
   EXPECT_TRUE(f.dialogs.messages.empty());
 
   WriteFile(dir.path / "plain", "not a directory");
   const std::string bad = (dir.path / "plain" / "chart.qvn").string();
   f.dialogs.fileAnswers = {bad};
-  EXPECT_FALSE(SaveDocument(f.m, 1, 2));
+  EXPECT_FALSE(SaveDocument(f.m, 1, SaveMode::SaveAs));
   ASSERT_EQ(f.dialogs.messages.size(), 1u);
   EXPECT_NE(f.dialogs.messages[0].text.find(bad), std::string::npos);
   EXPECT_EQ(f.m.documents.caption(1), "Untitled:1");
-  EXPECT_EQ(f.m.documents.docInfo[1].Changed, -1);
+  EXPECT_TRUE(f.m.documents.docInfo[1].Changed);
   EXPECT_TRUE(f.m.recentFiles.shown().empty());
   EXPECT_EQ(ReadFile(dir.path / "plain"), "not a directory");
 }
@@ -115,7 +115,7 @@ TEST_F(Interleaved, SavingOverAFileKeepsItsModeAndItsLinks) {
   testing_support::WriteBytes(dir / "private.qvn", "old", 0600);
   ASSERT_EQ(::symlink("private.qvn", (dir / "link.qvn").c_str()), 0);
   f.dialogs.fileAnswers = {dir / "link.qvn"};
-  ASSERT_TRUE(SaveDocument(f.m, 1, 2));
+  ASSERT_TRUE(SaveDocument(f.m, 1, SaveMode::SaveAs));
   EXPECT_TRUE(fs::is_symlink(dir / "link.qvn"));
   EXPECT_EQ(ReadFile(dir / "private.qvn"), Golden("interleaved.qvn"));
   EXPECT_EQ(testing_support::ModeOf(dir / "private.qvn"), 0600u);
@@ -130,9 +130,9 @@ TEST_F(Interleaved, SaveRefusesAReadOnlyFileAndKeepsTheEditsUnsaved) {
     testing_support::Findings found;
     const std::string path = dir / "locked.qvn";
     testing_support::WriteBytes(path, "old", 0444);
-    f.m.documents.docInfo[1].Changed = -1;
+    f.m.documents.docInfo[1].Changed = true;
     f.dialogs.fileAnswers = {path};
-    found.expect(!SaveDocument(f.m, 1, 2), "a read-only file was saved over");
+    found.expect(!SaveDocument(f.m, 1, SaveMode::SaveAs), "a read-only file was saved over");
     found.expect(ReadFile(path) == "old", "the read-only file holds: " + ReadFile(path));
     found.expect(f.dialogs.messages.size() == 1, "not one message");
     if (f.dialogs.messages.size() == 1) {
@@ -145,7 +145,7 @@ TEST_F(Interleaved, SaveRefusesAReadOnlyFileAndKeepsTheEditsUnsaved) {
                    "the message's style or title");
     }
     found.expect(f.m.documents.caption(1) == "Untitled:1", "the caption changed");
-    found.expect(f.m.documents.docInfo[1].Changed == -1, "the edits count as saved");
+    found.expect(f.m.documents.docInfo[1].Changed, "the edits count as saved");
     found.expect(f.m.recentFiles.shown().empty(), "the refused file became a recent file");
     return found.text;
   });
@@ -196,7 +196,7 @@ TEST(FlowchartFile, LoadingAppendsAfterTheOpenBoxesAndShiftsLinksOnly) {
   EXPECT_EQ(t[5].OutColor[1], 255);
   for (int i = 5; i <= 7; ++i) EXPECT_EQ(t[i].Doc, 2);
   EXPECT_EQ(f.m.documents.caption(2), std::string(QUORVIN_TEST_DATA) + "/interleaved.qvn");
-  EXPECT_EQ(f.m.documents.docInfo[2].Changed, 0);
+  EXPECT_FALSE(f.m.documents.docInfo[2].Changed);
   EXPECT_TRUE(f.m.recentFiles.shown().empty()) << "loading does not add a recent file";
 
   // The same file again: its own boxes, numbered after the first load's.
@@ -223,7 +223,7 @@ TEST(FlowchartFile, SaveAndLoadRoundTripKeepsParameterTexts) {
 
   const std::string path = (dir.path / "again.qvn").string();
   f.dialogs.fileAnswers = {path};
-  ASSERT_TRUE(SaveDocument(f.m, 2, 2));
+  ASSERT_TRUE(SaveDocument(f.m, 2, SaveMode::SaveAs));
   EXPECT_EQ(ReadFile(path), Golden("params.qvn")) << "saving what was loaded writes the same file";
 }
 
@@ -279,7 +279,7 @@ TEST_P(CorruptFile, ChangesNothingAndSaysWhy) {
   TempDir dir;
   NewDocument(f.m);
   f.AddBox(1, "Sin", "box1");
-  f.m.documents.docInfo[1].Changed = -1;
+  f.m.documents.docInfo[1].Changed = true;
   const BoxTable table = f.m.table;
   const std::vector<DocInfo> infoBefore = f.m.documents.docInfo;
   const fs::path p = dir.path / "bad.qvn";
@@ -354,7 +354,7 @@ struct UnreadablePath : ::testing::Test {
   void SetUp() override {
     NewDocument(f.m);
     f.AddBox(1, "Sin", "box1");
-    f.m.documents.docInfo[1].Changed = -1;
+    f.m.documents.docInfo[1].Changed = true;
     tableBefore = f.m.table;
     infoBefore = f.m.documents.docInfo;
   }

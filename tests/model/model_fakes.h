@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/model.h"
+#include "tests/support/recording_views.h"
 
 namespace quorvin::testing {
 
@@ -49,22 +50,7 @@ class ScriptedDialogs : public Dialogs {
   }
 };
 
-class RecordingViews : public DocumentViews {
- public:
-  void documentOpened(int doc) override { opened.push_back(doc); }
-  void captionChanged(int doc, const std::string& caption) override {
-    captions.push_back(std::to_string(doc) + " " + caption);
-  }
-  void boxesChanged(int doc) override { redrawn.push_back(doc); }
-  void hideCopyShape(int doc) override { shapesHidden.push_back(doc); }
-  void setDocsPointer(int p) override { pointers.push_back(p); }
-  void setResourceGauge(double percent) override { gauge.push_back(percent); }
-  void recentFilesChanged(const std::vector<std::string>& paths) override { recent = paths; }
-
-  std::vector<int> opened, redrawn, shapesHidden, pointers;
-  std::vector<std::string> captions, recent;
-  std::vector<double> gauge;
-};
+using testing_support::RecordingViews;
 
 // A model with its fakes, ready for a test.
 struct ModelFixture {
@@ -75,12 +61,12 @@ struct ModelFixture {
 
   // Opens a document and adds a placed box of the given kind to it.
   int AddBox(int doc, const std::string& kind, const std::string& params = "") {
-    m.editMode = mode::kSelect;
+    m.editMode = EditMode::Select;
     if (!NewBox(m, doc)) return 0;
     const int n = m.table.highestBox();
     m.table[n].Kind = kind;
     m.table[n].Params = params;
-    m.editMode = mode::kSelect;
+    m.editMode = EditMode::Select;
     return n;
   }
   static void Link(Model& model, int from, int exit, int to, int entry) {
