@@ -47,7 +47,7 @@ LinkSession::~LinkSession() {
 
 void mnuExeDDE_Click(Model& model, int doc, CompileHost& host) {
   Guarded(host, [&] {
-    const std::string text = Compiler(model.table, host).CompileFlowchart(1, doc);
+    const std::string text = Compiler(model.table, host).CompileFlowchart(CompileMode::Text, doc);
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     if (!text.empty())
@@ -59,7 +59,7 @@ void mnuExeFile_Click(Model& model, int doc, CompileHost& host) {
   Guarded(host, [&] {
     const std::optional<std::string> file = host.saveFileAs(kMFileFilter, "");
     if (!file) return;
-    const std::string text = Compiler(model.table, host).CompileFlowchart(1, doc);
+    const std::string text = Compiler(model.table, host).CompileFlowchart(CompileMode::Text, doc);
     if (text.empty()) {
       host.messageBox("No file to make, check your algorithm.", style::kExclamation, kAppTitle);
       return;
@@ -81,7 +81,7 @@ void mnuEXEMatlab_Click(Model& model, int doc, CompileHost& host, LinkServices& 
     ExecutionStep step(model.table, host, services.link, services.results,
                        [&] { mnuFileStartMatlab_Click(model, host, services); });
     ExecutingHost executing(host, step);
-    Compiler(model.table, executing).CompileFlowchart(0, doc);
+    Compiler(model.table, executing).CompileFlowchart(CompileMode::Execute, doc);
   });
 }
 

@@ -28,7 +28,7 @@ class ExecutingHost : public CompileHost {
     return base_.saveFileAs(filter, initialName);
   }
   std::string matrixEntry() override { return base_.matrixEntry(); }
-  void setDocsPointer(int pointer) override { base_.setDocsPointer(pointer); }
+  void setDocsPointer(Pointer pointer) override { base_.setDocsPointer(pointer); }
   void setResourceGauge(double percent) override { base_.setResourceGauge(percent); }
   int chkInput() const override { return base_.chkInput(); }
   void compileStarted() override { step_.compileStarted(); }

@@ -79,7 +79,7 @@ void Run(benchmark::State& state, BoxTable table) {
   Compiler compiler(table, host);
   std::size_t bytes = 0;
   for (auto _ : state) {
-    const std::string script = compiler.CompileFlowchart(1, 1);
+    const std::string script = compiler.CompileFlowchart(CompileMode::Text, 1);
     bytes = script.size();
     benchmark::DoNotOptimize(script.data());
   }

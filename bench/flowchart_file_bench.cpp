@@ -16,7 +16,7 @@ using namespace quorvin;
 // A chain of 350 boxes, each with a parameter text and a two-line formula.
 void FillChain(Model& m, int doc) {
   for (int i = 1; i <= kMaxBoxes; ++i) {
-    m.editMode = mode::kSelect;
+    m.editMode = EditMode::Select;
     NewBox(m, doc);
     BoxRecord& r = m.table[i];
     r.Kind = i == 1 ? "Constant Input" : "Compute Function";
@@ -38,7 +38,7 @@ void BM_SaveFull(benchmark::State& state) {
   const int doc = NewDocument(m);
   FillChain(m, doc);
   dialogs.fileAnswer = (std::filesystem::temp_directory_path() / "quorvin-bench-save.qvn").string();
-  for (auto _ : state) benchmark::DoNotOptimize(SaveDocument(m, doc, 2));
+  for (auto _ : state) benchmark::DoNotOptimize(SaveDocument(m, doc, SaveMode::SaveAs));
   std::filesystem::remove(*dialogs.fileAnswer);
 }
 BENCHMARK(BM_SaveFull)->Unit(benchmark::kMicrosecond);

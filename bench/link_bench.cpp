@@ -68,7 +68,7 @@ void BM_ChainBoxByBox(benchmark::State& state) {
   for (auto _ : state) {
     ExecutionStep step(table, host, link, sink, [] {});
     SteppingHost stepping(step);
-    Compiler(table, stepping).CompileFlowchart(0, 1);
+    Compiler(table, stepping).CompileFlowchart(CompileMode::Execute, 1);
     if (step.failures() != 0) state.SkipWithError("a statement failed");
   }
   state.counters["boxes"] = kMaxBoxes;
@@ -80,7 +80,7 @@ void BM_ChainAsOneFile(benchmark::State& state) {
   BoxTable table;
   Chain(table);
   QuietCompileHost host;
-  const std::string script = Compiler(table, host).CompileFlowchart(1, 1);
+  const std::string script = Compiler(table, host).CompileFlowchart(CompileMode::Text, 1);
   QTemporaryDir dir;
   const std::string file = dir.filePath("chain.m").toStdString();
   if (script.empty() || !WriteTextFile(file, MFileContents(script, std::nullopt))) {

@@ -7,11 +7,10 @@
 #include <string_view>
 
 #include "compiler/compile_host.h"
+#include "compiler/compiler.h"
 #include "model/box_table.h"
 
 namespace quorvin {
-
-class Compiler;
 
 // Every line of generated script ends with CR LF.
 inline const std::string NL = "\r\n";
@@ -26,7 +25,7 @@ struct ArmContext {
   Compiler& compiler;
   BoxTable& table;
   CompileHost& host;
-  int mode;             // 0 execute box by box, otherwise text only
+  CompileMode mode;     // Execute: box by box in the interpreter; Text: script only
   int q;                // the box being compiled
   int j;                // its work-list position
   std::string& script;  // the script text written so far
@@ -35,7 +34,7 @@ struct ArmContext {
   // InLink(k) of box q (k 1..3); a box named there exists only when > 0.
   int in(int k) { return box().InLink.at(k); }
   bool hasIn(int k) { return in(k) > 0; }
-  // InputsReady(script, q) == 1: writes Pickup assignments as a side effect.
+  // InputsReady(script, q): writes Pickup assignments as a side effect.
   bool ready();
   void done() { box().Status = "OK"; }
 };

@@ -15,11 +15,11 @@ class CompileHost : public Dialogs {
   // The matrix-entry dialog, shown modally: the text of its `mat` box after
   // it closed ("mat" when it was closed without OK).
   virtual std::string matrixEntry() = 0;
-  virtual void setDocsPointer(int pointer) = 0;
+  virtual void setDocsPointer(Pointer pointer) = 0;
   virtual void setResourceGauge(double percent) = 0;
   // The live preference chkInput: 1 ticked, 0 not.
   virtual int chkInput() const = 0;
-  // Mode 0 only. compileStarted() comes at the start of every compile (the
+  // CompileMode::Execute only. compileStarted() comes at the start of every compile (the
   // first-plot flag starts at 0 there); executeStep() after every box whose
   // code was written: `script` is the text written since the previous step,
   // nestLevel the number of blocks open after the box. The step empties
@@ -30,7 +30,7 @@ class CompileHost : public Dialogs {
     script.clear();
     return true;
   }
-  // Mode 0 only: the walk is over. The host runs whatever it still holds
+  // CompileMode::Execute only: the walk is over. The host runs whatever it still holds
   // back and adds a line to `problems` for each thing that went wrong in the
   // run, to be told in the closing message. Returns false when the compile
   // must be abandoned (the host has told the user why).
@@ -56,7 +56,7 @@ class QuietCompileHost : public CompileHost {
     return std::nullopt;
   }
   std::string matrixEntry() override { return "mat"; }
-  void setDocsPointer(int) override {}
+  void setDocsPointer(Pointer) override {}
   void setResourceGauge(double) override {}
   int chkInput() const override { return 0; }
 

@@ -22,9 +22,9 @@ const ArmEntry* FindArm(std::span<const ArmEntry> arms, const std::string& kind)
 
 }  // namespace
 
-bool ArmContext::ready() { return compiler.InputsReady(script, q) == 1; }
+bool ArmContext::ready() { return compiler.InputsReady(script, q); }
 
-std::string Compiler::CompileFlowchart(int mode, int docTag) {
+std::string Compiler::CompileFlowchart(CompileMode mode, int docTag) {
   mode_ = mode;
   script_.clear();
   processed_ = 0;
@@ -36,12 +36,12 @@ std::string Compiler::CompileFlowchart(int mode, int docTag) {
   try {
     // A mark left by anyone else would pass for code written in this compile.
     ClearStatus();
-    if (mode_ == 0) host_.compileStarted();
-    host_.setDocsPointer(pointer::kHourglass);
+    if (mode_ == CompileMode::Execute) host_.compileStarted();
+    host_.setDocsPointer(Pointer::Hourglass);
     FindStartBoxes(docTag);
     if (work_.WorkListIsEmpty()) {
       host_.messageBox("There are no inputs !", style::kExclamation, kAppTitle);
-      host_.setDocsPointer(pointer::kDefault);
+      host_.setDocsPointer(Pointer::Default);
       return {};
     }
     while (!work_.WorkListIsEmpty()) {
@@ -51,15 +51,15 @@ std::string Compiler::CompileFlowchart(int mode, int docTag) {
         if (visit == Visit::Continue) continue;
         ClearStatus();
         if (visit == Visit::Abandon) host_.setResourceGauge(table_.fillPercent());
-        host_.setDocsPointer(pointer::kDefault);
+        host_.setDocsPointer(Pointer::Default);
         return {};
       }
     }
     std::vector<std::string> runProblems;
-    if (mode_ == 0 && !host_.compileFinished(runProblems)) {
+    if (mode_ == CompileMode::Execute && !host_.compileFinished(runProblems)) {
       ClearStatus();
       host_.setResourceGauge(table_.fillPercent());
-      host_.setDocsPointer(pointer::kDefault);
+      host_.setDocsPointer(Pointer::Default);
       return {};
     }
     ClearStatus();
@@ -67,14 +67,14 @@ std::string Compiler::CompileFlowchart(int mode, int docTag) {
     script_.clear();
     ReportEnd(runProblems);
     host_.setResourceGauge(table_.fillPercent());
-    host_.setDocsPointer(pointer::kDefault);
+    host_.setDocsPointer(Pointer::Default);
     return result;
   } catch (...) {
     // Only a failing host or memory can get here; the compile ends as an
     // abort does rather than leave marks behind.
     ClearStatus();
     try {
-      host_.setDocsPointer(pointer::kDefault);
+      host_.setDocsPointer(Pointer::Default);
     } catch (...) {
     }
     return {};
@@ -142,7 +142,7 @@ Compiler::Visit Compiler::Tail(int j, bool armDone) {
     suspect_ = 0;
     waitCount_ = 0;
     QueueSuccessors(e);
-    if (mode_ == 0) {
+    if (mode_ == CompileMode::Execute) {
       if (!host_.executeStep(e, work_.nestLevel, script_)) return Visit::Abandon;
       script_.clear();
     }
@@ -215,21 +215,21 @@ void Compiler::QueueSuccessors(int e) {
     if (box.OutLink[k] != 0) add(box.OutLink[k]);
 }
 
-int Compiler::InputsReady(std::string& code, int target) {
+bool Compiler::InputsReady(std::string& code, int target) {
   const BoxRecord* t = table_.box(target);
-  if (t == nullptr) return 0;
+  if (t == nullptr) return false;
   for (int k = 1; k <= kEntries; ++k) {
     const int src = t->InLink[k];
     if (src <= 0) continue;
     BoxRecord* in = table_.box(src);
-    if (in == nullptr) return 0;  // an input that names no box is never written
+    if (in == nullptr) return false;  // an input that names no box is never written
     if (in->Kind == "Pickup") {
       code += boxName(src) + "=" + in->Params + ";" + NL;
       in->Status = "OK";
     }
-    if (in->Status != "OK") return 0;
+    if (in->Status != "OK") return false;
   }
-  return 1;
+  return true;
 }
 
 void Compiler::ClearStatus() {

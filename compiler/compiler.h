@@ -13,18 +13,22 @@ namespace quorvin {
 
 struct ArmContext;
 
+// Execute runs each box through the execution step as soon as its code is
+// written; Text builds the script only.
+enum class CompileMode { Execute = 0, Text = 1 };
+
 class Compiler {
  public:
   Compiler(BoxTable& table, CompileHost& host) : table_(table), host_(host) {}
 
-  // mode 0 runs each box through host.executeStep; any other value builds
-  // the script only. Returns the script, or "" (no start box, abort, ...).
+  // Execute runs each box through host.executeStep; Text builds the script
+  // only. Returns the script, or "" (no start box, abort, ...).
   // Every box's Status is empty again whichever way the compile ends.
-  std::string CompileFlowchart(int mode, int docTag);
+  std::string CompileFlowchart(CompileMode mode, int docTag);
 
-  // 1 when every box linked to target's entries is done; appends the
+  // Whether every box linked to target's entries is done; appends the
   // assignment of every Pickup box it meets to code.
-  int InputsReady(std::string& code, int target);
+  bool InputsReady(std::string& code, int target);
 
   WorkList& work() { return work_; }
   const WorkList& work() const { return work_; }
@@ -72,7 +76,7 @@ class Compiler {
   WorkList work_;
 
   // State of one compile.
-  int mode_ = 1;
+  CompileMode mode_ = CompileMode::Text;
   std::string script_;
   int processed_ = 0;
   int suspect_ = 0;

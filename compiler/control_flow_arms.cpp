@@ -71,7 +71,7 @@ bool Compiler::ControlFlowArm(ArmContext& a) {
 
 void Compiler::LoopArm(ArmContext& a) {
   const bool inputsDone = a.ready();  // always tested: it writes Pickup lines
-  if (!inputsDone || work_.NoOtherReady(a.q, table_) != 1) return;
+  if (!inputsDone || !work_.NoOtherReady(a.q, table_)) return;
   // The loop box stays at its position: the tail queues its exits, the body,
   // into the emptied list.
   work_.OpenLevel(Opened(a.q, BlockKind::Loop), a.j);
@@ -111,7 +111,7 @@ void Compiler::BreakArm(ArmContext& a) {
 
 void Compiler::IfArm(ArmContext& a) {
   const bool inputsDone = a.ready();
-  if (!inputsDone || work_.NoOtherReady(a.q, table_) != 1) return;
+  if (!inputsDone || !work_.NoOtherReady(a.q, table_)) return;
   a.done();
   const BoxRecord& box = a.box();
   const bool hasElse = box.Params.starts_with("else");
@@ -146,7 +146,7 @@ void Compiler::EndIfArm(ArmContext& a) {
 
 void Compiler::CallArm(ArmContext& a) {
   bool ready = a.ready();
-  if (waitCount_ > 0) ready = ready && work_.NoOtherReady(a.q, table_) == 1;
+  if (waitCount_ > 0) ready = ready && work_.NoOtherReady(a.q, table_);
   if (!ready) return;
   const std::string startKind = SubroutineStartKindOfCall(a.box().Kind);
   a.done();

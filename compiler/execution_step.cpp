@@ -135,7 +135,7 @@ void ExecutionStep::abandon() {
   for (int b = 1; b < table_.nextBox && b <= kMaxBoxes; ++b) table_[b].Status.clear();
   host_.messageBox(kCouldNotCompileMessage, style::kInformation, kAppTitle);
   host_.setResourceGauge(table_.fillPercent());
-  host_.setDocsPointer(pointer::kDefault);
+  host_.setDocsPointer(Pointer::Default);
 }
 
 }  // namespace quorvin

@@ -98,7 +98,7 @@ void writePlotOutput(ArmContext& ctx) {
   const std::size_t keyEnd = p.find(';');
   const std::string code = keyEnd == std::string::npos ? p : p.substr(keyEnd + 1);
   std::string s = withInputsReplaced(code, ctx.box().InLink, PlaceholderCase::ExactInput);
-  if (ctx.mode == 0) {
+  if (ctx.mode == CompileMode::Execute) {
     if (s.empty() || s.back() != ';') s += ';';
   } else if (!s.empty() && !s.ends_with(NL)) {
     // The next box's statement must start on a line of its own.

@@ -50,7 +50,7 @@ bool WorkList::WorkListIsEmpty() const {
   return true;
 }
 
-int WorkList::NoOtherReady(int cur, const BoxTable& table) const {
+bool WorkList::NoOtherReady(int cur, const BoxTable& table) const {
   for (int i = 1; i <= workLen; ++i) {
     const int e = workList[i];
     if (e == 0 || e == cur) continue;
@@ -63,9 +63,9 @@ int WorkList::NoOtherReady(int cur, const BoxTable& table) const {
       const BoxRecord* in = table.box(src);
       ready = in != nullptr && in->Status == "OK";
     }
-    if (ready) return 0;
+    if (ready) return false;
   }
-  return 1;
+  return true;
 }
 
 void WorkList::OpenLevel(const OpenBlock& block, int keepPos) {

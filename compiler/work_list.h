@@ -36,8 +36,8 @@ class WorkList {
   void WorkListAdd(int idx);
   void WorkListRemoveAt(int pos);
   bool WorkListIsEmpty() const;
-  // 0 when some other queued box has all its linked entries done, else 1.
-  int NoOtherReady(int cur, const BoxTable& table) const;
+  // False when some other queued box has all its linked entries done.
+  bool NoOtherReady(int cur, const BoxTable& table) const;
 
   // Enters a block: raises nestLevel and moves every position 0..workLen
   // into the new level's copy, emptying the live list. keepPos (when in

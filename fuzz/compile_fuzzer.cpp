@@ -99,7 +99,7 @@ class CheckingHost : public testing::ScriptedCompileHost {
   const Compiler* compiler = nullptr;
 };
 
-void Compile(BoxTable& table, int mode, int doc, int chk) {
+void Compile(BoxTable& table, CompileMode mode, int doc, int chk) {
   CheckingHost host;
   host.stuckAnswer = Answer::Ignore;
   host.chk = chk;
@@ -125,13 +125,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int first = NewDocument(m);
     if (ReadFlowchartInto(m, first, text, "fuzz.qvn")) {
       ReadFlowchartInto(m, NewDocument(m), text, "fuzz.qvn");
-      Compile(m.table, 1, 1, chk);
-      Compile(m.table, 0, 2, 1 - chk);
+      Compile(m.table, CompileMode::Text, 1, chk);
+      Compile(m.table, CompileMode::Execute, 2, 1 - chk);
     }
   }
   BoxTable raw;
   RawTable(text, raw);
-  Compile(raw, 1, 1, chk);
-  Compile(raw, 0, 2, 1 - chk);
+  Compile(raw, CompileMode::Text, 1, chk);
+  Compile(raw, CompileMode::Execute, 2, 1 - chk);
   return 0;
 }

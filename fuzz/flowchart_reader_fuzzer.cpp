@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Model m(dialogs, views, store);
   const int first = NewDocument(m);
   for (int i = 0; i < 3; ++i) {
-    m.editMode = mode::kSelect;
+    m.editMode = EditMode::Select;
     NewBox(m, first);
     m.table[i + 1].Kind = "Sin";
   }

@@ -22,7 +22,7 @@ void FillFreshRecord(BoxRecord& r, int doc, int32_t arrowColor) {
 
 bool NewBox(Model& m, int doc) {
   BoxTable& t = m.table;
-  if (m.editMode == mode::kPlacing) {
+  if (m.editMode == EditMode::Placing) {
     // A box is already waiting to be placed: it takes the newly chosen kind,
     // so whatever the earlier kind set up is cleared first.
     BoxRecord* pending = t.box(t.highestBox());
@@ -44,8 +44,8 @@ bool NewBox(Model& m, int doc) {
   // ever handed out again.
   FillFreshRecord(t[t.nextBox], doc, m.documents.docs[doc].arrowColor);
   ++t.nextBox;
-  m.views.setDocsPointer(pointer::kCrossHair);
-  m.editMode = mode::kPlacing;
+  m.views.setDocsPointer(Pointer::CrossHair);
+  m.editMode = EditMode::Placing;
   m.views.setResourceGauge(m.table.fillPercent());
   return true;
 }
@@ -53,7 +53,7 @@ bool NewBox(Model& m, int doc) {
 int NewDocument(Model& m) {
   const int16_t n = m.documents.FindFreeDoc();
   m.documents.curDoc = n;
-  m.editMode = mode::kSelect;
+  m.editMode = EditMode::Select;
   m.views.documentOpened(n);
   m.views.captionChanged(n, m.documents.caption(n));
   return n;

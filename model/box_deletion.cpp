@@ -65,7 +65,7 @@ void ClearRecord(BoxRecord& r) {
 
 void DeleteSelection(Model& m, bool quiet) {
   BoxTable& t = m.table;
-  m.editMode = mode::kSelect;
+  m.editMode = EditMode::Select;
   std::set<int> touched;  // documents whose boxes were removed or moved
 
   std::vector<int16_t>& sel = m.selection;

@@ -4,7 +4,7 @@ namespace quorvin {
 
 int16_t DocumentTable::FindFreeDoc() {
   for (int k = 1; k <= upperBound(); ++k) {
-    if (docInfo[k].Free != 0) {
+    if (docInfo[k].Free) {
       docInfo[k] = DocInfo{};
       docs[k] = Document{};
       return static_cast<int16_t>(k);
@@ -18,7 +18,7 @@ int16_t DocumentTable::FindFreeDoc() {
 std::vector<int> DocumentTable::openDocuments() const {
   std::vector<int> open;
   for (int k = 1; k <= upperBound(); ++k)
-    if (docInfo[k].Free == 0) open.push_back(k);
+    if (!docInfo[k].Free) open.push_back(k);
   return open;
 }
 
@@ -28,7 +28,7 @@ std::string DocumentTable::caption(int n) const {
 }
 
 void DocumentTable::markChanged(int n) {
-  if (isOpen(n)) docInfo[n].Changed = -1;
+  if (isOpen(n)) docInfo[n].Changed = true;
 }
 
 }  // namespace quorvin

@@ -9,8 +9,8 @@
 namespace quorvin {
 
 struct DocInfo {
-  int16_t Changed = 0;  // -1 after an edit, 0 after saving or when claimed
-  int16_t Free = 0;     // 0 while the slot holds an open document, -1 once closed
+  bool Changed = false;  // true after an edit, false after saving or when claimed
+  bool Free = false;     // false while the slot holds an open document, true once closed
   bool operator==(const DocInfo&) const = default;
 };
 
@@ -29,7 +29,7 @@ class DocumentTable {
   // Claims the lowest closed slot, or grows the table by one.
   int16_t FindFreeDoc();
   bool isOpen(int n) const {
-    return n >= 1 && n < static_cast<int>(docInfo.size()) && docInfo[n].Free == 0;
+    return n >= 1 && n < static_cast<int>(docInfo.size()) && !docInfo[n].Free;
   }
   std::vector<int> openDocuments() const;
   int upperBound() const { return static_cast<int>(docInfo.size()) - 1; }

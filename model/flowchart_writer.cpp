@@ -105,12 +105,12 @@ std::string FormatFlowchart(const BoxTable& t, int doc) {
   return text + std::string(kCrLf);
 }
 
-bool SaveDocument(Model& m, int doc, int saveMode) {
+bool SaveDocument(Model& m, int doc, SaveMode saveMode) {
   DocumentTable& docs = m.documents;
   if (!docs.isOpen(doc)) return false;
   Document& d = docs.docs[doc];
   std::string path = d.path;
-  if (saveMode != 1 || path.empty()) {
+  if (saveMode == SaveMode::SaveAs || path.empty()) {
     const std::optional<std::string> chosen =
         m.dialogs.saveFileAs(kFlowchartFilter, path.empty() ? d.lastSaveName : path);
     if (!chosen || chosen->empty()) return false;
@@ -126,7 +126,7 @@ bool SaveDocument(Model& m, int doc, int saveMode) {
   m.recentFiles.AddRecentFile(path);
   d.path = path;
   m.views.captionChanged(doc, docs.caption(doc));
-  docs.docInfo[doc].Changed = 0;
+  docs.docInfo[doc].Changed = false;
   return true;
 }
 

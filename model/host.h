@@ -39,10 +39,8 @@ class Dialogs {
                                                 const std::string& initialName) = 0;
 };
 
-// Mouse pointers of SetDocsPointer.
-namespace pointer {
-constexpr int kDefault = 0, kCrossHair = 2, kHourglass = 11, kNoDrop = 12;
-}
+// Mouse pointers of setDocsPointer.
+enum class Pointer { Default = 0, Arrow = 1, CrossHair = 2, Hourglass = 11, NoDrop = 12 };
 
 // The document windows, as far as the model drives them. Every call names the
 // document by number; a view rebuilds what it shows from the box table.
@@ -55,7 +53,7 @@ class DocumentViews {
   // rebuild its buttons from the table and redraw its arrows.
   virtual void boxesChanged(int /*doc*/) {}
   virtual void hideCopyShape(int /*doc*/) {}
-  virtual void setDocsPointer(int /*pointer*/) {}
+  virtual void setDocsPointer(Pointer /*pointer*/) {}
   virtual void setResourceGauge(double /*percent*/) {}
   // The recent-file items of every File menu show these, newest first.
   virtual void recentFilesChanged(const std::vector<std::string>& /*paths*/) {}

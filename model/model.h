@@ -14,11 +14,12 @@
 
 namespace quorvin {
 
-// editMode values.
-namespace mode {
-constexpr int kOff = 0, kSelect = 1, kPlacing = 2, kArrowArmed = 3, kArrowSource = 4,
-              kMove = 5, kCopy = 6, kCopying = 7;
-}
+// What a click on a document does next: nothing (Off), select, place the
+// pending box, choose an arrow's source or target, move or copy the selection.
+enum class EditMode { Off = 0, Select = 1, Placing = 2, ArrowArmed = 3, ArrowSource = 4,
+                      Move = 5, Copy = 6, Copying = 7 };
+
+enum class SaveMode { Save = 1, SaveAs = 2 };
 
 struct Model {
   Model(Dialogs& d, DocumentViews& v, SettingsStore& store)
@@ -26,7 +27,7 @@ struct Model {
 
   BoxTable table;
   DocumentTable documents;
-  int editMode = mode::kOff;
+  EditMode editMode = EditMode::Off;
   // The selected boxes in ascending number (rubber band); empty for none.
   std::vector<int16_t> selection;
   std::string appDir;
@@ -48,8 +49,9 @@ void DeleteSelection(Model& m, bool quiet);
 // Claims a document number, resets its state and opens its window.
 int NewDocument(Model& m);
 
-// Saves document doc: mode 1 Save, 2 Save As. True when a file was written.
-bool SaveDocument(Model& m, int doc, int saveMode);
+// Saves document doc; Save asks for a file only while it has none. True when
+// a file was written.
+bool SaveDocument(Model& m, int doc, SaveMode saveMode);
 
 // Reads a flowchart file into a new document; an empty path asks for one.
 void LoadFlowchart(Model& m, const std::string& path);

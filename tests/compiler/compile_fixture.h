@@ -14,7 +14,7 @@ namespace quorvin::testing {
 
 class CompileTest : public ::testing::Test {
  protected:
-  std::string Compile(int mode = 1, int doc = 1) {
+  std::string Compile(CompileMode mode = CompileMode::Text, int doc = 1) {
     Compiler compiler(c.table, host);
     std::string script = compiler.CompileFlowchart(mode, doc);
     EXPECT_TRUE(c.allStatusEmpty()) << "a Status was left behind";

@@ -14,7 +14,7 @@ TEST_F(CompileTest, NoInputBoxSaysSoAndReturnsNothing) {
   c.box("Sin");
   EXPECT_EQ(Compile(), "");
   EXPECT_EQ(Asked(), Strings{Message(48, "There are no inputs !")});
-  EXPECT_EQ(host.pointers, (std::vector<int>{11, 0}));
+  EXPECT_EQ(host.pointers, (std::vector<Pointer>{Pointer::Hourglass, Pointer::Default}));
 }
 
 TEST_F(CompileTest, StartBoxesInAscendingNumberOfThisDocumentOnly) {
@@ -43,7 +43,7 @@ TEST_F(CompileTest, ChainGivesOneStatementPerBoxAndDrivesTheGauge) {
   c.box("Sin", "", 2);  // another document's box counts in the gauge
   EXPECT_EQ(Compile(), "box1=1;\r\nbox2=box1+1;\r\nbox3=box2+1;\r\n");
   EXPECT_EQ(host.gauge, (std::vector<double>{25, 50, 75, 4.0 / 350 * 100}));
-  EXPECT_EQ(host.pointers, (std::vector<int>{11, 0}));
+  EXPECT_EQ(host.pointers, (std::vector<Pointer>{Pointer::Hourglass, Pointer::Default}));
 }
 
 TEST_F(CompileTest, GaugeRoundsHalvesToEven) {
@@ -101,7 +101,7 @@ TEST_F(CompileTest, RetryAsksAgainAtTheSecondWaitingVisitAndAbortEndsWithNothing
   host.answers = {"Retry", "Abort"};
   EXPECT_EQ(Compile(), "");
   EXPECT_EQ(Asked(), (Strings{Stuck(2, "Nope"), Stuck(2, "Nope")}));
-  EXPECT_EQ(host.pointers.back(), 0);
+  EXPECT_EQ(host.pointers.back(), Pointer::Default);
   EXPECT_EQ(host.gauge, std::vector<double>{50});  // the bar keeps its last value
 }
 
@@ -188,7 +188,7 @@ TEST(CompileExecute, EachWrittenBoxGoesToTheExecutionStepAndTheResultIsEmpty) {
   const int next = c.box("Next");
   c.chain(in, loop, body, next);
   Compiler compiler(c.table, host);
-  EXPECT_EQ(compiler.CompileFlowchart(0, 1), "");
+  EXPECT_EQ(compiler.CompileFlowchart(CompileMode::Execute, 1), "");
   EXPECT_EQ(host.starts, 1);
   EXPECT_EQ(host.steps, (Strings{"1@0:box1=3;\r\n", "2@1:for box2=1:1:2,\r\n",
                                  "3@1:   box3=box2;\r\n", "4@0:end;\r\nbox4=box3;\r\n"}));
@@ -202,12 +202,12 @@ TEST(CompileExecute, AbandonedStepEndsTheCompileWithNothingLeftBehind) {
   c.link(in, c.box("Constant Input", "4"));
   host.failAt = 1;
   Compiler compiler(c.table, host);
-  EXPECT_EQ(compiler.CompileFlowchart(0, 1), "");
+  EXPECT_EQ(compiler.CompileFlowchart(CompileMode::Execute, 1), "");
   EXPECT_EQ(host.steps.size(), 1u);
   EXPECT_TRUE(host.questions.empty());  // neither Done nor anything else
   EXPECT_TRUE(c.allStatusEmpty());
   EXPECT_EQ(host.gauge.back(), 2.0 / 350 * 100);
-  EXPECT_EQ(host.pointers.back(), 0);
+  EXPECT_EQ(host.pointers.back(), Pointer::Default);
 }
 
 TEST(CompileExecute, ProblemsOfTheRunAreToldInTheClosingMessage) {
@@ -216,13 +216,13 @@ TEST(CompileExecute, ProblemsOfTheRunAreToldInTheClosingMessage) {
   c.input("Constant Input", "3");
   host.runProblems = {"2 statements failed."};
   Compiler compiler(c.table, host);
-  compiler.CompileFlowchart(0, 1);
+  compiler.CompileFlowchart(CompileMode::Execute, 1);
   EXPECT_EQ(host.questions, (Strings{Message(48, "Done, but 2 statements failed.")}));
 
   // With an open block too, both are told.
   host.questions.clear();
   c.link(1, c.box("For", "1:1:2,"));
-  compiler.CompileFlowchart(0, 1);
+  compiler.CompileFlowchart(CompileMode::Execute, 1);
   ASSERT_EQ(host.questions.size(), 1u);
   EXPECT_EQ(host.questions[0].rfind("message 48 \"Quorvin\" \"Done, but the script is incomplete:", 0), 0u)
       << host.questions[0];
@@ -231,7 +231,7 @@ TEST(CompileExecute, ProblemsOfTheRunAreToldInTheClosingMessage) {
 
   // In text mode the host is not asked.
   host.questions.clear();
-  compiler.CompileFlowchart(1, 1);
+  compiler.CompileFlowchart(CompileMode::Text, 1);
   EXPECT_EQ(host.questions[0].find("statements failed"), std::string::npos);
 }
 
@@ -241,10 +241,10 @@ TEST(CompileExecute, HostCanAbandonAtTheEnd) {
   c.input("Constant Input", "3");
   host.abandonAtEnd = true;
   Compiler compiler(c.table, host);
-  EXPECT_EQ(compiler.CompileFlowchart(0, 1), "");
+  EXPECT_EQ(compiler.CompileFlowchart(CompileMode::Execute, 1), "");
   EXPECT_TRUE(host.questions.empty());
   EXPECT_TRUE(c.allStatusEmpty());
-  EXPECT_EQ(host.pointers.back(), 0);
+  EXPECT_EQ(host.pointers.back(), Pointer::Default);
 }
 
 class ThrowingHost : public ScriptedCompileHost {
@@ -261,7 +261,7 @@ TEST(CompileFaults, FailingDialogSkipsThatBoxOnly) {
   c.input("Constant Input", "5");
   host.answers = {"Ignore"};
   Compiler compiler(c.table, host);
-  EXPECT_EQ(compiler.CompileFlowchart(1, 1), "box2=5;\r\n");
+  EXPECT_EQ(compiler.CompileFlowchart(CompileMode::Text, 1), "box2=5;\r\n");
   EXPECT_TRUE(c.allStatusEmpty());
 }
 
@@ -278,9 +278,9 @@ TEST(CompileFaults, FailingQuestionEndsTheCompileWithNothingLeftBehind) {
   const int in = c.input("Constant Input", "1");
   c.link(in, c.box("Nope"));
   Compiler compiler(c.table, host);
-  EXPECT_EQ(compiler.CompileFlowchart(1, 1), "");
+  EXPECT_EQ(compiler.CompileFlowchart(CompileMode::Text, 1), "");
   EXPECT_TRUE(c.allStatusEmpty());
-  EXPECT_EQ(host.pointers.back(), 0);
+  EXPECT_EQ(host.pointers.back(), Pointer::Default);
 }
 
 TEST_F(CompileTest, StaleStatusFromOutsideIsNotTakenForWrittenCode) {
@@ -294,10 +294,10 @@ TEST_F(CompileTest, StaleStatusFromOutsideIsNotTakenForWrittenCode) {
 TEST_F(CompileTest, ListGrowsPastFivePositionsAndShrinksAtTheNextCompile) {
   for (int k = 0; k < 7; ++k) c.input("Dummy Input");
   Compiler compiler(c.table, host);
-  compiler.CompileFlowchart(1, 1);
+  compiler.CompileFlowchart(CompileMode::Text, 1);
   EXPECT_EQ(compiler.work().workLen, 10);
   c.table.nextBox = 2;
-  compiler.CompileFlowchart(1, 1);
+  compiler.CompileFlowchart(CompileMode::Text, 1);
   EXPECT_EQ(compiler.work().workLen, 5);
 }
 

@@ -152,7 +152,7 @@ TEST_F(StepFixture, DecliningToStartAbandonsTheCompile) {
                                                      kCouldNotCompileMessage + "|64|Quorvin"}));
   for (int b = 1; b <= 5; ++b) EXPECT_EQ(table[b].Status, "") << b;
   EXPECT_DOUBLE_EQ(host.gauge, 5.0 / 350 * 100);
-  EXPECT_EQ(host.pointerSet, pointer::kDefault);
+  EXPECT_EQ(host.pointerSet, Pointer::Default);
   EXPECT_EQ(starts, 0);
 }
 

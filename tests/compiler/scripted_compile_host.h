@@ -80,13 +80,13 @@ class ScriptedCompileHost : public CompileHost {
     if (chosen) rememberedName = *chosen;
     return chosen;
   }
-  void setDocsPointer(int pointer) override { pointers.push_back(pointer); }
+  void setDocsPointer(Pointer pointer) override { pointers.push_back(pointer); }
   void setResourceGauge(double percent) override { gauge.push_back(percent); }
   int chkInput() const override { return chk; }
 
   std::deque<std::string> answers;
   std::vector<std::string> questions;
-  std::vector<int> pointers;
+  std::vector<Pointer> pointers;
   std::vector<double> gauge;
   std::string rememberedName;
   int chk = 0;

@@ -20,7 +20,8 @@ struct StatementCase {
   const char* expected;
 };
 
-inline void ExpectStatements(std::initializer_list<StatementCase> cases, int mode = 1) {
+inline void ExpectStatements(std::initializer_list<StatementCase> cases,
+                             CompileMode mode = CompileMode::Text) {
   for (const StatementCase& c : cases) {
     ArmBench bench;
     SCOPED_TRACE(std::string(c.kind) + " / " + c.params);

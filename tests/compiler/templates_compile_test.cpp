@@ -97,7 +97,7 @@ TEST_F(TemplateCompile, PlotCodeReplacesItsPlaceholdersInTextMode) {
   const int plot = c.box("Plot Output", "Plot2d;figure;\r\nplot(Input1,Input2,'m-')\r\ngrid;\r\n");
   c.link(x, plot);
   c.link(y, plot);
-  EXPECT_EQ(Compile(1),
+  EXPECT_EQ(Compile(CompileMode::Text),
             "box1=[1 2];\r\nbox2=[3 4];\r\nfigure;\r\nplot(box1,box2,'m-')\r\ngrid;\r\n");
 }
 

@@ -46,7 +46,7 @@ class ArmBench {
   // Compiles box q of the given kind alone and returns what its arm wrote.
   // Every entry value above 0 names a feeding box that is already done.
   std::string run(int q, const std::string& kind, const std::string& params,
-                  std::array<int, 3> links, int mode = 1) {
+                  std::array<int, 3> links, CompileMode mode = CompileMode::Text) {
     BoxRecord& box = table[q];
     box.Kind = kind;
     box.Params = params;

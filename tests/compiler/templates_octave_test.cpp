@@ -27,7 +27,7 @@ struct FlowBox {
   const char* kind;
   const char* params;
   std::array<int, 3> links;
-  int mode = 1;  // the delivery mode the arm is run in
+  CompileMode mode = CompileMode::Text;  // the delivery mode the arm is run in
 };
 
 // expr is evaluated after the flowchart's script; expected is a MATLAB
@@ -520,7 +520,7 @@ TEST(TemplatesInOctave, PromptsPausesAndOutputs) {
           {16, "Ascii File Output", "", {1, -1, -1}},
           {17, "Plot Output", "Plot2d;figure;\r\nplot(Input1,Input2,'m-')\r\ngrid;\r\n", {1, 2, 0}},
           // As sent to the interpreter: a ";" after the final line end.
-          {18, "Plot Output", "Polar;polar(Input2,Input1)\r\n", {1, 2, 0}, 0},
+          {18, "Plot Output", "Polar;polar(Input2,Input1)\r\n", {1, 2, 0},CompileMode::Execute},
       },
       {
           {"box10", "[1 2 3]"},

@@ -91,9 +91,9 @@ TEST(TemplateOutputs, AsciiFileOutputQuotesEveryPathThatIsNoPlainWord) {
 TEST(TemplateOutputs, OutputBoxesAskInExecutionModeToo) {
   ArmBench bench;
   bench.host.answers = {"/tmp/out.txt"};
-  EXPECT_EQ(bench.run(6, "Ascii File Output", "", {3, -1, -1}, 0),
+  EXPECT_EQ(bench.run(6, "Ascii File Output", "", {3, -1, -1}, CompileMode::Execute),
             "save /tmp/out.txt box3 -ascii ;\r\n");
-  EXPECT_EQ(bench.run(7, "Trash", "", {3, -1, -1}, 0), "");
+  EXPECT_EQ(bench.run(7, "Trash", "", {3, -1, -1}, CompileMode::Execute), "");
   EXPECT_TRUE(bench.done(7));
   EXPECT_EQ(bench.host.questions,
             (std::vector<std::string>{
@@ -133,7 +133,7 @@ TEST(TemplateOutputs, PlotOutputInTextMode) {
           {"Plot Output", "", 7, {4, 0, 0}, ""},
           {"Plot Output", "Plot2d;Input", 7, {4, 0, 0}, "Input\r\n"},
       },
-      1);
+      CompileMode::Text);
 }
 
 TEST(TemplateOutputs, PlotOutputInExecutionModeEndsWithASemicolon) {
@@ -146,7 +146,7 @@ TEST(TemplateOutputs, PlotOutputInExecutionModeEndsWithASemicolon) {
           {"Plot Output", "Plot2d;", 7, {4, 0, 0}, ""},
           {"Plot Output", "", 7, {4, 0, 0}, ""},
       },
-      0);
+      CompileMode::Execute);
 }
 
 }  // namespace

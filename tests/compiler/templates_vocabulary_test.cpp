@@ -100,7 +100,8 @@ TEST(TemplateVocabulary, ArmsAreTotalOverParamsAndLinkValues) {
         bench.host.answers = {"/tmp/x y"};
         const std::string kind(e.kind);
         SCOPED_TRACE(kind + " / " + p + " / " + std::to_string(link));
-        const std::string out = bench.run(300, kind, p, {link, link, link}, link & 1);
+        const std::string out = bench.run(300, kind, p, {link, link, link},
+                                           link & 1 ? CompileMode::Text : CompileMode::Execute);
         EXPECT_NE(out, "<no arm>");
       }
     }

@@ -68,16 +68,16 @@ TEST(WorkList, NoOtherReadyLooksOnlyAtOtherEntriesLinkedEntries) {
   t[3].InLink = {0, 1, 0, 0};  // box 3 waits for box 1
   WorkList w;
   w.WorkListAdd(2);
-  EXPECT_EQ(w.NoOtherReady(2, t), 1);  // alone
+  EXPECT_TRUE(w.NoOtherReady(2, t));  // alone
   w.WorkListAdd(3);
-  EXPECT_EQ(w.NoOtherReady(2, t), 1);  // box 1 not done
+  EXPECT_TRUE(w.NoOtherReady(2, t));  // box 1 not done
   t[1].Status = "OK";
-  EXPECT_EQ(w.NoOtherReady(2, t), 0);
+  EXPECT_FALSE(w.NoOtherReady(2, t));
   w.WorkListAdd(4);                     // no linked entries: ready
   t[1].Status.clear();
-  EXPECT_EQ(w.NoOtherReady(2, t), 0);
+  EXPECT_FALSE(w.NoOtherReady(2, t));
   t[4].InLink = {0, 300, -1, 0};  // names no box: never ready
-  EXPECT_EQ(w.NoOtherReady(2, t), 1);
+  EXPECT_TRUE(w.NoOtherReady(2, t));
 }
 
 TEST(WorkList, LevelsNestAndCloseInReverseOrder) {

@@ -18,7 +18,7 @@ class ScriptedStepHost : public CompileHost {
   std::vector<std::string> prompts;
   std::string typed = "42";
   double gauge = -1;
-  int pointerSet = -1;
+  std::optional<Pointer> pointerSet;
 
   Answer messageBox(const std::string& text, int style, const std::string& title) override {
     messages.push_back(text + "|" + std::to_string(style) + "|" + title);
@@ -36,7 +36,7 @@ class ScriptedStepHost : public CompileHost {
     return std::nullopt;
   }
   std::string matrixEntry() override { return "mat"; }
-  void setDocsPointer(int p) override { pointerSet = p; }
+  void setDocsPointer(Pointer p) override { pointerSet = p; }
   void setResourceGauge(double percent) override { gauge = percent; }
   int chkInput() const override { return 0; }
 };

@@ -16,8 +16,8 @@ TEST(NewBox, FirstBoxIsOneWithFreshRecordInTheDocumentsArrowColour) {
   const BoxRecord& r = f.m.table[1];
   EXPECT_EQ(r.Doc, doc);
   for (int j = 1; j <= kExits; ++j) EXPECT_EQ(r.OutColor[j], 0x0000FF);
-  EXPECT_EQ(f.m.editMode, mode::kPlacing);
-  EXPECT_EQ(f.views.pointers.back(), pointer::kCrossHair);
+  EXPECT_EQ(f.m.editMode, EditMode::Placing);
+  EXPECT_EQ(f.views.pointers.back(), Pointer::CrossHair);
   EXPECT_DOUBLE_EQ(f.views.gauge.back(), 1.0 / 350 * 100);
   EXPECT_EQ(f.m.table[0], BoxRecord{});  // record 0 is never written
 }
@@ -51,10 +51,10 @@ TEST(NewBox, LimitCountsEveryDocumentAndRefusesThe351st) {
   ASSERT_EQ(f.AddBox(a, "Cos"), 350);
   EXPECT_DOUBLE_EQ(f.views.gauge.back(), 100.0);
   const BoxTable before = f.m.table;
-  f.m.editMode = mode::kSelect;
+  f.m.editMode = EditMode::Select;
   EXPECT_FALSE(NewBox(f.m, b));
   EXPECT_EQ(f.m.table, before);
-  EXPECT_EQ(f.m.editMode, mode::kSelect);
+  EXPECT_EQ(f.m.editMode, EditMode::Select);
   ASSERT_EQ(f.dialogs.messages.size(), 1u);
   EXPECT_EQ(f.dialogs.messages[0].text, "The maximum number of boxes (350) has been exceeded.");
   EXPECT_EQ(f.dialogs.messages[0].style, 16);
@@ -62,16 +62,16 @@ TEST(NewBox, LimitCountsEveryDocumentAndRefusesThe351st) {
 }
 
 TEST(NewBox, EveryModeButPlacingMakesANewBox) {
-  for (int editMode : {mode::kOff, mode::kSelect, mode::kArrowArmed, mode::kArrowSource,
-                       mode::kMove, mode::kCopy, mode::kCopying}) {
+  for (EditMode editMode : {EditMode::Off, EditMode::Select, EditMode::ArrowArmed, EditMode::ArrowSource,
+                       EditMode::Move, EditMode::Copy, EditMode::Copying}) {
     ModelFixture f;
     const int doc = NewDocument(f.m);
     f.AddBox(doc, "Sin");
     const BoxRecord placed = f.m.table[1];
     f.m.editMode = editMode;
-    ASSERT_TRUE(NewBox(f.m, doc)) << editMode;
-    EXPECT_EQ(f.m.table.nextBox, 3) << editMode;
-    EXPECT_EQ(f.m.table[1], placed) << editMode;
+    ASSERT_TRUE(NewBox(f.m, doc)) << static_cast<int>(editMode);
+    EXPECT_EQ(f.m.table.nextBox, 3) << static_cast<int>(editMode);
+    EXPECT_EQ(f.m.table[1], placed) << static_cast<int>(editMode);
   }
 }
 

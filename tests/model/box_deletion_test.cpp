@@ -52,7 +52,7 @@ TEST_F(TenBoxes, LastBoxMovesIntoTheFreedNumberWithLinksAndReferences) {
   EXPECT_EQ(t[3].InLink[1], 6);
   EXPECT_EQ(t[5].Params, "box3=box3+1;");
   EXPECT_EQ(t[7].Params, "box100 box101 inbox10 box10a") << "only whole names are rewritten";
-  EXPECT_EQ(f.m.editMode, mode::kSelect);
+  EXPECT_EQ(f.m.editMode, EditMode::Select);
   EXPECT_TRUE(f.m.selection.empty());
 }
 
@@ -98,10 +98,10 @@ TEST_F(TenBoxes, QuietDeletionWarnsNothing) {
 
 TEST_F(TenBoxes, EmptySelectionOnlySetsSelectMode) {
   const BoxTable before = f.m.table;
-  f.m.editMode = mode::kMove;
+  f.m.editMode = EditMode::Move;
   Delete({});
   EXPECT_EQ(f.m.table, before);
-  EXPECT_EQ(f.m.editMode, mode::kSelect);
+  EXPECT_EQ(f.m.editMode, EditMode::Select);
   EXPECT_TRUE(f.views.redrawn.empty());
 }
 
@@ -113,15 +113,15 @@ TEST(DeleteSelection, PartnerInAnotherDocumentMovesAndThatDocumentIsRedrawn) {
   f.AddBox(a, "A2");
   f.AddBox(b, "B3");
   f.m.table[3].X = 777;
-  f.m.documents.docInfo[a].Changed = 0;
-  f.m.documents.docInfo[b].Changed = 0;
+  f.m.documents.docInfo[a].Changed = false;
+  f.m.documents.docInfo[b].Changed = false;
   f.m.selection = {1};
   DeleteSelection(f.m, true);
   EXPECT_EQ(f.m.table[1].Kind, "B3");
   EXPECT_EQ(f.m.table[1].Doc, b);
   EXPECT_EQ(f.m.table[1].X, 777);
-  EXPECT_EQ(f.m.documents.docInfo[a].Changed, -1);
-  EXPECT_EQ(f.m.documents.docInfo[b].Changed, -1);
+  EXPECT_TRUE(f.m.documents.docInfo[a].Changed);
+  EXPECT_TRUE(f.m.documents.docInfo[b].Changed);
   EXPECT_NE(std::find(f.views.redrawn.begin(), f.views.redrawn.end(), a), f.views.redrawn.end());
   EXPECT_NE(std::find(f.views.redrawn.begin(), f.views.redrawn.end(), b), f.views.redrawn.end());
 }

@@ -11,19 +11,19 @@ TEST(Documents, FirstNewIsUntitledOneAndUnchanged) {
   ModelFixture f;
   EXPECT_EQ(NewDocument(f.m), 1);
   EXPECT_EQ(f.m.documents.caption(1), "Untitled:1");
-  EXPECT_EQ(f.m.documents.docInfo[1].Changed, 0);
+  EXPECT_FALSE(f.m.documents.docInfo[1].Changed);
   EXPECT_EQ(f.m.documents.curDoc, 1);
-  EXPECT_EQ(f.m.editMode, mode::kSelect);
+  EXPECT_EQ(f.m.editMode, EditMode::Select);
 }
 
 TEST(Documents, LowestClosedNumberIsReusedFirst) {
   ModelFixture f;
   for (int i = 1; i <= 3; ++i) NewDocument(f.m);
-  f.m.documents.docInfo[2].Free = -1;
-  f.m.documents.docInfo[1] = {-1, -1};  // closed with unsaved edits
+  f.m.documents.docInfo[2].Free = true;
+  f.m.documents.docInfo[1] = {true, true};  // closed with unsaved edits
   f.m.documents.docs[1].path = "/tmp/old.qvn";
   EXPECT_EQ(NewDocument(f.m), 1);
-  EXPECT_EQ(f.m.documents.docInfo[1].Changed, 0);
+  EXPECT_FALSE(f.m.documents.docInfo[1].Changed);
   EXPECT_EQ(f.m.documents.caption(1), "Untitled:1") << "a reused slot starts untitled";
   EXPECT_EQ(NewDocument(f.m), 2);
   EXPECT_EQ(NewDocument(f.m), 4);

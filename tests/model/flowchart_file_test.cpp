@@ -69,39 +69,39 @@ TEST_F(Interleaved, FileNumbersFollowFirstMentionAndSkipOtherDocuments) {
 TEST_F(Interleaved, SaveAsWritesTheFileAndRecordsTheSave) {
   TempDir dir;
   const std::string path = (dir.path / "chart.qvn").string();
-  f.m.documents.docInfo[1].Changed = -1;
+  f.m.documents.docInfo[1].Changed = true;
   f.dialogs.fileAnswers = {path};
-  ASSERT_TRUE(SaveDocument(f.m, 1, 1));  // untitled: Save asks too
+  ASSERT_TRUE(SaveDocument(f.m, 1, SaveMode::Save));  // untitled: Save asks too
   EXPECT_EQ(ReadFile(path), Golden("interleaved.qvn"));
   EXPECT_EQ(f.dialogs.filters.back(), "Quorvin Files (*.qvn)|*.qvn|All Files (*.*)|*.*");
   EXPECT_EQ(f.m.documents.caption(1), path);
-  EXPECT_EQ(f.m.documents.docInfo[1].Changed, 0);
+  EXPECT_FALSE(f.m.documents.docInfo[1].Changed);
   EXPECT_EQ(f.m.recentFiles.shown(), (std::vector<std::string>{path}));
 
   // Save goes to the file without asking; Save As presets the file's path.
   f.m.table[3].Params = "exp(1)";
-  ASSERT_TRUE(SaveDocument(f.m, 1, 1));
+  ASSERT_TRUE(SaveDocument(f.m, 1, SaveMode::Save));
   EXPECT_EQ(f.dialogs.initialNames.size(), 1u);
   EXPECT_NE(ReadFile(path).find("Constant Input~exp(1)"), std::string::npos);
   f.dialogs.fileAnswers = {std::nullopt};
-  EXPECT_FALSE(SaveDocument(f.m, 1, 2));
+  EXPECT_FALSE(SaveDocument(f.m, 1, SaveMode::SaveAs));
   EXPECT_EQ(f.dialogs.initialNames.back(), path);
 }
 
 TEST_F(Interleaved, CancelledOrFailedSaveChangesNothing) {
   TempDir dir;
-  f.m.documents.docInfo[1].Changed = -1;
-  EXPECT_FALSE(SaveDocument(f.m, 1, 2));  // cancelled
+  f.m.documents.docInfo[1].Changed = true;
+  EXPECT_FALSE(SaveDocument(f.m, 1, SaveMode::SaveAs));  // cancelled
   EXPECT_TRUE(f.dialogs.messages.empty());
 
   WriteFile(dir.path / "plain", "not a directory");
   const std::string bad = (dir.path / "plain" / "chart.qvn").string();
   f.dialogs.fileAnswers = {bad};
-  EXPECT_FALSE(SaveDocument(f.m, 1, 2));
+  EXPECT_FALSE(SaveDocument(f.m, 1, SaveMode::SaveAs));
   ASSERT_EQ(f.dialogs.messages.size(), 1u);
   EXPECT_NE(f.dialogs.messages[0].text.find(bad), std::string::npos);
   EXPECT_EQ(f.m.documents.caption(1), "Untitled:1");
-  EXPECT_EQ(f.m.documents.docInfo[1].Changed, -1);
+  EXPECT_TRUE(f.m.documents.docInfo[1].Changed);
   EXPECT_TRUE(f.m.recentFiles.shown().empty());
   EXPECT_EQ(ReadFile(dir.path / "plain"), "not a directory");
 }
@@ -151,7 +151,7 @@ TEST(FlowchartFile, LoadingAppendsAfterTheOpenBoxesAndShiftsLinksOnly) {
   EXPECT_EQ(t[5].OutColor[1], 255);
   for (int i = 5; i <= 7; ++i) EXPECT_EQ(t[i].Doc, 2);
   EXPECT_EQ(f.m.documents.caption(2), std::string(QUORVIN_TEST_DATA) + "/interleaved.qvn");
-  EXPECT_EQ(f.m.documents.docInfo[2].Changed, 0);
+  EXPECT_FALSE(f.m.documents.docInfo[2].Changed);
   EXPECT_TRUE(f.m.recentFiles.shown().empty()) << "loading does not add a recent file";
 
   // The same file again: its own boxes, numbered after the first load's.
@@ -178,7 +178,7 @@ TEST(FlowchartFile, SaveAndLoadRoundTripKeepsParameterTexts) {
 
   const std::string path = (dir.path / "again.qvn").string();
   f.dialogs.fileAnswers = {path};
-  ASSERT_TRUE(SaveDocument(f.m, 2, 2));
+  ASSERT_TRUE(SaveDocument(f.m, 2, SaveMode::SaveAs));
   EXPECT_EQ(ReadFile(path), Golden("params.qvn")) << "saving what was loaded writes the same file";
 }
 
@@ -234,7 +234,7 @@ TEST_P(CorruptFile, ChangesNothingAndSaysWhy) {
   TempDir dir;
   NewDocument(f.m);
   f.AddBox(1, "Sin", "box1");
-  f.m.documents.docInfo[1].Changed = -1;
+  f.m.documents.docInfo[1].Changed = true;
   const BoxTable table = f.m.table;
   const std::vector<DocInfo> infoBefore = f.m.documents.docInfo;
   const fs::path p = dir.path / "bad.qvn";

@@ -57,11 +57,12 @@ class RecordingViews : public DocumentViews {
   }
   void boxesChanged(int doc) override { redrawn.push_back(doc); }
   void hideCopyShape(int doc) override { shapesHidden.push_back(doc); }
-  void setDocsPointer(int p) override { pointers.push_back(p); }
+  void setDocsPointer(Pointer p) override { pointers.push_back(p); }
   void setResourceGauge(double percent) override { gauge.push_back(percent); }
   void recentFilesChanged(const std::vector<std::string>& paths) override { recent = paths; }
 
-  std::vector<int> opened, redrawn, shapesHidden, pointers;
+  std::vector<int> opened, redrawn, shapesHidden;
+  std::vector<Pointer> pointers;
   std::vector<std::string> captions, recent;
   std::vector<double> gauge;
 };
@@ -75,12 +76,12 @@ struct ModelFixture {
 
   // Opens a document and adds a placed box of the given kind to it.
   int AddBox(int doc, const std::string& kind, const std::string& params = "") {
-    m.editMode = mode::kSelect;
+    m.editMode = EditMode::Select;
     if (!NewBox(m, doc)) return 0;
     const int n = m.table.highestBox();
     m.table[n].Kind = kind;
     m.table[n].Params = params;
-    m.editMode = mode::kSelect;
+    m.editMode = EditMode::Select;
     return n;
   }
   static void Link(Model& model, int from, int exit, int to, int entry) {

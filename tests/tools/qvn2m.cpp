@@ -2,7 +2,7 @@
 //
 // Loads FILE.qvn into an empty box table as document 1 (each OTHER.qvn
 // after it as document 2, 3, ...), compiles document 1 for the clipboard
-// (mode 1) and writes exactly the clipboard's text to standard output.
+// (text only) and writes exactly the clipboard's text to standard output.
 // Every question asked on the way, the loader's included, goes to standard
 // error, one line each, in the format of ScriptedCompileHost:
 //   message STYLE "TITLE" "TEXT"
@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
   for (const std::string& other : others) quorvin::LoadFlowchart(model, other);
 
   quorvin::Compiler compiler(model.table, host);
-  const std::string script = compiler.CompileFlowchart(1, 1);
+  const std::string script = compiler.CompileFlowchart(quorvin::CompileMode::Text, 1);
   std::fwrite(script.data(), 1, script.size(), stdout);
   for (const std::string& question : host.questions) std::cerr << question << "\n";
   return 0;
