@@ -54,14 +54,4 @@ std::vector<int> ShownBoxes(const Model& m, int doc) {
   return shown;
 }
 
-double ButtonLeft(const Model& m, const WindowState& w, int n) {
-  const BoxRecord* r = m.table.box(n);
-  return r ? static_cast<double>(r->X) - w.scrH.value : 0.0;
-}
-
-double ButtonTop(const Model& m, const WindowState& w, int n) {
-  const BoxRecord* r = m.table.box(n);
-  return r ? static_cast<double>(r->Y) - w.scrV.value : 0.0;
-}
-
 }  // namespace quorvin

@@ -43,9 +43,4 @@ void ToolboxToolClicked(Model& m, std::string& txtEvent, const std::string& tool
 // them but the one still waiting to be placed.
 std::vector<int> ShownBoxes(const Model& m, int doc);
 
-// Where box n's button sits in a window: its canvas position less the scroll
-// values.
-double ButtonLeft(const Model& m, const WindowState& w, int n);
-double ButtonTop(const Model& m, const WindowState& w, int n);
-
 }  // namespace quorvin

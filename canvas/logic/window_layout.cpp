@@ -25,6 +25,16 @@ void ScrollChange(Model& m, WindowState& w, ScrollBar& bar, int32_t& extent, int
 
 }  // namespace
 
+double ButtonLeft(const Model& m, const WindowState& w, int n) {
+  const BoxRecord* r = m.table.box(n);
+  return r ? static_cast<double>(r->X) - w.scrH.value : 0.0;
+}
+
+double ButtonTop(const Model& m, const WindowState& w, int n) {
+  const BoxRecord* r = m.table.box(n);
+  return r ? static_cast<double>(r->Y) - w.scrV.value : 0.0;
+}
+
 void FormLoad(CanvasState& c, const WindowState& w) {
   c.canvasWidth = ToTwips(design::kScrH.left + design::kScrH.width);
   c.canvasHeight = w.scrV.maximum;

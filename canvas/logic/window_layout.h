@@ -29,6 +29,11 @@ struct WindowLayout {
   bool operator==(const WindowLayout&) const = default;
 };
 
+// Where box n's button sits in a window: its canvas position less the scroll
+// values.
+double ButtonLeft(const Model& m, const WindowState& w, int n);
+double ButtonTop(const Model& m, const WindowState& w, int n);
+
 // A new window records the extent of its canvas for the page view.
 void FormLoad(CanvasState& c, const WindowState& w);
 

@@ -4,6 +4,7 @@
 
 #include "canvas/logic/canvas_press.h"
 #include "canvas/logic/edit_commands.h"
+#include "canvas/logic/window_layout.h"
 #include "canvas_fixture.h"
 #include "model/pending_box.h"
 
