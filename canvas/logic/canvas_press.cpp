@@ -91,7 +91,7 @@ void Copy(Model& m, const CanvasState& c, const WindowState& w, int doc, double 
 
 }  // namespace
 
-void FormMouseDown(Model& m, CanvasState& c, WindowState& w, int doc, double x, double y) {
+void FormMouseDown(Model& m, const CanvasState& c, WindowState& w, int doc, double x, double y) {
   if (!m.documents.isOpen(doc)) return;
   switch (m.editMode) {
     case EditMode::Placing: Place(m, w, doc, x, y); break;

@@ -10,6 +10,6 @@
 namespace quorvin {
 
 // x, y: the pointer in window twips; doc: the window's document.
-void FormMouseDown(Model& m, CanvasState& c, WindowState& w, int doc, double x, double y);
+void FormMouseDown(Model& m, const CanvasState& c, WindowState& w, int doc, double x, double y);
 
 }  // namespace quorvin
