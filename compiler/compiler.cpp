@@ -128,6 +128,10 @@ Compiler::Visit Compiler::VisitPosition(int j) {
 bool Compiler::Dispatch(int q, int j) {
   const std::string under = CurrentCall();
   ArmContext a{*this, table_, questions_, mode_, q, j, script_};
+  // An arm that throws has a fault the flowchart cannot mend: going on
+  // would only make its box look stuck (or leave its code half written), so
+  // the compile ends here and the user is told which box it was.
+  std::optional<std::string> fault;
   try {
     if (!ControlFlowArm(a)) {
       const std::string& kind = table_[q].Kind;
@@ -135,8 +139,14 @@ bool Compiler::Dispatch(int q, int j) {
       if (entry == nullptr) entry = FindArm(TemplateArms(), kind);
       if (entry != nullptr) entry->arm(a);
     }
+  } catch (const std::exception& e) {
+    fault = e.what();
   } catch (...) {
-    // A failing step of an arm is skipped; the walk goes on.
+    fault = "unknown error";
+  }
+  if (fault) {
+    questions_.internalError(q, table_[q].Kind, *fault);
+    return false;
   }
   if (table_[q].Status == "OK") writtenUnder_[q] = under;
   return true;

@@ -1,9 +1,12 @@
 // The walk of CompileFlowchart: start boxes, order, readiness, the stuck
 // question and the ways a compile ends.
 
+#include <gtest/gtest-spi.h>
+
 #include <stdexcept>
 
 #include "compile_fixture.h"
+#include "tests/support/internal_errors.h"
 
 namespace quorvin::testing {
 namespace {
@@ -179,6 +182,21 @@ class StepRecorder : public ExecutionHook {
   bool abandonAtEnd = false;
 };
 
+// Counts what a compile told its hook.
+class ExecutionHookProbe : public ExecutionHook {
+ public:
+  void compileStarted() override {}
+  bool executeStep(int, int, std::string& script) override {
+    script.clear();
+    return true;
+  }
+  bool compileFinished(std::vector<std::string>&) override {
+    ++finished;
+    return true;
+  }
+  int finished = 0;
+};
+
 // A compile in Execute mode with its hook, and the doubles it reports to.
 class CompileExecute : public ::testing::Test {
  protected:
@@ -254,6 +272,8 @@ class CompileFaults : public ::testing::Test {
   Preferences prefs;
 };
 
+// The input box of the Keyboard Input arm fails: a fault of the program
+// inside an arm.
 class ThrowingHost : public ScriptedQuestions {
  public:
   std::string inputBox(const std::string&, const std::string&, const std::string&) override {
@@ -261,14 +281,58 @@ class ThrowingHost : public ScriptedQuestions {
   }
 };
 
-TEST_F(CompileFaults, FailingDialogSkipsThatBoxOnly) {
-  ThrowingHost host;
+// What the program does: the user is told which box, and the compile ends
+// as every other way out does.
+class ThrowingHostTellingTheUser : public ThrowingHost {
+ public:
+  void internalError(int box, const std::string& kind, const std::string& what) override {
+    CompileQuestions::internalError(box, kind, what);
+  }
+};
+
+TEST_F(CompileFaults, AFailingArmEndsTheCompileNamingTheBox) {
+  const Strings told{Message(16, "Box 2 (Keyboard Input) could not be compiled: dialog failed")};
+  for (const CompileMode mode : {CompileMode::Text, CompileMode::Execute}) {
+    SCOPED_TRACE(static_cast<int>(mode));
+    ChartBuilder chart;
+    const int in = chart.input("Constant Input", "5");
+    chart.input("Keyboard Input");
+    chart.link(in, chart.box("Sin"));
+    ThrowingHostTellingTheUser host;
+    RecordingViews shown;
+    ExecutionHookProbe hook;
+    Compiler compiler(chart.table, shown, prefs, host, &hook);
+    EXPECT_EQ(compiler.CompileFlowchart(mode, 1), "");
+    EXPECT_EQ(host.questions, told);  // no stuck question, no "Done !"
+    EXPECT_TRUE(chart.allStatusEmpty());  // box 1 had been written
+    EXPECT_EQ(shown.pointers.back(), Pointer::Default);
+    EXPECT_EQ(shown.gauge.back(), 3.0 / 350 * 100);
+    EXPECT_EQ(hook.finished, 0);
+  }
+}
+
+// In tests and fuzzing the same fault fails the run instead of asking anyone.
+TEST_F(CompileFaults, AFailingArmFailsTheTest) {
   c.input("Keyboard Input");
-  c.input("Constant Input", "5");
-  host.answers = {"Ignore"};
+  ThrowingHost host;
   Compiler compiler(c.table, views, prefs, host);
-  EXPECT_EQ(compiler.CompileFlowchart(CompileMode::Text, 1), "box2=5;\r\n");
+  EXPECT_NONFATAL_FAILURE(compiler.CompileFlowchart(CompileMode::Text, 1),
+                          "internal error: Box 1 (Keyboard Input) could not be compiled: "
+                          "dialog failed");
+  EXPECT_TRUE(host.questions.empty());
   EXPECT_TRUE(c.allStatusEmpty());
+}
+
+TEST_F(CompileFaults, AFailingArmAbortsAFuzzRun) {
+  c.input("Keyboard Input");
+  ThrowingHost host;
+  Compiler compiler(c.table, views, prefs, host);
+  EXPECT_DEATH(
+      {
+        testing_support::SetInternalErrorHandler(nullptr);  // as outside GoogleTest
+        compiler.CompileFlowchart(CompileMode::Text, 1);
+      },
+      "internal error: Box 1 \\(Keyboard Input\\) could not be compiled: dialog failed");
 }
 
 class ThrowingQuestionHost : public ScriptedQuestions {
