@@ -6,7 +6,6 @@
 #include <exception>
 
 #include "app/directory_picker.h"
-#include "app/executing_host.h"
 #include "app/text_results_window.h"
 #include "compiler/compiler.h"
 #include "compiler/execution_step.h"
@@ -45,9 +44,9 @@ LinkSession::~LinkSession() {
   link_.reset();
 }
 
-void mnuExeDDE_Click(Model& model, int doc, CompileHost& host) {
+void mnuExeDDE_Click(Model& model, int doc, CompileQuestions& host) {
   Guarded(host, [&] {
-    const std::string text = Compiler(model.table, host).CompileFlowchart(CompileMode::Text, doc);
+    const std::string text = Compiler(model, host).CompileFlowchart(CompileMode::Text, doc);
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     if (!text.empty())
@@ -55,11 +54,11 @@ void mnuExeDDE_Click(Model& model, int doc, CompileHost& host) {
   });
 }
 
-void mnuExeFile_Click(Model& model, int doc, CompileHost& host) {
+void mnuExeFile_Click(Model& model, int doc, CompileQuestions& host) {
   Guarded(host, [&] {
     const std::optional<std::string> file = host.saveFileAs(kMFileFilter, "");
     if (!file) return;
-    const std::string text = Compiler(model.table, host).CompileFlowchart(CompileMode::Text, doc);
+    const std::string text = Compiler(model, host).CompileFlowchart(CompileMode::Text, doc);
     if (text.empty()) {
       host.messageBox("No file to make, check your algorithm.", style::kExclamation, kAppTitle);
       return;
@@ -74,14 +73,13 @@ void mnuExeFile_Click(Model& model, int doc, CompileHost& host) {
   });
 }
 
-void mnuEXEMatlab_Click(Model& model, int doc, CompileHost& host, LinkServices& services) {
+void mnuEXEMatlab_Click(Model& model, int doc, CompileQuestions& host, LinkServices& services) {
   Guarded(host, [&] {
     services.results.show();
     services.results.raise();
     ExecutionStep step(model.table, host, services.link, services.results,
                        [&] { mnuFileStartMatlab_Click(model, host, services); });
-    ExecutingHost executing(host, step);
-    Compiler(model.table, executing).CompileFlowchart(CompileMode::Execute, doc);
+    Compiler(model, host, &step).CompileFlowchart(CompileMode::Execute, doc);
   });
 }
 

@@ -1,13 +1,13 @@
 #pragma once
 // The document window's Execute menu and its Start Matlab command, as
-// functions of a document number and the hosts they need, for the window's
-// menu to call.
+// functions of a document number and what they need besides the model, for
+// the window's menu to call.
 
 #include <functional>
 #include <memory>
 #include <string>
 
-#include "compiler/compile_host.h"
+#include "compiler/compile_questions.h"
 #include "model/model.h"
 
 namespace quorvin {
@@ -43,12 +43,15 @@ class LinkSession {
   std::unique_ptr<LinkServices> services_;
 };
 
+// host holds the document window's questions: what the compile asks goes
+// there, its progress to the model's views.
+
 // "Write to &ClipBoard": the script of document doc on the clipboard.
-void mnuExeDDE_Click(Model& model, int doc, CompileHost& host);
+void mnuExeDDE_Click(Model& model, int doc, CompileQuestions& host);
 // "&Write to file": the script as an .m file, optionally a function.
-void mnuExeFile_Click(Model& model, int doc, CompileHost& host);
+void mnuExeFile_Click(Model& model, int doc, CompileQuestions& host);
 // "&Execute to Matlab": runs document doc box by box in the interpreter.
-void mnuEXEMatlab_Click(Model& model, int doc, CompileHost& host, LinkServices& services);
+void mnuEXEMatlab_Click(Model& model, int doc, CompileQuestions& host, LinkServices& services);
 // "Start Matlab": asks for the installation directory and starts its interpreter.
 void mnuFileStartMatlab_Click(Model& model, Dialogs& dialogs, LinkServices& services);
 

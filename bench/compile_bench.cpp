@@ -5,6 +5,7 @@
 #include <string>
 
 #include "compiler/compiler.h"
+#include "tests/support/quiet_questions.h"
 
 namespace {
 
@@ -75,8 +76,10 @@ BoxTable Nested() {
 }
 
 void Run(benchmark::State& state, BoxTable table) {
-  QuietCompileHost host;
-  Compiler compiler(table, host);
+  testing_support::QuietCompileQuestions host;
+  DocumentViews views;
+  Preferences prefs;
+  Compiler compiler(table, views, prefs, host);
   std::size_t bytes = 0;
   for (auto _ : state) {
     const std::string script = compiler.CompileFlowchart(CompileMode::Text, 1);

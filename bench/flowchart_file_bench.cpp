@@ -6,7 +6,7 @@
 
 #include "model/flowchart_file.h"
 #include "model/model.h"
-#include "model/quiet_dialogs.h"
+#include "tests/support/quiet_questions.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ void FillChain(Model& m, int doc) {
 }
 
 void BM_SaveFull(benchmark::State& state) {
-  QuietDialogs dialogs;
+  testing_support::QuietDialogs dialogs;
   DocumentViews views;
   MemorySettingsStore store;
   Model m(dialogs, views, store);
@@ -44,7 +44,7 @@ void BM_SaveFull(benchmark::State& state) {
 BENCHMARK(BM_SaveFull)->Unit(benchmark::kMicrosecond);
 
 void BM_LoadFull(benchmark::State& state) {
-  QuietDialogs dialogs;
+  testing_support::QuietDialogs dialogs;
   DocumentViews views;
   MemorySettingsStore store;
   std::string text;

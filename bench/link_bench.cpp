@@ -13,25 +13,13 @@
 
 #include "compiler/compiler.h"
 #include "compiler/execution_step.h"
-#include "tests/support/qt_application.h"
 #include "compiler/script_delivery.h"
 #include "platform/interpreter_link.h"
+#include "tests/support/qt_application.h"
+#include "tests/support/quiet_questions.h"
 
 namespace quorvin {
 namespace {
-
-// The run's host: every compiled box goes to the execution step.
-class SteppingHost : public QuietCompileHost {
- public:
-  explicit SteppingHost(ExecutionStep& step) : step_(step) {}
-  void compileStarted() override { step_.compileStarted(); }
-  bool executeStep(int box, int nestLevel, std::string& script) override {
-    return step_.run(box, nestLevel, script);
-  }
-
- private:
-  ExecutionStep& step_;
-};
 
 class CountingSink : public ResultsSink {
  public:
@@ -63,12 +51,13 @@ void BM_ChainBoxByBox(benchmark::State& state) {
   }
   BoxTable table;
   Chain(table);
-  QuietCompileHost host;
+  testing_support::QuietCompileQuestions host;
+  DocumentViews views;
+  const Preferences prefs;
   CountingSink sink;
   for (auto _ : state) {
     ExecutionStep step(table, host, link, sink, [] {});
-    SteppingHost stepping(step);
-    Compiler(table, stepping).CompileFlowchart(CompileMode::Execute, 1);
+    Compiler(table, views, prefs, host, &step).CompileFlowchart(CompileMode::Execute, 1);
     if (step.failures() != 0) state.SkipWithError("a statement failed");
   }
   state.counters["boxes"] = kMaxBoxes;
@@ -79,8 +68,11 @@ void BM_ChainAsOneFile(benchmark::State& state) {
   testing_support::EnsureGuiApplication();
   BoxTable table;
   Chain(table);
-  QuietCompileHost host;
-  const std::string script = Compiler(table, host).CompileFlowchart(CompileMode::Text, 1);
+  testing_support::QuietCompileQuestions host;
+  DocumentViews views;
+  const Preferences prefs;
+  const std::string script =
+      Compiler(table, views, prefs, host).CompileFlowchart(CompileMode::Text, 1);
   QTemporaryDir dir;
   const std::string file = dir.filePath("chain.m").toStdString();
   if (script.empty() || !WriteTextFile(file, MFileContents(script, std::nullopt))) {

@@ -6,14 +6,15 @@
 #include <string>
 #include <string_view>
 
-#include "compiler/compile_host.h"
+#include "compiler/compile_questions.h"
 #include "compiler/compiler.h"
 #include "model/box_table.h"
+#include "model/line_end.h"
 
 namespace quorvin {
 
-// Every line of generated script ends with CR LF.
-inline const std::string NL = "\r\n";
+// NL of the templates: every line of generated script ends with CR LF.
+inline const std::string& NL = kCrLf;
 inline std::string Line(std::string_view text) { return std::string(text) + NL; }
 // One level of block nesting.
 inline constexpr std::string_view kIndent = "   ";
@@ -24,7 +25,7 @@ inline std::string boxName(int n) { return "box" + std::to_string(n); }
 struct ArmContext {
   Compiler& compiler;
   BoxTable& table;
-  CompileHost& host;
+  CompileQuestions& questions;
   CompileMode mode;     // Execute: box by box in the interpreter; Text: script only
   int q;                // the box being compiled
   int j;                // its work-list position

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
+#include <optional>
 
 #include "compiler/arm.h"
 
@@ -33,15 +35,16 @@ std::string Compiler::CompileFlowchart(CompileMode mode, int docTag) {
   notes_.clear();
   writtenUnder_.fill({});
   work_.reset();
+  ExecutionHook* const execution = executing();
   try {
     // A mark left by anyone else would pass for code written in this compile.
-    ClearStatus();
-    if (mode_ == CompileMode::Execute) host_.compileStarted();
-    host_.setDocsPointer(Pointer::Hourglass);
+    table_.clearStatus();
+    if (execution != nullptr) execution->compileStarted();
+    views_.setDocsPointer(Pointer::Hourglass);
     FindStartBoxes(docTag);
     if (work_.WorkListIsEmpty()) {
-      host_.messageBox("There are no inputs !", style::kExclamation, kAppTitle);
-      host_.setDocsPointer(Pointer::Default);
+      questions_.messageBox("There are no inputs !", style::kExclamation, kAppTitle);
+      views_.setDocsPointer(Pointer::Default);
       return {};
     }
     while (!work_.WorkListIsEmpty()) {
@@ -49,32 +52,34 @@ std::string Compiler::CompileFlowchart(CompileMode mode, int docTag) {
       for (int j = 1; j <= passLength; ++j) {
         const Visit visit = VisitPosition(j);
         if (visit == Visit::Continue) continue;
-        ClearStatus();
-        if (visit == Visit::Abandon) host_.setResourceGauge(table_.fillPercent());
-        host_.setDocsPointer(Pointer::Default);
+        table_.clearStatus();
+        // After an abort the bars keep the progress they showed.
+        if (visit != Visit::Abort) views_.setResourceGauge(table_.fillPercent());
+        views_.setDocsPointer(Pointer::Default);
         return {};
       }
     }
     std::vector<std::string> runProblems;
-    if (mode_ == CompileMode::Execute && !host_.compileFinished(runProblems)) {
-      ClearStatus();
-      host_.setResourceGauge(table_.fillPercent());
-      host_.setDocsPointer(Pointer::Default);
+    if (execution != nullptr && !execution->compileFinished(runProblems)) {
+      table_.clearStatus();
+      views_.setResourceGauge(table_.fillPercent());
+      views_.setDocsPointer(Pointer::Default);
       return {};
     }
-    ClearStatus();
+    table_.clearStatus();
     std::string result = std::move(script_);
     script_.clear();
     ReportEnd(runProblems);
-    host_.setResourceGauge(table_.fillPercent());
-    host_.setDocsPointer(Pointer::Default);
+    views_.setResourceGauge(table_.fillPercent());
+    views_.setDocsPointer(Pointer::Default);
     return result;
   } catch (...) {
-    // Only a failing host or memory can get here; the compile ends as an
-    // abort does rather than leave marks behind.
-    ClearStatus();
+    // Only a failing window or memory can get here (an arm's own failure is
+    // told in Dispatch); the compile ends as an abort does rather than leave
+    // marks behind.
+    table_.clearStatus();
     try {
-      host_.setDocsPointer(Pointer::Default);
+      views_.setDocsPointer(Pointer::Default);
     } catch (...) {
     }
     return {};
@@ -90,7 +95,7 @@ void Compiler::FindStartBoxes(int docTag) {
                            box.InLink[3] == kAbsentSlot;
     if (input && noEntries && box.Doc == docTag) work_.WorkListAdd(b);
   }
-  if (host_.chkInput() != 1) return;
+  if (!prefs_.chkInput) return;
   for (int b = 1; b <= last; ++b) {
     const BoxRecord& box = table_[b];
     const bool allFree = box.InLink[1] == kFreeSlot && box.InLink[2] == kFreeSlot &&
@@ -114,15 +119,19 @@ Compiler::Visit Compiler::VisitPosition(int j) {
   if (e > 0 && table_[e].Params != "Deleted") {
     if (!script_.ends_with(kIndent))
       for (int level = 0; level < work_.nestLevel; ++level) script_ += kIndent;
-    Dispatch(e, j);
+    if (!Dispatch(e, j)) return Visit::Fault;
     armDone = table_[e].Status == "OK";
   }
   return Tail(j, armDone);
 }
 
-void Compiler::Dispatch(int q, int j) {
+bool Compiler::Dispatch(int q, int j) {
   const std::string under = CurrentCall();
-  ArmContext a{*this, table_, host_, mode_, q, j, script_};
+  ArmContext a{*this, table_, questions_, mode_, q, j, script_};
+  // An arm that throws has a fault the flowchart cannot mend: going on
+  // would only make its box look stuck (or leave its code half written), so
+  // the compile ends here and the user is told which box it was.
+  std::optional<std::string> fault;
   try {
     if (!ControlFlowArm(a)) {
       const std::string& kind = table_[q].Kind;
@@ -130,10 +139,17 @@ void Compiler::Dispatch(int q, int j) {
       if (entry == nullptr) entry = FindArm(TemplateArms(), kind);
       if (entry != nullptr) entry->arm(a);
     }
+  } catch (const std::exception& e) {
+    fault = e.what();
   } catch (...) {
-    // A failing step of an arm is skipped; the walk goes on.
+    fault = "unknown error";
+  }
+  if (fault) {
+    questions_.internalError(q, table_[q].Kind, *fault);
+    return false;
   }
   if (table_[q].Status == "OK") writtenUnder_[q] = under;
+  return true;
 }
 
 Compiler::Visit Compiler::Tail(int j, bool armDone) {
@@ -143,13 +159,14 @@ Compiler::Visit Compiler::Tail(int j, bool armDone) {
     waitCount_ = 0;
     QueueSuccessors(e);
     if (mode_ == CompileMode::Execute) {
-      if (!host_.executeStep(e, work_.nestLevel, script_)) return Visit::Abandon;
+      if (execution_ != nullptr && !execution_->executeStep(e, work_.nestLevel, script_))
+        return Visit::Abandon;
       script_.clear();
     }
     work_.WorkListRemoveAt(j);
     ++processed_;
     const double share = static_cast<double>(processed_) / LastBox(table_) * 100.0;
-    host_.setResourceGauge(std::min(std::nearbyint(share), 100.0));
+    views_.setResourceGauge(std::min(std::nearbyint(share), 100.0));
     return Visit::Continue;
   }
   if (armDone) {
@@ -179,7 +196,7 @@ Compiler::Visit Compiler::StuckCheck(int j) {
                              ") cannot be processed." + NL +
                              "Do you want to retry, abort or ignore this box ?";
     const Answer answer =
-        host_.messageBox(text, style::kAbortRetryIgnore + style::kCritical, kAppTitle);
+        questions_.messageBox(text, style::kAbortRetryIgnore + style::kCritical, kAppTitle);
     if (answer == Answer::Retry) {
       suspect_ = 0;
     } else if (answer == Answer::Ignore) {
@@ -232,10 +249,6 @@ bool Compiler::InputsReady(std::string& code, int target) {
   return true;
 }
 
-void Compiler::ClearStatus() {
-  for (int n = 1; n <= kMaxBoxes; ++n) table_[n].Status.clear();
-}
-
 void Compiler::Note(int box, const std::string& what) {
   const BoxRecord* b = table_.box(box);
   std::string note = boxName(box) + " (" + (b ? b->Kind : "") + ") " + what;
@@ -268,7 +281,7 @@ void Compiler::ReportEnd(const std::vector<std::string>& runProblems) {
     }
   }
   if (notes_.empty() && runProblems.empty()) {
-    host_.messageBox("Done !", style::kInformation, kAppTitle);
+    questions_.messageBox("Done !", style::kInformation, kAppTitle);
     return;
   }
   std::string text;
@@ -280,7 +293,7 @@ void Compiler::ReportEnd(const std::vector<std::string>& runProblems) {
     text = "Done, but " + runProblems.front();
     for (std::size_t k = 1; k < runProblems.size(); ++k) text += NL + runProblems[k];
   }
-  host_.messageBox(text, style::kExclamation, kAppTitle);
+  questions_.messageBox(text, style::kExclamation, kAppTitle);
 }
 
 }  // namespace quorvin

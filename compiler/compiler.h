@@ -5,9 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "compiler/compile_host.h"
+#include "compiler/compile_questions.h"
+#include "compiler/execution_hook.h"
 #include "compiler/work_list.h"
 #include "model/box_table.h"
+#include "model/host.h"
+#include "model/model.h"
+#include "model/preferences.h"
 
 namespace quorvin {
 
@@ -19,11 +23,22 @@ enum class CompileMode { Execute = 0, Text = 1 };
 
 class Compiler {
  public:
-  Compiler(BoxTable& table, CompileHost& host) : table_(table), host_(host) {}
+  // A compile of boxes in table: its progress shows on views (pointer and
+  // gauge of every open document), prefs are read at the start of each
+  // compile, questions asks the user, and execution (Execute mode only)
+  // runs each box as soon as its code is written.
+  Compiler(BoxTable& table, DocumentViews& views, const Preferences& prefs,
+           CompileQuestions& questions, ExecutionHook* execution = nullptr)
+      : table_(table), views_(views), prefs_(prefs), questions_(questions),
+        execution_(execution) {}
+  // The same on the model's box table, views and live preferences.
+  Compiler(Model& model, CompileQuestions& questions, ExecutionHook* execution = nullptr)
+      : Compiler(model.table, model.views, model.prefs, questions, execution) {}
 
-  // Execute runs each box through host.executeStep; Text builds the script
-  // only. Returns the script, or "" (no start box, abort, ...).
-  // Every box's Status is empty again whichever way the compile ends.
+  // Execute hands each box to the execution hook (without one, the text of
+  // each box is dropped); Text builds the script only. Returns the script,
+  // or "" (no start box, abort, a fault of an arm, ...). Every box's Status
+  // is empty again whichever way the compile ends.
   std::string CompileFlowchart(CompileMode mode, int docTag);
 
   // Whether every box linked to target's entries is done; appends the
@@ -36,16 +51,21 @@ class Compiler {
   int waitCount() const { return waitCount_; }
 
  private:
-  // Abort: the user ended the compile; Abandon: the execution step did.
-  enum class Visit { Continue, Abort, Abandon };
+  // Abort: the user ended the compile; Abandon: the execution step did;
+  // Fault: an arm failed and the user has been told.
+  enum class Visit { Continue, Abort, Abandon, Fault };
 
+  // The hook of this compile: none in Text mode.
+  ExecutionHook* executing() const {
+    return mode_ == CompileMode::Execute ? execution_ : nullptr;
+  }
   void FindStartBoxes(int docTag);
   Visit VisitPosition(int j);
-  void Dispatch(int q, int j);
+  // False when q's arm failed (a fault of the program, reported).
+  bool Dispatch(int q, int j);
   Visit Tail(int j, bool armDone);
   Visit StuckCheck(int j);
   void QueueSuccessors(int box);
-  void ClearStatus();
   // The start-box kind of the innermost open call, "" outside every call.
   std::string CurrentCall() const;
   // What the user is told when the walk has finished.
@@ -72,7 +92,10 @@ class Compiler {
   void Note(int box, const std::string& what);
 
   BoxTable& table_;
-  CompileHost& host_;
+  DocumentViews& views_;
+  const Preferences& prefs_;
+  CompileQuestions& questions_;
+  ExecutionHook* execution_;
   WorkList work_;
 
   // State of one compile.

@@ -4,10 +4,11 @@
 #include <sstream>
 #include <utility>
 
+#include "model/line_end.h"
+
 namespace quorvin {
 
 namespace {
-constexpr const char* kCrLf = "\r\n";
 const std::string kFigurePrefix = "system_dependent(12,'off');";
 const std::string kDiedText = "the interpreter has ended";
 
@@ -56,10 +57,15 @@ std::string NoAnswerText(double seconds) {
   return os.str();
 }
 
-ExecutionStep::ExecutionStep(BoxTable& table, CompileHost& host, Interpreter& interpreter,
+std::string FailedStatementsLine(int failures) {
+  return std::to_string(failures) + (failures == 1 ? " statement" : " statements") +
+         " failed in Matlab: see \"Matlab Text Results\".";
+}
+
+ExecutionStep::ExecutionStep(const BoxTable& table, Dialogs& dialogs, Interpreter& interpreter,
                              ResultsSink& results, std::function<void()> startInterpreter)
     : table_(table),
-      host_(host),
+      dialogs_(dialogs),
       interpreter_(interpreter),
       results_(results),
       startInterpreter_(std::move(startInterpreter)) {}
@@ -70,7 +76,7 @@ void ExecutionStep::compileStarted() {
   failures_ = 0;
 }
 
-bool ExecutionStep::run(int box, int nestLevel, std::string& script) {
+bool ExecutionStep::executeStep(int box, int nestLevel, std::string& script) {
   std::string text = std::move(script);
   script.clear();
   const BoxRecord* record = table_.box(box);
@@ -87,19 +93,22 @@ bool ExecutionStep::run(int box, int nestLevel, std::string& script) {
   return exchange(text);
 }
 
-bool ExecutionStep::finish() {
-  if (heldBlock_.empty()) return true;
-  return exchange(std::exchange(heldBlock_, {}));
+bool ExecutionStep::compileFinished(std::vector<std::string>& problems) {
+  // A block that never closed goes now, before the verdict.
+  if (!heldBlock_.empty() && !exchange(std::exchange(heldBlock_, {})))
+    return false;  // abandoned; the user has been told
+  if (failures_ > 0) problems.push_back(FailedStatementsLine(failures_));
+  return true;
 }
 
 bool ExecutionStep::exchange(const std::string& text) {
   const InputAnswerer answer = [this](const std::string& prompt) {
-    return host_.inputBox(prompt.empty() ? kInputBoxPrompt : prompt, kAppTitle, "");
+    return dialogs_.inputBox(prompt.empty() ? kInputBoxPrompt : prompt, kAppTitle, "");
   };
   for (;;) {
     if (!interpreter_.alive()) {
-      if (host_.messageBox(kNotRespondingQuestion, style::kCritical + style::kYesNo, kAppTitle) !=
-          Answer::Yes) {
+      if (dialogs_.messageBox(kNotRespondingQuestion, style::kCritical + style::kYesNo,
+                              kAppTitle) != Answer::Yes) {
         abandon();
         return false;
       }
@@ -132,10 +141,7 @@ bool ExecutionStep::exchange(const std::string& text) {
 
 void ExecutionStep::abandon() {
   heldBlock_.clear();
-  for (int b = 1; b < table_.nextBox && b <= kMaxBoxes; ++b) table_[b].Status.clear();
-  host_.messageBox(kCouldNotCompileMessage, style::kInformation, kAppTitle);
-  host_.setResourceGauge(table_.fillPercent());
-  host_.setDocsPointer(Pointer::Default);
+  dialogs_.messageBox(kCouldNotCompileMessage, style::kInformation, kAppTitle);
 }
 
 }  // namespace quorvin

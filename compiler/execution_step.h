@@ -5,10 +5,12 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
-#include "compiler/compile_host.h"
+#include "compiler/execution_hook.h"
 #include "compiler/interpreter.h"
 #include "model/box_table.h"
+#include "model/host.h"
 
 namespace quorvin {
 
@@ -36,24 +38,30 @@ std::string CollapseSemicolons(std::string text);
 // "no answer within 30 s": shown for a statement that timed out.
 std::string NoAnswerText(double seconds);
 
-class ExecutionStep {
+// The closing message's line for a run in which `failures` statements failed.
+std::string FailedStatementsLine(int failures);
+
+// The execution hook of a box-by-box run. The compile that it is handed to
+// ends the run (Status, gauge, pointer) when a step returns false.
+class ExecutionStep : public ExecutionHook {
  public:
-  // host asks and tells the user (it must not be the host that forwards its
-  // executeStep here); startInterpreter is the Start Matlab command.
-  ExecutionStep(BoxTable& table, CompileHost& host, Interpreter& interpreter, ResultsSink& results,
-                std::function<void()> startInterpreter);
+  // dialogs asks and tells the user; table names the kinds of the boxes
+  // stepped; startInterpreter is the Start Matlab command.
+  ExecutionStep(const BoxTable& table, Dialogs& dialogs, Interpreter& interpreter,
+                ResultsSink& results, std::function<void()> startInterpreter);
 
   // A new compile: the first-plot flag and the failure count start at 0.
-  void compileStarted();
+  void compileStarted() override;
   // The step for box after its code was written; empties script. While a
   // block is open (nestLevel above 0) the text is held back, because a loop
   // or branch opened alone is an error in any interpreter: the whole block
   // goes as one exchange when it closes. False when the user declined to
   // start the interpreter and the compile must be abandoned.
-  bool run(int box, int nestLevel, std::string& script);
+  bool executeStep(int box, int nestLevel, std::string& script) override;
   // At the end of a compile: sends a block that never closed, so that what
-  // it holds is not silently lost. False when the compile was abandoned.
-  bool finish();
+  // it holds is not silently lost, and adds the failed statements' line to
+  // problems when any failed. False when the compile was abandoned.
+  bool compileFinished(std::vector<std::string>& problems) override;
 
   // Statements that failed, timed out or met a dead interpreter in this compile.
   int failures() const { return failures_; }
@@ -62,8 +70,8 @@ class ExecutionStep {
   bool exchange(const std::string& text);
   void abandon();
 
-  BoxTable& table_;
-  CompileHost& host_;
+  const BoxTable& table_;
+  Dialogs& dialogs_;
   Interpreter& interpreter_;
   ResultsSink& results_;
   std::function<void()> startInterpreter_;

@@ -12,7 +12,7 @@ namespace quorvin {
 namespace {
 
 void KeyboardInput(ArmContext& a) {
-  const std::string answer = a.host.inputBox("Enter the data devided by spaces",
+  const std::string answer = a.questions.inputBox("Enter the data devided by spaces",
                                              "Quorvin: box" + std::to_string(a.q), a.box().Params);
   a.box().Params = answer;  // proposed again at the next compile
   a.script += Line(boxName(a.q) + "=[ " + answer + " ];");
@@ -21,7 +21,7 @@ void KeyboardInput(ArmContext& a) {
 
 void MatrixInput(ArmContext& a) {
   // The dialog leaves the literal open; the closing bracket is ours.
-  a.script += Line(boxName(a.q) + "= " + a.host.matrixEntry() + " ]; ");
+  a.script += Line(boxName(a.q) + "= " + a.questions.matrixEntry() + " ]; ");
   a.done();
 }
 
@@ -75,7 +75,7 @@ std::string FileNameFrom(const std::string& path, std::size_t from) {
 
 void AsciiFileInput(ArmContext& a) {
   const std::optional<std::string> chosen =
-      a.host.openFile("Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
+      a.questions.openFile("Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
   if (chosen) {
     // load names the variable after the file; the box copies it.
     const std::string& path = *chosen;

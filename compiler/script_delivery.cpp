@@ -3,13 +3,9 @@
 #include <fstream>
 
 #include "compiler/templates_text.h"
+#include "model/line_end.h"
 
 namespace quorvin {
-
-namespace {
-constexpr const char* kLineEnd = "\r\n";
-
-}  // namespace
 
 std::optional<std::string> FunctionNameForFile(const std::string& path) {
   const auto slash = path.rfind('/');
@@ -21,10 +17,10 @@ std::optional<std::string> FunctionNameForFile(const std::string& path) {
 std::string MFileContents(const std::string& script,
                           const std::optional<std::string>& functionName) {
   std::string text;
-  if (functionName) text = "function " + *functionName + ";" + kLineEnd;
+  if (functionName) text = "function " + *functionName + ";" + kCrLf;
   text += script;
-  if (functionName) text += std::string("end") + kLineEnd;
-  return text + kLineEnd;
+  if (functionName) text += "end" + kCrLf;
+  return text + kCrLf;
 }
 
 bool WriteTextFile(const std::string& path, const std::string& bytes) {

@@ -75,7 +75,7 @@ std::string savePathArgument(const std::string& path) {
 // but the box is done so that what follows it is compiled.
 void writeAsciiFileOutput(ArmContext& ctx) {
   if (!ctx.ready()) return;
-  const auto path = ctx.host.saveFileAs(kMFileFilter, "");
+  const auto path = ctx.questions.saveFileAs(kMFileFilter, "");
   if (path) {
     ctx.script += "save " + savePathArgument(*path) + " " + boxName(ctx.in(1)) + " -ascii ;" +
                   NL;
@@ -112,7 +112,7 @@ void writePlotOutput(ArmContext& ctx) {
 // Consumes a value without using it.
 void writeTrash(ArmContext& ctx) {
   if (!ctx.ready()) return;
-  ctx.host.messageBox(std::string(kTrashMessage), style::kQuestion, kAppTitle);
+  ctx.questions.messageBox(std::string(kTrashMessage), style::kQuestion, kAppTitle);
   ctx.done();
 }
 

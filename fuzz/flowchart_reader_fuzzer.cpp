@@ -6,7 +6,7 @@
 
 #include "model/flowchart_file.h"
 #include "model/model.h"
-#include "model/quiet_dialogs.h"
+#include "tests/support/quiet_questions.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ void Check(bool ok) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  QuietDialogs dialogs;
+  testing_support::QuietDialogs dialogs;
   DocumentViews views;
   MemorySettingsStore store;
   Model m(dialogs, views, store);

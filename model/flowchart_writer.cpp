@@ -6,13 +6,12 @@
 #include <random>
 
 #include "model/flowchart_file.h"
+#include "model/line_end.h"
 #include "model/model.h"
 
 namespace quorvin {
 
 namespace {
-
-constexpr std::string_view kCrLf = "\r\n";
 
 // File numbers in order of first mention.
 class Renumbering {

@@ -1,6 +1,7 @@
 #pragma once
 // The state every window shares for the whole run: the box table, the open
-// documents, the edit mode and selection, and the hosts the model reports to.
+// documents, the edit mode and selection, the live preferences, and the hosts
+// the model reports to.
 
 #include <cstdint>
 #include <string>
@@ -10,6 +11,7 @@
 #include "model/box_table.h"
 #include "model/documents.h"
 #include "model/host.h"
+#include "model/preferences.h"
 #include "model/recent_files.h"
 
 namespace quorvin {
@@ -31,8 +33,7 @@ struct Model {
   // The selected boxes in ascending number (rubber band); empty for none.
   std::vector<int16_t> selection;
   std::string appDir;
-  // Preference "Use All Boxs with No Inputs as Starting Boxs": 1 ticked, 0 not.
-  int chkInput = 0;
+  Preferences prefs;
 
   Dialogs& dialogs;
   DocumentViews& views;

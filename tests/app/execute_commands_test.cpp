@@ -11,17 +11,18 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/executing_host.h"
 #include "app/text_results_window.h"
 #include "model/settings_store.h"
 #include "platform/interpreter_link.h"
 #include "tests/support/qt_application.h"
-#include "tests/link_support/step_fakes.h"
+#include "tests/support/recording_views.h"
+#include "tests/support/step_fakes.h"
 
 namespace quorvin {
 namespace {
 
-using testing_support::ScriptedStepHost;
+using testing_support::QueuedQuestions;
+using testing_support::RecordingViews;
 
 // Document 1 holds Keyboard Input (1) -> Sin (2) -> Screen Output (3).
 void KeyboardSinScreen(BoxTable& table) {
@@ -66,8 +67,8 @@ class ExecuteCommands : public ::testing::Test {
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
 
-  ScriptedStepHost host;
-  DocumentViews views;
+  QueuedQuestions host;
+  RecordingViews views;
   MemorySettingsStore store;
   Model model{host, views, store};
   InterpreterLink link;
@@ -202,6 +203,9 @@ TEST_F(ExecuteCommands, ExecuteWithoutInterpreterAsksAndNoAbandonsTheRun) {
                                                      kCouldNotCompileMessage + "|64|Quorvin"}));
   EXPECT_EQ(results.text(), "");
   for (int b = 1; b <= 3; ++b) EXPECT_EQ(model.table[b].Status, "");
+  // The progress went to the model's views, and is put back there.
+  EXPECT_EQ(views.pointers, (std::vector<Pointer>{Pointer::Hourglass, Pointer::Default}));
+  EXPECT_EQ(views.gauge, std::vector<double>{3.0 / 350 * 100});
 }
 
 // The interpreter ends in the middle of a run: the next box meets the
@@ -244,15 +248,10 @@ TEST_F(ExecuteCommands, EndingTheSessionEndsTheInterpreterItStarted) {
   EXPECT_EQ(::kill(pid, 0), -1);
 }
 
-TEST_F(ExecuteCommands, FailedStatementsLineCountsThem) {
-  EXPECT_EQ(FailedStatementsLine(1), "1 statement failed in Matlab: see \"Matlab Text Results\".");
-  EXPECT_EQ(FailedStatementsLine(2), "2 statements failed in Matlab: see \"Matlab Text Results\".");
-}
-
 TEST_F(ExecuteCommands, WriteToFileWithAndWithoutFunctionHeader) {
   KeyboardSinScreen(model.table);
   const QString file = QDir(appDir_.path()).filePath("Demo.Run.M");
-  struct ScriptedSave : ScriptedStepHost {
+  struct ScriptedSave : QueuedQuestions {
     std::optional<std::string> path;
     std::optional<std::string> saveFileAs(const std::string& filter,
                                           const std::string& initial) override {
@@ -295,7 +294,7 @@ TEST_F(ExecuteCommands, WriteToFileWithAndWithoutFunctionHeader) {
 
 TEST_F(ExecuteCommands, NothingCompiledMeansNoFileAndAnEmptyClipboard) {
   model.table.nextBox = 1;  // no boxes: no start box
-  struct ScriptedSave : ScriptedStepHost {
+  struct ScriptedSave : QueuedQuestions {
     std::optional<std::string> saveFileAs(const std::string&, const std::string&) override {
       return std::string("/tmp/never-written-by-quorvin.m");
     }

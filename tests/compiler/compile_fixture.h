@@ -1,5 +1,5 @@
 #pragma once
-// A flowchart, a scripted host and one compile of them.
+// A flowchart, scripted questions, recording views and one compile of them.
 
 #include <gtest/gtest.h>
 
@@ -8,24 +8,32 @@
 
 #include "chart_builder.h"
 #include "compiler/compiler.h"
-#include "scripted_compile_host.h"
+#include "model/preferences.h"
+#include "tests/support/recording_views.h"
+#include "tests/support/scripted_questions.h"
 
 namespace quorvin::testing {
+
+using testing_support::OneLine;
+using testing_support::RecordingViews;
+using testing_support::ScriptedQuestions;
 
 class CompileTest : public ::testing::Test {
  protected:
   std::string Compile(CompileMode mode = CompileMode::Text, int doc = 1) {
-    Compiler compiler(c.table, host);
+    Compiler compiler(c.table, views, prefs, host);
     std::string script = compiler.CompileFlowchart(mode, doc);
     EXPECT_TRUE(c.allStatusEmpty()) << "a Status was left behind";
     endLevel = compiler.work().nestLevel;
     return script;
   }
-  // The questions in order, as ScriptedCompileHost records them.
+  // The questions in order, as ScriptedQuestions records them.
   const std::vector<std::string>& Asked() const { return host.questions; }
 
   ChartBuilder c;
-  ScriptedCompileHost host;
+  ScriptedQuestions host;
+  RecordingViews views;
+  Preferences prefs;
   int endLevel = 0;
 };
 

@@ -332,7 +332,7 @@ TEST_F(CompileTest, StartBoxOutsideACallIsSkippedAndTheCallStillLeadsOn) {
   c.chain(in, pass, call);
   Subroutine(c, "sq", "box4^2");
   c.link(call, c.box("Constant Input", "box3+1"));
-  host.chk = 1;
+  prefs.chkInput = true;
   EXPECT_EQ(Compile(),
             "box1=4;\r\nbox2=box1;\r\n   box4=box2;\r\n   box5=box4^2;\r\n   box3=box5;\r\n"
             "box7=box3+1;\r\n");

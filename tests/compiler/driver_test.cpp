@@ -1,9 +1,12 @@
 // The walk of CompileFlowchart: start boxes, order, readiness, the stuck
 // question and the ways a compile ends.
 
+#include <gtest/gtest-spi.h>
+
 #include <stdexcept>
 
 #include "compile_fixture.h"
+#include "tests/support/internal_errors.h"
 
 namespace quorvin::testing {
 namespace {
@@ -14,7 +17,7 @@ TEST_F(CompileTest, NoInputBoxSaysSoAndReturnsNothing) {
   c.box("Sin");
   EXPECT_EQ(Compile(), "");
   EXPECT_EQ(Asked(), Strings{Message(48, "There are no inputs !")});
-  EXPECT_EQ(host.pointers, (std::vector<Pointer>{Pointer::Hourglass, Pointer::Default}));
+  EXPECT_EQ(views.pointers, (std::vector<Pointer>{Pointer::Hourglass, Pointer::Default}));
 }
 
 TEST_F(CompileTest, StartBoxesInAscendingNumberOfThisDocumentOnly) {
@@ -31,7 +34,7 @@ TEST_F(CompileTest, FreeEntriesMakeStartBoxesOnlyWhenPreferred) {
   const int partly = c.box("Constant Input", "3");
   c.absent(partly, 1);
   EXPECT_EQ(Compile(), "box2=2;\r\n");
-  host.chk = 1;
+  prefs.chkInput = true;
   EXPECT_EQ(Compile(), "box2=2;\r\nbox1=7;\r\n");
 }
 
@@ -42,8 +45,8 @@ TEST_F(CompileTest, ChainGivesOneStatementPerBoxAndDrivesTheGauge) {
   c.chain(in, a, b);
   c.box("Sin", "", 2);  // another document's box counts in the gauge
   EXPECT_EQ(Compile(), "box1=1;\r\nbox2=box1+1;\r\nbox3=box2+1;\r\n");
-  EXPECT_EQ(host.gauge, (std::vector<double>{25, 50, 75, 4.0 / 350 * 100}));
-  EXPECT_EQ(host.pointers, (std::vector<Pointer>{Pointer::Hourglass, Pointer::Default}));
+  EXPECT_EQ(views.gauge, (std::vector<double>{25, 50, 75, 4.0 / 350 * 100}));
+  EXPECT_EQ(views.pointers, (std::vector<Pointer>{Pointer::Hourglass, Pointer::Default}));
 }
 
 TEST_F(CompileTest, GaugeRoundsHalvesToEven) {
@@ -54,7 +57,7 @@ TEST_F(CompileTest, GaugeRoundsHalvesToEven) {
     previous = next;
   }
   Compile();
-  EXPECT_EQ(host.gauge, (std::vector<double>{12, 25, 38, 50, 62, 75, 88, 100, 8.0 / 350 * 100}));
+  EXPECT_EQ(views.gauge, (std::vector<double>{12, 25, 38, 50, 62, 75, 88, 100, 8.0 / 350 * 100}));
 }
 
 TEST_F(CompileTest, PickupIsWrittenEveryTimeItsBoxIsTested) {
@@ -101,8 +104,8 @@ TEST_F(CompileTest, RetryAsksAgainAtTheSecondWaitingVisitAndAbortEndsWithNothing
   host.answers = {"Retry", "Abort"};
   EXPECT_EQ(Compile(), "");
   EXPECT_EQ(Asked(), (Strings{Stuck(2, "Nope"), Stuck(2, "Nope")}));
-  EXPECT_EQ(host.pointers.back(), Pointer::Default);
-  EXPECT_EQ(host.gauge, std::vector<double>{50});  // the bar keeps its last value
+  EXPECT_EQ(views.pointers.back(), Pointer::Default);
+  EXPECT_EQ(views.gauge, std::vector<double>{50});  // the bar keeps its last value
 }
 
 // Every test of a box fed by a Pickup writes the Pickup's line, so the lines
@@ -134,7 +137,7 @@ TEST_F(CompileTest, StuckQuestionNeverNamesABoxThatLeftTheList) {
   c.absent(never, 1);
   c[dummy].OutLink[1] = int16_t(waiting);
   c[waiting].InLink = {0, int16_t(dummy), int16_t(pickup), int16_t(never)};
-  host.chk = 1;
+  prefs.chkInput = true;
   host.stuckAnswer = Answer::Ignore;
   EXPECT_EQ(Compile(), "box3=x;\r\nbox3=x;\r\nbox3=x;\r\n");
   EXPECT_EQ(Asked(), (Strings{Stuck(mystery, "Mystery"), Stuck(waiting, "Break"), kDone}));
@@ -160,7 +163,7 @@ TEST_F(CompileTest, DeletedBoxIsNeverWritten) {
   EXPECT_EQ(Asked(), (Strings{Stuck(2, "Constant Input"), kDone}));
 }
 
-class StepRecordingHost : public ScriptedCompileHost {
+class StepRecorder : public ExecutionHook {
  public:
   bool executeStep(int box, int level, std::string& script) override {
     steps.push_back(std::to_string(box) + "@" + std::to_string(level) + ":" + script);
@@ -179,43 +182,60 @@ class StepRecordingHost : public ScriptedCompileHost {
   bool abandonAtEnd = false;
 };
 
-TEST(CompileExecute, EachWrittenBoxGoesToTheExecutionStepAndTheResultIsEmpty) {
+// Counts what a compile told its hook.
+class ExecutionHookProbe : public ExecutionHook {
+ public:
+  void compileStarted() override {}
+  bool executeStep(int, int, std::string& script) override {
+    script.clear();
+    return true;
+  }
+  bool compileFinished(std::vector<std::string>&) override {
+    ++finished;
+    return true;
+  }
+  int finished = 0;
+};
+
+// A compile in Execute mode with its hook, and the doubles it reports to.
+class CompileExecute : public ::testing::Test {
+ protected:
   ChartBuilder c;
-  StepRecordingHost host;
+  ScriptedQuestions host;
+  RecordingViews views;
+  Preferences prefs;
+  StepRecorder steps;
+  Compiler compiler{c.table, views, prefs, host, &steps};
+};
+
+TEST_F(CompileExecute, EachWrittenBoxGoesToTheExecutionStepAndTheResultIsEmpty) {
   const int in = c.input("Constant Input", "3");
   const int loop = c.box("For", "1:1:2,");
   const int body = c.box("Constant Input", "box2");
   const int next = c.box("Next");
   c.chain(in, loop, body, next);
-  Compiler compiler(c.table, host);
   EXPECT_EQ(compiler.CompileFlowchart(CompileMode::Execute, 1), "");
-  EXPECT_EQ(host.starts, 1);
-  EXPECT_EQ(host.steps, (Strings{"1@0:box1=3;\r\n", "2@1:for box2=1:1:2,\r\n",
+  EXPECT_EQ(steps.starts, 1);
+  EXPECT_EQ(steps.steps, (Strings{"1@0:box1=3;\r\n", "2@1:for box2=1:1:2,\r\n",
                                  "3@1:   box3=box2;\r\n", "4@0:end;\r\nbox4=box3;\r\n"}));
   EXPECT_TRUE(c.allStatusEmpty());
 }
 
-TEST(CompileExecute, AbandonedStepEndsTheCompileWithNothingLeftBehind) {
-  ChartBuilder c;
-  StepRecordingHost host;
+TEST_F(CompileExecute, AbandonedStepEndsTheCompileWithNothingLeftBehind) {
   const int in = c.input("Constant Input", "3");
   c.link(in, c.box("Constant Input", "4"));
-  host.failAt = 1;
-  Compiler compiler(c.table, host);
+  steps.failAt = 1;
   EXPECT_EQ(compiler.CompileFlowchart(CompileMode::Execute, 1), "");
-  EXPECT_EQ(host.steps.size(), 1u);
+  EXPECT_EQ(steps.steps.size(), 1u);
   EXPECT_TRUE(host.questions.empty());  // neither Done nor anything else
   EXPECT_TRUE(c.allStatusEmpty());
-  EXPECT_EQ(host.gauge.back(), 2.0 / 350 * 100);
-  EXPECT_EQ(host.pointers.back(), Pointer::Default);
+  EXPECT_EQ(views.gauge.back(), 2.0 / 350 * 100);
+  EXPECT_EQ(views.pointers.back(), Pointer::Default);
 }
 
-TEST(CompileExecute, ProblemsOfTheRunAreToldInTheClosingMessage) {
-  ChartBuilder c;
-  StepRecordingHost host;
+TEST_F(CompileExecute, ProblemsOfTheRunAreToldInTheClosingMessage) {
   c.input("Constant Input", "3");
-  host.runProblems = {"2 statements failed."};
-  Compiler compiler(c.table, host);
+  steps.runProblems = {"2 statements failed."};
   compiler.CompileFlowchart(CompileMode::Execute, 1);
   EXPECT_EQ(host.questions, (Strings{Message(48, "Done, but 2 statements failed.")}));
 
@@ -229,58 +249,107 @@ TEST(CompileExecute, ProblemsOfTheRunAreToldInTheClosingMessage) {
   EXPECT_NE(host.questions[0].find("\\r\\n2 statements failed.\""), std::string::npos)
       << host.questions[0];
 
-  // In text mode the host is not asked.
+  // In text mode the execution hook is not asked.
   host.questions.clear();
   compiler.CompileFlowchart(CompileMode::Text, 1);
   EXPECT_EQ(host.questions[0].find("statements failed"), std::string::npos);
 }
 
-TEST(CompileExecute, HostCanAbandonAtTheEnd) {
-  ChartBuilder c;
-  StepRecordingHost host;
+TEST_F(CompileExecute, HostCanAbandonAtTheEnd) {
   c.input("Constant Input", "3");
-  host.abandonAtEnd = true;
-  Compiler compiler(c.table, host);
+  steps.abandonAtEnd = true;
   EXPECT_EQ(compiler.CompileFlowchart(CompileMode::Execute, 1), "");
   EXPECT_TRUE(host.questions.empty());
   EXPECT_TRUE(c.allStatusEmpty());
-  EXPECT_EQ(host.pointers.back(), Pointer::Default);
+  EXPECT_EQ(views.pointers.back(), Pointer::Default);
 }
 
-class ThrowingHost : public ScriptedCompileHost {
+// A compile whose questions fail, and the doubles it reports to.
+class CompileFaults : public ::testing::Test {
+ protected:
+  ChartBuilder c;
+  RecordingViews views;
+  Preferences prefs;
+};
+
+// The input box of the Keyboard Input arm fails: a fault of the program
+// inside an arm.
+class ThrowingHost : public ScriptedQuestions {
  public:
   std::string inputBox(const std::string&, const std::string&, const std::string&) override {
     throw std::runtime_error("dialog failed");
   }
 };
 
-TEST(CompileFaults, FailingDialogSkipsThatBoxOnly) {
-  ChartBuilder c;
-  ThrowingHost host;
+// What the program does: the user is told which box, and the compile ends
+// as every other way out does.
+class ThrowingHostTellingTheUser : public ThrowingHost {
+ public:
+  void internalError(int box, const std::string& kind, const std::string& what) override {
+    CompileQuestions::internalError(box, kind, what);
+  }
+};
+
+TEST_F(CompileFaults, AFailingArmEndsTheCompileNamingTheBox) {
+  const Strings told{Message(16, "Box 2 (Keyboard Input) could not be compiled: dialog failed")};
+  for (const CompileMode mode : {CompileMode::Text, CompileMode::Execute}) {
+    SCOPED_TRACE(static_cast<int>(mode));
+    ChartBuilder chart;
+    const int in = chart.input("Constant Input", "5");
+    chart.input("Keyboard Input");
+    chart.link(in, chart.box("Sin"));
+    ThrowingHostTellingTheUser host;
+    RecordingViews shown;
+    ExecutionHookProbe hook;
+    Compiler compiler(chart.table, shown, prefs, host, &hook);
+    EXPECT_EQ(compiler.CompileFlowchart(mode, 1), "");
+    EXPECT_EQ(host.questions, told);  // no stuck question, no "Done !"
+    EXPECT_TRUE(chart.allStatusEmpty());  // box 1 had been written
+    EXPECT_EQ(shown.pointers.back(), Pointer::Default);
+    EXPECT_EQ(shown.gauge.back(), 3.0 / 350 * 100);
+    EXPECT_EQ(hook.finished, 0);
+  }
+}
+
+// In tests and fuzzing the same fault fails the run instead of asking anyone.
+TEST_F(CompileFaults, AFailingArmFailsTheTest) {
   c.input("Keyboard Input");
-  c.input("Constant Input", "5");
-  host.answers = {"Ignore"};
-  Compiler compiler(c.table, host);
-  EXPECT_EQ(compiler.CompileFlowchart(CompileMode::Text, 1), "box2=5;\r\n");
+  ThrowingHost host;
+  Compiler compiler(c.table, views, prefs, host);
+  EXPECT_NONFATAL_FAILURE(compiler.CompileFlowchart(CompileMode::Text, 1),
+                          "internal error: Box 1 (Keyboard Input) could not be compiled: "
+                          "dialog failed");
+  EXPECT_TRUE(host.questions.empty());
   EXPECT_TRUE(c.allStatusEmpty());
 }
 
-class ThrowingQuestionHost : public ScriptedCompileHost {
+TEST_F(CompileFaults, AFailingArmAbortsAFuzzRun) {
+  c.input("Keyboard Input");
+  ThrowingHost host;
+  Compiler compiler(c.table, views, prefs, host);
+  EXPECT_DEATH(
+      {
+        testing_support::SetInternalErrorHandler(nullptr);  // as outside GoogleTest
+        compiler.CompileFlowchart(CompileMode::Text, 1);
+      },
+      "internal error: Box 1 \\(Keyboard Input\\) could not be compiled: dialog failed");
+}
+
+class ThrowingQuestionHost : public ScriptedQuestions {
  public:
   Answer messageBox(const std::string&, int, const std::string&) override {
     throw std::runtime_error("no message box");
   }
 };
 
-TEST(CompileFaults, FailingQuestionEndsTheCompileWithNothingLeftBehind) {
-  ChartBuilder c;
+TEST_F(CompileFaults, FailingQuestionEndsTheCompileWithNothingLeftBehind) {
   ThrowingQuestionHost host;
   const int in = c.input("Constant Input", "1");
   c.link(in, c.box("Nope"));
-  Compiler compiler(c.table, host);
+  Compiler compiler(c.table, views, prefs, host);
   EXPECT_EQ(compiler.CompileFlowchart(CompileMode::Text, 1), "");
   EXPECT_TRUE(c.allStatusEmpty());
-  EXPECT_EQ(host.pointers.back(), Pointer::Default);
+  EXPECT_EQ(views.pointers.back(), Pointer::Default);
 }
 
 TEST_F(CompileTest, StaleStatusFromOutsideIsNotTakenForWrittenCode) {
@@ -293,7 +362,7 @@ TEST_F(CompileTest, StaleStatusFromOutsideIsNotTakenForWrittenCode) {
 
 TEST_F(CompileTest, ListGrowsPastFivePositionsAndShrinksAtTheNextCompile) {
   for (int k = 0; k < 7; ++k) c.input("Dummy Input");
-  Compiler compiler(c.table, host);
+  Compiler compiler(c.table, views, prefs, host);
   compiler.CompileFlowchart(CompileMode::Text, 1);
   EXPECT_EQ(compiler.work().workLen, 10);
   c.table.nextBox = 2;

@@ -5,12 +5,12 @@
 #include <deque>
 #include <vector>
 
-#include "tests/link_support/step_fakes.h"
+#include "tests/support/step_fakes.h"
 
 namespace quorvin {
 namespace {
 
-using testing_support::ScriptedStepHost;
+using testing_support::QueuedQuestions;
 using testing_support::StringSink;
 
 // Replays canned results; an empty queue answers Ok with no output.
@@ -37,7 +37,7 @@ class FakeInterpreter : public Interpreter {
 
 struct StepFixture : ::testing::Test {
   BoxTable table;
-  ScriptedStepHost host;
+  QueuedQuestions host;
   FakeInterpreter interpreter;
   StringSink results;
   int starts = 0;
@@ -53,7 +53,7 @@ struct StepFixture : ::testing::Test {
     table[5].Kind = "Plot Output";
     step.compileStarted();
   }
-  bool run(int box, int nest, std::string text) { return step.run(box, nest, text); }
+  bool run(int box, int nest, std::string text) { return step.executeStep(box, nest, text); }
 };
 
 TEST(FirstPlotText, JoinsLinesBehindThePrefix) {
@@ -109,7 +109,7 @@ TEST_F(StepFixture, OnlyTheFirstPlotIsJoinedAndEveryExchangeIsShown) {
 
 TEST_F(StepFixture, AnOpenBlockIsSentWholeWhenItCloses) {
   std::string script = "for box2=1:1:10,\r\n";
-  ASSERT_TRUE(step.run(2, 1, script));
+  ASSERT_TRUE(step.executeStep(2, 1, script));
   EXPECT_TRUE(script.empty());
   ASSERT_TRUE(run(3, 1, "   box3=sin(box2);\r\n"));
   EXPECT_TRUE(interpreter.sent.empty());
@@ -123,10 +123,25 @@ TEST_F(StepFixture, AnOpenBlockIsSentWholeWhenItCloses) {
 
 TEST_F(StepFixture, ABlockThatNeverClosesIsSentAtTheEnd) {
   ASSERT_TRUE(run(2, 1, "for box2=1:1:10,\r\n"));
-  ASSERT_TRUE(step.finish());
+  std::vector<std::string> problems;
+  ASSERT_TRUE(step.compileFinished(problems));
   ASSERT_EQ(interpreter.sent, std::vector<std::string>{"for box2=1:1:10,\r\n"});
-  ASSERT_TRUE(step.finish());  // nothing held any more
+  ASSERT_TRUE(step.compileFinished(problems));  // nothing held any more
   EXPECT_EQ(interpreter.sent.size(), 1u);
+  EXPECT_TRUE(problems.empty());
+}
+
+TEST_F(StepFixture, FailedStatementsAreToldAtTheEnd) {
+  interpreter.results = {{EvalResult::Status::Error, "error: x\r\n"}};
+  ASSERT_TRUE(run(1, 0, "box1=nope;\r\n"));
+  std::vector<std::string> problems;
+  ASSERT_TRUE(step.compileFinished(problems));
+  EXPECT_EQ(problems, std::vector<std::string>{FailedStatementsLine(1)});
+}
+
+TEST(FailedStatementsLine, CountsThem) {
+  EXPECT_EQ(FailedStatementsLine(1), "1 statement failed in Matlab: see \"Matlab Text Results\".");
+  EXPECT_EQ(FailedStatementsLine(2), "2 statements failed in Matlab: see \"Matlab Text Results\".");
 }
 
 TEST_F(StepFixture, FailuresAreShownAndCountedAndTheWalkGoesOn) {
@@ -141,18 +156,15 @@ TEST_F(StepFixture, FailuresAreShownAndCountedAndTheWalkGoesOn) {
   EXPECT_TRUE(host.messages.empty());
 }
 
+// The step only says why; the compile it returns false to clears every
+// Status and puts the gauge and the pointer back (driver_test.cpp).
 TEST_F(StepFixture, DecliningToStartAbandonsTheCompile) {
   interpreter.running = false;
-  table[1].Status = "OK";
-  table[3].Status = "OK";
   host.answers = {Answer::No};
   EXPECT_FALSE(run(1, 0, "box1=[ 1 ];\r\n"));
   EXPECT_TRUE(interpreter.sent.empty());
   EXPECT_EQ(host.messages, (std::vector<std::string>{kNotRespondingQuestion + "|20|Quorvin",
                                                      kCouldNotCompileMessage + "|64|Quorvin"}));
-  for (int b = 1; b <= 5; ++b) EXPECT_EQ(table[b].Status, "") << b;
-  EXPECT_DOUBLE_EQ(host.gauge, 5.0 / 350 * 100);
-  EXPECT_EQ(host.pointerSet, Pointer::Default);
   EXPECT_EQ(starts, 0);
 }
 

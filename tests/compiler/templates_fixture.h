@@ -1,6 +1,6 @@
 #pragma once
-// A box table and the scripted compile host for running one template arm at
-// a time, without the walk around it.
+// A box table and scripted questions for running one template arm at a time,
+// without the walk around it.
 
 #include <algorithm>
 #include <array>
@@ -9,9 +9,15 @@
 
 #include "compiler/arm.h"
 #include "compiler/compiler.h"
-#include "scripted_compile_host.h"
+#include "model/preferences.h"
+#include "tests/support/recording_views.h"
+#include "tests/support/scripted_questions.h"
 
 namespace quorvin::testing {
+
+using testing_support::OneLine;
+using testing_support::RecordingViews;
+using testing_support::ScriptedQuestions;
 
 // Finds the arm of a kind in the exact-kind tables, or nullptr.
 inline ArmFunction FindArm(std::string_view kind) {
@@ -26,8 +32,10 @@ inline ArmFunction FindArm(std::string_view kind) {
 class ArmBench {
  public:
   BoxTable table;
-  ScriptedCompileHost host;
-  Compiler compiler{table, host};
+  ScriptedQuestions host;
+  RecordingViews views;
+  Preferences prefs;
+  Compiler compiler{table, views, prefs, host};
 
   // Boxes that run() leaves unwritten (no Status "OK"), so that a box
   // linked to one of them has to wait.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/model.h"
+#include "tests/support/recording_views.h"
 
 namespace quorvin::testing {
 
@@ -49,23 +50,7 @@ class ScriptedDialogs : public Dialogs {
   }
 };
 
-class RecordingViews : public DocumentViews {
- public:
-  void documentOpened(int doc) override { opened.push_back(doc); }
-  void captionChanged(int doc, const std::string& caption) override {
-    captions.push_back(std::to_string(doc) + " " + caption);
-  }
-  void boxesChanged(int doc) override { redrawn.push_back(doc); }
-  void hideCopyShape(int doc) override { shapesHidden.push_back(doc); }
-  void setDocsPointer(Pointer p) override { pointers.push_back(p); }
-  void setResourceGauge(double percent) override { gauge.push_back(percent); }
-  void recentFilesChanged(const std::vector<std::string>& paths) override { recent = paths; }
-
-  std::vector<int> opened, redrawn, shapesHidden;
-  std::vector<Pointer> pointers;
-  std::vector<std::string> captions, recent;
-  std::vector<double> gauge;
-};
+using testing_support::RecordingViews;
 
 // A model with its fakes, ready for a test.
 struct ModelFixture {

@@ -14,13 +14,13 @@
 
 #include "compiler/execution_step.h"
 #include "tests/support/qt_application.h"
-#include "tests/link_support/step_fakes.h"
+#include "tests/support/step_fakes.h"
 
 namespace quorvin {
 namespace {
 
 using Status = EvalResult::Status;
-using testing_support::ScriptedStepHost;
+using testing_support::QueuedQuestions;
 using testing_support::StringSink;
 
 InterpreterProgram UsrOctave() {
@@ -83,13 +83,13 @@ class OctaveLink : public ::testing::Test {
     int box = 0;
     for (const auto& [nest, text] : steps) {
       std::string script = text;
-      ASSERT_TRUE(step.run(++box, nest, script));
+      ASSERT_TRUE(step.executeStep(++box, nest, script));
     }
   }
 
   static InterpreterLink* link_;
   BoxTable table;
-  ScriptedStepHost host;
+  QueuedQuestions host;
   StringSink results;
   ExecutionStep step{table, host, *link_, results, [] {}};
 };
@@ -278,18 +278,16 @@ TEST_F(DyingOctave, AKillMidStatementIsNoticedAtOnce) {
 TEST_F(DyingOctave, ExitInABoxLeadsToTheStartQuestion) {
   BoxTable table;
   table.nextBox = 3;
-  table[1].Status = "OK";
-  ScriptedStepHost host;
+  QueuedQuestions host;
   host.answers = {Answer::No};
   StringSink results;
   ExecutionStep step(table, host, link, results, [] {});
   step.compileStarted();
   std::string script = "exit\r\n";
-  EXPECT_FALSE(step.run(1, 0, script));
+  EXPECT_FALSE(step.executeStep(1, 0, script));
   EXPECT_EQ(results.text, "exit\r\nthe interpreter has ended\r\n");
   EXPECT_EQ(host.messages, (std::vector<std::string>{kNotRespondingQuestion + "|20|Quorvin",
                                                      kCouldNotCompileMessage + "|64|Quorvin"}));
-  EXPECT_EQ(table[1].Status, "");
 }
 
 TEST_F(DyingOctave, EndingTheLinkEndsTheInterpreter) {

@@ -4,7 +4,7 @@
 // after it as document 2, 3, ...), compiles document 1 for the clipboard
 // (text only) and writes exactly the clipboard's text to standard output.
 // Every question asked on the way, the loader's included, goes to standard
-// error, one line each, in the format of ScriptedCompileHost:
+// error, one line each, in the format of ScriptedQuestions:
 //   message STYLE "TITLE" "TEXT"
 //   input "TITLE" "PROMPT" default "DEFAULT"
 //   matrix
@@ -12,7 +12,7 @@
 //   save "FILTER" name "OFFERED NAME"
 // with backslash, quote, CR, LF and tab written \\ \" \r \n \t.
 // ANSWERS holds one answer per line in the order asked (see
-// scripted_compile_host.h); without it, input boxes take their default,
+// tests/support/scripted_questions.h); without it, input boxes take their default,
 // message boxes their first button and file dialogs are cancelled.
 
 #include <cstdio>
@@ -24,7 +24,7 @@
 #include "compiler/compiler.h"
 #include "model/model.h"
 #include "model/settings_store.h"
-#include "tests/compiler/scripted_compile_host.h"
+#include "tests/support/scripted_questions.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
   }
   if (positional.empty() || positional.size() > 2) return Usage();
 
-  quorvin::testing::ScriptedCompileHost host;
+  quorvin::testing_support::ScriptedQuestions host;
   if (positional.size() == 2) {
     std::ifstream answers(positional[1], std::ios::binary);
     if (!answers) {
@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
   quorvin::LoadFlowchart(model, positional[0]);
   for (const std::string& other : others) quorvin::LoadFlowchart(model, other);
 
-  quorvin::Compiler compiler(model.table, host);
+  quorvin::Compiler compiler(model, host);
   const std::string script = compiler.CompileFlowchart(quorvin::CompileMode::Text, 1);
   std::fwrite(script.data(), 1, script.size(), stdout);
   for (const std::string& question : host.questions) std::cerr << question << "\n";

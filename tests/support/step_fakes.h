@@ -1,24 +1,23 @@
 #pragma once
-// Test doubles around the execution step: a compile host that answers from a
-// queue and records what it was told, and a results sink into a string.
+// Test doubles around a box-by-box run: compile questions answered from a
+// queue that record what they were told, and a results sink into a string.
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "compiler/compile_host.h"
 #include "compiler/execution_step.h"
+#include "tests/support/internal_errors.h"
 
 namespace quorvin::testing_support {
 
-class ScriptedStepHost : public CompileHost {
+class QueuedQuestions : public StrictCompileQuestions {
  public:
   std::deque<Answer> answers;         // an empty queue answers No
   std::vector<std::string> messages;  // "text|style|title"
   std::vector<std::string> prompts;
   std::string typed = "42";
-  double gauge = -1;
-  std::optional<Pointer> pointerSet;
 
   Answer messageBox(const std::string& text, int style, const std::string& title) override {
     messages.push_back(text + "|" + std::to_string(style) + "|" + title);
@@ -36,9 +35,6 @@ class ScriptedStepHost : public CompileHost {
     return std::nullopt;
   }
   std::string matrixEntry() override { return "mat"; }
-  void setDocsPointer(Pointer p) override { pointerSet = p; }
-  void setResourceGauge(double percent) override { gauge = percent; }
-  int chkInput() const override { return 0; }
 };
 
 class StringSink : public ResultsSink {
