@@ -17,6 +17,7 @@
 #include "compiler/compiler.h"
 #include "model/model.h"
 #include "model/settings_store.h"
+#include "tests/support/counting_execution.h"
 #include "tests/support/quiet_questions.h"
 #include "tests/support/scripted_questions.h"
 
@@ -100,28 +101,20 @@ class CheckingHost : public testing_support::ScriptedQuestions {
   const Compiler* compiler = nullptr;
 };
 
-// Runs every box it is handed as an interpreter would, without one.
-class DroppingHook : public ExecutionHook {
- public:
-  void compileStarted() override {}
-  bool executeStep(int, int, std::string& script) override {
-    script.clear();
-    return true;
-  }
-  bool compileFinished(std::vector<std::string>&) override { return true; }
-};
-
 void Compile(BoxTable& table, CompileMode mode, int doc, bool chk) {
   CheckingHost host;
   host.stuckAnswer = Answer::Ignore;
   DocumentViews views;
   Preferences prefs;
   prefs.chkInput = chk;
-  DroppingHook hook;
+  testing_support::CountingExecution hook;
   Compiler compiler(table, views, prefs, host, &hook);
   host.compiler = &compiler;
   compiler.CompileFlowchart(mode, doc);
   Check(NoStatusLeft(table));
+  // The hook is told of Execute compiles only, and finishes at most once.
+  Check(hook.started == (mode == CompileMode::Execute ? 1 : 0));
+  Check(hook.finished <= hook.started);
   Check(compiler.work().workLen >= 5);
   Check(compiler.work().nestLevel >= 0);
 }

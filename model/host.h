@@ -42,8 +42,9 @@ class Dialogs {
 // Mouse pointers of setDocsPointer.
 enum class Pointer { Default = 0, Arrow = 1, CrossHair = 2, Hourglass = 11, NoDrop = 12 };
 
-// The document windows, as far as the model drives them. Every call names the
-// document by number; a view rebuilds what it shows from the box table.
+// The document windows, as far as the model and a compile drive them. A call
+// about one document names it by number; a view rebuilds what it shows from
+// the box table. The pointer and the gauge go to every open document.
 class DocumentViews {
  public:
   virtual ~DocumentViews() = default;

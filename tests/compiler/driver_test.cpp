@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "compile_fixture.h"
+#include "tests/support/counting_execution.h"
 #include "tests/support/internal_errors.h"
 
 namespace quorvin::testing {
@@ -182,21 +183,6 @@ class StepRecorder : public ExecutionHook {
   bool abandonAtEnd = false;
 };
 
-// Counts what a compile told its hook.
-class ExecutionHookProbe : public ExecutionHook {
- public:
-  void compileStarted() override {}
-  bool executeStep(int, int, std::string& script) override {
-    script.clear();
-    return true;
-  }
-  bool compileFinished(std::vector<std::string>&) override {
-    ++finished;
-    return true;
-  }
-  int finished = 0;
-};
-
 // A compile in Execute mode with its hook, and the doubles it reports to.
 class CompileExecute : public ::testing::Test {
  protected:
@@ -300,7 +286,7 @@ TEST_F(CompileFaults, AFailingArmEndsTheCompileNamingTheBox) {
     chart.link(in, chart.box("Sin"));
     ThrowingHostTellingTheUser host;
     RecordingViews shown;
-    ExecutionHookProbe hook;
+    testing_support::CountingExecution hook;
     Compiler compiler(chart.table, shown, prefs, host, &hook);
     EXPECT_EQ(compiler.CompileFlowchart(mode, 1), "");
     EXPECT_EQ(host.questions, told);  // no stuck question, no "Done !"
