@@ -30,6 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     NewBox(m, first);
     m.table[i + 1].Kind = "Sin";
   }
+  m.editMode = EditMode::Select;  // all three placed: none waits to be dropped by New
   m.table[2].OutLink[1] = 3;
   m.table[3].InLink[1] = 2;
   const BoxTable before = m.table;

@@ -1,5 +1,6 @@
 // NewBox: the one way a box comes into being.
 #include "model/model.h"
+#include "model/pending_box.h"
 
 namespace quorvin {
 
@@ -53,6 +54,7 @@ bool NewBox(Model& m, int doc) {
 int NewDocument(Model& m) {
   const int16_t n = m.documents.FindFreeDoc();
   m.documents.curDoc = n;
+  DiscardPendingBox(m);  // a box still waiting is abandoned by the new window
   m.editMode = EditMode::Select;
   m.views.documentOpened(n);
   m.views.captionChanged(n, m.documents.caption(n));

@@ -5,6 +5,7 @@
 
 #include "model/box_references.h"
 #include "model/model.h"
+#include "model/pending_box.h"
 
 namespace quorvin {
 
@@ -65,6 +66,7 @@ void ClearRecord(BoxRecord& r) {
 
 void DeleteSelection(Model& m, bool quiet) {
   BoxTable& t = m.table;
+  DiscardPendingBox(m);  // a box still waiting is abandoned with the select mode
   m.editMode = EditMode::Select;
   std::set<int> touched;  // documents whose boxes were removed or moved
 

@@ -53,6 +53,9 @@ class DocumentViews {
   // The boxes of a document changed (created, loaded, deleted, renumbered):
   // rebuild its buttons from the table and redraw its arrows.
   virtual void boxesChanged(int /*doc*/) {}
+  // The arrows of a document changed (a link made, Redraw Arrows): draw them
+  // again from the table; the buttons stay as they are.
+  virtual void arrowsChanged(int /*doc*/) {}
   virtual void hideCopyShape(int /*doc*/) {}
   virtual void setDocsPointer(Pointer /*pointer*/) {}
   virtual void setResourceGauge(double /*percent*/) {}

@@ -29,6 +29,10 @@ inline int RoundToInt(double value) {
   return static_cast<int>(rounded);
 }
 
+// A window coordinate (fractions of a twip) as the whole twips the box table
+// stores.
+inline std::int32_t ToTwips(double v) { return RoundToInt(v); }
+
 // Twips as whole pixels, for sizes a widget or a pen needs in whole pixels.
 inline int WholePixelsFromTwips(double twips) { return RoundToInt(PixelsFromTwips(twips)); }
 

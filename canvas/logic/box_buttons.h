@@ -1,0 +1,30 @@
+#pragma once
+// What the box buttons of a document window do: a click connects two boxes
+// or copies one, a right click toggles the button's drag mode, a drop moves
+// the box, and the mouse over a button shows the identification bubble.
+
+#include "canvas/logic/canvas_state.h"
+#include "model/model.h"
+
+namespace quorvin {
+
+// A click on box n's button in document doc's window.
+void BoxClick(Model& m, CanvasState& c, const WindowState& w, int doc, int n);
+
+enum class BoxPress { Nothing, DragModeToggled, BoxInformation };
+
+// A press on box n's button: the right button alone toggles its drag mode;
+// the middle button, or the right one with a shift key, asks for the box's
+// information (which the window opens).
+BoxPress BoxMouseDown(WindowState& w, int n, int button, int shift);
+
+// Box n's button, at button in window twips, was dropped on document doc's
+// window at x, y: the button is centred there. A button dragged from another
+// document's window is refused and nothing changes; false then.
+bool FormDragDrop(Model& m, WindowState& w, int doc, int n, const WindowRect& button, double x,
+                  double y);
+
+// The mouse over box n's button, at button in window twips.
+void BoxMouseMove(const Model& m, WindowState& w, int n, const WindowRect& button);
+
+}  // namespace quorvin

@@ -1,0 +1,95 @@
+#pragma once
+// What the document windows keep beside the model: the state all of them
+// share (the arrow being drawn, the selection's anchor, the canvas extent)
+// and what each window holds for itself (scroll bars, rubber band, bubble,
+// arrow options, drag modes). Positions are twips; window positions are
+// measured from the top-left corner of the window's client area, canvas
+// positions add the scroll values to them.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "model/box_table.h"
+
+namespace quorvin {
+
+// Shared by every document window for the whole run.
+struct CanvasState {
+  int arrowFrom = 0;  // the source box of the arrow being drawn
+  // Canvas position of the rubber band's top-left corner at the last
+  // selection; moving and copying put this point on the pointer. 32-bit like
+  // every canvas position, so a far canvas or a position read from a file fits.
+  int32_t selAnchorX = 0;
+  int32_t selAnchorY = 0;
+  // The canvas extent, which scales the page view; the last window to load
+  // or grow its canvas sets it for all.
+  int32_t canvasWidth = 0;
+  int32_t canvasHeight = 0;
+};
+
+// Mouse buttons as an event reports them; a set of them is their sum.
+namespace mouse {
+constexpr int kLeft = 1, kRight = 2, kMiddle = 4;
+}
+
+struct WindowRect {
+  double left = 0;
+  double top = 0;
+  double width = 0;
+  double height = 0;
+  bool operator==(const WindowRect&) const = default;
+};
+
+// A scroll bar's value is the canvas position of the window's left (top) edge.
+struct ScrollBar {
+  int32_t value = 0;
+  int32_t minimum = 0;
+  int32_t maximum = 0;
+  int32_t smallChange = 1;
+  int32_t largeChange = 1;
+};
+
+// How a new window looks before its first layout.
+namespace design {
+constexpr WindowRect kScrH{2400, 0, 5295, 255};
+constexpr int32_t kScrHMaximum = 32767;
+constexpr int32_t kScrVMaximum = 7000, kScrVSmallChange = 200, kScrVLargeChange = 500;
+constexpr int32_t kScrollLimit = 32767;  // no scroll bar reaches past this value
+constexpr int32_t kCanvasGrowth = 1000;  // one growth step of the canvas
+constexpr int kLineWidth = 1;
+}  // namespace design
+
+// The rubber band in window coordinates; hidden with size 0 until the first
+// left-button drag in select mode shows it.
+struct RubberBand {
+  bool visible = false;
+  WindowRect rect;
+};
+
+// The identification bubble: a label naming the kind of the box under the mouse.
+struct Bubble {
+  std::string caption;
+  bool visible = false;
+  double left = 0;
+  double top = 0;
+};
+
+// One document window's own state.
+struct WindowState {
+  ScrollBar scrH{0, 0, design::kScrHMaximum, 1, 1};
+  ScrollBar scrV{0, 0, design::kScrVMaximum, design::kScrVSmallChange,
+                 design::kScrVLargeChange};
+  RubberBand band;
+  // The current arrow colour lives with the document (Document::arrowColor,
+  // black at first) because a new box takes it from there.
+  bool multipleArrows = false;  // the Multiple Arrows check mark
+  int lineWidth = design::kLineWidth;
+  bool bubbleShow = true;  // the Show Identification Bubble check mark
+  Bubble bubble;
+  // A button in automatic drag mode starts a drag when pressed; indexed by
+  // box number, manual (false) for every button at first.
+  std::array<bool, kMaxBoxes + 1> dragAutomatic{};
+};
+
+}  // namespace quorvin

@@ -1,0 +1,52 @@
+#pragma once
+// The document window's frame: the canvas extent it records when it loads,
+// the bottom strip and scroll bars it lays out when resized, and scrolling,
+// which grows the canvas when a scroll bar reaches its end.
+
+#include <optional>
+
+#include "canvas/logic/canvas_state.h"
+#include "model/model.h"
+
+namespace quorvin {
+
+// Sizes the layout keeps; only the scroll bars' lengths follow the window.
+namespace layout {
+constexpr double kResourceWidth = 1695, kResourceHeight = 255;
+constexpr double kArrowWidth = 735, kArrowHeight = 255;
+constexpr double kScrHHeight = 255;
+constexpr double kBlankWidth = 252, kBlankHeight = 252;
+constexpr double kScrVWidth = 252;
+}  // namespace layout
+
+// Places of the window's controls, in window twips.
+struct WindowLayout {
+  WindowRect pnlResource;  // the box-table gauge
+  WindowRect pnlArrow;     // the arrow-colour button
+  WindowRect scrH;
+  WindowRect pctblank;  // the corner between the scroll bars
+  WindowRect scrV;
+  bool operator==(const WindowLayout&) const = default;
+};
+
+// Where box n's button sits in a window: its canvas position less the scroll
+// values.
+double ButtonLeft(const Model& m, const WindowState& w, int n);
+double ButtonTop(const Model& m, const WindowState& w, int n);
+
+// A new window records the extent of its canvas for the page view.
+void FormLoad(CanvasState& c, const WindowState& w);
+
+// Lays out a window whose client area is width by height twips; doc (0 while
+// the window has no number yet) becomes the document laid out last. A
+// minimised window is not laid out.
+std::optional<WindowLayout> FormResize(Model& m, int doc, double width, double height,
+                                       bool minimised);
+
+// A scroll bar was released at value (clamped to its range): the rubber band
+// hides, a bar released at its maximum grows the canvas by one step, and the
+// document's buttons and arrows are shown at their new places.
+void ScrHChange(Model& m, CanvasState& c, WindowState& w, int doc, int32_t value);
+void ScrVChange(Model& m, CanvasState& c, WindowState& w, int doc, int32_t value);
+
+}  // namespace quorvin

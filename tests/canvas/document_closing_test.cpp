@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include <unistd.h>
+
+#include "canvas/logic/document_closing.h"
+#include "canvas_fixture.h"
+#include "model/pending_box.h"
+
+namespace quorvin {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::CanvasFixture;
+
+struct TempDir {
+  fs::path path = fs::temp_directory_path() /
+                  ("quorvin-canvas-" + std::to_string(::getpid()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  TempDir() { fs::create_directories(path); }
+  ~TempDir() { fs::remove_all(path); }
+};
+
+// Two documents: the first owns boxes 1 and 3, the second box 2.
+struct Closing : ::testing::Test {
+  CanvasFixture f;
+  int doc = 0, other = 0;
+  void SetUp() override {
+    doc = f.OpenDocument();
+    other = f.OpenDocument();
+    f.AddBox(doc, 100, 100, "Sin");
+    f.AddBox(other, 200, 200, "Cos");
+    f.AddBox(doc, 300, 300, "Tan");
+    f.m.documents.docInfo[doc].Changed = true;
+    f.window(doc).band = {true, {1, 1, 1, 1}};
+  }
+  bool Close() { return FormQueryUnload(f.m, f.window(doc), doc); }
+  void ExpectClosed() {
+    EXPECT_TRUE(f.m.documents.docInfo[doc].Free);
+    ASSERT_EQ(f.m.table.highestBox(), 1);
+    EXPECT_EQ(f.m.table[1].Kind, "Cos") << "the other document's box renumbered";
+    EXPECT_EQ(f.m.table[1].Doc, other);
+    EXPECT_TRUE(f.m.selection.empty());
+    EXPECT_FALSE(f.window(doc).band.visible);
+  }
+  void ExpectKept() {
+    EXPECT_FALSE(f.m.documents.docInfo[doc].Free);
+    EXPECT_TRUE(f.m.documents.docInfo[doc].Changed);
+    ASSERT_GE(f.m.table.highestBox(), 3);
+    EXPECT_EQ(f.m.table[1].Kind, "Sin");
+    EXPECT_EQ(f.m.table[3].Kind, "Tan");
+    EXPECT_EQ(f.m.table[3].Doc, doc);
+  }
+};
+
+TEST_F(Closing, UnchangedClosesWithoutAsking) {
+  f.m.documents.docInfo[doc].Changed = false;
+  EXPECT_TRUE(Close());
+  EXPECT_TRUE(f.dialogs.messages.empty());
+  ExpectClosed();
+}
+
+TEST_F(Closing, NoClosesWithoutSaving) {
+  f.dialogs.answers = {Answer::No};
+  EXPECT_TRUE(Close());
+  ASSERT_EQ(f.dialogs.messages.size(), 1u);
+  EXPECT_EQ(f.dialogs.messages[0].text, "Do you wish to save this file before closing ?");
+  EXPECT_EQ(f.dialogs.messages[0].style, 51);
+  EXPECT_EQ(f.dialogs.messages[0].title, "Quorvin");
+  EXPECT_TRUE(f.dialogs.filters.empty());
+  ExpectClosed();
+}
+
+TEST_F(Closing, CancelKeepsTheWindowItsBoxesAndItsNumber) {
+  f.dialogs.answers = {Answer::Cancel};
+  EXPECT_FALSE(Close());
+  ExpectKept();
+  EXPECT_NE(f.OpenDocument(), doc);
+}
+
+TEST_F(Closing, YesSavesThenCloses) {
+  TempDir dir;
+  const fs::path path = dir.path / "chart.qvn";
+  f.dialogs.answers = {Answer::Yes};
+  f.dialogs.fileAnswers = {path.string()};
+  EXPECT_TRUE(Close());
+  EXPECT_TRUE(fs::exists(path));
+  std::ifstream in(path, std::ios::binary);
+  std::string first;
+  std::getline(in, first);
+  EXPECT_EQ(first, "2\r") << "the closing document's two boxes";
+  ExpectClosed();
+}
+
+TEST_F(Closing, YesWithSaveAsCancelledKeepsEverything) {
+  f.dialogs.answers = {Answer::Yes};
+  EXPECT_FALSE(Close());
+  EXPECT_EQ(f.dialogs.filters.size(), 1u) << "Save As was asked";
+  ExpectKept();
+}
+
+TEST_F(Closing, YesWithAFailedWriteKeepsEverything) {
+  TempDir dir;
+  f.dialogs.answers = {Answer::Yes};
+  f.dialogs.fileAnswers = {(dir.path / "missing" / "chart.qvn").string()};
+  EXPECT_FALSE(Close());
+  EXPECT_EQ(f.dialogs.messages.size(), 2u) << "the prompt, then why the save failed";
+  ExpectKept();
+}
+
+TEST_F(Closing, AClosedOrUnnumberedWindowAsksNothing) {
+  EXPECT_TRUE(FormQueryUnload(f.m, f.window(0), 0));
+  EXPECT_TRUE(f.dialogs.messages.empty());
+  EXPECT_EQ(f.m.table.highestBox(), 3);
+}
+
+TEST_F(Closing, ExitClosesEveryDocumentInTurn) {
+  // Box 2 renumbered into the first document's freed number: the second
+  // document has changed too.
+  f.dialogs.answers = {Answer::No, Answer::No};
+  std::vector<int> asked;
+  EXPECT_TRUE(ExitAllDocuments(f.m, [&](int d) {
+    asked.push_back(d);
+    return FormQueryUnload(f.m, f.window(d), d);
+  }));
+  EXPECT_EQ(asked, (std::vector<int>{doc, other}));
+  EXPECT_EQ(f.m.table.highestBox(), 0);
+  EXPECT_TRUE(f.m.documents.openDocuments().empty());
+}
+
+TEST_F(Closing, ExitCancelledRestoresTheModeArmedBefore) {
+  f.m.editMode = EditMode::Select;
+  ASSERT_TRUE(NewBox(f.m, other));  // a box waits to be placed
+  f.dialogs.answers = {Answer::Cancel};
+  EXPECT_FALSE(ExitAllDocuments(f.m, [&](int d) { return FormQueryUnload(f.m, f.window(d), d); }));
+  EXPECT_EQ(f.m.editMode, EditMode::Placing) << "the canvas is not left dead";
+  EXPECT_EQ(PendingBox(f.m), 4);
+  ExpectKept();
+}
+
+TEST_F(Closing, ExitCancelledAfterAClosingKeepsTheSelectModeItLeft) {
+  f.m.documents.docInfo[doc].Changed = false;
+  f.m.documents.docInfo[other].Changed = true;
+  f.m.editMode = EditMode::ArrowArmed;
+  f.dialogs.answers = {Answer::Cancel};
+  EXPECT_FALSE(ExitAllDocuments(f.m, [&](int d) { return FormQueryUnload(f.m, f.window(d), d); }));
+  EXPECT_EQ(f.m.editMode, EditMode::Select);
+  EXPECT_TRUE(f.m.documents.docInfo[doc].Free);
+  EXPECT_FALSE(f.m.documents.docInfo[other].Free);
+}
+
+}  // namespace
+}  // namespace quorvin

@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "canvas/logic/canvas_press.h"
+#include "canvas/logic/rubber_band.h"
+#include "canvas_fixture.h"
+
+namespace quorvin {
+namespace {
+
+using testing::CanvasFixture;
+
+struct Band : ::testing::Test {
+  CanvasFixture f;
+  int doc = 0;
+  std::string txtEvent;
+  std::vector<std::string> toolsRun;
+  ToolPickup pickup{txtEvent, [this](const std::string& tool) { toolsRun.push_back(tool); }};
+
+  void SetUp() override {
+    doc = f.OpenDocument();
+    f.m.editMode = EditMode::Select;
+  }
+  WindowState& w() { return f.window(doc); }
+  void Move(double x, double y, int buttons = mouse::kLeft) {
+    FormMouseMove(f.m, w(), buttons, x, y, pickup);
+  }
+  void Up() { FormMouseUp(f.m, f.canvas, w(), doc); }
+};
+
+TEST_F(Band, FirstMoveShowsItAtThePointerAndTheEdgesFollowOutwardsOnly) {
+  Move(1000, 800);
+  EXPECT_TRUE(w().band.visible);
+  EXPECT_EQ(w().band.rect, (WindowRect{1000, 800, 0, 0}));
+  Move(1500, 1200);
+  EXPECT_EQ(w().band.rect, (WindowRect{1000, 800, 500, 400}));
+  // Left past the left edge: the left edge follows, the right edge stays.
+  Move(700, 1200);
+  EXPECT_EQ(w().band.rect, (WindowRect{700, 800, 800, 400}));
+  // Back right of the new left edge: the right edge follows, left stays.
+  Move(900, 1200);
+  EXPECT_EQ(w().band.rect, (WindowRect{700, 800, 200, 400}));
+  Move(900, 500);
+  EXPECT_EQ(w().band.rect, (WindowRect{700, 500, 200, 700}));
+}
+
+TEST_F(Band, OnlyTheLeftButtonAloneInSelectModeDrawsIt) {
+  for (int buttons : {0, mouse::kRight, mouse::kMiddle, mouse::kLeft + mouse::kRight}) {
+    Move(100, 100, buttons);
+    EXPECT_FALSE(w().band.visible) << buttons;
+  }
+  for (EditMode mode : {EditMode::Off, EditMode::Placing, EditMode::ArrowArmed,
+                        EditMode::ArrowSource, EditMode::Move, EditMode::Copy}) {
+    f.m.editMode = mode;
+    Move(100, 100);
+    EXPECT_FALSE(w().band.visible);
+  }
+}
+
+TEST_F(Band, SelectsStrictlyInsideOnThisDocumentOnlyAndSetsTheAnchor) {
+  // scrH 500, band left 1000 width 2000: canvas x from 1500 to 3500, exclusive.
+  const int other = f.OpenDocument();
+  const int at1500 = f.AddBox(doc, 1500, 1000);
+  const int at1600 = f.AddBox(doc, 1600, 1000);
+  const int at3499 = f.AddBox(doc, 3499, 1000);
+  const int at3500 = f.AddBox(doc, 3500, 1000);
+  const int onTopEdge = f.AddBox(doc, 2000, 700);
+  const int elsewhere = f.AddBox(other, 2000, 1000);
+  (void)at1500, (void)at3500, (void)onTopEdge, (void)elsewhere;
+  w().scrH.value = 500;
+  w().scrV.value = 200;
+  w().band = {true, {1000, 500, 2000, 1000}};
+  f.m.editMode = EditMode::Placing;  // the band is read in every mode
+  Up();
+  EXPECT_EQ(f.m.selection, (std::vector<int16_t>{static_cast<int16_t>(at1600),
+                                                 static_cast<int16_t>(at3499)}));
+  EXPECT_EQ(f.canvas.selAnchorX, 1500);
+  EXPECT_EQ(f.canvas.selAnchorY, 700);
+  EXPECT_TRUE(w().band.visible) << "the band shows the selection until the next press";
+}
+
+TEST_F(Band, AnchorRoundsHalvesToEven) {
+  w().band = {true, {1000.5, 1001.5, 0, 0}};
+  Up();
+  EXPECT_EQ(f.canvas.selAnchorX, 1000);
+  EXPECT_EQ(f.canvas.selAnchorY, 1002);
+}
+
+TEST_F(Band, AClickWithoutMovesEmptiesTheSelectionAndKeepsTheAnchor) {
+  const int a = f.AddBox(doc, 100, 100);
+  f.Select({static_cast<int16_t>(a)}, 42, 43);
+  w().band = {true, {0, 0, 5000, 5000}};
+  FormMouseDown(f.m, f.canvas, w(), doc, 10, 10);  // hides the band
+  Up();
+  EXPECT_TRUE(f.m.selection.empty());
+  EXPECT_EQ(f.canvas.selAnchorX, 42);
+  EXPECT_EQ(f.canvas.selAnchorY, 43);
+}
+
+TEST_F(Band, PressMoveReleaseWithoutExtentSelectsNothingAndAnchorsThere) {
+  f.AddBox(doc, 300, 300);
+  Move(300, 300);
+  Up();
+  EXPECT_TRUE(f.m.selection.empty());
+  EXPECT_EQ(f.canvas.selAnchorX, 300);
+}
+
+TEST_F(Band, AToolPickedInTheToolboxIsRunOnceByTheFirstMove) {
+  txtEvent = "Cos";
+  std::string seenDuringRun;
+  pickup.runTool = [&](const std::string& tool) {
+    toolsRun.push_back(tool);
+    seenDuringRun = txtEvent;  // emptied only after the command returns
+  };
+  f.m.editMode = EditMode::ArrowArmed;  // in any mode, with any buttons
+  Move(10, 10, 0);
+  Move(20, 20, 0);
+  EXPECT_EQ(toolsRun, std::vector<std::string>{"Cos"});
+  EXPECT_EQ(seenDuringRun, "Cos");
+  EXPECT_EQ(txtEvent, "");
+}
+
+TEST_F(Band, AFailingToolCommandStillEmptiesTheHandOver) {
+  txtEvent = "Cos";
+  pickup.runTool = [](const std::string&) { throw std::runtime_error("dialog failed"); };
+  EXPECT_THROW(Move(10, 10), std::runtime_error);
+  EXPECT_EQ(txtEvent, "");
+}
+
+TEST_F(Band, AMoveOverTheCanvasHidesTheBubble) {
+  w().bubble = {"Sin", true, 500, 500};
+  Move(10, 10, 0);
+  EXPECT_FALSE(w().bubble.visible);
+  EXPECT_EQ(w().bubble.caption, "");
+}
+
+}  // namespace
+}  // namespace quorvin

@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include "canvas/logic/window_layout.h"
+#include "canvas_fixture.h"
+
+namespace quorvin {
+namespace {
+
+using testing::CanvasFixture;
+
+TEST(WindowLayout, LoadRecordsTheDesignCanvasExtent) {
+  CanvasState c;
+  FormLoad(c, WindowState{});
+  EXPECT_EQ(c.canvasWidth, 7695);
+  EXPECT_EQ(c.canvasHeight, 7000);
+}
+
+TEST(WindowLayout, BottomStripAndScrollBarsFollowTheClientArea) {
+  CanvasFixture f;
+  struct Case {
+    double width, height;
+    WindowLayout expected;
+  };
+  const Case cases[] = {
+      {9000, 6000,
+       {{0, 5745, 1695, 255}, {1695, 5745, 735, 255}, {2430, 5745, 6318, 255},
+        {8748, 5748, 252, 252}, {8748, 0, 252, 5748}}},
+      {4000, 3000,
+       {{0, 2745, 1695, 255}, {1695, 2745, 735, 255}, {2430, 2745, 1318, 255},
+        {3748, 2748, 252, 252}, {3748, 0, 252, 2748}}},
+      // Narrower than the strip: the scroll bar has no length, never a negative one.
+      {2000, 200,
+       {{0, -55, 1695, 255}, {1695, -55, 735, 255}, {2430, -55, 0, 255},
+        {1748, -52, 252, 252}, {1748, 0, 252, 0}}},
+  };
+  for (const Case& c : cases) {
+    const std::optional<WindowLayout> l = FormResize(f.m, 3, c.width, c.height, false);
+    ASSERT_TRUE(l.has_value());
+    EXPECT_EQ(*l, c.expected) << c.width << " x " << c.height;
+  }
+  EXPECT_EQ(f.m.documents.curDoc, 3);
+}
+
+TEST(WindowLayout, AMinimisedWindowIsNotLaidOutAndAnUnnumberedOneKeepsCurDoc) {
+  CanvasFixture f;
+  f.m.documents.curDoc = 2;
+  EXPECT_TRUE(FormResize(f.m, 0, 9000, 6000, false).has_value());
+  EXPECT_EQ(f.m.documents.curDoc, 2);
+  EXPECT_FALSE(FormResize(f.m, 5, 9000, 6000, true).has_value());
+  EXPECT_EQ(f.m.documents.curDoc, 5);
+}
+
+struct Scrolling : ::testing::Test {
+  CanvasFixture f;
+  int doc = 0;
+  void SetUp() override {
+    doc = f.OpenDocument();
+    FormLoad(f.canvas, f.window(doc));
+  }
+  WindowState& w() { return f.window(doc); }
+};
+
+TEST_F(Scrolling, VerticalGrowsByOneStepAtItsMaximumUpTo32000) {
+  w().band = {true, {1, 2, 3, 4}};
+  ScrVChange(f.m, f.canvas, w(), doc, 6999);
+  EXPECT_FALSE(w().band.visible);
+  EXPECT_EQ(w().scrV.maximum, 7000);
+  EXPECT_EQ(f.canvas.canvasHeight, 7000);
+  ScrVChange(f.m, f.canvas, w(), doc, 7000);
+  EXPECT_EQ(w().scrV.maximum, 8000);
+  EXPECT_EQ(f.canvas.canvasHeight, 9000);
+  EXPECT_EQ(f.views.redrawn.back(), doc);
+  while (w().scrV.maximum < 32000) ScrVChange(f.m, f.canvas, w(), doc, w().scrV.maximum);
+  EXPECT_EQ(f.canvas.canvasHeight, 33000);
+  ScrVChange(f.m, f.canvas, w(), doc, 32000);
+  EXPECT_EQ(w().scrV.maximum, 32000) << "one more step would pass 32767";
+  EXPECT_EQ(f.canvas.canvasHeight, 33000);
+}
+
+TEST_F(Scrolling, HorizontalNeverPasses32767AndValuesStayInRange) {
+  ScrHChange(f.m, f.canvas, w(), doc, 32767);
+  EXPECT_EQ(w().scrH.value, 32767);
+  EXPECT_EQ(w().scrH.maximum, 32767);
+  EXPECT_EQ(f.canvas.canvasWidth, 7695);
+  ScrHChange(f.m, f.canvas, w(), doc, 40000);
+  EXPECT_EQ(w().scrH.value, 32767);
+  ScrHChange(f.m, f.canvas, w(), doc, -5);
+  EXPECT_EQ(w().scrH.value, 0);
+}
+
+TEST_F(Scrolling, ButtonsSitAtTheirCanvasPositionLessTheScroll) {
+  const int a = f.AddBox(doc, 5000, 3000);
+  ScrHChange(f.m, f.canvas, w(), doc, 1200);
+  ScrVChange(f.m, f.canvas, w(), doc, 500);
+  EXPECT_DOUBLE_EQ(ButtonLeft(f.m, w(), a), 3800);
+  EXPECT_DOUBLE_EQ(ButtonTop(f.m, w(), a), 2500);
+  EXPECT_EQ(f.m.table[a].X, 5000) << "scrolling moves no box on the canvas";
+}
+
+}  // namespace
+}  // namespace quorvin
