@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 
+#include "canvas/logic/twips.h"
 #include "model/box_table.h"
 
 namespace quorvin {
@@ -33,13 +34,8 @@ namespace mouse {
 constexpr int kLeft = 1, kRight = 2, kMiddle = 4;
 }
 
-struct WindowRect {
-  double left = 0;
-  double top = 0;
-  double width = 0;
-  double height = 0;
-  bool operator==(const WindowRect&) const = default;
-};
+// A control's or a band's rectangle in window twips.
+using WindowRect = TwipsRect;
 
 // A scroll bar's value is the canvas position of the window's left (top) edge.
 struct ScrollBar {
