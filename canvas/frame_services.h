@@ -1,0 +1,62 @@
+#pragma once
+// What a document window needs of the frame that hosts it. The window lives
+// below the frame (canvas/ before app/), so the frame hands these in: the
+// commands that belong to the whole program (the interpreter link, exit, the
+// toolbox), the state the frame owns and every window reads (the tool handed
+// over by the palette, the toolbox menu state, the live preferences), and the
+// frame's colour dialog.
+
+#include <QString>
+#include <string>
+
+#include "canvas/logic/colour_chooser.h"
+#include "compiler/compile_questions.h"
+
+class QMdiArea;
+
+namespace quorvin {
+
+class FrameServices {
+ public:
+  virtual ~FrameServices() = default;
+
+  // The MDI area the document windows open in.
+  virtual QMdiArea& mdiArea() = 0;
+
+  // Execute menu and Start Matlab, run for document doc with the window's
+  // own questions.
+  virtual void executeToClipboard(int doc, CompileQuestions& questions) = 0;
+  virtual void executeToFile(int doc, CompileQuestions& questions) = 0;
+  virtual void executeToMatlab(int doc, CompileQuestions& questions) = 0;
+  virtual void startMatlab(Dialogs& dialogs) = 0;
+  // True while a box-by-box run is under way: no second run, no editing.
+  virtual bool running() const = 0;
+
+  // File > Exit of a document window: ends the program as the frame's Exit does.
+  virtual void exitProgram() = 0;
+
+  // The toolbox hand-over `txtEvent`: the tool the palette picked, waiting for
+  // the next mouse move over a canvas ("" for none).
+  virtual std::string& txtEvent() = 0;
+  // The frame's "Show Toolbox" check and "Current Toolbox: " caption, copied
+  // into a document's Options menu when it opens and when it becomes active.
+  virtual bool toolboxShown() const = 0;
+  virtual QString currentToolboxCaption() const = 0;
+  // Options menu commands the frame carries out.
+  virtual void showToolbox(bool show) = 0;
+  virtual void chooseCurrentToolbox() = 0;
+  virtual void configureToolbox() = 0;
+  virtual void preferences() = 0;
+  // Help menu; the tour item's check is the window's own.
+  virtual void help(const std::string& topic) = 0;
+
+  // Live preferences a new window starts from.
+  virtual int lineWidth() const = 0;
+  virtual bool showBubbles() const = 0;
+
+  // The frame's colour dialog: one for the program, so the last colour is
+  // kept between openings.
+  virtual ColourChooser& colours() = 0;
+};
+
+}  // namespace quorvin
