@@ -1,6 +1,7 @@
 #include "dialogs/matrix_dialog.h"
 
 #include <QHeaderView>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
@@ -58,6 +59,12 @@ void MatrixGridView::keyPressEvent(QKeyEvent* event) {
   refresh();
 }
 
+void MatrixGridView::inputMethodEvent(QInputMethodEvent* event) {
+  grid_.type(event->commitString().toStdString());
+  event->accept();
+  refresh();
+}
+
 void MatrixGridView::refresh() {
   refreshing_ = true;
   const int dataRows = grid_.rows() - 1;
@@ -68,9 +75,8 @@ void MatrixGridView::refresh() {
   for (int r = 1; r <= dataRows; ++r) {
     setVerticalHeaderItem(r - 1, Item(grid_.text(r, 0)));
     for (int c = 1; c <= dataCols; ++c) {
-      const QString text = QString::fromStdString(grid_.text(r, c));
       if (QTableWidgetItem* shown = item(r - 1, c - 1))
-        shown->setText(text);
+        shown->setText(QString::fromStdString(grid_.text(r, c)));
       else
         setItem(r - 1, c - 1, Item(grid_.text(r, c)));
     }

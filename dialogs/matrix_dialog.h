@@ -15,6 +15,7 @@
 
 #include "dialogs/matrix_grid.h"
 
+class QInputMethodEvent;
 class QKeyEvent;
 
 namespace quorvin {
@@ -31,6 +32,9 @@ class MatrixGridView : public QTableWidget {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  // Text composed through an input method (dead keys, compose sequences)
+  // is typed like a key's text.
+  void inputMethodEvent(QInputMethodEvent* event) override;
 
  private:
   // Shows the grid's cells, headers and current cell.

@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QHeaderView>
+#include <QInputMethodEvent>
 #include <QTest>
 
 #include "tests/support/qt_application.h"
@@ -84,6 +85,16 @@ TEST_F(MatrixDialogTest, TabAndDownGrowTheTable) {
   EXPECT_EQ(Header(*dialog.grid, Qt::Vertical, 4), "");
   EXPECT_EQ(dialog.grid->currentRow(), 4);
   EXPECT_EQ(dialog.grid->currentColumn(), 0);
+}
+
+TEST_F(MatrixDialogTest, ComposedTextIsTypedToo) {
+  MatrixDialog dialog;
+  dialog.show();
+  QInputMethodEvent composed;
+  composed.setCommitString(QString::fromUtf8("\xC3\xA9"));
+  QCoreApplication::sendEvent(dialog.grid, &composed);
+  EXPECT_EQ(dialog.grid->model().currentText(), "\xC3\xA9");
+  EXPECT_EQ(dialog.grid->item(0, 0)->text(), QString::fromUtf8("\xC3\xA9"));
 }
 
 TEST_F(MatrixDialogTest, AClickChoosesTheCell) {
