@@ -11,10 +11,15 @@
 
 namespace quorvin {
 
+// What the matrix-entry dialog answers when it is closed without OK: what OK
+// on an untouched grid builds ("[" and the blanks of its empty cells), so the
+// statement stays valid script.
+inline const std::string kUnansweredMatrix = "[        ";
+
 class CompileQuestions : public Dialogs {
  public:
-  // The matrix-entry dialog, shown modally: the text of its `mat` box after
-  // it closed ("mat" when it was closed without OK).
+  // The matrix-entry dialog, shown modally: the literal its OK built, or
+  // kUnansweredMatrix when it was closed without OK.
   virtual std::string matrixEntry() = 0;
 
   // The arm of box `box` (of kind `kind`) failed with `what`: a fault of the

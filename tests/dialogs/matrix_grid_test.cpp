@@ -2,6 +2,7 @@
 // that OK writes.
 
 #include "dialogs/matrix_grid.h"
+#include "compiler/compile_questions.h"
 
 #include <gtest/gtest.h>
 
@@ -216,6 +217,7 @@ TEST(MatrixLiteral, TrimCutsAtTheFirstSemicolonAfterTheLastFilledCharacter) {
 TEST(MatrixLiteral, FreshGridAnswerIsAValidEmptyMatrix) {
   EXPECT_EQ(FreshMatrixLiteral(), "[" + Blanks(8));
   EXPECT_EQ(FreshMatrixLiteral(), MatrixGrid().literal());
+  EXPECT_EQ(FreshMatrixLiteral(), kUnansweredMatrix);
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ class QuietCompileQuestions : public StrictCompileQuestions {
   std::optional<std::string> saveFileAs(const std::string&, const std::string&) override {
     return std::nullopt;
   }
-  std::string matrixEntry() override { return "mat"; }
+  std::string matrixEntry() override { return kUnansweredMatrix; }
 
   std::string lastMessage;
 };

@@ -47,7 +47,7 @@ std::string ScriptedQuestions::inputBox(const std::string& prompt, const std::st
 
 std::string ScriptedQuestions::matrixEntry() {
   questions.push_back("matrix");
-  return Next().value_or("mat");
+  return Next().value_or(kUnansweredMatrix);
 }
 
 std::optional<std::string> ScriptedQuestions::openFile(const std::string& filter) {

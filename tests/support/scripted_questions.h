@@ -7,7 +7,7 @@
 // input box or the matrix dialog, the button's word for a message box
 // (Abort, Retry, Ignore, Yes, No, OK, Cancel), a path for a file dialog, an
 // empty answer cancelling a file dialog. When none is left: an input box
-// returns its default, the matrix dialog its initial text "mat", a message
+// returns its default, the matrix dialog what a closed one answers, a message
 // box its first button, a file dialog is cancelled.
 
 #include <deque>

@@ -34,7 +34,7 @@ class QueuedQuestions : public StrictCompileQuestions {
   std::optional<std::string> saveFileAs(const std::string&, const std::string&) override {
     return std::nullopt;
   }
-  std::string matrixEntry() override { return "mat"; }
+  std::string matrixEntry() override { return kUnansweredMatrix; }
 };
 
 class StringSink : public ResultsSink {
