@@ -1,0 +1,19 @@
+#pragma once
+// The steps every insert command shares: get the box waiting to be placed,
+// and give its button an icon.
+
+#include <string>
+
+#include "commands/command_context.h"
+
+namespace quorvin {
+
+// NewBox on the command's document. The number of the box the command now
+// fills (new, or the one already waiting, which it re-types), or 0 when the
+// box table refused a box: the command then ends, asking and writing nothing.
+int BeginInsert(CommandContext& ctx);
+
+// The icon of key on box's button, on the document the box belongs to.
+void ShowBoxIcon(CommandContext& ctx, int box, const std::string& key);
+
+}  // namespace quorvin
