@@ -47,13 +47,8 @@ std::span<const FixedKindCommand> FixedKindCommands() { return kFixed; }
 void RunFixedKindCommand(CommandContext& ctx, const FixedKindCommand& command) {
   const int n = BeginInsert(ctx);
   if (n == 0) return;
-  BoxRecord& box = ctx.model().table[n];
-  box.Kind = command.kind;
-  // Every slot is written, so a re-typed box keeps nothing of its earlier kind.
-  SetEntries(box, command.entries);
-  SetExits(box, command.exits);
-  box.Params.clear();
-  ShowBoxIcon(ctx, n, box.Kind);
+  TypeBox(ctx.model().table[n], command.kind, command.entries, command.exits);
+  ShowBoxIcon(ctx, n, std::string(command.kind));
 }
 
 }  // namespace quorvin

@@ -11,6 +11,13 @@ int BeginInsert(CommandContext& ctx) {
   return m.table.exists(n) ? n : 0;
 }
 
+void TypeBox(BoxRecord& box, std::string_view kind, SlotSet entries, SlotSet exits) {
+  box.Kind = kind;
+  box.Params.clear();
+  SetEntries(box, entries);
+  SetExits(box, exits);
+}
+
 void ShowBoxIcon(CommandContext& ctx, int box, const std::string& key) {
   const BoxRecord* r = ctx.model().table.box(box);
   if (r == nullptr) return;

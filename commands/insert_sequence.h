@@ -5,6 +5,7 @@
 #include <string>
 
 #include "commands/command_context.h"
+#include "commands/slot_sets.h"
 
 namespace quorvin {
 
@@ -12,6 +13,10 @@ namespace quorvin {
 // fills (new, or the one already waiting, which it re-types), or 0 when the
 // box table refused a box: the command then ends, asking and writing nothing.
 int BeginInsert(CommandContext& ctx);
+
+// Writes the kind and the slots the box has, and empties Params: every
+// slot is written, so a re-typed box keeps nothing of its earlier kind.
+void TypeBox(BoxRecord& box, std::string_view kind, SlotSet entries, SlotSet exits);
 
 // The icon of key on box's button, on the document the box belongs to.
 void ShowBoxIcon(CommandContext& ctx, int box, const std::string& key);

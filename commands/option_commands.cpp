@@ -252,13 +252,7 @@ std::string OptionIconKey(const OptionCommand& command, const BoxRecord& box) {
 void RunOptionCommand(CommandContext& ctx, const OptionCommand& command) {
   const int n = BeginInsert(ctx);
   if (n == 0) return;
-  {
-    BoxRecord& box = ctx.model().table[n];
-    box.Kind = command.presetKind;
-    box.Params.clear();
-    SetEntries(box, command.before);
-    SetExits(box, kAllExits);
-  }
+  TypeBox(ctx.model().table[n], command.presetKind, command.before, kAllExits);
   const FormAnswer answer = ctx.questions().askForm(command.form);
   // The dialog may have run for a while; the box is looked up again.
   BoxRecord* box = ctx.model().table.box(n);

@@ -65,13 +65,7 @@ std::span<const ValueCommand> ValueCommands() { return kValueCommands; }
 void RunValueCommand(CommandContext& ctx, const ValueCommand& command) {
   const int n = BeginInsert(ctx);
   if (n == 0) return;
-  {
-    BoxRecord& box = ctx.model().table[n];
-    box.Kind = command.kind;
-    box.Params.clear();
-    SetEntries(box, command.entries);
-    SetExits(box, command.exits);
-  }
+  TypeBox(ctx.model().table[n], command.kind, command.entries, command.exits);
   ShowBoxIcon(ctx, n, std::string(command.kind));
   std::string params = command.params(ctx.questions(), n);
   if (BoxRecord* box = ctx.model().table.box(n)) box->Params = std::move(params);
@@ -90,12 +84,7 @@ std::string SplitParams(bool rows, const std::string& from, const std::string& t
 void RunArithmeticCommand(CommandContext& ctx) {
   const int n = BeginInsert(ctx);
   if (n == 0) return;
-  {
-    BoxRecord& box = ctx.model().table[n];
-    box.Params.clear();
-    SetEntries(box, kAllEntries);
-    SetExits(box, kAllExits);
-  }
+  TypeBox(ctx.model().table[n], "", kAllEntries, kAllExits);
   const FormAnswer answer = ctx.questions().askForm("frmBasic");
   BoxRecord* box = ctx.model().table.box(n);
   if (box == nullptr) return;
