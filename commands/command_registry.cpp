@@ -6,6 +6,15 @@
 
 namespace quorvin {
 
+void ReportCommandFault(CommandContext& ctx, std::string_view handler, const std::string& what) {
+  try {
+    ctx.model().dialogs.messageBox("Internal error in " + std::string(handler) + ": " + what,
+                                   style::kCritical, kAppTitle);
+  } catch (...) {
+    // Nothing is left to tell the user with.
+  }
+}
+
 void CommandRegistry::add(std::string handler, Command command) {
   commands_[std::move(handler)] = std::move(command);
 }
@@ -17,7 +26,15 @@ bool CommandRegistry::has(std::string_view handler) const {
 bool CommandRegistry::run(std::string_view handler, CommandContext& ctx) const {
   const auto it = commands_.find(handler);
   if (it == commands_.end() || !it->second) return false;
-  it->second(ctx);
+  // A command runs inside a menu or mouse event: a fault of the program is
+  // told to the user there, never carried out of the event.
+  try {
+    it->second(ctx);
+  } catch (const std::exception& e) {
+    ReportCommandFault(ctx, handler, e.what());
+  } catch (...) {
+    ReportCommandFault(ctx, handler, "unknown error");
+  }
   return true;
 }
 

@@ -19,12 +19,16 @@ class CommandRegistry {
   // Adds or replaces the command of handler.
   void add(std::string handler, Command command);
   bool has(std::string_view handler) const;
-  // Runs the command of handler on ctx; false when none is registered.
+  // Runs the command of handler on ctx; false when none is registered. A
+  // command that throws is reported to the user (ReportCommandFault).
   bool run(std::string_view handler, CommandContext& ctx) const;
 
  private:
   std::map<std::string, Command, std::less<>> commands_;
 };
+
+// Tells the user that the command of handler failed with what.
+void ReportCommandFault(CommandContext& ctx, std::string_view handler, const std::string& what);
 
 // Every insert command of the fixed, option and value tables, the
 // arithmetic operator, and mnuArrow_Click (the connect tool).

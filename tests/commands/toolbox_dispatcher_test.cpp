@@ -88,5 +88,25 @@ TEST(Dispatcher, TakesTheNameBeforeRunningTheCommand) {
   EXPECT_EQ(reentries, 1);
 }
 
+TEST(Registry, AFaultOfACommandIsToldAndStaysInTheEvent) {
+  struct Told : testing_support::QuietDialogs {
+    Answer messageBox(const std::string& text, int style, const std::string& title) override {
+      told.push_back(text + "|" + std::to_string(style) + "|" + title);
+      return Answer::Ok;
+    }
+    std::vector<std::string> told;
+  } dialogs;
+  testing_support::RecordingViews views;
+  MemorySettingsStore store;
+  Model m{dialogs, views, store};
+  ScriptedCommandQuestions questions;
+  ScriptedContext ctx(m, NewDocument(m), questions);
+  CommandRegistry commands;
+  commands.add("mnuBroken_Click", [](CommandContext&) { throw std::out_of_range("slot 9"); });
+  EXPECT_TRUE(commands.run("mnuBroken_Click", ctx));
+  EXPECT_EQ(dialogs.told,
+            (std::vector<std::string>{"Internal error in mnuBroken_Click: slot 9|16|Quorvin"}));
+}
+
 }  // namespace
 }  // namespace quorvin::testing
