@@ -24,7 +24,7 @@ QString FirstCharacters(const QString& text, int count) {
 }  // namespace
 
 CommentDialog::CommentDialog(QWidget* parent)
-    : QDialog(parent),
+    : FormDialog(parent),
       Frame1(new QGroupBox("The comment is:", this)),
       txtComment(new QLineEdit(Frame1)),
       Label1(new QLabel("Note: Comments can be up to 100 characters long.", this)),
@@ -48,7 +48,7 @@ CommentDialog::CommentDialog(QWidget* parent)
   outer->addLayout(bottom);
   resize(420, sizeHint().height());
 
-  connect(txtComment, &QLineEdit::textChanged, this, [this] { txtComment_Change(); });
+  connect(txtComment, &QLineEdit::textEdited, this, [this] { txtComment_Change(); });
   connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
 }
 
@@ -57,7 +57,7 @@ void CommentDialog::txtComment_Change() {
   const QString cut = FirstCharacters(text, kMaxCharacters);
   if (cut.size() == text.size()) return;
   const int cursor = txtComment->cursorPosition();
-  txtComment->setText(cut);  // runs this handler once more, with nothing to cut
+  txtComment->setText(cut);  // no edit of the user: the handler does not run again
   txtComment->setCursorPosition(std::min(cursor, static_cast<int>(cut.size())));
 }
 
@@ -69,11 +69,21 @@ void CommentDialog::setComment(const std::string& text) {
   txtComment->setText(QString::fromStdString(text));
 }
 
+FormAnswer CommentDialog::answer() const {
+  FormAnswer a;
+  a.texts = {{"txtComment", comment()}};
+  return a;
+}
+
+std::string CommentAfterShow(const CommentDialog& dialog, const std::string& opened) {
+  return dialog.result() == QDialog::Accepted ? dialog.comment() : opened;
+}
+
 std::string AskForComment(QWidget* parent, const std::string& text) {
   CommentDialog dialog(parent);
   dialog.setComment(text);
   dialog.exec();
-  return dialog.comment();
+  return CommentAfterShow(dialog, text);
 }
 
 }  // namespace quorvin

@@ -173,6 +173,9 @@ std::string FirstCharacters(const std::string& text, std::size_t count) {
 bool EditComment(Model& m, int n, const std::string& text) {
   BoxRecord* r = m.table.box(n);
   if (!r) return false;
+  // A comment given back unchanged stays whole, even one longer than the
+  // limit (from a file): only a changed text is held to the limit.
+  if (text == r->Params) return false;
   std::string cut = FirstCharacters(text, kCommentLength);
   if (cut == r->Params) return false;
   r->Params = std::move(cut);

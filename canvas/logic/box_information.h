@@ -67,8 +67,9 @@ bool RecolourBoxArrows(Model& m, int n, ColourChooser& colours);
 bool IsCommentBox(const BoxTable& table, int n);
 
 // The comment editor's answer: Params of box n := text cut to
-// kCommentLength characters (UTF-8 characters, never a split one). True
-// when the text changed.
+// kCommentLength characters (UTF-8 characters, never a split one). A text
+// equal to the comment changes nothing, so a longer comment read from a file
+// is not cut by merely looking at it. True when the text changed.
 bool EditComment(Model& m, int n, const std::string& text);
 
 // The first `count` characters of a UTF-8 text.

@@ -289,6 +289,15 @@ TEST(EditComment, TextIsCutToItsFirstHundredCharacters) {
   EXPECT_EQ(f.views.redrawn.back(), f.doc);
 }
 
+TEST(EditComment, ALongerCommentGivenBackUnchangedStaysWhole) {
+  BoxInformationFixture f;
+  const std::string longer(120, 'l');
+  const int n = f.Box("Comment", longer.c_str());
+  EXPECT_FALSE(EditComment(f.m, n, longer));
+  EXPECT_EQ(f[n].Params, longer);
+  EXPECT_FALSE(f.changed());
+}
+
 TEST(EditComment, UnchangedTextIsNoEdit) {
   BoxInformationFixture f;
   const int n = f.Box("Comment", "same");

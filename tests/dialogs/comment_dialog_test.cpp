@@ -27,10 +27,18 @@ TEST_F(CommentDialogTest, ControlsAndCaptions) {
   EXPECT_EQ(dialog.findChild<QPushButton*>("cmdCancel"), nullptr) << "there is no Cancel";
 }
 
-TEST_F(CommentDialogTest, PresetLongerThanAHundredCharactersShowsItsFirstHundred) {
+// A longer comment (read from a file) is shown whole: only an edit of the
+// user cuts it, so opening and closing the editor never shortens it.
+TEST_F(CommentDialogTest, PresetLongerThanAHundredStaysWholeUntilEdited) {
   CommentDialog dialog;
-  dialog.setComment(std::string(100, 'a') + std::string(20, 'b'));
-  EXPECT_EQ(dialog.comment(), std::string(100, 'a'));
+  const std::string longer = std::string(100, 'a') + std::string(20, 'b');
+  dialog.setComment(longer);
+  EXPECT_EQ(dialog.comment(), longer);
+  dialog.show();
+  dialog.txtComment->setFocus();
+  dialog.txtComment->end(false);
+  QTest::keyClick(dialog.txtComment, Qt::Key_Backspace);
+  EXPECT_EQ(dialog.comment(), std::string(100, 'a')) << "an edit cuts it to the limit";
   dialog.setComment(std::string(100, 'z'));
   EXPECT_EQ(dialog.comment(), std::string(100, 'z')) << "exactly a hundred stays";
 }
@@ -50,28 +58,34 @@ TEST_F(CommentDialogTest, CharactersBeyondTheBasicPlaneCountOnceAndStayWhole) {
   const QString clef = QString::fromUtf8("\xF0\x9D\x84\x9E");  // two UTF-16 units
   QString text;
   for (int k = 0; k < 101; ++k) text += clef;
-  dialog.txtComment->setText(text);
+  dialog.txtComment->insert(text);  // a paste
   EXPECT_EQ(dialog.txtComment->text().size(), 200);
   EXPECT_TRUE(dialog.txtComment->text().endsWith(clef));
   const std::string umlauts(120, 'x');
-  dialog.setComment("\xC3\xBC" + umlauts);
+  dialog.txtComment->clear();
+  dialog.txtComment->insert(QString::fromStdString("\xC3\xBC" + umlauts));
   EXPECT_EQ(dialog.comment(), "\xC3\xBC" + std::string(99, 'x'));
 }
 
-TEST_F(CommentDialogTest, OkAndClosingBothKeepTheText) {
+TEST_F(CommentDialogTest, OkTakesTheEditClosingKeepsTheComment) {
   CommentDialog ok;
   ok.setComment("first note");
   ok.show();
+  QTest::keyClicks(ok.txtComment, "!");
   ok.cmdOK->click();
   EXPECT_TRUE(ok.isHidden());
-  EXPECT_EQ(ok.comment(), "first note");
+  EXPECT_EQ(CommentAfterShow(ok, "first note"), "first note!");
 
   CommentDialog closed;
-  closed.setComment("second note");
+  const std::string longer(130, 'c');
+  closed.setComment(longer);
   closed.show();
+  closed.txtComment->setFocus();
+  QTest::keyClicks(closed.txtComment, "x");
   QCloseEvent close;
   QCoreApplication::sendEvent(&closed, &close);
-  EXPECT_EQ(closed.comment(), "second note");
+  EXPECT_TRUE(closed.isHidden());
+  EXPECT_EQ(CommentAfterShow(closed, longer), longer) << "the comment stays as it was";
 }
 
 }  // namespace

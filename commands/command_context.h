@@ -1,0 +1,56 @@
+#pragma once
+// What an insert command needs of the document it runs in: the model, the
+// document's number, a way to ask the user (dialogs and the input box), and
+// the box buttons it gives icons to.
+
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "model/model.h"
+
+namespace quorvin {
+
+// The widgets of a closed dialog as the command reads them, by widget name:
+// texts of text boxes, the option index of txtOpn (ops on frmLogic), and "1"
+// or "0" for the state of an option button or check box.
+struct FormAnswer {
+  std::map<std::string, std::string, std::less<>> texts;
+
+  // The widget's text; a widget the answer does not hold reads empty.
+  std::string text(std::string_view widget) const {
+    const auto it = texts.find(widget);
+    return it == texts.end() ? std::string() : it->second;
+  }
+  bool checked(std::string_view widget) const { return text(widget) == "1"; }
+};
+
+class CommandQuestions {
+ public:
+  virtual ~CommandQuestions() = default;
+  // Shows the dialog named form (frmBessel, frmConst, ...) modally and
+  // returns its widgets after OK; closed any other way it returns the
+  // dialog's initial values.
+  virtual FormAnswer askForm(std::string_view form) = 0;
+  // The input box: the typed text, or the empty text on Cancel.
+  virtual std::string inputBox(const std::string& prompt, const std::string& title,
+                               const std::string& defaultAnswer) = 0;
+};
+
+// The document window a command runs in.
+class CommandContext {
+ public:
+  virtual ~CommandContext() = default;
+  virtual Model& model() = 0;
+  // The number of the document whose menu or canvas ran the command.
+  virtual int document() const = 0;
+  virtual CommandQuestions& questions() = 0;
+  // Puts the icon of key (an icon-table key) on the button of box on
+  // document doc. The box is the one waiting to be placed; doc is the
+  // document it belongs to, which need not be this one.
+  virtual void setBoxIcon(int doc, int box, const std::string& key) = 0;
+  // The Arrow tool: arms the connect tool on every document.
+  virtual void armArrowTool() = 0;
+};
+
+}  // namespace quorvin

@@ -1,0 +1,38 @@
+#pragma once
+// The insert commands by handler name, as the menu items and the toolbox
+// dispatcher call them. Commands of other families (plot, formula, flow
+// control) are added by their own code; until then their names run nothing.
+
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "commands/command_context.h"
+
+namespace quorvin {
+
+using Command = std::function<void(CommandContext&)>;
+
+class CommandRegistry {
+ public:
+  // Adds or replaces the command of handler.
+  void add(std::string handler, Command command);
+  bool has(std::string_view handler) const;
+  // Runs the command of handler on ctx; false when none is registered. A
+  // command that throws is reported to the user (ReportCommandFault).
+  bool run(std::string_view handler, CommandContext& ctx) const;
+
+ private:
+  std::map<std::string, Command, std::less<>> commands_;
+};
+
+// Tells the user that the command of handler failed with what.
+void ReportCommandFault(CommandContext& ctx, std::string_view handler, const std::string& what);
+
+// Every insert command of the fixed, option and value tables, the
+// arithmetic operator, and mnuArrow_Click (the connect tool).
+void AddInsertCommands(CommandRegistry& registry);
+CommandRegistry InsertCommandRegistry();
+
+}  // namespace quorvin

@@ -1,0 +1,24 @@
+#pragma once
+// The steps every insert command shares: get the box waiting to be placed,
+// and give its button an icon.
+
+#include <string>
+
+#include "commands/command_context.h"
+#include "commands/slot_sets.h"
+
+namespace quorvin {
+
+// NewBox on the command's document. The number of the box the command now
+// fills (new, or the one already waiting, which it re-types), or 0 when the
+// box table refused a box: the command then ends, asking and writing nothing.
+int BeginInsert(CommandContext& ctx);
+
+// Writes the kind and the slots the box has, and empties Params: every
+// slot is written, so a re-typed box keeps nothing of its earlier kind.
+void TypeBox(BoxRecord& box, std::string_view kind, SlotSet entries, SlotSet exits);
+
+// The icon of key on box's button, on the document the box belongs to.
+void ShowBoxIcon(CommandContext& ctx, int box, const std::string& key);
+
+}  // namespace quorvin

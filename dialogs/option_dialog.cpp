@@ -1,0 +1,143 @@
+#include "dialogs/option_dialog.h"
+
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "commands/form_vocabulary.h"
+#include "dialogs/numeric_text.h"
+
+namespace quorvin {
+
+namespace {
+
+QString Q(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Long lists stand in two columns, filled top to bottom.
+constexpr int kOptionsPerColumn = 8;
+
+}  // namespace
+
+OptionDialog::OptionDialog(const OptionForm& form, QWidget* parent)
+    : FormDialog(parent),
+      Frame1(new QGroupBox(Q(form.prompt), this)),
+      txtOpn(new QLineEdit(Q(std::to_string(form.firstIndex)), this)),
+      cmdOK(new QPushButton("OK", this)),
+      form_(form) {
+  setObjectName(Q(form.form));
+  setWindowTitle(Q(form.title));
+  setModal(true);
+  Frame1->setObjectName("Frame1");
+  txtOpn->setObjectName(Q(form.indexWidget));
+  txtOpn->hide();
+  cmdOK->setObjectName("cmdOK");
+  cmdOK->setDefault(true);
+
+  const int count = static_cast<int>(form.captions.size());
+  const int rows = form.columns > 1 ? (count + form.columns - 1) / form.columns
+                   : count > kOptionsPerColumn ? (count + 1) / 2
+                                               : count;
+  auto* grid = new QGridLayout(Frame1);
+  for (int i = 0; i < count; ++i) {
+    const int index = form.firstIndex + i;
+    auto* button = new QRadioButton(Q(form.captions[i]), Frame1);
+    button->setObjectName(Q(form.optionArray));
+    button->setProperty("Index", index);
+    button->setChecked(i == 0);
+    const int row = form.columns > 1 ? i / form.columns : i % rows;
+    const int column = form.columns > 1 ? i % form.columns : i / rows;
+    grid->addWidget(button, row, 2 * column);
+    connect(button, &QRadioButton::clicked, this, [this, index] { opn_Click(index); });
+    options_.push_back(button);
+  }
+
+  auto* extrasForm = new QFormLayout;
+  QGroupBox* extrasFrame = nullptr;
+  if (!form.extrasFrame.empty()) {
+    extrasFrame = new QGroupBox(Q(form.extrasFrame), this);
+    extrasFrame->setObjectName("Frame2");
+    extrasFrame->setLayout(extrasForm);
+  }
+  for (const ExtraWidget& e : form.extras) {
+    auto* box = new QLineEdit(Q(e.initial), this);
+    box->setObjectName(Q(e.name));
+    extras_[std::string(e.name)] = box;
+    if (e.besideOption >= 0) {
+      const int i = e.besideOption - form.firstIndex;
+      const int row = form.columns > 1 ? i / form.columns : i % rows;
+      const int column = form.columns > 1 ? i % form.columns : i / rows;
+      grid->addWidget(box, row, 2 * column + 1);
+    } else {
+      auto* label = new QLabel(Q(e.label), this);
+      labels_[std::string(e.name)] = label;
+      extrasForm->addRow(label, box);
+    }
+  }
+
+  auto* outer = new QVBoxLayout(this);
+  outer->addWidget(Frame1);
+  if (extrasFrame) {
+    outer->addWidget(extrasFrame);
+  } else {
+    outer->addLayout(extrasForm);
+  }
+  auto* bottom = new QHBoxLayout;
+  bottom->addStretch(1);
+  bottom->addWidget(cmdOK);
+  outer->addLayout(bottom);
+
+  connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+}
+
+FormAnswer OptionDialog::answer() const {
+  FormAnswer a;
+  a.texts[std::string(form_.indexWidget)] = txtOpn->text().toStdString();
+  for (const auto& [name, box] : extras_) a.texts[name] = box->text().toStdString();
+  return a;
+}
+
+QRadioButton* OptionDialog::option(int index) const {
+  const int i = index - form_.firstIndex;
+  return i >= 0 && i < static_cast<int>(options_.size()) ? options_[i] : nullptr;
+}
+
+QLineEdit* OptionDialog::extra(const std::string& name) const {
+  const auto it = extras_.find(name);
+  return it == extras_.end() ? nullptr : it->second;
+}
+
+QLabel* OptionDialog::extraLabel(const std::string& name) const {
+  const auto it = labels_.find(name);
+  return it == labels_.end() ? nullptr : it->second;
+}
+
+void OptionDialog::opn_Click(int index) { txtOpn->setText(QString::number(index)); }
+
+void OptionDialog::cmdOK_Click() { accept(); }
+
+ConstantDialog::ConstantDialog(Dialogs& messages, QWidget* parent)
+    : OptionDialog(*FindOptionForm("frmConst"), parent),
+      txtConst(extra("txtConst")),
+      messages_(messages) {
+  connect(txtConst, &QLineEdit::textChanged, this, [this] { txtConst_Change(); });
+}
+
+void ConstantDialog::txtConst_Change() {
+  option(kArbitrary)->setChecked(true);
+  opn_Click(kArbitrary);
+  if (!IsNumericText(txtConst->text().toStdString())) txtConst->setText("");
+}
+
+void ConstantDialog::cmdOK_Click() {
+  if (option(kArbitrary)->isChecked() && txtConst->text().isEmpty()) {
+    messages_.messageBox("Please enter a value for the constant.", style::kExclamation,
+                         kAppTitle);
+    return;
+  }
+  accept();
+}
+
+}  // namespace quorvin

@@ -1,0 +1,69 @@
+#pragma once
+// The option dialogs: a frame of option buttons whose chosen index the hidden
+// txtOpn (ops on frmLogic) holds as decimal text, extra text boxes where the
+// dialog has them, and OK. Built from the dialog's row of OptionForms();
+// frmConst adds its typing filter and its own OK check.
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "commands/form_vocabulary.h"
+#include "dialogs/form_dialog.h"
+#include "model/host.h"
+
+namespace quorvin {
+
+class OptionDialog : public FormDialog {
+ public:
+  OptionDialog(const OptionForm& form, QWidget* parent = nullptr);
+
+  FormAnswer answer() const override;
+
+  // The option button of index (as the form counts), or nullptr.
+  QRadioButton* option(int index) const;
+  // An extra text box by name (txtOrder, diag, ...), or nullptr.
+  QLineEdit* extra(const std::string& name) const;
+  // The label of an extra text box, or nullptr for one beside an option.
+  QLabel* extraLabel(const std::string& name) const;
+
+  // opn_Click / btnOps_Click: the index becomes the hidden text.
+  void opn_Click(int index);
+  virtual void cmdOK_Click();
+
+  const OptionForm& form() const { return form_; }
+
+  QGroupBox* Frame1;       // holds the options; its title is the prompt
+  QLineEdit* txtOpn;       // hidden; named ops on frmLogic
+  QPushButton* cmdOK;
+
+ private:
+  const OptionForm& form_;
+  std::vector<QRadioButton*> options_;
+  std::map<std::string, QLineEdit*> extras_;
+  std::map<std::string, QLabel*> labels_;
+};
+
+// frmConst: typing in the constant box chooses "Arbiturary constant:" and
+// keeps only numeric text; OK refuses an empty arbitrary constant.
+class ConstantDialog : public OptionDialog {
+ public:
+  static constexpr int kArbitrary = 5;
+
+  ConstantDialog(Dialogs& messages, QWidget* parent = nullptr);
+
+  void txtConst_Change();
+  void cmdOK_Click() override;
+
+  QLineEdit* txtConst;
+
+ private:
+  Dialogs& messages_;
+};
+
+}  // namespace quorvin

@@ -1,0 +1,37 @@
+#include "dialogs/qt_command_questions.h"
+
+#include "commands/form_vocabulary.h"
+#include "dialogs/comment_dialog.h"
+#include "dialogs/option_dialog.h"
+#include "dialogs/value_dialogs.h"
+
+namespace quorvin {
+
+std::unique_ptr<FormDialog> MakeFormDialog(std::string_view form, Dialogs& messages,
+                                           QWidget* parent) {
+  if (form == "frmConst") return std::make_unique<ConstantDialog>(messages, parent);
+  if (const OptionForm* option = FindOptionForm(form))
+    return std::make_unique<OptionDialog>(*option, parent);
+  if (form == "frmBasic") return std::make_unique<BasicDialog>(parent);
+  if (form == "frmPause") return std::make_unique<PauseDialog>(parent);
+  if (form == "frmUserInput") return std::make_unique<UserInputDialog>(parent);
+  if (form == "frmMakeVector") return std::make_unique<MakeVectorDialog>(parent);
+  if (form == "frmSplit") return std::make_unique<SplitDialog>(parent);
+  if (form == "frmComment") return std::make_unique<CommentDialog>(parent);
+  return nullptr;
+}
+
+FormAnswer QtCommandQuestions::askForm(std::string_view form) {
+  std::unique_ptr<FormDialog> dialog = MakeFormDialog(form, messages_, parent_);
+  if (!dialog) return InitialAnswer(form);
+  const FormAnswer opened = dialog->answer();
+  dialog->exec();
+  return AnswerAfterShow(*dialog, opened);
+}
+
+std::string QtCommandQuestions::inputBox(const std::string& prompt, const std::string& title,
+                                         const std::string& defaultAnswer) {
+  return messages_.inputBox(prompt, title, defaultAnswer);
+}
+
+}  // namespace quorvin

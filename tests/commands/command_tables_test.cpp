@@ -1,0 +1,173 @@
+// The command tables agree with the vocabularies they feed: option indices,
+// kinds the compiler knows, icon keys the icon table holds, tool names.
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "command_fixture.h"
+#include "commands/command_registry.h"
+#include "commands/fixed_kind_commands.h"
+#include "commands/form_vocabulary.h"
+#include "commands/insert_menu_items.h"
+#include "commands/option_commands.h"
+#include "commands/toolbox_dispatcher.h"
+#include "commands/value_commands.h"
+#include "compiler/arm.h"
+#include "model/box_kinds.h"
+
+namespace quorvin::testing {
+namespace {
+
+bool HasArm(const std::string& kind) {
+  for (const ArmEntry& e : TemplateArms())
+    if (e.kind == kind) return true;
+  for (const ArmEntry& e : InputArms())
+    if (e.kind == kind) return true;
+  // The driver writes the block kinds itself; a Comment writes nothing and a
+  // Pickup's assignment comes with the box it feeds.
+  static const std::set<std::string> handledElsewhere = {"Next", "Break", "End If", "Comment",
+                                                         "Pickup"};
+  return handledElsewhere.contains(kind);
+}
+
+bool InIconTable(const std::string& key) {
+  for (const IconEntry& e : IconTable())
+    if (e.key == key) return true;
+  return false;
+}
+
+TEST(OptionTables, EveryCommandHasItsDialogAndOneRowPerOption) {
+  ASSERT_EQ(OptionCommands().size(), 23u);
+  ASSERT_EQ(OptionForms().size(), 23u);
+  std::set<std::string_view> forms;
+  for (const OptionCommand& c : OptionCommands()) {
+    SCOPED_TRACE(std::string(c.handler));
+    const OptionForm* form = FindOptionForm(c.form);
+    ASSERT_NE(form, nullptr);
+    EXPECT_TRUE(forms.insert(c.form).second) << "one dialog per command";
+    EXPECT_EQ(c.rows.size(), form->captions.size());
+    EXPECT_EQ(form->firstIndex, c.form == "frmLogic" ? 1 : 0);
+  }
+}
+
+TEST(OptionTables, IndicesMatchAsExactDecimalTextOnly) {
+  for (const OptionCommand& c : OptionCommands()) {
+    SCOPED_TRACE(std::string(c.handler));
+    const int first = FindOptionForm(c.form)->firstIndex;
+    const int count = static_cast<int>(c.rows.size());
+    for (int i = 0; i < count; ++i) {
+      int position = -1;
+      EXPECT_EQ(MatchOptionRow(c, std::to_string(first + i), position), &c.rows[i]);
+      EXPECT_EQ(position, i);
+    }
+    for (const std::string& miss : {std::string(), std::to_string(first - 1),
+                                   std::to_string(first + count), "0" + std::to_string(first),
+                                   " " + std::to_string(first), std::to_string(first) + " ",
+                                   std::string("+1")}) {
+      int position = 0;
+      EXPECT_EQ(MatchOptionRow(c, miss, position), nullptr) << '"' << miss << '"';
+      EXPECT_EQ(position, -1);
+    }
+  }
+  // Two-digit indices are their own rows, never row 1.
+  const OptionCommand* check = FindOptionCommand("mnuSpecialCheck_Click");
+  int position = -1;
+  EXPECT_EQ(MatchOptionRow(*check, "12", position)->kind, "IsINF");
+  EXPECT_EQ(MatchOptionRow(*check, "10", position)->kind, "IsGlobal");
+  EXPECT_EQ(MatchOptionRow(*check, "11", position)->kind, "Finite");
+}
+
+// Every command run with every option it offers stores a kind of the
+// vocabulary that the compiler knows, and shows an icon the table holds.
+TEST(CommandTables, EveryVariantStoresAKnownKindAndIcon) {
+  std::set<std::string> kindsMade;
+  auto check = [&](CommandFixture& f, ScriptedContext& ctx, const std::string& what) {
+    const BoxRecord& box = f.last();
+    EXPECT_NE(FindBoxKind(box.Kind), nullptr) << what << ": \"" << box.Kind << '"';
+    EXPECT_TRUE(HasArm(box.Kind)) << what << ": \"" << box.Kind << '"';
+    ASSERT_FALSE(ctx.icons.empty()) << what;
+    EXPECT_TRUE(InIconTable(ctx.icons.back().key)) << what << ": \"" << ctx.icons.back().key << '"';
+    kindsMade.insert(box.Kind);
+  };
+  for (const FixedKindCommand& c : FixedKindCommands()) {
+    CommandFixture f;
+    ScriptedContext ctx = f.on(f.doc1);
+    RunFixedKindCommand(ctx, c);
+    check(f, ctx, std::string(c.handler));
+  }
+  for (const ValueCommand& c : ValueCommands()) {
+    CommandFixture f;
+    ScriptedContext ctx = f.on(f.doc1);
+    RunValueCommand(ctx, c);
+    check(f, ctx, std::string(c.handler));
+  }
+  for (const char* op : {"add", "sub", "mul", "div", "power"}) {
+    CommandFixture f;
+    ScriptedContext ctx = f.on(f.doc1);
+    ScriptedCommandQuestions::Widgets chosen{{"add", "0"}};
+    chosen[op] = "1";
+    f.questions.script("frmBasic", chosen);
+    RunArithmeticCommand(ctx);
+    check(f, ctx, op);
+  }
+  for (const OptionCommand& c : OptionCommands()) {
+    const OptionForm* form = FindOptionForm(c.form);
+    for (std::size_t i = 0; i < c.rows.size(); ++i) {
+      CommandFixture f;
+      ScriptedContext ctx = f.on(f.doc1);
+      f.questions.script(std::string(c.form),
+                         {{std::string(form->indexWidget),
+                           std::to_string(form->firstIndex + static_cast<int>(i))},
+                          {"txtConst", "2.5"}});
+      RunOptionCommand(ctx, c);
+      check(f, ctx, std::string(c.handler) + " " + std::to_string(i));
+    }
+  }
+  // Every fixed kind is made by some command but those of the plot, formula
+  // and flow-control commands, which come with their own code.
+  std::set<std::string> notHere = {"If", "For", "While", "Plot Output", "Compute Function",
+                                   "Matlab Command"};
+  for (const KindInfo& k : BoxKinds()) {
+    const std::string kind(k.kind);
+    EXPECT_NE(kindsMade.contains(kind), notHere.contains(kind)) << kind;
+  }
+}
+
+TEST(ToolNames, FiftySixReachACommandAndSevenWaitForTheirs) {
+  ASSERT_EQ(ToolNames().size(), 63u);
+  const CommandRegistry registry = InsertCommandRegistry();
+  const std::set<std::string> later = {"Plot Output", "Compute Function", "Matlab Command",
+                                       "For",         "While",            "Subroutine",
+                                       "If"};
+  std::set<std::string> names;
+  int reached = 0;
+  for (const ToolName& t : ToolNames()) {
+    const std::string tool(t.tool);
+    EXPECT_TRUE(names.insert(tool).second) << tool << " listed twice";
+    EXPECT_EQ(registry.has(t.handler), !later.contains(tool)) << tool;
+    if (registry.has(t.handler)) ++reached;
+  }
+  EXPECT_EQ(reached, 56);
+  EXPECT_EQ(ToolNames().front().tool, "Arrow");
+  EXPECT_EQ(ToolNames()[5].tool, "Special Matrix");
+  EXPECT_EQ(ToolNames()[5].handler, "mnuMatMake_Click");
+  EXPECT_EQ(ToolNames().back().tool, "Sound");
+}
+
+TEST(MenuItems, EveryItemRunsARegisteredCommandOnce) {
+  const CommandRegistry registry = InsertCommandRegistry();
+  std::set<std::string_view> handlers;
+  for (const InsertMenuItem& item : InsertMenuItems()) {
+    EXPECT_TRUE(registry.has(item.handler)) << item.handler;
+    EXPECT_EQ(std::string(item.object) + "_Click", item.handler);
+    EXPECT_TRUE(handlers.insert(item.handler).second) << item.handler;
+  }
+  // Every insert command of the registry but the connect tool has an item.
+  EXPECT_EQ(handlers.size(), FixedKindCommands().size() + OptionCommands().size() +
+                                 ValueCommands().size() + 1);
+}
+
+}  // namespace
+}  // namespace quorvin::testing

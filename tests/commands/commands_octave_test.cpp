@@ -1,0 +1,122 @@
+// A flowchart built only through the insert commands, with scripted dialog
+// answers, compiled and run in GNU Octave: what the commands store is what
+// the compiler and the interpreter understand.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "command_fixture.h"
+#include "commands/command_registry.h"
+#include "compiler/compiler.h"
+#include "tests/compiler/octave_runner.h"
+#include "tests/support/quiet_questions.h"
+
+namespace quorvin::testing {
+namespace {
+
+class CommandChart : public ::testing::Test {
+ protected:
+  // Runs handler with the scripted answer and places the box; its number.
+  int Insert(const char* handler, const char* form = "",
+             ScriptedCommandQuestions::Widgets widgets = {}) {
+    if (*form) f.questions.script(form, std::move(widgets));
+    ScriptedContext ctx = f.on(f.doc1);
+    EXPECT_TRUE(commands.run(handler, ctx)) << handler;
+    const int n = f.m.table.highestBox();
+    f.m.table[n].X = 600 * n;
+    f.place();
+    return n;
+  }
+  // An arrow from the first free exit of from to the first free entry of to.
+  void Connect(int from, int to) {
+    BoxRecord& a = f.m.table[from];
+    BoxRecord& b = f.m.table[to];
+    int exit = 1, entry = 1;
+    while (exit <= kExits && a.OutLink[exit] != kFreeSlot) ++exit;
+    while (entry <= kEntries && b.InLink[entry] != kFreeSlot) ++entry;
+    ASSERT_LE(exit, kExits) << from << " has no free exit";
+    ASSERT_LE(entry, kEntries) << to << " has no free entry";
+    a.OutLink[exit] = static_cast<int16_t>(to);
+    b.InLink[entry] = static_cast<int16_t>(from);
+  }
+  std::string Compile() {
+    testing_support::QuietCompileQuestions questions;
+    Compiler compiler(f.m, questions);
+    return compiler.CompileFlowchart(CompileMode::Text, f.doc1);
+  }
+
+  CommandFixture f;
+  const CommandRegistry commands = InsertCommandRegistry();
+};
+
+TEST_F(CommandChart, BuiltByCommandsCompiledAndRunInOctave) {
+  const int e = Insert("mnuConst_Click", "frmConst", {{"txtOpn", "1"}});
+  const int log = Insert("mnuOperatorsLog_Click");
+  Connect(e, log);
+  const int vec = Insert("mnuMatMakeVec_Click", "frmMakeVector",
+                         {{"txtMin", "0"}, {"txtStep", "0.5"}, {"txtMax", "2"}});
+  const int sum = Insert("mnuMatVectorOperations_Click", "frmVec", {{"txtOpn", "1"}});
+  Connect(vec, sum);
+  const int plus = Insert("mnuOperatorsArith_Click");
+  Connect(log, plus);
+  Connect(sum, plus);
+  const int mat = Insert("mnuMatMake_Click", "frmMakeMat",
+                         {{"txtOpn", "1"}, {"txtRows", "2"}, {"txtCols", "3"}});
+  const int size = Insert("mnuMatSize_Click");
+  Connect(mat, size);
+  const int rows = Insert("mnuMatSplit_Click", "frmSplit", {{"row", "0"}, {"Col", "1"},
+                                                             {"txtFrom", "2"}, {"txtTo", "3"}});
+  Connect(mat, rows);
+  // A Pickup stands for its variable in the box it feeds, here log * pi.
+  f.questions.inputs = {"pi"};
+  const int pick = Insert("mnuSpecPickup_Click");
+  const int times = Insert("mnuOperatorsArith_Click", "frmBasic", {{"add", "0"}, {"mul", "1"}});
+  Connect(log, times);
+  Connect(pick, times);
+  const int cosine = Insert("mnuTrigCos_Click");
+  Connect(times, cosine);
+  const int rounded = Insert("mnuOperatorsRound_Click", "frmRound", {{"txtOpn", "3"}});
+  Connect(cosine, rounded);
+  const int negated = Insert("mnuOperatorsLogic_Click", "frmLogic", {{"ops", "3"}});
+  Connect(log, negated);
+  const int text = Insert("mnuStringConvert_Click", "frmStrConvert", {{"txtOpn", "2"}});
+  Connect(plus, text);
+  const int upper = Insert("mnuStringCompare_Click", "frmStrCompare", {{"txtOpn", "2"}});
+  Connect(text, upper);
+  const int poly = Insert("mnuSpecialPoly_Click", "frmPoly", {{"txtOpn", "0"}});
+  const int coefficients = Insert("mnuMatMakeVec_Click", "frmMakeVector",
+                                  {{"txtMin", "1"}, {"txtStep", "1"}, {"txtMax", "2"}});
+  Connect(coefficients, poly);
+  const int comment = Insert("mnuSpecComment_Click", "frmComment", {{"txtComment", "a note"}});
+  const int screen = Insert("mnuOutputScreen_Click");
+  Connect(plus, screen);
+  const int trash = Insert("mnuOutputTrash_Click");
+  Connect(upper, trash);
+  EXPECT_EQ(f.m.table[comment].Kind, "Comment");
+
+  const std::string script = Compile();
+  ASSERT_FALSE(script.empty());
+  auto name = [](int n) { return "box" + std::to_string(n); };
+  // Texts are shown by their character codes.
+  const std::string codes = "\ntext=double(" + name(text) + ");upper=double(" + name(upper) + ");";
+  const OctaveRun run =
+      RunInOctave(script + codes, {name(log), name(sum), name(plus), name(size), name(rows),
+                                   name(cosine), name(rounded), name(negated), "text", "upper",
+                                   name(poly)});
+  ASSERT_TRUE(run.ok()) << run.errors << "\n" << script;
+  EXPECT_EQ(run.value(name(log)), "1");
+  EXPECT_EQ(run.value(name(sum)), "5");
+  EXPECT_EQ(run.value(name(plus)), "6");
+  EXPECT_EQ(run.value(name(size)), "[2 3]");
+  EXPECT_EQ(run.value(name(rows)), "[0 0;0 0]");  // columns 2 to 3 of zeros(2,3)
+  EXPECT_EQ(run.value(name(cosine)), "-1");
+  EXPECT_EQ(run.value(name(rounded)), "-1");
+  EXPECT_EQ(run.value(name(negated)), "false");
+  EXPECT_EQ(run.value("text"), "54");
+  EXPECT_EQ(run.value("upper"), "54");
+  EXPECT_EQ(run.value(name(poly)), "-2");
+}
+
+}  // namespace
+}  // namespace quorvin::testing

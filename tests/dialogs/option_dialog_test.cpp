@@ -1,0 +1,174 @@
+// The option dialogs as built from their table, offscreen.
+
+#include "dialogs/option_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QCloseEvent>
+#include <QTest>
+
+#include "commands/form_vocabulary.h"
+#include "tests/support/qt_application.h"
+#include "tests/support/quiet_questions.h"
+
+namespace quorvin {
+namespace {
+
+class OptionDialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override { testing_support::EnsureGuiApplication(); }
+};
+
+TEST_F(OptionDialogTest, EveryDialogShowsItsTitlePromptAndCaptionsByIndex) {
+  for (const OptionForm& form : OptionForms()) {
+    SCOPED_TRACE(std::string(form.form));
+    OptionDialog dialog(form);
+    EXPECT_EQ(dialog.objectName().toStdString(), form.form);
+    EXPECT_EQ(dialog.windowTitle().toStdString(), form.title);
+    EXPECT_EQ(dialog.Frame1->title().toStdString(), form.prompt);
+    EXPECT_EQ(dialog.cmdOK->text(), "OK");
+    EXPECT_EQ(dialog.findChild<QPushButton*>("cmdCancel"), nullptr);
+    EXPECT_TRUE(dialog.txtOpn->isHidden());
+    EXPECT_EQ(dialog.txtOpn->objectName().toStdString(), form.indexWidget);
+    EXPECT_EQ(dialog.txtOpn->text().toStdString(), std::to_string(form.firstIndex));
+    const int count = static_cast<int>(form.captions.size());
+    for (int i = 0; i < count; ++i) {
+      QRadioButton* button = dialog.option(form.firstIndex + i);
+      ASSERT_NE(button, nullptr);
+      EXPECT_EQ(button->text().toStdString(), form.captions[i]);
+      EXPECT_EQ(button->objectName().toStdString(), form.optionArray);
+      EXPECT_EQ(button->isChecked(), i == 0);
+    }
+    EXPECT_EQ(dialog.option(form.firstIndex - 1), nullptr);
+    EXPECT_EQ(dialog.option(form.firstIndex + count), nullptr);
+  }
+}
+
+TEST_F(OptionDialogTest, PromptsTheTableGivesAndTheTwoWithout) {
+  EXPECT_TRUE(FindOptionForm("frmBessel")->prompt.empty());
+  EXPECT_TRUE(FindOptionForm("frmStrCompare")->prompt.empty());
+  EXPECT_EQ(FindOptionForm("frmEig")->title, "Manipulate a Matrix");
+  EXPECT_EQ(FindOptionForm("frmMatMan")->title, "Manipulate a Matrix");
+  EXPECT_EQ(FindOptionForm("frmCorr")->captions[1], "Covarience matrix");
+  EXPECT_EQ(FindOptionForm("frmSound")->captions[2], "Write mu-law encloded audio file");
+  EXPECT_EQ(FindOptionForm("frmMakeMat")->captions[4], "Normaly Distibuted Random Numbers");
+}
+
+TEST_F(OptionDialogTest, ExtraWidgetsWithLabelsAndInitialTexts) {
+  struct Extra {
+    const char* form;
+    const char* widget;
+    const char* label;  // nullptr: stands beside an option
+    const char* initial;
+  };
+  for (const Extra& e : {Extra{"frmBessel", "txtOrder", "Order:", "0"},
+                         Extra{"frmCheck", "txtCond", "Optional condition:", ""},
+                         Extra{"frmConst", "txtConst", nullptr, ""},
+                         Extra{"frmMakeMat", "txtRows", "Rows:", "1"},
+                         Extra{"frmMakeMat", "txtCols", "Columns:", "1"},
+                         Extra{"frmMatMan", "diag", nullptr, "1"}}) {
+    OptionDialog dialog(*FindOptionForm(e.form));
+    QLineEdit* box = dialog.extra(e.widget);
+    ASSERT_NE(box, nullptr) << e.form << " " << e.widget;
+    EXPECT_EQ(box->text(), e.initial);
+    if (e.label) {
+      ASSERT_NE(dialog.extraLabel(e.widget), nullptr);
+      EXPECT_EQ(dialog.extraLabel(e.widget)->text(), e.label);
+    } else {
+      EXPECT_EQ(dialog.extraLabel(e.widget), nullptr);
+    }
+  }
+  OptionDialog makeMat(*FindOptionForm("frmMakeMat"));
+  auto* size = makeMat.findChild<QGroupBox*>("Frame2");
+  ASSERT_NE(size, nullptr);
+  EXPECT_EQ(size->title(), "Matrix size");
+}
+
+TEST_F(OptionDialogTest, TheLastClickedOptionIsTheIndex) {
+  OptionDialog dialog(*FindOptionForm("frmCheck"));
+  dialog.show();
+  dialog.option(3)->click();
+  dialog.option(1)->click();
+  EXPECT_EQ(dialog.answer().text("txtOpn"), "1");
+  dialog.option(1)->click();
+  EXPECT_EQ(dialog.answer().text("txtOpn"), "1");
+  dialog.option(12)->click();
+  EXPECT_EQ(dialog.answer().text("txtOpn"), "12");
+  EXPECT_TRUE(dialog.option(12)->isChecked());
+}
+
+TEST_F(OptionDialogTest, LogicOperatorsStandInTwoRowsFromIndexOne) {
+  OptionDialog dialog(*FindOptionForm("frmLogic"));
+  dialog.show();
+  EXPECT_EQ(dialog.answer().text("ops"), "1");
+  EXPECT_TRUE(dialog.option(1)->isChecked());
+  EXPECT_EQ(dialog.option(1)->text(), "OR");
+  // OR beside AND, above NOT beside XOR.
+  EXPECT_EQ(dialog.option(1)->y(), dialog.option(2)->y());
+  EXPECT_LT(dialog.option(1)->x(), dialog.option(2)->x());
+  EXPECT_LT(dialog.option(1)->y(), dialog.option(3)->y());
+  EXPECT_EQ(dialog.option(3)->y(), dialog.option(4)->y());
+  dialog.option(4)->click();
+  EXPECT_EQ(dialog.answer().text("ops"), "4");
+}
+
+TEST_F(OptionDialogTest, OkHidesAndKeepsTheAnswer) {
+  OptionDialog dialog(*FindOptionForm("frmMatMan"));
+  dialog.show();
+  dialog.option(0)->click();
+  dialog.extra("diag")->setText("-2");
+  dialog.cmdOK->click();
+  EXPECT_TRUE(dialog.isHidden());
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(dialog.answer().text("diag"), "-2");
+}
+
+class ConstantDialogTest : public OptionDialogTest {
+ protected:
+  struct Messages : testing_support::QuietDialogs {
+    Answer messageBox(const std::string& text, int style, const std::string& title) override {
+      shown.push_back(text + "|" + std::to_string(style) + "|" + title);
+      return Answer::Ok;
+    }
+    std::vector<std::string> shown;
+  } messages;
+};
+
+TEST_F(ConstantDialogTest, TypingChoosesTheArbitraryConstantAndKeepsNumbersOnly) {
+  struct Typed {
+    const char* keys;
+    const char* kept;
+  };
+  for (const Typed& t : {Typed{"2", "2"}, Typed{"2x", ""}, Typed{"-", ""}, Typed{"abc", ""},
+                         Typed{"2.5", "2.5"}, Typed{"12", "12"}}) {
+    ConstantDialog dialog(messages);
+    dialog.show();
+    dialog.txtConst->setFocus();
+    QTest::keyClicks(dialog.txtConst, t.keys);
+    EXPECT_EQ(dialog.txtConst->text(), t.kept) << t.keys;
+    EXPECT_TRUE(dialog.option(5)->isChecked()) << t.keys;
+    EXPECT_EQ(dialog.answer().text("txtOpn"), "5") << t.keys;
+  }
+  ConstantDialog pasted(messages);
+  pasted.txtConst->setText("-3");
+  EXPECT_EQ(pasted.txtConst->text(), "-3") << "a whole negative number is numeric";
+}
+
+TEST_F(ConstantDialogTest, OkRefusesAnEmptyArbitraryConstant) {
+  ConstantDialog dialog(messages);
+  dialog.show();
+  dialog.option(5)->click();
+  dialog.cmdOK->click();
+  EXPECT_TRUE(dialog.isVisible());
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0], "Please enter a value for the constant.|48|Quorvin");
+  EXPECT_EQ(dialog.answer().text("txtOpn"), "5");
+
+  dialog.option(0)->click();
+  dialog.cmdOK->click();
+  EXPECT_TRUE(dialog.isHidden()) << "pi with an empty box closes";
+  EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+}  // namespace
+}  // namespace quorvin

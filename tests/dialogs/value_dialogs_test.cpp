@@ -1,0 +1,180 @@
+// The value dialogs, the numeric test, and what every dialog gives when it
+// is closed without OK.
+
+#include "dialogs/value_dialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <QCloseEvent>
+#include <QTest>
+
+#include "commands/form_vocabulary.h"
+#include "dialogs/comment_dialog.h"
+#include "dialogs/numeric_text.h"
+#include "dialogs/option_dialog.h"
+#include "dialogs/qt_command_questions.h"
+#include "tests/support/qt_application.h"
+#include "tests/support/quiet_questions.h"
+
+namespace quorvin {
+namespace {
+
+class ValueDialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override { testing_support::EnsureGuiApplication(); }
+  testing_support::QuietDialogs messages;
+};
+
+TEST(NumericText, DecimalNumbersOnly) {
+  for (const char* yes : {"0", "2", "-3", "+4", "2.5", ".5", "5.", "05", "1e3", "1E-3", "-2.5e+10"})
+    EXPECT_TRUE(IsNumericText(yes)) << yes;
+  for (const char* no : {"", "-", "+", ".", "2x", "abc", "1.2.3", "1e", "e5", " 1", "1 ", "1,5",
+                         "0x1F", "--1", "1e+"})
+    EXPECT_FALSE(IsNumericText(no)) << '"' << no << '"';
+}
+
+TEST_F(ValueDialogTest, TitlesCaptionsAndInitialState) {
+  BasicDialog basic;
+  EXPECT_EQ(basic.windowTitle(), "Basic Arithmatic");
+  EXPECT_EQ(basic.Frame1->title(), "Choose a function");
+  EXPECT_TRUE(basic.add->isChecked());
+  EXPECT_EQ(basic.power->text(), "^");
+  EXPECT_EQ(basic.chkElement->text(), "Element by element operation");
+  EXPECT_FALSE(basic.chkElement->isChecked());
+
+  PauseDialog pause;
+  EXPECT_EQ(pause.windowTitle(), "Pause execution");
+  EXPECT_EQ(pause.Label1->text(), "Pause for: ");
+  EXPECT_EQ(pause.lblSecs->text(), "1");
+  EXPECT_EQ(pause.Label3->text(), "Seconds");
+  EXPECT_EQ(pause.chkNoNumber->text(), "Wait until user prompts");
+
+  UserInputDialog user;
+  EXPECT_EQ(user.windowTitle(), "User prompt for input");
+  EXPECT_EQ(user.Frame1->title(), "Enter the prompt for user input:");
+
+  MakeVectorDialog vector;
+  EXPECT_EQ(vector.windowTitle(), "Make Vector");
+  EXPECT_EQ(vector.lblMin->text(), "Minimum:");
+  EXPECT_EQ(vector.lblStep->text(), "Step:");
+  EXPECT_EQ(vector.lblMax->text(), "Maximum");
+
+  SplitDialog split;
+  EXPECT_EQ(split.windowTitle(), "Matrix Split");
+  EXPECT_EQ(split.Frame1->title(), "Select row or column");
+  EXPECT_TRUE(split.row->isChecked());
+  EXPECT_EQ(split.Col->text(), "Column");
+  EXPECT_EQ(split.lblFrom->text(), "From:");
+  EXPECT_EQ(split.lblTo->text(), "To:");
+}
+
+// The initial values the commands' tests start from are the dialogs' own.
+TEST_F(ValueDialogTest, EveryDialogOpensWithTheSharedInitialValues) {
+  std::vector<std::string_view> forms(ValueForms().begin(), ValueForms().end());
+  for (const OptionForm& f : OptionForms()) forms.push_back(f.form);
+  for (std::string_view form : forms) {
+    std::unique_ptr<FormDialog> dialog = MakeFormDialog(form, messages);
+    ASSERT_NE(dialog, nullptr) << form;
+    EXPECT_EQ(dialog->answer().texts, InitialAnswer(form).texts) << form;
+  }
+  EXPECT_EQ(MakeFormDialog("frmNothing", messages), nullptr);
+}
+
+TEST_F(ValueDialogTest, PauseSecondsFilter) {
+  struct Case {
+    const char* text;
+    const char* kept;
+  };
+  for (const Case& c : {Case{"abc", "0"}, Case{"-3", "0"}, Case{"2.5", "2.5"}, Case{"05", "05"},
+                        Case{"2x", "0"}, Case{"", "0"}}) {
+    PauseDialog pause;
+    pause.lblSecs->setText(c.text);
+    EXPECT_EQ(pause.lblSecs->text(), c.kept) << c.text;
+  }
+}
+
+TEST_F(ValueDialogTest, WaitingForTheUserGreysOutTheSeconds) {
+  PauseDialog pause;
+  pause.show();
+  pause.lblSecs->setText("4");
+  QTest::mouseClick(pause.chkNoNumber, Qt::LeftButton);
+  EXPECT_FALSE(pause.lblSecs->isEnabled());
+  EXPECT_FALSE(pause.spn->isEnabled());
+  EXPECT_EQ(pause.lblSecs->text(), "4");
+  QTest::mouseClick(pause.chkNoNumber, Qt::LeftButton);
+  EXPECT_TRUE(pause.lblSecs->isEnabled());
+  EXPECT_TRUE(pause.spn->isEnabled());
+  EXPECT_EQ(pause.lblSecs->text(), "4");
+}
+
+TEST_F(ValueDialogTest, TheScrollBarStepsTheSecondsButNeverBelowZero) {
+  PauseDialog pause;
+  pause.spn->triggerAction(QAbstractSlider::SliderSingleStepSub);
+  EXPECT_EQ(pause.lblSecs->text(), "2");
+  pause.spn->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  pause.spn->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  pause.spn->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  EXPECT_EQ(pause.lblSecs->text(), "0");
+}
+
+TEST_F(ValueDialogTest, TypingTheLastIndexFillsAnEmptyFirstIndex) {
+  SplitDialog split;
+  split.show();
+  QTest::keyClicks(split.txtTo, "5");
+  EXPECT_EQ(split.txtFrom->text(), "1");
+  EXPECT_EQ(split.txtTo->text(), "5");
+  split.txtFrom->setText("3");
+  QTest::keyClicks(split.txtTo, "7");
+  EXPECT_EQ(split.txtFrom->text(), "3");
+
+  SplitDialog other;
+  other.show();
+  QTest::keyClicks(other.txtFrom, "2");
+  EXPECT_EQ(other.txtTo->text(), "") << "typing into From: never touches To:";
+}
+
+// Closed through the window, every dialog gives the values it opened with,
+// whatever was changed meanwhile; OK gives what it shows.
+TEST_F(ValueDialogTest, ClosingWithoutOkGivesTheInitialValues) {
+  struct Change {
+    const char* form;
+    std::function<void(FormDialog&)> edit;
+  };
+  const std::vector<Change> changes = {
+      {"frmBasic", [](FormDialog& d) { static_cast<BasicDialog&>(d).div->setChecked(true); }},
+      {"frmPause", [](FormDialog& d) { static_cast<PauseDialog&>(d).lblSecs->setText("9"); }},
+      {"frmUserInput",
+       [](FormDialog& d) { static_cast<UserInputDialog&>(d).txtPrompt->setText("x?"); }},
+      {"frmMakeVector",
+       [](FormDialog& d) { static_cast<MakeVectorDialog&>(d).txtMax->setText("7"); }},
+      {"frmSplit", [](FormDialog& d) { static_cast<SplitDialog&>(d).Col->setChecked(true); }},
+      {"frmComment",
+       [](FormDialog& d) { static_cast<CommentDialog&>(d).txtComment->setText("n"); }},
+      {"frmBessel", [](FormDialog& d) { static_cast<OptionDialog&>(d).opn_Click(2); }},
+      {"frmLogic", [](FormDialog& d) { static_cast<OptionDialog&>(d).opn_Click(3); }},
+      {"frmConst",
+       [](FormDialog& d) { static_cast<ConstantDialog&>(d).txtConst->setText("4"); }},
+  };
+  for (const Change& c : changes) {
+    for (bool ok : {false, true}) {
+      std::unique_ptr<FormDialog> dialog = MakeFormDialog(c.form, messages);
+      const FormAnswer opened = dialog->answer();
+      dialog->show();
+      c.edit(*dialog);
+      const FormAnswer edited = dialog->answer();
+      ASSERT_NE(edited.texts, opened.texts) << c.form;
+      if (ok) {
+        dialog->findChild<QPushButton*>("cmdOK")->click();
+      } else {
+        QCloseEvent close;
+        QCoreApplication::sendEvent(dialog.get(), &close);
+      }
+      EXPECT_TRUE(dialog->isHidden()) << c.form;
+      EXPECT_EQ(AnswerAfterShow(*dialog, opened).texts, ok ? edited.texts : opened.texts)
+          << c.form << (ok ? " OK" : " closed");
+    }
+  }
+}
+
+}  // namespace
+}  // namespace quorvin
