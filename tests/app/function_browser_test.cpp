@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
 
 #include "tests/support/file_sandbox.h"
@@ -127,6 +128,24 @@ TEST_F(FunctionBrowserTest, RescanDrivesKeepsTheChosenCategoryWithItsNewFiles) {
   EXPECT_EQ(browser->cmbCategory->currentText(), "Elfun");
   EXPECT_EQ(browser->lstFunc->count(), 2);
   EXPECT_EQ(browser->lblHelp->text(), "");
+}
+
+TEST_F(FunctionBrowserTest, OnThisMachineTheInterpreterTreeOffersElfunAndTheHelpOfAcosd) {
+  settings_.rootsOfDrive = SystemDriveRoots("");
+  auto browser = open();
+  const int elfun = browser->cmbCategory->findText("Elfun");
+  ASSERT_GE(elfun, 0) << "Octave is installed on the build machines";
+  browser->cmbCategory->setCurrentIndex(elfun);
+  const QStringList files = items(*browser->lstFunc);
+  const auto acosd = std::find_if(files.begin(), files.end(),
+                                  [](const QString& f) { return f.endsWith("/elfun/acosd.m"); });
+  ASSERT_NE(acosd, files.end());
+  browser->lstFunc->setCurrentRow(static_cast<int>(acosd - files.begin()));
+  EXPECT_TRUE(browser->lblHelp->text().contains("Compute the inverse cosine in degrees"))
+      << browser->lblHelp->text().toStdString();
+  browser->lblcaller->setText("func");
+  browser->cmdOK->click();
+  EXPECT_EQ(browser->chosenName(), "acosd");
 }
 
 TEST_F(FunctionBrowserTest, AClickOnTheBackgroundWalksNothing) {

@@ -99,6 +99,21 @@ TEST_F(ScanTreeTest, ATrailingSlashOnTheRootChangesNoPath) {
   EXPECT_EQ(plain.scanDirs, slashed.scanDirs);
 }
 
+TEST(ScanTree, EveryMFileIsCataloguedAlsoWhenNamesRepeatAcrossDirectories) {
+  ScratchFolder scratch;
+  for (const char* file : {"one/z.m", "two/z.m", "two/zz.m", "three/a.m", "three/z.m"}) {
+    fs::create_directories(fs::path(scratch / file).parent_path());
+    WriteBytes(scratch / file, "% x\n");
+  }
+  ScanResult result;
+  ScanRoot(scratch / "", result);
+  const std::string r = scratch / "";
+  EXPECT_EQ(result.catalogue.mFiles,
+            (std::vector<std::string>{r + "one/z.m", r + "three/a.m", r + "three/z.m",
+                                      r + "two/z.m", r + "two/zz.m"}));
+  EXPECT_EQ(result.catalogue.mFileDirs.size(), 3u);
+}
+
 TEST(MFileName, MatchesDotMIgnoringCase) {
   const std::vector<std::pair<std::string, bool>> cases = {
       {"a.m", true}, {"A.M", true}, {".m", true}, {"m", false}, {"a.mat", false},
