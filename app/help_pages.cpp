@@ -12,9 +12,9 @@ std::string HelpPageOf(HelpCommand command) {
 }
 
 std::optional<HelpCommand> HelpCommandOfTopic(const std::string& topic) {
-  if (topic == "contents") return HelpCommand::Contents;
-  if (topic == "search") return HelpCommand::Search;
-  if (topic == "howto") return HelpCommand::HowToUse;
+  if (topic == "contents" || topic == "mnuHelpContents") return HelpCommand::Contents;
+  if (topic == "search" || topic == "mnuHelpSearch") return HelpCommand::Search;
+  if (topic == "howto" || topic == "mnuHelpHowTo") return HelpCommand::HowToUse;
   return std::nullopt;
 }
 

@@ -13,8 +13,9 @@ enum class HelpCommand { Contents, Search, HowToUse };
 // the page on using the viewer.
 std::string HelpPageOf(HelpCommand command);
 
-// The Help menu command a topic word names ("contents", "search", "howto"),
-// as a document window asks its frame; nothing for any other word.
+// The Help menu command a topic names, as a document window asks its frame:
+// "contents", "search" or "howto", or the menu item's name ("mnuHelpContents",
+// "mnuHelpSearch", "mnuHelpHowTo"); nothing for any other text.
 std::optional<HelpCommand> HelpCommandOfTopic(const std::string& topic);
 
 // The help folder of the program directory appDir.
