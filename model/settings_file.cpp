@@ -1,10 +1,9 @@
 #include "model/settings_file.h"
 
-#include <algorithm>
 #include <filesystem>
-#include <system_error>
 #include <vector>
 
+#include "model/file_lookup.h"
 #include "model/line_end.h"
 #include "model/safe_file.h"
 
@@ -42,13 +41,6 @@ std::string_view Trimmed(std::string_view s) {
   while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
   while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
   return s;
-}
-
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
 }
 
 // The name of a "[section]" line, or nothing for any other line.
@@ -152,20 +144,7 @@ std::string WithProfileString(std::string_view bytes, std::string_view section,
 }
 
 std::optional<std::string> FindSettingsFile(const std::string& dir) {
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  const fs::path base = dir.empty() ? fs::path(".") : fs::path(dir);
-  if (fs::is_regular_file(base / kSettingsFileName, ec)) return (base / kSettingsFileName).string();
-  std::vector<std::string> names;
-  fs::directory_iterator it(base, ec);
-  for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-    const std::string name = it->path().filename().string();
-    std::error_code typeError;
-    if (SameIgnoringCase(name, kSettingsFileName) && fs::is_regular_file(it->path(), typeError))
-      names.push_back(name);
-  }
-  if (names.empty()) return std::nullopt;
-  return (base / *std::min_element(names.begin(), names.end())).string();
+  return FindFileIgnoringCase(dir, kSettingsFileName);
 }
 
 std::string SettingsFilePath(const std::string& dir) {
