@@ -1,8 +1,8 @@
 #include "app/current_toolbox.h"
 
-#include <algorithm>
-#include <cctype>
 #include <optional>
+
+#include "model/file_lookup.h"
 
 namespace quorvin {
 
@@ -10,10 +10,7 @@ std::string CurrentToolboxCaption(const std::string& title) { return kCurrentToo
 
 std::string ToolboxTitleOf(const std::string& path) {
   const std::size_t slash = path.find_last_of('/');
-  std::string title = slash == std::string::npos ? path : path.substr(slash + 1);
-  std::transform(title.begin(), title.end(), title.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return title;
+  return LowerCased(slash == std::string::npos ? path : path.substr(slash + 1));
 }
 
 bool ChooseCurrentToolbox(Dialogs& dialogs, Preferences& prefs, const ToolboxChoiceHooks& hooks) {

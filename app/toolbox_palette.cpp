@@ -4,7 +4,6 @@
 #include <QIcon>
 #include <QResizeEvent>
 #include <algorithm>
-#include <cctype>
 
 #include "app/toolbox_layout.h"
 #include "canvas/logic/edit_commands.h"
@@ -16,12 +15,6 @@
 namespace quorvin {
 
 namespace {
-std::string Lowered(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
-
 int Pixels(int twips) { return WholePixelsFromTwips(twips); }
 }  // namespace
 
@@ -81,7 +74,7 @@ void ToolboxPalette::Form_Load() {
   // The current toolbox is named by its lower-cased title; a file saved with
   // capitals in its name is still the one meant.
   std::string bytes;
-  const std::optional<std::string> path = FindFileIgnoringCase(m_.appDir, Lowered(title));
+  const std::optional<std::string> path = FindFileIgnoringCase(m_.appDir, LowerCased(title));
   if (!path || ReadWholeFile(*path, bytes) != ReadOutcome::kRead) {
     m_.dialogs.messageBox(kToolboxNotFound, style::kExclamation, kAppTitle);
   } else {

@@ -16,9 +16,15 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
                                             [](char x, char y) { return Lower(x) == Lower(y); });
 }
 
+std::string LowerCased(std::string_view text) {
+  std::string lowered(text);
+  std::transform(lowered.begin(), lowered.end(), lowered.begin(), Lower);
+  return lowered;
+}
+
 std::optional<std::string> FindFileIgnoringCase(const std::string& dir, const std::string& name) {
   namespace fs = std::filesystem;
-  if (name.empty()) return std::nullopt;
+  if (name.empty() || name.find('/') != std::string::npos) return std::nullopt;
   std::error_code ec;
   const fs::path base = dir.empty() ? fs::path(".") : fs::path(dir);
   if (fs::is_regular_file(base / name, ec)) return (base / name).string();

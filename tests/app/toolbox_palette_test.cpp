@@ -6,6 +6,7 @@
 
 #include <QCloseEvent>
 #include <QSignalSpy>
+#include <filesystem>
 
 #include "app/toolbox_layout.h"
 #include "canvas/logic/rubber_band.h"
@@ -128,6 +129,16 @@ TEST_F(PaletteTest, TitleIsFoundWhateverTheCaseOfTheFile) {
   p.Reload(false);
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_EQ(p.toolNames[1], "Sin");
+}
+
+TEST_F(PaletteTest, TitleWithADirectoryIsNoToolboxOfTheProgramDirectory) {
+  WriteBytes(dir / "elsewhere.tlb", "Sin\r\n");
+  m.appDir = dir / "sub";
+  std::filesystem::create_directory(m.appDir);
+  m.prefs.txtToolbox = "../elsewhere.tlb";
+  ToolboxPalette p(m, txtEvent);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(p.cmd.size(), 1u);
 }
 
 TEST_F(PaletteTest, DefaultTitleInOtherCaseIsAFile) {
