@@ -12,7 +12,7 @@ namespace quorvin {
 namespace {
 
 // One line of a profile text: its text without the line end, and the line
-// end as the file has it ("\r\n", "\n", or "" for a last line without one).
+// end as the file has it ("\r\n", "\n"; for the last line also "\r" or "").
 struct ProfileLine {
   std::string_view text;
   std::string_view end;
@@ -24,7 +24,11 @@ std::vector<ProfileLine> SplitLines(std::string_view bytes) {
   while (start < bytes.size()) {
     const std::size_t lf = bytes.find('\n', start);
     if (lf == std::string_view::npos) {
-      lines.push_back({bytes.substr(start), {}});
+      // A last line may end in a CR alone: the first half of a line end.
+      std::string_view text = bytes.substr(start);
+      const bool cr = text.back() == '\r';
+      if (cr) text.remove_suffix(1);
+      lines.push_back({text, cr ? std::string_view("\r") : std::string_view()});
       break;
     }
     std::size_t textEnd = lf;
@@ -78,7 +82,7 @@ std::optional<SectionSpan> FindSection(const std::vector<ProfileLine>& lines, st
 // The line end new lines take: the text's first one, CR LF for a text without.
 std::string_view LineEndOf(const std::vector<ProfileLine>& lines) {
   for (const ProfileLine& line : lines)
-    if (!line.end.empty()) return line.end;
+    if (line.end.ends_with('\n')) return line.end;
   return kCrLf;
 }
 
@@ -136,7 +140,12 @@ std::string WithProfileString(std::string_view bytes, std::string_view section,
     const bool sectionAfter = !after && i + 1 == lines.size();
     out += lines[i].text;
     // A line that gets a line after it needs a line end of its own.
-    out += (insertAfter || sectionAfter) && lines[i].end.empty() ? eol : lines[i].end;
+    std::string_view end = lines[i].end;
+    if (insertAfter || sectionAfter) {
+      if (end.empty()) end = eol;
+      else if (end == "\r") end = kCrLf;  // completed, not doubled
+    }
+    out += end;
     if (insertAfter) out += keyLine + std::string(eol);
   }
   if (!after) out += "[" + std::string(section) + "]" + std::string(eol) + keyLine + std::string(eol);

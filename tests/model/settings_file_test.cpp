@@ -155,6 +155,8 @@ TEST(SettingsWrite, LineEndsFollowTheFile) {
       {"[Prefrences]\r\n\r\n[Next]\r\n", "[Prefrences]\r\nScan Drives=z\r\n\r\n[Next]\r\n"},
       {"[Other]\r\nk=v", "[Other]\r\nk=v\r\n[Prefrences]\r\nScan Drives=z\r\n"},
       {"# no line end", "# no line end\r\n[Prefrences]\r\nScan Drives=z\r\n"},
+      {"[Other]\nk=v\r", "[Other]\nk=v\r\n[Prefrences]\nScan Drives=z\n"},
+      {"[Prefrences]\r", "[Prefrences]\r\nScan Drives=z\r\n"},
   };
   for (const Case& c : cases)
     EXPECT_EQ(WithProfileString(c.before, "Prefrences", "Scan Drives", "z"), c.after) << c.before;
