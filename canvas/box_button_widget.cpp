@@ -61,6 +61,9 @@ void BoxButtonWidget::mousePressEvent(QMouseEvent* event) {
 void BoxButtonWidget::mouseMoveEvent(QMouseEvent* event) {
   window_.boxHovered(box_);
   QAbstractButton::mouseMoveEvent(event);
+  // A plain button passes unpressed moves on to the canvas, whose move
+  // would hide the bubble just shown.
+  event->accept();
 }
 
 }  // namespace quorvin

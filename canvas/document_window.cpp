@@ -501,7 +501,8 @@ void DocumentWindow::dropEvent(QDropEvent* event) {
 
 void DocumentWindow::closeEvent(QCloseEvent* event) {
   bool closes = false;
-  guarded([&] { closes = FormQueryUnload(m_, w_, doc_); });
+  // A run in progress reads this document's boxes: they stay until it ends.
+  guarded([&] { closes = !editingRefused() && FormQueryUnload(m_, w_, doc_); });
   if (closes) {
     event->accept();
     if (onClosed) onClosed(*this);

@@ -6,10 +6,12 @@
 // it shows is rebuilt from the model whenever the model reports a change.
 
 #include <QAction>
+#include <QMdiSubWindow>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -26,8 +28,6 @@
 #include "canvas/logic/window_layout.h"
 #include "canvas/window_questions.h"
 #include "model/model.h"
-
-class QMdiSubWindow;
 
 namespace quorvin {
 
@@ -184,7 +184,7 @@ class DocumentWindow : public QWidget {
   WindowQuestions ownQuestions_;
   CompileQuestions* questions_ = &ownQuestions_;
   ToolDispatcher dispatcher_;
-  QMdiSubWindow* subWindow_ = nullptr;
+  QPointer<QMdiSubWindow> subWindow_;
   std::vector<QMenu*> menus_;
   std::map<int, BoxButtonWidget*> buttons_;
   // Per box: the kind it had and the icon key an insert command gave it.

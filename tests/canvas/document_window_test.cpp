@@ -262,6 +262,42 @@ TEST_F(DocumentWindowTest, ARunInProgressRefusesEditingAndExecuteSilently) {
   EXPECT_EQ(m.editMode, EditMode::Placing);
 }
 
+// A plain mouse move over w at pixel point p.
+void MoveOver(QWidget& w, QPoint p) {
+  QMouseEvent move(QEvent::MouseMove, QPointF(p), w.mapToGlobal(QPointF(p)), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(&w, &move);
+}
+
+TEST_F(DocumentWindowTest, TheBubbleNamesTheBoxUnderThePointerAsPlainText) {
+  DocumentWindow& w = open();
+  const int n = place(w, "Comment", {40, 40});
+  m.table[n].Params = "<b>bold</b> & more";
+  MoveOver(*w.boxButton(n), {5, 5});
+  EXPECT_FALSE(w.txtboxname->isHidden());
+  EXPECT_EQ(w.txtboxname->text(), "Comment: <b>bold</b> & more");
+  EXPECT_EQ(w.txtboxname->textFormat(), Qt::PlainText);
+  EXPECT_EQ(w.txtboxname->pos(), QPoint(72, 72));  // at the button's bottom-right corner
+  MoveOver(w, {300, 200});
+  EXPECT_TRUE(w.txtboxname->isHidden());
+
+  w.mnuOptionsBubbleShow->trigger();
+  EXPECT_FALSE(w.mnuOptionsBubbleShow->isChecked());
+  MoveOver(*w.boxButton(n), {5, 5});
+  EXPECT_TRUE(w.txtboxname->isHidden());
+}
+
+TEST_F(DocumentWindowTest, ADocumentStaysOpenWhileARunReadsItsBoxes) {
+  DocumentWindow& w = open();
+  place(w, "Sin", {40, 40});
+  m.documents.docInfo[doc].Changed = false;
+  frame.isRunning = true;
+  EXPECT_FALSE(w.closeWindow());
+  EXPECT_EQ(m.table.highestBox(), 1);
+  frame.isRunning = false;
+  EXPECT_TRUE(w.closeWindow());
+}
+
 TEST_F(DocumentWindowTest, MultipleArrowsShowsTheArrowPictureOnTheColourPanel) {
   DocumentWindow& w = open();
   EXPECT_TRUE(w.pnlArrow->icon().isNull());
