@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <filesystem>
+#include <set>
 #include <QMimeData>
 #include <QTest>
 
@@ -164,8 +165,13 @@ TEST_F(DocumentWindowTest, AToolPickedInTheToolboxRunsOnTheFirstMoveOverTheCanva
   EXPECT_EQ(frame.tool, "");
 }
 
-TEST_F(DocumentWindowTest, AGrabShowsARedArrowWithItsBlackHead) {
-  DocumentWindow& w = load(kInterleaved);
+// Twelve boxes in two dimensions: a loop back up, a branch sideways,
+// coloured exits and heads of all four kinds.
+const std::string kFlowchart12 = std::string(QUORVIN_TEST_DATA) + "/flowchart_12.qvn";
+
+TEST_F(DocumentWindowTest, AGrabShowsRedArrowsAndABlackHeadAtEveryTip) {
+  DocumentWindow& w = load(kFlowchart12);
+  w.subWindow()->resize(w.subWindow()->size() + (QSize(420, 560) - w.size()));
   const QImage image = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
   const auto isRed = [](QRgb c) { return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60; };
   const auto isBlack = [](QRgb c) { return qRed(c) < 40 && qGreen(c) < 40 && qBlue(c) < 40; };
@@ -174,19 +180,26 @@ TEST_F(DocumentWindowTest, AGrabShowsARedArrowWithItsBlackHead) {
       if (button->geometry().contains(p)) return true;
     return false;
   };
-  const std::vector<Arrow> arrows = ArrowsOfDocument(m.table, doc, 0, 0);
-  ASSERT_FALSE(arrows.empty());
-  const QPoint tip = PixelPoint(arrows.front().head.tip).toPoint();
-  int red = 0, blackNearTip = 0;
+  int red = 0;
   for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x) {
-      const QPoint p(x, y);
-      if (onAButton(p)) continue;
-      if (isRed(image.pixel(p))) ++red;
-      if (isBlack(image.pixel(p)) && (p - tip).manhattanLength() <= 12) ++blackNearTip;
-    }
+    for (int x = 0; x < image.width(); ++x)
+      if (!onAButton({x, y}) && isRed(image.pixel(x, y))) ++red;
   EXPECT_GT(red, 20);
-  EXPECT_GT(blackNearTip, 3);
+
+  std::set<ArrowHeadCase> kinds;
+  const std::vector<Arrow> arrows = ArrowsOfDocument(m.table, doc, 0, 0);
+  EXPECT_EQ(arrows.size(), 13u);
+  for (const Arrow& arrow : arrows) {
+    kinds.insert(arrow.head.kind);
+    const QPoint tip = PixelPoint(arrow.head.tip).toPoint();
+    int black = 0;
+    for (int y = tip.y() - 8; y <= tip.y() + 8; ++y)
+      for (int x = tip.x() - 8; x <= tip.x() + 8; ++x)
+        if (image.rect().contains(x, y) && !onAButton({x, y}) && isBlack(image.pixel(x, y)))
+          ++black;
+    EXPECT_GT(black, 3) << arrow.source << " to " << arrow.target;
+  }
+  EXPECT_EQ(kinds.size(), 4u);
 }
 
 TEST_F(DocumentWindowTest, ClosingAChangedDocumentAsksAndCancelKeepsTheWindow) {
