@@ -77,7 +77,7 @@ void DocumentWindows::documentOpened(int doc) {
     old->onClosed = nullptr;
     windows_.erase(doc);
   }
-  auto* window = new DocumentWindow(*m_, canvas_, frame_, doc);
+  auto* window = new DocumentWindow(*m_, canvas_, frame_, iconKeys_, doc);
   if (dispatcher_) window->setDispatcher(dispatcher_);
   windows_[doc] = window;
   window->onClosed = [this](DocumentWindow& closed) {

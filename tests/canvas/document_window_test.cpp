@@ -275,6 +275,25 @@ TEST_F(DocumentWindowTest, ARunInProgressRefusesEditingAndExecuteSilently) {
   EXPECT_EQ(m.editMode, EditMode::Placing);
 }
 
+TEST_F(DocumentWindowTest, AWaitingBoxKeepsTheIconItsCommandGaveOnTheDocumentItIsPlacedOn) {
+  DocumentWindow& first = open();
+  DocumentWindow& second = open();
+  ASSERT_TRUE(NewBox(m, first.doc()));
+  const int n = m.table.highestBox();
+  m.table[n].Kind = "Matrix Manipulation";
+  m.table[n].Params = "Fliplr";
+  first.setBoxIconKey(n, "Fliplr");
+  QTest::mouseClick(&second, Qt::LeftButton, {}, QPoint(80, 80));
+  EXPECT_EQ(m.table[n].Doc, second.doc());
+  ASSERT_NE(second.boxButton(n), nullptr);
+  EXPECT_EQ(second.boxButton(n)->iconKey(), "Fliplr");
+  // Another kind in that number later shows its own picture.
+  m.table[n].Kind = "Sin";
+  m.table[n].Params.clear();
+  second.boxesChanged();
+  EXPECT_EQ(second.boxButton(n)->iconKey(), "Sin");
+}
+
 // A plain mouse move over w at pixel point p.
 void MoveOver(QWidget& w, QPoint p) {
   QMouseEvent move(QEvent::MouseMove, QPointF(p), w.mapToGlobal(QPointF(p)), Qt::NoButton,
