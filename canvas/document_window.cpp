@@ -344,6 +344,10 @@ void DocumentWindow::guarded(const std::function<void()>& f) {
   } catch (...) {
     fault = "unknown error";
   }
+  reportFault(fault);
+}
+
+void DocumentWindow::reportFault(const std::string& fault) {
   try {
     questions().messageBox("The command could not be completed: " + fault, style::kCritical,
                            kAppTitle);
@@ -417,12 +421,21 @@ void DocumentWindow::dragBox(int n) {
 // The canvas.
 
 void DocumentWindow::paintEvent(QPaintEvent*) {
-  guarded([this] {
+  // A fault while painting is told once: every repaint would meet it again,
+  // and a message box over a window that cannot paint asks for more paints.
+  if (paintFaultTold_) return;
+  try {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     PaintArrows(painter, ArrowsOfDocument(m_.table, doc_, w_.scrH.value, w_.scrV.value),
                 w_.lineWidth);
-  });
+  } catch (const std::exception& e) {
+    paintFaultTold_ = true;
+    reportFault(e.what());
+  } catch (...) {
+    paintFaultTold_ = true;
+    reportFault("unknown error");
+  }
 }
 
 void DocumentWindow::resizeEvent(QResizeEvent*) {

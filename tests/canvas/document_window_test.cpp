@@ -7,6 +7,7 @@
 #include <QImage>
 #include <filesystem>
 #include <set>
+#include <stdexcept>
 #include <QMimeData>
 #include <QTest>
 
@@ -15,6 +16,7 @@
 #include "canvas/pixel_geometry.h"
 #include "tests/canvas/fake_frame.h"
 #include "tests/support/qt_application.h"
+#include "tests/support/scripted_questions.h"
 
 namespace quorvin {
 namespace {
@@ -317,6 +319,20 @@ TEST_F(DocumentWindowTest, TheBubbleNamesTheBoxUnderThePointerAsPlainText) {
   EXPECT_FALSE(w.mnuOptionsBubbleShow->isChecked());
   MoveOver(*w.boxButton(n), {5, 5});
   EXPECT_TRUE(w.txtboxname->isHidden());
+}
+
+TEST_F(DocumentWindowTest, AFaultInAHandlerIsToldThroughTheWindowAndGoesNoFurther) {
+  DocumentWindow& w = open();
+  testing_support::ScriptedQuestions questions;
+  w.setQuestions(&questions);
+  windows.setDispatcher([](DocumentWindow&, const std::string&) {
+    throw std::runtime_error("no such tool");
+  });
+  frame.tool = "Sin";
+  MoveOver(w, {60, 60});
+  ASSERT_EQ(questions.questions.size(), 1u);
+  EXPECT_NE(questions.questions[0].find("no such tool"), std::string::npos);
+  EXPECT_EQ(frame.tool, "");
 }
 
 TEST_F(DocumentWindowTest, ADocumentStaysOpenWhileARunReadsItsBoxes) {
