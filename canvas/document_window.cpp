@@ -10,8 +10,6 @@
 
 #include "canvas/arrow_painter.h"
 #include "canvas/box_information_dialog.h"
-#include "canvas/pixel_geometry.h"
-#include "canvas/pointer_cursor.h"
 #include "canvas/logic/arrow_geometry.h"
 #include "canvas/logic/box_button.h"
 #include "canvas/logic/box_buttons.h"
@@ -19,6 +17,8 @@
 #include "canvas/logic/document_closing.h"
 #include "canvas/logic/edit_commands.h"
 #include "canvas/logic/rubber_band.h"
+#include "canvas/pixel_geometry.h"
+#include "canvas/pointer_cursor.h"
 #include "model/box_kinds.h"
 #include "platform/bgr_colour.h"
 #include "platform/icon_sheet.h"
@@ -56,16 +56,21 @@ int ShiftStateOf(Qt::KeyboardModifiers modifiers) {
          (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
-// The multiple-arrows picture: a small black arrow on the colour panel.
+// The multiple-arrows picture: a small arrow, black edged in white so that
+// it shows on every arrow colour of the panel.
 QPixmap MultipleArrowsPicture() {
   QPixmap picture(14, 14);
   picture.fill(Qt::transparent);
   QPainter p(&picture);
   p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(Qt::black, 1.5));
-  p.drawLine(QPointF(2, 7), QPointF(10, 7));
-  p.setBrush(Qt::black);
-  p.drawPolygon(QPolygonF({QPointF(9, 3), QPointF(13, 7), QPointF(9, 11)}));
+  const QPolygonF head({QPointF(8, 3), QPointF(12.5, 7), QPointF(8, 11)});
+  for (const auto& [colour, width] :
+       {std::pair{QColor(Qt::white), 3.5}, std::pair{QColor(Qt::black), 1.5}}) {
+    p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(colour);
+    p.drawLine(QPointF(2, 7), QPointF(9, 7));
+    p.drawPolygon(head);
+  }
   return picture;
 }
 
@@ -310,8 +315,8 @@ void DocumentWindow::setResourceGauge(double percent) {
 
 void DocumentWindow::setCaption(const std::string& caption) {
   // "[*]" in a window title is Qt's modified marker; doubled it is shown as is.
-  setWindowTitle(QString::fromStdString(caption).replace(QStringLiteral("[*]"),
-                                                         QStringLiteral("[*][*]")));
+  setWindowTitle(
+      QString::fromStdString(caption).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
 }
 
 void DocumentWindow::setLineWidth(int width) {
@@ -441,8 +446,8 @@ void DocumentWindow::paintEvent(QPaintEvent*) {
 void DocumentWindow::resizeEvent(QResizeEvent*) {
   guarded([this] {
     const bool minimised = subWindow_ != nullptr && subWindow_->isMinimized();
-    const auto placed = FormResize(m_, doc_, TwipsFromPixels(width()),
-                                   TwipsFromPixels(height()), minimised);
+    const auto placed =
+        FormResize(m_, doc_, TwipsFromPixels(width()), TwipsFromPixels(height()), minimised);
     if (!placed) return;
     layout_ = placed;
     pnlResource->setGeometry(PixelRect(placed->pnlResource));
@@ -465,9 +470,10 @@ void DocumentWindow::mousePressEvent(QMouseEvent* event) {
 void DocumentWindow::mouseMoveEvent(QMouseEvent* event) {
   guarded([&] {
     if (editingRefused()) return;
-    FormMouseMove(m_, w_, MouseButtonsOf(event->buttons()),
-                  TwipsFromPixels(event->position().x()), TwipsFromPixels(event->position().y()),
-                  ToolPickup{frame_.txtEvent(), [this](const std::string& tool) { runTool(tool); }});
+    FormMouseMove(
+        m_, w_, MouseButtonsOf(event->buttons()), TwipsFromPixels(event->position().x()),
+        TwipsFromPixels(event->position().y()),
+        ToolPickup{frame_.txtEvent(), [this](const std::string& tool) { runTool(tool); }});
     syncBand();
     syncBubble();
   });

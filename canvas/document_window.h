@@ -6,9 +6,9 @@
 // it shows is rebuilt from the model whenever the model reports a change.
 
 #include <QAction>
-#include <QMdiSubWindow>
 #include <QFrame>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>

@@ -5,11 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QMimeData>
+#include <QTest>
 #include <filesystem>
 #include <set>
 #include <stdexcept>
-#include <QMimeData>
-#include <QTest>
 
 #include "canvas/logic/arrow_geometry.h"
 #include "canvas/logic/document_closing.h"
@@ -70,16 +70,16 @@ TEST_F(DocumentWindowTest, OpensWithItsControlsAndMenusForANewDocument) {
 
   QStringList titles;
   for (QMenu* menu : w.menus()) titles << menu->title();
-  EXPECT_EQ(titles, QStringList({"&File", "&Edit", "Fu&nctions", "&Execute", "&View",
-                                 "&Options", "&Windows", "&Help"}));
+  EXPECT_EQ(titles, QStringList({"&File", "&Edit", "Fu&nctions", "&Execute", "&View", "&Options",
+                                 "&Windows", "&Help"}));
   QStringList file;
   for (QAction* item : w.mnuFile->actions())
     if (!item->isSeparator()) file << item->objectName() + "=" + item->text();
-  EXPECT_EQ(file, QStringList({"mnuFileNew=&New ...", "mnuFileLoad=&Open File ...",
-                               "mnuFileClose=&Close", "mnuFileSaveFile=&Save File",
-                               "mnuFileSave=Save &As ...", "mnuFileStartMatlab=Start Matlab",
-                               "mnuExit=&Exit", "mnuFileArray=-", "mnuFileArray=-",
-                               "mnuFileArray=-", "mnuFileArray=-"}));
+  EXPECT_EQ(file,
+            QStringList({"mnuFileNew=&New ...", "mnuFileLoad=&Open File ...", "mnuFileClose=&Close",
+                         "mnuFileSaveFile=&Save File", "mnuFileSave=Save &As ...",
+                         "mnuFileStartMatlab=Start Matlab", "mnuExit=&Exit", "mnuFileArray=-",
+                         "mnuFileArray=-", "mnuFileArray=-", "mnuFileArray=-"}));
   EXPECT_EQ(w.mnuFileNew->shortcut(), QKeySequence("Ctrl+N"));
   EXPECT_EQ(w.mnuFileSaveFile->shortcut(), QKeySequence("Ctrl+S"));
   for (QAction* item : w.mnuFileArray) EXPECT_FALSE(item->isVisible());
@@ -114,8 +114,8 @@ TEST_F(DocumentWindowTest, ALoadedFileShowsOneButtonPerBoxThatScrollingMoves) {
   w.scrV->setValue(500);
   w.scrH->setValue(30);
   for (int n = 1; n <= 3; ++n)
-    EXPECT_EQ(w.boxButton(n)->pos(),
-              QPoint(WholePixelsFromTwips(m.table[n].X - 30), WholePixelsFromTwips(m.table[n].Y - 500)));
+    EXPECT_EQ(w.boxButton(n)->pos(), QPoint(WholePixelsFromTwips(m.table[n].X - 30),
+                                            WholePixelsFromTwips(m.table[n].Y - 500)));
 }
 
 TEST_F(DocumentWindowTest, AClickOnTheCanvasPlacesTheWaitingBox) {
@@ -159,8 +159,8 @@ TEST_F(DocumentWindowTest, AToolPickedInTheToolboxRunsOnTheFirstMoveOverTheCanva
     ran.push_back(tool + " " + std::to_string(on.doc()));
   });
   frame.tool = "Sin";
-  QMouseEvent move(QEvent::MouseMove, QPointF(60, 60), w.mapToGlobal(QPointF(60, 60)),
-                   Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QMouseEvent move(QEvent::MouseMove, QPointF(60, 60), w.mapToGlobal(QPointF(60, 60)), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(&w, &move);
   EXPECT_EQ(ran, std::vector<std::string>({"Sin 1"}));
   EXPECT_EQ(w.cmdEventFire->text(), "Sin");
@@ -325,9 +325,8 @@ TEST_F(DocumentWindowTest, AFaultInAHandlerIsToldThroughTheWindowAndGoesNoFurthe
   DocumentWindow& w = open();
   testing_support::ScriptedQuestions questions;
   w.setQuestions(&questions);
-  windows.setDispatcher([](DocumentWindow&, const std::string&) {
-    throw std::runtime_error("no such tool");
-  });
+  windows.setDispatcher(
+      [](DocumentWindow&, const std::string&) { throw std::runtime_error("no such tool"); });
   frame.tool = "Sin";
   MoveOver(w, {60, 60});
   ASSERT_EQ(questions.questions.size(), 1u);
