@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "canvas/arrow_painter.h"
 #include "canvas/box_information_dialog.h"
@@ -72,6 +73,21 @@ QPixmap MultipleArrowsPicture() {
     p.drawPolygon(head);
   }
   return picture;
+}
+
+// Everything an arrow paints, in pixels: both segments and the head's
+// circle, widened by the pen.
+QRectF PixelBounds(const Arrow& arrow, int lineWidth) {
+  const auto segmentBounds = [](const TwipsSegment& s) {
+    return QRectF(PixelPoint(s.from), PixelPoint(s.to)).normalized();
+  };
+  const double radius = PixelsFromTwips(arrow.head.radius);
+  const QPointF tip = PixelPoint(arrow.head.tip);
+  const double margin = std::max(lineWidth, 1) + 1;
+  return segmentBounds(arrow.horizontal)
+      .united(segmentBounds(arrow.vertical))
+      .united(QRectF(tip.x() - radius, tip.y() - radius, 2 * radius, 2 * radius))
+      .adjusted(-margin, -margin, margin, margin);
 }
 
 }  // namespace
@@ -425,15 +441,21 @@ void DocumentWindow::dragBox(int n) {
 
 // The canvas.
 
-void DocumentWindow::paintEvent(QPaintEvent*) {
+void DocumentWindow::paintEvent(QPaintEvent* event) {
   // A fault while painting is told once: every repaint would meet it again,
   // and a message box over a window that cannot paint asks for more paints.
   if (paintFaultTold_) return;
   try {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    PaintArrows(painter, ArrowsOfDocument(m_.table, doc_, w_.scrH.value, w_.scrV.value),
-                w_.lineWidth);
+    // A bubble shown or a button moved repaints a small part of the window:
+    // only the arrows that reach into it are drawn.
+    std::vector<Arrow> arrows = ArrowsOfDocument(m_.table, doc_, w_.scrH.value, w_.scrV.value);
+    const QRectF dirty = QRectF(event->rect());
+    std::erase_if(arrows, [&](const Arrow& arrow) {
+      return !PixelBounds(arrow, w_.lineWidth).intersects(dirty);
+    });
+    PaintArrows(painter, arrows, w_.lineWidth);
   } catch (const std::exception& e) {
     paintFaultTold_ = true;
     reportFault(e.what());
