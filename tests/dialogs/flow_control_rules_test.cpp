@@ -4,7 +4,7 @@
 
 #include "dialogs/rules/subroutine_rules.h"
 #include "model/box_kinds.h"
-#include "tests/model/model_fakes.h"
+#include "tests/dialogs/dialog_test_support.h"
 
 namespace quorvin {
 namespace {
@@ -36,20 +36,15 @@ class SubroutineRulesTest : public ::testing::Test {
 };
 
 TEST_F(SubroutineRulesTest, StartKindsOfEveryOpenDocumentInBoxOrder) {
-  const int first = NewDocument(f.m);
-  const int second = NewDocument(f.m);
-  f.AddBox(first, "filter Subroutine", "Subroutine");
-  f.AddBox(second, "smooth Subroutine", "Subroutine");
-  f.AddBox(first, "End Subroutine", "Subroutine");
-  f.AddBox(second, "Insert Subroutine filter", "Subroutine");
-  f.AddBox(second, "Insert Subroutine my Subroutine", "Subroutine");  // a call ending so
-  f.AddBox(first, "Cos");
+  const auto [first, second] = testing::AddSubroutinesInTwoDocuments(f);
   f.AddBox(second, "filter Subroutine", "Subroutine");  // duplicates stay
-  f.AddBox(first, " Subroutine", "Subroutine");          // the empty name
-  f.AddBox(first, "subroutine", "");                     // case matters
+  f.AddBox(first, " Subroutine", "Subroutine");         // the empty name
+  f.AddBox(first, "subroutine", "");                    // case matters
   EXPECT_EQ(SubroutineStartKinds(f.m.table),
             (std::vector<std::string>{"filter Subroutine", "smooth Subroutine",
                                       "filter Subroutine", " Subroutine"}));
+  EXPECT_EQ(f.m.table[4].Kind, "smooth Subroutine");
+  EXPECT_EQ(f.m.table[4].Doc, second);
 }
 
 TEST_F(SubroutineRulesTest, NoStartBoxNoList) {
