@@ -8,7 +8,6 @@
 
 #include "dialogs/named_widget.h"
 #include "platform/icon_sheet.h"
-#include "platform/qt_questions.h"
 
 namespace quorvin {
 
@@ -83,14 +82,10 @@ PlotDialog::PlotDialog(QWidget* parent, Dialogs* questions)
       cmdOK(Named<QPushButton>("cmdOK", "OK", this)),
       lblIcon(Label(this, "lblIcon", "")),
       commands(Label(this, "commands", "")),
-      questions_(questions) {
+      questions_(this, questions) {
   setObjectName("frmPlot");
   setWindowTitle("Plot Options");
   setModal(true);
-  if (questions_ == nullptr) {
-    ownQuestions_ = std::make_unique<QtQuestions>(this);
-    questions_ = ownQuestions_.get();
-  }
   pctType->setFixedSize(kIconBox, kIconBox);
   pctType->setAlignment(Qt::AlignCenter);
   sclLinenum->setRange(1, kPlotLines);

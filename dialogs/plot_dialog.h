@@ -15,9 +15,9 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <array>
-#include <memory>
 #include <string>
 
+#include "dialogs/dialog_questions.h"
 #include "dialogs/plot_code.h"
 #include "model/host.h"
 
@@ -108,8 +108,7 @@ class PlotDialog : public QDialog {
   int currentLine() const;
   PlotLineStyle& currentStyle();
 
-  std::unique_ptr<Dialogs> ownQuestions_;
-  Dialogs* questions_;
+  DialogQuestions questions_;
   PlotLineStyles lines_ = InitialLineStyles();
 };
 

@@ -4,7 +4,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "dialogs/numeric_text.h"
+#include "dialogs/rules/numeric_text.h"
 
 namespace quorvin {
 

@@ -1,14 +1,19 @@
-#include "dialogs/numeric_text.h"
+#include "dialogs/rules/numeric_text.h"
+
+#include <cstddef>
 
 namespace quorvin {
 
 namespace {
+
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsSign(char c) { return c == '+' || c == '-'; }
+
 }  // namespace
 
 bool IsNumericText(std::string_view text) {
   std::size_t i = 0;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  if (i < text.size() && IsSign(text[i])) ++i;
   int digits = 0;
   bool point = false;
   for (; i < text.size(); ++i) {
@@ -24,10 +29,10 @@ bool IsNumericText(std::string_view text) {
   if (i == text.size()) return true;
   if (text[i] != 'e' && text[i] != 'E') return false;
   ++i;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-  int exponentDigits = 0;
-  for (; i < text.size() && IsDigit(text[i]); ++i) ++exponentDigits;
-  return exponentDigits > 0 && i == text.size();
+  if (i < text.size() && IsSign(text[i])) ++i;
+  const std::size_t exponentStart = i;
+  while (i < text.size() && IsDigit(text[i])) ++i;
+  return i > exponentStart && i == text.size();
 }
 
 }  // namespace quorvin
