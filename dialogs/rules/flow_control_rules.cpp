@@ -18,4 +18,19 @@ WidgetTexts WidgetTextsOf(const ForLoopAnswer& answer) {
   return {{"txtFrom", answer.from}, {"txtUntil", answer.until}, {"txtInc", answer.increment}};
 }
 
+ConditionAnswer ConditionAnswerOf(const WidgetTexts& texts) {
+  ConditionAnswer a;
+  ReadWidgetText(texts, "txtCondition", a.condition);
+  ReadWidgetCheck(texts, "chkelse", a.elseBranch);
+  return a;
+}
+
+ForLoopAnswer ForLoopAnswerOf(const WidgetTexts& texts) {
+  ForLoopAnswer a;
+  ReadWidgetText(texts, "txtFrom", a.from);
+  ReadWidgetText(texts, "txtUntil", a.until);
+  ReadWidgetText(texts, "txtInc", a.increment);
+  return a;
+}
+
 }  // namespace quorvin

@@ -37,5 +37,8 @@ std::string ForLoopParams(const ForLoopAnswer& answer);
 // The answers by widget name: txtCondition, chkelse; txtFrom, txtUntil, txtInc.
 WidgetTexts WidgetTextsOf(const ConditionAnswer& answer);
 WidgetTexts WidgetTextsOf(const ForLoopAnswer& answer);
+// The answers read back from such texts (accepted stays false).
+ConditionAnswer ConditionAnswerOf(const WidgetTexts& texts);
+ForLoopAnswer ForLoopAnswerOf(const WidgetTexts& texts);
 
 }  // namespace quorvin

@@ -94,4 +94,27 @@ WidgetTexts WidgetTextsOf(const MatlabCommandAnswer& answer) {
   return texts;
 }
 
+FormulaAnswer FormulaAnswerOf(const WidgetTexts& texts) {
+  FormulaAnswer a;
+  ReadWidgetText(texts, "txtoutput", a.output);
+  ReadWidgetText(texts, "txtFunc", a.formula);
+  ReadWidgetCheck(texts, "chkcell", a.cell);
+  ReadWidgetText(texts, "txtRow", a.row);
+  ReadWidgetText(texts, "txtCol", a.column);
+  return a;
+}
+
+MatlabCommandAnswer MatlabCommandAnswerOf(const WidgetTexts& texts) {
+  MatlabCommandAnswer a;
+  ReadWidgetText(texts, "txtFunc", a.command);
+  for (int k = 1; k <= kCommandInputs; ++k) {
+    ReadWidgetCheck(texts, IndexedName("chkInputs", k), a.inputs[static_cast<std::size_t>(k - 1)]);
+  }
+  for (int k = 1; k <= kCommandOutputs; ++k) {
+    ReadWidgetCheck(texts, IndexedName("chkOutputs", k),
+                    a.outputs[static_cast<std::size_t>(k - 1)]);
+  }
+  return a;
+}
+
 }  // namespace quorvin

@@ -87,5 +87,8 @@ std::array<int16_t, kCommandOutputs> MatlabCommandExitSlots(const MatlabCommandA
 // txtFunc, chkInputs(1..3), chkOutputs(1..5).
 WidgetTexts WidgetTextsOf(const FormulaAnswer& answer);
 WidgetTexts WidgetTextsOf(const MatlabCommandAnswer& answer);
+// The answers read back from such texts (accepted stays false).
+FormulaAnswer FormulaAnswerOf(const WidgetTexts& texts);
+MatlabCommandAnswer MatlabCommandAnswerOf(const WidgetTexts& texts);
 
 }  // namespace quorvin

@@ -36,4 +36,10 @@ WidgetTexts WidgetTextsOf(const SubroutineChoice& choice) {
   return {{"available_subs", choice.text}};
 }
 
+SubroutineChoice SubroutineChoiceOf(const WidgetTexts& texts) {
+  SubroutineChoice c;
+  ReadWidgetText(texts, "available_subs", c.text);
+  return c;
+}
+
 }  // namespace quorvin

@@ -42,5 +42,7 @@ inline constexpr int kSubroutineRefusalStyle = style::kExclamation;
 
 // The answer by widget name: available_subs.
 WidgetTexts WidgetTextsOf(const SubroutineChoice& choice);
+// The choice read back from such texts (accepted stays false).
+SubroutineChoice SubroutineChoiceOf(const WidgetTexts& texts);
 
 }  // namespace quorvin

@@ -30,6 +30,18 @@ TEST(FlowControlRules, ForRangeReadsFromIncrementUntil) {
   EXPECT_EQ(WidgetTextsOf(a), (WidgetTexts{{"txtFrom", "0"}, {"txtUntil", "10"}, {"txtInc", "2"}}));
 }
 
+TEST(FlowControlRules, AnswersReadBackFromWidgetTexts) {
+  EXPECT_EQ(ConditionAnswerOf(WidgetTextsOf(ConditionAnswer{true, "x>0", true})),
+            (ConditionAnswer{false, "x>0", true}));
+  EXPECT_EQ(ConditionAnswerOf({}), ConditionAnswer{});
+  EXPECT_EQ(ForLoopAnswerOf(WidgetTextsOf(ForLoopAnswer{true, "0", "10", "2"})),
+            (ForLoopAnswer{false, "0", "10", "2"}));
+  EXPECT_EQ(ForLoopAnswerOf({{"txtInc", "5"}}), (ForLoopAnswer{false, "1", "1", "5"}));
+  EXPECT_EQ(SubroutineChoiceOf(WidgetTextsOf(SubroutineChoice{true, "f Subroutine"})),
+            (SubroutineChoice{false, "f Subroutine"}));
+  EXPECT_EQ(SubroutineChoiceOf({}), SubroutineChoice{});
+}
+
 class SubroutineRulesTest : public ::testing::Test {
  protected:
   testing::ModelFixture f;

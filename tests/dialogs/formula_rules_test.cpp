@@ -121,6 +121,29 @@ TEST(FormulaRules, AnswersByWidgetName) {
   EXPECT_EQ(command.at("chkOutputs(4)"), "0");
 }
 
+TEST(FormulaRules, AnswersReadBackFromWidgetTexts) {
+  FormulaAnswer f{true, "y", "Input1", true, "2", "3"};
+  FormulaAnswer back = FormulaAnswerOf(WidgetTextsOf(f));
+  EXPECT_FALSE(back.accepted) << "the texts do not say how the dialog closed";
+  back.accepted = true;
+  EXPECT_EQ(back, f);
+  // A widget the texts lack keeps the fresh editor's value.
+  const FormulaAnswer partial = FormulaAnswerOf({{"txtFunc", "pi"}, {"chkcell", "0"}});
+  EXPECT_EQ(partial, (FormulaAnswer{false, "output", "pi", false, "", ""}));
+  EXPECT_EQ(FormulaAnswerOf({}), FormulaAnswer{});
+
+  MatlabCommandAnswer m;
+  m.accepted = true;
+  m.command = "Disp(Input2)";
+  m.inputs = {false, true, true};
+  m.outputs = {true, false, false, true, false};
+  MatlabCommandAnswer mBack = MatlabCommandAnswerOf(WidgetTextsOf(m));
+  mBack.accepted = true;
+  EXPECT_EQ(mBack, m);
+  EXPECT_EQ(MatlabCommandAnswerOf({{"chkOutputs(2)", "1"}, {"chkInputs(9)", "1"}}).outputs,
+            (std::array<bool, 5>{false, true, false, false, false}));
+}
+
 TEST(NumericText, DecimalNumbersOnly) {
   const std::pair<const char*, bool> cases[] = {
       {"1", true},     {"-1", true},   {"+2", true},   {"1.5", true},    {".5", true},

@@ -1,0 +1,28 @@
+#include "app/current_toolbox.h"
+
+#include <optional>
+
+#include "model/file_lookup.h"
+
+namespace quorvin {
+
+std::string CurrentToolboxCaption(const std::string& title) { return kCurrentToolboxPrefix + title; }
+
+std::string ToolboxTitleOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  return LowerCased(slash == std::string::npos ? path : path.substr(slash + 1));
+}
+
+bool ChooseCurrentToolbox(Dialogs& dialogs, Preferences& prefs, const ToolboxChoiceHooks& hooks) {
+  const std::optional<std::string> path = dialogs.saveFileAs(kToolboxFilter, "");
+  if (!path) return false;
+  // A path ending in "/" names no file: nothing to choose.
+  const std::string title = ToolboxTitleOf(*path);
+  if (title.empty()) return false;
+  prefs.txtToolbox = title;
+  if (hooks.setCaptions) hooks.setCaptions(CurrentToolboxCaption(title));
+  if (hooks.reloadPalette) hooks.reloadPalette();
+  return true;
+}
+
+}  // namespace quorvin

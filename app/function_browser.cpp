@@ -1,0 +1,155 @@
+#include "app/function_browser.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "app/function_browser_rules.h"
+#include "app/mfile_help.h"
+#include "platform/qt_questions.h"
+
+namespace quorvin {
+
+FunctionBrowser::FunctionBrowser(QWidget* parent, MFileTables& tables,
+                                 std::function<ScanSettings()> settings, Dialogs* dialogs)
+    : QDialog(parent),
+      cmbCategory(new QComboBox(this)),
+      lstFunc(new QListWidget(this)),
+      lblHelp(new QLabel),
+      cmdOK(new QPushButton("OK", this)),
+      cmdRescn(new QPushButton("Rescan drives", this)),
+      lblcaller(new QLabel(QString::fromStdString(kCallerMatlabCommand), this)),
+      tables_(tables),
+      settings_(std::move(settings)),
+      ownDialogs_(dialogs ? nullptr : std::make_unique<QtQuestions>(this)),
+      dialogs_(dialogs ? dialogs : ownDialogs_.get()) {
+  setObjectName("frmMatlab");
+  setWindowTitle("Select a Matlab Command");
+  setModal(true);
+  cmbCategory->setObjectName("cmbCategory");
+  lstFunc->setObjectName("lstFunc");
+  lblHelp->setObjectName("lblHelp");
+  cmdOK->setObjectName("cmdOK");
+  cmdRescn->setObjectName("cmdRescn");
+  lblcaller->setObjectName("lblcaller");
+  lblcaller->hide();
+  lblHelp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  lblHelp->setTextFormat(Qt::PlainText);
+  lblHelp->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+  auto* helpFrame = new QGroupBox(this);
+  auto* scroll = new QScrollArea(helpFrame);
+  scroll->setWidget(lblHelp);
+  scroll->setWidgetResizable(true);
+  auto* helpLayout = new QVBoxLayout(helpFrame);
+  helpLayout->addWidget(scroll);
+
+  auto* lists = new QVBoxLayout;
+  lists->addWidget(new QLabel("Function categories", this));
+  lists->addWidget(cmbCategory);
+  lists->addWidget(new QLabel("Functions under this category", this));
+  lists->addWidget(lstFunc, 1);
+  auto* top = new QHBoxLayout;
+  top->addLayout(lists, 1);
+  top->addWidget(helpFrame, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(lblcaller);
+  buttons->addWidget(cmdRescn);
+  buttons->addStretch();
+  buttons->addWidget(cmdOK);
+  auto* outer = new QVBoxLayout(this);
+  outer->addLayout(top, 1);
+  outer->addLayout(buttons);
+  resize(640, 420);
+
+  connect(cmbCategory, &QComboBox::currentIndexChanged, this, [this] { cmbCategory_Click(); });
+  connect(lstFunc, &QListWidget::currentRowChanged, this, [this] { lstFunc_Click(); });
+  connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+  connect(cmdRescn, &QPushButton::clicked, this, [this] { cmdRescn_Click(); });
+  Form_Load();
+}
+
+void FunctionBrowser::Form_Load() {
+  if (!tables_.loaded) {
+    std::optional<MFileCatalogue> read = ReadCatalogueFile(settings_().appDir);
+    if (read) {
+      tables_.catalogue = std::move(*read);
+      tables_.loaded = true;
+    } else {
+      // The scan leaves its tables in memory, whether or not its file was written.
+      RescanMFiles(this, tables_, settings_(), *dialogs_);
+    }
+  }
+  fillCategories();
+}
+
+void FunctionBrowser::fillCategories() {
+  const QSignalBlocker quiet(cmbCategory);
+  const QSignalBlocker quietList(lstFunc);
+  cmbCategory->clear();
+  for (const std::string& category : CategoryList(tables_.catalogue))
+    cmbCategory->addItem(QString::fromStdString(category));
+  cmbCategory->setCurrentIndex(-1);
+  lstFunc->clear();
+  lblHelp->clear();
+}
+
+void FunctionBrowser::cmbCategory_Click() {
+  const QSignalBlocker quiet(lstFunc);
+  lstFunc->clear();
+  lblHelp->clear();
+  if (cmbCategory->currentIndex() < 0) return;
+  for (const std::string& file :
+       FilesOfCategory(tables_.catalogue, cmbCategory->currentText().toStdString()))
+    lstFunc->addItem(QString::fromStdString(file));
+}
+
+void FunctionBrowser::lstFunc_Click() {
+  lblHelp->clear();
+  const QListWidgetItem* item = lstFunc->currentItem();
+  if (item == nullptr) return;
+  const std::optional<std::string> help = MFileHelp(item->text().toStdString());
+  if (help) {
+    lblHelp->setText(DisplayText(*help));
+    return;
+  }
+  const Answer answer = dialogs_->messageBox(kFileNotFoundRescan,
+                                             style::kYesNo + style::kExclamation, kAppTitle);
+  if (answer == Answer::Yes) rescan();
+}
+
+void FunctionBrowser::cmdOK_Click() {
+  const QListWidgetItem* item = lstFunc->currentItem();
+  chosen_ = HandOver(lblcaller->text().toStdString(), item ? item->text().toStdString() : "");
+  accept();
+}
+
+void FunctionBrowser::cmdRescn_Click() { rescan(); }
+
+void FunctionBrowser::rescan() {
+  const QString category = cmbCategory->currentText();
+  RescanMFiles(this, tables_, settings_(), *dialogs_);
+  fillCategories();
+  // The category chosen before stays chosen when the new catalogue still has it.
+  if (!category.isEmpty()) cmbCategory->setCurrentIndex(cmbCategory->findText(category));
+}
+
+std::optional<std::string> BrowseFunctions(QWidget* parent, const std::string& caller,
+                                           MFileTables& tables,
+                                           std::function<ScanSettings()> settings) {
+  FunctionBrowser browser(parent, tables, std::move(settings));
+  browser.lblcaller->setText(QString::fromStdString(caller));
+  browser.exec();
+  return browser.chosenName();
+}
+
+FunctionBrowserHook MakeFunctionBrowserHook(MFileTables& tables,
+                                            std::function<ScanSettings()> settings) {
+  return [&tables, settings = std::move(settings)](QWidget* parent, const std::string& caller) {
+    return BrowseFunctions(parent, caller, tables, settings);
+  };
+}
+
+}  // namespace quorvin

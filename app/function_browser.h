@@ -1,0 +1,75 @@
+#pragma once
+// frmMatlab "Select a Matlab Command": the m-files of the catalogue by
+// category, with the help text of the chosen one; OK hands its name to the
+// formula editor or the MATLAB command dialog that opened the browser.
+
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/mfile_rescan.h"
+#include "model/host.h"
+
+namespace quorvin {
+
+inline const std::string kFileNotFoundRescan = "File not found. Maybe the drives should be Rescan ?";
+
+class FunctionBrowser : public QDialog {
+ public:
+  // settings is asked each time a scan starts. dialogs asks the browser's
+  // questions; without it they are asked with message boxes on the browser.
+  FunctionBrowser(QWidget* parent, MFileTables& tables, std::function<ScanSettings()> settings,
+                  Dialogs* dialogs = nullptr);
+
+  // Reads the catalogue when this run has none yet (scanning first when
+  // there is no catalogue file) and fills the categories.
+  void Form_Load();
+  void cmbCategory_Click();
+  void lstFunc_Click();
+  void cmdOK_Click();
+  // "Rescan drives": rebuilds the catalogue and both lists.
+  void cmdRescn_Click();
+
+  // What OK handed over; nothing before OK or when nothing was chosen.
+  const std::optional<std::string>& chosenName() const { return chosen_; }
+
+  QComboBox* cmbCategory;
+  QListWidget* lstFunc;
+  QLabel* lblHelp;
+  QPushButton* cmdOK;
+  QPushButton* cmdRescn;
+  QLabel* lblcaller;  // "func" or "mat", set by the caller before showing
+
+ private:
+  void rescan();
+  void fillCategories();
+
+  MFileTables& tables_;
+  std::function<ScanSettings()> settings_;
+  std::unique_ptr<Dialogs> ownDialogs_;
+  Dialogs* dialogs_;
+  std::optional<std::string> chosen_;
+};
+
+// Shows the browser modally for caller ("func" or "mat") and returns what
+// OK handed over: the formula editor appends it to its formula, the MATLAB
+// command dialog makes it the command. Nothing means the caller's text
+// stays as it was.
+std::optional<std::string> BrowseFunctions(QWidget* parent, const std::string& caller,
+                                           MFileTables& tables,
+                                           std::function<ScanSettings()> settings);
+
+// The hook the formula and MATLAB command dialogs hold: BrowseFunctions
+// bound to the program's catalogue.
+using FunctionBrowserHook =
+    std::function<std::optional<std::string>(QWidget* parent, const std::string& caller)>;
+FunctionBrowserHook MakeFunctionBrowserHook(MFileTables& tables,
+                                            std::function<ScanSettings()> settings);
+
+}  // namespace quorvin

@@ -1,0 +1,43 @@
+#pragma once
+// What the function browser shows of the m-file catalogue, and the name it
+// hands over. A category is a catalogued directory, shown with its first
+// letter in upper case and the rest in lower case; a file belongs to a
+// category when its path holds the directory's path, so the m-files of its
+// subdirectories belong to it too. Standard library only.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/mfile_catalogue.h"
+
+namespace quorvin {
+
+inline const std::string kAllMFilesCategory = "zzz All M files zzz";
+
+// Who opened the browser: the formula editor or the MATLAB command dialog.
+inline const std::string kCallerFormula = "func";
+inline const std::string kCallerMatlabCommand = "mat";
+
+// "TOOLBOX" and "toolbox" both show "Toolbox".
+std::string CategoryText(const std::string& name);
+
+// One entry per directory with a name and at least one m-file, in catalogue
+// order, then the all-files entry.
+std::vector<std::string> CategoryList(const MFileCatalogue& catalogue);
+
+// The m-files of the category shown as chosen: every file for the all-files
+// entry, else those of the first directory whose name matches, ignoring case.
+std::vector<std::string> FilesOfCategory(const MFileCatalogue& catalogue, const std::string& chosen);
+
+// The function a chosen path names: the text after its last "/" without
+// ".m"; empty for a text without "/".
+std::string FunctionNameOf(const std::string& path);
+
+// What OK hands to the caller for the chosen path: the name in lower case
+// for the formula editor (which appends it), the name as it is for the
+// MATLAB command dialog (which takes it as the command). Nothing when no
+// function is chosen, so the caller's text stays as it was.
+std::optional<std::string> HandOver(const std::string& caller, const std::string& chosenPath);
+
+}  // namespace quorvin

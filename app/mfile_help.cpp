@@ -1,0 +1,68 @@
+#include "app/mfile_help.h"
+
+#include <algorithm>
+#include <cctype>
+#include <vector>
+
+#include "app/text_lines.h"
+#include "model/line_end.h"
+#include "model/safe_file.h"
+
+namespace quorvin {
+
+namespace {
+
+
+bool IsCommentSign(char c) { return c == '%' || c == '#'; }
+
+// The line's text after its comment signs and one blank, or nothing when
+// the line is no comment.
+std::optional<std::string> CommentText(const std::string& line) {
+  std::size_t at = line.find_first_not_of(" \t");
+  if (at == std::string::npos || !IsCommentSign(line[at])) return std::nullopt;
+  while (at < line.size() && IsCommentSign(line[at])) ++at;
+  if (at < line.size() && line[at] == ' ') ++at;
+  return line.substr(at);
+}
+
+bool IsCopyrightNotice(const std::vector<std::string>& block) {
+  for (const std::string& text : block) {
+    const std::size_t at = text.find_first_not_of(" \t");
+    if (at == std::string::npos) continue;
+    std::string word = text.substr(at, 9);
+    std::transform(word.begin(), word.end(), word.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return word == "copyright";
+  }
+  return false;
+}
+
+}  // namespace
+
+std::string HelpTextOf(const std::string& bytes) {
+  const std::vector<std::string> lines = WholeLines(bytes);
+  std::size_t i = 0;
+  while (i < lines.size()) {
+    std::vector<std::string> block;
+    for (; i < lines.size(); ++i) {
+      std::optional<std::string> text = CommentText(lines[i]);
+      if (!text) break;
+      block.push_back(std::move(*text));
+    }
+    if (!block.empty() && !IsCopyrightNotice(block)) {
+      std::string help;
+      for (const std::string& text : block) help += text + kCrLf;
+      return help;
+    }
+    if (block.empty()) ++i;
+  }
+  return {};
+}
+
+std::optional<std::string> MFileHelp(const std::string& path) {
+  std::string bytes;
+  if (ReadWholeFile(path, bytes) != ReadOutcome::kRead) return std::nullopt;
+  return HelpTextOf(bytes);
+}
+
+}  // namespace quorvin

@@ -1,0 +1,79 @@
+#pragma once
+// Where the toolbox palette puts its buttons, in twips, and how big it makes
+// itself: the built-in toolbox, a toolbox file's names, and the re-flow when
+// the person resizes the palette. Plain rules over numbers and texts, so they
+// are tested without a window.
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvin {
+
+// The built-in toolbox, in button order; its title is kDefaultToolboxTitle.
+inline constexpr std::array<const char*, 8> kDefaultTools = {
+    "Arrow",   "Keyboard Input", "Vector Make Input", "Numerical",
+    "Polynomial", "Comment",     "Screen Output",     "Plot Output"};
+inline const std::string kDefaultToolboxTitle = "default.tlb";
+
+// A palette shows at most this many buttons; further names are kept.
+constexpr int kMaxToolButtons = 24;
+// Button size and the pitches: a file toolbox, the built-in one (down and
+// across), and a re-flow.
+constexpr int kToolButtonTwips = 510;
+constexpr int kFilePitch = 510;
+constexpr int kDefaultPitchDown = 400;
+constexpr int kDefaultPitchAcross = 480;
+constexpr int kReflowPitch = 500;
+// The palette's size before anything sized it.
+constexpr int kPaletteDesignWidth = 1455;
+constexpr int kPaletteDesignHeight = 4080;
+// Columns of a file toolbox when the size text names none.
+constexpr int kDefaultColumns = 3;
+
+struct TwipsSpot {
+  int left = 0;
+  int top = 0;
+  bool operator==(const TwipsSpot&) const = default;
+};
+struct TwipsExtent {
+  int width = 0;
+  int height = 0;
+  bool operator==(const TwipsExtent&) const = default;
+};
+
+// The tool names of a toolbox file: its lines in order, without their line
+// ends (CR LF or LF), empty lines left out.
+std::vector<std::string> ToolboxNames(std::string_view bytes);
+
+// The columns a size text such as "3X2" asks for: the whole number it begins
+// with, held to 1..kMaxToolButtons; kDefaultColumns for an empty text, one
+// that does not begin with a digit, or one that begins with 0.
+int ToolboxColumns(std::string_view sizeText);
+
+// Button i (from 1) of a file toolbox laid out in columns (at least 1).
+TwipsSpot FileToolSpot(int i, int columns);
+// Button i (from 1) of the built-in toolbox, two columns.
+TwipsSpot DefaultToolSpot(int i);
+// The palette of a file toolbox of toolCount names in columns.
+TwipsExtent FileToolboxExtent(int toolCount, int columns);
+
+// A re-flow of toolCount buttons into a palette of size window.
+struct ToolReflow {
+  int columns = 0;
+  // The spots of buttons 1, 2, ... as far as they fit; a button past them
+  // stays where it was.
+  std::vector<TwipsSpot> spots;
+  TwipsExtent extent;    // the palette's new size
+  std::string sizeText;  // columns, "X", toolCount / columns
+};
+
+// Fills the first row while a further column fits the width, then goes on
+// row by row until a row no longer fits the height; the first button of the
+// first row is always placed, so a palette lower than a row or narrower than
+// a column still gets one column. The result is a fixed point: a re-flow
+// into its own extent gives the same layout.
+ToolReflow ReflowTools(int toolCount, TwipsExtent window);
+
+}  // namespace quorvin

@@ -1,0 +1,79 @@
+#pragma once
+// frmPictures: the toolbox palette, a small tool window floating over the
+// frame with one picture button per tool of the current toolbox. A click
+// hands the tool's name to the documents through the frame's txtEvent. The
+// contents come from the live preferences (txtToolbox, lbltoolboxsize) and,
+// for a toolbox file, from that file in the program directory.
+
+#include <QSize>
+#include <QToolButton>
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "model/model.h"
+
+namespace quorvin {
+
+inline const std::string kToolboxNotFound = "Toolbox file not found.";
+
+class ToolboxPalette : public QWidget {
+  Q_OBJECT
+
+ public:
+  // txtEvent is the frame's hand-over text, which the palette writes; the
+  // palette is built at once (Form_Load) but not shown.
+  ToolboxPalette(Model& m, std::string& txtEvent, QWidget* parent = nullptr);
+
+  // Builds the buttons from the current toolbox: the built-in one for the
+  // title "default.tlb", else the file of that title (lower-cased, found
+  // without regard to case) in the program directory. A file that cannot be
+  // read is reported as "Toolbox file not found." and gives no buttons.
+  void Form_Load();
+  // Re-flows the buttons to the palette's size and writes the new shape to
+  // the live lbltoolboxsize; does nothing while toolboxReloading.
+  void Form_Resize();
+  // Removes the tool buttons and hides the palette.
+  void Form_Unload();
+  // Button index was clicked: its tool goes to txtEvent ("Arrow" arms the
+  // connect tool at once); a connect gesture in progress is dropped first.
+  void cmd_Click(int index);
+
+  // The reload sequence: unload, toolboxReloading on, load, shown when show,
+  // toolboxReloading off. Not a close by the person: no closedByUser.
+  void Reload(bool show);
+
+  // The palette as a size in twips (its client area).
+  int widthTwips() const;
+  int heightTwips() const;
+
+  // cmd[0] is the hidden template at the top-left; cmd[i] shows toolNames[i].
+  std::vector<QToolButton*> cmd;
+  // Index 0 holds no tool; 1..toolCount the current toolbox's names.
+  std::vector<std::string> toolNames;
+  int toolCount = 0;
+  int toolboxColumns = 0;
+  bool toolboxReloading = false;
+
+ signals:
+  // The person closed the palette: it is hidden, and the frame's Show Toolbox
+  // check follows.
+  void closedByUser();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void addButton(int i, int leftTwips, int topTwips);
+  void removeButtons();
+  void setSizeTwips(int widthTwips, int heightTwips);
+
+  Model& m_;
+  std::string& txtEvent_;
+  // The size the palette last gave itself: showing it at that size is no
+  // resize by the person, so it re-flows nothing.
+  QSize ownSize_;
+};
+
+}  // namespace quorvin

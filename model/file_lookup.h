@@ -1,0 +1,25 @@
+#pragma once
+// Files the program names in its own directory, found as a file system that
+// ignores case would find them: names from older installations may be in
+// capitals, and one name must lead to one file for reading and writing alike.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quorvin {
+
+// ASCII letters compared without regard to case.
+bool SameIgnoringCase(std::string_view a, std::string_view b);
+
+// text with its ASCII capitals made small.
+std::string LowerCased(std::string_view text);
+
+// The plain file name in directory dir ("" for the current one): name itself
+// when dir holds a plain file of exactly that name, else the first (in name
+// order) of its plain files whose name equals it without regard to case;
+// nothing when there is none. Directories never count, and neither does a
+// name holding a "/": it names a file elsewhere, not one of dir's own.
+std::optional<std::string> FindFileIgnoringCase(const std::string& dir, const std::string& name);
+
+}  // namespace quorvin

@@ -1,0 +1,13 @@
+#pragma once
+// Whether a typed text is a number: an optional sign, digits with at most one
+// decimal point, and an optional exponent. The empty text, a lone sign and a
+// lone point are not numbers. The filters of typed numbers replace a text
+// that fails this test as a whole.
+
+#include <string_view>
+
+namespace quorvin {
+
+bool IsNumericText(std::string_view text);
+
+}  // namespace quorvin

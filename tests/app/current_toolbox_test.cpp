@@ -1,0 +1,60 @@
+// Options > Current Toolbox: the dialog asked, the title as it is kept, and
+// the palette rebuilt.
+#include "app/current_toolbox.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/model/model_fakes.h"
+
+namespace quorvin {
+namespace {
+
+using testing::ScriptedDialogs;
+
+struct Recorder {
+  std::vector<std::string> captions;
+  int reloads = 0;
+  ToolboxChoiceHooks hooks() {
+    return {[this](const std::string& c) { captions.push_back(c); }, [this] { ++reloads; }};
+  }
+};
+
+TEST(CurrentToolbox, ChosenFileGivesItsLowerCasedTitleEverywhere) {
+  ScriptedDialogs dialogs;
+  dialogs.fileAnswers.push_back("/somewhere/Else/My Tools.TLB");
+  Preferences prefs = DesignPreferences();
+  Recorder r;
+  EXPECT_TRUE(ChooseCurrentToolbox(dialogs, prefs, r.hooks()));
+  EXPECT_EQ(dialogs.filters,
+            std::vector<std::string>{"Quorvin Toolbox Files (*.tlb)|*.tlb|All Files (*.*)|*.*"});
+  EXPECT_EQ(prefs.txtToolbox, "my tools.tlb");
+  EXPECT_EQ(r.captions, std::vector<std::string>{"Current Toolbox: my tools.tlb"});
+  EXPECT_EQ(r.reloads, 1);
+}
+
+TEST(CurrentToolbox, DefaultInAnyCaseIsTheBuiltInToolbox) {
+  ScriptedDialogs dialogs;
+  dialogs.fileAnswers.push_back("/tmp/DEFAULT.Tlb");
+  Preferences prefs = DesignPreferences();
+  prefs.txtToolbox = "mine.tlb";
+  Recorder r;
+  EXPECT_TRUE(ChooseCurrentToolbox(dialogs, prefs, r.hooks()));
+  EXPECT_EQ(prefs.txtToolbox, "default.tlb");
+  EXPECT_EQ(r.captions, std::vector<std::string>{"Current Toolbox: default.tlb"});
+}
+
+TEST(CurrentToolbox, CancelChangesNothing) {
+  ScriptedDialogs dialogs;  // no answer: cancelled
+  Preferences prefs = DesignPreferences();
+  prefs.txtToolbox = "mine.tlb";
+  Recorder r;
+  EXPECT_FALSE(ChooseCurrentToolbox(dialogs, prefs, r.hooks()));
+  dialogs.fileAnswers.push_back("/tmp/dir/");  // names no file
+  EXPECT_FALSE(ChooseCurrentToolbox(dialogs, prefs, r.hooks()));
+  EXPECT_EQ(prefs.txtToolbox, "mine.tlb");
+  EXPECT_TRUE(r.captions.empty());
+  EXPECT_EQ(r.reloads, 0);
+}
+
+}  // namespace
+}  // namespace quorvin

@@ -1,0 +1,159 @@
+#include "app/function_browser.h"
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <algorithm>
+#include <filesystem>
+
+#include "tests/support/file_sandbox.h"
+#include "tests/support/qt_application.h"
+#include "tests/support/scripted_questions.h"
+
+namespace quorvin {
+namespace {
+
+namespace fs = std::filesystem;
+using testing_support::ScratchFolder;
+using testing_support::WriteBytes;
+
+class FunctionBrowserTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testing_support::EnsureGuiApplication();
+    ASSERT_TRUE(scratch_.ok());
+    fs::create_directories(scratch_ / "app");
+    fs::create_directories(scratch_ / "c/elfun");
+    fs::create_directories(scratch_ / "c/strings");
+    WriteBytes(scratch_ / "c/elfun/ACOSD.m", "% ACOSD inverse cosine, in degrees.\n% \"quoted\"\n");
+    WriteBytes(scratch_ / "c/strings/blanks.m", "function b = blanks(n)\n# Blanks, n of them.\n");
+    settings_.appDir = scratch_ / "app";
+    settings_.driveLetters = "c";
+    settings_.rootsOfDrive = [this](char letter) {
+      return letter == 'c' ? std::vector<std::string>{scratch_ / "c"} : std::vector<std::string>{};
+    };
+  }
+
+  std::unique_ptr<FunctionBrowser> open() {
+    return std::make_unique<FunctionBrowser>(nullptr, tables_, [this] { return settings_; },
+                                             &questions_);
+  }
+
+  QStringList items(const QComboBox& box) {
+    QStringList list;
+    for (int i = 0; i < box.count(); ++i) list << box.itemText(i);
+    return list;
+  }
+  QStringList items(const QListWidget& list) {
+    QStringList texts;
+    for (int i = 0; i < list.count(); ++i) texts << list.item(i)->text();
+    return texts;
+  }
+
+  ScratchFolder scratch_;
+  ScanSettings settings_;
+  MFileTables tables_;
+  testing_support::ScriptedQuestions questions_;
+};
+
+TEST_F(FunctionBrowserTest, WithoutACatalogueItScansThenShowsCategoriesFilesAndHelp) {
+  auto browser = open();
+  EXPECT_EQ(browser->windowTitle(), "Select a Matlab Command");
+  EXPECT_TRUE(fs::exists(scratch_ / "app/mfiles.txt"));
+  EXPECT_EQ(items(*browser->cmbCategory), (QStringList{"Elfun", "Strings", "zzz All M files zzz"}));
+  EXPECT_EQ(browser->cmbCategory->currentIndex(), -1);
+  browser->cmbCategory->setCurrentIndex(0);
+  const QString acosd = QString::fromStdString(scratch_ / "c/elfun/ACOSD.m");
+  EXPECT_EQ(items(*browser->lstFunc), QStringList{acosd});
+  browser->lstFunc->setCurrentRow(0);
+  EXPECT_EQ(browser->lblHelp->text(), "ACOSD inverse cosine, in degrees.\n\"quoted\"\n");
+  EXPECT_TRUE(questions_.questions.empty());
+}
+
+TEST_F(FunctionBrowserTest, OkHandsTheNameToItsCaller) {
+  for (const auto& [caller, expected] :
+       std::vector<std::pair<std::string, std::optional<std::string>>>{{"func", "acosd"},
+                                                                       {"mat", "ACOSD"}}) {
+    auto browser = open();
+    browser->lblcaller->setText(QString::fromStdString(caller));
+    browser->cmbCategory->setCurrentIndex(0);
+    browser->lstFunc->setCurrentRow(0);
+    browser->cmdOK->click();
+    EXPECT_EQ(browser->chosenName(), expected) << caller;
+    EXPECT_EQ(browser->result(), QDialog::Accepted);
+  }
+  auto nothing = open();
+  nothing->cmdOK->click();
+  EXPECT_EQ(nothing->chosenName(), std::nullopt);
+}
+
+TEST_F(FunctionBrowserTest, AnExistingCatalogueIsReadOnceAndWithoutFilesSectionStillOpens) {
+  WriteBytes(scratch_ / "app/mfiles.txt", "[Directories]\r\nelfun;" + scratch_ / "c/elfun" + "\r\n");
+  auto browser = open();
+  EXPECT_EQ(items(*browser->cmbCategory), QStringList{"zzz All M files zzz"});
+  EXPECT_TRUE(tables_.loaded);
+  EXPECT_TRUE(tables_.scanDirs.empty());  // no scan
+  fs::remove(scratch_ / "app/mfiles.txt");
+  auto again = open();  // the tables in memory serve
+  EXPECT_FALSE(fs::exists(scratch_ / "app/mfiles.txt"));
+}
+
+TEST_F(FunctionBrowserTest, AFileGoneSinceTheScanAsksToRescanAndYesRefreshesBothLists) {
+  auto browser = open();
+  browser->cmbCategory->setCurrentIndex(1);  // Strings
+  fs::remove_all(scratch_ / "c/strings");
+  fs::create_directories(scratch_ / "c/more");
+  WriteBytes(scratch_ / "c/more/new.m", "% new\n");
+  questions_.answers = {"No"};
+  browser->lstFunc->setCurrentRow(0);
+  ASSERT_EQ(questions_.questions.size(), 1u);
+  EXPECT_EQ(questions_.questions[0],
+            "message 52 \"Quorvin\" \"File not found. Maybe the drives should be Rescan ?\"");
+  EXPECT_EQ(browser->lblHelp->text(), "");
+  EXPECT_EQ(browser->lstFunc->count(), 1);  // No: nothing more
+
+  browser->lstFunc->setCurrentRow(-1);
+  questions_.answers = {"Yes"};
+  browser->lstFunc->setCurrentRow(0);
+  EXPECT_EQ(items(*browser->cmbCategory), (QStringList{"Elfun", "More", "zzz All M files zzz"}));
+  EXPECT_EQ(browser->lstFunc->count(), 0);
+  EXPECT_EQ(tables_.catalogue.mFiles.size(), 2u);
+}
+
+TEST_F(FunctionBrowserTest, RescanDrivesKeepsTheChosenCategoryWithItsNewFiles) {
+  auto browser = open();
+  browser->cmbCategory->setCurrentIndex(0);
+  WriteBytes(scratch_ / "c/elfun/cosd.m", "% cosd\n");
+  browser->cmdRescn->click();
+  EXPECT_EQ(browser->cmbCategory->currentText(), "Elfun");
+  EXPECT_EQ(browser->lstFunc->count(), 2);
+  EXPECT_EQ(browser->lblHelp->text(), "");
+}
+
+TEST_F(FunctionBrowserTest, OnThisMachineTheInterpreterTreeOffersElfunAndTheHelpOfAcosd) {
+  settings_.rootsOfDrive = SystemDriveRoots("");
+  auto browser = open();
+  const int elfun = browser->cmbCategory->findText("Elfun");
+  ASSERT_GE(elfun, 0) << "Octave is installed on the build machines";
+  browser->cmbCategory->setCurrentIndex(elfun);
+  const QStringList files = items(*browser->lstFunc);
+  const auto acosd = std::find_if(files.begin(), files.end(),
+                                  [](const QString& f) { return f.endsWith("/elfun/acosd.m"); });
+  ASSERT_NE(acosd, files.end());
+  browser->lstFunc->setCurrentRow(static_cast<int>(acosd - files.begin()));
+  EXPECT_TRUE(browser->lblHelp->text().contains("Compute the inverse cosine in degrees"))
+      << browser->lblHelp->text().toStdString();
+  browser->lblcaller->setText("func");
+  browser->cmdOK->click();
+  EXPECT_EQ(browser->chosenName(), "acosd");
+}
+
+TEST_F(FunctionBrowserTest, AClickOnTheBackgroundWalksNothing) {
+  auto browser = open();
+  const std::vector<std::string> walked = tables_.scanDirs;
+  QTest::mouseClick(browser.get(), Qt::LeftButton, {}, QPoint(2, 2));
+  EXPECT_EQ(tables_.scanDirs, walked);
+}
+
+}  // namespace
+}  // namespace quorvin

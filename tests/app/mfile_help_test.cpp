@@ -1,0 +1,59 @@
+#include "app/mfile_help.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "tests/support/file_sandbox.h"
+
+namespace quorvin {
+namespace {
+
+TEST(MFileHelp, HelpTextCases) {
+  struct Case {
+    const char* what;
+    std::string file;
+    std::string help;
+  };
+  const std::vector<Case> cases = {
+      {"a ## copyright block, then the help",
+       "########\n## Copyright (C) 2020 Someone\n##\n## licence text\n########\n\n"
+       "## -*- texinfo -*-\n## Compute this.\nfunction y = f (x)\n",
+       "-*- texinfo -*-\r\nCompute this.\r\n"},
+      {"a % block after the function line, up to the first code line",
+       "function y = f(x)\r\n%F  One line.\r\n%   Second, indented.\r\n\r\n% later\r\ny = x;\r\n",
+       "F  One line.\r\n  Second, indented.\r\n"},
+      {"a comma and a double quote keep their line whole",
+       "% first, second \"quoted\", third\n%% two signs\nx = 1;\n",
+       "first, second \"quoted\", third\r\ntwo signs\r\n"},
+      {"indented comments and a block ending the file",
+       "  % indented\n\t# tab\n%", "indented\r\ntab\r\n\r\n"},
+      {"no comment at all", "function y = f(x)\ny = x;\n", ""},
+      {"only a copyright notice", "% Copyright 1999\n% rights\n", ""},
+      {"empty file", "", ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(HelpTextOf(c.file), c.help) << c.what;
+}
+
+TEST(MFileHelp, AFileThatCannotBeReadHasNoHelp) {
+  testing_support::ScratchFolder dir;
+  EXPECT_FALSE(MFileHelp(dir / "missing.m").has_value());
+  EXPECT_FALSE(MFileHelp(dir / "").has_value());  // a directory
+  testing_support::WriteBytes(dir / "f.m", "% help\n");
+  EXPECT_EQ(MFileHelp(dir / "f.m"), "help\r\n");
+}
+
+TEST(MFileHelp, TheInstalledAcosdSaysWhatItComputes) {
+  std::string acosd;
+  for (const auto& version : std::filesystem::directory_iterator("/usr/share/octave"))
+    if (std::filesystem::exists(version.path() / "m/elfun/acosd.m"))
+      acosd = (version.path() / "m/elfun/acosd.m").string();
+  ASSERT_FALSE(acosd.empty()) << "Octave is installed on the build machines";
+  const std::optional<std::string> help = MFileHelp(acosd);
+  ASSERT_TRUE(help.has_value());
+  EXPECT_NE(help->find("Compute the inverse cosine in degrees"), std::string::npos) << *help;
+  EXPECT_EQ(help->find("Copyright"), std::string::npos) << *help;
+}
+
+}  // namespace
+}  // namespace quorvin

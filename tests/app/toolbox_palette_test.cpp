@@ -1,0 +1,252 @@
+// The toolbox palette as a window: what it loads, how it re-flows, and how a
+// picked tool reaches the documents.
+#include "app/toolbox_palette.h"
+
+#include <gtest/gtest.h>
+
+#include <QCloseEvent>
+#include <QSignalSpy>
+#include <filesystem>
+
+#include "app/toolbox_layout.h"
+#include "canvas/logic/rubber_band.h"
+#include "model/pending_box.h"
+#include "tests/model/model_fakes.h"
+#include "tests/support/file_sandbox.h"
+#include "tests/support/qt_application.h"
+
+namespace quorvin {
+namespace {
+
+using testing::ModelFixture;
+using testing_support::ScratchFolder;
+using testing_support::WriteBytes;
+
+class PaletteTest : public ::testing::Test, public ModelFixture {
+ protected:
+  void SetUp() override {
+    testing_support::EnsureGuiApplication();
+    ASSERT_TRUE(dir.ok());
+    m.appDir = dir / "";
+    m.prefs = DesignPreferences();
+  }
+  // The toolbox file title in the program directory, holding bytes.
+  void UseToolbox(const std::string& fileName, const std::string& bytes,
+                  const std::string& title = "") {
+    WriteBytes(dir / fileName, bytes);
+    m.prefs.txtToolbox = title.empty() ? fileName : title;
+  }
+  QPoint TwipsAt(int i, const ToolboxPalette& p) const {
+    return {static_cast<int>(p.cmd[i]->x() * 15), static_cast<int>(p.cmd[i]->y() * 15)};
+  }
+
+  ScratchFolder dir;
+  std::string txtEvent;
+};
+
+TEST_F(PaletteTest, BuiltInToolboxHasEightToolsInTwoColumns) {
+  ToolboxPalette p(m, txtEvent);
+  EXPECT_EQ(p.objectName(), "frmPictures");
+  EXPECT_TRUE(p.windowFlags() & Qt::Tool);
+  EXPECT_TRUE(p.isHidden());
+  EXPECT_EQ(p.toolCount, 8);
+  EXPECT_EQ(p.toolboxColumns, 2);
+  ASSERT_EQ(p.cmd.size(), 9u);
+  EXPECT_TRUE(p.cmd[0]->isHidden());
+  EXPECT_EQ(p.toolNames[1], "Arrow");
+  EXPECT_EQ(p.toolNames[8], "Plot Output");
+  // 480 across, 400 down (whole pixels: 32 and 26.67).
+  EXPECT_EQ(p.cmd[2]->pos(), QPoint(32, 0));
+  EXPECT_EQ(p.cmd[3]->pos(), QPoint(0, 27));
+  EXPECT_EQ(p.cmd[8]->pos(), QPoint(32, 80));
+  EXPECT_FALSE(p.cmd[1]->icon().isNull());
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(PaletteTest, ThirtyNamesGiveTwentyFourButtonsAndCountAll) {
+  std::string bytes;
+  for (int i = 1; i <= 30; ++i) bytes += (i % 2 ? "Sin" : "Cos") + std::string("\r\n");
+  UseToolbox("thirty.tlb", bytes + "\r\n");
+  m.prefs.lbltoolboxsize = "3X10";
+  ToolboxPalette p(m, txtEvent);
+  EXPECT_EQ(p.toolCount, 30);
+  EXPECT_EQ(p.toolNames.size(), 31u);
+  EXPECT_EQ(p.cmd.size(), 25u);
+  EXPECT_EQ(p.toolboxColumns, 3);
+  EXPECT_EQ(TwipsAt(24, p), QPoint(1020, 3570));
+  EXPECT_EQ(p.widthTwips(), 1605);                    // 3 * 510 + 70, whole pixels
+  EXPECT_EQ(p.heightTwips(), (30 / 3 + 1) * 510 + 360);
+}
+
+TEST_F(PaletteTest, LoaderCases) {
+  struct Case {
+    const char* name;
+    std::string bytes;
+    int toolCount;
+    std::size_t buttons;
+  } cases[] = {
+      {"BlankLinesLeaveNoGap", "Sin\r\n\r\n\r\nCos\r\n\r\nTan\r\n", 3, 4},
+      {"EmptyFile", "", 1, 1},
+      {"LfOnly", "Sin\nCos\n", 2, 3},
+      {"NoLastLineEnd", "Sin\r\nCos", 2, 3},
+  };
+  for (const Case& c : cases) {
+    UseToolbox("case.tlb", c.bytes);
+    dialogs.messages.clear();
+    ToolboxPalette p(m, txtEvent);
+    EXPECT_EQ(p.toolCount, c.toolCount) << c.name;
+    EXPECT_EQ(p.cmd.size(), c.buttons) << c.name;
+    EXPECT_TRUE(dialogs.messages.empty()) << c.name;
+    if (c.buttons > 2) {
+      EXPECT_EQ(p.toolNames[2], "Cos") << c.name;
+      EXPECT_EQ(TwipsAt(2, p), QPoint(510, 0)) << c.name;
+    }
+  }
+}
+
+TEST_F(PaletteTest, MissingFileIsReportedAndGivesNoButtons) {
+  m.prefs.txtToolbox = "nowhere.tlb";
+  ToolboxPalette p(m, txtEvent);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, "Toolbox file not found.");
+  EXPECT_EQ(dialogs.messages[0].style, 48);
+  EXPECT_EQ(dialogs.messages[0].title, "Quorvin");
+  EXPECT_EQ(p.cmd.size(), 1u);
+  EXPECT_EQ(p.toolCount, 1);
+  EXPECT_EQ(p.heightTwips(), 1 * 510 + 360);
+  p.cmd_Click(1);  // no button, no tool
+  EXPECT_EQ(txtEvent, "");
+}
+
+TEST_F(PaletteTest, TitleIsFoundWhateverTheCaseOfTheFile) {
+  UseToolbox("MyTools.TLB", "Sin\r\n", "mytools.tlb");
+  ToolboxPalette p(m, txtEvent);
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_EQ(p.toolCount, 1);
+  EXPECT_EQ(p.toolNames[1], "Sin");
+  // The same file named with capitals in the preference.
+  m.prefs.txtToolbox = "MYTOOLS.tlb";
+  p.Reload(false);
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_EQ(p.toolNames[1], "Sin");
+}
+
+TEST_F(PaletteTest, TitleWithADirectoryIsNoToolboxOfTheProgramDirectory) {
+  WriteBytes(dir / "elsewhere.tlb", "Sin\r\n");
+  m.appDir = dir / "sub";
+  std::filesystem::create_directory(m.appDir);
+  m.prefs.txtToolbox = "../elsewhere.tlb";
+  ToolboxPalette p(m, txtEvent);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(p.cmd.size(), 1u);
+}
+
+TEST_F(PaletteTest, DefaultTitleInOtherCaseIsAFile) {
+  m.prefs.txtToolbox = "Default.tlb";
+  ToolboxPalette p(m, txtEvent);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(p.cmd.size(), 1u);
+}
+
+TEST_F(PaletteTest, UnreadableSizeTextOrNoColumnsDividesByNothing) {
+  UseToolbox("two.tlb", "Sin\r\nCos\r\n");
+  for (const char* size : {"abc", "0X0", "X"}) {
+    m.prefs.lbltoolboxsize = size;
+    ToolboxPalette p(m, txtEvent);
+    EXPECT_EQ(p.toolboxColumns, 3) << size;
+    EXPECT_EQ(TwipsAt(2, p), QPoint(510, 0)) << size;
+  }
+}
+
+TEST_F(PaletteTest, ResizeReflowsAndWritesTheSize) {
+  ToolboxPalette p(m, txtEvent);
+  p.resize(2200 / 15, 4000 / 15);  // hidden: no resize event yet
+  p.Form_Resize();
+  EXPECT_EQ(m.prefs.lbltoolboxsize, "4X2");
+  EXPECT_EQ(p.toolboxColumns, 4);
+  EXPECT_EQ(TwipsAt(4, p), QPoint(1500, 0));
+  EXPECT_EQ(TwipsAt(5, p), QPoint(0, 495));  // 500 twips as whole pixels
+  EXPECT_EQ(p.size(), QSize(141, 91));        // 2120 by 1360 twips
+
+  // A tiny window still gets one column, and nothing divides by zero.
+  p.resize(2, 2);
+  p.Form_Resize();
+  EXPECT_EQ(m.prefs.lbltoolboxsize, "1X8");
+  EXPECT_EQ(p.size(), QSize(41, 57));  // 620 by 860 twips
+
+  // The person resizing the shown palette re-flows it.
+  p.show();
+  p.resize(1700 / 15, 4000 / 15);
+  EXPECT_EQ(m.prefs.lbltoolboxsize, "3X2");
+  EXPECT_EQ(p.size(), QSize(108, 124));  // 1620 by 1860 twips
+
+  // No re-flow while reloading.
+  m.prefs.lbltoolboxsize = "";
+  p.toolboxReloading = true;
+  p.resize(300, 300);
+  p.Form_Resize();
+  EXPECT_EQ(m.prefs.lbltoolboxsize, "");
+}
+
+TEST_F(PaletteTest, ReloadFollowsTheToolboxAndShowsOnlyWhenAsked) {
+  ToolboxPalette p(m, txtEvent);
+  QSignalSpy closed(&p, &ToolboxPalette::closedByUser);
+  UseToolbox("two.tlb", "For\r\nNext\r\n\r\n");
+  p.Reload(false);
+  EXPECT_TRUE(p.isHidden());
+  EXPECT_FALSE(p.toolboxReloading);
+  EXPECT_EQ(p.toolCount, 2);
+  EXPECT_EQ(p.cmd.size(), 3u);
+  p.Reload(true);
+  EXPECT_TRUE(p.isVisible());
+  EXPECT_EQ(closed.count(), 0);
+
+  p.close();
+  EXPECT_TRUE(p.isHidden());
+  EXPECT_EQ(closed.count(), 1);
+}
+
+TEST_F(PaletteTest, ClickDropsAConnectGestureAndHandsTheToolOver) {
+  UseToolbox("pick.tlb", "Sin\r\nArrow\r\n");
+  ToolboxPalette p(m, txtEvent);
+  m.editMode = EditMode::ArrowSource;
+  p.cmd[1]->click();
+  EXPECT_EQ(m.editMode, EditMode::Select);
+  EXPECT_EQ(txtEvent, "Sin");
+}
+
+TEST_F(PaletteTest, ArrowWhileABoxWaitsArmsTheConnectToolAtOnce) {
+  UseToolbox("pick.tlb", "Sin\r\nArrow\r\n");
+  ToolboxPalette p(m, txtEvent);
+  const int doc = NewDocument(m);
+  m.editMode = EditMode::Select;
+  ASSERT_TRUE(NewBox(m, doc));
+  ASSERT_EQ(m.editMode, EditMode::Placing);
+  p.cmd_Click(2);
+  EXPECT_EQ(m.editMode, EditMode::ArrowArmed);
+  EXPECT_EQ(txtEvent, "");
+  EXPECT_EQ(PendingBox(m), 0);  // the waiting box is given up
+  ASSERT_FALSE(views.pointers.empty());
+  EXPECT_EQ(views.pointers.back(), Pointer::NoDrop);
+}
+
+TEST_F(PaletteTest, AnotherToolIsTakenByTheFirstDocumentOnly) {
+  UseToolbox("pick.tlb", "Sin\r\nArrow\r\n");
+  ToolboxPalette p(m, txtEvent);
+  NewDocument(m);
+  NewDocument(m);
+  m.editMode = EditMode::Select;
+  p.cmd_Click(1);
+  EXPECT_EQ(txtEvent, "Sin");
+  std::vector<std::pair<int, std::string>> ran;
+  WindowState first, second;
+  FormMouseMove(m, first, 0, 100, 100,
+                {txtEvent, [&](const std::string& tool) { ran.push_back({1, tool}); }});
+  FormMouseMove(m, second, 0, 100, 100,
+                {txtEvent, [&](const std::string& tool) { ran.push_back({2, tool}); }});
+  EXPECT_EQ(ran, (std::vector<std::pair<int, std::string>>{{1, "Sin"}}));
+  EXPECT_EQ(txtEvent, "");
+}
+
+}  // namespace
+}  // namespace quorvin
