@@ -11,6 +11,7 @@
 
 #include "canvas/arrow_painter.h"
 #include "canvas/box_information_dialog.h"
+#include "canvas/document_command_context.h"
 #include "canvas/logic/arrow_geometry.h"
 #include "canvas/logic/box_button.h"
 #include "canvas/logic/box_buttons.h"
@@ -20,6 +21,8 @@
 #include "canvas/logic/rubber_band.h"
 #include "canvas/pixel_geometry.h"
 #include "canvas/pointer_cursor.h"
+#include "commands/toolbox_dispatcher.h"
+#include "dialogs/insert_menu.h"
 #include "model/box_kinds.h"
 #include "platform/bgr_colour.h"
 #include "platform/icon_sheet.h"
@@ -100,9 +103,12 @@ DocumentWindow::DocumentWindow(Model& m, CanvasState& canvas, FrameServices& fra
       frame_(frame),
       doc_(doc),
       ownQuestions_(this),
+      // The caption stays on the button; the dispatcher empties its own copy.
       dispatcher_([](DocumentWindow& window, const std::string& tool) {
-        if (tool == "Arrow") SetArrowTool(window.model());
+        std::string caption = tool;
+        cmdEventFire_Click(window.commands_, *window.commandContext_, caption);
       }),
+      commands_(InsertCommandRegistry()),
       iconKeys_(iconKeys) {
   setObjectName(QStringLiteral("main"));
   setAttribute(Qt::WA_DeleteOnClose, false);
@@ -116,6 +122,7 @@ DocumentWindow::DocumentWindow(Model& m, CanvasState& canvas, FrameServices& fra
   w_.bubbleShow = true;  // checked at load, whatever the preferences say until applied
   buildControls();
   buildMenus();
+  buildInsertCommands();
   FormLoad(canvas_, w_);
   syncScrollBars();
   syncArrowPanel();
@@ -123,6 +130,73 @@ DocumentWindow::DocumentWindow(Model& m, CanvasState& canvas, FrameServices& fra
   setRecentFiles(m.recentFiles.shown());
   formActivate();
   resize(sizeHint());
+}
+
+// The context holds the window's dialogs: it goes before the widgets do.
+DocumentWindow::~DocumentWindow() = default;
+
+void DocumentWindow::buildInsertCommands() {
+  commandContext_ = std::make_unique<DocumentCommandContext>(
+      m_, [this] { return doc_; }, this,
+      [this](int doc, int box, const std::string& key) {
+        // The key is kept for every window; the document the box belongs to
+        // shows it whichever window's command gave it.
+        setBoxIconKey(box, key);
+        if (doc != doc_) m_.views.boxesChanged(doc);
+      },
+      [this] { SetArrowTool(m_); });
+  mnuFunctions->addSeparator();
+  InstallInsertCommands(*mnuFunctions, commands_,
+                        [this]() -> CommandContext& { return *commandContext_; });
+  // A run in progress reads the box table: no box is made until it ends.
+  connect(mnuFunctions, &QMenu::aboutToShow, this, [this] {
+    const bool refused = editingRefused();
+    for (QAction* item : mnuFunctions->actions())
+      if (item->menu() != nullptr) item->setEnabled(!refused);
+  });
+}
+
+void DocumentWindow::setCommandQuestions(CommandQuestions* questions) {
+  commandContext_->setQuestions(questions);
+}
+
+void DocumentWindow::setFunctionBrowser(WindowFunctionBrowser browser) {
+  FunctionBrowser hook;
+  if (browser)
+    hook = [this, browser = std::move(browser)](const std::string& caller) {
+      return browser(this, caller);
+    };
+  commandContext_->qtQuestions().setFunctionBrowser(std::move(hook));
+}
+
+void DocumentWindow::setTourHooks(TourHooks hooks) {
+  tour_ = std::move(hooks);
+  mnuHelpTour->setEnabled(static_cast<bool>(tour_.menu));
+}
+
+void DocumentWindow::showTour(const std::string& text) {
+  pnlTour->showText(text);
+}
+
+void DocumentWindow::hideTour() { pnlTour->hide(); }
+
+void DocumentWindow::placeTourPanel() {
+  if (layout_) pnlTour->setGeometry(PixelRect(TourPanelRect(*layout_)));
+}
+
+void DocumentWindow::checkTour(bool checked) {
+  const QSignalBlocker quiet(mnuHelpTour);
+  mnuHelpTour->setChecked(checked);
+}
+
+void DocumentWindow::helpTourChosen(bool checkedNow) {
+  // The tour decides the check mark: the item shows the state it had until
+  // the tour sets it.
+  const bool itemChecked = !checkedNow;
+  checkTour(itemChecked);
+  guarded([&] {
+    if (tour_.menu) tour_.menu(*this, itemChecked);
+  });
 }
 
 QSize DocumentWindow::sizeHint() const {
@@ -182,6 +256,13 @@ void DocumentWindow::buildControls() {
   cmdEventFire->setObjectName(QStringLiteral("cmdEventFire"));
   cmdEventFire->hide();
   connect(cmdEventFire, &QPushButton::clicked, this, [this] { cmdEventFireClick(); });
+
+  pnlTour = new TourPanelWidget(this);
+  pnlTour->onClicked = [this] {
+    guarded([this] {
+      if (tour_.panelClicked) tour_.panelClicked(*this);
+    });
+  };
 
   for (QWidget* control : {static_cast<QWidget*>(pnlResource), static_cast<QWidget*>(pnlArrow),
                            static_cast<QWidget*>(scrH), static_cast<QWidget*>(scrV), pctblank})
@@ -250,6 +331,7 @@ void DocumentWindow::syncArrowPanel() {
 
 void DocumentWindow::raiseOverlays() {
   txtboxname->raise();
+  if (pnlTour->isVisible()) pnlTour->raise();
   for (QWidget* control : {static_cast<QWidget*>(pnlResource), static_cast<QWidget*>(pnlArrow),
                            static_cast<QWidget*>(scrH), static_cast<QWidget*>(scrV), pctblank})
     control->raise();
@@ -477,6 +559,7 @@ void DocumentWindow::resizeEvent(QResizeEvent*) {
     scrH->setGeometry(PixelRect(placed->scrH));
     pctblank->setGeometry(PixelRect(placed->pctblank));
     scrV->setGeometry(PixelRect(placed->scrV));
+    placeTourPanel();
   });
 }
 

@@ -19,6 +19,8 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,7 +29,9 @@
 #include "canvas/frame_services.h"
 #include "canvas/logic/canvas_state.h"
 #include "canvas/logic/window_layout.h"
+#include "canvas/tour_panel_widget.h"
 #include "canvas/window_questions.h"
+#include "commands/command_registry.h"
 #include "model/model.h"
 
 namespace quorvin {
@@ -36,6 +40,23 @@ class DocumentWindow;
 
 // Runs the command a toolbox tool stands for on a window.
 using ToolDispatcher = std::function<void(DocumentWindow& window, const std::string& tool)>;
+
+// The MATLAB function browser as the formula and MATLAB command dialogs of
+// a window open it: shown over parent for caller ("func" or "mat"), it
+// returns the name picked, or nothing.
+using WindowFunctionBrowser =
+    std::function<std::optional<std::string>(QWidget* parent, const std::string& caller)>;
+
+// What the frame's guided tour does when a window's "&Guided Tour" item is
+// chosen (with the item's check mark before the choice) and when its tour
+// panel is clicked; the tour itself shows, hides and checks through the
+// window's showTour, hideTour and checkTour.
+struct TourHooks {
+  std::function<void(DocumentWindow& window, bool itemChecked)> menu;
+  std::function<void(DocumentWindow& window)> panelClicked;
+};
+
+class DocumentCommandContext;
 
 // The window's client area as designed: the bottom strip up to the corner
 // box (2400 + 5295 + 252 twips) by the vertical scroll bar above the strip
@@ -57,10 +78,25 @@ class DocumentWindow : public QWidget {
   // The questions a compile of this document asks; tests may put scripted
   // ones in their place.
   CompileQuestions& questions() { return *questions_; }
+  // The window's own compile questions, with the Qt dialogs.
+  WindowQuestions& windowQuestions() { return ownQuestions_; }
   void setQuestions(CompileQuestions* questions) {
     questions_ = questions ? questions : &ownQuestions_;
   }
+  // The toolbox hand-over runs the insert commands unless a dispatcher is
+  // put in their place (tests record the tools handed over).
   void setDispatcher(ToolDispatcher dispatcher) { dispatcher_ = std::move(dispatcher); }
+  // The questions the insert commands ask (their dialogs and input box);
+  // tests may put scripted ones in their place, nullptr restores the Qt ones.
+  void setCommandQuestions(CommandQuestions* questions);
+  // The browser the formula and MATLAB command dialogs open; none (the
+  // empty function) offers no choice.
+  void setFunctionBrowser(WindowFunctionBrowser browser);
+  // The guided tour: the frame's hooks, and what the tour does to this window.
+  void setTourHooks(TourHooks hooks);
+  void showTour(const std::string& text);
+  void hideTour();
+  void checkTour(bool checked);
   // The MDI window this window lives in, once it has one.
   void setSubWindow(QMdiSubWindow* sub) { subWindow_ = sub; }
   // Called once the window has agreed to close and its document is gone.
@@ -124,6 +160,7 @@ class DocumentWindow : public QWidget {
   QFrame* shpCopy;
   QLabel* txtboxname;
   QPushButton* cmdEventFire;
+  TourPanelWidget* pnlTour;  // hidden until the guided tour shows a text
 
   // Menus and their items.
   QMenu* mnuFile;
@@ -148,6 +185,7 @@ class DocumentWindow : public QWidget {
       *mnuHelpDisclaimer;
 
   QSize sizeHint() const override;
+  ~DocumentWindow() override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -165,6 +203,9 @@ class DocumentWindow : public QWidget {
   void buildMenus();
   void buildFileMenu();
   void buildOptionsAndHelp();
+  void buildInsertCommands();
+  void helpTourChosen(bool checkedNow);
+  void placeTourPanel();
   void connectScrollBar(QScrollBar* bar, bool horizontal);
   void scrolled(QScrollBar* bar, bool horizontal);
   void syncScrollBars();
@@ -187,6 +228,9 @@ class DocumentWindow : public QWidget {
   WindowQuestions ownQuestions_;
   CompileQuestions* questions_ = &ownQuestions_;
   ToolDispatcher dispatcher_;
+  CommandRegistry commands_;
+  std::unique_ptr<DocumentCommandContext> commandContext_;
+  TourHooks tour_;
   QPointer<QMdiSubWindow> subWindow_;
   std::vector<QMenu*> menus_;
   std::map<int, BoxButtonWidget*> buttons_;

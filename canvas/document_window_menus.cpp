@@ -220,7 +220,8 @@ void DocumentWindow::buildOptionsAndHelp() {
   connect(mnuWindowsArrange, &QAction::triggered, this,
           [this] { guarded([&] { ArrangeIcons(frame_.mdiArea()); }); });
 
-  // Help is not built yet: its items show, disabled.
+  // Help is not built yet: its items show, disabled; the guided tour is
+  // enabled once the frame hands in its hooks.
   mnuHelp = new QMenu(QStringLiteral("&Help"), this);
   mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
   mnuHelpContents = AddItem(mnuHelp, "mnuHelpContents", "&Contents");
@@ -234,6 +235,8 @@ void DocumentWindow::buildOptionsAndHelp() {
   for (QAction* item :
        {mnuHelpContents, mnuHelpSearch, mnuHelpHowTo, mnuHelpTour, mnuHelpAbout, mnuHelpDisclaimer})
     item->setEnabled(false);
+  connect(mnuHelpTour, &QAction::triggered, this,
+          [this](bool checkedNow) { helpTourChosen(checkedNow); });
 }
 
 }  // namespace quorvin

@@ -47,6 +47,16 @@ void DocumentWindows::setDispatcher(ToolDispatcher dispatcher) {
   for (const auto& [doc, window] : windows_) window->setDispatcher(dispatcher_);
 }
 
+void DocumentWindows::setFunctionBrowser(WindowFunctionBrowser browser) {
+  browser_ = std::move(browser);
+  for (const auto& [doc, window] : windows_) window->setFunctionBrowser(browser_);
+}
+
+void DocumentWindows::setTourHooks(TourHooks hooks) {
+  tour_ = std::move(hooks);
+  for (const auto& [doc, window] : windows_) window->setTourHooks(tour_);
+}
+
 bool DocumentWindows::showActiveMenus(QMenuBar& bar) const {
   const DocumentWindow* active = activeWindow();
   if (active == nullptr) return false;
@@ -79,6 +89,8 @@ void DocumentWindows::documentOpened(int doc) {
   }
   auto* window = new DocumentWindow(*m_, canvas_, frame_, iconKeys_, doc);
   if (dispatcher_) window->setDispatcher(dispatcher_);
+  if (browser_) window->setFunctionBrowser(browser_);
+  if (tour_.menu || tour_.panelClicked) window->setTourHooks(tour_);
   windows_[doc] = window;
   window->onClosed = [this](DocumentWindow& closed) {
     const auto it = windows_.find(closed.doc());

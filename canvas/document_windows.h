@@ -40,6 +40,10 @@ class DocumentWindows : public QObject, public DocumentViews {
 
   // The toolbox dispatcher of every window, present and future.
   void setDispatcher(ToolDispatcher dispatcher);
+  // The function browser and the guided tour's hooks of every window,
+  // present and future (see DocumentWindow).
+  void setFunctionBrowser(WindowFunctionBrowser browser);
+  void setTourHooks(TourHooks hooks);
   // Called with the window that became active (nullptr when none is), after
   // it copied the frame's toolbox state; a frame shows its menus here.
   std::function<void(DocumentWindow*)> onActivated;
@@ -69,6 +73,8 @@ class DocumentWindows : public QObject, public DocumentViews {
   CanvasState canvas_;
   BoxIconKeys iconKeys_;
   ToolDispatcher dispatcher_;
+  WindowFunctionBrowser browser_;
+  TourHooks tour_;
   std::map<int, DocumentWindow*> windows_;
 };
 

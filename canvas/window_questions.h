@@ -1,19 +1,25 @@
 #pragma once
 // The questions a document window asks for a compile: the Qt message, input
-// and file dialogs of the window, and the matrix entry, which keeps its
-// initial text until the window has a matrix dialog of its own.
+// and file dialogs of the window, and the matrix-entry grid.
 
+#include <QDialog>
 #include <QWidget>
+#include <functional>
 #include <string>
 
 #include "compiler/compile_questions.h"
+#include "dialogs/matrix_dialog.h"
 #include "platform/qt_questions.h"
 
 namespace quorvin {
 
 class WindowQuestions : public CompileQuestions {
  public:
-  explicit WindowQuestions(QWidget* window) : qt_(window) {}
+  // How a dialog of the compile is shown: modally, unless a test drives it
+  // in its own way.
+  using ShowDialog = std::function<void(QDialog& dialog)>;
+
+  explicit WindowQuestions(QWidget* window) : window_(window), qt_(window) {}
 
   Answer messageBox(const std::string& text, int style, const std::string& title) override {
     return qt_.messageBox(text, style, title);
@@ -29,11 +35,22 @@ class WindowQuestions : public CompileQuestions {
                                         const std::string& initialName) override {
     return qt_.saveFileAs(filter, initialName);
   }
-  // What the matrix dialog holds when it is closed without OK.
-  std::string matrixEntry() override { return "mat"; }
+  // frmMatrix over the window: the literal its OK built, or the fresh
+  // grid's when it was closed any other way.
+  std::string matrixEntry() override {
+    MatrixDialog dialog(window_);
+    if (showDialog_)
+      showDialog_(dialog);
+    else
+      dialog.exec();
+    return dialog.answer();
+  }
+  void setShowDialog(ShowDialog show) { showDialog_ = std::move(show); }
 
  private:
+  QWidget* window_;
   QtQuestions qt_;
+  ShowDialog showDialog_;
 };
 
 }  // namespace quorvin

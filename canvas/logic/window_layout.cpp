@@ -59,6 +59,13 @@ std::optional<WindowLayout> FormResize(Model& m, int doc, double width, double h
   return l;
 }
 
+WindowRect TourPanelRect(const WindowLayout& l) {
+  using namespace layout;
+  const double width = std::max(0.0, l.scrV.left - 2 * kTourMargin);
+  const double height = std::clamp(l.scrH.top - 2 * kTourMargin, 0.0, kTourHeight);
+  return {kTourMargin, kTourMargin, width, height};
+}
+
 void ScrHChange(Model& m, CanvasState& c, WindowState& w, int doc, int32_t value) {
   ScrollChange(m, w, w.scrH, c.canvasWidth, doc, value);
 }

@@ -17,6 +17,9 @@ constexpr double kArrowWidth = 735, kArrowHeight = 255;
 constexpr double kScrHHeight = 255;
 constexpr double kBlankWidth = 252, kBlankHeight = 252;
 constexpr double kScrVWidth = 252;
+// The guided tour's panel: a margin from the window's edges and the height
+// of a few lines of text.
+constexpr double kTourMargin = 120, kTourHeight = 1440;
 }  // namespace layout
 
 // Places of the window's controls, in window twips.
@@ -28,6 +31,10 @@ struct WindowLayout {
   WindowRect scrV;
   bool operator==(const WindowLayout&) const = default;
 };
+
+// Where the guided tour's panel sits: near the top of the canvas, across it
+// between the margins, never below the bottom strip nor of negative size.
+WindowRect TourPanelRect(const WindowLayout& l);
 
 // Where box n's button sits in a window: its canvas position less the scroll
 // values.

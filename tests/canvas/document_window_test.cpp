@@ -15,6 +15,7 @@
 #include "canvas/logic/document_closing.h"
 #include "canvas/pixel_geometry.h"
 #include "tests/canvas/fake_frame.h"
+#include "tests/canvas/window_events.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/scripted_questions.h"
 
@@ -308,12 +309,7 @@ TEST_F(DocumentWindowTest, AWaitingBoxKeepsTheIconItsCommandGaveOnTheDocumentItI
   EXPECT_EQ(second.boxButton(n)->iconKey(), "Sin");
 }
 
-// A plain mouse move over w at pixel point p.
-void MoveOver(QWidget& w, QPoint p) {
-  QMouseEvent move(QEvent::MouseMove, QPointF(p), w.mapToGlobal(QPointF(p)), Qt::NoButton,
-                   Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(&w, &move);
-}
+using testing::MoveOver;
 
 TEST_F(DocumentWindowTest, TheBubbleNamesTheBoxUnderThePointerAsPlainText) {
   DocumentWindow& w = open();

@@ -2,6 +2,7 @@
 
 #include "canvas/logic/window_layout.h"
 #include "canvas_fixture.h"
+#include "tests/canvas/twips_printing.h"
 
 namespace quorvin {
 namespace {
@@ -48,6 +49,23 @@ TEST(WindowLayout, AMinimisedWindowIsNotLaidOutAndAnUnnumberedOneKeepsCurDoc) {
   EXPECT_EQ(f.m.documents.curDoc, 2);
   EXPECT_FALSE(FormResize(f.m, 5, 9000, 6000, true).has_value());
   EXPECT_EQ(f.m.documents.curDoc, 5);
+}
+
+TEST(WindowLayout, TheTourPanelLiesAcrossTheTopOfTheCanvasAndNeverTurnsNegative) {
+  CanvasFixture f;
+  const struct {
+    double width, height;
+    WindowRect expected;
+  } cases[] = {
+      {9000, 6000, {120, 120, 8508, 1440}},  // a few lines high, clear of the scroll bar
+      {4000, 1500, {120, 120, 3508, 1005}},  // short: stops above the bottom strip
+      {300, 200, {120, 120, 0, 0}},          // smaller than the margins
+  };
+  for (const auto& c : cases) {
+    const std::optional<WindowLayout> l = FormResize(f.m, 1, c.width, c.height, false);
+    ASSERT_TRUE(l.has_value());
+    EXPECT_EQ(TourPanelRect(*l), c.expected) << c.width << " x " << c.height;
+  }
 }
 
 struct Scrolling : ::testing::Test {
