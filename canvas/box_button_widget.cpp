@@ -1,0 +1,62 @@
+#include "canvas/box_button_widget.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "canvas/document_window.h"
+
+namespace quorvin {
+
+BoxButtonWidget::BoxButtonWidget(DocumentWindow& window, int box)
+    : QAbstractButton(&window), window_(window), box_(-1) {
+  setFocusPolicy(Qt::NoFocus);
+  setMouseTracking(true);
+  // Children take the canvas's pointer unless they have their own.
+  setCursor(Qt::ArrowCursor);
+  resize(32, 32);
+  setBox(box);
+  connect(this, &QAbstractButton::clicked, this, [this] { window_.boxClicked(box_); });
+}
+
+void BoxButtonWidget::setBox(int box) {
+  if (box == box_) return;
+  box_ = box;
+  setObjectName(QStringLiteral("box%1").arg(box));
+}
+
+void BoxButtonWidget::setIcon(const std::string& key, const QPixmap& picture) {
+  iconKey_ = key;
+  picture_ = picture;
+  update();
+}
+
+void BoxButtonWidget::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), palette().button());
+  painter.drawPixmap(0, 0, picture_);
+  // A pressed button looks pushed in, as a graphical command button does.
+  if (isDown()) {
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  }
+}
+
+void BoxButtonWidget::mousePressEvent(QMouseEvent* event) {
+  if (window_.boxPressed(box_, event->button(), event->modifiers())) {
+    event->accept();
+    return;
+  }
+  if (event->button() == Qt::LeftButton && window_.startsDrag(box_)) {
+    event->accept();
+    window_.dragBox(box_);
+    return;
+  }
+  QAbstractButton::mousePressEvent(event);
+}
+
+void BoxButtonWidget::mouseMoveEvent(QMouseEvent* event) {
+  window_.boxHovered(box_);
+  QAbstractButton::mouseMoveEvent(event);
+}
+
+}  // namespace quorvin

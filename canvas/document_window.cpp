@@ -1,0 +1,513 @@
+#include "canvas/document_window.h"
+
+#include <QCloseEvent>
+#include <QDrag>
+#include <QMdiSubWindow>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSignalBlocker>
+
+#include "canvas/arrow_painter.h"
+#include "canvas/box_information_dialog.h"
+#include "canvas/pixel_geometry.h"
+#include "canvas/pointer_cursor.h"
+#include "canvas/logic/arrow_geometry.h"
+#include "canvas/logic/box_button.h"
+#include "canvas/logic/box_buttons.h"
+#include "canvas/logic/canvas_press.h"
+#include "canvas/logic/document_closing.h"
+#include "canvas/logic/edit_commands.h"
+#include "canvas/logic/rubber_band.h"
+#include "model/box_kinds.h"
+#include "platform/bgr_colour.h"
+#include "platform/icon_sheet.h"
+
+namespace quorvin {
+
+namespace {
+
+// A dragged box button carries its box number under this type; a drop of
+// anything else is not ours.
+constexpr const char* kBoxMimeType = "application/x-quorvin-box";
+
+// The gauge keeps hundredths of a percent: one box of 350 is 0.29 %.
+constexpr int kGaugeSteps = 10000;
+
+// Icon cells clipped once per key for the whole program: every button of a
+// kind shows the same picture.
+const QPixmap& CachedIcon(const std::string& key) {
+  static std::map<std::string, QPixmap> cache;
+  auto it = cache.find(key);
+  if (it == cache.end()) it = cache.emplace(key, IconForKey(key)).first;
+  return it->second;
+}
+
+// The set of buttons held, as the editing rules count them.
+int MouseButtonsOf(Qt::MouseButtons buttons) {
+  return (buttons & Qt::LeftButton ? mouse::kLeft : 0) |
+         (buttons & Qt::RightButton ? mouse::kRight : 0) |
+         (buttons & Qt::MiddleButton ? mouse::kMiddle : 0);
+}
+
+// Shift 1, Ctrl 2, Alt 4, summed.
+int ShiftStateOf(Qt::KeyboardModifiers modifiers) {
+  return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
+         (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+// The multiple-arrows picture: a small black arrow on the colour panel.
+QPixmap MultipleArrowsPicture() {
+  QPixmap picture(14, 14);
+  picture.fill(Qt::transparent);
+  QPainter p(&picture);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(Qt::black, 1.5));
+  p.drawLine(QPointF(2, 7), QPointF(10, 7));
+  p.setBrush(Qt::black);
+  p.drawPolygon(QPolygonF({QPointF(9, 3), QPointF(13, 7), QPointF(9, 11)}));
+  return picture;
+}
+
+}  // namespace
+
+DocumentWindow::DocumentWindow(Model& m, CanvasState& canvas, FrameServices& frame, int doc,
+                               QWidget* parent)
+    : QWidget(parent),
+      m_(m),
+      canvas_(canvas),
+      frame_(frame),
+      doc_(doc),
+      ownQuestions_(this),
+      dispatcher_([](DocumentWindow& window, const std::string& tool) {
+        if (tool == "Arrow") SetArrowTool(window.model());
+      }) {
+  setObjectName(QStringLiteral("main"));
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  setMouseTracking(true);
+  setAcceptDrops(true);
+  setAutoFillBackground(true);
+  QPalette canvasColour = palette();
+  canvasColour.setColor(QPalette::Window, Qt::white);
+  setPalette(canvasColour);
+  w_.lineWidth = frame.lineWidth();
+  w_.bubbleShow = true;  // checked at load, whatever the preferences say until applied
+  buildControls();
+  buildMenus();
+  FormLoad(canvas_, w_);
+  syncScrollBars();
+  syncArrowPanel();
+  setResourceGauge(m.table.fillPercent());
+  setRecentFiles(m.recentFiles.shown());
+  formActivate();
+  resize(sizeHint());
+}
+
+QSize DocumentWindow::sizeHint() const {
+  return {WholePixelsFromTwips(kDesignClientWidth), WholePixelsFromTwips(kDesignClientHeight)};
+}
+
+void DocumentWindow::buildControls() {
+  // Made first, so the buttons made later lie above it.
+  shpCopy = new QFrame(this);
+  shpCopy->setObjectName(QStringLiteral("shpCopy"));
+  shpCopy->setFrameShape(QFrame::Box);
+  shpCopy->setAttribute(Qt::WA_TransparentForMouseEvents);
+  shpCopy->hide();
+
+  txtboxname = new QLabel(this);
+  txtboxname->setObjectName(QStringLiteral("txtboxname"));
+  txtboxname->setTextFormat(Qt::PlainText);
+  txtboxname->setAttribute(Qt::WA_TransparentForMouseEvents);
+  txtboxname->setAutoFillBackground(true);
+  txtboxname->setStyleSheet(
+      QStringLiteral("background-color: #ffffe1; color: black; border: 1px solid black;"));
+  txtboxname->hide();
+
+  pnlResource = new QProgressBar(this);
+  pnlResource->setObjectName(QStringLiteral("pnlResource"));
+  pnlResource->setRange(0, kGaugeSteps);
+  pnlResource->setTextVisible(false);
+
+  pnlArrow = new QPushButton(this);
+  pnlArrow->setObjectName(QStringLiteral("pnlArrow"));
+  pnlArrow->setFocusPolicy(Qt::NoFocus);
+  connect(pnlArrow, &QPushButton::clicked, this, [this] {
+    guarded([this] {
+      if (!editingRefused()) ToggleMultipleArrows(w_);
+      syncArrowPanel();
+    });
+  });
+
+  pctArrow = new QLabel(this);
+  pctArrow->setObjectName(QStringLiteral("pctArrow"));
+  pctArrow->setPixmap(MultipleArrowsPicture());
+  pctArrow->hide();
+
+  scrH = new QScrollBar(Qt::Horizontal, this);
+  scrH->setObjectName(QStringLiteral("scrH"));
+  scrV = new QScrollBar(Qt::Vertical, this);
+  scrV->setObjectName(QStringLiteral("scrV"));
+  connectScrollBar(scrH, true);
+  connectScrollBar(scrV, false);
+
+  pctblank = new QWidget(this);
+  pctblank->setObjectName(QStringLiteral("pctblank"));
+  pctblank->setAutoFillBackground(true);
+  pctblank->setBackgroundRole(QPalette::Button);
+
+  cmdEventFire = new QPushButton(QStringLiteral("event fire"), this);
+  cmdEventFire->setObjectName(QStringLiteral("cmdEventFire"));
+  cmdEventFire->hide();
+  connect(cmdEventFire, &QPushButton::clicked, this, [this] { cmdEventFireClick(); });
+
+  for (QWidget* control : {static_cast<QWidget*>(pnlResource), static_cast<QWidget*>(pnlArrow),
+                           static_cast<QWidget*>(scrH), static_cast<QWidget*>(scrV), pctblank})
+    control->setCursor(Qt::ArrowCursor);
+}
+
+void DocumentWindow::connectScrollBar(QScrollBar* bar, bool horizontal) {
+  bar->setFocusPolicy(Qt::NoFocus);
+  // A drag counts once, when the slider is let go; a click on an arrow or
+  // the trough counts at once.
+  connect(bar, &QScrollBar::valueChanged, this, [this, bar, horizontal](int) {
+    if (!syncingScrollBars_ && !bar->isSliderDown()) scrolled(bar, horizontal);
+  });
+  connect(bar, &QScrollBar::sliderReleased, this, [this, bar, horizontal] {
+    if (!syncingScrollBars_) scrolled(bar, horizontal);
+  });
+}
+
+void DocumentWindow::scrolled(QScrollBar* bar, bool horizontal) {
+  guarded([&] {
+    if (horizontal)
+      ScrHChange(m_, canvas_, w_, doc_, bar->value());
+    else
+      ScrVChange(m_, canvas_, w_, doc_, bar->value());
+    syncScrollBars();
+    syncBand();
+  });
+}
+
+void DocumentWindow::syncScrollBars() {
+  syncingScrollBars_ = true;
+  for (auto [bar, state] : {std::pair{scrH, &w_.scrH}, std::pair{scrV, &w_.scrV}}) {
+    bar->setRange(state->minimum, state->maximum);
+    bar->setSingleStep(state->smallChange);
+    bar->setPageStep(state->largeChange);
+    bar->setValue(state->value);
+  }
+  syncingScrollBars_ = false;
+}
+
+void DocumentWindow::syncBand() {
+  shpCopy->setGeometry(PixelRect(w_.band.rect).normalized());
+  shpCopy->setVisible(w_.band.visible);
+}
+
+void DocumentWindow::syncBubble() {
+  if (!w_.bubble.visible) {
+    txtboxname->hide();
+    return;
+  }
+  txtboxname->setText(DisplayText(w_.bubble.caption));
+  txtboxname->adjustSize();
+  txtboxname->move(PixelPoint({w_.bubble.left, w_.bubble.top}).toPoint());
+  txtboxname->show();
+  raiseOverlays();
+}
+
+void DocumentWindow::syncArrowPanel() {
+  const std::int32_t colour = m_.documents.isOpen(doc_) ? m_.documents.docs[doc_].arrowColor : 0;
+  pnlArrow->setStyleSheet(
+      QStringLiteral("background-color: %1;").arg(ColourFromBgr(colour).name()));
+  pnlArrow->setIcon(w_.multipleArrows ? QIcon(pctArrow->pixmap()) : QIcon());
+  const QSignalBlocker quiet(mnuMultipleArrows);
+  mnuMultipleArrows->setChecked(w_.multipleArrows);
+}
+
+void DocumentWindow::raiseOverlays() {
+  txtboxname->raise();
+  for (QWidget* control : {static_cast<QWidget*>(pnlResource), static_cast<QWidget*>(pnlArrow),
+                           static_cast<QWidget*>(scrH), static_cast<QWidget*>(scrV), pctblank})
+    control->raise();
+}
+
+void DocumentWindow::setBoxIconKey(int n, const std::string& key) {
+  const BoxRecord* box = m_.table.record(n);
+  if (box == nullptr) return;
+  iconKeys_[n] = {box->Kind, key};
+  if (BoxButtonWidget* button = boxButton(n)) button->setIcon(key, CachedIcon(key));
+}
+
+std::string DocumentWindow::iconKeyOf(int n) const {
+  const BoxRecord* box = m_.table.record(n);
+  if (box == nullptr) return {};
+  const auto it = iconKeys_.find(n);
+  if (it != iconKeys_.end() && it->second.first == box->Kind) return it->second.second;
+  return BoxIconKey(*box);
+}
+
+BoxButtonWidget* DocumentWindow::boxButton(int n) const {
+  const auto it = buttons_.find(n);
+  return it == buttons_.end() ? nullptr : it->second;
+}
+
+void DocumentWindow::boxesChanged() {
+  const std::vector<int> shown = ShownBoxes(m_, doc_);
+  std::map<int, BoxButtonWidget*> kept;
+  std::vector<BoxButtonWidget*> spare;
+  {
+    std::size_t k = 0;
+    for (const auto& [n, button] : buttons_) {
+      while (k < shown.size() && shown[k] < n) ++k;
+      if (k < shown.size() && shown[k] == n)
+        kept.emplace(n, button);
+      else
+        spare.push_back(button);
+    }
+  }
+  bool made = false;
+  for (const int n : shown) {
+    BoxButtonWidget*& button = kept[n];
+    if (button == nullptr) {
+      if (!spare.empty()) {
+        button = spare.back();
+        spare.pop_back();
+        button->setBox(n);
+      } else {
+        button = new BoxButtonWidget(*this, n);
+        made = true;
+      }
+    }
+    const std::string key = iconKeyOf(n);
+    if (button->iconKey() != key) button->setIcon(key, CachedIcon(key));
+    button->move(PixelRect(BoxButtonRect(m_.table[n], w_.scrH.value, w_.scrV.value)).topLeft());
+    button->show();
+  }
+  // A button may be gone while its own click is still being handled.
+  for (BoxButtonWidget* button : spare) {
+    button->hide();
+    button->deleteLater();
+  }
+  buttons_ = std::move(kept);
+  for (auto it = iconKeys_.begin(); it != iconKeys_.end();)
+    it = it->first > m_.table.highestBox() ? iconKeys_.erase(it) : std::next(it);
+  if (made) raiseOverlays();
+  syncBubble();
+  update();
+}
+
+void DocumentWindow::hideCopyShape() {
+  HideCopyShape(w_);
+  syncBand();
+}
+
+void DocumentWindow::setPointer(Pointer pointer) { setCursor(CursorOf(pointer)); }
+
+void DocumentWindow::setResourceGauge(double percent) {
+  const double clamped = percent < 0 ? 0 : (percent > 100 ? 100 : percent);
+  pnlResource->setValue(RoundToInt(clamped * kGaugeSteps / 100));
+}
+
+void DocumentWindow::setCaption(const std::string& caption) {
+  // "[*]" in a window title is Qt's modified marker; doubled it is shown as is.
+  setWindowTitle(QString::fromStdString(caption).replace(QStringLiteral("[*]"),
+                                                         QStringLiteral("[*][*]")));
+}
+
+void DocumentWindow::setLineWidth(int width) {
+  w_.lineWidth = width;
+  update();
+}
+
+void DocumentWindow::setBubbleShow(bool show) {
+  w_.bubbleShow = show;
+  mnuOptionsBubbleShow->setChecked(show);
+}
+
+void DocumentWindow::formActivate() {
+  mnuOptionsToolbox->setChecked(frame_.toolboxShown());
+  mnuOptionsCurrentToolbox->setText(frame_.currentToolboxCaption());
+}
+
+bool DocumentWindow::closeWindow() {
+  if (subWindow_ != nullptr) return subWindow_->close();
+  return close();
+}
+
+void DocumentWindow::guarded(const std::function<void()>& f) {
+  std::string fault;
+  try {
+    f();
+    return;
+  } catch (const std::exception& e) {
+    fault = e.what();
+  } catch (...) {
+    fault = "unknown error";
+  }
+  try {
+    questions().messageBox("The command could not be completed: " + fault, style::kCritical,
+                           kAppTitle);
+  } catch (...) {
+    // Nothing is left to tell the user with.
+  }
+}
+
+void DocumentWindow::cmdEventFireClick() {
+  guarded([this] {
+    if (dispatcher_) dispatcher_(*this, cmdEventFire->text().toStdString());
+  });
+}
+
+void DocumentWindow::runTool(const std::string& tool) {
+  cmdEventFire->setText(QString::fromStdString(tool));
+  cmdEventFire->click();
+}
+
+// Box buttons.
+
+void DocumentWindow::boxClicked(int n) {
+  guarded([&] {
+    if (editingRefused()) return;
+    const int before = m_.table.highestBox();
+    BoxClick(m_, canvas_, w_, doc_, n);
+    // A copy shows the picture of its source.
+    const int copy = m_.table.highestBox();
+    if (copy != before && iconKeys_.count(n) != 0) setBoxIconKey(copy, iconKeyOf(n));
+  });
+}
+
+bool DocumentWindow::boxPressed(int n, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+  const int pressed = MouseButtonsOf(button);
+  if (pressed != mouse::kRight && pressed != mouse::kMiddle) return false;
+  guarded([&] {
+    if (editingRefused()) return;
+    if (BoxMouseDown(w_, n, pressed, ShiftStateOf(modifiers)) == BoxPress::BoxInformation)
+      ShowBoxInformation(this, m_, n, frame_.colours());
+  });
+  return true;
+}
+
+void DocumentWindow::boxHovered(int n) {
+  guarded([&] {
+    const BoxRecord* box = m_.table.box(n);
+    if (box == nullptr) return;
+    BoxMouseMove(m_, w_, n, BoxButtonRect(*box, w_.scrH.value, w_.scrV.value));
+    syncBubble();
+  });
+}
+
+bool DocumentWindow::startsDrag(int n) const {
+  return !editingRefused() && n >= 1 && n <= kMaxBoxes && w_.dragAutomatic[n];
+}
+
+void DocumentWindow::dragBox(int n) {
+  guarded([&] {
+    BoxButtonWidget* button = boxButton(n);
+    if (button == nullptr) return;
+    auto* payload = new QMimeData;
+    payload->setData(kBoxMimeType, QByteArray::number(n));
+    auto* drag = new QDrag(button);
+    drag->setMimeData(payload);
+    drag->setPixmap(CachedIcon(button->iconKey()));
+    drag->setHotSpot(QPoint(16, 16));
+    drag->exec(Qt::MoveAction);
+  });
+}
+
+// The canvas.
+
+void DocumentWindow::paintEvent(QPaintEvent*) {
+  guarded([this] {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    PaintArrows(painter, ArrowsOfDocument(m_.table, doc_, w_.scrH.value, w_.scrV.value),
+                w_.lineWidth);
+  });
+}
+
+void DocumentWindow::resizeEvent(QResizeEvent*) {
+  guarded([this] {
+    const bool minimised = subWindow_ != nullptr && subWindow_->isMinimized();
+    const auto placed = FormResize(m_, doc_, TwipsFromPixels(width()),
+                                   TwipsFromPixels(height()), minimised);
+    if (!placed) return;
+    layout_ = placed;
+    pnlResource->setGeometry(PixelRect(placed->pnlResource));
+    pnlArrow->setGeometry(PixelRect(placed->pnlArrow));
+    scrH->setGeometry(PixelRect(placed->scrH));
+    pctblank->setGeometry(PixelRect(placed->pctblank));
+    scrV->setGeometry(PixelRect(placed->scrV));
+  });
+}
+
+void DocumentWindow::mousePressEvent(QMouseEvent* event) {
+  guarded([&] {
+    if (editingRefused()) return;
+    FormMouseDown(m_, canvas_, w_, doc_, TwipsFromPixels(event->position().x()),
+                  TwipsFromPixels(event->position().y()));
+    syncBand();
+  });
+}
+
+void DocumentWindow::mouseMoveEvent(QMouseEvent* event) {
+  guarded([&] {
+    if (editingRefused()) return;
+    FormMouseMove(m_, w_, MouseButtonsOf(event->buttons()),
+                  TwipsFromPixels(event->position().x()), TwipsFromPixels(event->position().y()),
+                  ToolPickup{frame_.txtEvent(), [this](const std::string& tool) { runTool(tool); }});
+    syncBand();
+    syncBubble();
+  });
+}
+
+void DocumentWindow::mouseReleaseEvent(QMouseEvent*) {
+  guarded([&] {
+    if (editingRefused()) return;
+    FormMouseUp(m_, canvas_, w_, doc_);
+  });
+}
+
+void DocumentWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasFormat(kBoxMimeType))
+    event->acceptProposedAction();
+  else
+    event->ignore();
+}
+
+void DocumentWindow::dragMoveEvent(QDragMoveEvent* event) {
+  if (event->mimeData()->hasFormat(kBoxMimeType))
+    event->acceptProposedAction();
+  else
+    event->ignore();
+}
+
+void DocumentWindow::dropEvent(QDropEvent* event) {
+  event->ignore();
+  guarded([&] {
+    if (editingRefused() || !event->mimeData()->hasFormat(kBoxMimeType)) return;
+    bool number = false;
+    const int n = event->mimeData()->data(kBoxMimeType).toInt(&number);
+    const BoxRecord* box = m_.table.box(n);
+    if (!number || box == nullptr) return;
+    const WindowRect button = BoxButtonRect(*box, w_.scrH.value, w_.scrV.value);
+    if (FormDragDrop(m_, w_, doc_, n, button, TwipsFromPixels(event->position().x()),
+                     TwipsFromPixels(event->position().y())))
+      event->acceptProposedAction();
+    syncBubble();
+  });
+}
+
+void DocumentWindow::closeEvent(QCloseEvent* event) {
+  bool closes = false;
+  guarded([&] { closes = FormQueryUnload(m_, w_, doc_); });
+  if (closes) {
+    event->accept();
+    if (onClosed) onClosed(*this);
+  } else {
+    event->ignore();
+  }
+}
+
+}  // namespace quorvin

@@ -1,0 +1,196 @@
+#pragma once
+// The form `main`: one document's window. It shows the document's boxes as
+// buttons over the arrows between them, the bottom strip (box-table gauge,
+// arrow colour, scroll bars) and the document's menus, and turns every mouse
+// event and menu command into the editing operations of canvas/logic/; what
+// it shows is rebuilt from the model whenever the model reports a change.
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "canvas/box_button_widget.h"
+#include "canvas/frame_services.h"
+#include "canvas/logic/canvas_state.h"
+#include "canvas/logic/window_layout.h"
+#include "canvas/window_questions.h"
+#include "model/model.h"
+
+class QMdiSubWindow;
+
+namespace quorvin {
+
+class DocumentWindow;
+
+// Runs the command a toolbox tool stands for on a window.
+using ToolDispatcher = std::function<void(DocumentWindow& window, const std::string& tool)>;
+
+// The window's client area as designed: the bottom strip up to the corner
+// box (2400 + 5295 + 252 twips) by the vertical scroll bar above the strip
+// (4812 + 255 twips).
+constexpr double kDesignClientWidth = 7947;
+constexpr double kDesignClientHeight = 5067;
+
+class DocumentWindow : public QWidget {
+ public:
+  DocumentWindow(Model& m, CanvasState& canvas, FrameServices& frame, int doc,
+                 QWidget* parent = nullptr);
+
+  int doc() const { return doc_; }
+  Model& model() { return m_; }
+  WindowState& state() { return w_; }
+  CanvasState& canvas() { return canvas_; }
+  FrameServices& frame() { return frame_; }
+  // The questions a compile of this document asks; tests may put scripted
+  // ones in their place.
+  CompileQuestions& questions() { return *questions_; }
+  void setQuestions(CompileQuestions* questions) {
+    questions_ = questions ? questions : &ownQuestions_;
+  }
+  void setDispatcher(ToolDispatcher dispatcher) { dispatcher_ = std::move(dispatcher); }
+  // The MDI window this window lives in, once it has one.
+  void setSubWindow(QMdiSubWindow* sub) { subWindow_ = sub; }
+  // Called once the window has agreed to close and its document is gone.
+  std::function<void(DocumentWindow&)> onClosed;
+  QMdiSubWindow* subWindow() const { return subWindow_; }
+
+  // The menus of the menu bar in order; the frame shows them while this
+  // window is active.
+  const std::vector<QMenu*>& menus() const { return menus_; }
+  // Puts this window's menus into bar in place of what it showed.
+  void installMenus(QMenuBar& bar) const;
+  // Open to the insert commands.
+  QMenu* functionsMenu() const { return mnuFunctions; }
+
+  // The icon key an insert command chose for box n, when the box's kind
+  // alone does not say it; kept while n keeps the kind it had then.
+  void setBoxIconKey(int n, const std::string& key);
+  std::string iconKeyOf(int n) const;
+  BoxButtonWidget* boxButton(int n) const;
+  const std::map<int, BoxButtonWidget*>& boxButtons() const { return buttons_; }
+
+  // What the model reports.
+  void boxesChanged();
+  void arrowsChanged() { update(); }
+  void hideCopyShape();
+  void setPointer(Pointer pointer);
+  void setResourceGauge(double percent);
+  void setRecentFiles(const std::vector<std::string>& paths);
+  void setCaption(const std::string& caption);
+
+  // Live preferences the frame applies.
+  void setLineWidth(int width);
+  void setBubbleShow(bool show);
+  // Form_Activate: copies the frame's toolbox menu state.
+  void formActivate();
+  // Closes the window as its close box does; false when it stays open.
+  bool closeWindow();
+
+  // Handlers of the box buttons (the buttons call these).
+  void boxClicked(int n);
+  // True when the press was taken (right and middle buttons).
+  bool boxPressed(int n, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+  void boxHovered(int n);
+  bool startsDrag(int n) const;
+  void dragBox(int n);
+
+  // Runs f, reporting whatever it throws through the window's questions:
+  // no exception leaves an event handler.
+  void guarded(const std::function<void()>& f);
+  // A table action refused while a box-by-box run is under way.
+  bool editingRefused() const { return frame_.running(); }
+
+  // Controls, named as the form names them.
+  QProgressBar* pnlResource;
+  QPushButton* pnlArrow;
+  QLabel* pctArrow;  // hidden; the multiple-arrows picture
+  QScrollBar* scrH;
+  QScrollBar* scrV;
+  QWidget* pctblank;
+  QFrame* shpCopy;
+  QLabel* txtboxname;
+  QPushButton* cmdEventFire;
+
+  // Menus and their items.
+  QMenu* mnuFile;
+  QAction *mnuFileNew, *mnuFileLoad, *mnuFileClose, *mnuFileSaveFile, *mnuFileSave,
+      *mnuFileStartMatlab, *mnuExit;
+  std::array<QAction*, RecentFiles::kCount + 1> mnuFileArray{};
+  QMenu* mnuEdit;
+  QAction *mnuEditMove, *mnueditcopy, *mnuEditClear, *mnuEditRedraw, *mnuEditLineColor;
+  QMenu* mnuFunctions;
+  QAction *mnuArrow, *mnuMultipleArrows;
+  QMenu* mnuExecute;
+  QAction *mnuExeDDE, *mnuExeFile, *mnuEXEMatlab;
+  QMenu* mnuView;
+  QAction* mnuPageView;
+  QMenu* mnuOptions;
+  QAction *mnuOptionsToolbox, *mnuOptionsCurrentToolbox, *mnuOptionsConfigureToolbox,
+      *mnuOptionsPrefs, *mnuOptionsBubbleShow;
+  QMenu* mnuWindows;
+  QAction *mnuWindowsCascade, *mnuWindowsTile, *mnuWindowsArrange;
+  QMenu* mnuHelp;
+  QAction *mnuHelpContents, *mnuHelpSearch, *mnuHelpHowTo, *mnuHelpTour, *mnuHelpAbout,
+      *mnuHelpDisclaimer;
+
+  QSize sizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildControls();
+  void buildMenus();
+  void buildFileMenu();
+  void buildOptionsAndHelp();
+  void connectScrollBar(QScrollBar* bar, bool horizontal);
+  void scrolled(QScrollBar* bar, bool horizontal);
+  void syncScrollBars();
+  void syncBand();
+  void syncBubble();
+  void syncArrowPanel();
+  void raiseOverlays();
+  void cmdEventFireClick();
+  void runTool(const std::string& tool);
+  void fileCommand(const std::function<void()>& f);
+  void editCommand(const std::function<void()>& f);
+  void executeCommand(void (FrameServices::*run)(int, CompileQuestions&));
+  QPixmap iconFor(int n, std::string& key) const;
+
+  Model& m_;
+  CanvasState& canvas_;
+  FrameServices& frame_;
+  int doc_;
+  WindowState w_;
+  WindowQuestions ownQuestions_;
+  CompileQuestions* questions_ = &ownQuestions_;
+  ToolDispatcher dispatcher_;
+  QMdiSubWindow* subWindow_ = nullptr;
+  std::vector<QMenu*> menus_;
+  std::map<int, BoxButtonWidget*> buttons_;
+  // Per box: the kind it had and the icon key an insert command gave it.
+  std::map<int, std::pair<std::string, std::string>> iconKeys_;
+  std::optional<WindowLayout> layout_;
+  bool syncingScrollBars_ = false;
+};
+
+}  // namespace quorvin

@@ -1,0 +1,237 @@
+// The menu bar of a document window: every item calls an operation of the
+// model, the editing rules or the frame.
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "canvas/document_window.h"
+#include "canvas/logic/edit_commands.h"
+#include "canvas/page_view.h"
+
+namespace quorvin {
+
+namespace {
+
+QAction* AddItem(QMenu* menu, const char* name, const char* caption,
+                 const QKeySequence& shortcut = {}) {
+  QAction* item = menu->addAction(QString::fromUtf8(caption));
+  item->setObjectName(QString::fromUtf8(name));
+  if (!shortcut.isEmpty()) item->setShortcut(shortcut);
+  return item;
+}
+
+QAction* AddCheckItem(QMenu* menu, const char* name, const char* caption, bool checked) {
+  QAction* item = AddItem(menu, name, caption);
+  item->setCheckable(true);
+  item->setChecked(checked);
+  return item;
+}
+
+// Minimised windows lie in a row along the bottom of the area.
+void ArrangeIcons(QMdiArea& area) {
+  int left = 0;
+  for (QMdiSubWindow* sub : area.subWindowList()) {
+    if (!sub->isMinimized()) continue;
+    sub->move(left, area.viewport()->height() - sub->height());
+    left += sub->width();
+  }
+}
+
+}  // namespace
+
+void DocumentWindow::installMenus(QMenuBar& bar) const {
+  bar.clear();
+  for (QMenu* menu : menus_) bar.addMenu(menu);
+}
+
+void DocumentWindow::fileCommand(const std::function<void()>& f) {
+  // A run in progress reads the box table: no document comes or goes.
+  guarded([&] {
+    if (!editingRefused()) f();
+  });
+}
+
+void DocumentWindow::editCommand(const std::function<void()>& f) {
+  guarded([&] {
+    if (!editingRefused()) f();
+  });
+}
+
+void DocumentWindow::executeCommand(void (FrameServices::*run)(int, CompileQuestions&)) {
+  guarded([&] {
+    if (!editingRefused()) (frame_.*run)(doc_, questions());
+  });
+}
+
+void DocumentWindow::buildFileMenu() {
+  mnuFile = new QMenu(QStringLiteral("&File"), this);
+  mnuFile->setObjectName(QStringLiteral("mnuFile"));
+  mnuFileNew = AddItem(mnuFile, "mnuFileNew", "&New ...", QKeySequence(Qt::CTRL | Qt::Key_N));
+  mnuFileLoad =
+      AddItem(mnuFile, "mnuFileLoad", "&Open File ...", QKeySequence(Qt::CTRL | Qt::Key_O));
+  mnuFileClose = AddItem(mnuFile, "mnuFileClose", "&Close");
+  mnuFile->addSeparator();
+  mnuFileSaveFile =
+      AddItem(mnuFile, "mnuFileSaveFile", "&Save File", QKeySequence(Qt::CTRL | Qt::Key_S));
+  mnuFileSave = AddItem(mnuFile, "mnuFileSave", "Save &As ...");
+  mnuFile->addSeparator();
+  mnuFileStartMatlab = AddItem(mnuFile, "mnuFileStartMatlab", "Start Matlab");
+  mnuFile->addSeparator();
+  mnuExit = AddItem(mnuFile, "mnuExit", "&Exit");
+  for (std::size_t i = 0; i < mnuFileArray.size(); ++i) {
+    QAction* item = AddItem(mnuFile, "mnuFileArray", "-");
+    item->setVisible(false);
+    mnuFileArray[i] = item;
+    if (i == 0) {
+      item->setSeparator(true);
+      continue;
+    }
+    connect(item, &QAction::triggered, this, [this, i] {
+      fileCommand([&] {
+        const auto& paths = m_.recentFiles.shown();
+        if (i <= paths.size()) LoadFlowchart(m_, paths[i - 1]);
+      });
+    });
+  }
+  connect(mnuFileNew, &QAction::triggered, this, [this] { fileCommand([&] { NewDocument(m_); }); });
+  connect(mnuFileLoad, &QAction::triggered, this,
+          [this] { fileCommand([&] { LoadFlowchart(m_, ""); }); });
+  connect(mnuFileClose, &QAction::triggered, this, [this] { fileCommand([&] { closeWindow(); }); });
+  connect(mnuFileSaveFile, &QAction::triggered, this,
+          [this] { guarded([&] { SaveDocument(m_, doc_, SaveMode::Save); }); });
+  connect(mnuFileSave, &QAction::triggered, this,
+          [this] { guarded([&] { SaveDocument(m_, doc_, SaveMode::SaveAs); }); });
+  connect(mnuFileStartMatlab, &QAction::triggered, this,
+          [this] { guarded([&] { frame_.startMatlab(questions()); }); });
+  connect(mnuExit, &QAction::triggered, this, [this] { guarded([&] { frame_.exitProgram(); }); });
+}
+
+void DocumentWindow::setRecentFiles(const std::vector<std::string>& paths) {
+  for (std::size_t i = 1; i < mnuFileArray.size(); ++i) {
+    if (i > paths.size()) {
+      mnuFileArray[i]->setVisible(false);
+      continue;
+    }
+    // A path is shown as it is: an "&" in it is no access key.
+    mnuFileArray[i]->setText(
+        QString::fromStdString(paths[i - 1]).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    mnuFileArray[i]->setVisible(true);
+  }
+  mnuFileArray[0]->setVisible(!paths.empty());
+}
+
+void DocumentWindow::buildMenus() {
+  buildFileMenu();
+
+  mnuEdit = new QMenu(QStringLiteral("&Edit"), this);
+  mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+  mnuEditMove = AddItem(mnuEdit, "mnuEditMove", "&Move boxes");
+  mnueditcopy = AddItem(mnuEdit, "mnueditcopy", "&Copy boxes");
+  mnuEditClear = AddItem(mnuEdit, "mnuEditClear", "C&lear Boxes");
+  mnuEditRedraw = AddItem(mnuEdit, "mnuEditRedraw", "&Redraw Arrows");
+  mnuEditLineColor = AddItem(mnuEdit, "mnuEditLineColor", "Change &Line Color");
+  connect(mnuEditMove, &QAction::triggered, this, [this] { editCommand([&] { EditMoveBoxes(m_); }); });
+  connect(mnueditcopy, &QAction::triggered, this, [this] { editCommand([&] { EditCopyBoxes(m_); }); });
+  connect(mnuEditClear, &QAction::triggered, this,
+          [this] { editCommand([&] { EditClearBoxes(m_); }); });
+  connect(mnuEditRedraw, &QAction::triggered, this,
+          [this] { guarded([&] { EditRedrawArrows(m_, doc_); }); });
+  connect(mnuEditLineColor, &QAction::triggered, this, [this] {
+    editCommand([&] {
+      EditChangeLineColor(m_, doc_, frame_.colours());
+      syncArrowPanel();
+    });
+  });
+
+  mnuFunctions = new QMenu(QStringLiteral("Fu&nctions"), this);
+  mnuFunctions->setObjectName(QStringLiteral("mnuFunctions"));
+  mnuArrow = AddItem(mnuFunctions, "mnuArrow", "&Arrow");
+  mnuMultipleArrows = AddCheckItem(mnuFunctions, "mnuMultipleArrows", "&Multiple Arrows", false);
+  connect(mnuArrow, &QAction::triggered, this, [this] { editCommand([&] { SetArrowTool(m_); }); });
+  connect(mnuMultipleArrows, &QAction::triggered, this, [this] {
+    guarded([&] {
+      if (!editingRefused()) ToggleMultipleArrows(w_);
+      syncArrowPanel();
+    });
+  });
+
+  mnuExecute = new QMenu(QStringLiteral("&Execute"), this);
+  mnuExecute->setObjectName(QStringLiteral("mnuExecute"));
+  mnuExeDDE = AddItem(mnuExecute, "mnuExeDDE", "Write to &ClipBoard");
+  mnuExeFile = AddItem(mnuExecute, "mnuExeFile", "&Write to file");
+  mnuEXEMatlab = AddItem(mnuExecute, "mnuEXEMatlab", "&Execute to Matlab");
+  connect(mnuExeDDE, &QAction::triggered, this,
+          [this] { executeCommand(&FrameServices::executeToClipboard); });
+  connect(mnuExeFile, &QAction::triggered, this,
+          [this] { executeCommand(&FrameServices::executeToFile); });
+  connect(mnuEXEMatlab, &QAction::triggered, this,
+          [this] { executeCommand(&FrameServices::executeToMatlab); });
+
+  mnuView = new QMenu(QStringLiteral("&View"), this);
+  mnuView->setObjectName(QStringLiteral("mnuView"));
+  mnuPageView = AddItem(mnuView, "mnuPageView", "&Page View");
+  connect(mnuPageView, &QAction::triggered, this, [this] {
+    guarded([&] {
+      const int scrollLeft = layout_ ? RoundToInt(layout_->scrH.left) : 0;
+      ShowPageView(this, m_.table, scrollLeft, canvas_.canvasWidth, canvas_.canvasHeight);
+    });
+  });
+
+  buildOptionsAndHelp();
+  menus_ = {mnuFile, mnuEdit, mnuFunctions, mnuExecute, mnuView, mnuOptions, mnuWindows, mnuHelp};
+}
+
+void DocumentWindow::buildOptionsAndHelp() {
+  mnuOptions = new QMenu(QStringLiteral("&Options"), this);
+  mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
+  mnuOptionsToolbox = AddCheckItem(mnuOptions, "mnuOptionsToolbox", "Show &Toolbox", false);
+  mnuOptionsCurrentToolbox =
+      AddItem(mnuOptions, "mnuOptionsCurrentToolbox", "C&urrent Toolbox:default.tlb");
+  mnuOptionsConfigureToolbox =
+      AddItem(mnuOptions, "mnuOptionsConfigureToolbox", "&Configure toolbox ...");
+  mnuOptionsPrefs = AddItem(mnuOptions, "mnuOptionsPrefs", "&Prefrences ...");
+  mnuOptionsBubbleShow =
+      AddCheckItem(mnuOptions, "mnuOptionsBubbleShow", "&Show Identification Bubble", true);
+  connect(mnuOptionsToolbox, &QAction::triggered, this,
+          [this](bool shown) { guarded([&] { frame_.showToolbox(shown); }); });
+  connect(mnuOptionsCurrentToolbox, &QAction::triggered, this,
+          [this] { guarded([&] { frame_.chooseCurrentToolbox(); }); });
+  connect(mnuOptionsConfigureToolbox, &QAction::triggered, this,
+          [this] { guarded([&] { frame_.configureToolbox(); }); });
+  connect(mnuOptionsPrefs, &QAction::triggered, this, [this] {
+    guarded([&] {
+      frame_.preferences();
+      EditRedrawArrows(m_, doc_);
+    });
+  });
+  connect(mnuOptionsBubbleShow, &QAction::triggered, this,
+          [this](bool shown) { w_.bubbleShow = shown; });
+
+  mnuWindows = new QMenu(QStringLiteral("&Windows"), this);
+  mnuWindows->setObjectName(QStringLiteral("mnuWindows"));
+  mnuWindowsCascade = AddItem(mnuWindows, "mnuWindowsCascade", "&Cascade");
+  mnuWindowsTile = AddItem(mnuWindows, "mnuWindowsTile", "&Tile");
+  mnuWindowsArrange = AddItem(mnuWindows, "mnuWindowsArrange", "&Arrange");
+  connect(mnuWindowsCascade, &QAction::triggered, this,
+          [this] { guarded([&] { frame_.mdiArea().cascadeSubWindows(); }); });
+  connect(mnuWindowsTile, &QAction::triggered, this,
+          [this] { guarded([&] { frame_.mdiArea().tileSubWindows(); }); });
+  connect(mnuWindowsArrange, &QAction::triggered, this,
+          [this] { guarded([&] { ArrangeIcons(frame_.mdiArea()); }); });
+
+  // Help is not built yet: its items show, disabled.
+  mnuHelp = new QMenu(QStringLiteral("&Help"), this);
+  mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+  mnuHelpContents = AddItem(mnuHelp, "mnuHelpContents", "&Contents");
+  mnuHelpSearch = AddItem(mnuHelp, "mnuHelpSearch", "&Search For Help On ...");
+  mnuHelpHowTo = AddItem(mnuHelp, "mnuHelpHowTo", "&How to Use Help");
+  mnuHelp->addSeparator();
+  mnuHelpTour = AddCheckItem(mnuHelp, "mnuHelpTour", "&Guided Tour", false);
+  mnuHelp->addSeparator();
+  mnuHelpAbout = AddItem(mnuHelp, "mnuHelpAbout", "&About...");
+  mnuHelpDisclaimer = AddItem(mnuHelp, "mnuHelpDisclaimer", "&Disclaimer...");
+  for (QAction* item : {mnuHelpContents, mnuHelpSearch, mnuHelpHowTo, mnuHelpTour, mnuHelpAbout,
+                        mnuHelpDisclaimer})
+    item->setEnabled(false);
+}
+
+}  // namespace quorvin

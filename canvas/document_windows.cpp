@@ -1,0 +1,120 @@
+#include "canvas/document_windows.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "canvas/logic/document_closing.h"
+
+namespace quorvin {
+
+DocumentWindows::DocumentWindows(FrameServices& frame) : frame_(frame) {
+  connect(&frame_.mdiArea(), &QMdiArea::subWindowActivated, this,
+          [this](QMdiSubWindow* sub) { activated(sub); });
+}
+
+DocumentWindows::~DocumentWindows() {
+  // The windows outlive nothing they refer to: the model goes with us.
+  for (auto& [doc, window] : windows_) {
+    window->onClosed = nullptr;
+    if (QMdiSubWindow* sub = window->subWindow()) sub->deleteLater();
+  }
+}
+
+int DocumentWindows::activeDocument() const {
+  const QMdiSubWindow* sub = frame_.mdiArea().activeSubWindow();
+  if (sub == nullptr) return 0;
+  for (const auto& [doc, window] : windows_)
+    if (window->subWindow() == sub) return doc;
+  return 0;
+}
+
+DocumentWindow* DocumentWindows::window(int doc) const {
+  const auto it = windows_.find(doc);
+  return it == windows_.end() ? nullptr : it->second;
+}
+
+std::vector<DocumentWindow*> DocumentWindows::windows() const {
+  std::vector<DocumentWindow*> all;
+  for (const auto& [doc, window] : windows_) all.push_back(window);
+  return all;
+}
+
+void DocumentWindows::setDispatcher(ToolDispatcher dispatcher) {
+  dispatcher_ = std::move(dispatcher);
+  for (const auto& [doc, window] : windows_) window->setDispatcher(dispatcher_);
+}
+
+bool DocumentWindows::showActiveMenus(QMenuBar& bar) const {
+  const DocumentWindow* active = activeWindow();
+  if (active == nullptr) return false;
+  active->installMenus(bar);
+  return true;
+}
+
+bool DocumentWindows::closeAll() {
+  if (m_ == nullptr) return true;
+  return ExitAllDocuments(*m_, [this](int doc) {
+    DocumentWindow* w = window(doc);
+    return w == nullptr || w->closeWindow();
+  });
+}
+
+void DocumentWindows::activated(QMdiSubWindow* sub) {
+  DocumentWindow* active = nullptr;
+  for (const auto& [doc, window] : windows_)
+    if (sub != nullptr && window->subWindow() == sub) active = window;
+  if (active != nullptr) active->guarded([active] { active->formActivate(); });
+  if (onActivated) onActivated(active);
+}
+
+void DocumentWindows::documentOpened(int doc) {
+  if (m_ == nullptr) return;
+  if (DocumentWindow* old = window(doc)) {
+    // The number was freed while its window was still on its way out.
+    old->onClosed = nullptr;
+    windows_.erase(doc);
+  }
+  auto* window = new DocumentWindow(*m_, canvas_, frame_, doc);
+  if (dispatcher_) window->setDispatcher(dispatcher_);
+  windows_[doc] = window;
+  window->onClosed = [this](DocumentWindow& closed) {
+    const auto it = windows_.find(closed.doc());
+    if (it != windows_.end() && it->second == &closed) windows_.erase(it);
+  };
+  QMdiSubWindow* sub = frame_.mdiArea().addSubWindow(window);
+  sub->setAttribute(Qt::WA_DeleteOnClose);
+  window->setSubWindow(sub);
+  sub->show();
+  // The client area opens at its design size, whatever the frame adds.
+  sub->resize(sub->size() + (window->sizeHint() - window->size()));
+}
+
+void DocumentWindows::captionChanged(int doc, const std::string& caption) {
+  if (DocumentWindow* w = window(doc)) w->setCaption(caption);
+}
+
+void DocumentWindows::boxesChanged(int doc) {
+  if (DocumentWindow* w = window(doc)) w->boxesChanged();
+}
+
+void DocumentWindows::arrowsChanged(int doc) {
+  if (DocumentWindow* w = window(doc)) w->arrowsChanged();
+}
+
+void DocumentWindows::hideCopyShape(int doc) {
+  if (DocumentWindow* w = window(doc)) w->hideCopyShape();
+}
+
+void DocumentWindows::setDocsPointer(Pointer pointer) {
+  for (const auto& [doc, window] : windows_) window->setPointer(pointer);
+}
+
+void DocumentWindows::setResourceGauge(double percent) {
+  for (const auto& [doc, window] : windows_) window->setResourceGauge(percent);
+}
+
+void DocumentWindows::recentFilesChanged(const std::vector<std::string>& paths) {
+  for (const auto& [doc, window] : windows_) window->setRecentFiles(paths);
+}
+
+}  // namespace quorvin
