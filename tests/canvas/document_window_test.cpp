@@ -1,0 +1,278 @@
+// The document window with real widgets: what opens for a document, and a
+// few real mouse events and menu commands carried through to the model.
+#include "canvas/document_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <filesystem>
+#include <QMimeData>
+#include <QTest>
+
+#include "canvas/logic/arrow_geometry.h"
+#include "canvas/logic/document_closing.h"
+#include "canvas/pixel_geometry.h"
+#include "tests/canvas/fake_frame.h"
+#include "tests/support/qt_application.h"
+
+namespace quorvin {
+namespace {
+
+using testing::WindowsFixture;
+
+// Three boxes linked in a column, every exit red.
+const std::string kInterleaved =
+    (std::filesystem::path(__FILE__).parent_path().parent_path() / "model/data/interleaved.qvn")
+        .string();
+
+class DocumentWindowTest : public ::testing::Test, public WindowsFixture {
+ protected:
+  static void SetUpTestSuite() { testing_support::EnsureGuiApplication(); }
+
+  DocumentWindow& open() {
+    doc = NewDocument(m);
+    DocumentWindow* w = windows.window(doc);
+    EXPECT_NE(w, nullptr);
+    return *w;
+  }
+  DocumentWindow& load(const std::string& path) {
+    EXPECT_TRUE(LoadFlowchart(m, path));
+    doc = m.documents.curDoc;
+    return *windows.window(doc);
+  }
+  // A box of that kind placed by a real click at pixel point p.
+  int place(DocumentWindow& w, const std::string& kind, QPoint p) {
+    EXPECT_TRUE(NewBox(m, w.doc()));
+    const int n = m.table.highestBox();
+    m.table[n].Kind = kind;
+    QTest::mouseClick(&w, Qt::LeftButton, {}, p);
+    return n;
+  }
+
+  int doc = 0;
+};
+
+TEST_F(DocumentWindowTest, OpensWithItsControlsAndMenusForANewDocument) {
+  frame.showsToolbox = false;
+  frame.toolboxCaption = QStringLiteral("Current Toolbox: mine.tlb");
+  DocumentWindow& w = open();
+  EXPECT_EQ(w.objectName(), "main");
+  EXPECT_EQ(w.windowTitle(), "Untitled:1");
+  for (const char* name : {"pnlResource", "pnlArrow", "pctArrow", "scrH", "scrV", "pctblank",
+                           "shpCopy", "txtboxname", "cmdEventFire"})
+    EXPECT_NE(w.findChild<QWidget*>(name), nullptr) << name;
+  EXPECT_TRUE(w.cmdEventFire->isHidden());
+  EXPECT_EQ(w.cmdEventFire->text(), "event fire");
+  EXPECT_EQ(w.size(), QSize(530, 338));  // 7947 by 5067 twips
+
+  QStringList titles;
+  for (QMenu* menu : w.menus()) titles << menu->title();
+  EXPECT_EQ(titles, QStringList({"&File", "&Edit", "Fu&nctions", "&Execute", "&View",
+                                 "&Options", "&Windows", "&Help"}));
+  QStringList file;
+  for (QAction* item : w.mnuFile->actions())
+    if (!item->isSeparator()) file << item->objectName() + "=" + item->text();
+  EXPECT_EQ(file, QStringList({"mnuFileNew=&New ...", "mnuFileLoad=&Open File ...",
+                               "mnuFileClose=&Close", "mnuFileSaveFile=&Save File",
+                               "mnuFileSave=Save &As ...", "mnuFileStartMatlab=Start Matlab",
+                               "mnuExit=&Exit", "mnuFileArray=-", "mnuFileArray=-",
+                               "mnuFileArray=-", "mnuFileArray=-"}));
+  EXPECT_EQ(w.mnuFileNew->shortcut(), QKeySequence("Ctrl+N"));
+  EXPECT_EQ(w.mnuFileSaveFile->shortcut(), QKeySequence("Ctrl+S"));
+  for (QAction* item : w.mnuFileArray) EXPECT_FALSE(item->isVisible());
+  EXPECT_TRUE(w.mnuOptionsBubbleShow->isChecked());
+  EXPECT_FALSE(w.mnuOptionsToolbox->isChecked());
+  EXPECT_EQ(w.mnuOptionsCurrentToolbox->text(), "Current Toolbox: mine.tlb");
+  EXPECT_EQ(w.mnuOptionsPrefs->text(), "&Prefrences ...");
+  EXPECT_EQ(w.mnuHelpTour->text(), "&Guided Tour");
+  EXPECT_EQ(w.functionsMenu()->title(), "Fu&nctions");
+}
+
+TEST_F(DocumentWindowTest, RecentPathsFillEveryFileMenuWithTheirAmpersandsShown) {
+  DocumentWindow& w = open();
+  m.recentFiles.AddRecentFile("/tmp/a&b.qvn");
+  EXPECT_TRUE(w.mnuFileArray[0]->isVisible());
+  EXPECT_EQ(w.mnuFileArray[1]->text(), "/tmp/a&&b.qvn");
+  EXPECT_TRUE(w.mnuFileArray[1]->isVisible());
+  EXPECT_FALSE(w.mnuFileArray[2]->isVisible());
+}
+
+TEST_F(DocumentWindowTest, ALoadedFileShowsOneButtonPerBoxThatScrollingMoves) {
+  DocumentWindow& w = load(kInterleaved);
+  ASSERT_EQ(w.boxButtons().size(), 3u);
+  for (int n = 1; n <= 3; ++n) {
+    const BoxButtonWidget* button = w.boxButton(n);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->objectName(), QString("box%1").arg(n));
+    EXPECT_EQ(button->pos(), QPoint(m.table[n].X / 15, m.table[n].Y / 15)) << n;
+    EXPECT_EQ(button->size(), QSize(32, 32));
+    EXPECT_EQ(button->focusPolicy(), Qt::NoFocus);
+  }
+  w.scrV->setValue(500);
+  w.scrH->setValue(30);
+  for (int n = 1; n <= 3; ++n)
+    EXPECT_EQ(w.boxButton(n)->pos(),
+              QPoint(WholePixelsFromTwips(m.table[n].X - 30), WholePixelsFromTwips(m.table[n].Y - 500)));
+}
+
+TEST_F(DocumentWindowTest, AClickOnTheCanvasPlacesTheWaitingBox) {
+  DocumentWindow& w = open();
+  EXPECT_EQ(w.cursor().shape(), Qt::ArrowCursor);
+  ASSERT_TRUE(NewBox(m, doc));
+  EXPECT_EQ(w.cursor().shape(), Qt::CrossCursor);
+  const int n = m.table.highestBox();
+  EXPECT_EQ(w.boxButton(n), nullptr);  // hidden until placed
+  QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(100, 50));
+  EXPECT_EQ(m.editMode, EditMode::Select);
+  EXPECT_EQ(m.table[n].X, 1500);
+  EXPECT_EQ(m.table[n].Y, 750);
+  EXPECT_TRUE(m.documents.docInfo[doc].Changed);
+  ASSERT_NE(w.boxButton(n), nullptr);
+  EXPECT_EQ(w.boxButton(n)->pos(), QPoint(100, 50));
+  EXPECT_EQ(w.cursor().shape(), Qt::ArrowCursor);
+  EXPECT_EQ(w.boxButton(n)->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(DocumentWindowTest, TheArrowToolConnectsTwoClickedBoxes) {
+  DocumentWindow& w = open();
+  const int a = place(w, "Sin", {40, 40});
+  const int b = place(w, "Cos", {40, 140});
+  m.documents.docInfo[doc].Changed = false;
+  w.mnuArrow->trigger();
+  EXPECT_EQ(m.editMode, EditMode::ArrowArmed);
+  EXPECT_EQ(w.cursor().shape(), Qt::ForbiddenCursor);
+  QTest::mouseClick(w.boxButton(a), Qt::LeftButton);
+  QTest::mouseClick(w.boxButton(b), Qt::LeftButton);
+  EXPECT_EQ(m.table[a].OutLink[1], b);
+  EXPECT_EQ(m.table[b].InLink[1], a);
+  EXPECT_EQ(m.editMode, EditMode::Select);
+  EXPECT_TRUE(m.documents.docInfo[doc].Changed);
+}
+
+TEST_F(DocumentWindowTest, AToolPickedInTheToolboxRunsOnTheFirstMoveOverTheCanvas) {
+  DocumentWindow& w = open();
+  std::vector<std::string> ran;
+  windows.setDispatcher([&](DocumentWindow& on, const std::string& tool) {
+    ran.push_back(tool + " " + std::to_string(on.doc()));
+  });
+  frame.tool = "Sin";
+  QMouseEvent move(QEvent::MouseMove, QPointF(60, 60), w.mapToGlobal(QPointF(60, 60)),
+                   Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(&w, &move);
+  EXPECT_EQ(ran, std::vector<std::string>({"Sin 1"}));
+  EXPECT_EQ(w.cmdEventFire->text(), "Sin");
+  EXPECT_EQ(frame.tool, "");
+}
+
+TEST_F(DocumentWindowTest, AGrabShowsARedArrowWithItsBlackHead) {
+  DocumentWindow& w = load(kInterleaved);
+  const QImage image = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const auto isRed = [](QRgb c) { return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60; };
+  const auto isBlack = [](QRgb c) { return qRed(c) < 40 && qGreen(c) < 40 && qBlue(c) < 40; };
+  const auto onAButton = [&](QPoint p) {
+    for (const auto& [n, button] : w.boxButtons())
+      if (button->geometry().contains(p)) return true;
+    return false;
+  };
+  const std::vector<Arrow> arrows = ArrowsOfDocument(m.table, doc, 0, 0);
+  ASSERT_FALSE(arrows.empty());
+  const QPoint tip = PixelPoint(arrows.front().head.tip).toPoint();
+  int red = 0, blackNearTip = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QPoint p(x, y);
+      if (onAButton(p)) continue;
+      if (isRed(image.pixel(p))) ++red;
+      if (isBlack(image.pixel(p)) && (p - tip).manhattanLength() <= 12) ++blackNearTip;
+    }
+  EXPECT_GT(red, 20);
+  EXPECT_GT(blackNearTip, 3);
+}
+
+TEST_F(DocumentWindowTest, ClosingAChangedDocumentAsksAndCancelKeepsTheWindow) {
+  DocumentWindow& w = open();
+  place(w, "Sin", {40, 40});
+  dialogs.answers = {Answer::Cancel};
+  EXPECT_FALSE(w.closeWindow());
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, kSaveBeforeClosing);
+  EXPECT_EQ(windows.window(doc), &w);
+  EXPECT_EQ(m.table.highestBox(), 1);
+
+  dialogs.answers = {Answer::No};
+  EXPECT_TRUE(w.closeWindow());
+  EXPECT_EQ(windows.window(doc), nullptr);
+  EXPECT_EQ(m.table.highestBox(), 0);
+  EXPECT_FALSE(m.documents.isOpen(doc));
+}
+
+TEST_F(DocumentWindowTest, ExitClosesEveryWindowUnlessOneStaysOpen) {
+  DocumentWindow& first = open();
+  open();
+  place(first, "Sin", {40, 40});
+  dialogs.answers = {Answer::Cancel};
+  EXPECT_FALSE(windows.closeAll());
+  EXPECT_EQ(windows.windows().size(), 2u);
+  dialogs.answers = {Answer::No};
+  EXPECT_TRUE(windows.closeAll());
+  EXPECT_TRUE(windows.windows().empty());
+}
+
+TEST_F(DocumentWindowTest, ARightPressReachesTheButtonAndADropMovesItsBox) {
+  DocumentWindow& w = open();
+  const int n = place(w, "Sin", {40, 40});
+  QTest::mousePress(w.boxButton(n), Qt::RightButton);
+  EXPECT_TRUE(w.state().dragAutomatic[n]);
+  QTest::mousePress(w.boxButton(n), Qt::RightButton);
+  EXPECT_FALSE(w.state().dragAutomatic[n]);
+
+  m.documents.docInfo[doc].Changed = false;
+  QMimeData payload;
+  payload.setData("application/x-quorvin-box", QByteArray::number(n));
+  QDragEnterEvent enter(QPoint(200, 100), Qt::MoveAction, &payload, Qt::LeftButton, {});
+  QApplication::sendEvent(&w, &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(200, 100), Qt::MoveAction, &payload, Qt::LeftButton, {});
+  QApplication::sendEvent(&w, &drop);
+  EXPECT_EQ(m.table[n].X, 200 * 15 - 240);  // centred on the drop point
+  EXPECT_EQ(m.table[n].Y, 100 * 15 - 240);
+  EXPECT_EQ(w.boxButton(n)->pos(), QPoint(184, 84));
+  EXPECT_TRUE(m.documents.docInfo[doc].Changed);
+
+  QMimeData foreign;
+  foreign.setText("3");
+  QDragEnterEvent other(QPoint(10, 10), Qt::MoveAction, &foreign, Qt::LeftButton, {});
+  QApplication::sendEvent(&w, &other);
+  EXPECT_FALSE(other.isAccepted());
+}
+
+TEST_F(DocumentWindowTest, ARunInProgressRefusesEditingAndExecuteSilently) {
+  DocumentWindow& w = open();
+  w.mnuExeDDE->trigger();
+  EXPECT_EQ(frame.commands, std::vector<std::string>({"clipboard 1"}));
+  frame.isRunning = true;
+  w.mnuExeFile->trigger();
+  w.mnuEditMove->trigger();
+  w.mnuMultipleArrows->trigger();
+  EXPECT_EQ(frame.commands.size(), 1u);
+  EXPECT_EQ(m.editMode, EditMode::Select);
+  EXPECT_FALSE(w.mnuMultipleArrows->isChecked());
+  ASSERT_TRUE(NewBox(m, doc));
+  QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(100, 50));
+  EXPECT_EQ(m.editMode, EditMode::Placing);
+}
+
+TEST_F(DocumentWindowTest, MultipleArrowsShowsTheArrowPictureOnTheColourPanel) {
+  DocumentWindow& w = open();
+  EXPECT_TRUE(w.pnlArrow->icon().isNull());
+  w.mnuMultipleArrows->trigger();
+  EXPECT_TRUE(w.state().multipleArrows);
+  EXPECT_TRUE(w.mnuMultipleArrows->isChecked());
+  EXPECT_FALSE(w.pnlArrow->icon().isNull());
+  QTest::mouseClick(w.pnlArrow, Qt::LeftButton);
+  EXPECT_FALSE(w.state().multipleArrows);
+  EXPECT_FALSE(w.mnuMultipleArrows->isChecked());
+}
+
+}  // namespace
+}  // namespace quorvin
