@@ -13,6 +13,9 @@ BoxButtonWidget::BoxButtonWidget(DocumentWindow& window, int box)
   setMouseTracking(true);
   // Children take the canvas's pointer unless they have their own.
   setCursor(Qt::ArrowCursor);
+  // The button paints every pixel itself: nothing below it needs painting
+  // first, which counts with hundreds of buttons on a window.
+  setAttribute(Qt::WA_OpaquePaintEvent);
   resize(32, 32);
   setBox(box);
   connect(this, &QAbstractButton::clicked, this, [this] { window_.boxClicked(box_); });
@@ -27,12 +30,13 @@ void BoxButtonWidget::setBox(int box) {
 void BoxButtonWidget::setIcon(const std::string& key, const QPixmap& picture) {
   iconKey_ = key;
   picture_ = picture;
+  opaquePicture_ = !picture.isNull() && !picture.hasAlpha() && picture.size() == QSize(32, 32);
   update();
 }
 
 void BoxButtonWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), palette().button());
+  if (!opaquePicture_) painter.fillRect(rect(), palette().button());
   painter.drawPixmap(0, 0, picture_);
   // A pressed button looks pushed in, as a graphical command button does.
   if (isDown()) {
@@ -57,6 +61,9 @@ void BoxButtonWidget::mousePressEvent(QMouseEvent* event) {
 void BoxButtonWidget::mouseMoveEvent(QMouseEvent* event) {
   window_.boxHovered(box_);
   QAbstractButton::mouseMoveEvent(event);
+  // A plain button passes unpressed moves on to the canvas, whose move
+  // would hide the bubble just shown.
+  event->accept();
 }
 
 }  // namespace quorvin

@@ -35,6 +35,7 @@ class BoxButtonWidget : public QAbstractButton {
   int box_;
   std::string iconKey_;
   QPixmap picture_;
+  bool opaquePicture_ = false;  // covers the whole button
 };
 
 }  // namespace quorvin

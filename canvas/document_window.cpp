@@ -71,8 +71,8 @@ QPixmap MultipleArrowsPicture() {
 
 }  // namespace
 
-DocumentWindow::DocumentWindow(Model& m, CanvasState& canvas, FrameServices& frame, int doc,
-                               QWidget* parent)
+DocumentWindow::DocumentWindow(Model& m, CanvasState& canvas, FrameServices& frame,
+                               BoxIconKeys& iconKeys, int doc, QWidget* parent)
     : QWidget(parent),
       m_(m),
       canvas_(canvas),
@@ -81,7 +81,8 @@ DocumentWindow::DocumentWindow(Model& m, CanvasState& canvas, FrameServices& fra
       ownQuestions_(this),
       dispatcher_([](DocumentWindow& window, const std::string& tool) {
         if (tool == "Arrow") SetArrowTool(window.model());
-      }) {
+      }),
+      iconKeys_(iconKeys) {
   setObjectName(QStringLiteral("main"));
   setAttribute(Qt::WA_DeleteOnClose, false);
   setMouseTracking(true);
@@ -236,16 +237,14 @@ void DocumentWindow::raiseOverlays() {
 void DocumentWindow::setBoxIconKey(int n, const std::string& key) {
   const BoxRecord* box = m_.table.record(n);
   if (box == nullptr) return;
-  iconKeys_[n] = {box->Kind, key};
+  iconKeys_.set(n, *box, key);
   if (BoxButtonWidget* button = boxButton(n)) button->setIcon(key, CachedIcon(key));
 }
 
 std::string DocumentWindow::iconKeyOf(int n) const {
   const BoxRecord* box = m_.table.record(n);
   if (box == nullptr) return {};
-  const auto it = iconKeys_.find(n);
-  if (it != iconKeys_.end() && it->second.first == box->Kind) return it->second.second;
-  return BoxIconKey(*box);
+  return iconKeys_.keyOf(n, *box);
 }
 
 BoxButtonWidget* DocumentWindow::boxButton(int n) const {
@@ -291,8 +290,7 @@ void DocumentWindow::boxesChanged() {
     button->deleteLater();
   }
   buttons_ = std::move(kept);
-  for (auto it = iconKeys_.begin(); it != iconKeys_.end();)
-    it = it->first > m_.table.highestBox() ? iconKeys_.erase(it) : std::next(it);
+  iconKeys_.forgetAbove(m_.table.highestBox());
   if (made) raiseOverlays();
   syncBubble();
   update();
@@ -374,7 +372,7 @@ void DocumentWindow::boxClicked(int n) {
     BoxClick(m_, canvas_, w_, doc_, n);
     // A copy shows the picture of its source.
     const int copy = m_.table.highestBox();
-    if (copy != before && iconKeys_.count(n) != 0) setBoxIconKey(copy, iconKeyOf(n));
+    if (copy != before && iconKeys_.has(n)) setBoxIconKey(copy, iconKeyOf(n));
   });
 }
 
@@ -501,7 +499,8 @@ void DocumentWindow::dropEvent(QDropEvent* event) {
 
 void DocumentWindow::closeEvent(QCloseEvent* event) {
   bool closes = false;
-  guarded([&] { closes = FormQueryUnload(m_, w_, doc_); });
+  // A run in progress reads this document's boxes: they stay until it ends.
+  guarded([&] { closes = !editingRefused() && FormQueryUnload(m_, w_, doc_); });
   if (closes) {
     event->accept();
     if (onClosed) onClosed(*this);

@@ -6,10 +6,12 @@
 // it shows is rebuilt from the model whenever the model reports a change.
 
 #include <QAction>
+#include <QMdiSubWindow>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -21,13 +23,12 @@
 #include <vector>
 
 #include "canvas/box_button_widget.h"
+#include "canvas/box_icon_keys.h"
 #include "canvas/frame_services.h"
 #include "canvas/logic/canvas_state.h"
 #include "canvas/logic/window_layout.h"
 #include "canvas/window_questions.h"
 #include "model/model.h"
-
-class QMdiSubWindow;
 
 namespace quorvin {
 
@@ -44,8 +45,9 @@ constexpr double kDesignClientHeight = 5067;
 
 class DocumentWindow : public QWidget {
  public:
-  DocumentWindow(Model& m, CanvasState& canvas, FrameServices& frame, int doc,
-                 QWidget* parent = nullptr);
+  // iconKeys: the keys the insert commands gave, shared by every window.
+  DocumentWindow(Model& m, CanvasState& canvas, FrameServices& frame, BoxIconKeys& iconKeys,
+                 int doc, QWidget* parent = nullptr);
 
   int doc() const { return doc_; }
   Model& model() { return m_; }
@@ -73,8 +75,8 @@ class DocumentWindow : public QWidget {
   // Open to the insert commands.
   QMenu* functionsMenu() const { return mnuFunctions; }
 
-  // The icon key an insert command chose for box n, when the box's kind
-  // alone does not say it; kept while n keeps the kind it had then.
+  // The icon key an insert command chose for box n, when the box's record
+  // alone does not say it (see BoxIconKeys).
   void setBoxIconKey(int n, const std::string& key);
   std::string iconKeyOf(int n) const;
   BoxButtonWidget* boxButton(int n) const;
@@ -184,11 +186,10 @@ class DocumentWindow : public QWidget {
   WindowQuestions ownQuestions_;
   CompileQuestions* questions_ = &ownQuestions_;
   ToolDispatcher dispatcher_;
-  QMdiSubWindow* subWindow_ = nullptr;
+  QPointer<QMdiSubWindow> subWindow_;
   std::vector<QMenu*> menus_;
   std::map<int, BoxButtonWidget*> buttons_;
-  // Per box: the kind it had and the icon key an insert command gave it.
-  std::map<int, std::pair<std::string, std::string>> iconKeys_;
+  BoxIconKeys& iconKeys_;
   std::optional<WindowLayout> layout_;
   bool syncingScrollBars_ = false;
 };

@@ -13,10 +13,13 @@ DocumentWindows::DocumentWindows(FrameServices& frame) : frame_(frame) {
 }
 
 DocumentWindows::~DocumentWindows() {
-  // The windows outlive nothing they refer to: the model goes with us.
+  // No window outlives the model and the shared state it edits.
   for (auto& [doc, window] : windows_) {
     window->onClosed = nullptr;
-    if (QMdiSubWindow* sub = window->subWindow()) sub->deleteLater();
+    if (QMdiSubWindow* sub = window->subWindow())
+      delete sub;
+    else
+      delete window;
   }
 }
 
@@ -74,7 +77,7 @@ void DocumentWindows::documentOpened(int doc) {
     old->onClosed = nullptr;
     windows_.erase(doc);
   }
-  auto* window = new DocumentWindow(*m_, canvas_, frame_, doc);
+  auto* window = new DocumentWindow(*m_, canvas_, frame_, iconKeys_, doc);
   if (dispatcher_) window->setDispatcher(dispatcher_);
   windows_[doc] = window;
   window->onClosed = [this](DocumentWindow& closed) {

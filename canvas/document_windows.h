@@ -35,6 +35,8 @@ class DocumentWindows : public QObject, public DocumentViews {
   // The state every window shares (the arrow being drawn, the anchors, the
   // canvas extent).
   CanvasState& canvas() { return canvas_; }
+  // The icon keys the insert commands give their boxes, for every window.
+  BoxIconKeys& iconKeys() { return iconKeys_; }
 
   // The toolbox dispatcher of every window, present and future.
   void setDispatcher(ToolDispatcher dispatcher);
@@ -65,6 +67,7 @@ class DocumentWindows : public QObject, public DocumentViews {
   FrameServices& frame_;
   Model* m_ = nullptr;
   CanvasState canvas_;
+  BoxIconKeys iconKeys_;
   ToolDispatcher dispatcher_;
   std::map<int, DocumentWindow*> windows_;
 };

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <filesystem>
+#include <set>
 #include <QMimeData>
 #include <QTest>
 
@@ -164,8 +165,13 @@ TEST_F(DocumentWindowTest, AToolPickedInTheToolboxRunsOnTheFirstMoveOverTheCanva
   EXPECT_EQ(frame.tool, "");
 }
 
-TEST_F(DocumentWindowTest, AGrabShowsARedArrowWithItsBlackHead) {
-  DocumentWindow& w = load(kInterleaved);
+// Twelve boxes in two dimensions: a loop back up, a branch sideways,
+// coloured exits and heads of all four kinds.
+const std::string kFlowchart12 = std::string(QUORVIN_TEST_DATA) + "/flowchart_12.qvn";
+
+TEST_F(DocumentWindowTest, AGrabShowsRedArrowsAndABlackHeadAtEveryTip) {
+  DocumentWindow& w = load(kFlowchart12);
+  w.subWindow()->resize(w.subWindow()->size() + (QSize(420, 560) - w.size()));
   const QImage image = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
   const auto isRed = [](QRgb c) { return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60; };
   const auto isBlack = [](QRgb c) { return qRed(c) < 40 && qGreen(c) < 40 && qBlue(c) < 40; };
@@ -174,19 +180,26 @@ TEST_F(DocumentWindowTest, AGrabShowsARedArrowWithItsBlackHead) {
       if (button->geometry().contains(p)) return true;
     return false;
   };
-  const std::vector<Arrow> arrows = ArrowsOfDocument(m.table, doc, 0, 0);
-  ASSERT_FALSE(arrows.empty());
-  const QPoint tip = PixelPoint(arrows.front().head.tip).toPoint();
-  int red = 0, blackNearTip = 0;
+  int red = 0;
   for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x) {
-      const QPoint p(x, y);
-      if (onAButton(p)) continue;
-      if (isRed(image.pixel(p))) ++red;
-      if (isBlack(image.pixel(p)) && (p - tip).manhattanLength() <= 12) ++blackNearTip;
-    }
+    for (int x = 0; x < image.width(); ++x)
+      if (!onAButton({x, y}) && isRed(image.pixel(x, y))) ++red;
   EXPECT_GT(red, 20);
-  EXPECT_GT(blackNearTip, 3);
+
+  std::set<ArrowHeadCase> kinds;
+  const std::vector<Arrow> arrows = ArrowsOfDocument(m.table, doc, 0, 0);
+  EXPECT_EQ(arrows.size(), 13u);
+  for (const Arrow& arrow : arrows) {
+    kinds.insert(arrow.head.kind);
+    const QPoint tip = PixelPoint(arrow.head.tip).toPoint();
+    int black = 0;
+    for (int y = tip.y() - 8; y <= tip.y() + 8; ++y)
+      for (int x = tip.x() - 8; x <= tip.x() + 8; ++x)
+        if (image.rect().contains(x, y) && !onAButton({x, y}) && isBlack(image.pixel(x, y)))
+          ++black;
+    EXPECT_GT(black, 3) << arrow.source << " to " << arrow.target;
+  }
+  EXPECT_EQ(kinds.size(), 4u);
 }
 
 TEST_F(DocumentWindowTest, ClosingAChangedDocumentAsksAndCancelKeepsTheWindow) {
@@ -260,6 +273,61 @@ TEST_F(DocumentWindowTest, ARunInProgressRefusesEditingAndExecuteSilently) {
   ASSERT_TRUE(NewBox(m, doc));
   QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(100, 50));
   EXPECT_EQ(m.editMode, EditMode::Placing);
+}
+
+TEST_F(DocumentWindowTest, AWaitingBoxKeepsTheIconItsCommandGaveOnTheDocumentItIsPlacedOn) {
+  DocumentWindow& first = open();
+  DocumentWindow& second = open();
+  ASSERT_TRUE(NewBox(m, first.doc()));
+  const int n = m.table.highestBox();
+  m.table[n].Kind = "Matrix Manipulation";
+  m.table[n].Params = "Fliplr";
+  first.setBoxIconKey(n, "Fliplr");
+  QTest::mouseClick(&second, Qt::LeftButton, {}, QPoint(80, 80));
+  EXPECT_EQ(m.table[n].Doc, second.doc());
+  ASSERT_NE(second.boxButton(n), nullptr);
+  EXPECT_EQ(second.boxButton(n)->iconKey(), "Fliplr");
+  // Another kind in that number later shows its own picture.
+  m.table[n].Kind = "Sin";
+  m.table[n].Params.clear();
+  second.boxesChanged();
+  EXPECT_EQ(second.boxButton(n)->iconKey(), "Sin");
+}
+
+// A plain mouse move over w at pixel point p.
+void MoveOver(QWidget& w, QPoint p) {
+  QMouseEvent move(QEvent::MouseMove, QPointF(p), w.mapToGlobal(QPointF(p)), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(&w, &move);
+}
+
+TEST_F(DocumentWindowTest, TheBubbleNamesTheBoxUnderThePointerAsPlainText) {
+  DocumentWindow& w = open();
+  const int n = place(w, "Comment", {40, 40});
+  m.table[n].Params = "<b>bold</b> & more";
+  MoveOver(*w.boxButton(n), {5, 5});
+  EXPECT_FALSE(w.txtboxname->isHidden());
+  EXPECT_EQ(w.txtboxname->text(), "Comment: <b>bold</b> & more");
+  EXPECT_EQ(w.txtboxname->textFormat(), Qt::PlainText);
+  EXPECT_EQ(w.txtboxname->pos(), QPoint(72, 72));  // at the button's bottom-right corner
+  MoveOver(w, {300, 200});
+  EXPECT_TRUE(w.txtboxname->isHidden());
+
+  w.mnuOptionsBubbleShow->trigger();
+  EXPECT_FALSE(w.mnuOptionsBubbleShow->isChecked());
+  MoveOver(*w.boxButton(n), {5, 5});
+  EXPECT_TRUE(w.txtboxname->isHidden());
+}
+
+TEST_F(DocumentWindowTest, ADocumentStaysOpenWhileARunReadsItsBoxes) {
+  DocumentWindow& w = open();
+  place(w, "Sin", {40, 40});
+  m.documents.docInfo[doc].Changed = false;
+  frame.isRunning = true;
+  EXPECT_FALSE(w.closeWindow());
+  EXPECT_EQ(m.table.highestBox(), 1);
+  frame.isRunning = false;
+  EXPECT_TRUE(w.closeWindow());
 }
 
 TEST_F(DocumentWindowTest, MultipleArrowsShowsTheArrowPictureOnTheColourPanel) {
