@@ -4,7 +4,9 @@
 
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QEventLoop>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <fstream>
 
@@ -20,7 +22,8 @@ using testing::CanvasFixture;
 // A frame over the canvas fixture's model: the documents close through the
 // same rule as a document window's close box.
 struct Frame : ::testing::Test {
-  Frame() { testing_support::EnsureGuiApplication(); }
+  // Before any widget below.
+  bool gui = (testing_support::EnsureGuiApplication(), true);
   CanvasFixture f;
   FrameWindow frame{0};
   std::vector<int> asked;

@@ -35,7 +35,8 @@ TEST(TiledRects, TileStacksAndArrangeMakesColumns) {
 }
 
 struct Windows : ::testing::Test {
-  Windows() { testing_support::EnsureGuiApplication(); }
+  // Before the area below.
+  bool gui = (testing_support::EnsureGuiApplication(), true);
   QMdiArea area;
   std::vector<QMdiSubWindow*> windows;
   void SetUp() override {
