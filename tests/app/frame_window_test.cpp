@@ -190,6 +190,36 @@ TEST_F(Frame, ExitWithNothingChangedAsksNothing) {
   EXPECT_FALSE(frame.resumeAfterInterruptedRun()) << "no run was interrupted";
 }
 
+// Exit during a box-by-box run: the run waits in an event loop of its own, so
+// the frame quits every loop instead of closing the documents under it; once
+// the program's loop has returned, the documents are asked as at any Exit.
+TEST_F(Frame, ExitDuringARunEndsTheRunFirstThenAsks) {
+  const int doc = f.OpenDocument();
+  f.AddBox(doc, 100, 100, "Sin");
+  f.m.documents.docInfo[doc].Changed = true;
+  frame.show();
+  bool waitEnded = false;
+  QTimer::singleShot(0, &frame, [&] {
+    const RunState::Scope running(frame.link().services().run);
+    frame.mnuFileExit->trigger();
+    // The run's wait for the interpreter: it ends at once.
+    QEventLoop wait;
+    QTimer::singleShot(5000, &wait, [&wait] { wait.exit(1); });
+    waitEnded = wait.exec() != 1;
+  });
+  QCoreApplication::exec();
+  EXPECT_TRUE(waitEnded);
+  EXPECT_TRUE(asked.empty()) << "nothing closes while the run reads the table";
+  EXPECT_FALSE(frame.running());
+
+  f.dialogs.answers = {Answer::Cancel};
+  EXPECT_TRUE(frame.resumeAfterInterruptedRun()) << "Cancel: the program goes on";
+  EXPECT_EQ(asked, std::vector<int>{doc});
+  EXPECT_TRUE(frame.isVisible());
+  EXPECT_FALSE(frame.resumeAfterInterruptedRun()) << "asked once";
+  EXPECT_EQ(f.m.documents.openDocuments(), std::vector<int>{doc});
+}
+
 // The active document's menus fill the menu bar; with none active the
 // frame's own come back.
 TEST_F(Frame, TheActiveDocumentBringsItsMenus) {
