@@ -7,11 +7,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "canvas/arrow_painter.h"
 #include "canvas/box_information_dialog.h"
-#include "canvas/pixel_geometry.h"
-#include "canvas/pointer_cursor.h"
 #include "canvas/logic/arrow_geometry.h"
 #include "canvas/logic/box_button.h"
 #include "canvas/logic/box_buttons.h"
@@ -19,6 +18,8 @@
 #include "canvas/logic/document_closing.h"
 #include "canvas/logic/edit_commands.h"
 #include "canvas/logic/rubber_band.h"
+#include "canvas/pixel_geometry.h"
+#include "canvas/pointer_cursor.h"
 #include "model/box_kinds.h"
 #include "platform/bgr_colour.h"
 #include "platform/icon_sheet.h"
@@ -56,17 +57,37 @@ int ShiftStateOf(Qt::KeyboardModifiers modifiers) {
          (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
-// The multiple-arrows picture: a small black arrow on the colour panel.
+// The multiple-arrows picture: a small arrow, black edged in white so that
+// it shows on every arrow colour of the panel.
 QPixmap MultipleArrowsPicture() {
   QPixmap picture(14, 14);
   picture.fill(Qt::transparent);
   QPainter p(&picture);
   p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(Qt::black, 1.5));
-  p.drawLine(QPointF(2, 7), QPointF(10, 7));
-  p.setBrush(Qt::black);
-  p.drawPolygon(QPolygonF({QPointF(9, 3), QPointF(13, 7), QPointF(9, 11)}));
+  const QPolygonF head({QPointF(8, 3), QPointF(12.5, 7), QPointF(8, 11)});
+  for (const auto& [colour, width] :
+       {std::pair{QColor(Qt::white), 3.5}, std::pair{QColor(Qt::black), 1.5}}) {
+    p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(colour);
+    p.drawLine(QPointF(2, 7), QPointF(9, 7));
+    p.drawPolygon(head);
+  }
   return picture;
+}
+
+// Everything an arrow paints, in pixels: both segments and the head's
+// circle, widened by the pen.
+QRectF PixelBounds(const Arrow& arrow, int lineWidth) {
+  const auto segmentBounds = [](const TwipsSegment& s) {
+    return QRectF(PixelPoint(s.from), PixelPoint(s.to)).normalized();
+  };
+  const double radius = PixelsFromTwips(arrow.head.radius);
+  const QPointF tip = PixelPoint(arrow.head.tip);
+  const double margin = std::max(lineWidth, 1) + 1;
+  return segmentBounds(arrow.horizontal)
+      .united(segmentBounds(arrow.vertical))
+      .united(QRectF(tip.x() - radius, tip.y() - radius, 2 * radius, 2 * radius))
+      .adjusted(-margin, -margin, margin, margin);
 }
 
 }  // namespace
@@ -310,8 +331,8 @@ void DocumentWindow::setResourceGauge(double percent) {
 
 void DocumentWindow::setCaption(const std::string& caption) {
   // "[*]" in a window title is Qt's modified marker; doubled it is shown as is.
-  setWindowTitle(QString::fromStdString(caption).replace(QStringLiteral("[*]"),
-                                                         QStringLiteral("[*][*]")));
+  setWindowTitle(
+      QString::fromStdString(caption).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
 }
 
 void DocumentWindow::setLineWidth(int width) {
@@ -344,6 +365,10 @@ void DocumentWindow::guarded(const std::function<void()>& f) {
   } catch (...) {
     fault = "unknown error";
   }
+  reportFault(fault);
+}
+
+void DocumentWindow::reportFault(const std::string& fault) {
   try {
     questions().messageBox("The command could not be completed: " + fault, style::kCritical,
                            kAppTitle);
@@ -416,20 +441,35 @@ void DocumentWindow::dragBox(int n) {
 
 // The canvas.
 
-void DocumentWindow::paintEvent(QPaintEvent*) {
-  guarded([this] {
+void DocumentWindow::paintEvent(QPaintEvent* event) {
+  // A fault while painting is told once: every repaint would meet it again,
+  // and a message box over a window that cannot paint asks for more paints.
+  if (paintFaultTold_) return;
+  try {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    PaintArrows(painter, ArrowsOfDocument(m_.table, doc_, w_.scrH.value, w_.scrV.value),
-                w_.lineWidth);
-  });
+    // A bubble shown or a button moved repaints a small part of the window:
+    // only the arrows that reach into it are drawn.
+    std::vector<Arrow> arrows = ArrowsOfDocument(m_.table, doc_, w_.scrH.value, w_.scrV.value);
+    const QRectF dirty = QRectF(event->rect());
+    std::erase_if(arrows, [&](const Arrow& arrow) {
+      return !PixelBounds(arrow, w_.lineWidth).intersects(dirty);
+    });
+    PaintArrows(painter, arrows, w_.lineWidth);
+  } catch (const std::exception& e) {
+    paintFaultTold_ = true;
+    reportFault(e.what());
+  } catch (...) {
+    paintFaultTold_ = true;
+    reportFault("unknown error");
+  }
 }
 
 void DocumentWindow::resizeEvent(QResizeEvent*) {
   guarded([this] {
     const bool minimised = subWindow_ != nullptr && subWindow_->isMinimized();
-    const auto placed = FormResize(m_, doc_, TwipsFromPixels(width()),
-                                   TwipsFromPixels(height()), minimised);
+    const auto placed =
+        FormResize(m_, doc_, TwipsFromPixels(width()), TwipsFromPixels(height()), minimised);
     if (!placed) return;
     layout_ = placed;
     pnlResource->setGeometry(PixelRect(placed->pnlResource));
@@ -452,9 +492,10 @@ void DocumentWindow::mousePressEvent(QMouseEvent* event) {
 void DocumentWindow::mouseMoveEvent(QMouseEvent* event) {
   guarded([&] {
     if (editingRefused()) return;
-    FormMouseMove(m_, w_, MouseButtonsOf(event->buttons()),
-                  TwipsFromPixels(event->position().x()), TwipsFromPixels(event->position().y()),
-                  ToolPickup{frame_.txtEvent(), [this](const std::string& tool) { runTool(tool); }});
+    FormMouseMove(
+        m_, w_, MouseButtonsOf(event->buttons()), TwipsFromPixels(event->position().x()),
+        TwipsFromPixels(event->position().y()),
+        ToolPickup{frame_.txtEvent(), [this](const std::string& tool) { runTool(tool); }});
     syncBand();
     syncBubble();
   });

@@ -6,9 +6,9 @@
 // it shows is rebuilt from the model whenever the model reports a change.
 
 #include <QAction>
-#include <QMdiSubWindow>
 #include <QFrame>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -110,6 +110,7 @@ class DocumentWindow : public QWidget {
   // Runs f, reporting whatever it throws through the window's questions:
   // no exception leaves an event handler.
   void guarded(const std::function<void()>& f);
+  void reportFault(const std::string& fault);
   // A table action refused while a box-by-box run is under way.
   bool editingRefused() const { return frame_.running(); }
 
@@ -192,6 +193,7 @@ class DocumentWindow : public QWidget {
   BoxIconKeys& iconKeys_;
   std::optional<WindowLayout> layout_;
   bool syncingScrollBars_ = false;
+  bool paintFaultTold_ = false;
 };
 
 }  // namespace quorvin

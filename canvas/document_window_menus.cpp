@@ -129,8 +129,10 @@ void DocumentWindow::buildMenus() {
   mnuEditClear = AddItem(mnuEdit, "mnuEditClear", "C&lear Boxes");
   mnuEditRedraw = AddItem(mnuEdit, "mnuEditRedraw", "&Redraw Arrows");
   mnuEditLineColor = AddItem(mnuEdit, "mnuEditLineColor", "Change &Line Color");
-  connect(mnuEditMove, &QAction::triggered, this, [this] { editCommand([&] { EditMoveBoxes(m_); }); });
-  connect(mnueditcopy, &QAction::triggered, this, [this] { editCommand([&] { EditCopyBoxes(m_); }); });
+  connect(mnuEditMove, &QAction::triggered, this,
+          [this] { editCommand([&] { EditMoveBoxes(m_); }); });
+  connect(mnueditcopy, &QAction::triggered, this,
+          [this] { editCommand([&] { EditCopyBoxes(m_); }); });
   connect(mnuEditClear, &QAction::triggered, this,
           [this] { editCommand([&] { EditClearBoxes(m_); }); });
   connect(mnuEditRedraw, &QAction::triggered, this,
@@ -229,8 +231,8 @@ void DocumentWindow::buildOptionsAndHelp() {
   mnuHelp->addSeparator();
   mnuHelpAbout = AddItem(mnuHelp, "mnuHelpAbout", "&About...");
   mnuHelpDisclaimer = AddItem(mnuHelp, "mnuHelpDisclaimer", "&Disclaimer...");
-  for (QAction* item : {mnuHelpContents, mnuHelpSearch, mnuHelpHowTo, mnuHelpTour, mnuHelpAbout,
-                        mnuHelpDisclaimer})
+  for (QAction* item :
+       {mnuHelpContents, mnuHelpSearch, mnuHelpHowTo, mnuHelpTour, mnuHelpAbout, mnuHelpDisclaimer})
     item->setEnabled(false);
 }
 

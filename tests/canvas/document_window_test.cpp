@@ -5,16 +5,18 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <filesystem>
-#include <set>
 #include <QMimeData>
 #include <QTest>
+#include <filesystem>
+#include <set>
+#include <stdexcept>
 
 #include "canvas/logic/arrow_geometry.h"
 #include "canvas/logic/document_closing.h"
 #include "canvas/pixel_geometry.h"
 #include "tests/canvas/fake_frame.h"
 #include "tests/support/qt_application.h"
+#include "tests/support/scripted_questions.h"
 
 namespace quorvin {
 namespace {
@@ -68,16 +70,16 @@ TEST_F(DocumentWindowTest, OpensWithItsControlsAndMenusForANewDocument) {
 
   QStringList titles;
   for (QMenu* menu : w.menus()) titles << menu->title();
-  EXPECT_EQ(titles, QStringList({"&File", "&Edit", "Fu&nctions", "&Execute", "&View",
-                                 "&Options", "&Windows", "&Help"}));
+  EXPECT_EQ(titles, QStringList({"&File", "&Edit", "Fu&nctions", "&Execute", "&View", "&Options",
+                                 "&Windows", "&Help"}));
   QStringList file;
   for (QAction* item : w.mnuFile->actions())
     if (!item->isSeparator()) file << item->objectName() + "=" + item->text();
-  EXPECT_EQ(file, QStringList({"mnuFileNew=&New ...", "mnuFileLoad=&Open File ...",
-                               "mnuFileClose=&Close", "mnuFileSaveFile=&Save File",
-                               "mnuFileSave=Save &As ...", "mnuFileStartMatlab=Start Matlab",
-                               "mnuExit=&Exit", "mnuFileArray=-", "mnuFileArray=-",
-                               "mnuFileArray=-", "mnuFileArray=-"}));
+  EXPECT_EQ(file,
+            QStringList({"mnuFileNew=&New ...", "mnuFileLoad=&Open File ...", "mnuFileClose=&Close",
+                         "mnuFileSaveFile=&Save File", "mnuFileSave=Save &As ...",
+                         "mnuFileStartMatlab=Start Matlab", "mnuExit=&Exit", "mnuFileArray=-",
+                         "mnuFileArray=-", "mnuFileArray=-", "mnuFileArray=-"}));
   EXPECT_EQ(w.mnuFileNew->shortcut(), QKeySequence("Ctrl+N"));
   EXPECT_EQ(w.mnuFileSaveFile->shortcut(), QKeySequence("Ctrl+S"));
   for (QAction* item : w.mnuFileArray) EXPECT_FALSE(item->isVisible());
@@ -112,8 +114,8 @@ TEST_F(DocumentWindowTest, ALoadedFileShowsOneButtonPerBoxThatScrollingMoves) {
   w.scrV->setValue(500);
   w.scrH->setValue(30);
   for (int n = 1; n <= 3; ++n)
-    EXPECT_EQ(w.boxButton(n)->pos(),
-              QPoint(WholePixelsFromTwips(m.table[n].X - 30), WholePixelsFromTwips(m.table[n].Y - 500)));
+    EXPECT_EQ(w.boxButton(n)->pos(), QPoint(WholePixelsFromTwips(m.table[n].X - 30),
+                                            WholePixelsFromTwips(m.table[n].Y - 500)));
 }
 
 TEST_F(DocumentWindowTest, AClickOnTheCanvasPlacesTheWaitingBox) {
@@ -157,8 +159,8 @@ TEST_F(DocumentWindowTest, AToolPickedInTheToolboxRunsOnTheFirstMoveOverTheCanva
     ran.push_back(tool + " " + std::to_string(on.doc()));
   });
   frame.tool = "Sin";
-  QMouseEvent move(QEvent::MouseMove, QPointF(60, 60), w.mapToGlobal(QPointF(60, 60)),
-                   Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QMouseEvent move(QEvent::MouseMove, QPointF(60, 60), w.mapToGlobal(QPointF(60, 60)), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(&w, &move);
   EXPECT_EQ(ran, std::vector<std::string>({"Sin 1"}));
   EXPECT_EQ(w.cmdEventFire->text(), "Sin");
@@ -317,6 +319,19 @@ TEST_F(DocumentWindowTest, TheBubbleNamesTheBoxUnderThePointerAsPlainText) {
   EXPECT_FALSE(w.mnuOptionsBubbleShow->isChecked());
   MoveOver(*w.boxButton(n), {5, 5});
   EXPECT_TRUE(w.txtboxname->isHidden());
+}
+
+TEST_F(DocumentWindowTest, AFaultInAHandlerIsToldThroughTheWindowAndGoesNoFurther) {
+  DocumentWindow& w = open();
+  testing_support::ScriptedQuestions questions;
+  w.setQuestions(&questions);
+  windows.setDispatcher(
+      [](DocumentWindow&, const std::string&) { throw std::runtime_error("no such tool"); });
+  frame.tool = "Sin";
+  MoveOver(w, {60, 60});
+  ASSERT_EQ(questions.questions.size(), 1u);
+  EXPECT_NE(questions.questions[0].find("no such tool"), std::string::npos);
+  EXPECT_EQ(frame.tool, "");
 }
 
 TEST_F(DocumentWindowTest, ADocumentStaysOpenWhileARunReadsItsBoxes) {

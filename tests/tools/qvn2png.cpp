@@ -20,7 +20,8 @@ int main(int argc, char** argv) {
   quorvin::testing_support::EnsureGuiApplication();
   quorvin::testing::WindowsFixture f;
   if (!quorvin::LoadFlowchart(f.m, argv[1])) {
-    for (const auto& message : f.dialogs.messages) std::fprintf(stderr, "%s\n", message.text.c_str());
+    for (const auto& message : f.dialogs.messages)
+      std::fprintf(stderr, "%s\n", message.text.c_str());
     return 1;
   }
   quorvin::DocumentWindow* window = f.windows.window(f.m.documents.curDoc);
