@@ -202,6 +202,18 @@ TEST_F(DocumentWindowTest, AGrabShowsRedArrowsAndABlackHeadAtEveryTip) {
     EXPECT_GT(black, 3) << arrow.source << " to " << arrow.target;
   }
   EXPECT_EQ(kinds.size(), 4u);
+
+  // A small part repainted on its own still shows the arrow that crosses it.
+  const Arrow& fromConstant = arrows.front();
+  ASSERT_EQ(fromConstant.colour, 255);
+  const QPointF middle = (PixelPoint(fromConstant.vertical.from) +
+                          PixelPoint(fromConstant.vertical.to)) / 2;
+  const QImage part = w.grab(QRect(middle.toPoint() - QPoint(6, 6), QSize(12, 12))).toImage();
+  int partRed = 0;
+  for (int y = 0; y < part.height(); ++y)
+    for (int x = 0; x < part.width(); ++x)
+      if (isRed(part.pixel(x, y))) ++partRed;
+  EXPECT_GT(partRed, 3);
 }
 
 TEST_F(DocumentWindowTest, ClosingAChangedDocumentAsksAndCancelKeepsTheWindow) {
