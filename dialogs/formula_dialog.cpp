@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/named_widget.h"
-#include "dialogs/rules/numeric_text.h"
+#include "model/numeric_text.h"
 
 namespace quorvin {
 

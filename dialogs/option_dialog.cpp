@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "commands/form_vocabulary.h"
-#include "dialogs/rules/numeric_text.h"
+#include "model/numeric_text.h"
 
 namespace quorvin {
 

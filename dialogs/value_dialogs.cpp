@@ -4,7 +4,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "dialogs/rules/numeric_text.h"
+#include "model/numeric_text.h"
 
 namespace quorvin {
 

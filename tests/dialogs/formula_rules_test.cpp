@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "dialogs/rules/numeric_text.h"
+#include "model/numeric_text.h"
 
 namespace quorvin {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "commands/form_vocabulary.h"
 #include "dialogs/comment_dialog.h"
-#include "dialogs/rules/numeric_text.h"
+#include "model/numeric_text.h"
 #include "dialogs/option_dialog.h"
 #include "dialogs/qt_command_questions.h"
 #include "tests/support/qt_application.h"
