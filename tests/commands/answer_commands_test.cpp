@@ -166,6 +166,41 @@ TEST_F(AnswerCommands, MatlabCommandWithNothingTickedHasNoSlotsAndEmptyStatus) {
   EXPECT_EQ(ExitsOf(box), kNoExits);
 }
 
+// The box waits with its icon while these dialogs are open.
+TEST(IconWhileAsking, MatlabCommandIfAndForShowTheirIconBeforeTheDialog) {
+  struct Watching : ScriptedCommandQuestions {
+    const std::vector<IconShown>* icons = nullptr;
+    std::vector<std::string> shownWhenAsked;
+    std::string Shown() const { return icons->empty() ? "" : icons->back().key; }
+    MatlabCommandAnswer askMatlabCommand() override {
+      shownWhenAsked.push_back(Shown());
+      return {};
+    }
+    ConditionAnswer askCondition() override {
+      shownWhenAsked.push_back(Shown());
+      return {};
+    }
+    ForLoopAnswer askForLoop() override {
+      shownWhenAsked.push_back(Shown());
+      return {};
+    }
+    std::string inputBox(const std::string&, const std::string&, const std::string&) override {
+      shownWhenAsked.push_back(Shown());
+      return {};
+    }
+  };
+  CommandFixture f;
+  Watching questions;
+  ScriptedContext ctx(f.m, f.doc1, questions);
+  questions.icons = &ctx.icons;
+  const CommandRegistry commands = InsertCommandRegistry();
+  for (const char* handler :
+       {"mnuSpecMatlab_Click", "mnuCondIf_Click", "mnuLoopFor_Click", "mnuLoopWhile_Click"})
+    commands.run(handler, ctx);
+  EXPECT_EQ(questions.shownWhenAsked,
+            (std::vector<std::string>{"Matlab Command", "If", "For", "While"}));
+}
+
 // --- If, For, While ------------------------------------------------------
 
 TEST_F(AnswerCommands, IfConditionWithAndWithoutElse) {

@@ -1,0 +1,59 @@
+#include "app/app_directory.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include "app/directory_picker.h"
+
+namespace quorvin {
+
+std::string SettingsFileIn(const std::string& dir) {
+  if (dir.empty()) return {};
+  const QDir folder(QString::fromStdString(dir));
+  const QString exact = QString::fromStdString(kSettingsFileName);
+  if (QFileInfo(folder, exact).isFile()) return kSettingsFileName;
+  const QStringList names =
+      folder.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+  for (const QString& name : names)
+    if (name.compare(exact, Qt::CaseInsensitive) == 0) return name.toStdString();
+  return {};
+}
+
+AppDirAnswer FindAppDir(const AppDirProbe& probe) {
+  const auto holds = [&](const std::string& dir) {
+    return !dir.empty() && probe.holdsSettings && probe.holdsSettings(dir);
+  };
+  const auto current = [&] { return probe.currentDirectory ? probe.currentDirectory() : ""; };
+  const auto change = [&](const std::string& dir) {
+    if (!dir.empty() && probe.changeDirectory) probe.changeDirectory(dir);
+  };
+
+  const std::string first = current();
+  if (holds(first)) return {first, true};
+
+  const std::string beside = probe.executableDirectory ? probe.executableDirectory() : "";
+  if (holds(beside)) {
+    change(beside);
+    return {current(), true};
+  }
+
+  change(probe.pickDirectory ? probe.pickDirectory() : "");
+  const std::string second = current();
+  return {second, holds(second)};
+}
+
+AppDirProbe SystemAppDirProbe(QWidget* parent) {
+  AppDirProbe probe;
+  probe.currentDirectory = [] { return QDir::currentPath().toStdString(); };
+  probe.changeDirectory = [](const std::string& dir) {
+    QDir::setCurrent(QString::fromStdString(dir));
+  };
+  probe.executableDirectory = [] { return QCoreApplication::applicationDirPath().toStdString(); };
+  probe.holdsSettings = [](const std::string& dir) { return !SettingsFileIn(dir).empty(); };
+  probe.pickDirectory = [parent] {
+    return AskForDirectory(kProgramDirectoryPrompt.toStdString(), parent);
+  };
+  return probe;
+}
+
+}  // namespace quorvin

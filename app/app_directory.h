@@ -1,0 +1,50 @@
+#pragma once
+// Where the program's directory `appDir` is: the directory that holds the
+// settings file. The search is a function over a probe of the file system
+// and the person, so every way it can go is a plain test.
+
+#include <functional>
+#include <string>
+
+class QWidget;
+
+namespace quorvin {
+
+inline const std::string kSettingsFileName = "quorvin.ini";
+
+// The settings file's name in dir: "quorvin.ini" itself, else the first name
+// there equal to it without regard to case (the file may have been written on
+// a system that ignores case); "" when dir holds none.
+std::string SettingsFileIn(const std::string& dir);
+
+// What the search asks of the world.
+struct AppDirProbe {
+  std::function<std::string()> currentDirectory;
+  // Makes dir current; a failure leaves the current directory as it was.
+  std::function<void(const std::string& dir)> changeDirectory;
+  std::function<std::string()> executableDirectory;
+  std::function<bool(const std::string& dir)> holdsSettings;
+  // The directory picker, shown once; it may answer "".
+  std::function<std::string()> pickDirectory;
+};
+
+struct AppDirAnswer {
+  std::string dir;
+  // False when no settings file was found: the preferences keep their design
+  // values and the recent files are not read.
+  bool found = false;
+};
+
+// The current directory when it holds the settings file; else the
+// executable's directory (so a program started from anywhere finds the file
+// installed beside it); else the directory the person picks, made current and
+// looked at once more. The picker is shown at most once. The directory found
+// beside the executable becomes the current one too, as a picked one does:
+// `appDir` is always where relative names are looked for.
+AppDirAnswer FindAppDir(const AppDirProbe& probe);
+
+// The probe of this process: its current directory, its executable's
+// directory, the real file system and the directory picker over parent.
+AppDirProbe SystemAppDirProbe(QWidget* parent);
+
+}  // namespace quorvin

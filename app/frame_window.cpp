@@ -1,0 +1,265 @@
+#include "app/frame_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+
+#include "app/splash_window.h"
+#include "app/text_results_window.h"
+#include "app/window_arrangement.h"
+#include "canvas/logic/document_closing.h"
+
+namespace quorvin {
+
+QString RecentItemCaption(const std::string& path) {
+  QString caption = QString::fromStdString(path);
+  caption.replace("&", "&&");
+  return caption;
+}
+
+namespace {
+
+QAction* AddItem(QMenu* menu, const char* name, const QString& caption) {
+  QAction* item = menu->addAction(caption);
+  item->setObjectName(name);
+  return item;
+}
+
+QAction* AddSeparator(QMenu* menu, const char* name) {
+  QAction* item = menu->addSeparator();
+  item->setObjectName(name);
+  return item;
+}
+
+QMenu* AddMenu(QMainWindow* frame, const char* name, const QString& caption) {
+  auto* menu = new QMenu(caption, frame);
+  menu->setObjectName(name);
+  menu->menuAction()->setObjectName(name);
+  return menu;
+}
+
+}  // namespace
+
+FrameWindow::FrameWindow(int splashPauseMs, QWidget* parent)
+    : QMainWindow(parent),
+      link_(std::make_unique<LinkSession>()),
+      questions_(this),
+      colours_(this),
+      splashPauseMs_(splashPauseMs) {
+  setObjectName("frmMDI");
+  setWindowTitle("Quorvin");
+  mdi = new QMdiArea(this);
+  mdi->setObjectName("mdiArea");
+  mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setCentralWidget(mdi);
+  resize(1000, 720);
+  buildMenus();
+  showMenus(ownMenus_);
+  connect(mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
+    QList<QMenu*> menus;
+    if (window && documents_.menusOf) menus = documents_.menusOf(window);
+    showMenus(menus.isEmpty() ? ownMenus_ : menus);
+  });
+}
+
+// The document windows are gone by now (they live below the frame's owner);
+// the link goes last, with no run under way any more.
+FrameWindow::~FrameWindow() = default;
+
+void FrameWindow::buildMenus() {
+  mnuFile = AddMenu(this, "mnuFile", "File");
+  mnuFileNew = AddItem(mnuFile, "mnuFileNew", "&New");
+  mnuFileOpen = AddItem(mnuFile, "mnuFileOpen", "&Open...");
+  mnuFiless = AddSeparator(mnuFile, "mnuFiless");
+  mnuFileExit = AddItem(mnuFile, "mnuFileExit", "&Exit");
+  for (int i = 0; i < static_cast<int>(mnuFileArray.size()); ++i) {
+    QAction* item = i == 0 ? mnuFile->addSeparator() : mnuFile->addAction("-");
+    item->setObjectName(QString("mnuFileArray_%1").arg(i));
+    item->setVisible(false);
+    connect(item, &QAction::triggered, this, [this, i] { mnuFileArray_Click(i); });
+    mnuFileArray[static_cast<std::size_t>(i)] = item;
+  }
+  connect(mnuFileNew, &QAction::triggered, this, [this] { mnuFileNew_Click(); });
+  connect(mnuFileOpen, &QAction::triggered, this, [this] { mnuFileOpen_Click(); });
+  connect(mnuFileExit, &QAction::triggered, this, [this] { mnuFileExit_Click(); });
+  connect(mnuFile, &QMenu::aboutToShow, this, [this] { refreshRecentItems(); });
+
+  // The toolbox palette comes with its own window; until then its items are
+  // there, greyed.
+  mnuFileOptions = AddMenu(this, "mnuFileOptions", "&Options");
+  mnuOptionsToolbox = AddItem(mnuFileOptions, "mnuOptionsToolbox", "Show Toolbox");
+  mnuOptionsToolbox->setCheckable(true);
+  mnuOptionsToolbox->setEnabled(false);
+  connect(mnuOptionsToolbox, &QAction::triggered, this, [this](bool on) { showToolbox(on); });
+  mnuOptionsCurrentToolbox =
+      AddItem(mnuFileOptions, "mnuOptionsCurrentToolbox", "Current Toolbox: default.tlb");
+  mnuOptionsCurrentToolbox->setEnabled(false);
+  connect(mnuOptionsCurrentToolbox, &QAction::triggered, this, [this] { chooseCurrentToolbox(); });
+
+  // Help, About and Disclaimer come with their own windows; greyed until then.
+  mnuHelp = AddMenu(this, "mnuHelp", "&Help");
+  mnuHelpContents = AddItem(mnuHelp, "mnuHelpContents", "&Contents");
+  mnuHelpSearch = AddItem(mnuHelp, "mnuHelpSearch", "&Search For Help On ...");
+  mnuHelpHowTo = AddItem(mnuHelp, "mnuHelpHowTo", "&How to Use Help");
+  mnus1 = AddSeparator(mnuHelp, "mnus1");
+  mnuHelpAbout = AddItem(mnuHelp, "mnuHelpAbout", "About Quorvin ...");
+  mnuHelpDisclaimer = AddItem(mnuHelp, "mnuHelpDisclaimer", "&Disclaimer...");
+  for (QAction* item :
+       {mnuHelpContents, mnuHelpSearch, mnuHelpHowTo, mnuHelpAbout, mnuHelpDisclaimer})
+    item->setEnabled(false);
+
+  ownMenus_ = {mnuFile, mnuFileOptions, mnuHelp};
+}
+
+void FrameWindow::showMenus(const QList<QMenu*>& menus) {
+  QMenuBar* bar = menuBar();
+  // The menus' own actions belong to their menus: clearing the bar only
+  // takes them off it.
+  bar->clear();
+  for (QMenu* menu : menus) bar->addAction(menu->menuAction());
+}
+
+QList<QMenu*> FrameWindow::menusShown() const {
+  QList<QMenu*> menus;
+  for (QAction* action : menuBar()->actions())
+    if (action->menu()) menus.push_back(action->menu());
+  return menus;
+}
+
+void FrameWindow::attach(Model& model, FrameDocuments documents) {
+  model_ = &model;
+  documents_ = std::move(documents);
+}
+
+void FrameWindow::MDIForm_Load(AppDirProbe probe) {
+  splash_ = new SplashWindow(splashPauseMs_, this);
+  connect(splash_, &SplashWindow::finished, this, [this, probe = std::move(probe)] {
+    // The splash window goes once its signal has returned.
+    splash_->deleteLater();
+    splash_ = nullptr;
+    afterSplash(probe);
+  });
+  splash_->start();
+}
+
+void FrameWindow::afterSplash(const AppDirProbe& probe) {
+  // The model, created before the start-up, already holds the tables in
+  // their initial state: no document, no box.
+  try {
+    const AppDirAnswer where = FindAppDir(probe);
+    if (model_) model_->appDir = where.dir;
+    if (where.found && model_) {
+      // The preferences are read from the settings file here once the
+      // preferences window exists.
+      model_->recentFiles.LoadRecentFiles();
+      refreshRecentItems();
+    }
+    // The toolbox palette is loaded here, and shown as the settings say,
+    // once it exists.
+  } catch (const std::exception& e) {
+    // As at every later step of the start-up, a failure is absorbed: the
+    // program starts with what it has.
+    qWarning("Start-up: %s", e.what());
+  }
+  show();
+  loaded_ = true;
+  emit loaded();
+}
+
+void FrameWindow::refreshRecentItems() {
+  if (!model_) return;
+  const std::vector<std::string>& paths = model_->recentFiles.shown();
+  mnuFileArray[0]->setVisible(!paths.empty());
+  for (std::size_t i = 1; i < mnuFileArray.size(); ++i) {
+    QAction* item = mnuFileArray[i];
+    if (i <= paths.size()) {
+      item->setText(RecentItemCaption(paths[i - 1]));
+      item->setData(QString::fromStdString(paths[i - 1]));
+      item->setVisible(true);
+    } else {
+      item->setVisible(false);
+    }
+  }
+}
+
+void FrameWindow::mnuFileNew_Click() {
+  if (model_) NewDocument(*model_);
+}
+
+void FrameWindow::mnuFileOpen_Click() {
+  if (model_) LoadFlowchart(*model_, "");
+}
+
+void FrameWindow::mnuFileArray_Click(int index) {
+  if (!model_ || index <= 0 || index >= static_cast<int>(mnuFileArray.size())) return;
+  // The path as the model keeps it, not the caption with its doubled "&".
+  const QString path = mnuFileArray[static_cast<std::size_t>(index)]->data().toString();
+  if (!path.isEmpty()) LoadFlowchart(*model_, path.toStdString());
+}
+
+void FrameWindow::mnuFileExit_Click() { endProgram(); }
+
+void FrameWindow::exitProgram() { endProgram(); }
+
+void FrameWindow::arrangeWindows(int code) { ArrangeWindows(*mdi, code); }
+
+bool FrameWindow::closeEveryDocument() {
+  if (!model_) return true;
+  return ExitAllDocuments(*model_, documents_.closeDocument);
+}
+
+void FrameWindow::endProgram() { close(); }
+
+bool FrameWindow::resumeAfterInterruptedRun() {
+  if (!exitAfterRun_) return false;
+  exitAfterRun_ = false;
+  close();
+  return !leaving_;
+}
+
+void FrameWindow::closeEvent(QCloseEvent* event) {
+  if (leaving_) {
+    event->accept();
+    return;
+  }
+  event->ignore();
+  if (running()) {
+    // The run waits in an event loop of its own further up the stack: the
+    // quit ends it and every loop, the compile unwinds, and the documents are
+    // asked once the program's loop has returned (resumeAfterInterruptedRun).
+    exitAfterRun_ = true;
+    QCoreApplication::exit(0);
+    return;
+  }
+  if (!closeEveryDocument()) return;
+  leaving_ = true;
+  link_->services().results.close();
+  event->accept();
+  QCoreApplication::quit();
+}
+
+void FrameWindow::executeToClipboard(int doc, CompileQuestions& questions) {
+  if (model_) mnuExeDDE_Click(*model_, doc, questions, link_->services().run);
+}
+
+void FrameWindow::executeToFile(int doc, CompileQuestions& questions) {
+  if (model_) mnuExeFile_Click(*model_, doc, questions, link_->services().run);
+}
+
+void FrameWindow::executeToMatlab(int doc, CompileQuestions& questions) {
+  if (model_) mnuEXEMatlab_Click(*model_, doc, questions, link_->services());
+}
+
+void FrameWindow::startMatlab(Dialogs& dialogs) {
+  if (model_) mnuFileStartMatlab_Click(*model_, dialogs, link_->services());
+}
+
+bool FrameWindow::running() const { return link_->services().run.running(); }
+
+void FrameWindow::showToolbox(bool show) { mnuOptionsToolbox->setChecked(show); }
+
+void FrameWindow::help(const std::string& /*topic*/) {}
+
+}  // namespace quorvin

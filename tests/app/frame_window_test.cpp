@@ -1,0 +1,286 @@
+#include "app/frame_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QEventLoop>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QTemporaryDir>
+#include <fstream>
+
+#include "canvas/logic/document_closing.h"
+#include "tests/canvas/canvas_fixture.h"
+#include "tests/support/qt_application.h"
+
+namespace quorvin {
+namespace {
+
+using testing::CanvasFixture;
+
+// A frame over the canvas fixture's model: the documents close through the
+// same rule as a document window's close box.
+struct Frame : ::testing::Test {
+  // Before any widget below.
+  bool gui = (testing_support::EnsureGuiApplication(), true);
+  CanvasFixture f;
+  FrameWindow frame{0};
+  std::vector<int> asked;
+  void SetUp() override {
+    frame.attach(f.m, {[this](int doc) {
+                         asked.push_back(doc);
+                         return FormQueryUnload(f.m, f.window(doc), doc);
+                       },
+                       {}});
+  }
+};
+
+TEST_F(Frame, NamesTitleAndTheMenusOfAFrameWithoutDocuments) {
+  EXPECT_EQ(frame.objectName(), "frmMDI");
+  EXPECT_EQ(frame.windowTitle(), "Quorvin");
+  EXPECT_EQ(frame.centralWidget(), frame.mdi);
+  const QList<QMenu*> bar = frame.menusShown();
+  ASSERT_EQ(bar.size(), 3);
+  EXPECT_EQ(bar[0]->title(), "File") << "no access key";
+  EXPECT_EQ(bar[0]->objectName(), "mnuFile");
+  EXPECT_EQ(bar[1]->title(), "&Options");
+  EXPECT_EQ(bar[1]->objectName(), "mnuFileOptions");
+  EXPECT_EQ(bar[2]->title(), "&Help");
+
+  const std::vector<std::pair<std::string, std::string>> file = {
+      {"mnuFileNew", "&New"},   {"mnuFileOpen", "&Open..."}, {"mnuFiless", ""},
+      {"mnuFileExit", "&Exit"}, {"mnuFileArray_0", ""},     {"mnuFileArray_1", "-"},
+      {"mnuFileArray_2", "-"},  {"mnuFileArray_3", "-"},    {"mnuFileArray_4", "-"}};
+  const QList<QAction*> items = frame.mnuFile->actions();
+  ASSERT_EQ(items.size(), static_cast<qsizetype>(file.size()));
+  for (std::size_t i = 0; i < file.size(); ++i) {
+    const QAction* a = items[static_cast<qsizetype>(i)];
+    EXPECT_EQ(a->objectName().toStdString(), file[i].first);
+    if (a->isSeparator()) continue;
+    EXPECT_EQ(a->text().toStdString(), file[i].second) << file[i].first;
+  }
+  EXPECT_TRUE(items[2]->isSeparator());
+  EXPECT_TRUE(items[4]->isSeparator());
+  for (QAction* recent : frame.mnuFileArray) EXPECT_FALSE(recent->isVisible());
+  for (QAction* a : {frame.mnuFileNew, frame.mnuFileOpen, frame.mnuFileExit})
+    EXPECT_TRUE(a->isEnabled() && a->isVisible());
+
+  EXPECT_EQ(frame.mnuOptionsToolbox->text(), "Show Toolbox");
+  EXPECT_TRUE(frame.mnuOptionsToolbox->isCheckable());
+  EXPECT_EQ(frame.mnuOptionsCurrentToolbox->text(), "Current Toolbox: default.tlb");
+  EXPECT_EQ(frame.currentToolboxCaption(), "Current Toolbox: default.tlb");
+
+  const std::vector<std::pair<QAction*, const char*>> help = {
+      {frame.mnuHelpContents, "&Contents"},
+      {frame.mnuHelpSearch, "&Search For Help On ..."},
+      {frame.mnuHelpHowTo, "&How to Use Help"},
+      {frame.mnus1, ""},
+      {frame.mnuHelpAbout, "About Quorvin ..."},
+      {frame.mnuHelpDisclaimer, "&Disclaimer..."}};
+  ASSERT_EQ(frame.mnuHelp->actions().size(), 6);
+  for (std::size_t i = 0; i < help.size(); ++i) {
+    EXPECT_EQ(frame.mnuHelp->actions()[static_cast<qsizetype>(i)], help[i].first);
+    if (!help[i].first->isSeparator()) {
+      EXPECT_EQ(help[i].first->text(), help[i].second);
+    }
+  }
+  EXPECT_TRUE(frame.mnus1->isSeparator());
+  // Their windows come later: greyed until then.
+  for (QAction* a : {frame.mnuHelpContents, frame.mnuHelpAbout, frame.mnuOptionsToolbox})
+    EXPECT_FALSE(a->isEnabled());
+}
+
+TEST_F(Frame, TheLivePreferencesAWindowStartsFromAreTheDesignValues) {
+  EXPECT_EQ(frame.lineWidth(), 1);
+  EXPECT_TRUE(frame.showBubbles());
+  EXPECT_FALSE(frame.running());
+  EXPECT_TRUE(frame.txtEvent().empty());
+  frame.txtEvent() = "Sin";
+  EXPECT_EQ(frame.txtEvent(), "Sin");
+  EXPECT_EQ(&frame.mdiArea(), frame.mdi);
+}
+
+// A path holding "&" shows it once, not as an access key, and the path opened
+// is the real one.
+TEST_F(Frame, RecentItemsShowTheStoredPathsAndOpenTheRealOne) {
+  QTemporaryDir dir;
+  const std::string amp = dir.filePath("R&D.qvn").toStdString();
+  const std::string plain = dir.filePath("plain.qvn").toStdString();
+  for (const std::string& path : {amp, plain}) std::ofstream(path, std::ios::binary) << "0\r\n\r\n";
+  f.store.set("Quorvin", "Recent Files", "RecentFile1", amp);
+  f.store.set("Quorvin", "Recent Files", "RecentFile2", plain);
+  f.m.recentFiles.LoadRecentFiles();
+  frame.refreshRecentItems();
+
+  EXPECT_TRUE(frame.mnuFileArray[0]->isVisible());
+  EXPECT_EQ(frame.mnuFileArray[1]->text().toStdString(), dir.filePath("R&&D.qvn").toStdString());
+  EXPECT_EQ(frame.mnuFileArray[2]->text().toStdString(), plain);
+  EXPECT_TRUE(frame.mnuFileArray[1]->isVisible());
+  EXPECT_TRUE(frame.mnuFileArray[2]->isVisible());
+  EXPECT_FALSE(frame.mnuFileArray[3]->isVisible());
+  EXPECT_FALSE(frame.mnuFileArray[4]->isVisible());
+
+  frame.mnuFileArray_Click(0);
+  frame.mnuFileArray_Click(5);
+  frame.mnuFileArray_Click(-1);
+  EXPECT_TRUE(f.m.documents.openDocuments().empty()) << "the separator and bad indexes open nothing";
+
+  frame.mnuFileArray[1]->trigger();
+  ASSERT_EQ(f.m.documents.openDocuments(), std::vector<int>{1});
+  EXPECT_EQ(f.m.documents.docs[1].path, amp);
+  EXPECT_TRUE(f.dialogs.messages.empty());
+}
+
+TEST_F(Frame, NewAndOpenMakeDocuments) {
+  frame.mnuFileNew->trigger();
+  EXPECT_EQ(f.m.documents.openDocuments(), std::vector<int>{1});
+  frame.mnuFileOpen->trigger();  // the open dialog is cancelled
+  ASSERT_EQ(f.dialogs.filters.size(), 1u);
+  EXPECT_EQ(f.dialogs.filters[0], kFlowchartFilter);
+}
+
+// Exit with two changed documents: each is asked in turn; a Cancel keeps the
+// program and the documents not yet closed, and the canvas is not left dead.
+TEST_F(Frame, ExitWithTwoChangedDocumentsAndACancel) {
+  const int first = f.OpenDocument();
+  const int second = f.OpenDocument();
+  f.AddBox(first, 100, 100, "Sin");
+  f.AddBox(second, 200, 200, "Cos");
+  f.m.documents.docInfo[first].Changed = true;
+  f.m.documents.docInfo[second].Changed = true;
+  frame.show();
+
+  // Cancel at once: both stay, the armed tool comes back.
+  f.m.editMode = EditMode::ArrowArmed;
+  f.dialogs.answers = {Answer::Cancel};
+  frame.mnuFileExit->trigger();
+  EXPECT_EQ(asked, std::vector<int>{first});
+  EXPECT_EQ(f.m.documents.openDocuments(), (std::vector<int>{first, second}));
+  EXPECT_EQ(f.m.editMode, EditMode::ArrowArmed);
+  EXPECT_TRUE(frame.isVisible());
+  ASSERT_EQ(f.dialogs.messages.size(), 1u);
+  EXPECT_EQ(f.dialogs.messages[0].text, kSaveBeforeClosing);
+
+  // No for the first, Cancel for the second: the first is gone, the second
+  // stays with its box and the canvas is live.
+  asked.clear();
+  f.dialogs.answers = {Answer::No, Answer::Cancel};
+  frame.exitProgram();
+  EXPECT_EQ(asked, (std::vector<int>{first, second}));
+  EXPECT_EQ(f.m.documents.openDocuments(), std::vector<int>{second});
+  EXPECT_EQ(f.m.table.highestBox(), 1);
+  EXPECT_EQ(f.m.table[1].Kind, "Cos");
+  EXPECT_NE(f.m.editMode, EditMode::Off);
+  EXPECT_TRUE(frame.isVisible());
+
+  // The close box asks the same, and No ends the program.
+  f.dialogs.answers = {Answer::No};
+  frame.close();
+  EXPECT_TRUE(f.m.documents.openDocuments().empty());
+  EXPECT_FALSE(frame.isVisible());
+}
+
+TEST_F(Frame, ExitWithNothingChangedAsksNothing) {
+  f.OpenDocument();
+  frame.show();
+  frame.mnuFileExit_Click();
+  EXPECT_TRUE(f.dialogs.messages.empty());
+  EXPECT_FALSE(frame.isVisible());
+  EXPECT_FALSE(frame.resumeAfterInterruptedRun()) << "no run was interrupted";
+}
+
+// Exit during a box-by-box run: the run waits in an event loop of its own, so
+// the frame quits every loop instead of closing the documents under it; once
+// the program's loop has returned, the documents are asked as at any Exit.
+TEST_F(Frame, ExitDuringARunEndsTheRunFirstThenAsks) {
+  const int doc = f.OpenDocument();
+  f.AddBox(doc, 100, 100, "Sin");
+  f.m.documents.docInfo[doc].Changed = true;
+  frame.show();
+  bool waitEnded = false;
+  QTimer::singleShot(0, &frame, [&] {
+    const RunState::Scope running(frame.link().services().run);
+    frame.mnuFileExit->trigger();
+    // The run's wait for the interpreter: it ends at once.
+    QEventLoop wait;
+    QTimer::singleShot(5000, &wait, [&wait] { wait.exit(1); });
+    waitEnded = wait.exec() != 1;
+  });
+  QCoreApplication::exec();
+  EXPECT_TRUE(waitEnded);
+  EXPECT_TRUE(asked.empty()) << "nothing closes while the run reads the table";
+  EXPECT_FALSE(frame.running());
+
+  f.dialogs.answers = {Answer::Cancel};
+  EXPECT_TRUE(frame.resumeAfterInterruptedRun()) << "Cancel: the program goes on";
+  EXPECT_EQ(asked, std::vector<int>{doc});
+  EXPECT_TRUE(frame.isVisible());
+  EXPECT_FALSE(frame.resumeAfterInterruptedRun()) << "asked once";
+  EXPECT_EQ(f.m.documents.openDocuments(), std::vector<int>{doc});
+}
+
+// The active document's menus fill the menu bar; with none active the
+// frame's own come back.
+TEST_F(Frame, TheActiveDocumentBringsItsMenus) {
+  QMenu docFile("&File"), docEdit("&Edit");
+  QMdiSubWindow* document = nullptr;
+  frame.attach(f.m, {{}, [&](QMdiSubWindow* w) {
+                       return w == document ? QList<QMenu*>{&docFile, &docEdit} : QList<QMenu*>{};
+                     }});
+  frame.show();
+  document = frame.mdi->addSubWindow(new QWidget);
+  document->show();
+  frame.mdi->setActiveSubWindow(document);
+  EXPECT_EQ(frame.menusShown(), (QList<QMenu*>{&docFile, &docEdit}));
+  EXPECT_EQ(frame.menuBar()->actions().size(), 2);
+  document->close();
+  delete document;
+  QCoreApplication::processEvents();
+  EXPECT_EQ(frame.menusShown(), (QList<QMenu*>{frame.mnuFile, frame.mnuFileOptions, frame.mnuHelp}));
+  // The frame's menus survived being taken off the bar.
+  EXPECT_EQ(frame.mnuFile->actions().size(), 9);
+}
+
+// The start-up with no pause: the splash closes at the first turn of the
+// loop, the directory is found, the recent files fill the menu, the frame shows.
+TEST_F(Frame, StartUpFindsTheDirectoryAndFillsTheRecentFiles) {
+  f.store.set("Quorvin", "Recent Files", "RecentFile1", "/x/one.qvn");
+  int picked = 0;
+  AppDirProbe probe;
+  probe.currentDirectory = [] { return std::string("/here"); };
+  probe.holdsSettings = [](const std::string& d) { return d == "/here"; };
+  probe.pickDirectory = [&] { return ++picked, std::string(); };
+  QSignalSpy loaded(&frame, &FrameWindow::loaded);
+  frame.MDIForm_Load(probe);
+  EXPECT_FALSE(frame.isLoaded()) << "the splash window shows first";
+  ASSERT_TRUE(loaded.wait(2000));
+  EXPECT_TRUE(frame.isLoaded());
+  EXPECT_TRUE(frame.isVisible());
+  EXPECT_EQ(f.m.appDir, "/here");
+  EXPECT_EQ(picked, 0);
+  EXPECT_TRUE(frame.mnuFileArray[1]->isVisible());
+  EXPECT_EQ(frame.mnuFileArray[1]->text(), "/x/one.qvn");
+  EXPECT_TRUE(f.m.documents.openDocuments().empty()) << "no document at start";
+}
+
+TEST_F(Frame, StartUpWithoutASettingsFileLeavesTheRecentFilesUnread) {
+  f.store.set("Quorvin", "Recent Files", "RecentFile1", "/x/one.qvn");
+  AppDirProbe probe;
+  probe.currentDirectory = [] { return std::string("/here"); };
+  probe.holdsSettings = [](const std::string&) { return false; };
+  QSignalSpy loaded(&frame, &FrameWindow::loaded);
+  frame.MDIForm_Load(probe);
+  ASSERT_TRUE(loaded.wait(2000));
+  EXPECT_EQ(f.m.appDir, "/here");
+  EXPECT_FALSE(frame.mnuFileArray[0]->isVisible());
+  EXPECT_FALSE(frame.mnuFileArray[1]->isVisible());
+}
+
+TEST(RecentItemCaption, DoublesEveryAmpersand) {
+  EXPECT_EQ(RecentItemCaption("/a&b/&&c.qvn"), "/a&&b/&&&&c.qvn");
+  EXPECT_EQ(RecentItemCaption("/plain.qvn"), "/plain.qvn");
+}
+
+}  // namespace
+}  // namespace quorvin

@@ -1,0 +1,95 @@
+// The frame with real document windows, joined as the program joins them.
+#include <gtest/gtest.h>
+
+#include <QMdiSubWindow>
+
+#include "app/document_routing.h"
+#include "app/frame_window.h"
+#include "canvas/document_windows.h"
+#include "tests/canvas/canvas_fixture.h"
+#include "tests/support/qt_application.h"
+
+namespace quorvin {
+namespace {
+
+using testing::AnsweringDialogs;
+
+struct FrameWithWindows : ::testing::Test {
+  // Before any widget below.
+  bool gui = (testing_support::EnsureGuiApplication(), true);
+  FrameWindow frame{0};
+  DocumentWindows windows{frame};
+  AnsweringDialogs dialogs;
+  MemorySettingsStore store;
+  Model m{dialogs, windows, store};
+  void SetUp() override {
+    windows.attach(m);
+    JoinFrameAndWindows(frame, windows, m);
+    frame.resize(1000, 700);
+    frame.show();
+  }
+  QList<QMenu*> menusOf(int doc) {
+    QList<QMenu*> menus;
+    for (QMenu* menu : windows.window(doc)->menus()) menus.push_back(menu);
+    return menus;
+  }
+};
+
+TEST_F(FrameWithWindows, TheActiveDocumentsMenusFillTheBarAndLeaveWithIt) {
+  frame.mnuFileNew->trigger();
+  frame.mnuFileNew->trigger();
+  ASSERT_EQ(m.documents.openDocuments(), (std::vector<int>{1, 2}));
+  frame.mdi->setActiveSubWindow(windows.window(1)->subWindow());
+  EXPECT_EQ(frame.menusShown(), menusOf(1));
+  EXPECT_EQ(frame.menusShown().size(), 8);
+  frame.mdi->setActiveSubWindow(windows.window(2)->subWindow());
+  EXPECT_EQ(frame.menusShown(), menusOf(2));
+
+  ASSERT_TRUE(windows.window(2)->closeWindow());
+  ASSERT_TRUE(windows.window(1)->closeWindow());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(frame.menusShown(),
+            (QList<QMenu*>{frame.mnuFile, frame.mnuFileOptions, frame.mnuHelp}));
+}
+
+// The document's Windows menu lays the windows out as the frame does: Tile
+// one above the other, Arrange side by side.
+TEST_F(FrameWithWindows, TheDocumentsWindowsMenuTilesAndArranges) {
+  for (int i = 0; i < 2; ++i) frame.mnuFileNew->trigger();
+  DocumentWindow* active = windows.activeWindow();
+  ASSERT_NE(active, nullptr);
+  const QSize area = frame.mdi->viewport()->size();
+  QMdiSubWindow* first = windows.window(1)->subWindow();
+  QMdiSubWindow* second = windows.window(2)->subWindow();
+
+  active->mnuWindowsTile->trigger();
+  EXPECT_EQ(first->geometry(), QRect(0, 0, area.width(), area.height() / 2));
+  EXPECT_EQ(second->geometry().top(), area.height() / 2);
+  EXPECT_EQ(second->geometry().width(), area.width());
+
+  active->mnuWindowsArrange->trigger();
+  EXPECT_EQ(first->geometry(), QRect(0, 0, area.width() / 2, area.height()));
+  EXPECT_EQ(second->geometry().left(), area.width() / 2);
+  EXPECT_EQ(second->geometry().height(), area.height());
+
+  active->mnuWindowsCascade->trigger();
+  EXPECT_LT(first->geometry().top(), second->geometry().top());
+}
+
+// The document's own Exit is the frame's: every changed document is asked,
+// and a Cancel keeps the program.
+TEST_F(FrameWithWindows, TheDocumentsExitAsksThroughTheFrame) {
+  frame.mnuFileNew->trigger();
+  m.documents.docInfo[1].Changed = true;
+  dialogs.answers = {Answer::Cancel};
+  windows.window(1)->mnuExit->trigger();
+  EXPECT_EQ(m.documents.openDocuments(), std::vector<int>{1});
+  EXPECT_TRUE(frame.isVisible());
+  dialogs.answers = {Answer::No};
+  windows.window(1)->mnuExit->trigger();
+  EXPECT_TRUE(m.documents.openDocuments().empty());
+  EXPECT_FALSE(frame.isVisible());
+}
+
+}  // namespace
+}  // namespace quorvin

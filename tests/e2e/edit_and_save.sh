@@ -1,0 +1,155 @@
+#!/usr/bin/env bash
+# Drives the real program with real X events (run under xvfb-run -a): opens
+# the fixture through the frame's File menu and its open dialog, drags a box,
+# connects two boxes, saves and compares the file's bytes with what the
+# edits must give, then closes a document without changes (no question) and
+# ends the program with changes (Cancel stays, No leaves the file as saved).
+#
+# Usage: edit_and_save.sh PROGRAM FIXTURE_DIR
+set -euo pipefail
+program=$1
+fixtures=$2
+work=$(mktemp -d)
+pid=
+cleanup() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+# The recent files go to a home of the test's own.
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/run
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+chart=$work/chart.qvn
+cp "$fixtures/flowchart.qvn" "$chart"
+
+fail() {
+  echo "FAILED: $*" >&2
+  import -window root "$work/failure.png" 2>/dev/null && echo "screen: $work/failure.png" >&2
+  trap - EXIT
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  exit 1
+}
+
+# Polls a condition every 50 ms for up to 10 s.
+wait_for() {
+  local what=$1
+  shift
+  for _ in $(seq 200); do
+    "$@" && return 0
+    sleep 0.05
+  done
+  fail "waiting for $what"
+}
+visible() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+gone() { ! visible "$1"; }
+count_visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
+frame_and_question() { [ "$(count_visible '^Quorvin$')" -ge 2 ]; }
+only_frame() { [ "$(count_visible '^Quorvin$')" -eq 1 ]; }
+modified_since() { [ "$(stat -c %Y.%y "$chart")" != "$1" ]; }
+same_as() { cmp -s "$chart" "$1"; }
+ended() { ! kill -0 "$pid" 2>/dev/null; }
+
+# Without a window manager the frame sits at 0,0; the first document window
+# opens at the top-left of the MDI area, its canvas at (4, 43) on the screen.
+canvas_x=4
+canvas_y=43
+# The centre of the button of a box at canvas twips X, Y.
+box_at() { echo $((canvas_x + $1 / 15 + 16)) $((canvas_y + $2 / 15 + 16)); }
+click_box() { xdotool mousemove $(box_at "$1" "$2") click 1; }
+
+start_program() {
+  "$program" &
+  pid=$!
+  # The splash window closes at a click, before its pause runs out.
+  splash=$(xdotool search --sync --onlyvisible --name '^Quorvin Splash$' | head -1)
+  xdotool mousemove --window "$splash" 20 20 click 1 || true
+  frame=$(xdotool search --sync --onlyvisible --name '^Quorvin$' | head -1)
+}
+
+# File > Open... of the frame (its menu has no access key: a click opens it).
+open_through_frame() {
+  xdotool mousemove --window "$frame" 20 8 click 1
+  xdotool key Down Down Return
+  wait_for "the open dialog" visible '^Open$'
+  xdotool type --delay 2 "$1"
+  xdotool key Return
+  wait_for "the open dialog to close" gone '^Open$'
+  focus_frame
+  sleep 0.3  # the document window paints
+}
+
+# Without a window manager nobody gives the keyboard back to the frame when a
+# dialog closes.
+focus_frame() { xdotool windowfocus --sync "$frame"; }
+
+document_menu() {  # Alt+letter of a document menu, then the item's key
+  xdotool key "alt+$1"
+  sleep 0.1
+  xdotool key "$2"
+}
+
+# 1. Open the fixture and save it untouched: the same bytes come back.
+start_program
+open_through_frame "$chart"
+stamp=$(stat -c %Y.%y "$chart")
+sleep 1.1  # the file's time moves on
+xdotool key ctrl+s
+wait_for "the first save" modified_since "$stamp"
+same_as "$fixtures/flowchart.qvn" || fail "an untouched chart saved differently"
+
+# 2. Drag the first Screen Output (canvas 600, 3300): a right click puts its
+# button in drag mode; the drop puts its centre on canvas pixel (216, 276).
+read -r sx sy < <(box_at 600 3300)
+xdotool mousemove "$sx" "$sy" click 3
+xdotool mousemove "$sx" "$sy" mousedown 1
+for step in 1 2 3 4 5 6 7 8; do
+  xdotool mousemove $((sx + (216 + canvas_x - sx) * step / 8)) $((sy + (276 + canvas_y - sy) * step / 8))
+  sleep 0.03
+done
+xdotool mouseup 1
+sleep 0.2
+
+# 3. Connect the constant 1 (canvas 2400, 300) to the If (4200, 300) with
+# Functions > Arrow.
+document_menu n a
+click_box 2400 300
+click_box 4200 300
+
+# 4. Save: the file holds exactly the edits.
+xdotool key ctrl+s
+wait_for "the saved edits" same_as "$fixtures/flowchart_edited.qvn"
+
+# 5. Close the unchanged document: no question, the frame stays.
+document_menu f c
+sleep 0.3
+only_frame || fail "closing an unchanged document asked something"
+ended && fail "the program ended at a document's Close"
+
+# 6. Open it again, drag a box, and Exit: Cancel at the question stays in
+# the program with the document; No ends it, the file as saved.
+open_through_frame "$chart"
+read -r sx sy < <(box_at 7000 2300)
+xdotool mousemove "$sx" "$sy" click 3
+xdotool mousemove "$sx" "$sy" mousedown 1
+for step in 1 2 3 4; do
+  xdotool mousemove $((sx + 0)) $((sy + 20 * step))
+  sleep 0.03
+done
+xdotool mouseup 1
+sleep 0.2
+document_menu f e
+wait_for "the save question" frame_and_question
+xdotool key Escape
+wait_for "the question to go" only_frame
+focus_frame
+sleep 0.3
+ended && fail "Cancel at the save question ended the program"
+document_menu f e
+wait_for "the save question again" frame_and_question
+xdotool key n
+wait_for "the program to end" ended
+wait "$pid" || fail "the program ended with status $?"
+pid=
+same_as "$fixtures/flowchart_edited.qvn" || fail "No at the question changed the file"
+echo "passed"
