@@ -15,5 +15,6 @@ quorvin_install_packages() {
 QUORVIN_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
                         clang libclang-rt-14-dev octave fonts-freefont-otf)
 # gnuplot-nox gives Octave a graphics toolkit that needs no display, for the plot tests.
-# xdotool and imagemagick drive and photograph the real program under Xvfb.
-QUORVIN_TEST_PACKAGES=(xvfb xauth gnuplot-nox xdotool imagemagick)
+# xdotool and imagemagick drive and photograph the real program under Xvfb;
+# xclip reads the clipboard the program wrote.
+QUORVIN_TEST_PACKAGES=(xvfb xauth gnuplot-nox xdotool imagemagick xclip)

@@ -9,63 +9,13 @@
 set -euo pipefail
 program=$1
 fixtures=$2
-work=$(mktemp -d)
-pid=
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-# The recent files go to a home of the test's own.
-export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/run
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+here=$(dirname "$0")
+# shellcheck source=e2e_lib.sh
+. "$here/e2e_lib.sh"
 chart=$work/chart.qvn
 cp "$fixtures/flowchart.qvn" "$chart"
-
-fail() {
-  echo "FAILED: $*" >&2
-  import -window root "$work/failure.png" 2>/dev/null && echo "screen: $work/failure.png" >&2
-  trap - EXIT
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null
-  exit 1
-}
-
-# Polls a condition every 50 ms for up to 10 s.
-wait_for() {
-  local what=$1
-  shift
-  for _ in $(seq 200); do
-    "$@" && return 0
-    sleep 0.05
-  done
-  fail "waiting for $what"
-}
-visible() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
-gone() { ! visible "$1"; }
-count_visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
-frame_and_question() { [ "$(count_visible '^Quorvin$')" -ge 2 ]; }
-only_frame() { [ "$(count_visible '^Quorvin$')" -eq 1 ]; }
 modified_since() { [ "$(stat -c %Y.%y "$chart")" != "$1" ]; }
 same_as() { cmp -s "$chart" "$1"; }
-ended() { ! kill -0 "$pid" 2>/dev/null; }
-
-# Without a window manager the frame sits at 0,0; the first document window
-# opens at the top-left of the MDI area, its canvas at (4, 43) on the screen.
-canvas_x=4
-canvas_y=43
-# The centre of the button of a box at canvas twips X, Y.
-box_at() { echo $((canvas_x + $1 / 15 + 16)) $((canvas_y + $2 / 15 + 16)); }
-click_box() { xdotool mousemove $(box_at "$1" "$2") click 1; }
-
-start_program() {
-  "$program" &
-  pid=$!
-  # The splash window closes at a click, before its pause runs out.
-  splash=$(xdotool search --sync --onlyvisible --name '^Quorvin Splash$' | head -1)
-  xdotool mousemove --window "$splash" 20 20 click 1 || true
-  frame=$(xdotool search --sync --onlyvisible --name '^Quorvin$' | head -1)
-}
 
 # File > Open... of the frame (its menu has no access key: a click opens it).
 open_through_frame() {
@@ -77,16 +27,6 @@ open_through_frame() {
   wait_for "the open dialog to close" gone '^Open$'
   focus_frame
   sleep 0.3  # the document window paints
-}
-
-# Without a window manager nobody gives the keyboard back to the frame when a
-# dialog closes.
-focus_frame() { xdotool windowfocus --sync "$frame"; }
-
-document_menu() {  # Alt+letter of a document menu, then the item's key
-  xdotool key "alt+$1"
-  sleep 0.1
-  xdotool key "$2"
 }
 
 # 1. Open the fixture and save it untouched: the same bytes come back.

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Drives the real program with real X events (run under xvfb-run -a): a new
+# document gets a Constant Input (pi, from its dialog) and a Sin box through
+# the Functions menu, both placed by a click on the canvas and connected with
+# the Arrow tool; Execute > Write to ClipBoard must put exactly their script
+# on the clipboard.
+#
+# Usage: insert_and_compile.sh PROGRAM
+set -euo pipefail
+program=$1
+here=$(dirname "$0")
+# shellcheck source=e2e_lib.sh
+. "$here/e2e_lib.sh"
+
+# Each box writes its variable, "box" and its number; a line ends in CR LF.
+expected=$work/expected.m
+printf 'box1=pi;\r\nbox2=sin(box1);\r\n' >"$expected"
+clipboard_is_expected() {
+  xclip -o -selection clipboard >"$work/clipboard.m" 2>/dev/null && cmp -s "$work/clipboard.m" "$expected"
+}
+
+start_program
+# File > New of the frame (its menu has no access key: a click opens it).
+xdotool mousemove --window "$frame" 20 8 click 1
+xdotool key Down Return
+sleep 0.5  # the document window opens and paints
+
+# Functions > Inputs > Constants...: the first option, "pi" (the dialog opens
+# with the keyboard on it), and OK.
+document_menu n i c
+wait_for "the constant dialog" visible '^Get a Constant$'
+xdotool key space Return
+wait_for "the constant dialog to close" gone '^Get a Constant$'
+focus_frame
+click_canvas 600 600
+
+# Functions > Trigonometric Functions > Sin.
+document_menu n t s
+sleep 0.2
+click_canvas 3000 600
+
+# Functions > Arrow, from the constant to the Sin box.
+document_menu n a
+click_box 600 600
+click_box 3000 600
+
+# Execute > Write to ClipBoard (Edit and Execute share their access key: the
+# Execute menu is reached from Functions).
+# The compile ends with "Done !"; the script goes to the clipboard after it.
+document_menu n Right c
+wait_for "the compile's Done !" frame_and_question
+xdotool key Return
+wait_for "Done ! to go" only_frame
+wait_for "the script on the clipboard" clipboard_is_expected
+import -window root "$work/inserted.png" 2>/dev/null || true
+[ -n "${QUORVIN_E2E_SHOTS:-}" ] && cp "$work/inserted.png" "$QUORVIN_E2E_SHOTS/" || true
+echo "passed"
