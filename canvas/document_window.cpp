@@ -466,6 +466,9 @@ void DocumentWindow::cmdEventFireClick() {
 }
 
 void DocumentWindow::runTool(const std::string& tool) {
+  // The hand-over is taken before the command runs: a move over a canvas
+  // while the command's dialog is open finds no tool to run again.
+  frame_.txtEvent().clear();
   cmdEventFire->setText(QString::fromStdString(tool));
   cmdEventFire->click();
 }

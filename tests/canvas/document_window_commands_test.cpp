@@ -147,6 +147,21 @@ TEST_F(DocumentWindowCommandsTest, AToolPickedInTheToolboxInsertsOnTheFirstMoveO
   EXPECT_EQ(m.editMode, EditMode::ArrowArmed);
 }
 
+TEST_F(DocumentWindowCommandsTest, TheHandOverIsEmptyWhileTheToolsCommandRuns) {
+  DocumentWindow& w = open();
+  DocumentWindow& other = open();
+  std::vector<std::string> ran;
+  windows.setDispatcher([&](DocumentWindow& on, const std::string& tool) {
+    ran.push_back(tool + " " + std::to_string(on.doc()) + " [" + frame.tool + "]");
+    // A move over another canvas while the command asks its question.
+    MoveOver(other, {50, 50});
+  });
+  frame.tool = "Sin";
+  MoveOver(w, {60, 60});
+  EXPECT_EQ(ran, std::vector<std::string>({"Sin " + std::to_string(w.doc()) + " []"}));
+  EXPECT_EQ(frame.tool, "");
+}
+
 TEST_F(DocumentWindowCommandsTest, TheSubroutineToolPopsUpTheWindowsSubroutinesMenu) {
   DocumentWindow& w = open();
   auto* subroutines = w.functionsMenu()->findChild<QMenu*>("mnuSpecSub");
