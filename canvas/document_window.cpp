@@ -161,12 +161,12 @@ void DocumentWindow::setCommandQuestions(CommandQuestions* questions) {
 }
 
 void DocumentWindow::setFunctionBrowser(WindowFunctionBrowser browser) {
-  FunctionBrowser hook;
+  browser_ = nullptr;
   if (browser)
-    hook = [this, browser = std::move(browser)](const std::string& caller) {
+    browser_ = [this, browser = std::move(browser)](const std::string& caller) {
       return browser(this, caller);
     };
-  commandContext_->qtQuestions().setFunctionBrowser(std::move(hook));
+  commandContext_->qtQuestions().setFunctionBrowser(browser_);
 }
 
 void DocumentWindow::setTourHooks(TourHooks hooks) {

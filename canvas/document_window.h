@@ -32,6 +32,7 @@
 #include "canvas/tour_panel_widget.h"
 #include "canvas/window_questions.h"
 #include "commands/command_registry.h"
+#include "dialogs/function_browser.h"
 #include "model/model.h"
 
 namespace quorvin {
@@ -92,6 +93,8 @@ class DocumentWindow : public QWidget {
   // The browser the formula and MATLAB command dialogs open; none (the
   // empty function) offers no choice.
   void setFunctionBrowser(WindowFunctionBrowser browser);
+  // The browser as this window's dialogs call it (over this window).
+  const FunctionBrowser& functionBrowser() const { return browser_; }
   // The guided tour: the frame's hooks, and what the tour does to this window.
   void setTourHooks(TourHooks hooks);
   void showTour(const std::string& text);
@@ -231,6 +234,7 @@ class DocumentWindow : public QWidget {
   CommandRegistry commands_;
   std::unique_ptr<DocumentCommandContext> commandContext_;
   TourHooks tour_;
+  FunctionBrowser browser_;
   QPointer<QMdiSubWindow> subWindow_;
   std::vector<QMenu*> menus_;
   std::map<int, BoxButtonWidget*> buttons_;

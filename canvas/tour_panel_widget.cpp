@@ -27,8 +27,8 @@ void TourPanelWidget::showText(const std::string& text) {
 
 void TourPanelWidget::mouseReleaseEvent(QMouseEvent* event) {
   QPlainTextEdit::mouseReleaseEvent(event);
-  if (event->button() == Qt::LeftButton && viewport()->rect().contains(event->position().toPoint()) &&
-      onClicked)
+  if (event->button() == Qt::LeftButton &&
+      viewport()->rect().contains(event->position().toPoint()) && onClicked)
     onClicked();
 }
 

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QTest>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -103,7 +104,7 @@ TEST_F(DocumentWindowCommandsTest, AMenuInsertWaitsAndTheNextPressPlacesItWithIt
   EXPECT_EQ(w.boxButton(constant)->iconKey(), "Constant Input");
 }
 
-TEST_F(DocumentWindowCommandsTest, AWaitingBoxRetypedFromAnotherWindowShowsTheNewIconWhereItIsPlaced) {
+TEST_F(DocumentWindowCommandsTest, AWaitingBoxRetypedElsewhereShowsTheNewIconWhereItIsPlaced) {
   DocumentWindow& first = open();
   DocumentWindow& second = open();
   item(first, "mnuTrigSin")->trigger();
@@ -214,6 +215,27 @@ TEST_F(DocumentWindowCommandsTest, TheMatrixEntryAnswersTheGridsLiteral) {
   // 1 and 2 in the first row: each cell and every empty one after it
   // followed by two blanks, the empty rows trimmed away.
   EXPECT_EQ(w.questions().matrixEntry(), "[1  2      ");
+}
+
+TEST_F(DocumentWindowCommandsTest, TheFunctionBrowserOpensOverTheWindowWhoseDialogAsks) {
+  DocumentWindow& w = open();
+  EXPECT_FALSE(w.functionBrowser()) << "no browser until the frame hands one in";
+  std::vector<std::string> opened;
+  windows.setFunctionBrowser(
+      [&](QWidget* parent, const std::string& caller) -> std::optional<std::string> {
+        const std::string over = parent != nullptr ? parent->windowTitle().toStdString() : "";
+        opened.push_back(caller + " over " + over);
+        return "acosd";
+      });
+  DocumentWindow& later = open();
+  ASSERT_TRUE(w.functionBrowser());
+  ASSERT_TRUE(later.functionBrowser());
+  EXPECT_EQ(w.functionBrowser()("func"), std::optional<std::string>("acosd"));
+  EXPECT_EQ(later.functionBrowser()("mat"), std::optional<std::string>("acosd"));
+  EXPECT_EQ(opened, std::vector<std::string>({"func over Untitled:1", "mat over Untitled:2"}));
+
+  windows.setFunctionBrowser({});
+  EXPECT_FALSE(w.functionBrowser());
 }
 
 TEST_F(DocumentWindowCommandsTest, TheTourPanelShowsTheTourTextAndReportsItsClicks) {
