@@ -146,13 +146,15 @@ void DocumentWindow::buildInsertCommands() {
       },
       [this] { SetArrowTool(m_); });
   mnuFunctions->addSeparator();
+  const qsizetype before = mnuFunctions->actions().size();
   InstallInsertCommands(*mnuFunctions, commands_,
                         [this]() -> CommandContext& { return *commandContext_; });
+  // The submenus and items the insert commands added.
+  const QList<QAction*> inserts = mnuFunctions->actions().mid(before);
   // A run in progress reads the box table: no box is made until it ends.
-  connect(mnuFunctions, &QMenu::aboutToShow, this, [this] {
+  connect(mnuFunctions, &QMenu::aboutToShow, this, [this, inserts] {
     const bool refused = editingRefused();
-    for (QAction* item : mnuFunctions->actions())
-      if (item->menu() != nullptr) item->setEnabled(!refused);
+    for (QAction* item : inserts) item->setEnabled(!refused);
   });
 }
 
