@@ -132,7 +132,7 @@ DocumentWindow::DocumentWindow(Model& m, CanvasState& canvas, FrameServices& fra
   resize(sizeHint());
 }
 
-// The context holds the window's dialogs: it goes before the widgets do.
+// Out of line: the commands' context is a complete type only here.
 DocumentWindow::~DocumentWindow() = default;
 
 void DocumentWindow::buildInsertCommands() {
@@ -176,9 +176,7 @@ void DocumentWindow::setTourHooks(TourHooks hooks) {
   mnuHelpTour->setEnabled(static_cast<bool>(tour_.menu));
 }
 
-void DocumentWindow::showTour(const std::string& text) {
-  pnlTour->showText(text);
-}
+void DocumentWindow::showTour(const std::string& text) { pnlTour->showText(text); }
 
 void DocumentWindow::hideTour() { pnlTour->hide(); }
 
