@@ -3,7 +3,8 @@
 # document gets a Constant Input (pi, from its dialog) and a Sin box through
 # the Functions menu, both placed by a click on the canvas and connected with
 # the Arrow tool; Execute > Write to ClipBoard must put exactly their script
-# on the clipboard.
+# on the clipboard. Then, in a fresh document, a Matrix Input box: the
+# compile shows the matrix grid, and what is typed there is the script.
 #
 # Usage: insert_and_compile.sh PROGRAM
 set -euo pipefail
@@ -19,11 +20,25 @@ clipboard_is_expected() {
   xclip -o -selection clipboard >"$work/clipboard.m" 2>/dev/null && cmp -s "$work/clipboard.m" "$expected"
 }
 
-start_program
 # File > New of the frame (its menu has no access key: a click opens it).
-xdotool mousemove --window "$frame" 20 8 click 1
-xdotool key Down Return
-sleep 0.5  # the document window opens and paints
+new_document() {
+  xdotool mousemove --window "$frame" 20 8 click 1
+  xdotool key Down Return
+  sleep 0.5  # the document window opens and paints
+}
+# Execute > Write to ClipBoard (Edit and Execute share their access key: the
+# Execute menu is reached from Functions).
+write_to_clipboard() { document_menu n Right c; }
+# The compile ends with "Done !"; the script goes to the clipboard after it.
+dismiss_done() {
+  wait_for "the compile's Done !" frame_and_question
+  xdotool key Return
+  wait_for "Done ! to go" only_frame
+  focus_frame
+}
+
+start_program
+new_document
 
 # Functions > Inputs > Constants...: the first option, "pi" (the dialog opens
 # with the keyboard on it), and OK.
@@ -44,14 +59,39 @@ document_menu n a
 click_box 600 600
 click_box 3000 600
 
-# Execute > Write to ClipBoard (Edit and Execute share their access key: the
-# Execute menu is reached from Functions).
-# The compile ends with "Done !"; the script goes to the clipboard after it.
-document_menu n Right c
-wait_for "the compile's Done !" frame_and_question
-xdotool key Return
-wait_for "Done ! to go" only_frame
+write_to_clipboard
+dismiss_done
 wait_for "the script on the clipboard" clipboard_is_expected
 import -window root "$work/inserted.png" 2>/dev/null || true
 [ -n "${QUORVIN_E2E_SHOTS:-}" ] && cp "$work/inserted.png" "$QUORVIN_E2E_SHOTS/" || true
+
+# Close the document without saving it, and start a fresh one: its first box
+# is box 1 again.
+document_menu f c
+wait_for "the save question" frame_and_question
+xdotool key n
+wait_for "the question to go" only_frame
+focus_frame
+new_document
+
+# Functions > Inputs > Keyboard > Matrix, placed.
+document_menu n i k m
+sleep 0.2
+click_canvas 600 600
+# The compile asks for the matrix: 1 and 2 in the first row, then OK (Enter
+# belongs to the grid; OK is at the dialog's bottom right).
+write_to_clipboard
+wait_for "the matrix grid" visible '^Matrix Input$'
+grid=$(xdotool search --onlyvisible --name '^Matrix Input$' | head -1)
+xdotool type --delay 20 1
+xdotool key Tab
+xdotool type --delay 20 2
+eval "$(xdotool getwindowgeometry --shell "$grid")"
+xdotool mousemove --window "$grid" $((WIDTH - 52)) $((HEIGHT - 23)) click 1
+wait_for "the matrix grid to close" gone '^Matrix Input$'
+dismiss_done
+# "box" q "= ", the grid's literal (each cell and each empty cell after it
+# followed by two blanks), then " ]; ".
+printf 'box1= [1  2       ]; \r\n' >"$expected"
+wait_for "the matrix script on the clipboard" clipboard_is_expected
 echo "passed"
