@@ -26,6 +26,10 @@ QString RecentItemCaption(const std::string& path) {
 
 namespace {
 
+// Where the palette first floats, in pixels from the frame's right and top.
+constexpr int kPaletteMarginPx = 24;
+constexpr int kPaletteTopPx = 64;
+
 QAction* AddItem(QMenu* menu, const char* name, const QString& caption) {
   QAction* item = menu->addAction(caption);
   item->setObjectName(name);
@@ -160,6 +164,11 @@ ToolboxPalette& FrameWindow::palette() {
     // The palette needs the live preferences: without a model it cannot be.
     if (model_ == nullptr) throw std::logic_error("The toolbox palette needs the model.");
     palette_ = new ToolboxPalette(*model_, txtEvent_, this);
+    // It floats over the frame's right edge, below the menu bar, clear of the
+    // menus and of the first document window.
+    const QRect frameArea = geometry();
+    palette_->move(frameArea.right() - kPaletteMarginPx - palette_->width(),
+                   frameArea.top() + kPaletteTopPx);
     connect(palette_, &ToolboxPalette::closedByUser, this, [this] {
       mnuOptionsToolbox->setChecked(false);
       if (documents_.copyToolboxItems) documents_.copyToolboxItems();
@@ -197,6 +206,8 @@ void FrameWindow::afterSplash(const AppDirProbe& probe) {
       model_->recentFiles.LoadRecentFiles();
       refreshRecentItems();
     }
+    // The frame is shown first, so the palette floats over it.
+    show();
     if (model_) {
       // The items say what the start-up did: the palette as it is shown and
       // the toolbox it was built from, whichever keys the file held.
