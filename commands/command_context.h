@@ -3,10 +3,14 @@
 // document's number, a way to ask the user (dialogs and the input box), and
 // the box buttons it gives icons to.
 
+#include <array>
 #include <map>
 #include <string>
 #include <string_view>
 
+#include "dialogs/rules/flow_control_rules.h"
+#include "dialogs/rules/formula_rules.h"
+#include "dialogs/rules/subroutine_rules.h"
 #include "model/model.h"
 
 namespace quorvin {
@@ -25,6 +29,17 @@ struct FormAnswer {
   bool checked(std::string_view widget) const { return text(widget) == "1"; }
 };
 
+// What the plot dialog answers the "Plot Output" command.
+struct PlotOutputAnswer {
+  // The plot command string (icon key, ";", plot code); empty when the
+  // dialog was closed without OK.
+  std::string commands;
+  // [K - 1]: input K carries a mark in any column, so its entry stays open.
+  std::array<bool, kEntries> inputsUsed{};
+
+  bool operator==(const PlotOutputAnswer&) const = default;
+};
+
 class CommandQuestions {
  public:
   virtual ~CommandQuestions() = default;
@@ -35,6 +50,17 @@ class CommandQuestions {
   // The input box: the typed text, or the empty text on Cancel.
   virtual std::string inputBox(const std::string& prompt, const std::string& title,
                                const std::string& defaultAnswer) = 0;
+
+  // The dialogs whose answers are more than widget texts. Each shows its
+  // dialog fresh and modally; closed without OK, it answers the fresh
+  // dialog's values.
+  virtual PlotOutputAnswer askPlot() = 0;                 // frmPlot
+  virtual FormulaAnswer askFormula() = 0;                 // frmFunc, preset for an insert
+  virtual MatlabCommandAnswer askMatlabCommand() = 0;     // frmMatlabFunction
+  virtual ConditionAnswer askCondition() = 0;             // frmIf
+  virtual ForLoopAnswer askForLoop() = 0;                 // frmForLoop
+  // frmSubs, listing the subroutine start boxes of table.
+  virtual SubroutineChoice askSubroutine(const BoxTable& table) = 0;
 };
 
 // The document window a command runs in.
@@ -51,6 +77,10 @@ class CommandContext {
   virtual void setBoxIcon(int doc, int box, const std::string& key) = 0;
   // The Arrow tool: arms the connect tool on every document.
   virtual void armArrowTool() = 0;
+  // The Subroutine tool: pops the window's Subroutines menu (mnuSpecSub) up
+  // at the pointer. Its items run their commands when chosen; dismissed, it
+  // runs nothing. It may return before the choice is made.
+  virtual void showSubroutinesMenu() = 0;
 };
 
 }  // namespace quorvin

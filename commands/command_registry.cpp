@@ -1,7 +1,10 @@
 #include "commands/command_registry.h"
 
+#include "commands/dialog_answer_commands.h"
 #include "commands/fixed_kind_commands.h"
+#include "commands/flow_control_commands.h"
 #include "commands/option_commands.h"
+#include "commands/toolbox_dispatcher.h"
 #include "commands/value_commands.h"
 
 namespace quorvin {
@@ -46,7 +49,11 @@ void AddInsertCommands(CommandRegistry& registry) {
   for (const ValueCommand& c : ValueCommands())
     registry.add(std::string(c.handler), [&c](CommandContext& ctx) { RunValueCommand(ctx, c); });
   registry.add("mnuOperatorsArith_Click", RunArithmeticCommand);
+  for (const auto& commands : {DialogAnswerCommands(), FlowControlCommands()})
+    for (const NamedCommand& c : commands) registry.add(std::string(c.handler), c.run);
   registry.add("mnuArrow_Click", [](CommandContext& ctx) { ctx.armArrowTool(); });
+  registry.add(std::string(kSubroutinePopup),
+               [](CommandContext& ctx) { ctx.showSubroutinesMenu(); });
 }
 
 CommandRegistry InsertCommandRegistry() {

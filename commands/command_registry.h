@@ -1,7 +1,6 @@
 #pragma once
 // The insert commands by handler name, as the menu items and the toolbox
-// dispatcher call them. Commands of other families (plot, formula, flow
-// control) are added by their own code; until then their names run nothing.
+// dispatcher call them.
 
 #include <functional>
 #include <map>
@@ -30,8 +29,10 @@ class CommandRegistry {
 // Tells the user that the command of handler failed with what.
 void ReportCommandFault(CommandContext& ctx, std::string_view handler, const std::string& what);
 
-// Every insert command of the fixed, option and value tables, the
-// arithmetic operator, and mnuArrow_Click (the connect tool).
+// Every insert command: the fixed, option and value tables, the arithmetic
+// operator, the plot, formula and MATLAB command boxes, flow control and
+// subroutines; mnuArrow_Click (the connect tool) and mnuSpecSub (the
+// Subroutine tool's pop-up menu).
 void AddInsertCommands(CommandRegistry& registry);
 CommandRegistry InsertCommandRegistry();
 

@@ -19,8 +19,9 @@ constexpr std::span<const MenuPlace> kFunctionsPath{};
 constexpr std::array<MenuPlace, 1> kLoopPath{{{"mnuLoop", "&Loop Functions"}}};
 constexpr std::array<MenuPlace, 1> kCondPath{{{"mnuCond", "&Branching Functions"}}};
 constexpr std::array<MenuPlace, 1> kSpecPath{{{"mnuSpec", "&Special Commands"}}};
+constexpr std::array<MenuPlace, 2> kSubPath{{{"mnuSpec", "&Special Commands"}, {"mnuSpecSub", "&Subroutines"}}};
 
-const std::array<InsertMenuItem, 57> kItems{{
+const std::array<InsertMenuItem, 66> kItems{{
     {kKeyboardPath, "mnuInputKeyboardScalar", "&Vector or Scalar", "mnuInputKeyboardScalar_Click"},
     {kKeyboardPath, "mnuInputKeyboardMatrix", "&Matrix", "mnuInputKeyboardMatrix_Click"},
     {kInputPath, "mnuInputAscii", "&Ascii File", "mnuInputAscii_Click"},
@@ -28,9 +29,11 @@ const std::array<InsertMenuItem, 57> kItems{{
     {kResponsePath, "mnuInputPause", "Pause for user &Response", "mnuInputPause_Click"},
     {kResponsePath, "mnuInputUser", "&Prompt for user input", "mnuInputUser_Click"},
     {kOutputPath, "mnuOutputScreen", "Matlab &Screen", "mnuOutputScreen_Click"},
+    {kOutputPath, "mnuOutputPlot", "Matlab &Plot", "mnuOutputPlot_Click"},
     {kOutputPath, "mnuOutputAsciiFile", "&Ascii File", "mnuOutputAsciiFile_Click"},
     {kOutputPath, "mnuOutputTrash", "&Trash", "mnuOutputTrash_Click"},
     {kOperatorsPath, "mnuOperatorsArith", "&Arithmatic Operators ...", "mnuOperatorsArith_Click"},
+    {kOperatorsPath, "mnuOperatorsFunc", "&Function (and Single-Cell Manipulation)", "mnuOperatorsFunc_Click"},
     {kOperatorsPath, "mnuOperatorsLogic", "&Logic Operators ...", "mnuOperatorsLogic_Click"},
     {kOperatorsPath, "mnuOperatorsComplex", "&Complex Numbers Operators ...", "mnuOperatorsComplex_Click"},
     {kOperatorsPath, "mnuOperatorsRound", "&Round a Number ...", "mnuOperatorsRound_Click"},
@@ -72,12 +75,19 @@ const std::array<InsertMenuItem, 57> kItems{{
     {kStringPath, "mnuStringConvert", "String C&onvert", "mnuStringConvert_Click"},
     {kStringPath, "mnuStringMake", "String &Make", "mnuStringMake_Click"},
     {kFunctionsPath, "mnuSounds", "S&ound Commands...", "mnuSounds_Click"},
+    {kLoopPath, "mnuLoopFor", "&For", "mnuLoopFor_Click"},
+    {kLoopPath, "mnuLoopWhile", "&While", "mnuLoopWhile_Click"},
     {kLoopPath, "mnuLoopNext", "&Next", "mnuLoopNext_Click"},
     {kLoopPath, "mnuLoopBreak", "&Break Loop Execution", "mnuLoopBreak_Click"},
+    {kCondPath, "mnuCondIf", "&Condition (If ...)", "mnuCondIf_Click"},
     {kCondPath, "mnuCondEndIf", "&End Branch", "mnuCondEndIf_Click"},
     {kSpecPath, "mnuSpecDummy", "&Start", "mnuSpecDummy_Click"},
     {kSpecPath, "mnuSpecComment", "&Comment", "mnuSpecComment_Click"},
     {kSpecPath, "mnuSpecPickup", "&Pick up a variable", "mnuSpecPickup_Click"},
+    {kSpecPath, "mnuSpecMatlab", "&Matlab Command", "mnuSpecMatlab_Click"},
+    {kSubPath, "mnuSpecSubInsert", "&Insert Subroutine", "mnuSpecSubInsert_Click"},
+    {kSubPath, "mnuSpecSubStart", "&Start a Subroutine", "mnuSpecSubStart_Click"},
+    {kSubPath, "mnuSpecSubEnd", "&End a Subroutine", "mnuSpecSubEnd_Click"},
 }};
 
 }  // namespace

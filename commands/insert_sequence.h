@@ -3,6 +3,7 @@
 // and give its button an icon.
 
 #include <string>
+#include <string_view>
 
 #include "commands/command_context.h"
 #include "commands/slot_sets.h"
@@ -20,5 +21,11 @@ void TypeBox(BoxRecord& box, std::string_view kind, SlotSet entries, SlotSet exi
 
 // The icon of key on box's button, on the document the box belongs to.
 void ShowBoxIcon(CommandContext& ctx, int box, const std::string& key);
+
+// An insert command with code of its own, by the handler name that runs it.
+struct NamedCommand {
+  std::string_view handler;
+  void (*run)(CommandContext&);
+};
 
 }  // namespace quorvin

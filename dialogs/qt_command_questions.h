@@ -8,6 +8,7 @@
 
 #include "commands/command_context.h"
 #include "dialogs/form_dialog.h"
+#include "dialogs/function_browser.h"
 #include "model/host.h"
 
 namespace quorvin {
@@ -26,10 +27,21 @@ class QtCommandQuestions : public CommandQuestions {
   FormAnswer askForm(std::string_view form) override;
   std::string inputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultAnswer) override;
+  PlotOutputAnswer askPlot() override;
+  FormulaAnswer askFormula() override;
+  MatlabCommandAnswer askMatlabCommand() override;
+  ConditionAnswer askCondition() override;
+  ForLoopAnswer askForLoop() override;
+  SubroutineChoice askSubroutine(const BoxTable& table) override;
+
+  // The function browser that "Select a Matlab command" and "Show
+  // Functions" open; until one is set they offer no choice.
+  void setFunctionBrowser(FunctionBrowser browser) { browser_ = std::move(browser); }
 
  private:
   QWidget* parent_;
   Dialogs& messages_;
+  FunctionBrowser browser_;
 };
 
 }  // namespace quorvin

@@ -2,9 +2,12 @@
 // A model with open documents and a document context whose questions are
 // answered from a script: each askForm takes the next scripted widgets of
 // that dialog over its initial values (or the initial values alone), each
-// input box the next scripted text (or its default).
+// input box the next scripted text (or its default), and each of the larger
+// dialogs the next scripted answer of its type (or a fresh dialog's values,
+// as when it is closed without OK).
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -42,6 +45,18 @@ class ScriptedCommandQuestions : public CommandQuestions {
     return answer;
   }
 
+  PlotOutputAnswer askPlot() override { return Next("frmPlot", plots); }
+  FormulaAnswer askFormula() override { return Next("frmFunc", formulas); }
+  MatlabCommandAnswer askMatlabCommand() override {
+    return Next("frmMatlabFunction", matlabCommands);
+  }
+  ConditionAnswer askCondition() override { return Next("frmIf", conditions); }
+  ForLoopAnswer askForLoop() override { return Next("frmForLoop", forLoops); }
+  SubroutineChoice askSubroutine(const BoxTable& table) override {
+    subroutineLists.push_back(SubroutineStartKinds(table));
+    return Next("frmSubs", subroutines);
+  }
+
   // The next time form is asked, these widgets change.
   void script(const std::string& form, Widgets widgets) {
     forms[form].push_back(std::move(widgets));
@@ -49,7 +64,25 @@ class ScriptedCommandQuestions : public CommandQuestions {
 
   std::map<std::string, std::deque<Widgets>> forms;
   std::deque<std::string> inputs;
+  std::deque<PlotOutputAnswer> plots;
+  std::deque<FormulaAnswer> formulas;
+  std::deque<MatlabCommandAnswer> matlabCommands;
+  std::deque<ConditionAnswer> conditions;
+  std::deque<ForLoopAnswer> forLoops;
+  std::deque<SubroutineChoice> subroutines;
+  // The start kinds frmSubs listed, each time it was asked.
+  std::vector<std::vector<std::string>> subroutineLists;
   std::vector<std::string> asked;
+
+ private:
+  template <typename Answer>
+  Answer Next(const char* form, std::deque<Answer>& queue) {
+    asked.emplace_back(form);
+    if (queue.empty()) return Answer{};
+    Answer answer = std::move(queue.front());
+    queue.pop_front();
+    return answer;
+  }
 };
 
 struct IconShown {
@@ -68,9 +101,16 @@ class ScriptedContext : public CommandContext {
     icons.push_back({doc, box, key});
   }
   void armArrowTool() override { ++arrowsArmed; }
+  // The person's choice in the pop-up: runs chooseSubroutineItem, if any.
+  void showSubroutinesMenu() override {
+    ++subroutineMenus;
+    if (chooseSubroutineItem) chooseSubroutineItem(*this);
+  }
 
   std::vector<IconShown> icons;
   int arrowsArmed = 0;
+  int subroutineMenus = 0;
+  std::function<void(CommandContext&)> chooseSubroutineItem;
 
  private:
   Model& m_;
@@ -78,9 +118,23 @@ class ScriptedContext : public CommandContext {
   ScriptedCommandQuestions& q_;
 };
 
+// Messages answered with OK and kept, with their style and title.
+class MessageRecordingDialogs : public testing_support::QuietDialogs {
+ public:
+  Answer messageBox(const std::string& text, int style, const std::string& title) override {
+    messages.push_back(text);
+    styles.push_back(style);
+    titles.push_back(title);
+    return Answer::Ok;
+  }
+  std::vector<std::string> messages;
+  std::vector<int> styles;
+  std::vector<std::string> titles;
+};
+
 // Two open documents, the model in select mode.
 struct CommandFixture {
-  testing_support::QuietDialogs dialogs;
+  MessageRecordingDialogs dialogs;
   testing_support::RecordingViews views;
   MemorySettingsStore store;
   Model m{dialogs, views, store};

@@ -118,5 +118,70 @@ TEST_F(CommandChart, BuiltByCommandsCompiledAndRunInOctave) {
   EXPECT_EQ(run.value(name(poly)), "-2");
 }
 
+// A counted loop with a branch inside, one arm of which calls a subroutine,
+// every box made by its insert command from scripted answers. With an else
+// part the lines under the if come from exit 2 and those under "else" from
+// exit 1.
+TEST_F(CommandChart, LoopBranchAndSubroutineFromTheirCommandsRunInOctave) {
+  const int e = Insert("mnuConst_Click", "frmConst", {{"txtOpn", "1"}});
+  // Typed in upper case, stored and run in lower case.
+  MatlabCommandAnswer rounding;
+  rounding.accepted = true;
+  rounding.command = "ROUND(Input1)";
+  rounding.inputs[0] = true;
+  rounding.outputs[0] = true;
+  f.questions.matlabCommands.push_back(rounding);
+  const int source = Insert("mnuSpecMatlab_Click");
+  Connect(e, source);
+  ForLoopAnswer range;
+  range.accepted = true;
+  range.from = "1";
+  range.until = "4";
+  range.increment = "1";
+  f.questions.forLoops.push_back(range);
+  const int loop = Insert("mnuLoopFor_Click");
+  Connect(source, loop);
+  const int branch = loop + 1;
+  f.questions.conditions.push_back({true, "box" + std::to_string(branch) + ">2", true});
+  ASSERT_EQ(Insert("mnuCondIf_Click"), branch);
+  Connect(loop, branch);
+  f.questions.formulas.push_back({true, "output", "Input1*10", false, "", ""});
+  const int tenfold = Insert("mnuOperatorsFunc_Click");
+  Connect(branch, tenfold);
+  const int endThen = Insert("mnuCondEndIf_Click");
+  Connect(tenfold, endThen);
+  f.questions.subroutines.push_back({true, "square Subroutine"});
+  const int call = Insert("mnuSpecSubInsert_Click");
+  Connect(branch, call);
+  const int endElse = Insert("mnuCondEndIf_Click");
+  Connect(call, endElse);
+  const int next = Insert("mnuLoopNext_Click");
+  Connect(branch, next);
+  const int screen = Insert("mnuOutputScreen_Click");
+  Connect(next, screen);
+
+  f.questions.inputs = {"square"};
+  const int start = Insert("mnuSpecSubStart_Click");
+  f.questions.formulas.push_back({true, "output", "Input1^2", false, "", ""});
+  const int squared = Insert("mnuOperatorsFunc_Click");
+  Connect(start, squared);
+  const int end = Insert("mnuSpecSubEnd_Click");
+  Connect(squared, end);
+  EXPECT_EQ(f.m.table[call].Kind, "Insert Subroutine square");
+  EXPECT_EQ(f.m.table[start].Kind, "square Subroutine");
+
+  const std::string script = Compile();
+  ASSERT_FALSE(script.empty());
+  auto name = [](int n) { return "box" + std::to_string(n); };
+  const OctaveRun run =
+      RunInOctave(script, {name(source), name(loop), name(tenfold), name(call), name(next)});
+  ASSERT_TRUE(run.ok()) << run.errors << "\n" << script;
+  EXPECT_EQ(run.value(name(source)), "3");
+  EXPECT_EQ(run.value(name(loop)), "4");
+  EXPECT_EQ(run.value(name(call)), "16") << "the last pass, 4 > 2, squared 4\n" << script;
+  EXPECT_EQ(run.value(name(tenfold)), "20") << "the last else pass, 2, times ten\n" << script;
+  EXPECT_EQ(run.value(name(next)), "4");
+}
+
 }  // namespace
 }  // namespace quorvin::testing

@@ -33,11 +33,11 @@ TEST(Dispatcher, ToolNamesThatDifferFromTheirKinds) {
   }
 }
 
-TEST(Dispatcher, NearMissesAndUnregisteredToolsDoNothing) {
+TEST(Dispatcher, NearMissesDoNothing) {
   const CommandRegistry commands = InsertCommandRegistry();
-  for (const char* name : {"cos", "Cos ", " Cos", "", "event fire", "Plot Output", "If", "For",
-                           "While", "Subroutine", "Compute Function", "Matlab Command",
-                           "Matrix Make", "Keyboard input"}) {
+  for (const char* name : {"cos", "Cos ", " Cos", "", "event fire", "plot output", "IF", "For ",
+                           "while", "Subroutines", "mnuSpecSub", "Compute function",
+                           "MATLAB Command", "Matrix Make", "Keyboard input"}) {
     CommandFixture f;
     ScriptedContext ctx = f.on(f.doc1);
     const BoxTable before = f.m.table;
@@ -47,6 +47,7 @@ TEST(Dispatcher, NearMissesAndUnregisteredToolsDoNothing) {
     EXPECT_EQ(f.m.editMode, EditMode::Select) << name;
     EXPECT_TRUE(f.questions.asked.empty()) << name;
     EXPECT_EQ(ctx.arrowsArmed, 0);
+    EXPECT_EQ(ctx.subroutineMenus, 0) << name;
   }
 }
 
@@ -58,6 +59,23 @@ TEST(Dispatcher, ArrowArmsTheConnectToolAndMakesNoBox) {
   cmdEventFire_Click(commands, ctx, caption);
   EXPECT_EQ(ctx.arrowsArmed, 1);
   EXPECT_EQ(f.m.table.highestBox(), 0);
+}
+
+TEST(Dispatcher, SubroutinePopsUpTheMenuAndOnlyItsChoiceMakesABox) {
+  const CommandRegistry commands = InsertCommandRegistry();
+  CommandFixture f;
+  ScriptedContext ctx = f.on(f.doc1);
+  std::string caption = "Subroutine";
+  cmdEventFire_Click(commands, ctx, caption);  // dismissed
+  EXPECT_EQ(ctx.subroutineMenus, 1);
+  EXPECT_EQ(f.m.table.highestBox(), 0);
+  EXPECT_TRUE(f.questions.asked.empty());
+  ctx.chooseSubroutineItem = [&](CommandContext& c) { commands.run("mnuSpecSubEnd_Click", c); };
+  caption = "Subroutine";
+  cmdEventFire_Click(commands, ctx, caption);
+  EXPECT_EQ(ctx.subroutineMenus, 2);
+  EXPECT_EQ(f.last().Kind, "End Subroutine");
+  EXPECT_EQ(f.m.table.highestBox(), 1);
 }
 
 TEST(Dispatcher, ARegisteredLaterCommandRuns) {

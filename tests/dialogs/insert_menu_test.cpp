@@ -20,6 +20,7 @@ class CountingContext : public CommandContext {
   CommandQuestions& questions() override { throw std::logic_error("not used"); }
   void setBoxIcon(int, int, const std::string&) override {}
   void armArrowTool() override {}
+  void showSubroutinesMenu() override {}
 };
 
 QAction* FindItem(QMenu& menu, const QString& object) {
@@ -48,7 +49,16 @@ TEST(InsertMenu, ItemsStandUnderTheirSubmenusWithTheirCaptions) {
               "&Differential and Integral Operations .."},
         Place{"mnuSpecialCheck", {"&Special Functions"}, "Perform a &Test ..."},
         Place{"mnuFFTfft", {"&Fourier Transforms"}, "One Dimentional &FFT"},
-        Place{"mnuSpecPickup", {"&Special Commands"}, "&Pick up a variable"}}) {
+        Place{"mnuSpecPickup", {"&Special Commands"}, "&Pick up a variable"},
+        Place{"mnuOutputPlot", {"&Output"}, "Matlab &Plot"},
+        Place{"mnuOperatorsFunc", {"&Basic Operators"}, "&Function (and Single-Cell Manipulation)"},
+        Place{"mnuSpecMatlab", {"&Special Commands"}, "&Matlab Command"},
+        Place{"mnuCondIf", {"&Branching Functions"}, "&Condition (If ...)"},
+        Place{"mnuLoopFor", {"&Loop Functions"}, "&For"},
+        Place{"mnuLoopWhile", {"&Loop Functions"}, "&While"},
+        Place{"mnuSpecSubInsert", {"&Special Commands", "&Subroutines"}, "&Insert Subroutine"},
+        Place{"mnuSpecSubStart", {"&Special Commands", "&Subroutines"}, "&Start a Subroutine"},
+        Place{"mnuSpecSubEnd", {"&Special Commands", "&Subroutines"}, "&End a Subroutine"}}) {
     QAction* item = FindItem(functions, p.object);
     ASSERT_NE(item, nullptr) << p.object;
     EXPECT_EQ(item->text(), p.caption);
@@ -105,6 +115,23 @@ TEST(InsertMenu, ExistingSubmenusAreReused) {
   for (QAction* a : functions.actions())
     if (a->menu() && a->menu()->objectName() == "mnuLoop") ++loopMenus;
   EXPECT_EQ(loopMenus, 1);
+}
+
+// The Subroutine tool pops this submenu up by its object name.
+TEST(InsertMenu, TheSubroutinesSubmenuIsNamedForThePopUp) {
+  testing_support::EnsureGuiApplication();
+  QMenu functions("Fu&nctions");
+  CommandRegistry registry;
+  CountingContext context;
+  InstallInsertCommands(functions, registry, [&]() -> CommandContext& { return context; });
+  auto* sub = functions.findChild<QMenu*>("mnuSpecSub");
+  ASSERT_NE(sub, nullptr);
+  EXPECT_EQ(sub->title(), "&Subroutines");
+  ASSERT_EQ(sub->actions().size(), 3);
+  EXPECT_EQ(sub->actions()[0]->objectName(), "mnuSpecSubInsert");
+  EXPECT_EQ(sub->actions()[1]->objectName(), "mnuSpecSubStart");
+  EXPECT_EQ(sub->actions()[2]->objectName(), "mnuSpecSubEnd");
+  EXPECT_EQ(qobject_cast<QMenu*>(sub->parent())->objectName(), "mnuSpec");
 }
 
 }  // namespace

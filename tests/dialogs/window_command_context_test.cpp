@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QMenu>
+#include <QMenuBar>
+
 #include "commands/command_registry.h"
 #include "commands/toolbox_dispatcher.h"
+#include "dialogs/insert_menu.h"
 #include "model/settings_store.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/quiet_questions.h"
@@ -14,13 +18,20 @@
 namespace quorvin {
 namespace {
 
-TEST(WindowCommandContext, CommandsReachTheModelTheIconsAndTheArrowTool) {
-  testing_support::EnsureGuiApplication();
+// A model with one open document.
+struct WindowFixture {
+  WindowFixture() { testing_support::EnsureGuiApplication(); }
   testing_support::QuietDialogs dialogs;
   testing_support::RecordingViews views;
   MemorySettingsStore store;
   Model m{dialogs, views, store};
-  const int doc = NewDocument(m);
+  int doc = NewDocument(m);
+};
+
+TEST(WindowCommandContext, CommandsReachTheModelTheIconsAndTheArrowTool) {
+  WindowFixture f;
+  Model& m = f.m;
+  const int doc = f.doc;
   QWidget window;
   std::vector<std::string> icons;
   int arrows = 0;
@@ -38,6 +49,35 @@ TEST(WindowCommandContext, CommandsReachTheModelTheIconsAndTheArrowTool) {
   tool = "Arrow";
   cmdEventFire_Click(commands, ctx, tool);
   EXPECT_EQ(arrows, 1);
+}
+
+// The Subroutine tool pops up the window's own Subroutines menu; only an
+// item chosen there makes a box.
+TEST(WindowCommandContext, SubroutineToolPopsUpTheWindowsSubroutinesMenu) {
+  WindowFixture f;
+  Model& m = f.m;
+  const int doc = f.doc;
+  QWidget window;
+  WindowCommandContext ctx(m, [doc] { return doc; }, &window, {}, {});
+  const CommandRegistry commands = InsertCommandRegistry();
+  std::string tool = "Subroutine";
+  cmdEventFire_Click(commands, ctx, tool);  // no menu installed: nothing happens
+  EXPECT_EQ(m.table.highestBox(), 0);
+
+  auto* bar = new QMenuBar(&window);
+  QMenu* functions = bar->addMenu("Fu&nctions");
+  InstallInsertCommands(*functions, commands, [&]() -> CommandContext& { return ctx; });
+  QMenu* sub = ctx.subroutinesMenu();
+  ASSERT_NE(sub, nullptr);
+  EXPECT_EQ(sub->objectName(), "mnuSpecSub");
+  tool = "Subroutine";
+  cmdEventFire_Click(commands, ctx, tool);
+  EXPECT_TRUE(sub->isVisible());
+  EXPECT_EQ(m.table.highestBox(), 0) << "the pop-up itself makes no box";
+  sub->findChild<QAction*>("mnuSpecSubEnd")->trigger();
+  sub->hide();
+  EXPECT_EQ(m.table.highestBox(), 1);
+  EXPECT_EQ(m.table[1].Kind, "End Subroutine");
 }
 
 }  // namespace
