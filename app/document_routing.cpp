@@ -46,17 +46,19 @@ void RouteWindowsMenu(DocumentWindow& window, FrameWindow& frame) {
 }
 
 void RouteHelpMenu(DocumentWindow& window, FrameWindow& frame) {
-  const std::pair<QAction*, const char*> items[] = {{window.mnuHelpContents, "mnuHelpContents"},
-                                                    {window.mnuHelpSearch, "mnuHelpSearch"},
-                                                    {window.mnuHelpHowTo, "mnuHelpHowTo"},
-                                                    {window.mnuHelpAbout, "mnuHelpAbout"},
-                                                    {window.mnuHelpDisclaimer, "mnuHelpDisclaimer"}};
+  const std::pair<QAction*, const char*> items[] = {
+      {window.mnuHelpContents, "mnuHelpContents"},
+      {window.mnuHelpSearch, "mnuHelpSearch"},
+      {window.mnuHelpHowTo, "mnuHelpHowTo"},
+      {window.mnuHelpAbout, "mnuHelpAbout"},
+      {window.mnuHelpDisclaimer, "mnuHelpDisclaimer"}};
   for (const auto& [item, topic] : items) {
     if (item == nullptr) continue;
     QObject::disconnect(item, &QAction::triggered, nullptr, nullptr);
-    QObject::connect(item, &QAction::triggered, &frame, [&window, &frame, topic = std::string(topic)] {
-      window.guarded([&] { frame.help(topic); });
-    });
+    QObject::connect(item, &QAction::triggered, &frame,
+                     [&window, &frame, topic = std::string(topic)] {
+                       window.guarded([&] { frame.help(topic); });
+                     });
     item->setEnabled(true);
   }
 }

@@ -388,4 +388,10 @@ FunctionBrowserHook FrameWindow::functionBrowser() {
   return MakeFunctionBrowserHook(mFiles_, [this] { return scanSettings(); });
 }
 
+FunctionBrowser FrameWindow::functionBrowserOver(QWidget* parent) {
+  return [hook = functionBrowser(), parent](const std::string& caller) {
+    return hook(parent, caller);
+  };
+}
+
 }  // namespace quorvin

@@ -25,6 +25,7 @@
 #include "app/preferences_window.h"
 #include "canvas/frame_services.h"
 #include "canvas/qt_colour_chooser.h"
+#include "dialogs/function_browser.h"
 #include "model/model.h"
 #include "platform/qt_questions.h"
 
@@ -123,8 +124,11 @@ class FrameWindow : public QMainWindow, public FrameServices {
   HelpViewer* helpViewer() { return helpViewer_; }
   // The tour's count, one for every document window.
   GuidedTour& tour() { return tour_; }
-  // The hook the formula and MATLAB command dialogs browse the m-files with.
+  // The hook the formula and MATLAB command dialogs browse the m-files with,
+  // and the same bound to the window the dialogs open over, as the dialogs
+  // hold it.
   FunctionBrowserHook functionBrowser();
+  FunctionBrowser functionBrowserOver(QWidget* parent);
   // Where a scan of the drives looks now: the program directory, the live
   // "Scan Drives" letters, the interpreter's tree of the last Start Matlab.
   ScanSettings scanSettings() const;

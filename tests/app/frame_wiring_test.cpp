@@ -117,7 +117,8 @@ TEST_F(FrameWiring, ShowToolboxChecksFollowThePalette) {
   // The person closes the palette: every Show Toolbox item loses its check.
   frame.palette().close();
   EXPECT_TRUE(frame.palette().isHidden());
-  for (QAction* item : {frame.mnuOptionsToolbox, first->mnuOptionsToolbox, second->mnuOptionsToolbox})
+  for (QAction* item :
+       {frame.mnuOptionsToolbox, first->mnuOptionsToolbox, second->mnuOptionsToolbox})
     EXPECT_FALSE(item->isChecked());
 
   frame.mnuOptionsToolbox->trigger();  // the frame's item
@@ -197,6 +198,7 @@ TEST_F(FrameWiring, TheFunctionBrowserScansWhereTheSettingsSay) {
   ASSERT_TRUE(settings.rootsOfDrive);
   EXPECT_TRUE(settings.rootsOfDrive('a').empty()) << "a drive without roots";
   EXPECT_TRUE(static_cast<bool>(frame.functionBrowser()));
+  EXPECT_TRUE(static_cast<bool>(frame.functionBrowserOver(&frame)));
 }
 
 }  // namespace
