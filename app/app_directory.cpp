@@ -4,20 +4,9 @@
 #include <QDir>
 
 #include "app/directory_picker.h"
+#include "model/settings_file.h"
 
 namespace quorvin {
-
-std::string SettingsFileIn(const std::string& dir) {
-  if (dir.empty()) return {};
-  const QDir folder(QString::fromStdString(dir));
-  const QString exact = QString::fromStdString(kSettingsFileName);
-  if (QFileInfo(folder, exact).isFile()) return kSettingsFileName;
-  const QStringList names =
-      folder.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-  for (const QString& name : names)
-    if (name.compare(exact, Qt::CaseInsensitive) == 0) return name.toStdString();
-  return {};
-}
 
 AppDirAnswer FindAppDir(const AppDirProbe& probe) {
   const auto holds = [&](const std::string& dir) {
@@ -49,7 +38,9 @@ AppDirProbe SystemAppDirProbe(QWidget* parent) {
     QDir::setCurrent(QString::fromStdString(dir));
   };
   probe.executableDirectory = [] { return QCoreApplication::applicationDirPath().toStdString(); };
-  probe.holdsSettings = [](const std::string& dir) { return !SettingsFileIn(dir).empty(); };
+  probe.holdsSettings = [](const std::string& dir) {
+    return !dir.empty() && FindSettingsFile(dir).has_value();
+  };
   probe.pickDirectory = [parent] {
     return AskForDirectory(kProgramDirectoryPrompt.toStdString(), parent);
   };

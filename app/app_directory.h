@@ -10,13 +10,6 @@ class QWidget;
 
 namespace quorvin {
 
-inline const std::string kSettingsFileName = "quorvin.ini";
-
-// The settings file's name in dir: "quorvin.ini" itself, else the first name
-// there equal to it without regard to case (the file may have been written on
-// a system that ignores case); "" when dir holds none.
-std::string SettingsFileIn(const std::string& dir);
-
 // What the search asks of the world.
 struct AppDirProbe {
   std::function<std::string()> currentDirectory;
@@ -44,7 +37,10 @@ struct AppDirAnswer {
 AppDirAnswer FindAppDir(const AppDirProbe& probe);
 
 // The probe of this process: its current directory, its executable's
-// directory, the real file system and the directory picker over parent.
+// directory, the real file system (a directory holds the settings when
+// FindSettingsFile finds them there, so the search looks for the very file
+// the preferences are read from and saved to) and the directory picker over
+// parent.
 AppDirProbe SystemAppDirProbe(QWidget* parent);
 
 }  // namespace quorvin

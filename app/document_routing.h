@@ -17,8 +17,14 @@ FrameDocuments DocumentsOf(DocumentWindows& windows);
 // items did before. Harmless to repeat.
 void RouteWindowsMenu(DocumentWindow& window, FrameWindow& frame);
 
-// Joins the two: every window, as it becomes active, has its Windows menu
-// routed to the frame.
+// Points the Help items of window (but the tour's, which needs the window's
+// tour panel) at the frame's Help commands, and enables them. Harmless to
+// repeat.
+void RouteHelpMenu(DocumentWindow& window, FrameWindow& frame);
+
+// Joins the two: every window, as it becomes active, has its Windows and Help
+// menus routed to the frame; a window active for the first time also takes
+// the live bubbles setting, as it takes the line width when it opens.
 void JoinFrameAndWindows(FrameWindow& frame, DocumentWindows& windows, Model& model);
 
 }  // namespace quorvin

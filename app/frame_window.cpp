@@ -5,8 +5,14 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 
+#include "app/about_window.h"
+#include "app/current_toolbox.h"
+#include "app/disclaimer_window.h"
+#include "app/help_viewer.h"
 #include "app/splash_window.h"
 #include "app/text_results_window.h"
+#include "app/toolbox_editor.h"
+#include "app/toolbox_palette.h"
 #include "app/window_arrangement.h"
 #include "canvas/logic/document_closing.h"
 
@@ -19,6 +25,10 @@ QString RecentItemCaption(const std::string& path) {
 }
 
 namespace {
+
+// Where the palette first floats, in pixels from the frame's right and top.
+constexpr int kPaletteMarginPx = 24;
+constexpr int kPaletteTopPx = 64;
 
 QAction* AddItem(QMenu* menu, const char* name, const QString& caption) {
   QAction* item = menu->addAction(caption);
@@ -55,6 +65,14 @@ FrameWindow::FrameWindow(int splashPauseMs, QWidget* parent)
   mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setCentralWidget(mdi);
   resize(1000, 720);
+  // The drive scan looks into the interpreter's tree of the directory Start
+  // Matlab was last given, so the frame notes each answer of its picker.
+  LinkServices& services = link_->services();
+  services.pickDirectory = [this, pick = services.pickDirectory](const std::string& prompt) {
+    std::string dir = pick ? pick(prompt) : std::string();
+    if (!dir.empty()) interpreterDir_ = dir;
+    return dir;
+  };
   buildMenus();
   showMenus(ownMenus_);
   connect(mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
@@ -86,19 +104,14 @@ void FrameWindow::buildMenus() {
   connect(mnuFileExit, &QAction::triggered, this, [this] { mnuFileExit_Click(); });
   connect(mnuFile, &QMenu::aboutToShow, this, [this] { refreshRecentItems(); });
 
-  // The toolbox palette comes with its own window; until then its items are
-  // there, greyed.
   mnuFileOptions = AddMenu(this, "mnuFileOptions", "&Options");
   mnuOptionsToolbox = AddItem(mnuFileOptions, "mnuOptionsToolbox", "Show Toolbox");
   mnuOptionsToolbox->setCheckable(true);
-  mnuOptionsToolbox->setEnabled(false);
   connect(mnuOptionsToolbox, &QAction::triggered, this, [this](bool on) { showToolbox(on); });
   mnuOptionsCurrentToolbox =
       AddItem(mnuFileOptions, "mnuOptionsCurrentToolbox", "Current Toolbox: default.tlb");
-  mnuOptionsCurrentToolbox->setEnabled(false);
   connect(mnuOptionsCurrentToolbox, &QAction::triggered, this, [this] { chooseCurrentToolbox(); });
 
-  // Help, About and Disclaimer come with their own windows; greyed until then.
   mnuHelp = AddMenu(this, "mnuHelp", "&Help");
   mnuHelpContents = AddItem(mnuHelp, "mnuHelpContents", "&Contents");
   mnuHelpSearch = AddItem(mnuHelp, "mnuHelpSearch", "&Search For Help On ...");
@@ -106,9 +119,12 @@ void FrameWindow::buildMenus() {
   mnus1 = AddSeparator(mnuHelp, "mnus1");
   mnuHelpAbout = AddItem(mnuHelp, "mnuHelpAbout", "About Quorvin ...");
   mnuHelpDisclaimer = AddItem(mnuHelp, "mnuHelpDisclaimer", "&Disclaimer...");
-  for (QAction* item :
-       {mnuHelpContents, mnuHelpSearch, mnuHelpHowTo, mnuHelpAbout, mnuHelpDisclaimer})
-    item->setEnabled(false);
+  const std::pair<QAction*, const char*> helpItems[] = {
+      {mnuHelpContents, "mnuHelpContents"}, {mnuHelpSearch, "mnuHelpSearch"},
+      {mnuHelpHowTo, "mnuHelpHowTo"},       {mnuHelpAbout, "mnuHelpAbout"},
+      {mnuHelpDisclaimer, "mnuHelpDisclaimer"}};
+  for (const auto& [item, topic] : helpItems)
+    connect(item, &QAction::triggered, this, [this, topic = std::string(topic)] { help(topic); });
 
   ownMenus_ = {mnuFile, mnuFileOptions, mnuHelp};
 }
@@ -131,6 +147,41 @@ QList<QMenu*> FrameWindow::menusShown() const {
 void FrameWindow::attach(Model& model, FrameDocuments documents) {
   model_ = &model;
   documents_ = std::move(documents);
+  // The preferences window exists, hidden, before the palette: it sets the
+  // live preferences to its design values, which the palette is built from.
+  if (prefs_ != nullptr) return;
+  prefs_ = new PreferencesWindow(model, this);
+  prefs_->reloadPalette = [this] { reloadPalette(false); };
+  prefs_->applyToDocument = [this](int doc, const DocumentPreferences& given) {
+    mnuOptionsCurrentToolbox->setText(QString::fromStdString(given.currentToolboxCaption));
+    if (documents_.applyPreferences) documents_.applyPreferences(doc, given);
+  };
+  prefs_->showPalette = [this](bool show) { showToolbox(show); };
+}
+
+ToolboxPalette& FrameWindow::palette() {
+  if (palette_ == nullptr) {
+    // The palette needs the live preferences: without a model it cannot be.
+    if (model_ == nullptr) throw std::logic_error("The toolbox palette needs the model.");
+    palette_ = new ToolboxPalette(*model_, txtEvent_, this);
+    // It floats over the frame's right edge, below the menu bar, clear of the
+    // menus and of the first document window.
+    const QRect frameArea = geometry();
+    palette_->move(frameArea.right() - kPaletteMarginPx - palette_->width(),
+                   frameArea.top() + kPaletteTopPx);
+    connect(palette_, &ToolboxPalette::closedByUser, this, [this] {
+      mnuOptionsToolbox->setChecked(false);
+      if (documents_.copyToolboxItems) documents_.copyToolboxItems();
+    });
+  }
+  return *palette_;
+}
+
+void FrameWindow::reloadPalette(bool show) { palette().Reload(show); }
+
+void FrameWindow::setToolboxCaptions(const std::string& caption) {
+  mnuOptionsCurrentToolbox->setText(QString::fromStdString(caption));
+  if (documents_.copyToolboxItems) documents_.copyToolboxItems();
 }
 
 void FrameWindow::MDIForm_Load(AppDirProbe probe) {
@@ -151,13 +202,21 @@ void FrameWindow::afterSplash(const AppDirProbe& probe) {
     const AppDirAnswer where = FindAppDir(probe);
     if (model_) model_->appDir = where.dir;
     if (where.found && model_) {
-      // The preferences are read from the settings file here once the
-      // preferences window exists.
+      if (prefs_) prefs_->loadSettings();
       model_->recentFiles.LoadRecentFiles();
       refreshRecentItems();
     }
-    // The toolbox palette is loaded here, and shown as the settings say,
-    // once it exists.
+    // The frame is shown first, so the palette floats over it.
+    show();
+    if (model_) {
+      // The items say what the start-up did: the palette as it is shown and
+      // the toolbox it was built from, whichever keys the file held.
+      const Preferences& p = model_->prefs;
+      mnuOptionsCurrentToolbox->setText(
+          QString::fromStdString(CurrentToolboxCaption(p.txtToolbox)));
+      palette().Reload(p.chkShowToolbox);
+      mnuOptionsToolbox->setChecked(p.chkShowToolbox);
+    }
   } catch (const std::exception& e) {
     // As at every later step of the start-up, a failure is absorbed: the
     // program starts with what it has.
@@ -203,7 +262,7 @@ void FrameWindow::mnuFileExit_Click() { endProgram(); }
 
 void FrameWindow::exitProgram() { endProgram(); }
 
-void FrameWindow::arrangeWindows(int code) { ArrangeWindows(*mdi, code); }
+void FrameWindow::arrangeWindows(int how) { ArrangeWindows(*mdi, how); }
 
 bool FrameWindow::closeEveryDocument() {
   if (!model_) return true;
@@ -235,6 +294,9 @@ void FrameWindow::closeEvent(QCloseEvent* event) {
   }
   if (!closeEveryDocument()) return;
   leaving_ = true;
+  // The help viewer and the palette go with the program.
+  if (helpViewer_) helpViewer_->close();
+  if (palette_) palette_->Form_Unload();
   link_->services().results.close();
   event->accept();
   QCoreApplication::quit();
@@ -258,8 +320,78 @@ void FrameWindow::startMatlab(Dialogs& dialogs) {
 
 bool FrameWindow::running() const { return link_->services().run.running(); }
 
-void FrameWindow::showToolbox(bool show) { mnuOptionsToolbox->setChecked(show); }
+void FrameWindow::showToolbox(bool show) {
+  mnuOptionsToolbox->setChecked(show);
+  if (documents_.copyToolboxItems) documents_.copyToolboxItems();
+  if (model_ == nullptr) return;
+  if (show) {
+    palette().show();
+    palette().raise();
+  } else if (palette_) {
+    palette_->hide();
+  }
+}
 
-void FrameWindow::help(const std::string& /*topic*/) {}
+void FrameWindow::chooseCurrentToolbox() {
+  if (!model_) return;
+  ToolboxChoiceHooks hooks;
+  hooks.setCaptions = [this](const std::string& caption) { setToolboxCaptions(caption); };
+  hooks.reloadPalette = [this] { reloadPalette(toolboxShown()); };
+  ChooseCurrentToolbox(model_->dialogs, model_->prefs, hooks);
+}
+
+void FrameWindow::configureToolbox() {
+  if (!model_) return;
+  ConfigureToolbox(this, model_->appDir, [this] { reloadPalette(toolboxShown()); });
+  if (toolboxShown()) showToolbox(true);
+}
+
+void FrameWindow::preferences() {
+  // The command's window is the active one: the preferences window is modal.
+  const int doc = documents_.activeDocument ? documents_.activeDocument() : 0;
+  if (prefs_) prefs_->mnuOptionsPrefs_Click(doc);
+}
+
+int FrameWindow::lineWidth() const { return model_ ? LineWidthOf(model_->prefs) : 1; }
+
+bool FrameWindow::showBubbles() const { return model_ ? model_->prefs.chkShowBubbles : true; }
+
+void FrameWindow::help(const std::string& topic) {
+  if (topic == "mnuHelpAbout") {
+    ShowAbout(this);
+    return;
+  }
+  if (topic == "mnuHelpDisclaimer") {
+    ShowDisclaimer(this);
+    return;
+  }
+  const std::optional<HelpCommand> command = HelpCommandOfTopic(topic);
+  if (!command) return;
+  if (helpViewer_ == nullptr) {
+    const std::string appDir = model_ ? model_->appDir : std::string();
+    helpViewer_ = new HelpViewer(HelpDirectory(appDir), model_ ? &model_->dialogs : nullptr, this);
+  }
+  helpViewer_->showCommand(*command);
+}
+
+ScanSettings FrameWindow::scanSettings() const {
+  ScanSettings settings;
+  if (model_) {
+    settings.appDir = model_->appDir;
+    settings.driveLetters = model_->prefs.txtDrives;
+  }
+  settings.rootsOfDrive = SystemDriveRoots(interpreterDir_);
+  return settings;
+}
+
+FunctionBrowserHook FrameWindow::functionBrowser() {
+  return MakeFunctionBrowserHook(mFiles_, [this] { return scanSettings(); });
+}
+
+FunctionBrowser FrameWindow::functionBrowserOver(QWidget* parent) {
+  return [hook = functionBrowser(), parent](const std::string& caller) {
+    return hook(parent, caller);
+  };
+}
 
 }  // namespace quorvin

@@ -3,7 +3,9 @@
 // MDI area, carries the menus shown while no document is active (a document
 // brings its own), runs the start-up and the Exit that ends the program, and
 // serves the document windows what belongs to the whole program: the one
-// interpreter link, the colour dialog, the tool handed over by the palette.
+// interpreter link, the colour dialog, the tool handed over by the palette,
+// the live preferences and their window, the palette itself, the help viewer
+// and the m-file catalogue the function browser reads.
 
 #include <QAction>
 #include <QList>
@@ -17,8 +19,13 @@
 
 #include "app/app_directory.h"
 #include "app/execute_commands.h"
+#include "app/function_browser.h"
+#include "app/guided_tour.h"
+#include "app/mfile_rescan.h"
+#include "app/preferences_window.h"
 #include "canvas/frame_services.h"
 #include "canvas/qt_colour_chooser.h"
+#include "dialogs/function_browser.h"
 #include "model/model.h"
 #include "platform/qt_questions.h"
 
@@ -26,7 +33,9 @@ class QMdiSubWindow;
 
 namespace quorvin {
 
+class HelpViewer;
 class SplashWindow;
+class ToolboxPalette;
 
 // How long the splash window stays while the program starts.
 constexpr int kSplashPauseMs = 2500;
@@ -39,6 +48,12 @@ struct FrameDocuments {
   // The menus a document's window brings to the menu bar (none for a window
   // that is no document).
   std::function<QList<QMenu*>(QMdiSubWindow* window)> menusOf;
+  // The document of the active window; 0 when none is active.
+  std::function<int()> activeDocument;
+  // What the Preferences command gives document doc's window.
+  std::function<void(int doc, const DocumentPreferences& given)> applyPreferences;
+  // Every open window copies the frame's toolbox items again.
+  std::function<void()> copyToolboxItems;
 };
 
 class FrameWindow : public QMainWindow, public FrameServices {
@@ -55,8 +70,9 @@ class FrameWindow : public QMainWindow, public FrameServices {
   QtQuestions& questions() { return questions_; }
 
   // The start-up: shows the splash window; when it has closed, finds the
-  // program directory through probe, fills the recent files and shows the
-  // frame, then tells loaded().
+  // program directory through probe, reads the preferences from its settings
+  // file, fills the recent files, loads the palette (shown as the settings
+  // say) and shows the frame, then tells loaded().
   void MDIForm_Load(AppDirProbe probe);
   bool isLoaded() const { return loaded_; }
 
@@ -66,8 +82,6 @@ class FrameWindow : public QMainWindow, public FrameServices {
   // does nothing.
   void mnuFileArray_Click(int index);
   void mnuFileExit_Click();
-  // The document's Windows menu: 0 Cascade, 1 Tile, 2 Arrange.
-  void arrangeWindows(int code);
 
   // Shows the recent files the model keeps in mnuFileArray.
   void refreshRecentItems();
@@ -90,15 +104,36 @@ class FrameWindow : public QMainWindow, public FrameServices {
   bool toolboxShown() const override { return mnuOptionsToolbox->isChecked(); }
   QString currentToolboxCaption() const override { return mnuOptionsCurrentToolbox->text(); }
   void showToolbox(bool show) override;
-  void chooseCurrentToolbox() override {}
-  void configureToolbox() override {}
-  void preferences() override {}
+  void chooseCurrentToolbox() override;
+  void configureToolbox() override;
+  void preferences() override;
   void help(const std::string& topic) override;
-  int lineWidth() const override { return 1; }
-  bool showBubbles() const override { return true; }
+  int lineWidth() const override;
+  bool showBubbles() const override;
   ColourChooser& colours() override { return colours_; }
+  // The document's Windows menu: 0 Cascade, 1 Tile, 2 Arrange.
+  void arrangeWindows(int how) override;
 
   LinkSession& link() { return *link_; }
+  // The windows the frame keeps for the whole run; the palette is loaded by
+  // the start-up, or at its first use when there was none.
+  PreferencesWindow* preferencesWindow() { return prefs_; }
+  ToolboxPalette& palette();
+  bool hasPalette() const { return palette_ != nullptr; }
+  // The help viewer, once a Help command opened it.
+  HelpViewer* helpViewer() { return helpViewer_; }
+  // The tour's count, one for every document window.
+  GuidedTour& tour() { return tour_; }
+  // The hook the formula and MATLAB command dialogs browse the m-files with,
+  // and the same bound to the window the dialogs open over, as the dialogs
+  // hold it.
+  FunctionBrowserHook functionBrowser();
+  FunctionBrowser functionBrowserOver(QWidget* parent);
+  // Where a scan of the drives looks now: the program directory, the live
+  // "Scan Drives" letters, the interpreter's tree of the last Start Matlab.
+  ScanSettings scanSettings() const;
+  // The directory Start Matlab was last given; "" before.
+  const std::string& interpreterDirectory() const { return interpreterDir_; }
 
   QMdiArea* mdi;
   QMenu* mnuFile;
@@ -130,6 +165,10 @@ class FrameWindow : public QMainWindow, public FrameServices {
   void buildMenus();
   void showMenus(const QList<QMenu*>& menus);
   void afterSplash(const AppDirProbe& probe);
+  // The palette's reload sequence, shown when show.
+  void reloadPalette(bool show);
+  // The toolbox caption on the frame's item and every open document's.
+  void setToolboxCaptions(const std::string& caption);
   // Asks every document to close; restores the edit mode when one stays.
   bool closeEveryDocument();
   // Ends the program as the close box does: a run under way ends first,
@@ -142,6 +181,12 @@ class FrameWindow : public QMainWindow, public FrameServices {
   QtColourChooser colours_;
   Model* model_ = nullptr;
   FrameDocuments documents_;
+  PreferencesWindow* prefs_ = nullptr;
+  ToolboxPalette* palette_ = nullptr;
+  HelpViewer* helpViewer_ = nullptr;
+  GuidedTour tour_;
+  MFileTables mFiles_;
+  std::string interpreterDir_;
   QList<QMenu*> ownMenus_;
   SplashWindow* splash_ = nullptr;
   int splashPauseMs_;

@@ -12,8 +12,8 @@
 
 namespace quorvin {
 
-FunctionBrowser::FunctionBrowser(QWidget* parent, MFileTables& tables,
-                                 std::function<ScanSettings()> settings, Dialogs* dialogs)
+FunctionBrowserWindow::FunctionBrowserWindow(QWidget* parent, MFileTables& tables,
+                                             std::function<ScanSettings()> settings, Dialogs* dialogs)
     : QDialog(parent),
       cmbCategory(new QComboBox(this)),
       lstFunc(new QListWidget(this)),
@@ -71,7 +71,7 @@ FunctionBrowser::FunctionBrowser(QWidget* parent, MFileTables& tables,
   Form_Load();
 }
 
-void FunctionBrowser::Form_Load() {
+void FunctionBrowserWindow::Form_Load() {
   if (!tables_.loaded) {
     std::optional<MFileCatalogue> read = ReadCatalogueFile(settings_().appDir);
     if (read) {
@@ -85,7 +85,7 @@ void FunctionBrowser::Form_Load() {
   fillCategories();
 }
 
-void FunctionBrowser::fillCategories() {
+void FunctionBrowserWindow::fillCategories() {
   const QSignalBlocker quiet(cmbCategory);
   const QSignalBlocker quietList(lstFunc);
   cmbCategory->clear();
@@ -96,7 +96,7 @@ void FunctionBrowser::fillCategories() {
   lblHelp->clear();
 }
 
-void FunctionBrowser::cmbCategory_Click() {
+void FunctionBrowserWindow::cmbCategory_Click() {
   const QSignalBlocker quiet(lstFunc);
   lstFunc->clear();
   lblHelp->clear();
@@ -106,7 +106,7 @@ void FunctionBrowser::cmbCategory_Click() {
     lstFunc->addItem(QString::fromStdString(file));
 }
 
-void FunctionBrowser::lstFunc_Click() {
+void FunctionBrowserWindow::lstFunc_Click() {
   lblHelp->clear();
   const QListWidgetItem* item = lstFunc->currentItem();
   if (item == nullptr) return;
@@ -120,15 +120,15 @@ void FunctionBrowser::lstFunc_Click() {
   if (answer == Answer::Yes) rescan();
 }
 
-void FunctionBrowser::cmdOK_Click() {
+void FunctionBrowserWindow::cmdOK_Click() {
   const QListWidgetItem* item = lstFunc->currentItem();
   chosen_ = HandOver(lblcaller->text().toStdString(), item ? item->text().toStdString() : "");
   accept();
 }
 
-void FunctionBrowser::cmdRescn_Click() { rescan(); }
+void FunctionBrowserWindow::cmdRescn_Click() { rescan(); }
 
-void FunctionBrowser::rescan() {
+void FunctionBrowserWindow::rescan() {
   const QString category = cmbCategory->currentText();
   RescanMFiles(this, tables_, settings_(), *dialogs_);
   fillCategories();
@@ -139,7 +139,7 @@ void FunctionBrowser::rescan() {
 std::optional<std::string> BrowseFunctions(QWidget* parent, const std::string& caller,
                                            MFileTables& tables,
                                            std::function<ScanSettings()> settings) {
-  FunctionBrowser browser(parent, tables, std::move(settings));
+  FunctionBrowserWindow browser(parent, tables, std::move(settings));
   browser.lblcaller->setText(QString::fromStdString(caller));
   browser.exec();
   return browser.chosenName();

@@ -20,12 +20,12 @@ namespace quorvin {
 
 inline const std::string kFileNotFoundRescan = "File not found. Maybe the drives should be Rescan ?";
 
-class FunctionBrowser : public QDialog {
+class FunctionBrowserWindow : public QDialog {
  public:
   // settings is asked each time a scan starts. dialogs asks the browser's
   // questions; without it they are asked with message boxes on the browser.
-  FunctionBrowser(QWidget* parent, MFileTables& tables, std::function<ScanSettings()> settings,
-                  Dialogs* dialogs = nullptr);
+  FunctionBrowserWindow(QWidget* parent, MFileTables& tables,
+                        std::function<ScanSettings()> settings, Dialogs* dialogs = nullptr);
 
   // Reads the catalogue when this run has none yet (scanning first when
   // there is no catalogue file) and fills the categories.

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/current_toolbox.h"  // kToolboxFilter, one for every toolbox dialog
 #include "canvas/logic/twips.h"
 
 namespace quorvin {
@@ -24,8 +25,6 @@ constexpr int kMaxToolboxTools = 24;  // 8 rows of 3 on the toolbox panel
 constexpr int kToolboxColumns = 3;
 
 inline const std::string kDefaultEditedToolbox = "my_box.tlb";
-inline const std::string kToolboxFilter =
-    "Quorvin Toolbox Files (*.tlb)|*.tlb|All Files (*.*)|*.*";
 
 // The palette position (from 1) shown on palette button index (1 to 18)
 // while the scroll bar stands at scroll.

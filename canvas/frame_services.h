@@ -47,6 +47,9 @@ class FrameServices {
   virtual void chooseCurrentToolbox() = 0;
   virtual void configureToolbox() = 0;
   virtual void preferences() = 0;
+  // Windows menu: lays the document windows out, 0 cascaded, 1 tiled one
+  // above the other, 2 side by side.
+  virtual void arrangeWindows(int how) = 0;
   // Help menu; the tour item's check is the window's own.
   virtual void help(const std::string& topic) = 0;
 

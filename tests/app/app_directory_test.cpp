@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <filesystem>
 
+#include "model/settings_file.h"
 #include "tests/support/qt_application.h"
 
 namespace quorvin {
@@ -71,6 +73,12 @@ TEST(FindAppDir, AProbeWithoutAnExecutableOrPickerStillAnswers) {
   const AppDirAnswer answer = FindAppDir(p);
   EXPECT_EQ(answer.dir, "/here");
   EXPECT_FALSE(answer.found);
+}
+
+// The settings file the start-up's probe finds: its name, "" for none.
+std::string SettingsFileIn(const std::string& dir) {
+  if (!SystemAppDirProbe(nullptr).holdsSettings(dir)) return "";
+  return std::filesystem::path(FindSettingsFile(dir).value_or("")).filename().string();
 }
 
 TEST(SettingsFileIn, FindsTheFileWithoutRegardToCase) {

@@ -32,7 +32,7 @@ struct Frame : ::testing::Test {
                          asked.push_back(doc);
                          return FormQueryUnload(f.m, f.window(doc), doc);
                        },
-                       {}});
+                       {}, {}, {}, {}});
   }
 };
 
@@ -86,9 +86,11 @@ TEST_F(Frame, NamesTitleAndTheMenusOfAFrameWithoutDocuments) {
     }
   }
   EXPECT_TRUE(frame.mnus1->isSeparator());
-  // Their windows come later: greyed until then.
-  for (QAction* a : {frame.mnuHelpContents, frame.mnuHelpAbout, frame.mnuOptionsToolbox})
-    EXPECT_FALSE(a->isEnabled());
+  // Every item works: none is greyed.
+  for (QAction* a : {frame.mnuHelpContents, frame.mnuHelpSearch, frame.mnuHelpHowTo,
+                     frame.mnuHelpAbout, frame.mnuHelpDisclaimer, frame.mnuOptionsToolbox,
+                     frame.mnuOptionsCurrentToolbox})
+    EXPECT_TRUE(a->isEnabled());
 }
 
 TEST_F(Frame, TheLivePreferencesAWindowStartsFromAreTheDesignValues) {
@@ -227,7 +229,7 @@ TEST_F(Frame, TheActiveDocumentBringsItsMenus) {
   QMdiSubWindow* document = nullptr;
   frame.attach(f.m, {{}, [&](QMdiSubWindow* w) {
                        return w == document ? QList<QMenu*>{&docFile, &docEdit} : QList<QMenu*>{};
-                     }});
+                     }, {}, {}, {}});
   frame.show();
   document = frame.mdi->addSubWindow(new QWidget);
   document->show();

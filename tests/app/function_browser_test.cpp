@@ -34,8 +34,8 @@ class FunctionBrowserTest : public ::testing::Test {
     };
   }
 
-  std::unique_ptr<FunctionBrowser> open() {
-    return std::make_unique<FunctionBrowser>(nullptr, tables_, [this] { return settings_; },
+  std::unique_ptr<FunctionBrowserWindow> open() {
+    return std::make_unique<FunctionBrowserWindow>(nullptr, tables_, [this] { return settings_; },
                                              &questions_);
   }
 

@@ -34,6 +34,7 @@ class FakeFrame : public FrameServices {
   void chooseCurrentToolbox() override { record("choose toolbox", 0); }
   void configureToolbox() override { record("configure toolbox", 0); }
   void preferences() override { record("preferences", 0); }
+  void arrangeWindows(int how) override { record("arrange", how); }
   void help(const std::string& topic) override { record("help " + topic, 0); }
   int lineWidth() const override { return 1; }
   bool showBubbles() const override { return true; }

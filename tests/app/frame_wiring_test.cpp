@@ -1,0 +1,205 @@
+// What the frame does for the whole program: the preferences read at the
+// start and applied to every window, the palette and its Show Toolbox items,
+// the current toolbox and the Help commands of frame and documents.
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <fstream>
+
+#include "app/help_viewer.h"
+#include "app/toolbox_palette.h"
+#include "model/settings_file.h"
+#include "tests/app/frame_with_windows_fixture.h"
+
+namespace quorvin {
+namespace {
+
+using testing::FrameWithWindows;
+
+// The program directory of these tests: the source tree's help pages lie
+// in its "help" folder.
+const std::string kSourceAppDir = QUORVIN_TEST_DATA "/../../../app";
+
+struct FrameWiring : FrameWithWindows {
+  QTemporaryDir dir;
+
+  // Starts the program in dir, holding a settings file of text when given.
+  void startUp(const std::optional<std::string>& settings) {
+    const std::string where = dir.path().toStdString();
+    if (settings) std::ofstream(where + "/QUORVIN.INI", std::ios::binary) << *settings;
+    AppDirProbe probe;
+    probe.currentDirectory = [where] { return where; };
+    probe.holdsSettings = [](const std::string& d) { return FindSettingsFile(d).has_value(); };
+    probe.pickDirectory = [] { return std::string(); };
+    QSignalSpy loaded(&frame, &FrameWindow::loaded);
+    frame.MDIForm_Load(probe);
+    ASSERT_TRUE(loaded.wait(2000));
+  }
+  DocumentWindow* newWindow() {
+    frame.mnuFileNew->trigger();
+    return windows.activeWindow();
+  }
+};
+
+TEST_F(FrameWiring, StartUpTakesThePreferencesOfTheSettingsFile) {
+  startUp("[prefrences]\r\nline width=3\r\nShow Bubbles=0\r\nShow Toolbox=0\r\n"
+          "Unused Boxs for Input=0\r\nScan Drives=cd\r\n");
+  EXPECT_EQ(LineWidthOf(m.prefs), 3);
+  EXPECT_FALSE(m.prefs.chkShowBubbles);
+  EXPECT_FALSE(m.prefs.chkInput);
+  EXPECT_EQ(m.prefs.txtDrives, "cd");
+  EXPECT_EQ(frame.preferencesWindow()->txtLineWidth->text(), "3");
+  ASSERT_TRUE(frame.hasPalette());
+  EXPECT_TRUE(frame.palette().isHidden());
+  EXPECT_FALSE(frame.mnuOptionsToolbox->isChecked());
+  EXPECT_EQ(frame.mnuOptionsCurrentToolbox->text(), "Current Toolbox: default.tlb");
+
+  // A document opened later draws and bubbles as the preferences say.
+  DocumentWindow* window = newWindow();
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->state().lineWidth, 3);
+  EXPECT_FALSE(window->state().bubbleShow);
+  EXPECT_FALSE(window->mnuOptionsBubbleShow->isChecked());
+  EXPECT_FALSE(window->mnuOptionsToolbox->isChecked());
+}
+
+TEST_F(FrameWiring, StartUpWithoutSettingsShowsThePaletteAndChecksItsItem) {
+  startUp(std::nullopt);
+  EXPECT_EQ(m.appDir, dir.path().toStdString());
+  EXPECT_TRUE(m.prefs.chkInput) << "the preferences window's design value";
+  ASSERT_TRUE(frame.hasPalette());
+  EXPECT_TRUE(frame.palette().isVisible());
+  EXPECT_TRUE(frame.mnuOptionsToolbox->isChecked()) << "the check follows what is shown";
+  EXPECT_EQ(frame.palette().toolCount, 8) << "the built-in toolbox";
+}
+
+TEST_F(FrameWiring, StartUpWithShowToolboxOnShowsThePalette) {
+  startUp("[Prefrences]\r\nShow Toolbox=yes\r\n");
+  EXPECT_TRUE(frame.palette().isVisible());
+  EXPECT_TRUE(frame.mnuOptionsToolbox->isChecked());
+}
+
+// The Preferences command of one document gives every open document the
+// line width and bubbles, once OK hides the window.
+TEST_F(FrameWiring, PreferencesReachEveryOpenWindow) {
+  startUp(std::nullopt);
+  DocumentWindow* first = newWindow();
+  DocumentWindow* second = newWindow();
+  ASSERT_NE(first, second);
+  second->mnuOptionsPrefs->trigger();
+  PreferencesWindow& prefs = *frame.preferencesWindow();
+  ASSERT_TRUE(prefs.isVisible());
+  prefs.txtLineWidth->setText("4");
+  prefs.chkShowBubbles->setChecked(false);
+  prefs.chkShowToolbox->setChecked(false);
+  prefs.cmdOK->click();
+  EXPECT_FALSE(prefs.isVisible());
+  for (DocumentWindow* window : {first, second}) {
+    EXPECT_EQ(window->state().lineWidth, 4);
+    EXPECT_FALSE(window->state().bubbleShow);
+    EXPECT_FALSE(window->mnuOptionsBubbleShow->isChecked());
+    EXPECT_FALSE(window->mnuOptionsToolbox->isChecked());
+  }
+  EXPECT_EQ(frame.lineWidth(), 4);
+  EXPECT_FALSE(frame.mnuOptionsToolbox->isChecked());
+  EXPECT_TRUE(frame.palette().isHidden());
+}
+
+TEST_F(FrameWiring, ShowToolboxChecksFollowThePalette) {
+  startUp("[Prefrences]\r\nShow Toolbox=0\r\n");
+  DocumentWindow* first = newWindow();
+  DocumentWindow* second = newWindow();
+  frame.mdi->setActiveSubWindow(first->subWindow());
+  first->mnuOptionsToolbox->trigger();  // a document's item
+  EXPECT_TRUE(frame.palette().isVisible());
+  EXPECT_TRUE(frame.mnuOptionsToolbox->isChecked());
+  EXPECT_TRUE(second->mnuOptionsToolbox->isChecked()) << "every open document follows";
+
+  // The person closes the palette: every Show Toolbox item loses its check.
+  frame.palette().close();
+  EXPECT_TRUE(frame.palette().isHidden());
+  for (QAction* item :
+       {frame.mnuOptionsToolbox, first->mnuOptionsToolbox, second->mnuOptionsToolbox})
+    EXPECT_FALSE(item->isChecked());
+
+  frame.mnuOptionsToolbox->trigger();  // the frame's item
+  EXPECT_TRUE(frame.palette().isVisible());
+  EXPECT_TRUE(first->mnuOptionsToolbox->isChecked());
+  frame.mnuOptionsToolbox->trigger();
+  EXPECT_TRUE(frame.palette().isHidden());
+  EXPECT_FALSE(second->mnuOptionsToolbox->isChecked());
+}
+
+TEST_F(FrameWiring, CurrentToolboxTakesTheLowerCasedTitleEverywhere) {
+  startUp(std::nullopt);
+  const std::string where = dir.path().toStdString();
+  std::ofstream(where + "/mybox.tlb", std::ios::binary) << "Start\r\nArrow\r\nStop\r\n\r\n";
+  DocumentWindow* window = newWindow();
+  dialogs.fileAnswers = {where + "/MyBox.TLB"};
+  window->mnuOptionsCurrentToolbox->trigger();
+  EXPECT_EQ(dialogs.filters.back(), "Quorvin Toolbox Files (*.tlb)|*.tlb|All Files (*.*)|*.*");
+  EXPECT_EQ(m.prefs.txtToolbox, "mybox.tlb");
+  EXPECT_EQ(frame.mnuOptionsCurrentToolbox->text(), "Current Toolbox: mybox.tlb");
+  EXPECT_EQ(window->mnuOptionsCurrentToolbox->text(), "Current Toolbox: mybox.tlb");
+  EXPECT_EQ(frame.palette().toolCount, 3) << "the palette was rebuilt from the file";
+  EXPECT_TRUE(frame.palette().isVisible());
+
+  // A cancel changes nothing; "Default.tlb" is the built-in toolbox again.
+  frame.mnuOptionsCurrentToolbox->trigger();
+  EXPECT_EQ(m.prefs.txtToolbox, "mybox.tlb");
+  dialogs.fileAnswers = {where + "/Default.tlb"};
+  frame.mnuOptionsCurrentToolbox->trigger();
+  EXPECT_EQ(window->mnuOptionsCurrentToolbox->text(), "Current Toolbox: default.tlb");
+  EXPECT_EQ(frame.palette().toolCount, 8);
+}
+
+// Contents, Search and How to Use open the one viewer on their page, from
+// the frame's menu and a document's alike; Exit closes it.
+TEST_F(FrameWiring, HelpItemsOpenTheViewerOnTheirPage) {
+  m.appDir = kSourceAppDir;
+  DocumentWindow* window = newWindow();
+  const std::vector<std::tuple<QAction*, QAction*, QString>> items = {
+      {frame.mnuHelpContents, window->mnuHelpContents, "contents.html"},
+      {frame.mnuHelpSearch, window->mnuHelpSearch, "index.html"},
+      {frame.mnuHelpHowTo, window->mnuHelpHowTo, "using_help.html"}};
+  for (const auto& [ofFrame, ofDocument, page] : items) {
+    for (QAction* item : {ofFrame, ofDocument}) {
+      ASSERT_TRUE(item->isEnabled()) << item->objectName().toStdString();
+      item->trigger();
+      ASSERT_NE(frame.helpViewer(), nullptr);
+      EXPECT_TRUE(frame.helpViewer()->isVisible());
+      EXPECT_EQ(frame.helpViewer()->browser->source().fileName(), page);
+    }
+  }
+  const HelpViewer* viewer = frame.helpViewer();
+  window->mnuHelpContents->trigger();
+  EXPECT_EQ(frame.helpViewer(), viewer) << "one viewer for the program";
+  EXPECT_TRUE(dialogs.messages.empty());
+  ASSERT_TRUE(window->closeWindow());
+  frame.mnuFileExit->trigger();
+  EXPECT_FALSE(frame.helpViewer()->isVisible());
+}
+
+TEST_F(FrameWiring, ArrangeWindowsIsTheFramesServiceToTheDocuments) {
+  newWindow();
+  newWindow();
+  FrameServices& services = frame;
+  services.arrangeWindows(1);
+  const QSize area = frame.mdi->viewport()->size();
+  EXPECT_EQ(windows.window(1)->subWindow()->geometry(),
+            QRect(0, 0, area.width(), area.height() / 2));
+}
+
+TEST_F(FrameWiring, TheFunctionBrowserScansWhereTheSettingsSay) {
+  m.appDir = "/some/dir";
+  m.prefs.txtDrives = "d";
+  const ScanSettings settings = frame.scanSettings();
+  EXPECT_EQ(settings.appDir, "/some/dir");
+  EXPECT_EQ(settings.driveLetters, "d");
+  ASSERT_TRUE(settings.rootsOfDrive);
+  EXPECT_TRUE(settings.rootsOfDrive('a').empty()) << "a drive without roots";
+  EXPECT_TRUE(static_cast<bool>(frame.functionBrowser()));
+  EXPECT_TRUE(static_cast<bool>(frame.functionBrowserOver(&frame)));
+}
+
+}  // namespace
+}  // namespace quorvin
