@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Drives the real program with real X events (run under xvfb-run -a): a new
 # document gets a Constant Input (pi, from its dialog) and a Sin box through
-# the Functions menu, both placed by a click on the canvas and connected with
-# the Arrow tool; Execute > Write to ClipBoard must put exactly their script
-# on the clipboard. Then, in a fresh document, a Matrix Input box: the
+# the Functions menu and a Screen Output from the toolbox palette, each
+# placed by a click on the canvas, connected in a row with the Arrow tool;
+# Execute > Write to ClipBoard must put exactly their script on the
+# clipboard. Then, in a fresh document, a Matrix Input box: the
 # compile shows the matrix grid, and what is typed there is the script.
 #
 # Usage: insert_and_compile.sh PROGRAM
@@ -15,7 +16,8 @@ here=$(dirname "$0")
 
 # Each box writes its variable, "box" and its number; a line ends in CR LF.
 expected=$work/expected.m
-printf 'box1=pi;\r\nbox2=sin(box1);\r\n' >"$expected"
+# A screen output has no ";", so the value shows.
+printf 'box1=pi;\r\nbox2=sin(box1);\r\nbox3=box2\r\n' >"$expected"
 clipboard_is_expected() {
   xclip -o -selection clipboard >"$work/clipboard.m" 2>/dev/null && cmp -s "$work/clipboard.m" "$expected"
 }
@@ -54,10 +56,24 @@ document_menu n t s
 sleep 0.2
 click_canvas 3000 600
 
-# Functions > Arrow, from the constant to the Sin box.
+# The palette's Screen Output tool (the built-in toolbox's seventh, in its
+# two columns of 32-pixel buttons): the first move over a canvas inserts it.
+palette=
+for w in $(xdotool search --onlyvisible --class '^quorvin$'); do
+  eval "$(xdotool getwindowgeometry --shell "$w")"
+  [ "$WIDTH" -lt 300 ] && palette=$w
+done
+[ -n "$palette" ] || fail "no toolbox palette"
+xdotool mousemove --window "$palette" 16 96 click 1
+click_canvas 5400 600
+
+# Functions > Arrow, from the constant to the Sin box, then on to the output.
 document_menu n a
 click_box 600 600
 click_box 3000 600
+document_menu n a
+click_box 3000 600
+click_box 5400 600
 
 write_to_clipboard
 dismiss_done
