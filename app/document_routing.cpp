@@ -32,37 +32,6 @@ FrameDocuments DocumentsOf(DocumentWindows& windows) {
   return documents;
 }
 
-void RouteWindowsMenu(DocumentWindow& window, FrameWindow& frame) {
-  const std::pair<QAction*, Arrangement> items[] = {
-      {window.mnuWindowsCascade, Arrangement::Cascade},
-      {window.mnuWindowsTile, Arrangement::Tile},
-      {window.mnuWindowsArrange, Arrangement::Arrange}};
-  for (const auto& [item, how] : items) {
-    if (item == nullptr) continue;
-    QObject::disconnect(item, &QAction::triggered, nullptr, nullptr);
-    QObject::connect(item, &QAction::triggered, &frame,
-                     [&frame, code = static_cast<int>(how)] { frame.arrangeWindows(code); });
-  }
-}
-
-void RouteHelpMenu(DocumentWindow& window, FrameWindow& frame) {
-  const std::pair<QAction*, const char*> items[] = {
-      {window.mnuHelpContents, "mnuHelpContents"},
-      {window.mnuHelpSearch, "mnuHelpSearch"},
-      {window.mnuHelpHowTo, "mnuHelpHowTo"},
-      {window.mnuHelpAbout, "mnuHelpAbout"},
-      {window.mnuHelpDisclaimer, "mnuHelpDisclaimer"}};
-  for (const auto& [item, topic] : items) {
-    if (item == nullptr) continue;
-    QObject::disconnect(item, &QAction::triggered, nullptr, nullptr);
-    QObject::connect(item, &QAction::triggered, &frame,
-                     [&window, &frame, topic = std::string(topic)] {
-                       window.guarded([&] { frame.help(topic); });
-                     });
-    item->setEnabled(true);
-  }
-}
-
 namespace {
 
 // Set on a window once it has taken the live bubbles setting.
@@ -72,10 +41,22 @@ constexpr char kTookBubbles[] = "quorvinTookBubbles";
 
 void JoinFrameAndWindows(FrameWindow& frame, DocumentWindows& windows, Model& model) {
   frame.attach(model, DocumentsOf(windows));
+  // The formula and MATLAB command dialogs browse the frame's catalogue.
+  windows.setFunctionBrowser(frame.functionBrowser());
+  // One guided tour for the program, shown on the panel of the window whose
+  // Help menu or panel was used.
+  const auto panelOf = [](DocumentWindow& window) {
+    return TourPanel{[&window](const std::string& text) { window.showTour(text); },
+                     [&window] { window.hideTour(); },
+                     [&window](bool checked) { window.checkTour(checked); }};
+  };
+  windows.setTourHooks(TourHooks{
+      [&frame, panelOf](DocumentWindow& window, bool itemChecked) {
+        frame.tour().mnuHelpTour_Click(itemChecked, panelOf(window));
+      },
+      [&frame, panelOf](DocumentWindow& window) { frame.tour().pnlTour_Click(panelOf(window)); }});
   windows.onActivated = [&frame](DocumentWindow* window) {
     if (window == nullptr) return;
-    RouteWindowsMenu(*window, frame);
-    RouteHelpMenu(*window, frame);
     if (!window->property(kTookBubbles).toBool()) {
       window->setProperty(kTookBubbles, true);
       window->setBubbleShow(frame.showBubbles());

@@ -26,16 +26,6 @@ QAction* AddCheckItem(QMenu* menu, const char* name, const char* caption, bool c
   return item;
 }
 
-// Minimised windows lie in a row along the bottom of the area.
-void ArrangeIcons(QMdiArea& area) {
-  int left = 0;
-  for (QMdiSubWindow* sub : area.subWindowList()) {
-    if (!sub->isMinimized()) continue;
-    sub->move(left, area.viewport()->height() - sub->height());
-    left += sub->width();
-  }
-}
-
 }  // namespace
 
 void DocumentWindow::installMenus(QMenuBar& bar) const {
@@ -213,15 +203,16 @@ void DocumentWindow::buildOptionsAndHelp() {
   mnuWindowsCascade = AddItem(mnuWindows, "mnuWindowsCascade", "&Cascade");
   mnuWindowsTile = AddItem(mnuWindows, "mnuWindowsTile", "&Tile");
   mnuWindowsArrange = AddItem(mnuWindows, "mnuWindowsArrange", "&Arrange");
-  connect(mnuWindowsCascade, &QAction::triggered, this,
-          [this] { guarded([&] { frame_.mdiArea().cascadeSubWindows(); }); });
-  connect(mnuWindowsTile, &QAction::triggered, this,
-          [this] { guarded([&] { frame_.mdiArea().tileSubWindows(); }); });
-  connect(mnuWindowsArrange, &QAction::triggered, this,
-          [this] { guarded([&] { ArrangeIcons(frame_.mdiArea()); }); });
+  // The frame lays its windows out: 0 cascade, 1 one above the other, 2 side
+  // by side.
+  const std::pair<QAction*, int> arrangements[] = {
+      {mnuWindowsCascade, 0}, {mnuWindowsTile, 1}, {mnuWindowsArrange, 2}};
+  for (const auto& [item, how] : arrangements)
+    connect(item, &QAction::triggered, this,
+            [this, how = how] { guarded([&] { frame_.arrangeWindows(how); }); });
 
-  // Help is not built yet: its items show, disabled; the guided tour is
-  // enabled once the frame hands in its hooks.
+  // The help items are the frame's, named by their own object names; the
+  // guided tour is enabled once the frame hands in its hooks.
   mnuHelp = new QMenu(QStringLiteral("&Help"), this);
   mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
   mnuHelpContents = AddItem(mnuHelp, "mnuHelpContents", "&Contents");
@@ -229,12 +220,15 @@ void DocumentWindow::buildOptionsAndHelp() {
   mnuHelpHowTo = AddItem(mnuHelp, "mnuHelpHowTo", "&How to Use Help");
   mnuHelp->addSeparator();
   mnuHelpTour = AddCheckItem(mnuHelp, "mnuHelpTour", "&Guided Tour", false);
+  mnuHelpTour->setEnabled(false);
   mnuHelp->addSeparator();
   mnuHelpAbout = AddItem(mnuHelp, "mnuHelpAbout", "&About...");
   mnuHelpDisclaimer = AddItem(mnuHelp, "mnuHelpDisclaimer", "&Disclaimer...");
   for (QAction* item :
-       {mnuHelpContents, mnuHelpSearch, mnuHelpHowTo, mnuHelpTour, mnuHelpAbout, mnuHelpDisclaimer})
-    item->setEnabled(false);
+       {mnuHelpContents, mnuHelpSearch, mnuHelpHowTo, mnuHelpAbout, mnuHelpDisclaimer})
+    connect(item, &QAction::triggered, this, [this, item] {
+      guarded([&] { frame_.help(item->objectName().toStdString()); });
+    });
   connect(mnuHelpTour, &QAction::triggered, this,
           [this](bool checkedNow) { helpTourChosen(checkedNow); });
 }

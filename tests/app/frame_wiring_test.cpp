@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <fstream>
 
+#include "app/guided_tour.h"
 #include "app/help_viewer.h"
 #include "app/toolbox_palette.h"
 #include "model/settings_file.h"
@@ -201,5 +202,31 @@ TEST_F(FrameWiring, TheFunctionBrowserScansWhereTheSettingsSay) {
   EXPECT_TRUE(static_cast<bool>(frame.functionBrowserOver(&frame)));
 }
 
+// The documents share the frame's one tour: the Help item starts it on the
+// window whose menu was used, a click on that window's panel goes on, and the
+// item's check follows; the dialogs of every window browse the frame's
+// catalogue.
+TEST_F(FrameWiring, DocumentsShareTheFramesTourAndFunctionBrowser) {
+  DocumentWindow* window = newWindow();
+  ASSERT_TRUE(window->mnuHelpTour->isEnabled());
+  window->mnuHelpTour->trigger();
+  EXPECT_FALSE(window->pnlTour->isHidden());
+  // The panel shows the texts' CR LF line ends as its own lines.
+  const auto shown = [](const std::string& text) {
+    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  };
+  EXPECT_EQ(window->pnlTour->toPlainText(), shown(kTourWelcome));
+  EXPECT_TRUE(window->mnuHelpTour->isChecked());
+  ASSERT_TRUE(window->pnlTour->onClicked);
+  window->pnlTour->onClicked();
+  EXPECT_EQ(window->pnlTour->toPlainText(), shown(TourTexts()[0]));
+  window->mnuHelpTour->trigger();
+  EXPECT_TRUE(window->pnlTour->isHidden());
+  EXPECT_FALSE(window->mnuHelpTour->isChecked());
+  EXPECT_TRUE(static_cast<bool>(window->functionBrowser()));
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
 }  // namespace
 }  // namespace quorvin
+
