@@ -1,6 +1,6 @@
 #include "app/mfile_catalogue.h"
 
-#include "app/text_lines.h"
+#include "model/text_lines.h"
 #include "model/line_end.h"
 #include "model/safe_file.h"
 

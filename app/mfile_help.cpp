@@ -4,7 +4,7 @@
 #include <cctype>
 #include <vector>
 
-#include "app/text_lines.h"
+#include "model/text_lines.h"
 #include "model/line_end.h"
 #include "model/safe_file.h"
 

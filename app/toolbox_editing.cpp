@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/text_lines.h"
+#include "model/text_lines.h"
 #include "model/line_end.h"
 
 namespace quorvin {
