@@ -1,0 +1,31 @@
+#include "app/program.h"
+
+#include "app/app_directory.h"
+#include "app/document_routing.h"
+#include "canvas/document_windows.h"
+#include "model/model.h"
+#include "platform/qsettings_store.h"
+
+namespace quorvin {
+
+int RunProgram(QApplication& /*the loop's owner*/, const StartOptions& options) {
+  // The frame ends the program itself, once every document agreed to close.
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  FrameWindow frame(options.splashPauseMs);
+  DocumentWindows windows(frame);
+  QSettingsStore store;
+  Model model(frame.questions(), windows, store);
+  windows.attach(model);
+  JoinFrameAndWindows(frame, windows, model);
+  if (options.frameMade) options.frameMade(frame);
+  frame.MDIForm_Load(SystemAppDirProbe(&frame));
+
+  int status = QApplication::exec();
+  // Ending the program during a run quits every loop first; then the
+  // documents are asked, and a Cancel keeps the program going.
+  while (frame.resumeAfterInterruptedRun()) status = QApplication::exec();
+  return status;
+}
+
+}  // namespace quorvin
