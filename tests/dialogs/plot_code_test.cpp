@@ -103,13 +103,13 @@ TEST(PlotTypes, ListsOfTheLineStyle) {
 
 // --- MakeLineSpec -------------------------------------------------------------
 
-struct SpecRow {
+struct LineSpecRow {
   PlotLineStyle style;
   const char* spec;
 };
 
 TEST(MakeLineSpec, ColourThenMarkerOrLineCode) {
-  const SpecRow rows[] = {
+  const LineSpecRow rows[] = {
       {{"Red", "Dashed", ""}, "'r--'"},
       {{"Red", "Dashed", "o"}, "'ro'"},  // a marker replaces the line code
       {{"Green", "Dotted", "+"}, "'g+'"},
@@ -139,7 +139,7 @@ TEST(MakeLineSpec, ColourThenMarkerOrLineCode) {
       {{"Red", "'", ""}, "'r'"},
       {{"Red", "Solid", "'"}, "'r'"},
   };
-  for (const SpecRow& row : rows) {
+  for (const LineSpecRow& row : rows) {
     PlotLineStyles lines = InitialLineStyles();
     lines[1] = row.style;
     EXPECT_EQ(MakeLineSpec(lines, 2), row.spec)
