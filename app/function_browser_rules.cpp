@@ -1,16 +1,12 @@
 #include "app/function_browser_rules.h"
 
 #include <algorithm>
-#include <cctype>
+
+#include "model/ascii_case.h"
 
 namespace quorvin {
 
 namespace {
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
 
 // A directory without a path (a damaged catalogue line) holds nothing,
 // although the empty text lies in every path.
@@ -21,7 +17,7 @@ bool AnyFileIn(const MFileCatalogue& catalogue, const std::string& dir) {
 }  // namespace
 
 std::string CategoryText(const std::string& name) {
-  std::string text = Lower(name);
+  std::string text = LowerCased(name);
   if (!text.empty()) text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
   return text;
 }
@@ -37,7 +33,7 @@ std::vector<std::string> CategoryList(const MFileCatalogue& catalogue) {
 std::vector<std::string> FilesOfCategory(const MFileCatalogue& catalogue, const std::string& chosen) {
   if (chosen == kAllMFilesCategory) return catalogue.mFiles;
   const auto dir = std::find_if(catalogue.mFileDirs.begin(), catalogue.mFileDirs.end(),
-                                [&](const MFileDir& d) { return Lower(d.Name) == Lower(chosen); });
+                                [&](const MFileDir& d) { return LowerCased(d.Name) == LowerCased(chosen); });
   if (dir == catalogue.mFileDirs.end() || dir->Dir.empty()) return {};
   std::vector<std::string> files;
   for (const std::string& file : catalogue.mFiles)
@@ -49,14 +45,14 @@ std::string FunctionNameOf(const std::string& path) {
   const std::size_t slash = path.rfind('/');
   if (slash == std::string::npos) return {};
   std::string name = path.substr(slash + 1);
-  if (name.size() >= 2 && Lower(name.substr(name.size() - 2)) == ".m") name.resize(name.size() - 2);
+  if (name.size() >= 2 && LowerCased(name.substr(name.size() - 2)) == ".m") name.resize(name.size() - 2);
   return name;
 }
 
 std::optional<std::string> HandOver(const std::string& caller, const std::string& chosenPath) {
   const std::string name = FunctionNameOf(chosenPath);
   if (name.empty()) return std::nullopt;
-  return caller == kCallerFormula ? Lower(name) : name;
+  return caller == kCallerFormula ? LowerCased(name) : name;
 }
 
 }  // namespace quorvin

@@ -1,12 +1,12 @@
 #include "app/mfile_help.h"
 
 #include <algorithm>
-#include <cctype>
 #include <vector>
 
-#include "model/text_lines.h"
+#include "model/ascii_case.h"
 #include "model/line_end.h"
 #include "model/safe_file.h"
+#include "model/text_lines.h"
 
 namespace quorvin {
 
@@ -29,10 +29,7 @@ bool IsCopyrightNotice(const std::vector<std::string>& block) {
   for (const std::string& text : block) {
     const std::size_t at = text.find_first_not_of(" \t");
     if (at == std::string::npos) continue;
-    std::string word = text.substr(at, 9);
-    std::transform(word.begin(), word.end(), word.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return word == "copyright";
+    return LowerCased(text.substr(at, 9)) == "copyright";
   }
   return false;
 }

@@ -10,7 +10,7 @@ std::optional<std::string> FunctionNameForFile(const std::string& path) {
   const auto slash = path.rfind('/');
   if (slash == std::string::npos) return std::nullopt;
   std::string title = path.substr(slash + 1);
-  return lowerAscii(title.substr(0, title.find('.')));
+  return LowerCased(title.substr(0, title.find('.')));
 }
 
 std::string MFileContents(const std::string& script,

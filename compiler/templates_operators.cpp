@@ -48,7 +48,7 @@ void writeFormula(ArmContext& ctx) {
   const BoxRecord& box = ctx.box();
   constexpr std::string_view kOutput = "Output";
   std::string s;
-  if (startsWithNoCase(box.Params, kOutput)) {
+  if (StartsWithIgnoringCase(box.Params, kOutput)) {
     s = boxName(ctx.q) + box.Params.substr(kOutput.size());
   } else {
     // The output is some other name: the box variable still has to exist.
@@ -84,7 +84,7 @@ void writeMatrixManipulation(ArmContext& ctx) {
   const std::string i1 = boxName(ctx.in(1));
   std::string line;
   if (std::find(kFunctions.begin(), kFunctions.end(), p) != kFunctions.end()) {
-    line = q + "=" + lowerAscii(p) + "(" + i1 + ");";
+    line = q + "=" + LowerCased(p) + "(" + i1 + ");";
   } else if (p == "Transpose") {
     line = q + "=" + i1 + "';";
   } else {
@@ -113,7 +113,7 @@ void writeSplit(ArmContext& ctx) {
 // The solvers always integrate the user's own m-file yprime.
 void writeOde(ArmContext& ctx) {
   if (!ctx.ready()) return;
-  ctx.script += boxName(ctx.q) + "=" + lowerAscii(ctx.box().Kind) + "('yprime'," +
+  ctx.script += boxName(ctx.q) + "=" + LowerCased(ctx.box().Kind) + "('yprime'," +
                 boxName(ctx.in(1)) + "," + boxName(ctx.in(2)) + "," + boxName(ctx.in(3)) +
                 " );" + NL;
   ctx.done();

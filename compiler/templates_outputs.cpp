@@ -45,7 +45,7 @@ void writePause(ArmContext& ctx) {
 // which is cleared at once.
 void writeEigenvectors(ArmContext& ctx) {
   if (!ctx.ready()) return;
-  std::string line = "[" + boxName(ctx.q) + ",temp1]=" + lowerAscii(ctx.box().Params) + "(" +
+  std::string line = "[" + boxName(ctx.q) + ",temp1]=" + LowerCased(ctx.box().Params) + "(" +
                      boxName(ctx.in(1));
   if (ctx.hasIn(2)) line += "," + boxName(ctx.in(2));
   ctx.script += line + ");" + NL + "clear temp1;" + NL;

@@ -236,8 +236,8 @@ void addArgument(std::string& line, int link) {
 
 std::string functionName(const StatementTemplate& t, const BoxRecord& box) {
   switch (t.name) {
-    case Kind: return lowerAscii(box.Kind);
-    case Params: return lowerAscii(box.Params);
+    case Kind: return LowerCased(box.Kind);
+    case Params: return LowerCased(box.Params);
     case Fixed: return std::string(t.fixedName);
   }
   return {};

@@ -6,28 +6,12 @@ namespace quorvin {
 
 namespace {
 
-char lowerChar(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 bool isPlaceholderWord(std::string_view word, PlaceholderCase spelling) {
   if (word == "Input") return true;
   return spelling == PlaceholderCase::InputOrLowerInput && word == "input";
 }
 
 }  // namespace
-
-std::string lowerAscii(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = lowerChar(c);
-  return out;
-}
-
-bool startsWithNoCase(std::string_view text, std::string_view prefix) {
-  if (text.size() < prefix.size()) return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i) {
-    if (lowerChar(text[i]) != lowerChar(prefix[i])) return false;
-  }
-  return true;
-}
 
 std::string apostrophesDoubled(std::string_view text) {
   std::string out;

@@ -7,16 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "model/ascii_case.h"
 #include "model/box_record.h"
 
 namespace quorvin {
 
-// ASCII letters lowered; every other byte kept (kinds and MATLAB names are
-// plain ASCII, typed text may not be).
-std::string lowerAscii(std::string_view text);
-
-// True when text begins with prefix, letters compared without case.
-bool startsWithNoCase(std::string_view text, std::string_view prefix);
 
 // Text ready to stand between two apostrophes in MATLAB: each apostrophe
 // doubled, so a prompt such as What's x stays one string literal.

@@ -108,7 +108,7 @@ void FormulaDialog::cmdMatlab_Click() {
   const std::optional<std::string> name =
       RunFunctionBrowser(*this, browser_, kBrowserForFormula, kCaption, *questions_);
   if (!name) return;
-  txtFunc->setText(txtFunc->text() + QString::fromStdString(LowerCaseText(*name)));
+  txtFunc->setText(txtFunc->text() + QString::fromStdString(LowerCased(*name)));
 }
 
 void FormulaDialog::cmdOK_Click() {

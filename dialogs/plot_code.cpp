@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "model/ascii_case.h"
 #include "model/host.h"
 
 namespace quorvin {
@@ -23,12 +24,6 @@ constexpr std::array<PlotRefusal, 8> kRefusals{{
     {8, "Graph type unknown. Please try again", style::kExclamation},
 }};
 
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
-}
 
 std::string Input(int k) { return "Input" + std::to_string(k); }
 
@@ -202,7 +197,7 @@ std::string PlotColourLetter(std::string_view colour) {
   for (const PlotColour& listed : PlotColours())
     if (SameIgnoringCase(colour, listed.name)) return std::string(1, listed.letter);
   if (colour.empty()) return {};
-  const char first = AsciiLower(colour.front());
+  const char first = LowerAsciiChar(colour.front());
   if (first < 'a' || first > 'z') return {};
   return std::string(1, first);
 }

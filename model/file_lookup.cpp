@@ -7,21 +7,6 @@
 
 namespace quorvin {
 
-namespace {
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-}  // namespace
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                            [](char x, char y) { return Lower(x) == Lower(y); });
-}
-
-std::string LowerCased(std::string_view text) {
-  std::string lowered(text);
-  std::transform(lowered.begin(), lowered.end(), lowered.begin(), Lower);
-  return lowered;
-}
-
 std::optional<std::string> FindFileIgnoringCase(const std::string& dir, const std::string& name) {
   namespace fs = std::filesystem;
   if (name.empty() || name.find('/') != std::string::npos) return std::nullopt;

@@ -7,13 +7,9 @@
 #include <string>
 #include <string_view>
 
+#include "model/ascii_case.h"
+
 namespace quorvin {
-
-// ASCII letters compared without regard to case.
-bool SameIgnoringCase(std::string_view a, std::string_view b);
-
-// text with its ASCII capitals made small.
-std::string LowerCased(std::string_view text);
 
 // The plain file name in directory dir ("" for the current one): name itself
 // when dir holds a plain file of exactly that name, else the first (in name

@@ -54,16 +54,8 @@ std::string ComputeFunctionParams(int box, const FormulaAnswer& answer) {
   return params;
 }
 
-std::string LowerCaseText(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return lower;
-}
-
 std::string MatlabCommandParams(std::string_view command) {
-  return "Output=" + LowerCaseText(command);
+  return "Output=" + LowerCased(command);
 }
 
 std::array<int16_t, kCommandInputs> MatlabCommandEntrySlots(const MatlabCommandAnswer& answer) {

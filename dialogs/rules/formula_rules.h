@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "dialogs/rules/widget_texts.h"
+#include "model/ascii_case.h"
 #include "model/box_record.h"
 
 namespace quorvin {
@@ -70,9 +71,6 @@ std::string FormulaCellSuffix(const FormulaAnswer& answer);
 // The Params of "Compute Function" box `box`: the echo line when the formula
 // uses no placeholder, then result name, cell suffix, "=", formula and ";".
 std::string ComputeFunctionParams(int box, const FormulaAnswer& answer);
-
-// ASCII letters in lower case; every other byte (UTF-8 included) unchanged.
-std::string LowerCaseText(std::string_view text);
 
 // The Params of a "Matlab Command" box: "Output=" and the command in lower
 // case, placeholders included ("Input1" becomes "input1").

@@ -81,7 +81,7 @@ TEST(FormulaRules, MatlabCommandStoredInLowerCase) {
   EXPECT_EQ(MatlabCommandParams(""), "Output=");
   EXPECT_EQ(MatlabCommandParams("disp('\xC3\x84 Z')"), "Output=disp('\xC3\x84 z')")
       << "bytes of other letters stay whole";
-  EXPECT_EQ(LowerCaseText("AZaz09[@]`{"), "azaz09[@]`{");
+  EXPECT_EQ(LowerCased("AZaz09[@]`{"), "azaz09[@]`{");
 }
 
 TEST(FormulaRules, MatlabCommandEntriesAndExitsFromTheCheckBoxes) {
