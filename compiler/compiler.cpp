@@ -213,13 +213,15 @@ Compiler::Visit Compiler::StuckCheck(int j) {
   return Visit::Continue;
 }
 
-int Compiler::LinkedBox(int value) const { return table_.box(value) != nullptr ? value : 0; }
+int Compiler::LinkedBox(int from, int value) const {
+  return table_.linked(from, value) != nullptr ? value : 0;
+}
 
 void Compiler::QueueSuccessors(int e) {
   const BoxRecord& box = table_[e];
-  // Values that name no box go the way of an absent slot.
-  auto add = [this](int v) {
-    if (v <= 0 || table_.box(v) != nullptr) work_.WorkListAdd(v);
+  // Values that lead to no box go the way of an absent slot.
+  auto add = [this, e](int v) {
+    if (v <= 0 || table_.linked(e, v) != nullptr) work_.WorkListAdd(v);
   };
   int first = 1;
   if (box.Kind == "If") {
@@ -238,8 +240,8 @@ bool Compiler::InputsReady(std::string& code, int target) {
   for (int k = 1; k <= kEntries; ++k) {
     const int src = t->InLink[k];
     if (src <= 0) continue;
-    BoxRecord* in = table_.box(src);
-    if (in == nullptr) return false;  // an input that names no box is never written
+    BoxRecord* in = table_.linked(target, src);
+    if (in == nullptr) return false;  // an input that leads to no box is never written
     if (in->Kind == "Pickup") {
       code += boxName(src) + "=" + in->Params + ";" + NL;
       in->Status = "OK";

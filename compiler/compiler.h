@@ -87,8 +87,9 @@ class Compiler {
   // After a closing box restored the list that holds block box `box`, puts
   // that box at position j so that the tail queues its way on.
   void BringToPosition(int box, int j);
-  // A link value as a box the list may hold: 0 unless it names a box.
-  int LinkedBox(int value) const;
+  // A slot value of box from as a box the list may hold: 0 unless it leads
+  // to a box (of from's own document).
+  int LinkedBox(int from, int value) const;
   void Note(int box, const std::string& what);
 
   BoxTable& table_;

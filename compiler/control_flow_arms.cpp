@@ -120,12 +120,12 @@ void Compiler::IfArm(ArmContext& a) {
   a.script += Line("if (" + condition + "),");
   const auto q = static_cast<int16_t>(a.q);
   work_.OpenLevel(Opened(q, BlockKind::Branch));
-  work_.workList[1] = static_cast<int16_t>(LinkedBox(box.OutLink[1]));
+  work_.workList[1] = static_cast<int16_t>(LinkedBox(a.q, box.OutLink[1]));
   if (hasElse) {
     // The branch on exit 2 comes first; the If box in the side slot makes
     // its End If write "else".
     work_.OpenLevel(Opened(q, BlockKind::ElseBranch));
-    work_.workList[1] = static_cast<int16_t>(LinkedBox(box.OutLink[2]));
+    work_.workList[1] = static_cast<int16_t>(LinkedBox(a.q, box.OutLink[2]));
     work_.workList[0] = q;
   }
 }

@@ -60,7 +60,7 @@ bool WorkList::NoOtherReady(int cur, const BoxTable& table) const {
     for (int k = 1; k <= kEntries && ready; ++k) {
       const int src = box->InLink[k];
       if (src <= 0) continue;
-      const BoxRecord* in = table.box(src);
+      const BoxRecord* in = table.linked(e, src);
       ready = in != nullptr && in->Status == "OK";
     }
     if (ready) return false;

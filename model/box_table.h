@@ -35,6 +35,13 @@ class BoxTable {
   // An existing box, or nullptr.
   BoxRecord* box(int n) { return exists(n) ? &boxes_[n] : nullptr; }
   const BoxRecord* box(int n) const { return exists(n) ? &boxes_[n] : nullptr; }
+  // The box that a slot of box from holding value leads to: an existing box
+  // of from's own document, or nullptr. An arrow never joins two documents,
+  // so a slot naming a box of another one (a damaged table) leads nowhere.
+  BoxRecord* linked(int from, int value) { return leadsTo(from, value) ? &boxes_[value] : nullptr; }
+  const BoxRecord* linked(int from, int value) const {
+    return leadsTo(from, value) ? &boxes_[value] : nullptr;
+  }
   // Unchecked access for loops over 1 .. highestBox().
   BoxRecord& operator[](int n) { return boxes_.at(n); }
   const BoxRecord& operator[](int n) const { return boxes_.at(n); }
@@ -42,6 +49,10 @@ class BoxTable {
   bool operator==(const BoxTable&) const = default;
 
  private:
+  bool leadsTo(int from, int value) const {
+    return exists(from) && exists(value) && boxes_[value].Doc == boxes_[from].Doc;
+  }
+
   std::array<BoxRecord, kMaxBoxes + 1> boxes_{};
 };
 

@@ -357,7 +357,8 @@ TEST_F(CompileTest, ListGrowsPastFivePositionsAndShrinksAtTheNextCompile) {
 }
 
 // Links that name no box of the table, numbers past the table, links into
-// another document: nothing is read out of range and the walk ends.
+// another document: nothing is read out of range, no other document's box is
+// written, and the walk ends.
 TEST_F(CompileTest, DanglingAndForeignLinksAreHarmless) {
   const int in = c.input("Constant Input", "1");
   const int a = c.box("Vector Make Input");
@@ -366,8 +367,25 @@ TEST_F(CompileTest, DanglingAndForeignLinksAreHarmless) {
   c[a].InLink = {0, int16_t(in), 351, -3};
   c[a].OutLink = {0, 32767, -9, 0, 0, 0};
   host.answers = {"Ignore"};
-  EXPECT_EQ(Compile(), "box1=1;\r\nbox3=3;\r\n");
+  EXPECT_EQ(Compile(), "box1=1;\r\n");
   EXPECT_EQ(Asked(), (Strings{Stuck(2, "Vector Make Input"), kDone}));
+}
+
+// An arrow never joins two documents. A slot that names a box of another
+// one (a table damaged by a link stored on one box only) leads nowhere: that
+// box is neither queued as a successor nor taken for an input, and nothing
+// of it is read or written.
+TEST_F(CompileTest, ALinkNeverLeadsIntoAnotherDocument) {
+  const int in = c.input("Constant Input", "pi");
+  const int cos = c.box("Cos", "", 2);
+  const int pickup = c.box("Pickup", "7", 2);
+  const int sum = c.box("+");
+  c[in].OutLink[1] = static_cast<int16_t>(cos);  // box 2's entry stays free
+  c.link(in, sum);
+  c[sum].InLink[2] = static_cast<int16_t>(pickup);
+  host.answers = {"Ignore"};
+  EXPECT_EQ(Compile(), "box1=pi;\r\n");
+  EXPECT_EQ(Asked(), (Strings{Stuck(sum, "+"), kDone}));
 }
 
 }  // namespace
