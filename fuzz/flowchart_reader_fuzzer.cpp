@@ -1,5 +1,8 @@
 // Feeds arbitrary bytes to the flowchart reader on a model that already
-// holds boxes. A load either appends the whole file or changes nothing.
+// holds boxes. A load either appends the whole file, every arrow of it
+// stored on both boxes it joins, or changes nothing.
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -12,9 +15,14 @@ namespace {
 
 using namespace quorvin;
 
-
 void Check(bool ok) {
   if (!ok) std::abort();
+}
+
+// How many of slots 1.. name box.
+template <std::size_t N>
+long Naming(const std::array<int16_t, N>& slots, int box) {
+  return std::count(slots.begin() + 1, slots.end(), box);
 }
 
 }  // namespace
@@ -55,6 +63,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int j = 1; j <= kExits; ++j)
       Check(r.OutLink[j] <= 0 ||
             (m.table.exists(r.OutLink[j]) && m.table[r.OutLink[j]].Doc == doc));
+  }
+  // Every arrow is stored on both boxes, as often at its start as at its end.
+  for (int a = before.nextBox; a < m.table.nextBox; ++a) {
+    for (int b = before.nextBox; b < m.table.nextBox; ++b) {
+      const BoxRecord& from = m.table[a];
+      const BoxRecord& to = m.table[b];
+      Check(Naming(from.OutLink, b) == Naming(to.InLink, a));
+    }
   }
   // What was loaded can be written again and read back to the same boxes.
   const ParsedFlowchart again = ParseFlowchart(FormatFlowchart(m.table, doc));

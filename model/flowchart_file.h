@@ -3,7 +3,8 @@
 // ended by "~". Line 1 is the box count N; then three lines per box: the kind
 // line ("Kind~Params"), the link line (InLink 1..3, then OutLink/OutColor
 // pairs for exits 1..5) and the position line ("Y~X~"). Links name file
-// numbers 1..N, given in order of first mention.
+// numbers 1..N, given in order of first mention. Every arrow is stored on
+// both boxes it joins (model/link_pairing.h).
 
 #include <string>
 #include <string_view>
@@ -29,7 +30,10 @@ struct ParsedFlowchart {
 // The box count of line 1, or -1 when the line holds no count.
 long FlowchartBoxCount(std::string_view text);
 
-// Reads and checks a whole file; accepts CR LF and LF-only line ends.
+// Reads and checks a whole file; accepts CR LF and LF-only line ends. A file
+// holding an arrow on one of its boxes only is refused, naming the line.
+// FormatFlowchart never writes one: a half arrow in the table (which no
+// edit makes) is written as a free slot.
 ParsedFlowchart ParseFlowchart(std::string_view text);
 
 // Parameter text as the kind line writes it, and back.

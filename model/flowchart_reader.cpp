@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "model/flowchart_file.h"
+#include "model/link_pairing.h"
 #include "model/model.h"
 #include "model/safe_file.h"
 #include "model/text_lines.h"
@@ -50,6 +51,40 @@ std::string LineError(std::size_t line, const std::string& what) {
 void TellUnreadable(Model& m, const std::string& path, const std::string& reason) {
   m.dialogs.messageBox("The file could not be read:\r\n" + path + "\r\n" + reason + ".",
                        style::kExclamation, kAppTitle);
+}
+
+// "only 2 exits of box 4 name" and the like: n slots of one side.
+std::string OnlySome(int n, const std::string& side, int box) {
+  const std::string of = " of box " + std::to_string(box);
+  if (n == 0) return "no " + side + of + " names";
+  return "only " + std::to_string(n) + " " + side + (n == 1 ? of + " names" : "s" + of + " name");
+}
+
+// Why the first arrow that only one of its two boxes stores makes the file
+// unusable, or "" when every arrow is stored on both. Such a file cannot be
+// taken as it is (the two boxes disagree on what is joined), nor mended
+// without guessing which box is right.
+std::string OneSidedLink(const std::vector<BoxRecord>& boxes) {
+  for (std::size_t a = 0; a < boxes.size(); ++a) {
+    const int own = static_cast<int>(a) + 1;
+    const std::size_t linkLine = 3 + 3 * a;
+    auto check = [&](bool entry, int k, int named) -> std::string {
+      if (named <= 0) return {};
+      const LinkPairing p =
+          PairingOf(boxes[a], own, entry, k, boxes[static_cast<std::size_t>(named) - 1]);
+      if (p.storedOnBoth()) return {};
+      return LineError(linkLine, std::string("the ") + (entry ? "entry " : "exit ") +
+                                     std::to_string(k) + " of box " + std::to_string(own) +
+                                     " names box " + std::to_string(named) + ", but " +
+                                     OnlySome(p.partners, entry ? "exit" : "entry", named) +
+                                     " box " + std::to_string(own));
+    };
+    for (int k = 1; k <= kEntries; ++k)
+      if (std::string e = check(true, k, boxes[a].InLink[k]); !e.empty()) return e;
+    for (int k = 1; k <= kExits; ++k)
+      if (std::string e = check(false, k, boxes[a].OutLink[k]); !e.empty()) return e;
+  }
+  return {};
 }
 
 }  // namespace
@@ -152,6 +187,7 @@ ParsedFlowchart ParseFlowchart(std::string_view text) {
     r.X = static_cast<int32_t>(*x);
     result.boxes.push_back(std::move(r));
   }
+  result.error = OneSidedLink(result.boxes);
   return result;
 }
 

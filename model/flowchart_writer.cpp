@@ -4,6 +4,7 @@
 
 #include "model/flowchart_file.h"
 #include "model/line_end.h"
+#include "model/link_pairing.h"
 #include "model/model.h"
 #include "model/safe_file.h"
 
@@ -51,9 +52,13 @@ std::string EncodeParams(std::string_view params) {
 std::string FormatFlowchart(const BoxTable& t, int doc) {
   Renumbering numbers;
   // A link to a box of another document (or to none) has no file number in
-  // this file: it is written as a free slot.
-  auto link = [&](int v) {
-    if (v > 0 && !(t.exists(v) && t[v].Doc == doc)) return 0;
+  // this file, and one that the box it names does not store too would make
+  // a file the reader refuses: each is written as a free slot.
+  auto link = [&](int i, bool entry, int j) {
+    const int v = entry ? t[i].InLink[j] : t[i].OutLink[j];
+    if (v <= 0) return v;
+    const BoxRecord* other = t.linked(i, v);
+    if (other == nullptr || !PairingOf(t[i], i, entry, j, *other).storedOnBoth()) return 0;
     return numbers.Renumber(v);
   };
   std::map<int, std::string> records;  // box number -> its record text
@@ -63,9 +68,9 @@ std::string FormatFlowchart(const BoxTable& t, int doc) {
     numbers.Renumber(i);
     std::string rec = r.Kind + "~" + EncodeParams(r.Params) + std::string(kCrLf);
     std::string links;
-    for (int j = 1; j <= kEntries; ++j) links += std::to_string(link(r.InLink[j])) + "~";
+    for (int j = 1; j <= kEntries; ++j) links += std::to_string(link(i, true, j)) + "~";
     for (int j = 1; j <= kExits; ++j)
-      links += std::to_string(link(r.OutLink[j])) + "~" + std::to_string(r.OutColor[j]) + "~";
+      links += std::to_string(link(i, false, j)) + "~" + std::to_string(r.OutColor[j]) + "~";
     links.pop_back();
     rec += links + std::string(kCrLf);
     rec += std::to_string(r.Y) + "~" + std::to_string(r.X) + "~" + std::string(kCrLf);

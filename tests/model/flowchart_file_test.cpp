@@ -239,6 +239,43 @@ TEST(FlowchartFile, ReaderAcceptsLineFeedOnlyFiles) {
   for (std::size_t k = 0; k < 3; ++k) EXPECT_EQ(plain.boxes[k], crlf.boxes[k]);
 }
 
+// Two boxes may be joined more than once, and a box to itself: each arrow
+// stored on both ends loads as it stands.
+TEST(FlowchartFile, ReaderTakesArrowsDrawnTwiceAndArrowsToTheBoxItself) {
+  const ParsedFlowchart parsed = ParseFlowchart(
+      "2\r\nConstant Input~pi\r\n-1~-1~-1~2~0~2~0~0~0~0~0~0~0\r\n0~0~\r\n"
+      "+~\r\n1~2~1~2~0~0~0~0~0~0~0~0~0\r\n0~1500~\r\n\r\n");
+  ASSERT_TRUE(parsed.ok()) << parsed.error;
+  ASSERT_EQ(parsed.boxes.size(), 2u);
+  EXPECT_EQ(parsed.boxes[0].OutLink, (std::array<int16_t, 6>{0, 2, 2, 0, 0, 0}));
+  EXPECT_EQ(parsed.boxes[1].InLink, (std::array<int16_t, 4>{0, 1, 2, 1}));
+  EXPECT_EQ(parsed.boxes[1].OutLink[1], 2);
+}
+
+// A table that holds an arrow on one of its boxes only (it never should) is
+// still saved as a file that loads: that half of the arrow is written as a
+// free slot, and every arrow stored on both boxes is kept.
+TEST(FlowchartFile, SaveWritesOnlyArrowsStoredOnBothBoxes) {
+  ModelFixture f;
+  NewDocument(f.m);
+  f.AddBox(1, "Constant Input", "pi");
+  f.AddBox(1, "+");
+  f.AddBox(1, "Screen Output");
+  BoxTable& t = f.m.table;
+  // Box 1 holds its arrow to box 2 twice and one to box 3; box 2 holds one
+  // arrow from box 1, box 3 none.
+  SetLinks(t[1], {-1, -1, -1}, {2, 2, 3, 0, 0}, 255);
+  SetLinks(t[2], {1, 0, 0}, {3, 0, 0, 0, 0}, 255);
+  SetLinks(t[3], {2, 0, 0}, {-1, -1, -1, -1, -1}, 0);
+  const std::string text = FormatFlowchart(t, 1);
+  EXPECT_EQ(text,
+            "3\r\n"
+            "Constant Input~pi\r\n-1~-1~-1~2~255~0~255~0~255~0~255~0~255\r\n0~0~\r\n"
+            "+~\r\n1~0~0~3~255~0~255~0~255~0~255~0~255\r\n0~0~\r\n"
+            "Screen Output~\r\n2~0~0~-1~0~-1~0~-1~0~-1~0~-1~0\r\n0~0~\r\n\r\n");
+  EXPECT_TRUE(ParseFlowchart(text).ok()) << ParseFlowchart(text).error;
+}
+
 TEST(FlowchartFile, BoxLimitCountsTheOpenBoxes) {
   ModelFixture f;
   TempDir dir;
@@ -321,7 +358,27 @@ INSTANTIATE_TEST_SUITE_P(
         CorruptCase{"PositionMissing", "1\r\nSin~\r\n0~-1~-1~0~0~0~0~0~0~0~0~0~0\r\n600~\r\n",
                     "line 4: the position"},
         CorruptCase{"PositionNotANumber", "1\r\nSin~\r\n0~-1~-1~0~0~0~0~0~0~0~0~0~0\r\n6a~0~\r\n",
-                    "line 4"}),
+                    "line 4"},
+        // Every arrow is stored on both boxes it joins, as often as it is drawn.
+        CorruptCase{"ExitStoredOnItsBoxOnly",
+                    "2\r\nConstant Input~pi\r\n-1~-1~-1~2~0~0~0~0~0~0~0~0~0\r\n0~0~\r\n"
+                    "Screen Output~\r\n0~0~0~-1~0~-1~0~-1~0~-1~0~-1~0\r\n0~1500~\r\n\r\n",
+                    "\r\nline 3: the exit 1 of box 1 names box 2, but no entry of box 2 names box 1"},
+        CorruptCase{"EntryStoredOnItsBoxOnly",
+                    "2\r\nConstant Input~pi\r\n-1~-1~-1~0~0~0~0~0~0~0~0~0~0\r\n0~0~\r\n"
+                    "Screen Output~\r\n1~0~0~-1~0~-1~0~-1~0~-1~0~-1~0\r\n0~1500~\r\n\r\n",
+                    "\r\nline 6: the entry 1 of box 2 names box 1, but no exit of box 1 names box 2"},
+        CorruptCase{"DoubledArrowStoredOnceAtItsEnd",
+                    "2\r\nConstant Input~pi\r\n-1~-1~-1~2~0~2~0~0~0~0~0~0~0\r\n0~0~\r\n"
+                    "+~\r\n1~0~0~0~0~0~0~0~0~0~0~0~0\r\n0~1500~\r\n\r\n",
+                    "\r\nline 3: the exit 2 of box 1 names box 2, but only 1 entry of box 2 names box 1"},
+        CorruptCase{"TripledArrowStoredTwiceAtItsStart",
+                    "2\r\nConstant Input~pi\r\n-1~-1~-1~2~0~2~0~0~0~0~0~0~0\r\n0~0~\r\n"
+                    "+~\r\n1~1~1~0~0~0~0~0~0~0~0~0~0\r\n0~1500~\r\n\r\n",
+                    "\r\nline 6: the entry 3 of box 2 names box 1, but only 2 exits of box 1 name box 2"},
+        CorruptCase{"ArrowToItselfStoredAtOneEnd",
+                    "1\r\nSin~\r\n0~-1~-1~1~0~0~0~0~0~0~0~0~0\r\n0~0~\r\n\r\n",
+                    "line 3: the exit 1 of box 1 names box 1, but no entry of box 1 names box 1"}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST(FlowchartFile, EmptyFileGivesAnEmptyDocumentTitledWithItsPath) {

@@ -1,0 +1,25 @@
+#pragma once
+// Every arrow is stored on both boxes it joins: when exit j of box a names
+// box b, an entry of b names a. The same two boxes may be joined more than
+// once; then the k-th exit of a that names b pairs with the k-th entry of b
+// that names a, so each side must name the other as often. Standard library
+// only.
+
+#include "model/box_record.h"
+
+namespace quorvin {
+
+struct LinkPairing {
+  int rank = 0;      // the slot is the rank-th of its side of its box to name the other box
+  int partners = 0;  // how many slots of the other box's far side name this box
+  bool storedOnBoth() const { return rank <= partners; }
+};
+
+// Slot k of box own (numbered ownNumber), an entry when entry is true, else
+// an exit, names box other; how that arrow is stored on other. Slot numbers
+// and box numbers are those the records' links use (box-table or file
+// numbers alike).
+LinkPairing PairingOf(const BoxRecord& own, int ownNumber, bool entry, int k,
+                      const BoxRecord& other);
+
+}  // namespace quorvin
