@@ -27,7 +27,8 @@ struct ParsedFlowchart {
   bool ok() const { return error.empty(); }
 };
 
-// The box count of line 1, or -1 when the line holds no count.
+// The box count of line 1, or -1 when the line holds no count; a count too
+// large for a long reads as LONG_MAX.
 long FlowchartBoxCount(std::string_view text);
 
 // Reads and checks a whole file; accepts CR LF and LF-only line ends. A file

@@ -1,7 +1,9 @@
 // Reading the flowchart file, and LoadFlowchart. A file is read and checked
 // as a whole before the box table is touched, so a damaged file changes
 // nothing.
+#include <algorithm>
 #include <charconv>
+#include <climits>
 #include <optional>
 
 #include "model/flowchart_file.h"
@@ -103,9 +105,14 @@ std::string DecodeParams(std::string_view field) {
 long FlowchartBoxCount(std::string_view text) {
   const std::vector<std::string_view> lines = SplitLines(text);
   if (lines.empty()) return -1;
-  const std::optional<long long> n = ParseInteger(lines[0]);
-  if (!n || *n < 0 || *n > 32767) return -1;
-  return static_cast<long>(*n);
+  const std::string_view field = Trim(lines[0]);
+  if (const std::optional<long long> n = ParseInteger(field))
+    return *n < 0 ? -1 : static_cast<long>(std::min<long long>(*n, LONG_MAX));
+  // Digits too many for any integer still count boxes: more than ever fit.
+  const bool digits = !field.empty() && std::all_of(field.begin(), field.end(), [](char c) {
+    return c >= '0' && c <= '9';
+  });
+  return digits ? LONG_MAX : -1;
 }
 
 ParsedFlowchart ParseFlowchart(std::string_view text) {
@@ -113,8 +120,16 @@ ParsedFlowchart ParseFlowchart(std::string_view text) {
   const std::vector<std::string_view> lines = SplitLines(text);
   const long n = FlowchartBoxCount(text);
   if (n < 0) {
+    // Lines ended by CR alone run together into one first line.
     result.error = lines.empty() ? "the file is empty"
-                                 : LineError(1, "the box count is not a number of 0 or more");
+                   : lines[0].find('\r') != std::string_view::npos
+                       ? "the file's lines end in CR alone instead of CR LF or LF"
+                       : LineError(1, "the box count is not a number of 0 or more");
+    return result;
+  }
+  if (n > kMaxBoxes) {
+    result.error = LineError(1, "the box count is more than the " + std::to_string(kMaxBoxes) +
+                                    " boxes the program can hold");
     return result;
   }
   for (long k = 0; k < n; ++k) {
@@ -226,7 +241,7 @@ bool ReadFlowchartInto(Model& m, int doc, std::string_view text, const std::stri
   BoxTable& t = m.table;
   if (t.nextBox == 0) t.nextBox = 1;
   const long count = FlowchartBoxCount(text);
-  if (count >= 0 && t.nextBox + count > kMaxBoxes + 1) {
+  if (count >= 0 && count > kMaxBoxes + 1 - t.nextBox) {
     m.dialogs.messageBox(
         "Loading this file will result in more than the maximum number of boxes allowed, so it "
         "will not load ...",

@@ -276,6 +276,13 @@ TEST(FlowchartFile, SaveWritesOnlyArrowsStoredOnBothBoxes) {
   EXPECT_TRUE(ParseFlowchart(text).ok()) << ParseFlowchart(text).error;
 }
 
+TEST(FlowchartFile, ReaderSaysACountOverTheBoxLimitIsOne) {
+  for (const char* count : {"351", "32768", "99999999999999999999999"})
+    EXPECT_EQ(ParseFlowchart(std::string(count) + "\r\n\r\n").error,
+              "line 1: the box count is more than the 350 boxes the program can hold")
+        << count;
+}
+
 TEST(FlowchartFile, BoxLimitCountsTheOpenBoxes) {
   ModelFixture f;
   TempDir dir;
@@ -341,6 +348,15 @@ INSTANTIATE_TEST_SUITE_P(
         CorruptCase{"EmptyFile", "", "empty"},
         CorruptCase{"CountNotANumber", "abc\r\n\r\n", "line 1"},
         CorruptCase{"NegativeCount", "-1\r\n\r\n", "line 1"},
+        // A count over the box limit is one of too many boxes, however
+        // large; a file whose lines end in CR alone is one long line.
+        CorruptCase{"CountOverTheBoxLimit", "32768\r\n\r\n",
+                    "more than the maximum number of boxes allowed"},
+        CorruptCase{"CountTooLargeForAnyInteger", "123456789012345678901234567890\r\n\r\n",
+                    "more than the maximum number of boxes allowed"},
+        CorruptCase{"LinesEndInCrAlone",
+                    "1\rSin~\r0~-1~-1~0~0~0~0~0~0~0~0~0~0\r0~0~\r\r",
+                    "\r\nthe file's lines end in CR alone instead of CR LF or LF"},
         CorruptCase{"CountWithJunk", "1x\r\nSin~\r\n0~0~0~0~0~0~0~0~0~0~0~0~0\r\n0~0~\r\n", "line 1"},
         CorruptCase{"Truncated", "2\r\nSin~\r\n0~-1~-1~0~0~0~0~0~0~0~0~0~0\r\n0~0~\r\nCos~\r\n",
                     "Abnormal termination of file"},
