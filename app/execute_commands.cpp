@@ -104,9 +104,10 @@ void mnuExeFile_Click(Model& model, int doc, CompileQuestions& host, const RunSt
     if (host.messageBox("Do you want to add a function header ?", style::kQuestion + style::kYesNo,
                         kAppTitle) == Answer::Yes)
       functionName = FunctionNameForFile(*file);
-    if (!WriteTextFile(*file, MFileContents(text, functionName)))
-      host.messageBox("The script could not be written to " + *file + ".", style::kExclamation,
-                      kAppTitle);
+    std::string reason;
+    if (!WriteTextFile(*file, MFileContents(text, functionName), &reason))
+      host.messageBox("The script could not be written:\r\n" + *file + "\r\n" + reason + ".",
+                      style::kExclamation, kAppTitle);
   });
 }
 

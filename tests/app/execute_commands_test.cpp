@@ -329,14 +329,14 @@ TEST_F(ExecuteCommands, WriteToFileWithAndWithoutFunctionHeader) {
   mnuExeFile_Click(model, 1, saver, run);
   EXPECT_EQ(readFile(file), "box1=[ 1 2 3 ];\r\nbox2=sin(box1);\r\nbox3=box2\r\n\r\n");
 
-  // A file that cannot be written is reported.
+  // A file that cannot be written is reported, with the reason.
   saver.messages.clear();
   saver.path = appDir_.path().toStdString() + "/no-such-dir/x.m";
   saver.answers = {Answer::Ok, Answer::No};
   mnuExeFile_Click(model, 1, saver, run);
   ASSERT_EQ(saver.messages.size(), 4u);
-  EXPECT_EQ(saver.messages[3],
-            "The script could not be written to " + *saver.path + ".|48|Quorvin");
+  EXPECT_EQ(saver.messages[3], "The script could not be written:\r\n" + *saver.path +
+                                   "\r\nNo such file or directory.|48|Quorvin");
 
   // Cancelling the dialog compiles nothing: the keyboard box is not asked.
   saver.messages.clear();
