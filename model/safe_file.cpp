@@ -1,6 +1,8 @@
 #include "model/safe_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
@@ -9,7 +11,9 @@
 #include <cerrno>
 #include <cstdint>
 #include <new>
+#include <string_view>
 #include <system_error>
+#include <vector>
 
 namespace quorvin {
 
@@ -67,6 +71,13 @@ bool FollowLinks(std::string path, std::string& target) {
   return false;
 }
 
+// A temporary file is named "." + the file's name (cut to kNameRoom bytes) +
+// "." + kSuffixLength of kLetters + kTemporaryEnd.
+constexpr std::size_t kNameRoom = 200;
+constexpr std::size_t kSuffixLength = 8;
+constexpr std::string_view kLetters = "abcdefghijklmnopqrstuvwxyz0123456789";
+constexpr std::string_view kTemporaryEnd = ".saving";
+
 // A name for the temporary file that no earlier attempt used: time, process
 // and a counter mixed, so two programs saving into one folder do not collide.
 std::string TemporaryName(const std::string& target, unsigned attempt) {
@@ -79,21 +90,75 @@ std::string TemporaryName(const std::string& target, unsigned attempt) {
   x ^= x >> 31;  // splitmix64 finaliser: neighbouring inputs give unlike names
   x *= 0x9E3779B97F4A7C15ULL;
   x ^= x >> 29;
-  static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
   std::string suffix;
-  for (int i = 0; i < 8; ++i, x /= 36) suffix += kLetters[x % 36];
+  for (std::size_t i = 0; i < kSuffixLength; ++i, x /= kLetters.size())
+    suffix += kLetters[x % kLetters.size()];
   const std::string dir = DirectoryOf(target);
   // A long file name is cut so that the temporary one still fits the limit.
-  const std::string name = target.substr(dir.size()).substr(0, 200);
-  return dir + "." + name + "." + suffix + ".saving";
+  const std::string name = target.substr(dir.size()).substr(0, kNameRoom);
+  return dir + "." + name + "." + suffix + std::string(kTemporaryEnd);
 }
 
-// Owns the temporary file until it has been renamed over the target.
+// Whether entry is a name TemporaryName gives for a file called name.
+bool IsTemporaryNameFor(std::string_view entry, std::string_view name) {
+  if (entry.size() != 1 + name.size() + 1 + kSuffixLength + kTemporaryEnd.size()) return false;
+  if (entry[0] != '.' || entry.substr(1, name.size()) != name || entry[1 + name.size()] != '.')
+    return false;
+  if (!entry.ends_with(kTemporaryEnd)) return false;
+  const std::string_view suffix = entry.substr(2 + name.size(), kSuffixLength);
+  return suffix.find_first_not_of(kLetters) == std::string_view::npos;
+}
+
+// A temporary file no save has written to for this long, and that no
+// process holds, is what a save that was killed left behind.
+constexpr time_t kLeftoverAge = 60;  // seconds
+
+// Removes entry of the folder dirFd when it is a leftover: a plain file of
+// this user, untouched for kLeftoverAge, and not locked. A save holds the
+// lock on its temporary file from its creation until it is renamed or
+// removed; the age covers the instant before the lock is taken, and file
+// systems whose locks other machines do not see.
+void RemoveIfLeftover(int dirFd, const char* entry, time_t now) {
+  struct stat named {};
+  if (::fstatat(dirFd, entry, &named, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(named.st_mode) ||
+      named.st_uid != ::geteuid() || named.st_mtime > now - kLeftoverAge)
+    return;
+  const int fd = ::openat(dirFd, entry, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return;
+  struct stat opened {};
+  const bool same = ::fstat(fd, &opened) == 0 && opened.st_dev == named.st_dev &&
+                    opened.st_ino == named.st_ino;
+  if (same && ::flock(fd, LOCK_EX | LOCK_NB) == 0) (void)::unlinkat(dirFd, entry, 0);
+  ::close(fd);
+}
+
+// Removes what earlier saves of target that were killed half-way left beside
+// it. Nothing else is touched: not a temporary file of another file, not one
+// of a save still under way. A name that had to be cut for its temporary
+// file cannot tell its leftovers from those of a longer one, and is left.
+void RemoveLeftoversOf(const std::string& target) {
+  const std::string dir = DirectoryOf(target);
+  const std::string name = target.substr(dir.size());
+  if (name.empty() || name.size() > kNameRoom) return;
+  DIR* folder = ::opendir(dir.empty() ? "." : dir.c_str());
+  if (folder == nullptr) return;
+  std::vector<std::string> found;
+  while (const dirent* entry = ::readdir(folder))
+    if (IsTemporaryNameFor(entry->d_name, name)) found.emplace_back(entry->d_name);
+  const time_t now = ::time(nullptr);
+  for (const std::string& entry : found) RemoveIfLeftover(::dirfd(folder), entry.c_str(), now);
+  ::closedir(folder);
+}
+
+// Owns the temporary file until it has been renamed over the target, and
+// holds a lock on it for as long, which tells a later save that it is no
+// leftover.
 class TemporaryFile {
  public:
   ~TemporaryFile() {
     if (fd_ >= 0) ::close(fd_);
     if (!path_.empty()) ::unlink(path_.c_str());
+    if (lock_ >= 0) ::close(lock_);
   }
   // Creates the file with the permissions every new file of the process
   // gets, so a new target ends up as a plain open would have made it.
@@ -103,6 +168,11 @@ class TemporaryFile {
       fd_ = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
       if (fd_ >= 0) {
         path_ = name;
+        // The lock lives with a second descriptor, which stays open from
+        // the close of the file until the rename. Where the file system
+        // takes no lock, the save goes on without one.
+        lock_ = ::fcntl(fd_, F_DUPFD_CLOEXEC, 0);
+        if (lock_ >= 0) (void)::flock(lock_, LOCK_EX | LOCK_NB);
         return true;
       }
       if (errno != EEXIST) return false;
@@ -153,6 +223,7 @@ class TemporaryFile {
 
  private:
   int fd_ = -1;
+  int lock_ = -1;
   std::string path_;
 };
 
@@ -197,6 +268,7 @@ bool WriteFileSafelyOrThrow(const std::string& path, std::string_view bytes, std
       return false;
     }
   }
+  RemoveLeftoversOf(target);
   TemporaryFile temp;
   if (!temp.create(target) || !temp.write(bytes) || (exists && !temp.takeOver(old)) ||
       !temp.finish() || !temp.renameOver(target)) {

@@ -23,6 +23,9 @@ namespace quorvin {
 // False on failure, with error (when given) saying why in a few words, such as
 // "Permission denied"; the old file is then untouched and no temporary file is
 // left. Never throws.
+// A save killed half-way cannot remove its temporary file; each later save of
+// the same file removes such leftovers of that file: temporary files of its
+// name that are this user's, a minute old and held by no save under way.
 bool WriteFileSafely(const std::string& path, std::string_view bytes,
                      std::string* error = nullptr) noexcept;
 

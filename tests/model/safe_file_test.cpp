@@ -3,12 +3,19 @@
 #include "model/safe_file.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <vector>
 
 #include "tests/support/file_sandbox.h"
 
@@ -195,6 +202,121 @@ TEST(WriteFileSafely, AFailedWriteLeavesTheOldFileAndNoTemporaryOne) {
   EXPECT_EQ(ReadBytes(path), "the old flowchart");
   EXPECT_EQ(Octal(ModeOf(path)), "0640");
   EXPECT_EQ(dir.listing(), "chart.qvn");
+}
+
+// A child process saving path, stopped half-way through writing: a size
+// limit interrupts the write, and the handler of the signal that brings
+// tells the parent and waits there until the child is killed.
+class StoppedSave {
+ public:
+  explicit StoppedSave(const std::string& path) {
+    int ready[2];
+    if (::pipe(ready) != 0) return;
+    std::fflush(nullptr);
+    pid_ = ::fork();
+    if (pid_ == 0) {
+      ::close(ready[0]);
+      readyFd_ = ready[1];
+      struct sigaction halt {};
+      halt.sa_handler = [](int) {
+        (void)::write(readyFd_, "w", 1);
+        for (;;) ::pause();
+      };
+      ::sigaction(SIGXFSZ, &halt, nullptr);
+      const rlimit limit{4096, 4096};
+      ::setrlimit(RLIMIT_FSIZE, &limit);
+      WriteFileSafely(path, std::string(100000, 'x'));
+      ::_exit(1);
+    }
+    ::close(ready[1]);
+    char c = 0;
+    stopped_ = pid_ > 0 && ::read(ready[0], &c, 1) == 1;
+    ::close(ready[0]);
+  }
+  ~StoppedSave() { kill(); }
+  bool stopped() const { return stopped_; }
+  void kill() {
+    if (pid_ <= 0) return;
+    ::kill(pid_, SIGKILL);
+    while (::waitpid(pid_, nullptr, 0) < 0 && errno == EINTR) {
+    }
+    pid_ = 0;
+  }
+
+ private:
+  static inline int readyFd_ = -1;
+  pid_t pid_ = 0;
+  bool stopped_ = false;
+};
+
+// Sets the file's last change an hour back.
+void MakeOld(const std::string& path) {
+  const timespec times[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+  ::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW);
+}
+
+// A save killed half-way leaves its temporary file beside the document. A
+// later save of the same file removes it once no process holds it and it has
+// not changed for a minute; a save still under way in another process,
+// another file's leftovers and whatever is only named like one stay.
+TEST(WriteFileSafely, ASaveRemovesWhatKilledSavesOfTheSameFileLeft) {
+  ScratchFolder dir;
+  ASSERT_TRUE(dir.ok());
+  const std::string path = dir / "chart.qvn";
+  WriteBytes(path, "old");
+  StoppedSave running(path);
+  ASSERT_TRUE(running.stopped());
+  const std::string listing = dir.listing();
+  ASSERT_EQ(listing.size(), std::string("chart.qvn .chart.qvn.12345678.saving").size()) << listing;
+  const std::string underWay = dir / listing.substr(0, listing.find(' '));
+  MakeOld(underWay);
+
+  WriteBytes(dir / ".chart.qvn.killed00.saving", "half a flowchart");
+  WriteBytes(dir / "precious", "kept");
+  std::vector<std::string> kept = {
+      ".chart.qvn.recent00.saving",  // changed a moment ago
+      ".other.qvn.killed00.saving",  // another file's
+      ".chart.qvn.KILLED00.saving",  // no name a save makes
+      ".chart.qvn.killed0.saving",
+      "chart.qvn.killed00.saving",
+      ".chart.qvn.linked00.saving",  // a link, to a file that is not a leftover
+      ".chart.qvn.folder00.saving",
+  };
+  for (const std::string& name : kept) WriteBytes(dir / name, "not ours");
+  ::unlink((dir / ".chart.qvn.linked00.saving").c_str());
+  ASSERT_EQ(::symlink("precious", (dir / ".chart.qvn.linked00.saving").c_str()), 0);
+  ::unlink((dir / ".chart.qvn.folder00.saving").c_str());
+  std::filesystem::create_directory(dir / ".chart.qvn.folder00.saving");
+  if (::geteuid() == 0) {  // root can give a leftover to another user, whose it then stays
+    kept.push_back(".chart.qvn.nobody00.saving");
+    WriteBytes(dir / kept.back(), "not ours");
+    ASSERT_EQ(::chown((dir / kept.back()).c_str(), 65534, 65534), 0);
+  }
+  for (const std::string& name : kept)
+    if (name != ".chart.qvn.recent00.saving") MakeOld(dir / name);
+  MakeOld(dir / ".chart.qvn.killed00.saving");
+
+  auto listingWith = [&](const std::vector<std::string>& names) {
+    std::vector<std::string> sorted = names;
+    std::sort(sorted.begin(), sorted.end());
+    std::string text;
+    for (const std::string& n : sorted) text += (text.empty() ? "" : " ") + n;
+    return text;
+  };
+  std::vector<std::string> expected = kept;
+  expected.insert(expected.end(), {"chart.qvn", "precious", underWay.substr(underWay.rfind('/') + 1)});
+
+  std::string error;
+  ASSERT_TRUE(WriteFileSafely(path, "new", &error)) << error;
+  EXPECT_EQ(dir.listing(), listingWith(expected)) << "the save under way keeps its file";
+  EXPECT_EQ(ReadBytes(path), "new");
+  EXPECT_EQ(ReadBytes(dir / "precious"), "kept");
+
+  running.kill();
+  ASSERT_TRUE(WriteFileSafely(path, "newer", &error)) << error;
+  expected.pop_back();
+  EXPECT_EQ(dir.listing(), listingWith(expected)) << "a killed save's file is removed";
+  EXPECT_EQ(ReadBytes(path), "newer");
 }
 
 TEST(ReadWholeFile, ReadsEveryByteOrSaysWhyNot) {
