@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "octave_runner.h"
+#include "tests/support/gtest/row_names.h"
 
 namespace quorvin::testing {
 namespace {
@@ -48,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {"box6", "-0.756802495307928"},
                    {"box4", "-0.416146836547142"},
                    {"box8", "4"}}}),
-    [](const ::testing::TestParamInfo<GoldenRun>& param) { return std::string(param.param.name); });
+    testing_support::ByRowName());
 
 }  // namespace
 }  // namespace quorvin::testing

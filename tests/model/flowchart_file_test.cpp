@@ -7,6 +7,7 @@
 #include "model/flowchart_file.h"
 #include "model_fakes.h"
 #include "tests/support/file_sandbox.h"
+#include "tests/support/gtest/row_names.h"
 
 namespace quorvin {
 namespace {
@@ -322,7 +323,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "line 4: the position"},
         CorruptCase{"PositionNotANumber", "1\r\nSin~\r\n0~-1~-1~0~0~0~0~0~0~0~0~0~0\r\n6a~0~\r\n",
                     "line 4"}),
-    [](const auto& p) { return std::string(p.param.name); });
+    testing_support::ByRowName());
 
 TEST(FlowchartFile, EmptyFileGivesAnEmptyDocumentTitledWithItsPath) {
   ModelFixture f;
