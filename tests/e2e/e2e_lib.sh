@@ -1,17 +1,19 @@
 # What the end-to-end scripts share (sourced; run under xvfb-run -a): a work
 # directory and home of their own, waiting for windows, starting the real
 # program, finding its widgets (over the accessibility bus, see widgets.py)
-# and reaching its menus with real X events. Sets $work; $pid and $frame once
-# the program runs.
+# and reaching its menus with real X events, and a window manager for the
+# scripts that need one. Sets $work; $pid and $frame once the program runs.
 
 e2e_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 work=$(mktemp -d)
 pid=
 bus_pid=
-# The program and the session bus (whose accessibility bus ends with it).
+wm_pid=
+# The program, the window manager and the session bus (whose accessibility
+# bus ends with it).
 stop_processes() {
   local p
-  for p in "$pid" "$bus_pid"; do
+  for p in "$pid" "$wm_pid" "$bus_pid"; do
     if [ -n "$p" ]; then kill "$p" 2>/dev/null || true; fi
   done
 }
@@ -123,6 +125,17 @@ start_program() {
 # dialog closes.
 focus_frame() { xdotool windowfocus --sync "$frame"; }
 
+# Openbox in the test's display, as a desktop has a window manager (stacking,
+# focus, title bars); call before start_program. It has taken the display
+# when it names itself on the root window.
+start_openbox() {
+  [ -z "$wm_pid" ] || return 0
+  openbox >"$work/openbox.log" 2>&1 &
+  wm_pid=$!
+  wait_for "openbox to manage the display" window_manager_runs
+}
+window_manager_runs() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
+
 document_menu() {  # Alt+letter of a document menu, then the keys of the item
   xdotool key "alt+$1"
   shift
@@ -132,3 +145,29 @@ document_menu() {  # Alt+letter of a document menu, then the keys of the item
   done
 }
 
+# The desktop a run stands on, from QUORVIN_E2E_DESKTOP (words, for the test
+# runs that check the scripts do not depend on it): "openbox" runs the
+# window manager; "large-font" makes FreeSans the default font (fontconfig)
+# and the desktop's font FreeSans 14 (a KDE desktop's settings, which Qt
+# reads), so menus, title bars and buttons take other sizes than by default.
+use_large_font() {
+  mkdir -p "$XDG_CONFIG_HOME/fontconfig"
+  cat >"$XDG_CONFIG_HOME/fontconfig/fonts.conf" <<'FONTS'
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig>
+  <match target="pattern">
+    <edit name="family" mode="prepend" binding="strong"><string>FreeSans</string></edit>
+  </match>
+</fontconfig>
+FONTS
+  printf '[General]\nfont=FreeSans,14,-1,5,50,0,0,0,0,0\n' >"$XDG_CONFIG_HOME/kdeglobals"
+  export XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5
+}
+for desktop_word in ${QUORVIN_E2E_DESKTOP:-}; do
+  case $desktop_word in
+    openbox) start_openbox ;;
+    large-font) use_large_font ;;
+    *) fail "QUORVIN_E2E_DESKTOP: no desktop word $desktop_word" ;;
+  esac
+done
