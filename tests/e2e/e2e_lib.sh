@@ -1,4 +1,4 @@
-# What the end-to-end scripts share (sourced; run under xvfb-run -a): a work
+# What the end-to-end scripts share (sourced; run under with_xvfb.sh): a work
 # directory and home of their own, waiting for windows, starting the real
 # program, finding its widgets (over the accessibility bus, see widgets.py)
 # and reaching its menus with real X events, and a window manager for the

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Drives the real program with real X events (run under xvfb-run -a): opens
+# Drives the real program with real X events (run under with_xvfb.sh): opens
 # the fixture through the frame's File menu and its open dialog, drags a box,
 # connects two boxes, saves and compares the file's bytes with what the
 # edits must give, then closes a document without changes (no question) and

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Drives the real program with real X events (run under xvfb-run -a): a new
+# Drives the real program with real X events (run under with_xvfb.sh): a new
 # document gets a Constant Input (pi, from its dialog) and a Sin box through
 # the Functions menu and a Screen Output from the toolbox palette, each
 # placed by a click on the canvas, connected in a row with the Arrow tool;
