@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QMdiSubWindow>
-#include <filesystem>
 
 #include "canvas/document_window.h"
 #include "tests/canvas/fake_frame.h"
@@ -18,9 +17,7 @@ namespace {
 
 constexpr int kColumns = 25;  // 25 by 14 boxes: 350
 
-const std::string kChain350 = (std::filesystem::path(__FILE__).parent_path().parent_path() /
-                               "fuzz/corpus/compile_fuzzer/chain_350.qvn")
-                                  .string();
+const std::string kChain350 = QUORVIN_SOURCE_DIR "/fuzz/corpus/compile_fuzzer/chain_350.qvn";
 
 // A window the size of a full screen, its document 350 boxes on a grid,
 // chained row by row, every seventh also linked to the box below.

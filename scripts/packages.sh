@@ -16,7 +16,9 @@ QUORVIN_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-de
                         clang libclang-rt-14-dev octave fonts-freefont-otf)
 # gnuplot-nox gives Octave a graphics toolkit that needs no display, for the plot tests.
 # xdotool and imagemagick drive and photograph the real program under Xvfb;
-# xclip reads the clipboard the program wrote. The end-to-end scripts click
-# at screen positions measured with DejaVu Sans as the default font: without
-# it the menu bar and title bars take other heights and the clicks miss.
-QUORVIN_TEST_PACKAGES=(xvfb xauth gnuplot-nox xdotool imagemagick xclip fonts-dejavu-core)
+# xclip reads the clipboard the program wrote; openbox is the window manager
+# of the scripts' desktop runs and x11-utils' xprop sees it take the display.
+# The scripts find the program's widgets over the accessibility bus: a
+# session bus (dbus-daemon, dbus-bin), at-spi2-core and python3-dbus.
+QUORVIN_TEST_PACKAGES=(xvfb xauth gnuplot-nox xdotool imagemagick xclip openbox x11-utils
+                       dbus-daemon dbus-bin at-spi2-core python3-dbus)

@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QMimeData>
 #include <QTest>
-#include <filesystem>
 #include <set>
 #include <stdexcept>
 
@@ -25,10 +24,7 @@ namespace {
 using testing::WindowsFixture;
 
 // Three boxes linked in a column, every exit red.
-const std::string kInterleaved =
-    (std::filesystem::path(QUORVIN_TEST_DATA).parent_path().parent_path() /
-     "model/data/interleaved.qvn")
-        .string();
+const std::string kInterleaved = QUORVIN_SOURCE_DIR "/tests/model/data/interleaved.qvn";
 
 class DocumentWindowTest : public ::testing::Test, public WindowsFixture {
  protected:

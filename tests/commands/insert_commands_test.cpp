@@ -9,6 +9,7 @@
 #include "command_fixture.h"
 #include "commands/command_registry.h"
 #include "commands/value_commands.h"
+#include "tests/support/gtest/row_names.h"
 
 namespace quorvin::testing {
 namespace {
@@ -130,12 +131,7 @@ TEST_P(Commands, StoreKindParamsEntriesAndIcon) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, Commands, ::testing::ValuesIn(kCases),
-                         [](const ::testing::TestParamInfo<Case>& param) {
-                           std::string name;
-                           for (const char* p = param.param.name; *p; ++p)
-                             name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
-                           return name;
-                         });
+                         testing_support::ByRowName());
 
 TEST(SlotsOfKinds, OutputsAndCommentsHaveNoExitsSourcesNoEntries) {
   struct Slots {

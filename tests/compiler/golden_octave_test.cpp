@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "octave_runner.h"
+#include "tests/support/gtest/row_names.h"
 
 namespace quorvin::testing {
 namespace {
@@ -21,8 +22,8 @@ struct GoldenRun {
 class GoldenScriptInOctave : public ::testing::TestWithParam<GoldenRun> {};
 
 TEST_P(GoldenScriptInOctave, ComputesTheFlowchartsValues) {
-  const std::filesystem::path path = std::filesystem::path(QUORVIN_TEST_DATA).parent_path() /
-                                     "golden" / (std::string(GetParam().name) + ".m");
+  const std::filesystem::path path = std::filesystem::path(QUORVIN_SOURCE_DIR) /
+                                     "tests/compiler/golden" / (std::string(GetParam().name) + ".m");
   const std::string script = ReadWholeFile(path);
   ASSERT_FALSE(script.empty()) << path;
   std::vector<std::string> names;
@@ -48,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {"box6", "-0.756802495307928"},
                    {"box4", "-0.416146836547142"},
                    {"box8", "4"}}}),
-    [](const ::testing::TestParamInfo<GoldenRun>& param) { return std::string(param.param.name); });
+    testing_support::ByRowName());
 
 }  // namespace
 }  // namespace quorvin::testing

@@ -2,6 +2,7 @@
 // the linked forms of the two make kinds.
 
 #include "compile_fixture.h"
+#include "tests/support/gtest/row_names.h"
 
 namespace quorvin::testing {
 namespace {
@@ -106,7 +107,10 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"/home/ann.v2/samples", "load /home/ann.v2/samples -ascii ;\r\nbox4=samples;\r\n"},
         FileCase{"samples.txt", "load samples.txt;\r\nbox4=samples;\r\n"},
         FileCase{".txt", "load .txt;\r\nbox4=;\r\n"},
-        FileCase{"/a", "load /a -ascii ;\r\nbox4=a;\r\n"}));
+        FileCase{"/a", "load /a -ascii ;\r\nbox4=a;\r\n"}),
+    [](const ::testing::TestParamInfo<FileCase>& row) {
+      return testing_support::TestNameOf(row.param.path);
+    });
 
 TEST_F(CompileTest, AsciiFileInputCancelledWritesNothingButLeadsOn) {
   const int file = c.input("Ascii File Input");

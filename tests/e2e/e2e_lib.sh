@@ -1,12 +1,24 @@
-# What the end-to-end scripts share (sourced; run under xvfb-run -a): a work
+# What the end-to-end scripts share (sourced; run under with_xvfb.sh): a work
 # directory and home of their own, waiting for windows, starting the real
-# program and reaching its menus with real X events. Sets $work; $pid and
-# $frame once the program runs.
+# program, finding its widgets (over the accessibility bus, see widgets.py)
+# and reaching its menus with real X events, and a window manager for the
+# scripts that need one. Sets $work; $pid and $frame once the program runs.
 
+e2e_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 work=$(mktemp -d)
 pid=
+bus_pid=
+wm_pid=
+# The program, the window manager and the session bus (whose accessibility
+# bus ends with it).
+stop_processes() {
+  local p
+  for p in "$pid" "$wm_pid" "$bus_pid"; do
+    if [ -n "$p" ]; then kill "$p" 2>/dev/null || true; fi
+  done
+}
 cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+  stop_processes
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -15,11 +27,20 @@ export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 
+# A session bus of the test's own, its accessibility bus started before the
+# program (Qt joins one that runs; it starts none), and Qt told to join it.
+dbus-daemon --session --fork --print-address=1 --print-pid=1 >"$work/bus" 2>"$work/bus.log"
+{ read -r DBUS_SESSION_BUS_ADDRESS && read -r bus_pid; } <"$work/bus"
+export DBUS_SESSION_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+  >/dev/null || fail "no accessibility bus (at-spi2-core)"
+
 fail() {
   echo "FAILED: $*" >&2
   import -window root "$work/failure.png" 2>/dev/null && echo "screen: $work/failure.png" >&2
+  widgets tree >"$work/widgets.txt" 2>&1 && echo "widgets: $work/widgets.txt" >&2
   trap - EXIT
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  stop_processes
   exit 1
 }
 
@@ -40,15 +61,56 @@ frame_and_question() { [ "$(count_visible '^Quorvin$')" -ge 2 ]; }
 only_frame() { [ "$(count_visible '^Quorvin$')" -eq 1 ]; }
 ended() { ! kill -0 "$pid" 2>/dev/null; }
 
-# Without a window manager the frame sits at 0,0; the first document window
-# opens at the top-left of the MDI area, its canvas at (4, 43) on the screen.
-canvas_x=4
-canvas_y=43
+# The program's widgets (widgets.py find STEP...; widgets tree).
+widgets() { /usr/bin/python3 "$e2e_dir/widgets.py" "$@"; }
+# Sets widget_x, widget_y, widget_width and widget_height to the place on the
+# screen of the widget the steps lead to (see widgets.py), waiting up to 10 s
+# for it to show and to stay where it is (a window manager may still move a
+# window that has just appeared) for 0.1 s.
+locate_widget() {
+  local place before='' deadline=$((SECONDS + 10))
+  while :; do
+    place=$(widgets find "$@" 2>/dev/null) || place=
+    [ -n "$place" ] && [ "$place" = "$before" ] && break
+    [ "$SECONDS" -lt "$deadline" ] || fail "waiting for the widget: $*"
+    before=$place
+    sleep 0.1
+  done
+  read -r widget_x widget_y widget_width widget_height <<<"$place"
+}
+click_widget() {  # at its centre
+  locate_widget "$@"
+  xdotool mousemove $((widget_x + widget_width / 2)) $((widget_y + widget_height / 2)) click 1
+}
+
+# The screen position of the canvas's top-left corner, where the document
+# window's widget starts inside its MDI window: find_canvas sets it from the
+# running program, for the document window titled TITLE (or the first one),
+# and box_at, click_box and click_canvas find it themselves while unset (a
+# script that reads canvas_x or canvas_y before stops under set -u).
+unset canvas_x canvas_y
+find_canvas() {
+  local window=frame
+  [ $# -gt 0 ] && window="frame=$1"
+  locate_widget "frame=Quorvin" "layered pane" "$window" filler
+  canvas_x=$widget_x
+  canvas_y=$widget_y
+}
+known_canvas() { [ -n "${canvas_x:-}" ] || find_canvas; }
 # The centre of the button of a box at canvas twips X, Y.
-box_at() { echo $((canvas_x + $1 / 15 + 16)) $((canvas_y + $2 / 15 + 16)); }
-click_box() { xdotool mousemove $(box_at "$1" "$2") click 1; }
+box_at() {
+  known_canvas
+  echo $((canvas_x + $1 / 15 + 16)) $((canvas_y + $2 / 15 + 16))
+}
+click_box() {
+  known_canvas
+  xdotool mousemove $(box_at "$1" "$2") click 1
+}
 # A click on the canvas at twips X, Y: a waiting box is placed there.
-click_canvas() { xdotool mousemove $((canvas_x + $1 / 15)) $((canvas_y + $2 / 15)) click 1; }
+click_canvas() {
+  known_canvas
+  xdotool mousemove $((canvas_x + $1 / 15)) $((canvas_y + $2 / 15)) click 1
+}
 
 start_program() {
   "$program" &
@@ -63,6 +125,17 @@ start_program() {
 # dialog closes.
 focus_frame() { xdotool windowfocus --sync "$frame"; }
 
+# Openbox in the test's display, as a desktop has a window manager (stacking,
+# focus, title bars); call before start_program. It has taken the display
+# when it names itself on the root window.
+start_openbox() {
+  [ -z "$wm_pid" ] || return 0
+  openbox >"$work/openbox.log" 2>&1 &
+  wm_pid=$!
+  wait_for "openbox to manage the display" window_manager_runs
+}
+window_manager_runs() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
+
 document_menu() {  # Alt+letter of a document menu, then the keys of the item
   xdotool key "alt+$1"
   shift
@@ -71,3 +144,30 @@ document_menu() {  # Alt+letter of a document menu, then the keys of the item
     xdotool key "$k"
   done
 }
+
+# The desktop a run stands on, from QUORVIN_E2E_DESKTOP (words, for the test
+# runs that check the scripts do not depend on it): "openbox" runs the
+# window manager; "large-font" makes FreeSans the default font (fontconfig)
+# and the desktop's font FreeSans 14 (a KDE desktop's settings, which Qt
+# reads), so menus, title bars and buttons take other sizes than by default.
+use_large_font() {
+  mkdir -p "$XDG_CONFIG_HOME/fontconfig"
+  cat >"$XDG_CONFIG_HOME/fontconfig/fonts.conf" <<'FONTS'
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig>
+  <match target="pattern">
+    <edit name="family" mode="prepend" binding="strong"><string>FreeSans</string></edit>
+  </match>
+</fontconfig>
+FONTS
+  printf '[General]\nfont=FreeSans,14,-1,5,50,0,0,0,0,0\n' >"$XDG_CONFIG_HOME/kdeglobals"
+  export XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5
+}
+for desktop_word in ${QUORVIN_E2E_DESKTOP:-}; do
+  case $desktop_word in
+    openbox) start_openbox ;;
+    large-font) use_large_font ;;
+    *) fail "QUORVIN_E2E_DESKTOP: no desktop word $desktop_word" ;;
+  esac
+done

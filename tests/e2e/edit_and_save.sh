@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Drives the real program with real X events (run under xvfb-run -a): opens
+# Drives the real program with real X events (run under with_xvfb.sh): opens
 # the fixture through the frame's File menu and its open dialog, drags a box,
 # connects two boxes, saves and compares the file's bytes with what the
 # edits must give, then closes a document without changes (no question) and
@@ -19,13 +19,14 @@ same_as() { cmp -s "$chart" "$1"; }
 
 # File > Open... of the frame (its menu has no access key: a click opens it).
 open_through_frame() {
-  xdotool mousemove --window "$frame" 20 8 click 1
+  click_widget "frame=Quorvin" "menu bar" "menu item=File"
   xdotool key Down Down Return
   wait_for "the open dialog" visible '^Open$'
   xdotool type --delay 2 "$1"
   xdotool key Return
   wait_for "the open dialog to close" gone '^Open$'
   focus_frame
+  find_canvas
   sleep 0.3  # the document window paints
 }
 

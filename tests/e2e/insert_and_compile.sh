@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Drives the real program with real X events (run under xvfb-run -a): a new
+# Drives the real program with real X events (run under with_xvfb.sh): a new
 # document gets a Constant Input (pi, from its dialog) and a Sin box through
 # the Functions menu and a Screen Output from the toolbox palette, each
 # placed by a click on the canvas, connected in a row with the Arrow tool;
@@ -24,9 +24,10 @@ clipboard_is_expected() {
 
 # File > New of the frame (its menu has no access key: a click opens it).
 new_document() {
-  xdotool mousemove --window "$frame" 20 8 click 1
+  click_widget "frame=Quorvin" "menu bar" "menu item=File"
   xdotool key Down Return
-  sleep 0.5  # the document window opens and paints
+  find_canvas
+  sleep 0.5  # the document window paints
 }
 # Execute > Write to ClipBoard (Edit and Execute share their access key: the
 # Execute menu is reached from Functions).
@@ -56,15 +57,10 @@ document_menu n t s
 sleep 0.2
 click_canvas 3000 600
 
-# The palette's Screen Output tool (the built-in toolbox's seventh, in its
-# two columns of 32-pixel buttons): the first move over a canvas inserts it.
-palette=
-for w in $(xdotool search --onlyvisible --class '^quorvin$'); do
-  eval "$(xdotool getwindowgeometry --shell "$w")"
-  [ "$WIDTH" -lt 300 ] && palette=$w
-done
-[ -n "$palette" ] || fail "no toolbox palette"
-xdotool mousemove --window "$palette" 16 96 click 1
+# The palette's Screen Output tool (the built-in toolbox's seventh button;
+# the palette is the program's one plain top-level window): the first move
+# over a canvas inserts it.
+click_widget filler "push button#7"
 click_canvas 5400 600
 
 # Functions > Arrow, from the constant to the Sin box, then on to the output.
@@ -95,15 +91,13 @@ document_menu n i k m
 sleep 0.2
 click_canvas 600 600
 # The compile asks for the matrix: 1 and 2 in the first row, then OK (Enter
-# belongs to the grid; OK is at the dialog's bottom right).
+# belongs to the grid).
 write_to_clipboard
 wait_for "the matrix grid" visible '^Matrix Input$'
-grid=$(xdotool search --onlyvisible --name '^Matrix Input$' | head -1)
 xdotool type --delay 20 1
 xdotool key Tab
 xdotool type --delay 20 2
-eval "$(xdotool getwindowgeometry --shell "$grid")"
-xdotool mousemove --window "$grid" $((WIDTH - 52)) $((HEIGHT - 23)) click 1
+click_widget "dialog=Matrix Input" "push button=OK"
 wait_for "the matrix grid to close" gone '^Matrix Input$'
 dismiss_done
 # "box" q "= ", the grid's literal (each cell and each empty cell after it

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <utility>
 
+#include "tests/support/gtest/row_names.h"
+
 namespace quorvin {
 namespace {
 
@@ -138,7 +140,10 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"IFFT2", 65, 128, 128},
         KeyCase{"Natural Logarithm", 75, 448, 128},
         KeyCase{"Log", 75, 448, 128},
-        KeyCase{"fft", 104, 416, 192}));
+        KeyCase{"fft", 104, 416, 192}),
+    [](const ::testing::TestParamInfo<KeyCase>& row) {
+      return testing_support::TestNameOf(row.param.key);
+    });
 
 TEST(IconCellOf, FollowsTheCellArithmeticForEveryNumber) {
   for (int n = 1; n <= kHighestIcon; ++n) {

@@ -7,6 +7,7 @@
 #include "model/flowchart_file.h"
 #include "model_fakes.h"
 #include "tests/support/file_sandbox.h"
+#include "tests/support/gtest/row_names.h"
 
 namespace quorvin {
 namespace {
@@ -395,7 +396,7 @@ INSTANTIATE_TEST_SUITE_P(
         CorruptCase{"ArrowToItselfStoredAtOneEnd",
                     "1\r\nSin~\r\n0~-1~-1~1~0~0~0~0~0~0~0~0~0\r\n0~0~\r\n\r\n",
                     "line 3: the exit 1 of box 1 names box 1, but no entry of box 1 names box 1"}),
-    [](const auto& p) { return std::string(p.param.name); });
+    testing_support::ByRowName());
 
 TEST(FlowchartFile, EmptyFileGivesAnEmptyDocumentTitledWithItsPath) {
   ModelFixture f;

@@ -8,6 +8,7 @@
 
 #include "model/numeric_text.h"
 #include "tests/support/file_sandbox.h"
+#include "tests/support/gtest/row_names.h"
 
 namespace quorvin {
 namespace {
@@ -66,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"ShowBubblesNotUsed", Section("Show Bubbles=Not Used\r\n"), nullptr, &Preferences::chkShowBubbles, "", true},
         ReadCase{"UnusedBoxes0", Section("Unused Boxs for Input=0\r\n"), nullptr, &Preferences::chkInput, "", false},
         ReadCase{"NoSectionLeavesDesign", "Show Bubbles=0\r\n", nullptr, &Preferences::chkShowBubbles, "", true}),
-    [](const auto& param) { return param.param.name; });
+    testing_support::ByRowName());
 
 TEST(SettingsRead, ToolboxKeysAreReportedOnlyWhenPresent) {
   Preferences prefs = DesignPreferences();
