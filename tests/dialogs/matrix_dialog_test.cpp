@@ -87,6 +87,25 @@ TEST_F(MatrixDialogTest, TabAndDownGrowTheTable) {
   EXPECT_EQ(dialog.grid->currentColumn(), 0);
 }
 
+TEST_F(MatrixDialogTest, ArrowKeysMoveTheTableAsTheGridSaysAndNoFurther) {
+  MatrixDialog dialog;
+  dialog.show();
+  const auto current = [&dialog] {
+    return std::pair(dialog.grid->currentRow(), dialog.grid->currentColumn());
+  };
+  for (int i = 0; i < 3; ++i) QTest::keyClick(dialog.grid, Qt::Key_Right);
+  EXPECT_EQ(current(), std::pair(0, 3));
+  QTest::keyClick(dialog.grid, Qt::Key_Right);
+  EXPECT_EQ(current(), std::pair(1, 1)) << "wrapped to the next row, then one step right";
+  QTest::keyClick(dialog.grid, Qt::Key_Left);
+  EXPECT_EQ(current(), std::pair(1, 0));
+  QTest::keyClick(dialog.grid, Qt::Key_Down);
+  EXPECT_EQ(current(), std::pair(2, 0));
+  QTest::keyClick(dialog.grid, Qt::Key_Up);
+  EXPECT_EQ(current(), std::pair(1, 0));
+  EXPECT_EQ(current(), std::pair(dialog.grid->model().row() - 1, dialog.grid->model().col() - 1));
+}
+
 TEST_F(MatrixDialogTest, ComposedTextIsTypedToo) {
   MatrixDialog dialog;
   dialog.show();
