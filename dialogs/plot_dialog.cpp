@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "dialogs/dialog_settling.h"
 #include "dialogs/named_widget.h"
 #include "platform/icon_sheet.h"
 
@@ -156,6 +157,7 @@ PlotDialog::PlotDialog(QWidget* parent, Dialogs* questions)
   connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
 
   Form_Load();
+  SettleParameterDialog(*this);
 }
 
 PlotDialog::~PlotDialog() = default;
