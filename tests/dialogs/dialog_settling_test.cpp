@@ -62,7 +62,7 @@ std::vector<DialogCase> ParameterDialogs(Dialogs& messages, const BoxTable& tabl
   cases.push_back({"frmPlot", [&messages] { return std::make_unique<PlotDialog>(nullptr, &messages); },
                    {"cmbType", "chkInput1(1)", "chkInput1(2)", "chkInput2(1)", "chkInput2(2)",
                     "chkInput3(1)", "chkInput3(2)", "chkHold", "chkFigure", "chkGrid",
-                    "cmbLineColor", "cmbLineType", "cmbPoints", "txtTitle",
+                    "sclLinenum", "cmbLineColor", "cmbLineType", "cmbPoints", "txtTitle",
                     "txtXLabel", "txtYLabel", "cmdOK"}});
   cases.push_back({"frmFunc",
                    [&messages] {
