@@ -76,9 +76,13 @@ inline std::vector<std::string> CutTexts(const QWidget& window,
       for (int i = 0; i < combo->count(); ++i)
         check(*combo, combo->itemText(i), TextWidth(*combo, combo->itemText(i)), room);
     } else if (const auto* list = qobject_cast<const QListWidget*>(w)) {
+      // An entry's text stands a focus frame's margin and a pixel in from
+      // either side of its row.
+      const int margin =
+          list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
       for (int i = 0; i < list->count(); ++i) {
         const QString text = list->item(i)->text();
-        check(*list, text, TextWidth(*list, text) + 2 * list->spacing() + 4,
+        check(*list, text, TextWidth(*list, text) + 2 * (margin + list->spacing()),
               list->viewport()->width());
       }
     }
