@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -11,6 +12,14 @@
 #include "platform/qt_questions.h"
 
 namespace quorvin {
+
+namespace {
+
+constexpr int kListWidth = 300;  // the file list at its narrowest
+constexpr int kHelpWidth = 300;  // the help text at its narrowest
+constexpr int kHelpRoom = kHelpWidth + 40;  // the help text and the margins beside the list
+
+}  // namespace
 
 FunctionBrowserWindow::FunctionBrowserWindow(QWidget* parent, MFileTables& tables,
                                              std::function<ScanSettings()> settings, Dialogs* dialogs)
@@ -38,8 +47,13 @@ FunctionBrowserWindow::FunctionBrowserWindow(QWidget* parent, MFileTables& table
   lblHelp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   lblHelp->setTextFormat(Qt::PlainText);
   lblHelp->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  // A path too long for the list gives way in its middle, keeping its
+  // start and its file name in sight.
+  lstFunc->setTextElideMode(Qt::ElideMiddle);
+  lstFunc->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
   auto* helpFrame = new QGroupBox(this);
+  helpFrame->setMinimumWidth(kHelpWidth);
   auto* scroll = new QScrollArea(helpFrame);
   scroll->setWidget(lblHelp);
   scroll->setWidgetResizable(true);
@@ -52,7 +66,7 @@ FunctionBrowserWindow::FunctionBrowserWindow(QWidget* parent, MFileTables& table
   lists->addWidget(new QLabel("Functions under this category", this));
   lists->addWidget(lstFunc, 1);
   auto* top = new QHBoxLayout;
-  top->addLayout(lists, 1);
+  top->addLayout(lists);
   top->addWidget(helpFrame, 1);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(lblcaller);
@@ -94,6 +108,23 @@ void FunctionBrowserWindow::fillCategories() {
   cmbCategory->setCurrentIndex(-1);
   lstFunc->clear();
   lblHelp->clear();
+  fitFileList();
+}
+
+void FunctionBrowserWindow::fitFileList() {
+  const QFontMetrics metrics(lstFunc->font());
+  int widest = 0;
+  for (const std::string& file : tables_.catalogue.mFiles)
+    widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(file)));
+  // The entry's margins, the list's frame and a vertical scroll bar.
+  const QStyle& style = *lstFunc->style();
+  const int margin = style.pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, lstFunc) + 1;
+  const int frame =
+      2 * lstFunc->frameWidth() + style.pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, lstFunc);
+  const int room = std::max(screen()->availableGeometry().width() - kHelpRoom, kListWidth);
+  lstFunc->setMinimumWidth(std::clamp(widest + 2 * margin + frame, kListWidth, room));
+  layout()->activate();
+  resize(size().expandedTo(minimumSize()));
 }
 
 void FunctionBrowserWindow::cmbCategory_Click() {
@@ -102,8 +133,10 @@ void FunctionBrowserWindow::cmbCategory_Click() {
   lblHelp->clear();
   if (cmbCategory->currentIndex() < 0) return;
   for (const std::string& file :
-       FilesOfCategory(tables_.catalogue, cmbCategory->currentText().toStdString()))
-    lstFunc->addItem(QString::fromStdString(file));
+       FilesOfCategory(tables_.catalogue, cmbCategory->currentText().toStdString())) {
+    auto* entry = new QListWidgetItem(QString::fromStdString(file), lstFunc);
+    entry->setToolTip(entry->text());  // the whole path, also where it gives way
+  }
 }
 
 void FunctionBrowserWindow::lstFunc_Click() {

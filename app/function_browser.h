@@ -49,6 +49,9 @@ class FunctionBrowserWindow : public QDialog {
  private:
   void rescan();
   void fillCategories();
+  // Widens the file list to its catalogue's widest path, within what the
+  // screen leaves beside the help text, and the browser with it.
+  void fitFileList();
 
   MFileTables& tables_;
   std::function<ScanSettings()> settings_;

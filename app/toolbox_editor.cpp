@@ -111,7 +111,9 @@ ToolboxEditor::ToolboxEditor(QWidget* parent, std::string appDir,
   chkReload->setGeometry(At(120, 3780, 3300, 300));
   connect(chkClear, &QCheckBox::clicked, this, [this] { chkClear_Click(); });
   connect(chkReload, &QCheckBox::clicked, this, [this] { chkReload_Click(); });
-  Label2->setGeometry(At(120, 4140, 3400, 300));
+  // Two lines under the check boxes, beside OK and Cancel.
+  Label2->setWordWrap(true);
+  Label2->setGeometry(At(120, 4140, 3400, 600));
 
   pnlToolbox->setGeometry(At(3720, 0, 1815, 4215));
   pnlToolbox->setFrameShape(QFrame::Panel);

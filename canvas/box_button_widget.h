@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QPixmap>
+#include <optional>
 #include <string>
 
 namespace quorvin {
@@ -18,9 +19,10 @@ class BoxButtonWidget : public QAbstractButton {
 
   int box() const { return box_; }
   void setBox(int box);
-  // The icon key the picture was made from; the picture changes only when
-  // the key does.
-  const std::string& iconKey() const { return iconKey_; }
+  // The icon key the picture was made from, none before the first picture
+  // (so every key a new button is given shows, "" too); the picture changes
+  // only when the key does.
+  const std::optional<std::string>& iconKey() const { return iconKey_; }
   void setIcon(const std::string& key, const QPixmap& picture);
 
   QSize sizeHint() const override { return {32, 32}; }
@@ -33,7 +35,7 @@ class BoxButtonWidget : public QAbstractButton {
  private:
   DocumentWindow& window_;
   int box_;
-  std::string iconKey_;
+  std::optional<std::string> iconKey_;
   QPixmap picture_;
   bool opaquePicture_ = false;  // covers the whole button
 };

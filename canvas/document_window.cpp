@@ -518,7 +518,7 @@ void DocumentWindow::dragBox(int n) {
     payload->setData(kBoxMimeType, QByteArray::number(n));
     auto* drag = new QDrag(button);
     drag->setMimeData(payload);
-    drag->setPixmap(CachedIcon(button->iconKey()));
+    drag->setPixmap(CachedIcon(iconKeyOf(n)));
     drag->setHotSpot(QPoint(16, 16));
     drag->exec(Qt::MoveAction);
   });

@@ -5,6 +5,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "dialogs/dialog_settling.h"
+
 namespace quorvin {
 
 namespace {
@@ -50,6 +52,7 @@ CommentDialog::CommentDialog(QWidget* parent)
 
   connect(txtComment, &QLineEdit::textEdited, this, [this] { txtComment_Change(); });
   connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+  SettleParameterDialog(*this);
 }
 
 void CommentDialog::txtComment_Change() {

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "dialogs/dialog_settling.h"
 #include "dialogs/named_widget.h"
 
 namespace quorvin {
@@ -42,12 +43,10 @@ ConditionDialog::ConditionDialog(QWidget* parent)
   outer->addWidget(txtCondition);
   outer->addWidget(chkelse);
   outer->addLayout(OkRow(cmdOK));
-  setTabOrder(txtCondition, chkelse);
-  setTabOrder(chkelse, cmdOK);
-  txtCondition->setFocus();
   resize(360, sizeHint().height());
 
   connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+  SettleParameterDialog(*this);
 }
 
 void ConditionDialog::cmdOK_Click() { accept(); }
@@ -78,12 +77,9 @@ ForLoopDialog::ForLoopDialog(QWidget* parent)
   auto* outer = new QVBoxLayout(this);
   outer->addLayout(fields);
   outer->addLayout(OkRow(cmd));
-  setTabOrder(txtFrom, txtUntil);
-  setTabOrder(txtUntil, txtInc);
-  setTabOrder(txtInc, cmd);
-  txtFrom->setFocus();
 
   connect(cmd, &QPushButton::clicked, this, [this] { cmd_Click(); });
+  SettleParameterDialog(*this);
 }
 
 void ForLoopDialog::cmd_Click() { accept(); }

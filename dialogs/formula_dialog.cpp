@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "dialogs/dialog_settling.h"
 #include "dialogs/named_widget.h"
 #include "model/numeric_text.h"
 
@@ -75,6 +76,8 @@ FormulaDialog::FormulaDialog(QWidget* parent, Dialogs* questions)
   connect(txtCol, &QLineEdit::textChanged, this, [this] { txtCol_Change(); });
   connect(cmdMatlab, &QPushButton::clicked, this, [this] { cmdMatlab_Click(); });
   connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+  // The formula is what a person writes; the result name is given.
+  SettleParameterDialog(*this, txtFunc);
 }
 
 FormulaDialog::~FormulaDialog() = default;

@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "dialogs/dialog_settling.h"
 #include "dialogs/named_widget.h"
 
 namespace quorvin {
@@ -68,6 +69,7 @@ MatlabCommandDialog::MatlabCommandDialog(QWidget* parent, Dialogs* questions)
 
   connect(cmdShowFunc, &QPushButton::clicked, this, [this] { cmdShowFunc_Click(); });
   connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+  SettleParameterDialog(*this);
 }
 
 MatlabCommandDialog::~MatlabCommandDialog() = default;

@@ -82,7 +82,20 @@ void MatrixGridView::refresh() {
     }
   }
   setCurrentCell(grid_.row() - 1, grid_.col() - 1);
+  // A row or column just added is not yet in the scroll range the current
+  // cell was scrolled to: bring it into view once the range holds it.
+  updateGeometries();
+  scrollTo(currentIndex());
   refreshing_ = false;
+}
+
+QSize MatrixGridView::sizeHint() const {
+  const int dataRows = MatrixGrid::kInitialRows - 1;
+  const int dataCols = MatrixGrid::kInitialCols - 1;
+  return {2 * frameWidth() + verticalHeader()->sizeHint().width() +
+              dataCols * horizontalHeader()->defaultSectionSize(),
+          2 * frameWidth() + horizontalHeader()->sizeHint().height() +
+              dataRows * verticalHeader()->defaultSectionSize()};
 }
 
 void MatrixGridView::cellChosen(int row, int column) {
@@ -106,7 +119,6 @@ MatrixDialog::MatrixDialog(QWidget* parent)
   layout->addWidget(grid, 1);
   layout->addWidget(mat);
   layout->addWidget(cmdOK, 0, Qt::AlignRight);
-  resize(420, 260);
 
   connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
   grid->setFocus();

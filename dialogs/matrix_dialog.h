@@ -27,6 +27,9 @@ class MatrixGridView : public QTableWidget {
   explicit MatrixGridView(QWidget* parent = nullptr);
 
   const MatrixGrid& model() const { return grid_; }
+  // The fresh grid whole: headers, 4 by 4 data cells and frame, no scroll
+  // bars and no empty band beside or below the cells.
+  QSize sizeHint() const override;
   // The grid key of a Qt key, or nothing for a key that types.
   static std::optional<MatrixGrid::Key> GridKeyOf(int qtKey);
 

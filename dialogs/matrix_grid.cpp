@@ -48,10 +48,12 @@ void MatrixGrid::addColumn() {
   cell(0, cols() - 1) = std::to_string(cols() - 1);
 }
 
-// Where a platform grid would also move the current cell by itself after
-// the key (Up, Down, and Right short of the last column), the step is taken
-// here too; Left and the wrap of Right move only once.
 void MatrixGrid::press(Key key) {
+  handlerStep(key);
+  arrowStep(key);
+}
+
+void MatrixGrid::handlerStep(Key key) {
   const bool lastCol = col_ + 1 == cols();
   const bool lastRow = row_ + 1 == rows();
   switch (key) {
@@ -75,15 +77,10 @@ void MatrixGrid::press(Key key) {
       if (col_ > 1) --col_;
       break;
     case Key::Up:
-      if (row_ > 1) {
-        col_ = 1;
-        --row_;
-      }
+      if (row_ > 1) col_ = 1;
       break;
     case Key::Right:
-      if (!lastCol) {
-        ++col_;
-      } else {
+      if (lastCol) {
         col_ = 1;
         if (!lastRow) ++row_;
       }
@@ -91,7 +88,25 @@ void MatrixGrid::press(Key key) {
     case Key::Down:
       if (lastRow) addRow();
       col_ = 1;
-      ++row_;
+      break;
+  }
+}
+
+void MatrixGrid::arrowStep(Key key) {
+  switch (key) {
+    case Key::Left:
+      if (col_ > 1) --col_;
+      break;
+    case Key::Up:
+      if (row_ > 1) --row_;
+      break;
+    case Key::Right:
+      if (col_ + 1 < cols()) ++col_;
+      break;
+    case Key::Down:
+      if (row_ + 1 < rows()) ++row_;
+      break;
+    default:
       break;
   }
 }

@@ -31,7 +31,7 @@ class MatrixGrid {
   std::string text(int row, int col) const;
   const std::string& currentText() const { return cell(row_, col_); }
 
-  // A key pressed in the grid:
+  // A key pressed in the grid takes the handler's step:
   //  Backspace, Delete: the current cell loses its last character (an empty
   //    cell stays empty).
   //  Tab: one column right; in the last column a column is added first, its
@@ -39,11 +39,17 @@ class MatrixGrid {
   //  Enter: one column right; from the last column to the first column of
   //    the next row; in the last cell nothing.
   //  Left: one column left, within the data columns.
-  //  Up: first column of the row above, from any row but the first.
-  //  Down: first column of the row below; in the last row a row is added
-  //    first, its header left empty.
-  //  Right: one column right; from the last column to the first column of
-  //    the next row, or of the same row when it is the last.
+  //  Up: the first column, from any row but the first.
+  //  Down: the first column; in the last row a row is added first, its
+  //    header left empty.
+  //  Right: from the last column to the first column of the next row, or of
+  //    the same row when it is the last; elsewhere nothing.
+  // Then every arrow key also takes the grid's own step, as a platform grid
+  // does after its key handler: one cell the way the arrow points, never
+  // onto a header cell or off the grid. So Up and Down reach the first
+  // column of the row above or below, Right inside a row the next column,
+  // Right from the last column the second column of the next row, and Left
+  // two columns left (stopping at the first).
   void press(Key key);
   // Any other key appends the text it produced ("-", ".", "x", "1"); line
   // breaks, tabs and other control characters are left out.
@@ -59,6 +65,8 @@ class MatrixGrid {
   const std::string& cell(int row, int col) const;
   void addRow();
   void addColumn();
+  void handlerStep(Key key);
+  void arrowStep(Key key);
 
   std::vector<std::vector<std::string>> cells_;  // [row][col], header included
   int row_ = 1;

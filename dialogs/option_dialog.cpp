@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "commands/form_vocabulary.h"
+#include "dialogs/dialog_settling.h"
 #include "model/numeric_text.h"
 
 namespace quorvin {
@@ -90,6 +91,7 @@ OptionDialog::OptionDialog(const OptionForm& form, QWidget* parent)
   outer->addLayout(bottom);
 
   connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+  SettleParameterDialog(*this);
 }
 
 FormAnswer OptionDialog::answer() const {

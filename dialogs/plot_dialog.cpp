@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "dialogs/dialog_settling.h"
 #include "dialogs/named_widget.h"
 #include "platform/icon_sheet.h"
 
@@ -91,6 +92,10 @@ PlotDialog::PlotDialog(QWidget* parent, Dialogs* questions)
   sclLinenum->setRange(1, kPlotLines);
   sclLinenum->setValue(1);
   sclLinenum->setPageStep(1);
+  // Tab reaches the line selector, and its arrow keys choose the line:
+  // Right and Up the next one (a scroll bar's keys run the other way).
+  sclLinenum->setFocusPolicy(Qt::StrongFocus);
+  sclLinenum->setInvertedControls(false);
   cmdOK->setDefault(true);
   lblIcon->hide();
   commands->hide();
@@ -155,7 +160,9 @@ PlotDialog::PlotDialog(QWidget* parent, Dialogs* questions)
   connect(cmbPoints, &QComboBox::editTextChanged, this, [this] { cmbPoints_Change(); });
   connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
 
+  KeepZColumnRoom();
   Form_Load();
+  SettleParameterDialog(*this);
 }
 
 PlotDialog::~PlotDialog() = default;
@@ -226,19 +233,31 @@ void PlotDialog::EnableLineStyle() {
     w->setEnabled(true);
 }
 
+std::array<QWidget*, 6> PlotDialog::zColumn() const {
+  return {lblZAxis,  chkInputs[0][kZColumn - 1], chkInputs[1][kZColumn - 1],
+          chkInputs[2][kZColumn - 1], lblZLabel, txtZLabel};
+}
+
+void PlotDialog::KeepZColumnRoom() {
+  for (QWidget* w : zColumn()) {
+    QSizePolicy policy = w->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(policy);
+  }
+  const QFontMetrics metrics(lblZAxis->font());
+  int widest = 0;
+  for (const char* caption : {"Z axis", "Z Axis", "Err Bar"})
+    widest = std::max(widest, metrics.horizontalAdvance(caption));
+  lblZAxis->setMinimumWidth(widest);
+}
+
 void PlotDialog::HideZAxis() {
-  lblZAxis->hide();
-  for (auto& row : chkInputs) row[kZColumn - 1]->hide();
-  lblZLabel->hide();
-  txtZLabel->hide();
+  for (QWidget* w : zColumn()) w->hide();
 }
 
 void PlotDialog::ShowZAxis() {
   lblZAxis->setText("Z Axis");
-  lblZAxis->show();
-  for (auto& row : chkInputs) row[kZColumn - 1]->show();
-  lblZLabel->show();
-  txtZLabel->show();
+  for (QWidget* w : zColumn()) w->show();
 }
 
 PlotState PlotDialog::state() const {

@@ -105,6 +105,11 @@ class PlotDialog : public QDialog {
   // Fills the lists and sets the initial state; the constructor runs it, so
   // every dialog starts from the initial line styles.
   void Form_Load();
+  // The widgets of the Z column, which show and hide together.
+  std::array<QWidget*, 6> zColumn() const;
+  // The Z column keeps its room while hidden, wide enough for each of its
+  // titles: showing it moves and resizes nothing.
+  void KeepZColumnRoom();
   int currentLine() const;
   PlotLineStyle& currentStyle();
 

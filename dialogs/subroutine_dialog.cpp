@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 
+#include "dialogs/dialog_settling.h"
 #include "dialogs/named_widget.h"
 
 namespace quorvin {
@@ -26,11 +27,10 @@ SubroutineDialog::SubroutineDialog(const BoxTable& table, QWidget* parent, Dialo
   auto* row = new QHBoxLayout(this);
   row->addWidget(available_subs, 1);
   row->addWidget(cmdOK);
-  setTabOrder(available_subs, cmdOK);
-  available_subs->setFocus();
 
   connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
   Form_Load(table);
+  SettleParameterDialog(*this);
 }
 
 SubroutineDialog::~SubroutineDialog() = default;

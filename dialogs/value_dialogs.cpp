@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "dialogs/dialog_settling.h"
 #include "model/numeric_text.h"
 
 namespace quorvin {
@@ -27,11 +28,13 @@ QVBoxLayout* Frame(FormDialog& dialog, const char* name, const char* title,
   return new QVBoxLayout(&dialog);
 }
 
-void AddOk(QVBoxLayout* outer, QPushButton* ok) {
+// OK at the bottom right ends every layout; then the dialog settles.
+void AddOk(FormDialog& dialog, QVBoxLayout* outer, QPushButton* ok) {
   auto* bottom = new QHBoxLayout;
   bottom->addStretch(1);
   bottom->addWidget(ok);
   outer->addLayout(bottom);
+  SettleParameterDialog(dialog);
 }
 
 template <typename W>
@@ -56,7 +59,7 @@ BasicDialog::BasicDialog(QWidget* parent) : FormDialog(parent) {
   chkElement = Named(new QCheckBox("Element by element operation", this), "chkElement");
   outer->addWidget(Frame1);
   outer->addWidget(chkElement);
-  AddOk(outer, cmdOK);
+  AddOk(*this, outer, cmdOK);
 }
 
 FormAnswer BasicDialog::answer() const {
@@ -83,7 +86,7 @@ PauseDialog::PauseDialog(QWidget* parent) : FormDialog(parent) {
   row->addWidget(Label3);
   outer->addLayout(row);
   outer->addWidget(chkNoNumber);
-  AddOk(outer, cmdOK);
+  AddOk(*this, outer, cmdOK);
 
   connect(chkNoNumber, &QCheckBox::toggled, this, [this] { chkNoNumber_Click(); });
   connect(lblSecs, &QLineEdit::textChanged, this, [this] { lblSecs_Change(); });
@@ -132,7 +135,7 @@ UserInputDialog::UserInputDialog(QWidget* parent) : FormDialog(parent) {
   txtPrompt = Named(new QLineEdit(Frame1), "txtPrompt");
   (new QVBoxLayout(Frame1))->addWidget(txtPrompt);
   outer->addWidget(Frame1);
-  AddOk(outer, cmdOK);
+  AddOk(*this, outer, cmdOK);
 }
 
 FormAnswer UserInputDialog::answer() const {
@@ -154,7 +157,7 @@ MakeVectorDialog::MakeVectorDialog(QWidget* parent) : FormDialog(parent) {
   form->addRow(lblStep, txtStep);
   form->addRow(lblMax, txtMax);
   outer->addLayout(form);
-  AddOk(outer, cmdOK);
+  AddOk(*this, outer, cmdOK);
 }
 
 FormAnswer MakeVectorDialog::answer() const {
@@ -183,7 +186,7 @@ SplitDialog::SplitDialog(QWidget* parent) : FormDialog(parent) {
   range->addWidget(txtTo);
   outer->addWidget(Frame1);
   outer->addLayout(range);
-  AddOk(outer, cmdOK);
+  AddOk(*this, outer, cmdOK);
   connect(txtTo, &QLineEdit::textChanged, this, [this] { txtTo_Change(); });
 }
 

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "dialogs/dialog_settling.h"
+#include "tests/support/cut_texts.h"
 #include "tests/support/file_sandbox.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/scripted_questions.h"
@@ -153,6 +155,38 @@ TEST_F(FunctionBrowserTest, AClickOnTheBackgroundWalksNothing) {
   const std::vector<std::string> walked = tables_.scanDirs;
   QTest::mouseClick(browser.get(), Qt::LeftButton, {}, QPoint(2, 2));
   EXPECT_EQ(tables_.scanDirs, walked);
+}
+
+TEST_F(FunctionBrowserTest, TheFileListShowsEveryPathWholeAtTheBrowsersOwnSize) {
+  // As long as the longest paths of an interpreter's own tree.
+  const std::string deep = "c/image/private";
+  fs::create_directories(scratch_ / deep);
+  WriteBytes(scratch_ / (deep + "/colorspace_input_check.m"), "% Checks.\n");
+  auto browser = open();
+  browser->show();
+  browser->cmbCategory->setCurrentIndex(browser->cmbCategory->count() - 1);  // all m-files
+  ASSERT_EQ(browser->lstFunc->count(), 3);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(testing_support::CutTexts(*browser, TitleBarWidth), std::vector<std::string>{});
+}
+
+TEST_F(FunctionBrowserTest, APathTooLongForTheScreenKeepsItsNameInSight) {
+  std::string deep = "c";
+  for (int i = 0; i < 12; ++i) deep += "/a_directory_of_the_tree";
+  fs::create_directories(scratch_ / deep);
+  WriteBytes(scratch_ / (deep + "/farthest.m"), "% Far.\n");
+  auto browser = open();
+  browser->show();
+  browser->cmbCategory->setCurrentIndex(browser->cmbCategory->count() - 1);
+  QCoreApplication::processEvents();
+  EXPECT_LE(browser->width(), browser->screen()->availableGeometry().width());
+  const QListWidget& list = *browser->lstFunc;
+  // The list never scrolls its names out of sight: the middle of a path
+  // gives way, and the whole path shows on hovering.
+  EXPECT_EQ(list.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  EXPECT_EQ(list.textElideMode(), Qt::ElideMiddle);
+  for (int i = 0; i < list.count(); ++i)
+    EXPECT_EQ(list.item(i)->toolTip(), list.item(i)->text());
 }
 
 }  // namespace

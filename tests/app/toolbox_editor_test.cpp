@@ -7,6 +7,8 @@
 #include <QMimeData>
 #include <QTest>
 
+#include "dialogs/dialog_settling.h"
+#include "tests/support/cut_texts.h"
 #include "tests/support/file_sandbox.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/scripted_questions.h"
@@ -181,6 +183,20 @@ TEST_F(ToolboxEditorTest, SaveAsChoosesTheFileOkWritesTo) {
   editor->pnlToolbox_DragDrop(20 - 18);
   editor->cmdOK_Click();
   EXPECT_EQ(ReadBytes(scratch_ / "mine.tlb"), "Dummy Input\r\n\r\n");
+}
+
+TEST_F(ToolboxEditorTest, NoTextIsCutAtItsOwnSizeWhicheverToolIsNamed) {
+  auto editor = open();
+  editor->show();
+  EXPECT_EQ(testing_support::CutTexts(*editor, TitleBarWidth), std::vector<std::string>{});
+  for (int position = 0; position <= kPaletteScrollMax; ++position) {
+    editor->scroll->setValue(position);
+    for (int i = 1; i <= kPaletteButtons; ++i) {
+      editor->cmdPict_MouseMove(i);
+      EXPECT_EQ(testing_support::CutTexts(*editor, nullptr), std::vector<std::string>{})
+          << editor->lblFunction->text().toStdString();
+    }
+  }
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "canvas/logic/arrow_geometry.h"
 #include "canvas/logic/document_closing.h"
 #include "canvas/pixel_geometry.h"
+#include "platform/icon_sheet.h"
 #include "tests/canvas/fake_frame.h"
 #include "tests/canvas/window_events.h"
 #include "tests/support/qt_application.h"
@@ -304,6 +305,44 @@ TEST_F(DocumentWindowTest, AWaitingBoxKeepsTheIconItsCommandGaveOnTheDocumentItI
   m.table[n].Params.clear();
   second.boxesChanged();
   EXPECT_EQ(second.boxButton(n)->iconKey(), "Sin");
+}
+
+TEST_F(DocumentWindowTest, EveryNewButtonShowsThePictureOfItsKeyTheErrorCellToo) {
+  // "" is the key of a Plot Output box whose dialog closed without OK: it
+  // shows the error cell, as any key no icon has does.
+  struct Case {
+    const char* kind;
+    const char* params;
+    const char* givenKey;  // nullptr: the key the record gives
+    std::string shown;
+  };
+  const Case cases[] = {
+      {"Plot Output", "", nullptr, ""},
+      {"Plot Output", "Plot3d;plot3(Input1)", nullptr, "Plot3d"},
+      {"Sin", "", nullptr, "Sin"},
+      {"Matrix Manipulation", "Fliplr", "Fliplr", "Fliplr"},
+      {"Plot Output", "", "", ""},
+  };
+  DocumentWindow& w = open();
+  int x = 40;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.kind) + " / " + c.params);
+    ASSERT_TRUE(NewBox(m, w.doc()));
+    const int n = m.table.highestBox();
+    m.table[n].Kind = c.kind;
+    m.table[n].Params = c.params;
+    if (c.givenKey != nullptr) w.setBoxIconKey(n, c.givenKey);
+    QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(x, 40));
+    x += 50;
+    BoxButtonWidget* button = w.boxButton(n);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->iconKey(), c.shown);
+    BoxButtonWidget pictured(w, 0);
+    pictured.setIcon(c.shown, IconForKey(c.shown));
+    const QImage painted = button->grab().toImage();
+    EXPECT_TRUE(painted == pictured.grab().toImage()) << "a blank square instead of its icon";
+    EXPECT_NE(painted.pixel(16, 16), painted.pixel(0, 0)) << "one colour all over";
+  }
 }
 
 using testing::MoveOver;

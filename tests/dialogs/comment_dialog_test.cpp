@@ -71,6 +71,7 @@ TEST_F(CommentDialogTest, OkTakesTheEditClosingKeepsTheComment) {
   CommentDialog ok;
   ok.setComment("first note");
   ok.show();
+  ok.txtComment->end(false);  // it opens with the comment selected
   QTest::keyClicks(ok.txtComment, "!");
   ok.cmdOK->click();
   EXPECT_TRUE(ok.isHidden());

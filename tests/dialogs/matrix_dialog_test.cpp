@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QInputMethodEvent>
+#include <QScrollBar>
 #include <QTest>
 
 #include "tests/support/qt_application.h"
@@ -85,6 +86,69 @@ TEST_F(MatrixDialogTest, TabAndDownGrowTheTable) {
   EXPECT_EQ(Header(*dialog.grid, Qt::Vertical, 4), "");
   EXPECT_EQ(dialog.grid->currentRow(), 4);
   EXPECT_EQ(dialog.grid->currentColumn(), 0);
+}
+
+TEST_F(MatrixDialogTest, ArrowKeysMoveTheTableAsTheGridSaysAndNoFurther) {
+  MatrixDialog dialog;
+  dialog.show();
+  const auto current = [&dialog] {
+    return std::pair(dialog.grid->currentRow(), dialog.grid->currentColumn());
+  };
+  for (int i = 0; i < 3; ++i) QTest::keyClick(dialog.grid, Qt::Key_Right);
+  EXPECT_EQ(current(), std::pair(0, 3));
+  QTest::keyClick(dialog.grid, Qt::Key_Right);
+  EXPECT_EQ(current(), std::pair(1, 1)) << "wrapped to the next row, then one step right";
+  QTest::keyClick(dialog.grid, Qt::Key_Left);
+  EXPECT_EQ(current(), std::pair(1, 0));
+  QTest::keyClick(dialog.grid, Qt::Key_Down);
+  EXPECT_EQ(current(), std::pair(2, 0));
+  QTest::keyClick(dialog.grid, Qt::Key_Up);
+  EXPECT_EQ(current(), std::pair(1, 0));
+  EXPECT_EQ(current(), std::pair(dialog.grid->model().row() - 1, dialog.grid->model().col() - 1));
+}
+
+// Whether the data cell (row, column), 0-based, lies whole in the grid's view.
+bool CellInView(const QTableWidget& grid, int row, int column) {
+  return grid.viewport()->rect().contains(grid.visualRect(grid.model()->index(row, column)));
+}
+
+TEST_F(MatrixDialogTest, TheWindowFitsTheFreshFourByFourGridExactly) {
+  MatrixDialog dialog;
+  dialog.show();
+  QCoreApplication::processEvents();
+  const QTableWidget& grid = *dialog.grid;
+  EXPECT_FALSE(grid.horizontalScrollBar()->isVisible());
+  EXPECT_FALSE(grid.verticalScrollBar()->isVisible());
+  for (int r = 0; r < 4; ++r)
+    for (int c = 0; c < 4; ++c) EXPECT_TRUE(CellInView(grid, r, c)) << r << "," << c;
+  // No empty band beside the last column or below the last row.
+  const QRect last = grid.visualRect(grid.model()->index(3, 3));
+  EXPECT_LE(grid.viewport()->width() - last.right(), 2);
+  EXPECT_LE(grid.viewport()->height() - last.bottom(), 2);
+  // The cursor in column 4 keeps column 1 in view.
+  for (int i = 0; i < 3; ++i) QTest::keyClick(dialog.grid, Qt::Key_Tab);
+  EXPECT_EQ(grid.currentColumn(), 3);
+  EXPECT_TRUE(CellInView(grid, 0, 0));
+}
+
+TEST_F(MatrixDialogTest, AnAddedColumnOrRowComesIntoView) {
+  MatrixDialog dialog;
+  dialog.show();
+  QCoreApplication::processEvents();
+  for (int i = 0; i < 6; ++i) {
+    QTest::keyClick(dialog.grid, Qt::Key_Tab);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(CellInView(*dialog.grid, 0, dialog.grid->currentColumn()))
+        << "column " << dialog.grid->currentColumn() + 1;
+  }
+  EXPECT_EQ(dialog.grid->columnCount(), 7);
+  for (int i = 0; i < 6; ++i) {
+    QTest::keyClick(dialog.grid, Qt::Key_Down);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(CellInView(*dialog.grid, dialog.grid->currentRow(), 0))
+        << "row " << dialog.grid->currentRow() + 1;
+  }
+  EXPECT_EQ(dialog.grid->rowCount(), 7);
 }
 
 TEST_F(MatrixDialogTest, ComposedTextIsTypedToo) {

@@ -61,22 +61,39 @@ struct MoveRow {
   int rows, cols;  // grid size after the key
 };
 
+// Every key from the corners, the edges and the inside of the fresh 4 by 4
+// grid. An arrow takes its handler step (Left: one column left; Up and
+// Down: column 1, Down adding a row in the last row; Right in the last
+// column: column 1 of the next row, or of the same row in the last one),
+// then the grid's own one-cell step the way it points, never onto a header
+// or off the grid.
 TEST(MatrixGrid, KeysMoveTheCurrentCell) {
   const MoveRow rows[] = {
       {"Tab moves right", 2, 2, Key::Tab, 2, 3, 5, 5},
       {"Tab in the last column adds one", 2, 4, Key::Tab, 2, 5, 5, 6},
+      {"Tab in the last cell adds a column too", 4, 4, Key::Tab, 4, 5, 5, 6},
       {"Enter moves right", 1, 1, Key::Enter, 1, 2, 5, 5},
       {"Enter in the last column goes to the next row", 2, 4, Key::Enter, 3, 1, 5, 5},
       {"Enter in the last cell stays", 4, 4, Key::Enter, 4, 4, 5, 5},
-      {"Left moves left", 3, 3, Key::Left, 3, 2, 5, 5},
-      {"Left stops at the first column", 3, 1, Key::Left, 3, 1, 5, 5},
+      {"Left from column 4 steps twice", 2, 4, Key::Left, 2, 2, 5, 5},
+      {"Left from column 3 reaches column 1", 3, 3, Key::Left, 3, 1, 5, 5},
+      {"Left from column 2 stops at column 1", 3, 2, Key::Left, 3, 1, 5, 5},
+      {"Left in the first column stays", 3, 1, Key::Left, 3, 1, 5, 5},
       {"Up goes to the row above, first column", 3, 3, Key::Up, 2, 1, 5, 5},
-      {"Up in the first row stays", 1, 3, Key::Up, 1, 3, 5, 5},
+      {"Up from the last cell", 4, 4, Key::Up, 3, 1, 5, 5},
+      {"Up from row 2 reaches row 1", 2, 4, Key::Up, 1, 1, 5, 5},
+      {"Up in the first row stays, column too", 1, 3, Key::Up, 1, 3, 5, 5},
       {"Right moves right", 2, 2, Key::Right, 2, 3, 5, 5},
-      {"Right in the last column wraps to the next row", 2, 4, Key::Right, 3, 1, 5, 5},
-      {"Right in the last cell goes to the same row's start", 4, 4, Key::Right, 4, 1, 5, 5},
+      {"Right from the first cell", 1, 1, Key::Right, 1, 2, 5, 5},
+      {"Right into the last column", 4, 3, Key::Right, 4, 4, 5, 5},
+      {"Right in the last column wraps, then steps right", 2, 4, Key::Right, 3, 2, 5, 5},
+      {"Right in the first row's last column", 1, 4, Key::Right, 2, 2, 5, 5},
+      {"Right in the last cell goes to the same row, then steps right", 4, 4, Key::Right, 4, 2,
+       5, 5},
       {"Down goes to the row below, first column", 2, 3, Key::Down, 3, 1, 5, 5},
-      {"Down in the last row adds one", 4, 3, Key::Down, 5, 1, 6, 5},
+      {"Down from the first cell", 1, 1, Key::Down, 2, 1, 5, 5},
+      {"Down in the last row adds one and enters it", 4, 3, Key::Down, 5, 1, 6, 5},
+      {"Down in the last cell adds a row too", 4, 4, Key::Down, 5, 1, 6, 5},
       {"Backspace does not move", 2, 3, Key::Backspace, 2, 3, 5, 5},
       {"Delete does not move", 2, 3, Key::Delete, 2, 3, 5, 5},
   };
@@ -89,6 +106,28 @@ TEST(MatrixGrid, KeysMoveTheCurrentCell) {
     EXPECT_EQ(g.rows(), r.rows) << r.what;
     EXPECT_EQ(g.cols(), r.cols) << r.what;
   }
+}
+
+TEST(MatrixGrid, ArrowsInAGrownGridStepWithinItsNewEdges) {
+  MatrixGrid g;
+  ASSERT_TRUE(g.select(4, 4));
+  g.press(Key::Tab);  // column 5 added and current
+  g.press(Key::Left);
+  EXPECT_EQ(g.col(), 3);
+  g.press(Key::Down);  // row 5 added and current
+  g.press(Key::Right);
+  g.press(Key::Right);
+  g.press(Key::Right);
+  g.press(Key::Right);
+  EXPECT_EQ(g.col(), 5) << "the added column is reached";
+  g.press(Key::Right);
+  EXPECT_EQ(g.row(), 5) << "the last row wraps onto itself";
+  EXPECT_EQ(g.col(), 2);
+  g.press(Key::Up);
+  EXPECT_EQ(g.row(), 4);
+  EXPECT_EQ(g.col(), 1);
+  EXPECT_EQ(g.rows(), 6);
+  EXPECT_EQ(g.cols(), 6);
 }
 
 TEST(MatrixGrid, AddedColumnsAreNumberedAddedRowsAreNot) {

@@ -5,8 +5,10 @@
 #include <QCloseEvent>
 #include <QTest>
 
+#include "dialogs/dialog_settling.h"
 #include "platform/icon_sheet.h"
 #include "tests/model/model_fakes.h"
+#include "tests/support/cut_texts.h"
 #include "tests/support/qt_application.h"
 
 namespace quorvin {
@@ -159,6 +161,84 @@ TEST_F(PlotDialogTest, ErrorBarsThenThreeDimensionalRetitleTheZColumn) {
   Choose(d, "3-D Plot");
   EXPECT_EQ(d.lblZAxis->text(), "Z Axis");
   EXPECT_EQ(d.lblIcon->text(), "Plot3d");
+}
+
+// Where each widget stands in the dialog, the dialog's size first.
+std::vector<QRect> Placement(const PlotDialog& d) {
+  std::vector<QRect> places{d.rect()};
+  for (const QWidget* w : d.findChildren<QWidget*>())
+    if (!w->isHidden()) places.push_back(QRect(w->mapTo(&d, QPoint(0, 0)), w->size()));
+  return places;
+}
+
+TEST_F(PlotDialogTest, ShowingOrHidingTheZColumnMovesAndResizesNothing) {
+  PlotDialog d;
+  d.show();
+  QCoreApplication::processEvents();
+  const std::vector<QRect> twoD = Placement(d);
+  const QRect titleRow = d.txtTitle->geometry();
+  const QRect xLabelRow = d.txtXLabel->geometry();
+  const auto xyBoxes = [&d] {
+    std::vector<QRect> boxes;
+    for (int k = 1; k <= 3; ++k)
+      for (int j = 1; j <= 2; ++j) boxes.push_back(d.chkInput(k, j)->geometry());
+    return boxes;
+  };
+  const std::vector<QRect> xy = xyBoxes();
+  for (const char* type : {"2-D Error Bars", "3-D Plot", "2-D Plot", "3-D Mesh", "2-D Polar"}) {
+    SCOPED_TRACE(type);
+    Choose(d, type);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(d.size(), twoD.front().size());
+    EXPECT_EQ(xyBoxes(), xy) << "the X and Y check boxes stay where they are";
+    EXPECT_EQ(d.txtTitle->geometry(), titleRow) << "the title row stays";
+    EXPECT_EQ(d.txtXLabel->geometry(), xLabelRow) << "the label rows stay";
+    EXPECT_EQ(testing_support::CutTexts(d, TitleBarWidth), std::vector<std::string>{});
+  }
+  // Back on a type without a Z column, every widget stands where it stood.
+  Choose(d, "2-D Plot");
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Placement(d), twoD);
+}
+
+TEST_F(PlotDialogTest, EveryTypeFitsTheListAndNoTextIsCut) {
+  PlotDialog d;
+  d.show();
+  for (const PlotType& type : PlotTypes()) {
+    SCOPED_TRACE(std::string(type.name));
+    Choose(d, std::string(type.name).c_str());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(testing_support::CutTexts(d, TitleBarWidth), std::vector<std::string>{});
+  }
+}
+
+TEST_F(PlotDialogTest, TheLineSelectorTakesTheFocusAndItsArrowsChooseTheLine) {
+  PlotDialog d;
+  d.show();
+  d.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+  for (int i = 0; i < 30 && QApplication::focusWidget() != d.sclLinenum; ++i)
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), d.sclLinenum) << "Tab reaches the line selector";
+  QTest::keyClick(d.sclLinenum, Qt::Key_Right);
+  EXPECT_EQ(d.lblLineNum->text(), "Line #2");
+  EXPECT_EQ(d.cmbLineColor->currentText(), "Magenta");
+  QTest::keyClick(d.sclLinenum, Qt::Key_Right);
+  EXPECT_EQ(d.lblLineNum->text(), "Line #3");
+  QTest::keyClick(d.sclLinenum, Qt::Key_Right);
+  EXPECT_EQ(d.lblLineNum->text(), "Line #3") << "three lines at most";
+  // With the Z column shown, Tab visits its check boxes in their rows.
+  Choose(d, "3-D Plot");
+  d.cmbType->setFocus();
+  std::vector<std::string> visited;
+  for (int i = 0; i < 10; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    visited.push_back(QApplication::focusWidget()->objectName().toStdString());
+  }
+  EXPECT_EQ(visited, (std::vector<std::string>{"chkInput1(1)", "chkInput1(2)", "chkInput1(3)",
+                                                "chkInput2(1)", "chkInput2(2)", "chkInput2(3)",
+                                                "chkInput3(1)", "chkInput3(2)", "chkInput3(3)",
+                                                "chkHold"}));
 }
 
 TEST_F(PlotDialogTest, TypingAPartialNameChangesNothingTheFullNameActs) {
