@@ -10,6 +10,7 @@
 #include "compiler/compiler.h"
 #include "compiler/execution_step.h"
 #include "compiler/script_delivery.h"
+#include "platform/interpreter_install.h"
 #include "platform/interpreter_link.h"
 
 namespace quorvin {
@@ -40,8 +41,11 @@ bool RefusedDuringRun(const RunState& run, Dialogs& dialogs) {
 // not answer.
 void StartMatlab(Model& model, Dialogs& dialogs, LinkServices& services) {
   Guarded(dialogs, [&] {
-    const std::string dir =
-        services.pickDirectory ? services.pickDirectory(kMatlabDirectoryPrompt) : std::string();
+    const std::string startDir =
+        services.installedInterpreter ? services.installedInterpreter() : std::string();
+    const std::string dir = services.pickDirectory
+                                ? services.pickDirectory(kMatlabDirectoryPrompt, startDir)
+                                : std::string();
     if (dir.empty()) {
       dialogs.messageBox("Sorry, cannot continue without the Matlab path.", style::kCritical,
                          kAppTitle);
@@ -69,7 +73,10 @@ LinkSession::LinkSession()
       results_(std::make_unique<TextResultsWindow>()),
       services_(std::make_unique<LinkServices>(
           LinkServices{*link_, *results_, *run_,
-                       [](const std::string& prompt) { return AskForDirectory(prompt); }})) {}
+                       [](const std::string& prompt, const std::string& startDir) {
+                         return AskForDirectory(prompt, nullptr, startDir);
+                       },
+                       [] { return InstalledInterpreterDirectory().toStdString(); }})) {}
 
 // The window goes first, then the interpreter is ended.
 LinkSession::~LinkSession() {

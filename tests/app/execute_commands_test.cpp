@@ -76,11 +76,16 @@ class ExecuteCommands : public ::testing::Test {
   TextResultsWindow results;
   RunState run;
   std::vector<std::string> prompts;
+  std::vector<std::string> startDirs;  // where the picker was opened
   std::string pickedDirectory;
-  LinkServices services{link, results, run, [this](const std::string& prompt) {
+  std::string installation;  // where an interpreter is found
+  LinkServices services{link, results, run,
+                        [this](const std::string& prompt, const std::string& startDir) {
                           prompts.push_back(prompt);
+                          startDirs.push_back(startDir);
                           return pickedDirectory;
-                        }};
+                        },
+                        [this] { return installation; }};
   QTemporaryDir appDir_;
   QTemporaryDir elsewhere_;
   QString saved_;
@@ -115,6 +120,32 @@ TEST_F(ExecuteCommands, StartMatlabWithoutAnExecutableSaysSoOnce) {
     EXPECT_FALSE(link.alive());
     EXPECT_EQ(QDir::currentPath().toStdString(), model.appDir);
   }
+}
+
+// The picker opens where an interpreter is installed, so that Yes to the
+// question and OK at once start it; with none found it opens as it always did.
+TEST_F(ExecuteCommands, StartMatlabOpensThePickerOnTheInstalledInterpreter) {
+  services.pickDirectory = [this](const std::string& prompt, const std::string& startDir) {
+    prompts.push_back(prompt);
+    startDirs.push_back(startDir);
+    return startDir.empty() ? QDir::currentPath().toStdString() : startDir;  // OK at once
+  };
+  QDir::setCurrent(elsewhere_.path());
+  mnuFileStartMatlab_Click(model, host, services);
+  EXPECT_EQ(startDirs, std::vector<std::string>{""});
+  EXPECT_EQ(host.messages,
+            std::vector<std::string>{"Sorry, Matlab excutable still not found.|16|Quorvin"});
+
+  host.messages.clear();
+  startDirs.clear();
+  installation = "/usr";
+  KeyboardSinScreen(model.table);
+  host.answers = {Answer::Yes};
+  mnuEXEMatlab_Click(model, 1, host, services);
+  EXPECT_EQ(startDirs, std::vector<std::string>{"/usr"});
+  EXPECT_EQ(host.messages, (std::vector<std::string>{kNotRespondingQuestion + "|20|Quorvin",
+                                                     "Done !|64|Quorvin"}));
+  EXPECT_TRUE(link.alive());
 }
 
 TEST_F(ExecuteCommands, StartMatlabFromUsrStartsOctaveAndExecuteRunsBoxByBox) {
