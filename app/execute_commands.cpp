@@ -1,5 +1,6 @@
 #include "app/execute_commands.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
@@ -67,10 +68,10 @@ void StartMatlab(Model& model, Dialogs& dialogs, LinkServices& services) {
 
 }  // namespace
 
-LinkSession::LinkSession()
+LinkSession::LinkSession(QWidget* owner)
     : run_(std::make_unique<RunState>()),
       link_(std::make_unique<InterpreterLink>()),
-      results_(std::make_unique<TextResultsWindow>()),
+      results_(std::make_unique<TextResultsWindow>(owner)),
       services_(std::make_unique<LinkServices>(
           LinkServices{*link_, *results_, *run_,
                        [](const std::string& prompt, const std::string& startDir) {
@@ -128,8 +129,7 @@ void mnuEXEMatlab_Click(Model& model, int doc, CompileQuestions& host, LinkServi
                      [&results](const QString& text) { results.showStatement(text); });
     QObject::connect(&services.link, &InterpreterLink::outputArrived, &following,
                      [&results](const QString& text) { results.showArriving(text); });
-    results.show();
-    results.raise();
+    results.showInFront(QApplication::activeWindow());
     ExecutionStep step(model.table, host, services.link, results,
                        [&] { StartMatlab(model, host, services); });
     Compiler(model, host, &step).CompileFlowchart(CompileMode::Execute, doc);

@@ -11,6 +11,8 @@
 #include "compiler/compile_questions.h"
 #include "model/model.h"
 
+class QWidget;
+
 namespace quorvin {
 
 class InterpreterLink;
@@ -39,9 +41,11 @@ struct LinkServices {
 
 // The one interpreter and results window of a program run, for the frame to
 // own: destroying it closes the window and ends the interpreter it started.
+// The window belongs to owner (the frame), so that a window manager keeps it
+// in front of the frame, as it keeps the frame's dialogs.
 class LinkSession {
  public:
-  LinkSession();
+  explicit LinkSession(QWidget* owner = nullptr);
   ~LinkSession();
   LinkSession(const LinkSession&) = delete;
   LinkSession& operator=(const LinkSession&) = delete;

@@ -53,7 +53,7 @@ QMenu* AddMenu(QMainWindow* frame, const char* name, const QString& caption) {
 
 FrameWindow::FrameWindow(int splashPauseMs, QWidget* parent)
     : QMainWindow(parent),
-      link_(std::make_unique<LinkSession>()),
+      link_(std::make_unique<LinkSession>(this)),
       questions_(this),
       colours_(this),
       splashPauseMs_(splashPauseMs) {

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <fstream>
@@ -239,6 +240,27 @@ TEST_F(ExecuteCommands, ExecuteWithoutInterpreterAsksAndNoAbandonsTheRun) {
   // The progress went to the model's views, and is put back there.
   EXPECT_EQ(views.pointers, (std::vector<Pointer>{Pointer::Hourglass, Pointer::Default}));
   EXPECT_EQ(views.gauge, std::vector<double>{3.0 / 350 * 100});
+}
+
+// Wherever the person left the results window, each run shows it whole on
+// the screen and in front; the first run puts it in the bottom right-hand
+// corner.
+TEST_F(ExecuteCommands, EachRunShowsTheResultsWindowWholeInFront) {
+  KeyboardSinScreen(model.table);
+  const QRect screen = results.screen()->availableGeometry();
+  host.answers = {Answer::No};
+  mnuEXEMatlab_Click(model, 1, host, services);
+  EXPECT_TRUE(results.isVisible());
+  EXPECT_EQ(results.frameGeometry().bottomRight(), screen.bottomRight());
+
+  results.setGeometry(screen.right() - 100, screen.bottom() - 50, 560, 420);
+  results.showMinimized();
+  host.answers = {Answer::No};
+  mnuEXEMatlab_Click(model, 1, host, services);
+  EXPECT_TRUE(results.isVisible());
+  EXPECT_FALSE(results.isMinimized());
+  EXPECT_TRUE(screen.contains(results.frameGeometry())) << results.frameGeometry().x();
+  EXPECT_EQ(results.size(), QSize(560, 420));
 }
 
 // The interpreter ends in the middle of a run: the next box meets the
