@@ -133,6 +133,10 @@ void mnuEXEMatlab_Click(Model& model, int doc, CompileQuestions& host, LinkServi
     ExecutionStep step(model.table, host, services.link, results,
                        [&] { StartMatlab(model, host, services); });
     Compiler(model, host, &step).CompileFlowchart(CompileMode::Execute, doc);
+    // The run's last message brought the program's windows forward, over
+    // the figure it drew: now the figure comes in front, where it stays
+    // until the person closes it.
+    if (step.plotted()) services.link.raiseFigure();
   });
 }
 

@@ -11,12 +11,14 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include "app/text_results_window.h"
 #include "model/settings_store.h"
 #include "platform/interpreter_link.h"
 #include "tests/support/qt_application.h"
+#include "tests/support/recording_figure.h"
 #include "tests/support/recording_views.h"
 #include "tests/support/step_fakes.h"
 
@@ -345,6 +347,45 @@ TEST_F(ExecuteCommands, DuringARunTheWindowShowsTheStatementAndNoSecondCompileSt
   mnuExeDDE_Click(model, 1, host, run);
   EXPECT_EQ(QGuiApplication::clipboard()->text(),
             "box1=3; disp('working'); pause(1.5);\r\nbox2=box1\r\n");
+}
+
+// The run's last message brings the program's windows over the figure it
+// drew, so the figure is raised after it; a run that draws none raises none.
+TEST_F(ExecuteCommands, ARunThatPlotsRaisesItsFigureAfterItsLastMessage) {
+  pickedDirectory = "/usr";
+  mnuFileStartMatlab_Click(model, host, services);
+  ASSERT_TRUE(link.alive());
+  QTemporaryDir stub;
+  ASSERT_TRUE(testing_support::WriteRecordingFigure(stub.path().toStdString()));
+  ASSERT_EQ(link.eval("set(0, 'defaultfigurevisible', 'off'); figure; addpath('" +
+                          stub.path().toStdString() + "');",
+                      {})
+                .status,
+            EvalResult::Status::Ok);
+  const auto figureCalls = [&] { return link.eval(testing_support::kRecordedFigureCalls, {}).output; };
+  model.table.nextBox = 3;
+  SetBox(model.table, 1, "Constant Input", "[1 2 3]", -1, 2);
+  SetBox(model.table, 2, "Plot Output", "Plot2d;plot(Input1)\r\n", 1, -1);
+  // Told what was called when the closing message shows.
+  struct AtTheEnd : QueuedQuestions {
+    std::function<std::string()> calls;
+    std::string atDone;
+    Answer messageBox(const std::string& text, int style, const std::string& title) override {
+      if (text == "Done !") atDone = calls();
+      return QueuedQuestions::messageBox(text, style, title);
+    }
+  } asked;
+  asked.calls = figureCalls;
+  mnuEXEMatlab_Click(model, 1, asked, services);
+  EXPECT_EQ(asked.messages, std::vector<std::string>{"Done !|64|Quorvin"});
+  EXPECT_EQ(asked.atDone, "figure() \r\n");  // the first plot's own
+  EXPECT_EQ(figureCalls(), "figure() figure(1) \r\n");
+  EXPECT_EQ(results.text(), "box1=[1 2 3];\r\nsystem_dependent(12,'off');figure;plot(box1);\r\n");
+
+  SetBox(model.table, 2, "Screen Output", "", 1, 0);
+  mnuEXEMatlab_Click(model, 1, host, services);
+  EXPECT_EQ(figureCalls(), "figure() figure(1) \r\n");
+  link.eval("rmpath('" + stub.path().toStdString() + "'); close all", {});
 }
 
 TEST_F(ExecuteCommands, EndingTheSessionEndsTheInterpreterItStarted) {
