@@ -19,4 +19,7 @@ QUORVIN_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-de
 # xclip reads the clipboard the program wrote. The end-to-end scripts click
 # at screen positions measured with DejaVu Sans as the default font: without
 # it the menu bar and title bars take other heights and the clicks miss.
-QUORVIN_TEST_PACKAGES=(xvfb xauth gnuplot-nox xdotool imagemagick xclip fonts-dejavu-core)
+# openbox is the window manager of the stacking test; x11-utils (xprop,
+# xwininfo) reads its stacking and the windows' frames.
+QUORVIN_TEST_PACKAGES=(xvfb xauth gnuplot-nox xdotool imagemagick xclip fonts-dejavu-core
+                       openbox x11-utils)

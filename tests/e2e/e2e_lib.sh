@@ -23,11 +23,11 @@ fail() {
   exit 1
 }
 
-# Polls a condition every 50 ms for up to 10 s.
+# Polls a condition every 50 ms for up to 10 s (wait_steps=N: N polls).
 wait_for() {
   local what=$1
   shift
-  for _ in $(seq 200); do
+  for _ in $(seq "${wait_steps:-200}"); do
     "$@" && return 0
     sleep 0.05
   done
@@ -70,4 +70,21 @@ document_menu() {  # Alt+letter of a document menu, then the keys of the item
     sleep 0.1
     xdotool key "$k"
   done
+}
+
+# A window manager in the display, as a desktop has one: windows get title
+# bars and stacking (openbox keeps a window of another program behind the
+# active one). Ended with the script.
+start_window_manager() {
+  openbox >"$work/openbox.log" 2>&1 &
+  wm=$!
+  trap 'kill "$wm" 2>/dev/null; cleanup' EXIT
+  wait_for "the window manager" window_manager_runs
+}
+window_manager_runs() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+# The managed windows bottom to top, as xdotool numbers them.
+stacking() {
+  local ids
+  ids=$(xprop -root _NET_CLIENT_LIST_STACKING | sed -n 's/.*# //p' | tr -d ,)
+  for id in $ids; do printf '%d\n' "$id"; done
 }
