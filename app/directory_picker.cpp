@@ -90,9 +90,7 @@ void DirectoryPicker::showDrive(const QString& dir) {
 
 void DirectoryPicker::Form_Load() {
   here_ = QDir::currentPath();
-  director->setText(here_);
-  showDrive(here_);
-  fillDir1();
+  openAt(here_);
 }
 
 // Each drive keeps the directory last shown on it, as a drive's current
@@ -104,6 +102,11 @@ void DirectoryPicker::Drive1_Change() {
 }
 
 void DirectoryPicker::Dir1_Change(const QString& target) {
+  openAt(target);
+  AutoAccept();
+}
+
+void DirectoryPicker::openAt(const QString& target) {
   // Shown as the system names a directory one has entered: links resolved.
   const QFileInfo entered(target);
   if (!target.isEmpty() && entered.isDir() && entered.isExecutable())
@@ -111,7 +114,6 @@ void DirectoryPicker::Dir1_Change(const QString& target) {
   director->setText(here_);
   showDrive(here_);
   fillDir1();
-  AutoAccept();
 }
 
 void DirectoryPicker::cmdOK_Click() { accept(); }
@@ -145,9 +147,11 @@ void DirectoryPicker::fillDir1() {
     add(name, here.absoluteFilePath(name));
 }
 
-std::string AskForDirectory(const std::string& prompt, QWidget* parent) {
+std::string AskForDirectory(const std::string& prompt, QWidget* parent,
+                            const std::string& startDir) {
   DirectoryPicker picker(parent);
   picker.lblTop->setTitle(QString::fromStdString(prompt));
+  if (!startDir.empty()) picker.openAt(QString::fromStdString(startDir));
   picker.exec();
   return picker.director->text().toStdString();
 }

@@ -2,7 +2,7 @@
 // frmDirectory: a small modal window in which the user picks a directory by
 // browsing "drives" (the file-system root, the home directory, mounted
 // volumes) and their directories. It opens on the process's current
-// directory and browses on its own: the current directory stays where it
+// directory, or where its caller sends it, and browses on its own: the current directory stays where it
 // was, and the caller decides what to make of the answer, which it reads
 // from `director` after the window closes.
 
@@ -29,6 +29,9 @@ class DirectoryPicker : public QDialog {
   static QStringList Drives();
 
   void Form_Load();
+  // Shows dir instead, as the answer too; a directory that cannot be
+  // entered leaves the picker where it was. Never ends the choice.
+  void openAt(const QString& dir);
   void Drive1_Change();
   // Opens path: it becomes the directory shown and the answer. A directory
   // that cannot be entered leaves both where they were.
@@ -58,7 +61,9 @@ class DirectoryPicker : public QDialog {
   QHash<QString, QString> lastDirOnDrive_;
 };
 
-// Shows the picker modally with prompt; returns the chosen directory.
-std::string AskForDirectory(const std::string& prompt, QWidget* parent = nullptr);
+// Shows the picker modally with prompt, opened on startDir (the current
+// directory when empty); returns the chosen directory.
+std::string AskForDirectory(const std::string& prompt, QWidget* parent = nullptr,
+                            const std::string& startDir = {});
 
 }  // namespace quorvin

@@ -1,5 +1,6 @@
 #include "app/execute_commands.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
@@ -10,6 +11,7 @@
 #include "compiler/compiler.h"
 #include "compiler/execution_step.h"
 #include "compiler/script_delivery.h"
+#include "platform/interpreter_install.h"
 #include "platform/interpreter_link.h"
 
 namespace quorvin {
@@ -40,8 +42,11 @@ bool RefusedDuringRun(const RunState& run, Dialogs& dialogs) {
 // not answer.
 void StartMatlab(Model& model, Dialogs& dialogs, LinkServices& services) {
   Guarded(dialogs, [&] {
-    const std::string dir =
-        services.pickDirectory ? services.pickDirectory(kMatlabDirectoryPrompt) : std::string();
+    const std::string startDir =
+        services.installedInterpreter ? services.installedInterpreter() : std::string();
+    const std::string dir = services.pickDirectory
+                                ? services.pickDirectory(kMatlabDirectoryPrompt, startDir)
+                                : std::string();
     if (dir.empty()) {
       dialogs.messageBox("Sorry, cannot continue without the Matlab path.", style::kCritical,
                          kAppTitle);
@@ -63,13 +68,16 @@ void StartMatlab(Model& model, Dialogs& dialogs, LinkServices& services) {
 
 }  // namespace
 
-LinkSession::LinkSession()
+LinkSession::LinkSession(QWidget* owner)
     : run_(std::make_unique<RunState>()),
       link_(std::make_unique<InterpreterLink>()),
-      results_(std::make_unique<TextResultsWindow>()),
+      results_(std::make_unique<TextResultsWindow>(owner)),
       services_(std::make_unique<LinkServices>(
           LinkServices{*link_, *results_, *run_,
-                       [](const std::string& prompt) { return AskForDirectory(prompt); }})) {}
+                       [](const std::string& prompt, const std::string& startDir) {
+                         return AskForDirectory(prompt, nullptr, startDir);
+                       },
+                       [] { return InstalledInterpreterDirectory().toStdString(); }})) {}
 
 // The window goes first, then the interpreter is ended.
 LinkSession::~LinkSession() {
@@ -122,11 +130,14 @@ void mnuEXEMatlab_Click(Model& model, int doc, CompileQuestions& host, LinkServi
                      [&results](const QString& text) { results.showStatement(text); });
     QObject::connect(&services.link, &InterpreterLink::outputArrived, &following,
                      [&results](const QString& text) { results.showArriving(text); });
-    results.show();
-    results.raise();
+    results.showInFront(QApplication::activeWindow());
     ExecutionStep step(model.table, host, services.link, results,
                        [&] { StartMatlab(model, host, services); });
     Compiler(model, host, &step).CompileFlowchart(CompileMode::Execute, doc);
+    // The run's last message brought the program's windows forward, over
+    // the figure it drew: now the figure comes in front, where it stays
+    // until the person closes it.
+    if (step.plotted()) services.link.raiseFigure();
   });
 }
 

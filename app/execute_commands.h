@@ -11,6 +11,8 @@
 #include "compiler/compile_questions.h"
 #include "model/model.h"
 
+class QWidget;
+
 namespace quorvin {
 
 class InterpreterLink;
@@ -23,20 +25,27 @@ inline const std::string kRunUnderWayMessage =
     "A flowchart is running in Matlab: wait until it has ended.";
 
 // What a box-by-box run needs beyond the document: the one interpreter, the
-// results window, whether a run is under way, and the directory picker
-// (frmDirectory unless a test scripts it).
+// results window, whether a run is under way, the directory picker
+// (frmDirectory unless a test scripts it) and where it opens.
 struct LinkServices {
   InterpreterLink& link;
   TextResultsWindow& results;
   RunState& run;
-  std::function<std::string(const std::string& prompt)> pickDirectory;
+  // Asks with prompt, opened on startDir (the current directory when empty).
+  std::function<std::string(const std::string& prompt, const std::string& startDir)>
+      pickDirectory;
+  // Where an interpreter is installed, empty when none is found: Start
+  // Matlab's picker opens there, so that OK at once starts it.
+  std::function<std::string()> installedInterpreter;
 };
 
 // The one interpreter and results window of a program run, for the frame to
 // own: destroying it closes the window and ends the interpreter it started.
+// The window belongs to owner (the frame), so that a window manager keeps it
+// in front of the frame, as it keeps the frame's dialogs.
 class LinkSession {
  public:
-  LinkSession();
+  explicit LinkSession(QWidget* owner = nullptr);
   ~LinkSession();
   LinkSession(const LinkSession&) = delete;
   LinkSession& operator=(const LinkSession&) = delete;

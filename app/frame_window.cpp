@@ -53,7 +53,7 @@ QMenu* AddMenu(QMainWindow* frame, const char* name, const QString& caption) {
 
 FrameWindow::FrameWindow(int splashPauseMs, QWidget* parent)
     : QMainWindow(parent),
-      link_(std::make_unique<LinkSession>()),
+      link_(std::make_unique<LinkSession>(this)),
       questions_(this),
       colours_(this),
       splashPauseMs_(splashPauseMs) {
@@ -68,8 +68,9 @@ FrameWindow::FrameWindow(int splashPauseMs, QWidget* parent)
   // The drive scan looks into the interpreter's tree of the directory Start
   // Matlab was last given, so the frame notes each answer of its picker.
   LinkServices& services = link_->services();
-  services.pickDirectory = [this, pick = services.pickDirectory](const std::string& prompt) {
-    std::string dir = pick ? pick(prompt) : std::string();
+  services.pickDirectory = [this, pick = services.pickDirectory](const std::string& prompt,
+                                                                 const std::string& startDir) {
+    std::string dir = pick ? pick(prompt, startDir) : std::string();
     if (!dir.empty()) interpreterDir_ = dir;
     return dir;
   };

@@ -3,15 +3,22 @@
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QScreen>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
+
+#include "app/screen_placement.h"
 
 namespace quorvin {
 
 TextResultsWindow::TextResultsWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window),
+    // A dialog's window type: a window manager keeps it in front of its
+    // owner, the frame, and of the questions the run asks there. It keeps
+    // the buttons of an ordinary window.
+    : QWidget(parent, Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
       pnl(new QFrame(this)),
       txt(new QPlainTextEdit(pnl)),
       cmdOK(new QPushButton("OK", this)) {
@@ -70,6 +77,33 @@ void TextResultsWindow::addShown(QString text) {
   txt->moveCursor(QTextCursor::End);
   txt->insertPlainText(text);
   txt->ensureCursorVisible();
+}
+
+namespace {
+// The title bar and borders the window manager puts around window; none
+// known before it has framed it.
+QMargins Decorations(const QWidget& window) {
+  return window.windowHandle() ? window.windowHandle()->frameMargins() : QMargins();
+}
+}  // namespace
+
+void TextResultsWindow::showInFront(const QWidget* beside) {
+  QScreen* screen = beside ? beside->screen() : this->screen();
+  // Until the window manager has framed it, its decorations are taken to be
+  // those it gave the window beside it.
+  create();
+  QMargins decorations = Decorations(*this);
+  if (decorations.isNull() && beside) decorations = Decorations(*beside->window());
+  if (screen) {
+    const QRect available = screen->availableGeometry();
+    setGeometry(placed_ ? WholeOnScreen(geometry(), decorations, available)
+                        : AtBottomRight(size(), decorations, available));
+    placed_ = true;
+  }
+  setWindowState(windowState() & ~Qt::WindowMinimized);
+  show();
+  raise();
+  activateWindow();
 }
 
 void TextResultsWindow::cmdOK_Click() {

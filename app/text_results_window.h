@@ -29,6 +29,13 @@ class TextResultsWindow : public QWidget, public ResultsSink {
   // Output of the running statement, added to the live tail.
   void showArriving(const QString& output);
 
+  // Shows the window for a run in front of the program's other windows,
+  // restored when minimised, and whole on the screen of beside (the window
+  // the run was asked from; none: its own screen). It stays where the person
+  // put it as far as that screen allows; the first time it stands in the
+  // screen's bottom right-hand corner.
+  void showInFront(const QWidget* beside);
+
   // Hides the window and empties it: the next run starts afresh.
   void cmdOK_Click();
 
@@ -47,6 +54,7 @@ class TextResultsWindow : public QWidget, public ResultsSink {
   void addShown(QString text);
 
   std::string text_;
+  bool placed_ = false;  // placed by showInFront once; the person's since
   int liveTail_ = -1;  // where the live tail starts in the text box; -1 none
 };
 

@@ -65,6 +65,8 @@ class ExecutionStep : public ExecutionHook {
 
   // Statements that failed, timed out or met a dead interpreter in this compile.
   int failures() const { return failures_; }
+  // Whether a Plot Output box of this compile was stepped: it drew a figure.
+  bool plotted() const { return firstPlotDone_; }
 
  private:
   bool exchange(const std::string& text);

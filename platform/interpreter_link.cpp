@@ -88,6 +88,16 @@ bool InterpreterLink::alive() { return process_ && process_->running(); }
 qint64 InterpreterLink::processId() const { return process_ ? process_->processId() : 0; }
 
 EvalResult InterpreterLink::eval(const std::string& text, const InputAnswerer& answer) {
+  return exchange(text, answer, true);
+}
+
+void InterpreterLink::raiseFigure() {
+  // get(0, 'currentfigure') is empty where there is none (gcf would open one).
+  exchange("if ~isempty(get(0, 'currentfigure')), figure(gcf); end", {}, false);
+}
+
+EvalResult InterpreterLink::exchange(const std::string& text, const InputAnswerer& answer,
+                                     bool told) {
   // A wait runs the event loop: a second statement sent from there (say,
   // from an input box) would be typed in as the first one's answer.
   if (busy_)
@@ -100,6 +110,7 @@ EvalResult InterpreterLink::eval(const std::string& text, const InputAnswerer& a
   const QPointer<InterpreterLink> self(this);
   const int timeoutMs = timeoutMs_;
   const BusyScope busy(this);
+  if (!told) return process->exchange(text, timeoutMs, answer, {});
   emit statementStarted(Utf8(text));
   return process->exchange(text, timeoutMs, answer, [self](const std::string& arrived) {
     if (self) emit self->outputArrived(Utf8(arrived));

@@ -49,6 +49,10 @@ class InterpreterLink : public QObject, public Interpreter {
 
   bool alive() override;
   EvalResult eval(const std::string& text, const InputAnswerer& answer) override;
+  // Brings the interpreter's current figure, if it has one, in front of
+  // every other window, as figure(gcf) does. It runs as a statement of the
+  // link's own: no statementStarted, no output. Nothing while busy.
+  void raiseFigure();
   double timeoutSeconds() const override { return timeoutMs_ / 1000.0; }
 
   void setTimeoutMs(int ms) { timeoutMs_ = ms > 0 ? ms : 1; }
@@ -66,6 +70,8 @@ class InterpreterLink : public QObject, public Interpreter {
  private:
   class BusyScope;
   void setBusy(bool busy);
+  // eval, told to the results window or not.
+  EvalResult exchange(const std::string& text, const InputAnswerer& answer, bool told);
 
   // Shared with the wait under way, which keeps the process for as long as
   // it needs it, even when the link is stopped or destroyed meanwhile.

@@ -5,7 +5,9 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QApplication>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "tests/support/qt_application.h"
 
@@ -120,6 +122,34 @@ TEST_F(DirectoryPickerTest, DrivesAreTheRootTheHomeAndMountedVolumes) {
   EXPECT_EQ(picker.director->text(), QDir::homePath());
   picker.Drive1->setCurrentIndex(0);
   EXPECT_EQ(picker.director->text(), root_ + "/plain");
+  EXPECT_EQ(QDir::currentPath(), root_);
+}
+
+// Start Matlab opens the picker where the interpreter is installed: OK there
+// answers that directory. Opening it there never ends the choice, and a
+// directory that cannot be entered leaves the picker where it was.
+TEST_F(DirectoryPickerTest, OpensWhereTheCallerSendsIt) {
+  DirectoryPicker picker;
+  picker.show();
+  picker.openAt(root_ + "/upper");  // holds the settings file: still open
+  EXPECT_FALSE(picker.isHidden());
+  EXPECT_EQ(picker.director->text(), root_ + "/upper");
+  EXPECT_EQ(picker.path->text(), root_ + "/upper");
+  EXPECT_EQ(picker.Dir1->item(0)->text(), "..");
+  picker.openAt(root_ + "/gone");
+  EXPECT_EQ(picker.director->text(), root_ + "/upper");
+
+  std::string prompt;
+  QTimer::singleShot(0, [&] {
+    if (auto* shown = dynamic_cast<DirectoryPicker*>(QApplication::activeModalWidget())) {
+      prompt = shown->lblTop->title().toStdString();
+      shown->cmdOK->click();
+    }
+  });
+  EXPECT_EQ(AskForDirectory("Please locate the Matlab directory", nullptr,
+                            (root_ + "/plain").toStdString()),
+            (root_ + "/plain").toStdString());
+  EXPECT_EQ(prompt, "Please locate the Matlab directory");
   EXPECT_EQ(QDir::currentPath(), root_);
 }
 

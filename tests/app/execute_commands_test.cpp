@@ -7,15 +7,18 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include "app/text_results_window.h"
 #include "model/settings_store.h"
 #include "platform/interpreter_link.h"
 #include "tests/support/qt_application.h"
+#include "tests/support/recording_figure.h"
 #include "tests/support/recording_views.h"
 #include "tests/support/step_fakes.h"
 
@@ -76,11 +79,16 @@ class ExecuteCommands : public ::testing::Test {
   TextResultsWindow results;
   RunState run;
   std::vector<std::string> prompts;
+  std::vector<std::string> startDirs;  // where the picker was opened
   std::string pickedDirectory;
-  LinkServices services{link, results, run, [this](const std::string& prompt) {
+  std::string installation;  // where an interpreter is found
+  LinkServices services{link, results, run,
+                        [this](const std::string& prompt, const std::string& startDir) {
                           prompts.push_back(prompt);
+                          startDirs.push_back(startDir);
                           return pickedDirectory;
-                        }};
+                        },
+                        [this] { return installation; }};
   QTemporaryDir appDir_;
   QTemporaryDir elsewhere_;
   QString saved_;
@@ -115,6 +123,32 @@ TEST_F(ExecuteCommands, StartMatlabWithoutAnExecutableSaysSoOnce) {
     EXPECT_FALSE(link.alive());
     EXPECT_EQ(QDir::currentPath().toStdString(), model.appDir);
   }
+}
+
+// The picker opens where an interpreter is installed, so that Yes to the
+// question and OK at once start it; with none found it opens as it always did.
+TEST_F(ExecuteCommands, StartMatlabOpensThePickerOnTheInstalledInterpreter) {
+  services.pickDirectory = [this](const std::string& prompt, const std::string& startDir) {
+    prompts.push_back(prompt);
+    startDirs.push_back(startDir);
+    return startDir.empty() ? QDir::currentPath().toStdString() : startDir;  // OK at once
+  };
+  QDir::setCurrent(elsewhere_.path());
+  mnuFileStartMatlab_Click(model, host, services);
+  EXPECT_EQ(startDirs, std::vector<std::string>{""});
+  EXPECT_EQ(host.messages,
+            std::vector<std::string>{"Sorry, Matlab excutable still not found.|16|Quorvin"});
+
+  host.messages.clear();
+  startDirs.clear();
+  installation = "/usr";
+  KeyboardSinScreen(model.table);
+  host.answers = {Answer::Yes};
+  mnuEXEMatlab_Click(model, 1, host, services);
+  EXPECT_EQ(startDirs, std::vector<std::string>{"/usr"});
+  EXPECT_EQ(host.messages, (std::vector<std::string>{kNotRespondingQuestion + "|20|Quorvin",
+                                                     "Done !|64|Quorvin"}));
+  EXPECT_TRUE(link.alive());
 }
 
 TEST_F(ExecuteCommands, StartMatlabFromUsrStartsOctaveAndExecuteRunsBoxByBox) {
@@ -210,6 +244,27 @@ TEST_F(ExecuteCommands, ExecuteWithoutInterpreterAsksAndNoAbandonsTheRun) {
   EXPECT_EQ(views.gauge, std::vector<double>{3.0 / 350 * 100});
 }
 
+// Wherever the person left the results window, each run shows it whole on
+// the screen and in front; the first run puts it in the bottom right-hand
+// corner.
+TEST_F(ExecuteCommands, EachRunShowsTheResultsWindowWholeInFront) {
+  KeyboardSinScreen(model.table);
+  const QRect screen = results.screen()->availableGeometry();
+  host.answers = {Answer::No};
+  mnuEXEMatlab_Click(model, 1, host, services);
+  EXPECT_TRUE(results.isVisible());
+  EXPECT_EQ(results.frameGeometry().bottomRight(), screen.bottomRight());
+
+  results.setGeometry(screen.right() - 100, screen.bottom() - 50, 560, 420);
+  results.showMinimized();
+  host.answers = {Answer::No};
+  mnuEXEMatlab_Click(model, 1, host, services);
+  EXPECT_TRUE(results.isVisible());
+  EXPECT_FALSE(results.isMinimized());
+  EXPECT_TRUE(screen.contains(results.frameGeometry())) << results.frameGeometry().x();
+  EXPECT_EQ(results.size(), QSize(560, 420));
+}
+
 // The interpreter ends in the middle of a run: the next box meets the
 // question at once; No keeps what was shown and ends without "Done !".
 TEST_F(ExecuteCommands, NoAfterTheInterpreterEndedKeepsWhatWasShown) {
@@ -292,6 +347,45 @@ TEST_F(ExecuteCommands, DuringARunTheWindowShowsTheStatementAndNoSecondCompileSt
   mnuExeDDE_Click(model, 1, host, run);
   EXPECT_EQ(QGuiApplication::clipboard()->text(),
             "box1=3; disp('working'); pause(1.5);\r\nbox2=box1\r\n");
+}
+
+// The run's last message brings the program's windows over the figure it
+// drew, so the figure is raised after it; a run that draws none raises none.
+TEST_F(ExecuteCommands, ARunThatPlotsRaisesItsFigureAfterItsLastMessage) {
+  pickedDirectory = "/usr";
+  mnuFileStartMatlab_Click(model, host, services);
+  ASSERT_TRUE(link.alive());
+  QTemporaryDir stub;
+  ASSERT_TRUE(testing_support::WriteRecordingFigure(stub.path().toStdString()));
+  ASSERT_EQ(link.eval("set(0, 'defaultfigurevisible', 'off'); figure; addpath('" +
+                          stub.path().toStdString() + "');",
+                      {})
+                .status,
+            EvalResult::Status::Ok);
+  const auto figureCalls = [&] { return link.eval(testing_support::kRecordedFigureCalls, {}).output; };
+  model.table.nextBox = 3;
+  SetBox(model.table, 1, "Constant Input", "[1 2 3]", -1, 2);
+  SetBox(model.table, 2, "Plot Output", "Plot2d;plot(Input1)\r\n", 1, -1);
+  // Told what was called when the closing message shows.
+  struct AtTheEnd : QueuedQuestions {
+    std::function<std::string()> calls;
+    std::string atDone;
+    Answer messageBox(const std::string& text, int style, const std::string& title) override {
+      if (text == "Done !") atDone = calls();
+      return QueuedQuestions::messageBox(text, style, title);
+    }
+  } asked;
+  asked.calls = figureCalls;
+  mnuEXEMatlab_Click(model, 1, asked, services);
+  EXPECT_EQ(asked.messages, std::vector<std::string>{"Done !|64|Quorvin"});
+  EXPECT_EQ(asked.atDone, "figure() \r\n");  // the first plot's own
+  EXPECT_EQ(figureCalls(), "figure() figure(1) \r\n");
+  EXPECT_EQ(results.text(), "box1=[1 2 3];\r\nsystem_dependent(12,'off');figure;plot(box1);\r\n");
+
+  SetBox(model.table, 2, "Screen Output", "", 1, 0);
+  mnuEXEMatlab_Click(model, 1, host, services);
+  EXPECT_EQ(figureCalls(), "figure() figure(1) \r\n");
+  link.eval("rmpath('" + stub.path().toStdString() + "'); close all", {});
 }
 
 TEST_F(ExecuteCommands, EndingTheSessionEndsTheInterpreterItStarted) {

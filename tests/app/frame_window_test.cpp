@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <fstream>
 
+#include "app/text_results_window.h"
 #include "canvas/logic/document_closing.h"
 #include "tests/canvas/canvas_fixture.h"
 #include "tests/support/qt_application.h"
@@ -224,6 +225,17 @@ TEST_F(Frame, ExitDuringARunEndsTheRunFirstThenAsks) {
 
 // The active document's menus fill the menu bar; with none active the
 // frame's own come back.
+// The results window is the frame's, as a dialog is: a window manager keeps
+// it in front of the frame and of the questions a run asks there.
+TEST_F(Frame, OwnsTheResultsWindowAsItsDialog) {
+  const TextResultsWindow& results = frame.link().services().results;
+  EXPECT_EQ(results.parentWidget(), &frame);
+  EXPECT_TRUE(results.isWindow());
+  EXPECT_EQ(results.windowType(), Qt::Dialog);
+  EXPECT_TRUE(results.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+  EXPECT_FALSE(results.isModal());
+}
+
 TEST_F(Frame, TheActiveDocumentBringsItsMenus) {
   QMenu docFile("&File"), docEdit("&Edit");
   QMdiSubWindow* document = nullptr;

@@ -44,11 +44,11 @@ fail() {
   exit 1
 }
 
-# Polls a condition every 50 ms for up to 10 s.
+# Polls a condition every 50 ms for up to 10 s (wait_steps=N: N polls).
 wait_for() {
   local what=$1
   shift
-  for _ in $(seq 200); do
+  for _ in $(seq "${wait_steps:-200}"); do
     "$@" && return 0
     sleep 0.05
   done
@@ -135,6 +135,12 @@ start_openbox() {
   wait_for "openbox to manage the display" window_manager_runs
 }
 window_manager_runs() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
+# The managed windows bottom to top, as xdotool numbers them.
+stacking() {
+  local ids
+  ids=$(xprop -root _NET_CLIENT_LIST_STACKING | sed -n 's/.*# //p' | tr -d ,)
+  for id in $ids; do printf '%d\n' "$id"; done
+}
 
 document_menu() {  # Alt+letter of a document menu, then the keys of the item
   xdotool key "alt+$1"

@@ -15,6 +15,7 @@
 
 #include "compiler/execution_step.h"
 #include "tests/support/qt_application.h"
+#include "tests/support/recording_figure.h"
 #include "tests/support/step_fakes.h"
 
 namespace quorvin {
@@ -292,6 +293,30 @@ TEST_F(OctaveLink, TheFirstPlotOfARunOpensAFigure) {
       0u);
   EXPECT_EQ(eval("numel(get(0, 'children'))").output, "ans = 1\r\n");
   eval("close all");
+}
+
+// The figure comes in front as figure(gcf) brings it, by a statement the
+// results window is not told of; where there is none, none is opened.
+TEST_F(OctaveLink, RaiseFigureRaisesTheCurrentFigureUntold) {
+  QTemporaryDir stub;
+  ASSERT_TRUE(testing_support::WriteRecordingFigure(stub.path().toStdString()));
+  ASSERT_EQ(eval("close all; set(0, 'defaultfigurevisible', 'off'); figure; plot(1:3);").status,
+            Status::Ok);
+  ASSERT_EQ(eval("addpath('" + stub.path().toStdString() + "');").status, Status::Ok);
+  int told = 0;
+  const QMetaObject::Connection tell =
+      QObject::connect(link_, &InterpreterLink::statementStarted, [&] { ++told; });
+  link_->raiseFigure();
+  EXPECT_EQ(told, 0);
+  QObject::disconnect(tell);
+  EXPECT_FALSE(link_->busy());
+  EXPECT_EQ(eval(testing_support::kRecordedFigureCalls).output, "figure(1) \r\n");
+
+  eval("close all; clear global quorvin_figure_calls");
+  link_->raiseFigure();
+  EXPECT_EQ(eval("numel(get(0, 'children'))").output, "ans = 0\r\n");
+  EXPECT_EQ(eval(testing_support::kRecordedFigureCalls).output, "\r\n");
+  eval("rmpath('" + stub.path().toStdString() + "'); clear global quorvin_figure_calls");
 }
 
 TEST_F(OctaveLink, FigureSwitchHasANoOpStandIn) {
