@@ -49,8 +49,12 @@ void MatrixGrid::addColumn() {
 }
 
 void MatrixGrid::press(Key key) {
+  const int rowBefore = row_, colBefore = col_;
   handlerStep(key);
-  arrowStep(key);
+  // An arrow moves the cell once along its own line: the grid's step
+  // follows unless the handler's step already moved it that way.
+  const bool vertical = key == Key::Up || key == Key::Down;
+  if (vertical ? row_ == rowBefore : col_ == colBefore) arrowStep(key);
 }
 
 void MatrixGrid::handlerStep(Key key) {

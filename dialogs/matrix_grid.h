@@ -44,12 +44,12 @@ class MatrixGrid {
   //    header left empty.
   //  Right: from the last column to the first column of the next row, or of
   //    the same row when it is the last; elsewhere nothing.
-  // Then every arrow key also takes the grid's own step, as a platform grid
-  // does after its key handler: one cell the way the arrow points, never
-  // onto a header cell or off the grid. So Up and Down reach the first
-  // column of the row above or below, Right inside a row the next column,
-  // Right from the last column the second column of the next row, and Left
-  // two columns left (stopping at the first).
+  // Then an arrow key takes the grid's own step, one cell the way it points
+  // (never onto a header cell or off the grid), unless the handler's step
+  // already moved the cell along the arrow's line: each arrow moves once.
+  // So Up and Down reach the first column of the row above or below, Right
+  // inside a row the next column, Right from the last column the first
+  // column of the next row, and Left one column left.
   void press(Key key);
   // Any other key appends the text it produced ("-", ".", "x", "1"); line
   // breaks, tabs and other control characters are left out.
