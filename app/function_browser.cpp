@@ -1,5 +1,6 @@
 #include "app/function_browser.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QScrollArea>
@@ -11,6 +12,20 @@
 #include "platform/qt_questions.h"
 
 namespace quorvin {
+
+namespace {
+
+// The busy pointer, over every window, while the catalogue is read and its
+// lists are filled: over a large one that takes a moment.
+class BusyPointer {
+ public:
+  BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+  BusyPointer(const BusyPointer&) = delete;
+  BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
+}  // namespace
 
 FunctionBrowserWindow::FunctionBrowserWindow(QWidget* parent, MFileTables& tables,
                                              std::function<ScanSettings()> settings, Dialogs* dialogs)
@@ -73,7 +88,11 @@ FunctionBrowserWindow::FunctionBrowserWindow(QWidget* parent, MFileTables& table
 
 void FunctionBrowserWindow::Form_Load() {
   if (!tables_.loaded) {
-    std::optional<MFileCatalogue> read = ReadCatalogueFile(settings_().appDir);
+    std::optional<MFileCatalogue> read;
+    {
+      const BusyPointer busy;
+      read = ReadCatalogueFile(settings_().appDir);
+    }
     if (read) {
       tables_.catalogue = std::move(*read);
       tables_.loaded = true;
@@ -86,6 +105,7 @@ void FunctionBrowserWindow::Form_Load() {
 }
 
 void FunctionBrowserWindow::fillCategories() {
+  const BusyPointer busy;
   const QSignalBlocker quiet(cmbCategory);
   const QSignalBlocker quietList(lstFunc);
   cmbCategory->clear();
@@ -97,6 +117,7 @@ void FunctionBrowserWindow::fillCategories() {
 }
 
 void FunctionBrowserWindow::cmbCategory_Click() {
+  const BusyPointer busy;  // all files of a large catalogue take a moment too
   const QSignalBlocker quiet(lstFunc);
   lstFunc->clear();
   lblHelp->clear();
