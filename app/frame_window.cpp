@@ -1,9 +1,11 @@
 #include "app/frame_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <utility>
 
 #include "app/about_window.h"
 #include "app/current_toolbox.h"
@@ -15,6 +17,7 @@
 #include "app/toolbox_palette.h"
 #include "app/window_arrangement.h"
 #include "canvas/logic/document_closing.h"
+#include "platform/interpreter_link.h"
 
 namespace quorvin {
 
@@ -275,8 +278,20 @@ void FrameWindow::endProgram() { close(); }
 bool FrameWindow::resumeAfterInterruptedRun() {
   if (!exitAfterRun_) return false;
   exitAfterRun_ = false;
+  const bool runEnded = std::exchange(runAtQuit_, false);
+  const bool interpreterEnded =
+      std::exchange(interpreterAtQuit_, false) && !link_->services().link.alive();
   close();
-  return !leaving_;
+  if (leaving_) return false;
+  // Cancel meant "stay", but what the quit ended stays ended: say so, or the
+  // next run would find the interpreter's variables gone without a word.
+  if (model_ && (runEnded || interpreterEnded)) {
+    const std::string& told = !runEnded         ? kMatlabStoppedForExit
+                              : interpreterEnded ? kRunAndMatlabStoppedForExit
+                                                 : kRunStoppedForExit;
+    model_->dialogs.messageBox(told, style::kInformation, kAppTitle);
+  }
+  return true;
 }
 
 void FrameWindow::closeEvent(QCloseEvent* event) {
@@ -285,10 +300,16 @@ void FrameWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   event->ignore();
-  if (running()) {
-    // The run waits in an event loop of its own further up the stack: the
-    // quit ends it and every loop, the compile unwinds, and the documents are
-    // asked once the program's loop has returned (resumeAfterInterruptedRun).
+  // A modal window is open only when the program was asked to end from
+  // outside (SIGTERM): the person cannot reach Exit past it.
+  if (running() || QApplication::activeModalWidget() != nullptr) {
+    // The run, or the command that opened the modal window, waits in an
+    // event loop of its own further up the stack: the quit ends it and every
+    // loop, the command unwinds as at a Cancel, and the documents are asked
+    // once the program's loop has returned (resumeAfterInterruptedRun),
+    // never while something still works on them.
+    runAtQuit_ = runAtQuit_ || running();
+    interpreterAtQuit_ = interpreterAtQuit_ || link_->services().link.alive();
     exitAfterRun_ = true;
     QCoreApplication::exit(0);
     return;

@@ -40,6 +40,17 @@ class ToolboxPalette;
 // How long the splash window stays while the program starts.
 constexpr int kSplashPauseMs = 2500;
 
+// Told when an Exit that had to end a run under way, or the interpreter (the
+// program's quit ends it), is cancelled at a document's save question: the
+// program goes on, but they do not.
+inline const std::string kRunStoppedForExit =
+    "The flowchart running in Matlab was stopped for the Exit.";
+inline const std::string kRunAndMatlabStoppedForExit =
+    "The flowchart running in Matlab was stopped for the Exit, and Matlab with it: its variables "
+    "are gone.";
+inline const std::string kMatlabStoppedForExit =
+    "Matlab was stopped for the Exit: its variables are gone.";
+
 // What the frame needs of the document windows.
 struct FrameDocuments {
   // Closes document doc's window, which asks whether to save first; true when
@@ -88,8 +99,10 @@ class FrameWindow : public QMainWindow, public FrameServices {
   // The menu bar as it is now: the active document's menus, or the frame's own.
   QList<QMenu*> menusShown() const;
 
-  // After the program was quit to end a run under way, asks the documents to
-  // close as Exit does. True when one stayed open: the program goes on.
+  // After the program was quit to end a run under way (or the modal windows
+  // open when the program was asked to end), asks the documents to close as
+  // Exit does. True when one stayed open: the program goes on, and is told
+  // what the quit ended.
   bool resumeAfterInterruptedRun();
 
   // FrameServices.
@@ -194,6 +207,10 @@ class FrameWindow : public QMainWindow, public FrameServices {
   bool loaded_ = false;
   bool leaving_ = false;
   bool exitAfterRun_ = false;
+  // What the Exit under way found when it quit every loop: a run under way,
+  // the interpreter running.
+  bool runAtQuit_ = false;
+  bool interpreterAtQuit_ = false;
 };
 
 // A recent file's path as a menu caption: "&" doubled, so that it shows and

@@ -1,5 +1,6 @@
 #include "app/function_browser.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QScreen>
@@ -18,6 +19,16 @@ namespace {
 constexpr int kListWidth = 300;  // the file list at its narrowest
 constexpr int kHelpWidth = 300;  // the help text at its narrowest
 constexpr int kHelpRoom = kHelpWidth + 40;  // the help text and the margins beside the list
+
+// The busy pointer, over every window, while the catalogue is read and its
+// lists are filled: over a large one that takes a moment.
+class BusyPointer {
+ public:
+  BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+  BusyPointer(const BusyPointer&) = delete;
+  BusyPointer& operator=(const BusyPointer&) = delete;
+};
 
 }  // namespace
 
@@ -87,7 +98,11 @@ FunctionBrowserWindow::FunctionBrowserWindow(QWidget* parent, MFileTables& table
 
 void FunctionBrowserWindow::Form_Load() {
   if (!tables_.loaded) {
-    std::optional<MFileCatalogue> read = ReadCatalogueFile(settings_().appDir);
+    std::optional<MFileCatalogue> read;
+    {
+      const BusyPointer busy;
+      read = ReadCatalogueFile(settings_().appDir);
+    }
     if (read) {
       tables_.catalogue = std::move(*read);
       tables_.loaded = true;
@@ -100,6 +115,7 @@ void FunctionBrowserWindow::Form_Load() {
 }
 
 void FunctionBrowserWindow::fillCategories() {
+  const BusyPointer busy;
   const QSignalBlocker quiet(cmbCategory);
   const QSignalBlocker quietList(lstFunc);
   cmbCategory->clear();
@@ -128,6 +144,7 @@ void FunctionBrowserWindow::fitFileList() {
 }
 
 void FunctionBrowserWindow::cmbCategory_Click() {
+  const BusyPointer busy;  // all files of a large catalogue take a moment too
   const QSignalBlocker quiet(lstFunc);
   lstFunc->clear();
   lblHelp->clear();

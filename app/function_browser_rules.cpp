@@ -2,19 +2,10 @@
 
 #include <algorithm>
 
+#include "app/pattern_occurrence.h"
 #include "model/ascii_case.h"
 
 namespace quorvin {
-
-namespace {
-
-// A directory without a path (a damaged catalogue line) holds nothing,
-// although the empty text lies in every path.
-bool AnyFileIn(const MFileCatalogue& catalogue, const std::string& dir) {
-  return !dir.empty() && std::any_of(catalogue.mFiles.begin(), catalogue.mFiles.end(),
-                     [&](const std::string& file) { return file.find(dir) != std::string::npos; });
-}
-}  // namespace
 
 std::string CategoryText(const std::string& name) {
   std::string text = LowerCased(name);
@@ -23,9 +14,19 @@ std::string CategoryText(const std::string& name) {
 }
 
 std::vector<std::string> CategoryList(const MFileCatalogue& catalogue) {
+  // All directories at once: one by one, each against every file, half a
+  // million of each took minutes.
+  std::vector<std::string_view> dirs;
+  dirs.reserve(catalogue.mFileDirs.size());
+  for (const MFileDir& dir : catalogue.mFileDirs) dirs.push_back(dir.Dir);
+  const std::vector<bool> held = PatternsOccurring(dirs, catalogue.mFiles);
   std::vector<std::string> list;
-  for (const MFileDir& dir : catalogue.mFileDirs)
-    if (!dir.Name.empty() && AnyFileIn(catalogue, dir.Dir)) list.push_back(CategoryText(dir.Name));
+  for (std::size_t i = 0; i < catalogue.mFileDirs.size(); ++i) {
+    const MFileDir& dir = catalogue.mFileDirs[i];
+    // A directory without a path (a damaged catalogue line) holds nothing,
+    // although the empty text lies in every path.
+    if (!dir.Name.empty() && !dir.Dir.empty() && held[i]) list.push_back(CategoryText(dir.Name));
+  }
   list.push_back(kAllMFilesCategory);
   return list;
 }

@@ -5,6 +5,7 @@
 #include "canvas/document_windows.h"
 #include "model/model.h"
 #include "platform/qsettings_store.h"
+#include "platform/termination_request.h"
 
 namespace quorvin {
 
@@ -19,6 +20,14 @@ int RunProgram(QApplication& /*the loop's owner*/, const StartOptions& options) 
   windows.attach(model);
   JoinFrameAndWindows(frame, windows, model);
   if (options.frameMade) options.frameMade(frame);
+  // SIGTERM (kill, or a desktop session that ends) ends the program as Exit
+  // does: a run under way ends with its interpreter at once, then every
+  // changed document is asked about, so nothing is lost unasked; a session
+  // that will not wait for the answer kills the program, and the interpreter
+  // goes with it all the same.
+  TerminationRequest termination;
+  QObject::connect(&termination, &TerminationRequest::requested, &frame,
+                   [&frame] { frame.exitProgram(); });
   frame.MDIForm_Load(SystemAppDirProbe(&frame));
 
   int status = QApplication::exec();

@@ -24,12 +24,14 @@ int Remaining(const QElapsedTimer& clock, int totalMs) {
 }  // namespace
 
 InterpreterProcess::~InterpreterProcess() {
-  if (process_.state() == QProcess::NotRunning) return;
-  process_.closeWriteChannel();  // end of input: the interpreter quits
-  if (!process_.waitForFinished(kEndMs)) {
-    process_.kill();
-    process_.waitForFinished(kEndMs);
+  if (process_.state() != QProcess::NotRunning) {
+    process_.closeWriteChannel();  // end of input: the interpreter quits
+    if (!process_.waitForFinished(kEndMs)) {
+      process_.kill();
+      process_.waitForFinished(kEndMs);
+    }
   }
+  lifeline_.cut();
 }
 
 bool InterpreterProcess::start(const InterpreterProgram& program, int timeoutMs) {
@@ -46,8 +48,10 @@ bool InterpreterProcess::start(const InterpreterProgram& program, int timeoutMs)
   // Errors and output in one stream, in the order they were written.
   process_.setProcessChannelMode(QProcess::MergedChannels);
   if (!program.workingDirectory.isEmpty()) process_.setWorkingDirectory(program.workingDirectory);
+  ProcessLifeline::prepare(process_);
   process_.start(program.path, program.arguments);
   if (!process_.waitForStarted(timeoutMs)) return false;
+  lifeline_.watch(process_);
   QElapsedTimer clock;
   clock.start();
   return writeLine(SetupStatement(stubDir_.path().toStdString(), exchange_, dialect_, session_),
@@ -67,6 +71,7 @@ void InterpreterProcess::abandon() {
     process_.kill();
     process_.waitForFinished(kEndMs);  // reaped at once
   }
+  lifeline_.cut();
   if (waiting_) waiting_->quit();
 }
 

@@ -14,6 +14,7 @@
 
 #include "compiler/interpreter.h"
 #include "platform/link_framing.h"
+#include "platform/process_lifeline.h"
 
 class QEventLoop;
 
@@ -40,6 +41,8 @@ class InterpreterProcess {
 
   // Starts program and waits until it has taken the set-up. False when it
   // cannot be started, does not come up within timeoutMs, or is abandoned.
+  // The interpreter, and all it starts, ends with the program however the
+  // program ends: start it from the GUI thread (see ProcessLifeline).
   bool start(const InterpreterProgram& program, int timeoutMs);
   // True while the process can take a statement.
   bool running();
@@ -66,6 +69,7 @@ class InterpreterProcess {
   bool gone() const { return abandoned_ || process_.state() != QProcess::Running; }
 
   QProcess process_;
+  ProcessLifeline lifeline_;  // what the interpreter started ends with it
   QTemporaryDir stubDir_;
   Dialect dialect_ = Dialect::Octave;
   std::string session_;  // the word in this interpreter's markers

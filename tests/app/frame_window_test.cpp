@@ -4,14 +4,17 @@
 
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QDialog>
 #include <QEventLoop>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QTemporaryDir>
 #include <fstream>
+#include <optional>
 
 #include "app/text_results_window.h"
 #include "canvas/logic/document_closing.h"
+#include "platform/interpreter_link.h"
 #include "tests/canvas/canvas_fixture.h"
 #include "tests/support/qt_application.h"
 
@@ -221,6 +224,88 @@ TEST_F(Frame, ExitDuringARunEndsTheRunFirstThenAsks) {
   EXPECT_TRUE(frame.isVisible());
   EXPECT_FALSE(frame.resumeAfterInterruptedRun()) << "asked once";
   EXPECT_EQ(f.m.documents.openDocuments(), std::vector<int>{doc});
+}
+
+// Cancel at the save question after an Exit that had to quit every loop
+// keeps the program, but not what the quit ended: the run under way, the
+// interpreter (which the program's quit ends) and its variables. That is
+// said; an Exit that ended nothing says nothing more.
+TEST_F(Frame, ACancelledExitSaysWhatItEnded) {
+  const int doc = f.OpenDocument();
+  f.AddBox(doc, 100, 100, "Sin");
+  f.m.documents.docInfo[doc].Changed = true;
+  frame.show();
+  struct Case {
+    const char* name;
+    bool run;  // else a modal window was open (the program was asked to end from outside)
+    bool interpreter;
+    std::optional<std::string> told;
+  };
+  for (const Case& c : {Case{"run and interpreter", true, true, kRunAndMatlabStoppedForExit},
+                        Case{"run before any interpreter", true, false, kRunStoppedForExit},
+                        Case{"interpreter, no run", false, true, kMatlabStoppedForExit},
+                        Case{"neither", false, false, std::nullopt}}) {
+    SCOPED_TRACE(c.name);
+    InterpreterLink& link = frame.link().services().link;
+    if (c.interpreter) {
+      ASSERT_TRUE(link.start(*FindInterpreter("/usr")));
+    }
+    f.dialogs.messages.clear();
+    QTimer::singleShot(0, &frame, [&] {
+      std::optional<RunState::Scope> running;
+      if (c.run) running.emplace(frame.link().services().run);
+      QDialog wait(&frame);  // the run's wait or the modal window, which the Exit ends
+      QTimer::singleShot(0, &frame, [&] { frame.exitProgram(); });
+      QTimer::singleShot(5000, &wait, [&wait] { wait.done(7); });
+      wait.exec();
+      QCoreApplication::exit(0);  // should the Exit not have quit every loop
+    });
+    QCoreApplication::exec();
+    EXPECT_FALSE(link.alive());
+    f.dialogs.answers = {Answer::Cancel};
+    EXPECT_TRUE(frame.resumeAfterInterruptedRun());
+    ASSERT_EQ(f.dialogs.messages.size(), c.told ? 2u : 1u);
+    EXPECT_EQ(f.dialogs.messages[0].text, kSaveBeforeClosing);
+    if (!c.told) continue;
+    EXPECT_EQ(f.dialogs.messages[1].text, *c.told);
+    EXPECT_EQ(f.dialogs.messages[1].style, style::kInformation);
+    EXPECT_EQ(f.dialogs.messages[1].title, kAppTitle);
+  }
+  // A plain Exit, cancelled, interrupted nothing.
+  f.dialogs.messages.clear();
+  f.dialogs.answers = {Answer::Cancel};
+  frame.exitProgram();
+  EXPECT_EQ(f.dialogs.messages.size(), 1u);
+  EXPECT_FALSE(frame.resumeAfterInterruptedRun());
+  EXPECT_EQ(f.dialogs.messages.size(), 1u);
+}
+
+// Asked to end from outside (SIGTERM) while a modal window is open: the
+// command that opened it gets its answer, as at a Cancel, before any document
+// is closed under it; then the documents are asked as at any Exit.
+TEST_F(Frame, ExitWhileAModalWindowIsOpenClosesItBeforeAskingTheDocuments) {
+  const int doc = f.OpenDocument();
+  f.AddBox(doc, 100, 100, "Sin");
+  f.m.documents.docInfo[doc].Changed = true;
+  frame.show();
+  std::vector<int> askedMeanwhile;
+  int dialogResult = -1;
+  QTimer::singleShot(0, &frame, [&] {
+    QDialog dialog(&frame);
+    QTimer::singleShot(0, &frame, [&] { frame.exitProgram(); });
+    QTimer::singleShot(5000, &dialog, [&dialog] { dialog.done(7); });
+    dialogResult = dialog.exec();
+    askedMeanwhile = asked;
+    QCoreApplication::exit(0);  // should the Exit not have quit every loop
+  });
+  QCoreApplication::exec();
+  EXPECT_EQ(dialogResult, QDialog::Rejected);
+  EXPECT_TRUE(askedMeanwhile.empty()) << "nothing closes while the dialog's command runs";
+  f.dialogs.answers = {Answer::No};
+  EXPECT_FALSE(frame.resumeAfterInterruptedRun()) << "No: the program ends";
+  EXPECT_EQ(asked, std::vector<int>{doc});
+  ASSERT_EQ(f.dialogs.messages.size(), 1u) << "no run was ended";
+  EXPECT_FALSE(frame.isVisible());
 }
 
 // The active document's menus fill the menu bar; with none active the

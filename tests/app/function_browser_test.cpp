@@ -150,6 +150,26 @@ TEST_F(FunctionBrowserTest, OnThisMachineTheInterpreterTreeOffersElfunAndTheHelp
   EXPECT_EQ(browser->chosenName(), "acosd");
 }
 
+// Over a large catalogue the lists take a moment to fill: the pointer is
+// busy meanwhile, and is itself again afterwards.
+TEST_F(FunctionBrowserTest, ThePointerIsBusyWhileTheListsAreFilled) {
+  tables_.catalogue = {{{"elfun", "/c/elfun"}}, {"/c/elfun/acosd.m"}};
+  tables_.loaded = true;
+  auto browser = open();
+  std::vector<Qt::CursorShape> pointers;
+  const auto note = [&] {
+    const QCursor* pointer = QApplication::overrideCursor();
+    pointers.push_back(pointer ? pointer->shape() : Qt::ArrowCursor);
+  };
+  QObject::connect(browser->cmbCategory->model(), &QAbstractItemModel::rowsInserted, note);
+  QObject::connect(browser->lstFunc->model(), &QAbstractItemModel::rowsInserted, note);
+  browser->Form_Load();
+  browser->cmbCategory->setCurrentIndex(0);
+  EXPECT_EQ(pointers, std::vector<Qt::CursorShape>(3, Qt::WaitCursor))
+      << "Elfun and all files, then acosd";
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
 TEST_F(FunctionBrowserTest, AClickOnTheBackgroundWalksNothing) {
   auto browser = open();
   const std::vector<std::string> walked = tables_.scanDirs;
