@@ -214,7 +214,15 @@ void FrameWindow::afterSplash(const AppDirProbe& probe) {
       const Preferences& p = model_->prefs;
       mnuOptionsCurrentToolbox->setText(
           QString::fromStdString(CurrentToolboxCaption(p.txtToolbox)));
-      palette().Reload(p.chkShowToolbox);
+      // One load, so one message for a toolbox file that is missing: the
+      // palette made here is built as it is made; one made before is rebuilt
+      // from the preferences just read.
+      const bool madeBefore = hasPalette();
+      ToolboxPalette& built = palette();
+      if (madeBefore)
+        built.Reload(p.chkShowToolbox);
+      else if (p.chkShowToolbox)
+        built.ShowAsLoaded();
       mnuOptionsToolbox->setChecked(p.chkShowToolbox);
     }
   } catch (const std::exception& e) {
@@ -325,7 +333,7 @@ void FrameWindow::showToolbox(bool show) {
   if (documents_.copyToolboxItems) documents_.copyToolboxItems();
   if (model_ == nullptr) return;
   if (show) {
-    palette().show();
+    palette().ShowAsLoaded();
     palette().raise();
   } else if (palette_) {
     palette_->hide();

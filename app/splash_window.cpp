@@ -95,6 +95,9 @@ void SplashWindow::finish() {
   pause_.stop();
   if (closed_) return;
   closed_ = true;
+  // Gone from the screen before the start-up goes on: the directory picker
+  // and the start-up's messages come next, and none may lie under it.
+  hide();
   emit finished();
 }
 

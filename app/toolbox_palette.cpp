@@ -126,7 +126,13 @@ void ToolboxPalette::Reload(bool show) {
   Form_Unload();
   toolboxReloading = true;
   Form_Load();
-  if (show) this->show();
+  toolboxReloading = false;
+  if (show) ShowAsLoaded();
+}
+
+void ToolboxPalette::ShowAsLoaded() {
+  toolboxReloading = true;
+  show();
   toolboxReloading = false;
 }
 

@@ -42,6 +42,9 @@ class ToolboxPalette : public QWidget {
   // The reload sequence: unload, toolboxReloading on, load, shown when show,
   // toolboxReloading off. Not a close by the person: no closedByUser.
   void Reload(bool show);
+  // Shows the palette as it was built or left, under toolboxReloading: the
+  // resize its showing brings re-flows nothing.
+  void ShowAsLoaded();
 
   // The palette as a size in twips (its client area).
   int widthTwips() const;
