@@ -169,6 +169,7 @@ ToolboxPalette& FrameWindow::palette() {
     const QRect frameArea = geometry();
     palette_->move(frameArea.right() - kPaletteMarginPx - palette_->width(),
                    frameArea.top() + kPaletteTopPx);
+    palette_->keepOnScreen();
     connect(palette_, &ToolboxPalette::closedByUser, this, [this] {
       mnuOptionsToolbox->setChecked(false);
       if (documents_.copyToolboxItems) documents_.copyToolboxItems();
