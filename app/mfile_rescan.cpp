@@ -9,6 +9,7 @@
 #include <cctype>
 
 #include "app/directory_picker.h"
+#include "app/empty_caption.h"
 #include "app/drive_roots.h"
 
 namespace quorvin {
@@ -26,7 +27,7 @@ DriveRootsFunction SystemDriveRoots(const std::string& interpreterDir) {
 ScanningWindow::ScanningWindow(QWidget* parent)
     : QDialog(parent), lbl(new QLabel("Now scanning drive A:", this)) {
   setObjectName("frmScanning");
-  setWindowTitle("");
+  SetEmptyCaption(*this);
   setModal(true);
   lbl->setObjectName("lbl");
   lbl->setFont(QFont("Arial", 12));

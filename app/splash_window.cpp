@@ -51,7 +51,7 @@ SplashWindow::SplashWindow(int pauseMs, QWidget* parent)
   layout->setContentsMargins(24, 18, 24, 18);
   imgLogo = new QLabel(Frame1);
   imgLogo->setObjectName("imgLogo");
-  imgLogo->setPixmap(IconForKey("For"));
+  imgLogo->setPixmap(ProgramIcon());
   layout->addWidget(imgLogo);
   lblProductName = AddLabel(layout, Frame1, "lblProductName", "Quorvin", 24, true);
   lblPurpose = AddLabel(layout, Frame1, "lblPurpose",

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "app/empty_caption.h"
 #include "app/toolbox_layout.h"
 #include "canvas/logic/edit_commands.h"
 #include "canvas/logic/twips.h"
@@ -23,7 +24,7 @@ int Pixels(int twips) { return WholePixelsFromTwips(twips); }
 ToolboxPalette::ToolboxPalette(Model& m, std::string& txtEvent, QWidget* parent)
     : QWidget(parent, Qt::Tool), m_(m), txtEvent_(txtEvent) {
   setObjectName("frmPictures");
-  setWindowTitle(QString());
+  SetEmptyCaption(*this);
   auto* templateButton = new QToolButton(this);
   templateButton->setObjectName("cmd");
   templateButton->setGeometry(0, 0, Pixels(kToolButtonTwips), Pixels(kToolButtonTwips));

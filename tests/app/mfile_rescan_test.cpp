@@ -9,6 +9,7 @@
 #include <optional>
 #include <filesystem>
 
+#include "app/empty_caption.h"
 #include "tests/support/file_sandbox.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/scripted_questions.h"
@@ -65,7 +66,7 @@ TEST_F(RescanTest, ScansEveryLetterWritesTheCatalogueAndReplacesBothTables) {
 TEST_F(RescanTest, TheWindowNamesEachDriveThenTheTwoWritingSteps) {
   ScanningWindow window;
   EXPECT_EQ(window.lbl->text(), "Now scanning drive A:");
-  EXPECT_EQ(window.windowTitle(), "");
+  EXPECT_EQ(window.windowTitle(), kEmptyCaption) << "an empty caption, not the program's name";
   settings_.driveLetters = "aCd";
   ScanDrives(window, settings_);
   EXPECT_EQ(window.shownTexts, (QStringList{"Now scanning drive A:", "Now scanning drive C:",

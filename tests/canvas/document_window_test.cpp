@@ -14,6 +14,7 @@
 #include "canvas/logic/arrow_geometry.h"
 #include "canvas/logic/document_closing.h"
 #include "canvas/pixel_geometry.h"
+#include "platform/icon_sheet.h"
 #include "tests/canvas/fake_frame.h"
 #include "tests/canvas/window_events.h"
 #include "tests/support/qt_application.h"
@@ -90,6 +91,22 @@ TEST_F(DocumentWindowTest, OpensWithItsControlsAndMenusForANewDocument) {
   EXPECT_EQ(w.mnuOptionsPrefs->text(), "&Prefrences ...");
   EXPECT_EQ(w.mnuHelpTour->text(), "&Guided Tour");
   EXPECT_EQ(w.functionsMenu()->title(), "Fu&nctions");
+}
+
+// Its title bar in the frame shows the program's icon, not the toolkit's.
+TEST_F(DocumentWindowTest, ShowsTheProgramsIcon) {
+  DocumentWindow& w = open();
+  const QImage program = ProgramIcon().toImage().convertToFormat(QImage::Format_ARGB32);
+  ASSERT_FALSE(program.isNull());
+  EXPECT_EQ(w.windowIcon().pixmap(program.size()).toImage().convertToFormat(QImage::Format_ARGB32),
+            program);
+  ASSERT_NE(w.subWindow(), nullptr);
+  EXPECT_EQ(w.subWindow()
+                ->windowIcon()
+                .pixmap(program.size())
+                .toImage()
+                .convertToFormat(QImage::Format_ARGB32),
+            program);
 }
 
 TEST_F(DocumentWindowTest, RecentPathsFillEveryFileMenuWithTheirAmpersandsShown) {
