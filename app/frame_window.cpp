@@ -377,8 +377,10 @@ void FrameWindow::help(const std::string& topic) {
   const std::optional<HelpCommand> command = HelpCommandOfTopic(topic);
   if (!command) return;
   if (helpViewer_ == nullptr) {
-    const std::string appDir = model_ ? model_->appDir : std::string();
-    helpViewer_ = new HelpViewer(HelpDirectory(appDir), model_ ? &model_->dialogs : nullptr, this);
+    // The pages ship with the program: they lie beside it, wherever the
+    // settings file made the program directory.
+    helpViewer_ = new HelpViewer(HelpDirectory(QCoreApplication::applicationDirPath().toStdString()),
+                                 model_ ? &model_->dialogs : nullptr, this);
   }
   helpViewer_->showCommand(*command);
 }

@@ -18,10 +18,6 @@ namespace {
 
 using testing::FrameWithWindows;
 
-// The program directory of these tests: the source tree's help pages lie
-// in its "help" folder.
-const std::string kSourceAppDir = QUORVIN_TEST_DATA "/../../../app";
-
 struct FrameWiring : FrameWithWindows {
   QTemporaryDir dir;
 
@@ -189,9 +185,10 @@ TEST_F(FrameWiring, CurrentToolboxTakesTheLowerCasedTitleEverywhere) {
 }
 
 // Contents, Search and How to Use open the one viewer on their page, from
-// the frame's menu and a document's alike; Exit closes it.
+// the frame's menu and a document's alike; Exit closes it. The pages lie
+// beside the program, whatever the program directory is.
 TEST_F(FrameWiring, HelpItemsOpenTheViewerOnTheirPage) {
-  m.appDir = kSourceAppDir;
+  m.appDir = dir.path().toStdString();
   DocumentWindow* window = newWindow();
   const std::vector<std::tuple<QAction*, QAction*, QString>> items = {
       {frame.mnuHelpContents, window->mnuHelpContents, "contents.html"},
