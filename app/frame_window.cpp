@@ -173,6 +173,7 @@ ToolboxPalette& FrameWindow::palette() {
     const QRect frameArea = geometry();
     palette_->move(frameArea.right() - kPaletteMarginPx - palette_->width(),
                    frameArea.top() + kPaletteTopPx);
+    palette_->keepOnScreen();
     connect(palette_, &ToolboxPalette::closedByUser, this, [this] {
       mnuOptionsToolbox->setChecked(false);
       if (documents_.copyToolboxItems) documents_.copyToolboxItems();
@@ -218,7 +219,15 @@ void FrameWindow::afterSplash(const AppDirProbe& probe) {
       const Preferences& p = model_->prefs;
       mnuOptionsCurrentToolbox->setText(
           QString::fromStdString(CurrentToolboxCaption(p.txtToolbox)));
-      palette().Reload(p.chkShowToolbox);
+      // One load, so one message for a toolbox file that is missing: the
+      // palette made here is built as it is made; one made before is rebuilt
+      // from the preferences just read.
+      const bool madeBefore = hasPalette();
+      ToolboxPalette& built = palette();
+      if (madeBefore)
+        built.Reload(p.chkShowToolbox);
+      else if (p.chkShowToolbox)
+        built.ShowAsLoaded();
       mnuOptionsToolbox->setChecked(p.chkShowToolbox);
     }
   } catch (const std::exception& e) {
@@ -347,7 +356,7 @@ void FrameWindow::showToolbox(bool show) {
   if (documents_.copyToolboxItems) documents_.copyToolboxItems();
   if (model_ == nullptr) return;
   if (show) {
-    palette().show();
+    palette().ShowAsLoaded();
     palette().raise();
   } else if (palette_) {
     palette_->hide();
@@ -390,8 +399,10 @@ void FrameWindow::help(const std::string& topic) {
   const std::optional<HelpCommand> command = HelpCommandOfTopic(topic);
   if (!command) return;
   if (helpViewer_ == nullptr) {
-    const std::string appDir = model_ ? model_->appDir : std::string();
-    helpViewer_ = new HelpViewer(HelpDirectory(appDir), model_ ? &model_->dialogs : nullptr, this);
+    // The pages ship with the program: they lie beside it, wherever the
+    // settings file made the program directory.
+    helpViewer_ = new HelpViewer(HelpDirectory(QCoreApplication::applicationDirPath().toStdString()),
+                                 model_ ? &model_->dialogs : nullptr, this);
   }
   helpViewer_->showCommand(*command);
 }

@@ -18,9 +18,9 @@ std::optional<HelpCommand> HelpCommandOfTopic(const std::string& topic) {
   return std::nullopt;
 }
 
-std::string HelpDirectory(const std::string& appDir) {
-  if (appDir.empty()) return "help";
-  return appDir.back() == '/' ? appDir + "help" : appDir + "/help";
+std::string HelpDirectory(const std::string& dir) {
+  if (dir.empty()) return "help";
+  return dir.back() == '/' ? dir + "help" : dir + "/help";
 }
 
 }  // namespace quorvin

@@ -1,6 +1,7 @@
 #pragma once
-// Where the program's own help lives: HTML pages in the folder "help" of the
-// program directory, copied there by the build. Standard library only.
+// Where the program's own help lives: HTML pages in the folder "help" beside
+// the executable, copied there by the build (they ship with the program,
+// wherever its settings file is). Standard library only.
 
 #include <optional>
 #include <string>
@@ -18,7 +19,7 @@ std::string HelpPageOf(HelpCommand command);
 // "mnuHelpSearch", "mnuHelpHowTo"); nothing for any other text.
 std::optional<HelpCommand> HelpCommandOfTopic(const std::string& topic);
 
-// The help folder of the program directory appDir.
-std::string HelpDirectory(const std::string& appDir);
+// The help folder of directory dir, the executable's.
+std::string HelpDirectory(const std::string& dir);
 
 }  // namespace quorvin

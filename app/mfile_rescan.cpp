@@ -1,11 +1,15 @@
 #include "app/mfile_rescan.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFont>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <cctype>
 
 #include "app/directory_picker.h"
+#include "app/empty_caption.h"
 #include "app/drive_roots.h"
 
 namespace quorvin {
@@ -23,7 +27,7 @@ DriveRootsFunction SystemDriveRoots(const std::string& interpreterDir) {
 ScanningWindow::ScanningWindow(QWidget* parent)
     : QDialog(parent), lbl(new QLabel("Now scanning drive A:", this)) {
   setObjectName("frmScanning");
-  setWindowTitle("");
+  SetEmptyCaption(*this);
   setModal(true);
   lbl->setObjectName("lbl");
   lbl->setFont(QFont("Arial", 12));
@@ -32,10 +36,24 @@ ScanningWindow::ScanningWindow(QWidget* parent)
   layout->addWidget(lbl);
 }
 
+void ScanningWindow::showPainted() {
+  show();
+  raise();
+  // The window system shows a window some turns of the event loop after it
+  // was asked to, and the scan gives the loop no turn: the window waits for
+  // that here (for the window system's events only, no person's), or it is
+  // never painted and stays a blank box for the whole scan.
+  QElapsedTimer waited;
+  waited.start();
+  while (!(windowHandle() && windowHandle()->isExposed()) && waited.elapsed() < kShowWaitMs)
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+  repaint();
+}
+
 void ScanningWindow::setStatus(const QString& text) {
   lbl->setText(text);
   shownTexts << text;
-  lbl->repaint();
+  repaint();
 }
 
 void ScanningWindow::showDrive(char letter) {
@@ -58,7 +76,7 @@ bool RescanMFiles(QWidget* parent, MFileTables& tables, const ScanSettings& sett
                   Dialogs& dialogs) {
   tables.scanDirs.clear();
   ScanningWindow window(parent);
-  window.show();
+  window.showPainted();
   ScanResult result = ScanDrives(window, settings);
   window.setStatus("Now writing directories.");
   window.setStatus("Now writing file names.");

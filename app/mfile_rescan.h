@@ -38,10 +38,16 @@ struct ScanSettings {
 // directory, the mounted user volumes in the directory picker's order.
 DriveRootsFunction SystemDriveRoots(const std::string& interpreterDir);
 
+// How long the scanning window waits for the window system to show it.
+constexpr int kShowWaitMs = 2000;
+
 class ScanningWindow : public QDialog {
  public:
   explicit ScanningWindow(QWidget* parent = nullptr);
 
+  // Shows the window and paints it before it returns, once the window
+  // system has put it on the screen.
+  void showPainted();
   // Shows text in lbl at once (the scan gives the event loop no turn).
   void setStatus(const QString& text);
   // "Now scanning drive " and the letter in upper case with ":".

@@ -1,9 +1,12 @@
 #include "app/program.h"
 
+#include <QIcon>
+
 #include "app/app_directory.h"
 #include "app/document_routing.h"
 #include "canvas/document_windows.h"
 #include "model/model.h"
+#include "platform/icon_sheet.h"
 #include "platform/qsettings_store.h"
 #include "platform/termination_request.h"
 
@@ -12,6 +15,8 @@ namespace quorvin {
 int RunProgram(QApplication& /*the loop's owner*/, const StartOptions& options) {
   // The frame ends the program itself, once every document agreed to close.
   QApplication::setQuitOnLastWindowClosed(false);
+  // Every window of the program, the frame's and the dialogs' title bars too.
+  QApplication::setWindowIcon(QIcon(ProgramIcon()));
 
   FrameWindow frame(options.splashPauseMs);
   DocumentWindows windows(frame);

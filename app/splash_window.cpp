@@ -51,7 +51,7 @@ SplashWindow::SplashWindow(int pauseMs, QWidget* parent)
   layout->setContentsMargins(24, 18, 24, 18);
   imgLogo = new QLabel(Frame1);
   imgLogo->setObjectName("imgLogo");
-  imgLogo->setPixmap(IconForKey("For"));
+  imgLogo->setPixmap(ProgramIcon());
   layout->addWidget(imgLogo);
   lblProductName = AddLabel(layout, Frame1, "lblProductName", "Quorvin", 24, true);
   lblPurpose = AddLabel(layout, Frame1, "lblPurpose",
@@ -95,6 +95,9 @@ void SplashWindow::finish() {
   pause_.stop();
   if (closed_) return;
   closed_ = true;
+  // Gone from the screen before the start-up goes on: the directory picker
+  // and the start-up's messages come next, and none may lie under it.
+  hide();
   emit finished();
 }
 

@@ -39,32 +39,63 @@ TwipsSpot DefaultToolSpot(int i) {
   return {(column - 1) * kDefaultPitchAcross, row * kDefaultPitchDown};
 }
 
-TwipsExtent FileToolboxExtent(int toolCount, int columns) {
-  columns = std::max(columns, 1);
-  return {columns * kFilePitch + 70, (toolCount / columns + 1) * kFilePitch + 360};
+namespace {
+
+// The palette's frame around its rows of buttons, beyond the pitches.
+constexpr int kFileWidthMargin = 70;
+constexpr int kReflowWidthMargin = 120;
+constexpr int kHeightMargin = 360;
+
+// rows of pitch and the frame, in 64 bits: a toolbox file may hold millions
+// of names.
+long long Height(long long rows, int pitch) { return rows * pitch + kHeightMargin; }
+
+TwipsExtent Within(long long width, long long height, TwipsExtent screen) {
+  return {static_cast<int>(std::min<long long>(width, std::max(screen.width, 0))),
+          static_cast<int>(std::min<long long>(height, std::max(screen.height, 0)))};
 }
 
-ToolReflow ReflowTools(int toolCount, TwipsExtent window) {
+}  // namespace
+
+TwipsExtent FileToolboxExtent(int toolCount, int columns, TwipsExtent screen) {
+  columns = std::max(columns, 1);
+  return Within(columns * kFilePitch + kFileWidthMargin,
+                Height(static_cast<long long>(toolCount / columns) + 1, kFilePitch), screen);
+}
+
+ToolReflow ReflowTools(int toolCount, TwipsExtent window, TwipsExtent screen) {
+  const int names = std::max(toolCount, 1);
+  const int buttons = std::clamp(toolCount, 0, kMaxToolButtons);
   ToolReflow r;
-  int row = 0;
-  int column = 0;
-  for (int i = 1; i <= toolCount; ++i) {
-    // The height test comes before the row advances, so the first button of
-    // a row that no longer fits is still placed.
-    if (i > 1 && (row + 1) * kReflowPitch + 300 > window.height) break;
-    if (row == 0 && (r.columns == 0 || (r.columns + 1) * kReflowPitch - 20 < window.width)) {
-      column = ++r.columns;
-    } else {
-      if (column == r.columns) ++row;
-      column = i - r.columns * row;
-    }
-    r.spots.push_back({(column - 1) * kReflowPitch, row * kReflowPitch});
-  }
-  const int columns = std::max(r.columns, 1);
-  r.columns = columns;
-  r.extent = {columns * kReflowPitch + 120, (row + 1) * kReflowPitch + 360};
-  r.sizeText = std::to_string(columns) + "X" + std::to_string(toolCount / columns);
+  // A palette as wide or as high as the screen holds this many columns or
+  // rows.
+  const int screenColumns = std::max((screen.width - kReflowWidthMargin) / kReflowPitch, 1);
+  const int screenRows = std::max((screen.height - kHeightMargin) / kReflowPitch, 1);
+  r.columns = 1;
+  while (r.columns < std::min(names, screenColumns) &&
+         (r.columns + 1) * kReflowPitch - 20 < window.width)
+    ++r.columns;
+  // The buttons never need more rows than the screen holds.
+  r.columns = std::max(r.columns, std::min((buttons + screenRows - 1) / screenRows, names));
+  for (int i = 1; i <= buttons; ++i)
+    r.spots.push_back({(i - 1) % r.columns * kReflowPitch, (i - 1) / r.columns * kReflowPitch});
+  const long long lastRow = (names - 1) / r.columns;
+  r.extent = Within(r.columns * kReflowPitch + kReflowWidthMargin,
+                    Height(lastRow + 1, kReflowPitch), screen);
+  r.sizeText = std::to_string(r.columns) + "X" + std::to_string(toolCount / r.columns);
   return r;
+}
+
+bool SizeAsking::ask(PixelSize given, PixelSize wanted) {
+  if (given == wanted) return false;
+  if (given == askedFrom_ && wanted == asked_) {
+    if (++repeats_ >= kMostRepeatedAsks) return false;
+  } else {
+    repeats_ = 0;
+  }
+  askedFrom_ = given;
+  asked_ = wanted;
+  return true;
 }
 
 }  // namespace quorvin

@@ -56,24 +56,53 @@ int ToolboxColumns(std::string_view sizeText);
 TwipsSpot FileToolSpot(int i, int columns);
 // Button i (from 1) of the built-in toolbox, two columns.
 TwipsSpot DefaultToolSpot(int i);
-// The palette of a file toolbox of toolCount names in columns.
-TwipsExtent FileToolboxExtent(int toolCount, int columns);
+// The room a palette may take: the screen it is on, less its window frame.
+// The default sets no limit.
+inline constexpr TwipsExtent kNoScreenLimit = {1 << 30, 1 << 30};
 
-// A re-flow of toolCount buttons into a palette of size window.
+// The palette of a file toolbox of toolCount names in columns, never larger
+// than screen.
+TwipsExtent FileToolboxExtent(int toolCount, int columns, TwipsExtent screen = kNoScreenLimit);
+
+// A re-flow of toolCount names into a palette of size window.
 struct ToolReflow {
   int columns = 0;
-  // The spots of buttons 1, 2, ... as far as they fit; a button past them
-  // stays where it was.
+  // The spots of every button, 1 to min(toolCount, kMaxToolButtons).
   std::vector<TwipsSpot> spots;
   TwipsExtent extent;    // the palette's new size
   std::string sizeText;  // columns, "X", toolCount / columns
 };
 
-// Fills the first row while a further column fits the width, then goes on
-// row by row until a row no longer fits the height; the first button of the
-// first row is always placed, so a palette lower than a row or narrower than
-// a column still gets one column. The result is a fixed point: a re-flow
-// into its own extent gives the same layout.
-ToolReflow ReflowTools(int toolCount, TwipsExtent window);
+// Fills the first row while a further column fits the width (one column at
+// least, a column per name at most), then puts every name on the rows below,
+// each in its place: none is left where an earlier layout put it. The
+// palette grows to the last name's row, but never past screen: when the
+// buttons' rows would not fit its height, the buttons take more columns. The
+// result is a fixed point: a re-flow into its own extent gives the same
+// layout, so the palette settles at the size it gives itself.
+ToolReflow ReflowTools(int toolCount, TwipsExtent window, TwipsExtent screen = kNoScreenLimit);
+
+// Whether the palette asks the window system for the size of its layout once
+// the sizes a person's drag brings have stopped. A window manager that will
+// not give it that size (one with a larger least width, say) answers every
+// request with its own: after kMostRepeatedAsks the palette keeps it.
+constexpr int kMostRepeatedAsks = 3;
+
+struct PixelSize {
+  int width = 0;
+  int height = 0;
+  bool operator==(const PixelSize&) const = default;
+};
+
+class SizeAsking {
+ public:
+  // given: the size the window system gave; wanted: the layout's size.
+  bool ask(PixelSize given, PixelSize wanted);
+
+ private:
+  PixelSize askedFrom_;
+  PixelSize asked_;
+  int repeats_ = 0;
+};
 
 }  // namespace quorvin

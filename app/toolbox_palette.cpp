@@ -2,9 +2,12 @@
 
 #include <QCloseEvent>
 #include <QIcon>
+#include <QMoveEvent>
 #include <QResizeEvent>
+#include <QScreen>
 #include <algorithm>
 
+#include "app/empty_caption.h"
 #include "app/toolbox_layout.h"
 #include "canvas/logic/edit_commands.h"
 #include "canvas/logic/twips.h"
@@ -21,12 +24,15 @@ int Pixels(int twips) { return WholePixelsFromTwips(twips); }
 ToolboxPalette::ToolboxPalette(Model& m, std::string& txtEvent, QWidget* parent)
     : QWidget(parent, Qt::Tool), m_(m), txtEvent_(txtEvent) {
   setObjectName("frmPictures");
-  setWindowTitle(QString());
+  SetEmptyCaption(*this);
   auto* templateButton = new QToolButton(this);
   templateButton->setObjectName("cmd");
   templateButton->setGeometry(0, 0, Pixels(kToolButtonTwips), Pixels(kToolButtonTwips));
   templateButton->hide();
   cmd.push_back(templateButton);
+  settling_.setSingleShot(true);
+  settling_.setInterval(kSettleMs);
+  connect(&settling_, &QTimer::timeout, this, [this] { settle(); });
   setSizeTwips(kPaletteDesignWidth, kPaletteDesignHeight);
   Form_Load();
 }
@@ -34,9 +40,40 @@ ToolboxPalette::ToolboxPalette(Model& m, std::string& txtEvent, QWidget* parent)
 int ToolboxPalette::widthTwips() const { return static_cast<int>(TwipsFromPixels(width())); }
 int ToolboxPalette::heightTwips() const { return static_cast<int>(TwipsFromPixels(height())); }
 
+QSize ToolboxPalette::decoration() const {
+  const QSize own = frameGeometry().size() - size();
+  if (!own.isNull()) return own;
+  // The window manager frames the palette once it is shown; until then the
+  // frame window's title bar and borders are the best guess.
+  const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+  return owner ? owner->frameGeometry().size() - owner->size() : own;
+}
+
+TwipsExtent ToolboxPalette::screenTwips() const {
+  const QScreen* shown = screen();
+  if (shown == nullptr) return kNoScreenLimit;
+  const QSize room = shown->availableGeometry().size() - decoration();
+  return {static_cast<int>(TwipsFromPixels(std::max(room.width(), 1))),
+          static_cast<int>(TwipsFromPixels(std::max(room.height(), 1)))};
+}
+
+void ToolboxPalette::keepOnScreen() {
+  const QScreen* shown = screen();
+  if (shown == nullptr) return;
+  const QRect room = shown->availableGeometry();
+  // pos() is where the window's frame begins.
+  const QRect outer(pos(), size() + decoration());
+  QPoint shift;
+  if (outer.right() > room.right()) shift.rx() = room.right() - outer.right();
+  if (outer.bottom() > room.bottom()) shift.ry() = room.bottom() - outer.bottom();
+  shift.rx() = std::max(shift.x(), room.left() - outer.left());
+  shift.ry() = std::max(shift.y(), room.top() - outer.top());
+  if (!shift.isNull()) move(pos() + shift);
+}
+
 void ToolboxPalette::setSizeTwips(int widthTwips, int heightTwips) {
-  ownSize_ = QSize(Pixels(widthTwips), Pixels(heightTwips));
-  resize(ownSize_);
+  resize(Pixels(widthTwips), Pixels(heightTwips));
+  keepOnScreen();
 }
 
 void ToolboxPalette::addButton(int i, int leftTwips, int topTwips) {
@@ -89,22 +126,40 @@ void ToolboxPalette::Form_Load() {
       addButton(i, spot.left, spot.top);
     }
   }
-  const TwipsExtent extent = FileToolboxExtent(toolCount, toolboxColumns);
+  const TwipsExtent extent = FileToolboxExtent(toolCount, toolboxColumns, screenTwips());
   setSizeTwips(extent.width, extent.height);
 }
 
-void ToolboxPalette::Form_Resize() {
-  if (toolboxReloading) return;
-  const ToolReflow flow = ReflowTools(toolCount, {widthTwips(), heightTwips()});
+ToolReflow ToolboxPalette::reflow() const {
+  return ReflowTools(toolCount, {widthTwips(), heightTwips()}, screenTwips());
+}
+
+void ToolboxPalette::placeButtons(const ToolReflow& flow) {
   const QPoint origin = cmd[0]->pos();
-  const int placed = std::min(static_cast<int>(flow.spots.size()), static_cast<int>(cmd.size()) - 1);
-  for (int i = 1; i <= placed; ++i) {
+  // Every button has its spot (a missing file leaves fewer buttons than spots).
+  const std::size_t placed = std::min(flow.spots.size(), cmd.size() - 1);
+  for (std::size_t i = 1; i <= placed; ++i) {
     const TwipsSpot& spot = flow.spots[i - 1];
     cmd[i]->move(origin.x() + Pixels(spot.left), origin.y() + Pixels(spot.top));
   }
   toolboxColumns = flow.columns;
-  setSizeTwips(flow.extent.width, flow.extent.height);
   m_.prefs.lbltoolboxsize = flow.sizeText;
+}
+
+void ToolboxPalette::Form_Resize() {
+  if (toolboxReloading) return;
+  const ToolReflow flow = reflow();
+  placeButtons(flow);
+  setSizeTwips(flow.extent.width, flow.extent.height);
+}
+
+void ToolboxPalette::settle() {
+  if (toolboxReloading) return;
+  const ToolReflow flow = reflow();
+  if (asking_.ask({width(), height()}, {Pixels(flow.extent.width), Pixels(flow.extent.height)}))
+    Form_Resize();
+  else
+    placeButtons(flow);
 }
 
 void ToolboxPalette::removeButtons() {
@@ -123,11 +178,30 @@ void ToolboxPalette::cmd_Click(int index) {
 }
 
 void ToolboxPalette::Reload(bool show) {
+  settling_.stop();
   Form_Unload();
   toolboxReloading = true;
   Form_Load();
-  if (show) this->show();
   toolboxReloading = false;
+  if (show) ShowAsLoaded();
+}
+
+void ToolboxPalette::ShowAsLoaded() {
+  toolboxReloading = true;
+  show();
+  toolboxReloading = false;
+}
+
+void ToolboxPalette::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  // The window manager has framed the palette: with its title bar known, a
+  // palette sized to the whole screen may now reach past it.
+  if (!event->spontaneous() || toolboxReloading) return;
+  const QScreen* shown = screen();
+  if (shown == nullptr) return;
+  const QSize room = shown->availableGeometry().size();
+  const QSize outer = frameGeometry().size();
+  if (outer.height() > room.height() || outer.width() > room.width()) settling_.start();
 }
 
 void ToolboxPalette::closeEvent(QCloseEvent* event) {
@@ -137,7 +211,18 @@ void ToolboxPalette::closeEvent(QCloseEvent* event) {
 
 void ToolboxPalette::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  if (event->size() != ownSize_) Form_Resize();
+  if (toolboxReloading) return;
+  if (!event->spontaneous()) {
+    // A size the program gave: the re-flow is a fixed point of its own size.
+    Form_Resize();
+    return;
+  }
+  // The window system's size, while the person may still be dragging the
+  // border: a window manager drops a size the program asks for during the
+  // drag and keeps its own at the end. So the buttons follow at once and the
+  // palette asks for its size once the sizes stop coming.
+  placeButtons(reflow());
+  settling_.start();
 }
 
 }  // namespace quorvin

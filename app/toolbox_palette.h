@@ -6,16 +6,22 @@
 // for a toolbox file, from that file in the program directory.
 
 #include <QSize>
+#include <QTimer>
 #include <QToolButton>
 #include <QWidget>
 #include <string>
 #include <vector>
 
+#include "app/toolbox_layout.h"
 #include "model/model.h"
 
 namespace quorvin {
 
 inline const std::string kToolboxNotFound = "Toolbox file not found.";
+
+// How long the palette waits after the window system's last size before it
+// takes the size of its layout.
+constexpr int kSettleMs = 150;
 
 class ToolboxPalette : public QWidget {
   Q_OBJECT
@@ -42,6 +48,12 @@ class ToolboxPalette : public QWidget {
   // The reload sequence: unload, toolboxReloading on, load, shown when show,
   // toolboxReloading off. Not a close by the person: no closedByUser.
   void Reload(bool show);
+  // Shows the palette as it was built or left, under toolboxReloading: the
+  // resize its showing brings re-flows nothing.
+  void ShowAsLoaded();
+  // Moves the palette, frame and all, onto its screen where it reaches past
+  // an edge. It never grows past the screen, so it then lies wholly on it.
+  void keepOnScreen();
 
   // The palette as a size in twips (its client area).
   int widthTwips() const;
@@ -62,6 +74,7 @@ class ToolboxPalette : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
@@ -69,11 +82,21 @@ class ToolboxPalette : public QWidget {
   void removeButtons();
   void setSizeTwips(int widthTwips, int heightTwips);
 
+  // The title bar and borders around the palette, and the room the screen
+  // it is on leaves it inside them.
+  QSize decoration() const;
+  TwipsExtent screenTwips() const;
+  // The re-flow of the palette's present size, and its buttons put there.
+  ToolReflow reflow() const;
+  void placeButtons(const ToolReflow& flow);
+  // After the window system's sizes stopped coming: the palette takes the
+  // size of its layout.
+  void settle();
+
   Model& m_;
   std::string& txtEvent_;
-  // The size the palette last gave itself: showing it at that size is no
-  // resize by the person, so it re-flows nothing.
-  QSize ownSize_;
+  QTimer settling_;
+  SizeAsking asking_;
 };
 
 }  // namespace quorvin

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QDrag>
+#include <QIcon>
 #include <QMdiSubWindow>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -111,6 +112,8 @@ DocumentWindow::DocumentWindow(Model& m, CanvasState& canvas, FrameServices& fra
       commands_(InsertCommandRegistry()),
       iconKeys_(iconKeys) {
   setObjectName(QStringLiteral("main"));
+  // Its title bar in the frame shows the program's icon, not the toolkit's.
+  setWindowIcon(QIcon(ProgramIcon()));
   setAttribute(Qt::WA_DeleteOnClose, false);
   setMouseTracking(true);
   setAcceptDrops(true);

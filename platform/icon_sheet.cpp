@@ -19,4 +19,6 @@ QPixmap IconForKey(const std::string& key) { return IconForNumber(SelectBoxIcon(
 
 QPixmap IconForBox(const BoxRecord& box) { return IconForKey(BoxIconKey(box)); }
 
+QPixmap ProgramIcon() { return IconForKey("For"); }
+
 }  // namespace quorvin

@@ -29,4 +29,8 @@ QPixmap IconForKey(const std::string& key);
 // The picture of a stored box: IconForKey(BoxIconKey(box)).
 QPixmap IconForBox(const BoxRecord& box);
 
+// The program's own picture: the logo of the splash window and the icon of
+// its windows.
+QPixmap ProgramIcon();
+
 }  // namespace quorvin

@@ -1,7 +1,9 @@
 // What the frame does for the whole program: the preferences read at the
 // start and applied to every window, the palette and its Show Toolbox items,
 // the current toolbox and the Help commands of frame and documents.
+#include <QApplication>
 #include <QSignalSpy>
+#include <algorithm>
 #include <QTemporaryDir>
 #include <fstream>
 
@@ -16,10 +18,6 @@ namespace {
 
 using testing::FrameWithWindows;
 
-// The program directory of these tests: the source tree's help pages lie
-// in its "help" folder.
-const std::string kSourceAppDir = QUORVIN_TEST_DATA "/../../../app";
-
 struct FrameWiring : FrameWithWindows {
   QTemporaryDir dir;
 
@@ -30,7 +28,10 @@ struct FrameWiring : FrameWithWindows {
     AppDirProbe probe;
     probe.currentDirectory = [where] { return where; };
     probe.holdsSettings = [](const std::string& d) { return FindSettingsFile(d).has_value(); };
-    probe.pickDirectory = [] { return std::string(); };
+    probe.pickDirectory = [this] {
+      splashShownAtPicker = SplashShown();
+      return std::string();
+    };
     QSignalSpy loaded(&frame, &FrameWindow::loaded);
     frame.MDIForm_Load(probe);
     ASSERT_TRUE(loaded.wait(2000));
@@ -39,7 +40,37 @@ struct FrameWiring : FrameWithWindows {
     frame.mnuFileNew->trigger();
     return windows.activeWindow();
   }
+  static bool SplashShown() {
+    for (const QWidget* window : QApplication::topLevelWidgets())
+      if (window->objectName() == "frmSplash" && window->isVisible()) return true;
+    return false;
+  }
+  std::optional<bool> splashShownAtPicker;
 };
+
+// No start-up question lies under the splash window: it has gone before the
+// directory picker opens.
+TEST_F(FrameWiring, TheSplashWindowHasGoneBeforeThePickerAsks) {
+  startUp(std::nullopt);
+  ASSERT_TRUE(splashShownAtPicker.has_value()) << "no settings file: the picker asks";
+  EXPECT_FALSE(*splashShownAtPicker);
+}
+
+// The palette is loaded once at start-up, so a missing toolbox file is
+// reported once; shown or hidden, and when a palette was made before.
+TEST_F(FrameWiring, AMissingToolboxFileIsReportedOnceAtStartUp) {
+  for (const char* show : {"1", "0"}) {
+    dialogs.messages.clear();
+    startUp(std::string("[Prefrences]\r\nDefault Toolbox=nowhere.tlb\r\nShow Toolbox=") + show +
+            "\r\n");
+    EXPECT_EQ(std::count_if(dialogs.messages.begin(), dialogs.messages.end(),
+                            [](const auto& message) { return message.text == kToolboxNotFound; }),
+              1)
+        << show;
+    EXPECT_EQ(frame.palette().isVisible(), show[0] == '1');
+    EXPECT_EQ(frame.palette().cmd.size(), 1u);
+  }
+}
 
 TEST_F(FrameWiring, StartUpTakesThePreferencesOfTheSettingsFile) {
   startUp("[prefrences]\r\nline width=3\r\nShow Bubbles=0\r\nShow Toolbox=0\r\n"
@@ -154,9 +185,10 @@ TEST_F(FrameWiring, CurrentToolboxTakesTheLowerCasedTitleEverywhere) {
 }
 
 // Contents, Search and How to Use open the one viewer on their page, from
-// the frame's menu and a document's alike; Exit closes it.
+// the frame's menu and a document's alike; Exit closes it. The pages lie
+// beside the program, whatever the program directory is.
 TEST_F(FrameWiring, HelpItemsOpenTheViewerOnTheirPage) {
-  m.appDir = kSourceAppDir;
+  m.appDir = dir.path().toStdString();
   DocumentWindow* window = newWindow();
   const std::vector<std::tuple<QAction*, QAction*, QString>> items = {
       {frame.mnuHelpContents, window->mnuHelpContents, "contents.html"},

@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QWindow>
+
 #include <algorithm>
+#include <optional>
 #include <filesystem>
 
+#include "app/empty_caption.h"
 #include "tests/support/file_sandbox.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/scripted_questions.h"
@@ -61,13 +66,44 @@ TEST_F(RescanTest, ScansEveryLetterWritesTheCatalogueAndReplacesBothTables) {
 TEST_F(RescanTest, TheWindowNamesEachDriveThenTheTwoWritingSteps) {
   ScanningWindow window;
   EXPECT_EQ(window.lbl->text(), "Now scanning drive A:");
-  EXPECT_EQ(window.windowTitle(), "");
+  EXPECT_EQ(window.windowTitle(), kEmptyCaption) << "an empty caption, not the program's name";
   settings_.driveLetters = "aCd";
   ScanDrives(window, settings_);
   EXPECT_EQ(window.shownTexts, (QStringList{"Now scanning drive A:", "Now scanning drive C:",
                                             "Now scanning drive D:"}));
   MFileTables tables;
   ASSERT_TRUE(RescanMFiles(nullptr, tables, settings_, questions_));
+}
+
+// The walk gives the event loop no turn, so the window must be on the screen
+// and painted, with its text, before it starts.
+TEST_F(RescanTest, TheWindowIsPaintedBeforeTheWalkStarts) {
+  struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      if (event->type() == QEvent::Paint && watched->objectName() == "frmScanning") ++paints;
+      return false;
+    }
+  } counter;
+  qApp->installEventFilter(&counter);
+  std::optional<int> paintsAtFirstListing;
+  std::optional<bool> exposedAtFirstListing;
+  settings_.lister = [&](const std::string& dir, std::vector<ListedEntry>& entries) {
+    if (!paintsAtFirstListing) {
+      paintsAtFirstListing = counter.paints;
+      for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == "frmScanning")
+          exposedAtFirstListing = window->windowHandle() && window->windowHandle()->isExposed();
+    }
+    return ListDirectory(dir, entries);
+  };
+  settings_.driveLetters = "c";
+  MFileTables tables;
+  ASSERT_TRUE(RescanMFiles(nullptr, tables, settings_, questions_));
+  qApp->removeEventFilter(&counter);
+  ASSERT_TRUE(paintsAtFirstListing.has_value());
+  EXPECT_GT(*paintsAtFirstListing, 0);
+  EXPECT_EQ(exposedAtFirstListing, std::optional<bool>(true));
 }
 
 TEST_F(RescanTest, AnEmptyLetterSettingWritesTheTwoHeadersOnly) {

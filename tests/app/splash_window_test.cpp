@@ -45,6 +45,21 @@ TEST_F(Splash, APauseOfZeroEndsAtTheFirstTurnOfTheLoop) {
   EXPECT_EQ(finished.count(), 1);
 }
 
+// What follows the splash window (the directory picker, the start-up's
+// messages) must not lie under it: it is off the screen when it tells.
+TEST_F(Splash, IsGoneWhenItTellsItHasFinished) {
+  for (const int pauseMs : {0, 60000}) {
+    SplashWindow splash(pauseMs);
+    std::vector<bool> shownWhenTold;
+    QObject::connect(&splash, &SplashWindow::finished,
+                     [&] { shownWhenTold.push_back(splash.isVisible()); });
+    splash.start();
+    if (pauseMs > 0) QTest::keyClick(&splash, Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !shownWhenTold.empty(); }, 2000)) << pauseMs;
+    EXPECT_EQ(shownWhenTold, std::vector<bool>{false}) << pauseMs;
+  }
+}
+
 TEST_F(Splash, AKeyOrAClickClosesItBeforeItsPauseEnds) {
   for (const bool key : {true, false}) {
     SplashWindow splash(60000);

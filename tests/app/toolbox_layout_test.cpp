@@ -47,34 +47,61 @@ struct ReflowCase {
   std::string sizeText;
   TwipsExtent extent;
   std::size_t placed;
+  TwipsExtent screen = kNoScreenLimit;
 };
 
 TEST(ReflowTools, Table) {
+  // A screen of 1280 by 600 pixels.
+  constexpr TwipsExtent kSmallScreen = {19200, 9000};
   const ReflowCase cases[] = {
       {"FourColumnsOfEight", 8, {2200, 4000}, 4, "4X2", {2120, 1360}, 8},
       {"ThreeColumnsOfEight", 8, {1700, 4000}, 3, "3X2", {1620, 1860}, 8},
       {"TwoColumnsOfTheDesignSize", 8, {1455, 4080}, 2, "2X4", {1120, 2360}, 8},
-      {"LowWindowStopsAtTheRowThatNoLongerFits", 8, {2200, 800}, 4, "4X2", {2120, 1360}, 5},
-      {"LowerThanARow", 8, {2200, 100}, 1, "1X8", {620, 860}, 1},
+      // However low the person makes it, every tool gets its place in the
+      // columns of the width, and the palette grows to hold them.
+      {"LowWindowStillPlacesEveryTool", 8, {2200, 800}, 4, "4X2", {2120, 1360}, 8},
+      {"LowerThanARow", 8, {2200, 100}, 4, "4X2", {2120, 1360}, 8},
       {"NarrowerThanAColumn", 8, {300, 4000}, 1, "1X8", {620, 4360}, 8},
-      {"NothingAtAll", 8, {0, 0}, 1, "1X8", {620, 860}, 1},
+      {"NothingAtAll", 8, {0, 0}, 1, "1X8", {620, 4360}, 8},
       {"OneTool", 1, {5000, 5000}, 1, "1X1", {620, 860}, 1},
-      {"ThirtyNamesWide", 30, {12500, 9000}, 25, "25X1", {12620, 1360}, 30},
+      // Names past the 24th have no button but count, as at the load.
+      {"ThirtyNamesWide", 30, {12500, 9000}, 25, "25X1", {12620, 1360}, 24},
+      {"ThirtyNamesInOneColumn", 30, {300, 900}, 1, "1X30", {620, 15360}, 24},
+      // Never past the screen: one column of 24 would be 12,360 twips high,
+      // so the buttons take a second column; further names only reach the
+      // screen's edge.
+      {"OneColumnTallerThanTheScreen", 24, {300, 900}, 2, "2X12", {1120, 6360}, 24, kSmallScreen},
+      {"TenThousandNames", 10000, {2200, 900}, 4, "4X2500", {2120, 9000}, 24, kSmallScreen},
+      {"WiderThanTheScreen", 24, {30000, 900}, 24, "24X1", {12120, 860}, 24, {15000, 9000}},
+      {"ColumnsForTheScreenWidth", 24, {30000, 900}, 9, "9X2", {4620, 1860}, 24, {4700, 9000}},
   };
   for (const ReflowCase& c : cases) {
-    const ToolReflow r = ReflowTools(c.tools, c.window);
+    const ToolReflow r = ReflowTools(c.tools, c.window, c.screen);
     EXPECT_EQ(r.columns, c.columns) << c.name;
     EXPECT_EQ(r.sizeText, c.sizeText) << c.name;
     EXPECT_EQ(r.extent, c.extent) << c.name;
     EXPECT_EQ(r.spots.size(), c.placed) << c.name;
-    // Once every tool has its place, the palette's own size gives the same
-    // layout again. (After a cut the size lets the next row in, as the
-    // first button of a row that no longer fits is still placed.)
-    if (r.spots.size() != static_cast<std::size_t>(c.tools)) continue;
-    const ToolReflow again = ReflowTools(c.tools, r.extent);
+    // Every button lies inside the palette the re-flow asks for, unless even
+    // the screen cannot hold the rows of names.
+    for (const TwipsSpot& spot : r.spots) {
+      EXPECT_LE(spot.left + kReflowPitch, r.extent.width) << c.name;
+      EXPECT_LE(spot.top + kReflowPitch, r.extent.height) << c.name;
+    }
+    // The palette's own size gives the same layout again: it settles.
+    const ToolReflow again = ReflowTools(c.tools, r.extent, c.screen);
     EXPECT_EQ(again.columns, r.columns) << c.name;
     EXPECT_EQ(again.extent, r.extent) << c.name;
+    EXPECT_EQ(again.spots, r.spots) << c.name;
   }
+}
+
+TEST(ToolboxExtent, NeverPastTheScreen) {
+  // 10,000 names in 3 columns would be 1.7 million twips high.
+  EXPECT_EQ(FileToolboxExtent(10000, 3, {19200, 13500}), (TwipsExtent{1600, 13500}));
+  EXPECT_EQ(FileToolboxExtent(6, 3, {19200, 13500}), (TwipsExtent{1600, 3 * 510 + 360}));
+  // Any number of names a file can hold, without overflow.
+  EXPECT_EQ(FileToolboxExtent(2147483647, 1, {19200, 13500}), (TwipsExtent{580, 13500}));
+  EXPECT_EQ(ReflowTools(2147483647, {300, 900}, {19200, 13500}).extent.height, 13500);
 }
 
 TEST(ReflowTools, FourColumnsPutTheFifthToolOnTheSecondRow) {
@@ -83,6 +110,33 @@ TEST(ReflowTools, FourColumnsPutTheFifthToolOnTheSecondRow) {
   EXPECT_EQ(r.spots[3], (TwipsSpot{1500, 0}));
   EXPECT_EQ(r.spots[4], (TwipsSpot{0, 500}));
   EXPECT_EQ(r.spots[7], (TwipsSpot{1500, 500}));
+}
+
+// After a drag the palette asks for its own size; a window manager may
+// grant it, drop it during the drag and put its own back at the end, or
+// refuse it for ever.
+TEST(SizeAsking, AsksUntilGrantedOrRefusedAFewTimes) {
+  const PixelSize own{41, 291};
+  struct Step {
+    PixelSize given;
+    bool asks;
+  };
+  const std::pair<const char*, std::vector<Step>> cases[] = {
+      {"Granted", {{{57, 73}, true}, {own, false}}},
+      {"DroppedDuringTheDrag", {{{57, 73}, true}, {{57, 91}, true}, {{57, 73}, true}, {own, false}}},
+      {"RefusedForEver",
+       {{{60, 300}, true}, {{60, 300}, true}, {{60, 300}, true}, {{60, 300}, false},
+        {{60, 300}, false}}},
+      {"RefusedThenDraggedElsewhere",
+       {{{60, 300}, true}, {{60, 300}, true}, {{60, 300}, true}, {{60, 300}, false},
+        {{70, 300}, true}, {own, false}}},
+      {"AlreadyItsOwnSize", {{own, false}, {own, false}}},
+  };
+  for (const auto& [name, steps] : cases) {
+    SizeAsking asking;
+    for (std::size_t i = 0; i < steps.size(); ++i)
+      EXPECT_EQ(asking.ask(steps[i].given, own), steps[i].asks) << name << " step " << i;
+  }
 }
 
 }  // namespace

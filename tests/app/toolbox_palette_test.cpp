@@ -4,9 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QSignalSpy>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QTest>
+#include <QtTest/qtestspontaneevent.h>
 #include <filesystem>
+#include <set>
 
 #include "app/toolbox_layout.h"
 #include "canvas/logic/rubber_band.h"
@@ -168,11 +174,13 @@ TEST_F(PaletteTest, ResizeReflowsAndWritesTheSize) {
   EXPECT_EQ(TwipsAt(5, p), QPoint(0, 495));  // 500 twips as whole pixels
   EXPECT_EQ(p.size(), QSize(141, 91));        // 2120 by 1360 twips
 
-  // A tiny window still gets one column, and nothing divides by zero.
+  // A tiny window still gets one column, nothing divides by zero, and the
+  // palette grows to hold every tool.
   p.resize(2, 2);
   p.Form_Resize();
   EXPECT_EQ(m.prefs.lbltoolboxsize, "1X8");
-  EXPECT_EQ(p.size(), QSize(41, 57));  // 620 by 860 twips
+  EXPECT_EQ(p.size(), QSize(41, 291));  // 620 by 4360 twips
+  EXPECT_EQ(TwipsAt(8, p), QPoint(0, 3495));
 
   // The person resizing the shown palette re-flows it.
   p.show();
@@ -186,6 +194,72 @@ TEST_F(PaletteTest, ResizeReflowsAndWritesTheSize) {
   p.resize(300, 300);
   p.Form_Resize();
   EXPECT_EQ(m.prefs.lbltoolboxsize, "");
+}
+
+TEST_F(PaletteTest, EveryButtonFindsItsPlaceInsideThePaletteWhateverItsSize) {
+  std::string bytes;
+  for (int i = 1; i <= 24; ++i) bytes += "Sin\r\n";
+  UseToolbox("many.tlb", bytes);
+  ToolboxPalette p(m, txtEvent);
+  p.show();
+  // The sizes a person may drag it to, the smallest first.
+  for (const QSize& dragged : {QSize(10, 10), QSize(60, 40), QSize(150, 60), QSize(400, 30),
+                               QSize(90, 700), QSize(1000, 1000)}) {
+    p.resize(dragged);
+    std::set<std::pair<int, int>> spots;
+    for (std::size_t i = 1; i < p.cmd.size(); ++i) {
+      EXPECT_TRUE(p.rect().contains(p.cmd[i]->geometry()))
+          << dragged.width() << "x" << dragged.height() << " button " << i;
+      spots.insert({p.cmd[i]->x(), p.cmd[i]->y()});
+    }
+    EXPECT_EQ(spots.size(), 24u) << "no two buttons share a place";
+    // It settles: its own size re-flows to the same layout.
+    const QSize settled = p.size();
+    p.Form_Resize();
+    EXPECT_EQ(p.size(), settled);
+  }
+}
+
+// The window system's sizes come while the person drags the border, and a
+// window manager drops a size asked for meanwhile: the buttons follow each
+// size at once, and the palette asks for its own size once they stop.
+TEST_F(PaletteTest, ADraggedPaletteSettlesAtItsOwnSizeWhenTheDragEnds) {
+  ToolboxPalette p(m, txtEvent);
+  p.ShowAsLoaded();
+  // The window manager makes the palette 60 by 300 pixels and says so.
+  p.toolboxReloading = true;
+  p.resize(60, 300);
+  p.toolboxReloading = false;
+  QResizeEvent dragged(QSize(60, 300), QSize(97, 272));
+  QSpontaneKeyEvent::setSpontaneous(&dragged);
+  qApp->notify(&p, &dragged);  // sendEvent would take it for the program's own
+  EXPECT_EQ(m.prefs.lbltoolboxsize, "1X8");
+  EXPECT_EQ(TwipsAt(8, p), QPoint(0, 3495)) << "placed at once";
+  EXPECT_EQ(p.size(), QSize(60, 300)) << "no size asked for during the drag";
+  // 620 by 4360 twips, once the sizes stopped.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return p.size() == QSize(41, 291); }));
+}
+
+TEST_F(PaletteTest, TenThousandNamesNeverGrowPastTheScreen) {
+  std::string bytes;
+  for (int i = 0; i < 10000; ++i) bytes += "Cos\r\n";
+  UseToolbox("huge.tlb", bytes);
+  ToolboxPalette p(m, txtEvent);
+  EXPECT_EQ(p.toolCount, 10000);
+  ASSERT_NE(p.screen(), nullptr);
+  const QRect screen = p.screen()->availableGeometry();
+  EXPECT_LE(p.height(), screen.height());
+  p.show();
+  p.resize(40, 5000);
+  EXPECT_LE(p.height(), screen.height());
+  EXPECT_LE(p.width(), screen.width());
+  for (std::size_t i = 1; i < p.cmd.size(); ++i)
+    EXPECT_TRUE(p.rect().contains(p.cmd[i]->geometry())) << i;
+  // Wherever it floated, a palette as high as the screen lies wholly on it:
+  // its title bar can be reached.
+  p.move(screen.right() - 20, screen.bottom() - 20);
+  p.Reload(true);
+  EXPECT_TRUE(screen.contains(p.frameGeometry()));
 }
 
 TEST_F(PaletteTest, ReloadFollowsTheToolboxAndShowsOnlyWhenAsked) {

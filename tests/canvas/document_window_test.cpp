@@ -90,6 +90,22 @@ TEST_F(DocumentWindowTest, OpensWithItsControlsAndMenusForANewDocument) {
   EXPECT_EQ(w.functionsMenu()->title(), "Fu&nctions");
 }
 
+// Its title bar in the frame shows the program's icon, not the toolkit's.
+TEST_F(DocumentWindowTest, ShowsTheProgramsIcon) {
+  DocumentWindow& w = open();
+  const QImage program = ProgramIcon().toImage().convertToFormat(QImage::Format_ARGB32);
+  ASSERT_FALSE(program.isNull());
+  EXPECT_EQ(w.windowIcon().pixmap(program.size()).toImage().convertToFormat(QImage::Format_ARGB32),
+            program);
+  ASSERT_NE(w.subWindow(), nullptr);
+  EXPECT_EQ(w.subWindow()
+                ->windowIcon()
+                .pixmap(program.size())
+                .toImage()
+                .convertToFormat(QImage::Format_ARGB32),
+            program);
+}
+
 TEST_F(DocumentWindowTest, RecentPathsFillEveryFileMenuWithTheirAmpersandsShown) {
   DocumentWindow& w = open();
   m.recentFiles.AddRecentFile("/tmp/a&b.qvn");
