@@ -255,6 +255,12 @@ void DocumentWindow::buildControls() {
   cmdEventFire = new QPushButton(QStringLiteral("event fire"), this);
   cmdEventFire->setObjectName(QStringLiteral("cmdEventFire"));
   cmdEventFire->hide();
+  // Never in the focus chain: an MDI window that opens hands the keyboard to
+  // its first focusable child, and a hidden one cannot hold it. The frame
+  // then keeps no focus widget, and when it is active again (after the open
+  // dialog) the keyboard goes to the first document window instead, which
+  // the MDI area makes the active one.
+  cmdEventFire->setFocusPolicy(Qt::NoFocus);
   connect(cmdEventFire, &QPushButton::clicked, this, [this] { cmdEventFireClick(); });
 
   pnlTour = new TourPanelWidget(this);
