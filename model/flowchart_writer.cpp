@@ -5,6 +5,7 @@
 #include "model/flowchart_file.h"
 #include "model/line_end.h"
 #include "model/model.h"
+#include "model/pending_box.h"
 #include "model/safe_file.h"
 
 namespace quorvin {
@@ -48,18 +49,19 @@ std::string EncodeParams(std::string_view params) {
   return out;
 }
 
-std::string FormatFlowchart(const BoxTable& t, int doc) {
+std::string FormatFlowchart(const BoxTable& t, int doc, int waitingBox) {
   Renumbering numbers;
+  const auto inFile = [&](int i) { return i != waitingBox && t.exists(i) && t[i].Doc == doc; };
   // A link to a box of another document (or to none) has no file number in
   // this file: it is written as a free slot.
   auto link = [&](int v) {
-    if (v > 0 && !(t.exists(v) && t[v].Doc == doc)) return 0;
+    if (v > 0 && !inFile(v)) return 0;
     return numbers.Renumber(v);
   };
   std::map<int, std::string> records;  // box number -> its record text
   for (int i = 1; i <= t.highestBox(); ++i) {
     const BoxRecord& r = t[i];
-    if (r.Doc != doc) continue;
+    if (!inFile(i)) continue;
     numbers.Renumber(i);
     std::string rec = r.Kind + "~" + EncodeParams(r.Params) + std::string(kCrLf);
     std::string links;
@@ -92,7 +94,7 @@ bool SaveDocument(Model& m, int doc, SaveMode saveMode) {
   std::string reason;
   bool written = false;
   try {
-    written = WriteFileSafely(path, FormatFlowchart(m.table, doc), &reason);
+    written = WriteFileSafely(path, FormatFlowchart(m.table, doc, PendingBox(m)), &reason);
   } catch (const std::exception& e) {  // no memory for the text
     reason = FailureReason(e);
   }
