@@ -26,7 +26,8 @@ using testing::WindowsFixture;
 
 // Three boxes linked in a column, every exit red.
 const std::string kInterleaved =
-    (std::filesystem::path(__FILE__).parent_path().parent_path() / "model/data/interleaved.qvn")
+    (std::filesystem::path(QUORVIN_TEST_DATA).parent_path().parent_path() /
+     "model/data/interleaved.qvn")
         .string();
 
 class DocumentWindowTest : public ::testing::Test, public WindowsFixture {

@@ -21,8 +21,8 @@ struct GoldenRun {
 class GoldenScriptInOctave : public ::testing::TestWithParam<GoldenRun> {};
 
 TEST_P(GoldenScriptInOctave, ComputesTheFlowchartsValues) {
-  const std::filesystem::path path = std::filesystem::path(__FILE__).parent_path() / "golden" /
-                                     (std::string(GetParam().name) + ".m");
+  const std::filesystem::path path = std::filesystem::path(QUORVIN_TEST_DATA).parent_path() /
+                                     "golden" / (std::string(GetParam().name) + ".m");
   const std::string script = ReadWholeFile(path);
   ASSERT_FALSE(script.empty()) << path;
   std::vector<std::string> names;
