@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QTest>
 #include <filesystem>
+#include <functional>
 #include <set>
 #include <stdexcept>
 
@@ -100,6 +101,26 @@ TEST_F(DocumentWindowTest, RecentPathsFillEveryFileMenuWithTheirAmpersandsShown)
   EXPECT_EQ(w.mnuFileArray[1]->text(), "/tmp/a&&b.qvn");
   EXPECT_TRUE(w.mnuFileArray[1]->isVisible());
   EXPECT_FALSE(w.mnuFileArray[2]->isVisible());
+}
+
+// A separator that carries a text shows it beside its line (Qt draws it as
+// a section title): every separator of every menu, the one above the recent
+// files included, is a plain line, as on the frame's File menu.
+TEST_F(DocumentWindowTest, EverySeparatorIsAPlainLine) {
+  DocumentWindow& w = open();
+  m.recentFiles.AddRecentFile("/tmp/a.qvn");
+  ASSERT_TRUE(w.mnuFileArray[0]->isVisible());
+  EXPECT_TRUE(w.mnuFileArray[0]->isSeparator());
+  std::vector<std::string> texts;
+  std::function<void(const QMenu&)> walk = [&](const QMenu& menu) {
+    for (const QAction* item : menu.actions()) {
+      if (item->isSeparator() && !item->text().isEmpty())
+        texts.push_back((menu.title() + ": " + item->text()).toStdString());
+      if (item->menu() != nullptr) walk(*item->menu());
+    }
+  };
+  for (const QMenu* menu : w.menus()) walk(*menu);
+  EXPECT_EQ(texts, std::vector<std::string>());
 }
 
 TEST_F(DocumentWindowTest, ALoadedFileShowsOneButtonPerBoxThatScrollingMoves) {
