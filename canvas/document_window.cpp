@@ -1,5 +1,6 @@
 #include "canvas/document_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDrag>
 #include <QMdiSubWindow>
@@ -7,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "canvas/arrow_painter.h"
@@ -288,14 +290,31 @@ void DocumentWindow::connectScrollBar(QScrollBar* bar, bool horizontal) {
 }
 
 void DocumentWindow::scrolled(QScrollBar* bar, bool horizontal) {
+  scrollTo(horizontal, bar->value());
+}
+
+void DocumentWindow::scrollTo(bool horizontal, int32_t value) {
   guarded([&] {
     if (horizontal)
-      ScrHChange(m_, canvas_, w_, doc_, bar->value());
+      ScrHChange(m_, canvas_, w_, doc_, value);
     else
-      ScrVChange(m_, canvas_, w_, doc_, bar->value());
+      ScrVChange(m_, canvas_, w_, doc_, value);
     syncScrollBars();
     syncBand();
   });
+}
+
+void DocumentWindow::canvasWheel(QWheelEvent& event) {
+  const QPoint angle = event.angleDelta();
+  const std::optional<WheelScroll> turn =
+      WheelScrollOf(w_, angle.x(), angle.y(), event.modifiers().testFlag(Qt::ShiftModifier),
+                    QApplication::wheelScrollLines());
+  if (!turn) {
+    event.ignore();
+    return;
+  }
+  event.accept();
+  scrollTo(turn->horizontal, turn->value);
 }
 
 void DocumentWindow::syncScrollBars() {
@@ -592,6 +611,8 @@ void DocumentWindow::mouseMoveEvent(QMouseEvent* event) {
     syncBubble();
   });
 }
+
+void DocumentWindow::wheelEvent(QWheelEvent* event) { canvasWheel(*event); }
 
 void DocumentWindow::mouseReleaseEvent(QMouseEvent*) {
   guarded([&] {

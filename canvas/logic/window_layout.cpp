@@ -74,4 +74,18 @@ void ScrVChange(Model& m, CanvasState& c, WindowState& w, int doc, int32_t value
   ScrollChange(m, w, w.scrV, c.canvasHeight, doc, value);
 }
 
+std::optional<WheelScroll> WheelScrollOf(const WindowState& w, int angleX, int angleY,
+                                         bool shift, int lines) {
+  // A notch of the wheel, in eighths of a degree.
+  constexpr double kNotch = 120;
+  const bool horizontal = shift || angleY == 0;
+  const int angle = horizontal && angleX != 0 ? angleX : angleY;
+  if (angle == 0) return std::nullopt;
+  const ScrollBar& bar = horizontal ? w.scrH : w.scrV;
+  const double moved = -angle / kNotch * lines * bar.smallChange;
+  const double value = std::clamp(bar.value + moved, static_cast<double>(bar.minimum),
+                                  static_cast<double>(bar.maximum));
+  return WheelScroll{horizontal, ToTwips(value)};
+}
+
 }  // namespace quorvin
