@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 
@@ -54,7 +55,10 @@ QMenu* AddMenu(QMainWindow* frame, const char* name, const QString& caption) {
 FrameWindow::FrameWindow(int splashPauseMs, QWidget* parent)
     : QMainWindow(parent),
       link_(std::make_unique<LinkSession>()),
-      questions_(this),
+      // The frame is made as the program starts, in the directory it was
+      // started from: the file dialogs open there until a file is chosen.
+      fileDialogs_(QDir::currentPath()),
+      questions_(this, &fileDialogs_),
       colours_(this),
       splashPauseMs_(splashPauseMs) {
   setObjectName("frmMDI");

@@ -104,7 +104,7 @@ DocumentWindow::DocumentWindow(Model& m, CanvasState& canvas, FrameServices& fra
       canvas_(canvas),
       frame_(frame),
       doc_(doc),
-      ownQuestions_(this),
+      ownQuestions_(this, &frame.fileDialogs()),
       // The caption stays on the button; the dispatcher empties its own copy.
       dispatcher_([](DocumentWindow& window, const std::string& tool) {
         std::string caption = tool;
