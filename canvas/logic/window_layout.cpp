@@ -14,6 +14,9 @@ void ScrollChange(Model& m, WindowState& w, ScrollBar& bar, int32_t& extent, int
                   int32_t value) {
   bar.value = std::clamp(value, bar.minimum, bar.maximum);
   HideCopyShape(w);
+  // The boxes move under the pointer: a bubble would name the one that was
+  // there.
+  if (!w.bubble.caption.empty()) w.bubble = Bubble{};
   // Reaching the end makes room for more; the bar's value never passes the
   // largest 16-bit value, so at that limit the canvas stays as it is.
   if (bar.value == bar.maximum && bar.maximum <= design::kScrollLimit - design::kCanvasGrowth) {

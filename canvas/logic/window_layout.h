@@ -51,8 +51,8 @@ std::optional<WindowLayout> FormResize(Model& m, int doc, double width, double h
                                        bool minimised);
 
 // A scroll bar was released at value (clamped to its range): the rubber band
-// hides, a bar released at its maximum grows the canvas by one step, and the
-// document's buttons and arrows are shown at their new places.
+// and the bubble hide, a bar released at its maximum grows the canvas by one
+// step, and the document's buttons and arrows are shown at their new places.
 void ScrHChange(Model& m, CanvasState& c, WindowState& w, int doc, int32_t value);
 void ScrVChange(Model& m, CanvasState& c, WindowState& w, int doc, int32_t value);
 

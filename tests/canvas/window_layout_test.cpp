@@ -150,6 +150,20 @@ TEST_F(Scrolling, TheWheelMovesOneBarInProportionToTheTurn) {
   EXPECT_EQ(WheelScrollOf(w(), 0, -120, false, 3)->value, w().scrV.maximum) << "held at the end";
 }
 
+// The boxes move under the pointer: the bubble, which named the box that was
+// there, goes, as the rubber band does, whichever bar moved.
+TEST_F(Scrolling, HidesTheBubbleAndTheBand) {
+  for (const bool horizontal : {true, false}) {
+    SCOPED_TRACE(horizontal ? "horizontal" : "vertical");
+    w().bubble = {"Cos", true, 1000, 1000};
+    w().band = {true, {1, 2, 3, 4}};
+    (horizontal ? ScrHChange : ScrVChange)(f.m, f.canvas, w(), doc, 600);
+    EXPECT_FALSE(w().bubble.visible);
+    EXPECT_EQ(w().bubble.caption, "") << "the next hover shows it again";
+    EXPECT_FALSE(w().band.visible);
+  }
+}
+
 TEST_F(Scrolling, ButtonsSitAtTheirCanvasPositionLessTheScroll) {
   const int a = f.AddBox(doc, 5000, 3000);
   ScrHChange(f.m, f.canvas, w(), doc, 1200);
