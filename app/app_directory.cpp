@@ -20,11 +20,10 @@ AppDirAnswer FindAppDir(const AppDirProbe& probe) {
   const std::string first = current();
   if (holds(first)) return {first, true};
 
+  // Found beside the executable, it is read from there: the current
+  // directory stays the one the person started the program from.
   const std::string beside = probe.executableDirectory ? probe.executableDirectory() : "";
-  if (holds(beside)) {
-    change(beside);
-    return {current(), true};
-  }
+  if (holds(beside)) return {beside, true};
 
   change(probe.pickDirectory ? probe.pickDirectory() : "");
   const std::string second = current();

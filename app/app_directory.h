@@ -30,10 +30,11 @@ struct AppDirAnswer {
 
 // The current directory when it holds the settings file; else the
 // executable's directory (so a program started from anywhere finds the file
-// installed beside it); else the directory the person picks, made current and
-// looked at once more. The picker is shown at most once. The directory found
-// beside the executable becomes the current one too, as a picked one does:
-// `appDir` is always where relative names are looked for.
+// installed beside it), the current directory staying where the program was
+// started; else the directory the person picks, made current and looked at
+// once more. The picker is shown at most once. The program's own files (the
+// settings, toolboxes, catalogue and help) are looked for in `appDir` by name,
+// never through the current directory.
 AppDirAnswer FindAppDir(const AppDirProbe& probe);
 
 // The probe of this process: its current directory, its executable's

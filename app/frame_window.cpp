@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <utility>
@@ -57,7 +58,10 @@ QMenu* AddMenu(QMainWindow* frame, const char* name, const QString& caption) {
 FrameWindow::FrameWindow(int splashPauseMs, QWidget* parent)
     : QMainWindow(parent),
       link_(std::make_unique<LinkSession>(this)),
-      questions_(this),
+      // The frame is made as the program starts, in the directory it was
+      // started from: the file dialogs open there until a file is chosen.
+      fileDialogs_(QDir::currentPath()),
+      questions_(this, &fileDialogs_),
       colours_(this),
       splashPauseMs_(splashPauseMs) {
   setObjectName("frmMDI");

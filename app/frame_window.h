@@ -124,6 +124,7 @@ class FrameWindow : public QMainWindow, public FrameServices {
   int lineWidth() const override;
   bool showBubbles() const override;
   ColourChooser& colours() override { return colours_; }
+  FileDialogPlace& fileDialogs() override { return fileDialogs_; }
   // The document's Windows menu: 0 Cascade, 1 Tile, 2 Arrange.
   void arrangeWindows(int how) override;
 
@@ -190,6 +191,8 @@ class FrameWindow : public QMainWindow, public FrameServices {
   void endProgram();
 
   std::unique_ptr<LinkSession> link_;
+  // Before the questions that use it.
+  FileDialogPlace fileDialogs_;
   QtQuestions questions_;
   QtColourChooser colours_;
   Model* model_ = nullptr;

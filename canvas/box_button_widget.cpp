@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include "canvas/document_window.h"
 
@@ -65,5 +66,7 @@ void BoxButtonWidget::mouseMoveEvent(QMouseEvent* event) {
   // would hide the bubble just shown.
   event->accept();
 }
+
+void BoxButtonWidget::wheelEvent(QWheelEvent* event) { window_.canvasWheel(*event); }
 
 }  // namespace quorvin

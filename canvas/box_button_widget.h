@@ -2,7 +2,8 @@
 // The button of one box on a document window: its 32-pixel icon cell, no
 // keyboard focus, the arrow pointer whatever the canvas shows. Every mouse
 // event goes to the window that holds it, right and middle presses too
-// (a plain button would pass those on to the canvas below).
+// (a plain button would pass those on to the canvas below), and a turn of the
+// wheel scrolls the canvas under it.
 
 #include <QAbstractButton>
 #include <QPixmap>
@@ -31,6 +32,7 @@ class BoxButtonWidget : public QAbstractButton {
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   DocumentWindow& window_;

@@ -1,5 +1,6 @@
 #include "canvas/document_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDrag>
 #include <QIcon>
@@ -8,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "canvas/arrow_painter.h"
@@ -103,7 +105,7 @@ DocumentWindow::DocumentWindow(Model& m, CanvasState& canvas, FrameServices& fra
       canvas_(canvas),
       frame_(frame),
       doc_(doc),
-      ownQuestions_(this),
+      ownQuestions_(this, &frame.fileDialogs()),
       // The caption stays on the button; the dispatcher empties its own copy.
       dispatcher_([](DocumentWindow& window, const std::string& tool) {
         std::string caption = tool;
@@ -258,6 +260,12 @@ void DocumentWindow::buildControls() {
   cmdEventFire = new QPushButton(QStringLiteral("event fire"), this);
   cmdEventFire->setObjectName(QStringLiteral("cmdEventFire"));
   cmdEventFire->hide();
+  // Never in the focus chain: an MDI window that opens hands the keyboard to
+  // its first focusable child, and a hidden one cannot hold it. The frame
+  // then keeps no focus widget, and when it is active again (after the open
+  // dialog) the keyboard goes to the first document window instead, which
+  // the MDI area makes the active one.
+  cmdEventFire->setFocusPolicy(Qt::NoFocus);
   connect(cmdEventFire, &QPushButton::clicked, this, [this] { cmdEventFireClick(); });
 
   pnlTour = new TourPanelWidget(this);
@@ -285,14 +293,31 @@ void DocumentWindow::connectScrollBar(QScrollBar* bar, bool horizontal) {
 }
 
 void DocumentWindow::scrolled(QScrollBar* bar, bool horizontal) {
+  scrollTo(horizontal, bar->value());
+}
+
+void DocumentWindow::scrollTo(bool horizontal, int32_t value) {
   guarded([&] {
     if (horizontal)
-      ScrHChange(m_, canvas_, w_, doc_, bar->value());
+      ScrHChange(m_, canvas_, w_, doc_, value);
     else
-      ScrVChange(m_, canvas_, w_, doc_, bar->value());
+      ScrVChange(m_, canvas_, w_, doc_, value);
     syncScrollBars();
     syncBand();
   });
+}
+
+void DocumentWindow::canvasWheel(QWheelEvent& event) {
+  const QPoint angle = event.angleDelta();
+  const std::optional<WheelScroll> turn =
+      WheelScrollOf(w_, angle.x(), angle.y(), event.modifiers().testFlag(Qt::ShiftModifier),
+                    QApplication::wheelScrollLines());
+  if (!turn) {
+    event.ignore();
+    return;
+  }
+  event.accept();
+  scrollTo(turn->horizontal, turn->value);
 }
 
 void DocumentWindow::syncScrollBars() {
@@ -589,6 +614,8 @@ void DocumentWindow::mouseMoveEvent(QMouseEvent* event) {
     syncBubble();
   });
 }
+
+void DocumentWindow::wheelEvent(QWheelEvent* event) { canvasWheel(*event); }
 
 void DocumentWindow::mouseReleaseEvent(QMouseEvent*) {
   guarded([&] {

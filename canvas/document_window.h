@@ -143,6 +143,9 @@ class DocumentWindow : public QWidget {
   // True when the press was taken (right and middle buttons).
   bool boxPressed(int n, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
   void boxHovered(int n);
+  // A turn of the mouse wheel over the canvas or a box's button scrolls the
+  // canvas as the scroll bars do.
+  void canvasWheel(QWheelEvent& event);
   bool startsDrag(int n) const;
   void dragBox(int n);
 
@@ -196,6 +199,7 @@ class DocumentWindow : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
@@ -211,6 +215,8 @@ class DocumentWindow : public QWidget {
   void placeTourPanel();
   void connectScrollBar(QScrollBar* bar, bool horizontal);
   void scrolled(QScrollBar* bar, bool horizontal);
+  // Through the change handler of one bar, growth at its end included.
+  void scrollTo(bool horizontal, int32_t value);
   void syncScrollBars();
   void syncBand();
   void syncBubble();

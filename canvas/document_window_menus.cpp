@@ -68,13 +68,13 @@ void DocumentWindow::buildFileMenu() {
   mnuFile->addSeparator();
   mnuExit = AddItem(mnuFile, "mnuExit", "&Exit");
   for (std::size_t i = 0; i < mnuFileArray.size(); ++i) {
-    QAction* item = AddItem(mnuFile, "mnuFileArray", "-");
+    // Item 0 is the separator above the recent files: a plain line, since a
+    // separator's text would show beside it.
+    QAction* item = i == 0 ? mnuFile->addSeparator() : AddItem(mnuFile, "mnuFileArray", "-");
+    item->setObjectName(QStringLiteral("mnuFileArray"));
     item->setVisible(false);
     mnuFileArray[i] = item;
-    if (i == 0) {
-      item->setSeparator(true);
-      continue;
-    }
+    if (i == 0) continue;
     connect(item, &QAction::triggered, this, [this, i] {
       fileCommand([&] {
         const auto& paths = m_.recentFiles.shown();

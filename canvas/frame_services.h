@@ -16,6 +16,8 @@ class QMdiArea;
 
 namespace quorvin {
 
+class FileDialogPlace;
+
 class FrameServices {
  public:
   virtual ~FrameServices() = default;
@@ -60,6 +62,8 @@ class FrameServices {
   // The frame's colour dialog: one for the program, so the last colour is
   // kept between openings.
   virtual ColourChooser& colours() = 0;
+  // Where every file dialog of the program opens (see FileDialogPlace).
+  virtual FileDialogPlace& fileDialogs() = 0;
 };
 
 }  // namespace quorvin

@@ -19,7 +19,11 @@ class WindowQuestions : public CompileQuestions {
   // in its own way.
   using ShowDialog = std::function<void(QDialog& dialog)>;
 
-  explicit WindowQuestions(QWidget* window) : window_(window), qt_(window) {}
+  // The file dialogs open where place says (see QtQuestions).
+  explicit WindowQuestions(QWidget* window, FileDialogPlace* place = nullptr)
+      : window_(window), qt_(window, place) {}
+  // The Qt questions behind the message, input and file dialogs.
+  QtQuestions& dialogs() { return qt_; }
 
   Answer messageBox(const std::string& text, int style, const std::string& title) override {
     return qt_.messageBox(text, style, title);

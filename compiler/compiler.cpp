@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "compiler/arm.h"
+#include "model/pending_box.h"
 
 namespace quorvin {
 
@@ -88,19 +89,22 @@ std::string Compiler::CompileFlowchart(CompileMode mode, int docTag) {
 
 void Compiler::FindStartBoxes(int docTag) {
   const int last = LastBox(table_);
+  // Nothing links to a box that waits to be placed: left out here, it is
+  // never compiled.
+  const int waiting = model_ != nullptr ? PendingBox(*model_) : 0;
   for (int b = 1; b <= last; ++b) {
     const BoxRecord& box = table_[b];
     const bool input = box.Kind.ends_with("Input");
     const bool noEntries = box.InLink[1] == kAbsentSlot && box.InLink[2] == kAbsentSlot &&
                            box.InLink[3] == kAbsentSlot;
-    if (input && noEntries && box.Doc == docTag) work_.WorkListAdd(b);
+    if (input && noEntries && box.Doc == docTag && b != waiting) work_.WorkListAdd(b);
   }
   if (!prefs_.chkInput) return;
   for (int b = 1; b <= last; ++b) {
     const BoxRecord& box = table_[b];
     const bool allFree = box.InLink[1] == kFreeSlot && box.InLink[2] == kFreeSlot &&
                          box.InLink[3] == kFreeSlot;
-    if (allFree && box.Doc == docTag) work_.WorkListAdd(b);
+    if (allFree && box.Doc == docTag && b != waiting) work_.WorkListAdd(b);
   }
 }
 

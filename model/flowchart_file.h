@@ -14,8 +14,10 @@
 
 namespace quorvin {
 
-// The whole text of document doc's flowchart file.
-std::string FormatFlowchart(const BoxTable& table, int doc);
+// The whole text of document doc's flowchart file. The box waiting to be
+// placed (its number, or 0 for none) has no place on the canvas yet: it is
+// left out, and every other record is written as if it were not there.
+std::string FormatFlowchart(const BoxTable& table, int doc, int waitingBox = 0);
 
 struct ParsedFlowchart {
   // Records in file order; links hold file numbers (-1..N). Doc and Status

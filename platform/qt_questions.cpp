@@ -1,5 +1,6 @@
 #include "platform/qt_questions.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QVBoxLayout>
@@ -162,6 +163,17 @@ std::optional<std::string> ChosenFile(const QFileDialog& dialog) {
   return file.toStdString();
 }
 
+QString FileDialogPlace::directory() const {
+  return !last_.isEmpty() && QFileInfo(last_).isDir() ? last_ : start_;
+}
+
+void FileDialogPlace::chose(const std::string& file) {
+  if (!file.empty()) last_ = QFileInfo(QString::fromStdString(file)).absolutePath();
+}
+
+QtQuestions::QtQuestions(QWidget* window, FileDialogPlace* place)
+    : window_(window), ownPlace_(QDir::currentPath()), place_(place ? place : &ownPlace_) {}
+
 Answer QtQuestions::messageBox(const std::string& text, int style, const std::string& title) {
   const std::unique_ptr<QMessageBox> box = BuildMessageBox(window_, text, style, title);
   box->exec();
@@ -176,9 +188,13 @@ std::string QtQuestions::inputBox(const std::string& prompt, const std::string& 
 }
 
 std::optional<std::string> QtQuestions::openFile(const std::string& filter) {
-  const std::unique_ptr<QFileDialog> dialog = BuildOpenDialog(window_, filter, lastDirectory_);
+  const std::unique_ptr<QFileDialog> dialog = openDialog(filter);
   dialog->exec();
   return takeAnswer(*dialog, false);
+}
+
+std::unique_ptr<QFileDialog> QtQuestions::openDialog(const std::string& filter) const {
+  return BuildOpenDialog(window_, filter, place_->directory());
 }
 
 std::optional<std::string> QtQuestions::saveFileAs(const std::string& filter,
@@ -192,14 +208,14 @@ std::unique_ptr<QFileDialog> QtQuestions::saveDialog(const std::string& filter,
                                                      const std::string& initialName) const {
   const std::string& name = initialName.empty() ? lastSaveName_ : initialName;
   std::unique_ptr<QFileDialog> dialog = BuildSaveDialog(window_, filter, name);
-  if (name.empty() && !lastDirectory_.isEmpty()) dialog->setDirectory(lastDirectory_);
+  if (name.empty()) dialog->setDirectory(place_->directory());
   return dialog;
 }
 
 std::optional<std::string> QtQuestions::takeAnswer(const QFileDialog& dialog, bool saving) {
   std::optional<std::string> chosen = ChosenFile(dialog);
   if (!chosen) return std::nullopt;
-  lastDirectory_ = QFileInfo(QString::fromStdString(*chosen)).absolutePath();
+  place_->chose(*chosen);
   if (saving) lastSaveName_ = *chosen;
   return chosen;
 }

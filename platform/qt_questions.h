@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/host.h"
@@ -66,9 +67,28 @@ std::unique_ptr<QFileDialog> BuildSaveDialog(QWidget* parent, const std::string&
 // The file chosen in a closed file dialog, or nothing when it was cancelled.
 std::optional<std::string> ChosenFile(const QFileDialog& dialog);
 
+// Where the file dialogs open: the folder of the file last chosen in one of
+// them, else the directory the program was started from (not the program's
+// own directory, which holds its settings). One for the program, shared by
+// the questions of every window, so every dialog follows the person's files.
+class FileDialogPlace {
+ public:
+  explicit FileDialogPlace(QString startDirectory) : start_(std::move(startDirectory)) {}
+  // A folder that is gone since leaves the start directory.
+  QString directory() const;
+  // A file chosen in a dialog: the next dialog opens in its folder.
+  void chose(const std::string& file);
+
+ private:
+  QString start_;
+  QString last_;
+};
+
 class QtQuestions : public Dialogs {
  public:
-  explicit QtQuestions(QWidget* window) : window_(window) {}
+  // The file dialogs open where place says; without one, where the current
+  // directory is now, and then where this window's last file was chosen.
+  explicit QtQuestions(QWidget* window, FileDialogPlace* place = nullptr);
 
   Answer messageBox(const std::string& text, int style, const std::string& title) override;
   std::string inputBox(const std::string& prompt, const std::string& title,
@@ -77,8 +97,11 @@ class QtQuestions : public Dialogs {
   std::optional<std::string> saveFileAs(const std::string& filter,
                                         const std::string& initialName) override;
 
+  // The open dialog this window would show now.
+  std::unique_ptr<QFileDialog> openDialog(const std::string& filter) const;
   // The save-as dialog this window would show now: preset with initialName,
-  // or, when that is empty, with the name chosen in its last save-as.
+  // or, when that is empty, with the name chosen in its last save-as, or
+  // else opened where the file dialogs open.
   std::unique_ptr<QFileDialog> saveDialog(const std::string& filter,
                                           const std::string& initialName) const;
   // Reads a closed file dialog and remembers what was chosen.
@@ -87,7 +110,8 @@ class QtQuestions : public Dialogs {
  private:
   QWidget* window_;
   std::string lastSaveName_;  // the save-as dialog's memory
-  QString lastDirectory_;     // where the open dialog starts
+  FileDialogPlace ownPlace_;  // where the dialogs open when no place was given
+  FileDialogPlace* place_;
 };
 
 }  // namespace quorvin

@@ -50,7 +50,10 @@ struct ScrollBar {
 namespace design {
 constexpr WindowRect kScrH{2400, 0, 5295, 255};
 constexpr int32_t kScrHMaximum = 32767;
-constexpr int32_t kScrVMaximum = 7000, kScrVSmallChange = 200, kScrVLargeChange = 500;
+constexpr int32_t kScrVMaximum = 7000;
+// Both bars step alike: an arrow click moves the canvas by the small change, a
+// click in the trough by the large one.
+constexpr int32_t kScrollSmallChange = 200, kScrollLargeChange = 500;
 constexpr int32_t kScrollLimit = 32767;  // no scroll bar reaches past this value
 constexpr int32_t kCanvasGrowth = 1000;  // one growth step of the canvas
 constexpr int kLineWidth = 1;
@@ -73,9 +76,10 @@ struct Bubble {
 
 // One document window's own state.
 struct WindowState {
-  ScrollBar scrH{0, 0, design::kScrHMaximum, 1, 1};
-  ScrollBar scrV{0, 0, design::kScrVMaximum, design::kScrVSmallChange,
-                 design::kScrVLargeChange};
+  ScrollBar scrH{0, 0, design::kScrHMaximum, design::kScrollSmallChange,
+                 design::kScrollLargeChange};
+  ScrollBar scrV{0, 0, design::kScrVMaximum, design::kScrollSmallChange,
+                 design::kScrollLargeChange};
   RubberBand band;
   // The current arrow colour lives with the document (Document::arrowColor,
   // black at first) because a new box takes it from there.

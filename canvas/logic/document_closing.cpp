@@ -38,7 +38,10 @@ bool FormQueryUnload(Model& m, WindowState& w, int doc) {
 
 bool ExitAllDocuments(Model& m, const std::function<bool(int doc)>& closeWindow) {
   const EditMode before = m.editMode;
-  m.editMode = EditMode::Off;
+  // Nothing on a canvas answers while the documents are asked, but a box
+  // waiting to be placed keeps its mode: a save on the way leaves it out, and
+  // a closing gives it up, as they do at any other time.
+  if (before != EditMode::Placing) m.editMode = EditMode::Off;
   for (const int doc : m.documents.openDocuments()) {
     if (closeWindow && closeWindow(doc)) continue;
     // A closing deletes boxes and sets select mode; with none closed yet the

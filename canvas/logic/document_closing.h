@@ -20,7 +20,9 @@ bool FormQueryUnload(Model& m, WindowState& w, int doc);
 // The frame's Exit: every open document is asked to close in turn through
 // closeWindow (the window runs FormQueryUnload and closes when it says so).
 // When one stays open the exit stops, and the edit mode is what it was before
-// unless a closing already set it. True when every document closed.
+// unless a closing already set it. A box waiting to be placed still waits
+// while the documents are asked (no save writes it); a closing gives it up.
+// True when every document closed.
 bool ExitAllDocuments(Model& m, const std::function<bool(int doc)>& closeWindow);
 
 }  // namespace quorvin

@@ -14,6 +14,9 @@ void ScrollChange(Model& m, WindowState& w, ScrollBar& bar, int32_t& extent, int
                   int32_t value) {
   bar.value = std::clamp(value, bar.minimum, bar.maximum);
   HideCopyShape(w);
+  // The boxes move under the pointer: a bubble would name the one that was
+  // there.
+  if (!w.bubble.caption.empty()) w.bubble = Bubble{};
   // Reaching the end makes room for more; the bar's value never passes the
   // largest 16-bit value, so at that limit the canvas stays as it is.
   if (bar.value == bar.maximum && bar.maximum <= design::kScrollLimit - design::kCanvasGrowth) {
@@ -72,6 +75,20 @@ void ScrHChange(Model& m, CanvasState& c, WindowState& w, int doc, int32_t value
 
 void ScrVChange(Model& m, CanvasState& c, WindowState& w, int doc, int32_t value) {
   ScrollChange(m, w, w.scrV, c.canvasHeight, doc, value);
+}
+
+std::optional<WheelScroll> WheelScrollOf(const WindowState& w, int angleX, int angleY,
+                                         bool shift, int lines) {
+  // A notch of the wheel, in eighths of a degree.
+  constexpr double kNotch = 120;
+  const bool horizontal = shift || angleY == 0;
+  const int angle = horizontal && angleX != 0 ? angleX : angleY;
+  if (angle == 0) return std::nullopt;
+  const ScrollBar& bar = horizontal ? w.scrH : w.scrV;
+  const double moved = -angle / kNotch * lines * bar.smallChange;
+  const double value = std::clamp(bar.value + moved, static_cast<double>(bar.minimum),
+                                  static_cast<double>(bar.maximum));
+  return WheelScroll{horizontal, ToTwips(value)};
 }
 
 }  // namespace quorvin

@@ -51,9 +51,22 @@ std::optional<WindowLayout> FormResize(Model& m, int doc, double width, double h
                                        bool minimised);
 
 // A scroll bar was released at value (clamped to its range): the rubber band
-// hides, a bar released at its maximum grows the canvas by one step, and the
-// document's buttons and arrows are shown at their new places.
+// and the bubble hide, a bar released at its maximum grows the canvas by one
+// step, and the document's buttons and arrows are shown at their new places.
 void ScrHChange(Model& m, CanvasState& c, WindowState& w, int doc, int32_t value);
 void ScrVChange(Model& m, CanvasState& c, WindowState& w, int doc, int32_t value);
+
+// A turn of the mouse wheel over the canvas moves one scroll bar: the
+// horizontal one with Shift held or for a sideways turn, else the vertical
+// one; the value to hand to that bar's change handler, within its range.
+struct WheelScroll {
+  bool horizontal = false;
+  int32_t value = 0;
+};
+// angleX, angleY: the turn in eighths of a degree, a notch being 120 and a
+// turn away from the user (or to the left) positive; each notch moves by
+// lines small changes, a finer turn in proportion. Nothing for no turn.
+std::optional<WheelScroll> WheelScrollOf(const WindowState& w, int angleX, int angleY,
+                                         bool shift, int lines);
 
 }  // namespace quorvin

@@ -120,6 +120,9 @@ TEST_F(Frame, RecentItemsShowTheStoredPathsAndOpenTheRealOne) {
   frame.refreshRecentItems();
 
   EXPECT_TRUE(frame.mnuFileArray[0]->isVisible());
+  // A plain line: a separator's text would show beside it.
+  EXPECT_TRUE(frame.mnuFileArray[0]->isSeparator());
+  EXPECT_EQ(frame.mnuFileArray[0]->text(), "");
   EXPECT_EQ(frame.mnuFileArray[1]->text().toStdString(), dir.filePath("R&&D.qvn").toStdString());
   EXPECT_EQ(frame.mnuFileArray[2]->text().toStdString(), plain);
   EXPECT_TRUE(frame.mnuFileArray[1]->isVisible());

@@ -2,10 +2,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include <unistd.h>
 
 #include "canvas/logic/document_closing.h"
+#include "canvas/logic/edit_commands.h"
 #include "canvas_fixture.h"
 #include "model/pending_box.h"
 
@@ -149,6 +151,95 @@ TEST_F(Closing, ExitCancelledAfterAClosingKeepsTheSelectModeItLeft) {
   EXPECT_EQ(f.m.editMode, EditMode::Select);
   EXPECT_TRUE(f.m.documents.docInfo[doc].Free);
   EXPECT_FALSE(f.m.documents.docInfo[other].Free);
+}
+
+// A box asked for but not placed yet has no place on the canvas: no save
+// writes it, whichever way the save comes, and the file holds exactly the
+// placed boxes. Its record starts at the position a deleted box left behind.
+struct WaitingBoxSave : Closing {
+  TempDir dir;
+  std::string path = (dir.path / "chart.qvn").string();
+  // A fresh box's record: no links, every exit in the arrow colour 0.
+  static std::string Record(const std::string& kind, int xy) {
+    return kind + "~\r\n0~0~0~0~0~0~0~0~0~0~0~0~0\r\n" + std::to_string(xy) + "~" +
+           std::to_string(xy) + "~\r\n";
+  }
+  const std::string docFile = "2\r\n" + Record("Sin", 100) + Record("Tan", 300) + "\r\n";
+  const std::string otherFile = "1\r\n" + Record("Cos", 200) + "\r\n";
+  void Wait(int on) {
+    f.m.table[4].X = 5000;
+    f.m.table[4].Y = 6000;
+    f.m.editMode = EditMode::Select;
+    ASSERT_TRUE(NewBox(f.m, on));
+    ASSERT_EQ(PendingBox(f.m), 4);
+    f.m.table[4].Kind = "Cos";
+  }
+  bool Exit() {
+    return ExitAllDocuments(f.m, [&](int d) { return FormQueryUnload(f.m, f.window(d), d); });
+  }
+  std::string Saved() const {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+};
+
+TEST_F(WaitingBoxSave, SaveAndSaveAsLeaveItOutAndWaiting) {
+  const std::pair<const char*, SaveMode> saves[] = {{"Save", SaveMode::Save},
+                                                    {"Save As", SaveMode::SaveAs}};
+  for (const auto& [name, mode] : saves) {
+    SCOPED_TRACE(name);
+    Wait(doc);
+    f.dialogs.fileAnswers = {path};
+    ASSERT_TRUE(SaveDocument(f.m, doc, mode));
+    EXPECT_EQ(Saved(), docFile);
+    EXPECT_EQ(PendingBox(f.m), 4) << "it still waits for its click";
+    DiscardPendingBox(f.m);
+    fs::remove(path);
+  }
+}
+
+TEST_F(WaitingBoxSave, TheClosePromptsYesLeavesItOut) {
+  f.dialogs.answers = {Answer::Yes};
+  f.dialogs.fileAnswers = {path};
+  Wait(doc);
+  EXPECT_TRUE(Close());
+  EXPECT_EQ(Saved(), docFile);
+  EXPECT_EQ(PendingBox(f.m), 0);
+  EXPECT_EQ(f.m.table.highestBox(), 1);
+}
+
+TEST_F(WaitingBoxSave, ExitsPromptLeavesItOut) {
+  f.dialogs.answers = {Answer::Yes, Answer::No};
+  f.dialogs.fileAnswers = {path};
+  Wait(doc);
+  EXPECT_TRUE(Exit());
+  EXPECT_EQ(Saved(), docFile);
+  EXPECT_EQ(f.m.table.highestBox(), 0);
+}
+
+// The first document closes unasked on the way out. The second's waiting box
+// is given up with the closing (the mode moved on), not renumbered into a
+// placed box: its save holds the one box placed on it, and after a Cancel no
+// box the user never placed shows on its canvas.
+TEST_F(WaitingBoxSave, ExitAfterAClosingSavesOnlyThePlacedBoxes) {
+  f.m.documents.docInfo[doc].Changed = false;
+  f.m.documents.docInfo[other].Changed = true;
+  Wait(other);
+  f.dialogs.answers = {Answer::Yes};
+  f.dialogs.fileAnswers = {path};
+  EXPECT_TRUE(Exit());
+  EXPECT_EQ(Saved(), otherFile);
+}
+
+TEST_F(WaitingBoxSave, ExitCancelledAfterAClosingShowsNoUnplacedBox) {
+  f.m.documents.docInfo[doc].Changed = false;
+  f.m.documents.docInfo[other].Changed = true;
+  Wait(other);
+  f.dialogs.answers = {Answer::Cancel};
+  EXPECT_FALSE(Exit());
+  EXPECT_EQ(PendingBox(f.m), 0);
+  EXPECT_EQ(ShownBoxes(f.m, other), std::vector<int>{1});
+  EXPECT_EQ(f.m.table[1].X, 200) << "the placed box, not the waiting one";
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QMimeData>
 #include <QTest>
+#include <functional>
 #include <set>
 #include <stdexcept>
 
@@ -23,6 +24,7 @@ namespace quorvin {
 namespace {
 
 using testing::WindowsFixture;
+using testing::WheelOver;
 
 // Three boxes linked in a column, every exit red.
 const std::string kInterleaved = QUORVIN_SOURCE_DIR "/tests/model/data/interleaved.qvn";
@@ -115,6 +117,26 @@ TEST_F(DocumentWindowTest, RecentPathsFillEveryFileMenuWithTheirAmpersandsShown)
   EXPECT_FALSE(w.mnuFileArray[2]->isVisible());
 }
 
+// A separator that carries a text shows it beside its line (Qt draws it as
+// a section title): every separator of every menu, the one above the recent
+// files included, is a plain line, as on the frame's File menu.
+TEST_F(DocumentWindowTest, EverySeparatorIsAPlainLine) {
+  DocumentWindow& w = open();
+  m.recentFiles.AddRecentFile("/tmp/a.qvn");
+  ASSERT_TRUE(w.mnuFileArray[0]->isVisible());
+  EXPECT_TRUE(w.mnuFileArray[0]->isSeparator());
+  std::vector<std::string> texts;
+  std::function<void(const QMenu&)> walk = [&](const QMenu& menu) {
+    for (const QAction* item : menu.actions()) {
+      if (item->isSeparator() && !item->text().isEmpty())
+        texts.push_back((menu.title() + ": " + item->text()).toStdString());
+      if (item->menu() != nullptr) walk(*item->menu());
+    }
+  };
+  for (const QMenu* menu : w.menus()) walk(*menu);
+  EXPECT_EQ(texts, std::vector<std::string>());
+}
+
 TEST_F(DocumentWindowTest, ALoadedFileShowsOneButtonPerBoxThatScrollingMoves) {
   DocumentWindow& w = load(kInterleaved);
   ASSERT_EQ(w.boxButtons().size(), 3u);
@@ -131,6 +153,57 @@ TEST_F(DocumentWindowTest, ALoadedFileShowsOneButtonPerBoxThatScrollingMoves) {
   for (int n = 1; n <= 3; ++n)
     EXPECT_EQ(w.boxButton(n)->pos(), QPoint(WholePixelsFromTwips(m.table[n].X - 30),
                                             WholePixelsFromTwips(m.table[n].Y - 500)));
+}
+
+// The horizontal bar steps as the vertical one does: an arrow click moves
+// the canvas 200 twips, a click in the trough 500, and the buttons follow.
+TEST_F(DocumentWindowTest, BothScrollBarsStepTheCanvasAlike) {
+  DocumentWindow& w = load(kInterleaved);
+  const QPoint start = w.boxButton(1)->pos();
+  const struct {
+    QScrollBar* bar;
+    QAbstractSlider::SliderAction action;
+    int twips;
+  } steps[] = {{w.scrH, QAbstractSlider::SliderSingleStepAdd, 200},
+               {w.scrH, QAbstractSlider::SliderPageStepAdd, 500},
+               {w.scrV, QAbstractSlider::SliderSingleStepAdd, 200},
+               {w.scrV, QAbstractSlider::SliderPageStepAdd, 500}};
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.bar->objectName().toStdString() + " " + std::to_string(step.twips));
+    step.bar->setValue(0);
+    step.bar->triggerAction(step.action);
+    EXPECT_EQ(step.bar->value(), step.twips);
+    const bool horizontal = step.bar == w.scrH;
+    EXPECT_EQ((horizontal ? w.state().scrH : w.state().scrV).value, step.twips);
+    const QPoint moved = start - w.boxButton(1)->pos();
+    EXPECT_EQ(horizontal ? moved.x() : moved.y(), WholePixelsFromTwips(step.twips));
+  }
+}
+
+// The wheel over the canvas, or over a box's button, scrolls down and up,
+// Shift+wheel sideways, through the bars' own handling: a turn that reaches
+// the end grows the canvas.
+TEST_F(DocumentWindowTest, TheWheelScrollsTheCanvasFromAButtonToo) {
+  QApplication::setWheelScrollLines(3);
+  DocumentWindow& w = load(kInterleaved);
+  BoxButtonWidget& button = *w.boxButton(1);
+  const QPoint canvas(300, 20);
+  WheelOver(w, canvas, {0, -120});
+  EXPECT_EQ(w.scrV->value(), 600);
+  WheelOver(button, {5, 5}, {0, -120});
+  EXPECT_EQ(w.scrV->value(), 1200);
+  EXPECT_EQ(w.state().scrV.value, 1200);
+  WheelOver(w, canvas, {0, 120});
+  EXPECT_EQ(w.scrV->value(), 600);
+  WheelOver(button, {5, 5}, {0, -120}, Qt::ShiftModifier);
+  EXPECT_EQ(w.scrH->value(), 600);
+  EXPECT_EQ(w.state().scrH.value, 600);
+  EXPECT_EQ(w.scrV->value(), 600);
+  EXPECT_EQ(button.pos(), QPoint(WholePixelsFromTwips(1500 - 600), 0));
+
+  for (int turn = 0; turn < 20 && w.scrV->value() < 7000; ++turn) WheelOver(w, canvas, {0, -120});
+  EXPECT_EQ(w.scrV->value(), 7000);
+  EXPECT_EQ(w.scrV->maximum(), 8000) << "the end grew the canvas";
 }
 
 TEST_F(DocumentWindowTest, AClickOnTheCanvasPlacesTheWaitingBox) {

@@ -39,6 +39,7 @@ class FakeFrame : public FrameServices {
   int lineWidth() const override { return 1; }
   bool showBubbles() const override { return true; }
   ColourChooser& colours() override { return colourDialog; }
+  FileDialogPlace& fileDialogs() override { return dialogPlace; }
 
   QMdiArea area;
   std::vector<std::string> commands;  // "name doc" in the order given
@@ -47,6 +48,7 @@ class FakeFrame : public FrameServices {
   bool showsToolbox = true;
   QString toolboxCaption = QStringLiteral("Current Toolbox: default.tlb");
   ScriptedColours colourDialog;
+  FileDialogPlace dialogPlace{QString()};
 
  private:
   void record(const std::string& name, int doc) {

@@ -106,6 +106,64 @@ TEST_F(Scrolling, HorizontalNeverPasses32767AndValuesStayInRange) {
   EXPECT_EQ(w().scrH.value, 0);
 }
 
+// Both bars step alike: 200 twips an arrow click, 500 a click in the trough.
+TEST_F(Scrolling, BothBarsStepByTheSameChanges) {
+  for (const ScrollBar* bar : {&w().scrH, &w().scrV}) {
+    EXPECT_EQ(bar->smallChange, 200);
+    EXPECT_EQ(bar->largeChange, 500);
+  }
+}
+
+// A notch of the wheel (120 eighths of a degree) moves the vertical bar by
+// `lines` small changes, down for a turn towards the user; Shift or a
+// sideways turn moves the horizontal one; finer turns move in proportion,
+// and the value stays within the bar.
+TEST_F(Scrolling, TheWheelMovesOneBarInProportionToTheTurn) {
+  w().scrH.value = 1000;
+  w().scrV.value = 1000;
+  const struct {
+    const char* name;
+    int angleX, angleY;
+    bool shift;
+    std::optional<WheelScroll> expected;
+  } cases[] = {
+      {"a notch towards the user", 0, -120, false, WheelScroll{false, 1600}},
+      {"a notch away", 0, 120, false, WheelScroll{false, 400}},
+      {"two notches away, past the top", 0, 240, false, WheelScroll{false, 0}},
+      {"a touchpad's finer turn", 0, -40, false, WheelScroll{false, 1200}},
+      {"with Shift", 0, -120, true, WheelScroll{true, 1600}},
+      {"sideways to the left", 120, 0, false, WheelScroll{true, 400}},
+      {"sideways, Shift held", -120, 0, true, WheelScroll{true, 1600}},
+      {"a diagonal turn scrolls down", 120, -120, false, WheelScroll{false, 1600}},
+      {"no turn", 0, 0, false, std::nullopt},
+      {"no turn, Shift held", 0, 0, true, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::optional<WheelScroll> got = WheelScrollOf(w(), c.angleX, c.angleY, c.shift, 3);
+    ASSERT_EQ(got.has_value(), c.expected.has_value());
+    if (!got) continue;
+    EXPECT_EQ(got->horizontal, c.expected->horizontal);
+    EXPECT_EQ(got->value, c.expected->value);
+  }
+  w().scrV.value = w().scrV.maximum;
+  EXPECT_EQ(WheelScrollOf(w(), 0, -120, false, 3)->value, w().scrV.maximum) << "held at the end";
+}
+
+// The boxes move under the pointer: the bubble, which named the box that was
+// there, goes, as the rubber band does, whichever bar moved.
+TEST_F(Scrolling, HidesTheBubbleAndTheBand) {
+  for (const bool horizontal : {true, false}) {
+    SCOPED_TRACE(horizontal ? "horizontal" : "vertical");
+    w().bubble = {"Cos", true, 1000, 1000};
+    w().band = {true, {1, 2, 3, 4}};
+    (horizontal ? ScrHChange : ScrVChange)(f.m, f.canvas, w(), doc, 600);
+    EXPECT_FALSE(w().bubble.visible);
+    EXPECT_EQ(w().bubble.caption, "") << "the next hover shows it again";
+    EXPECT_FALSE(w().band.visible);
+  }
+}
+
 TEST_F(Scrolling, ButtonsSitAtTheirCanvasPositionLessTheScroll) {
   const int a = f.AddBox(doc, 5000, 3000);
   ScrHChange(f.m, f.canvas, w(), doc, 1200);

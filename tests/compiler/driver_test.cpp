@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "compile_fixture.h"
+#include "model/pending_box.h"
 #include "tests/support/counting_execution.h"
 #include "tests/support/internal_errors.h"
 
@@ -162,6 +163,27 @@ TEST_F(CompileTest, DeletedBoxIsNeverWritten) {
   host.answers = {"Ignore"};
   EXPECT_EQ(Compile(), "box1=1;\r\n");
   EXPECT_EQ(Asked(), (Strings{Stuck(2, "Constant Input"), kDone}));
+}
+
+// A box asked for but not placed yet is no part of the flowchart: the
+// compile of the model leaves it out, as a save does, and it still waits.
+TEST(CompileOfTheModel, LeavesOutTheBoxWaitingToBePlaced) {
+  ScriptedQuestions questions;
+  RecordingViews views;
+  MemorySettingsStore store;
+  Model m(questions, views, store);
+  const int doc = NewDocument(m);
+  for (const char* value : {"1", "pi"}) {
+    m.editMode = EditMode::Select;
+    ASSERT_TRUE(NewBox(m, doc));
+    BoxRecord& r = m.table[m.table.highestBox()];
+    r.Kind = "Constant Input";
+    r.Params = value;
+    r.InLink.fill(kAbsentSlot);
+  }
+  ASSERT_EQ(PendingBox(m), 2);
+  EXPECT_EQ(Compiler(m, questions).CompileFlowchart(CompileMode::Text, doc), "box1=1;\r\n");
+  EXPECT_EQ(PendingBox(m), 2);
 }
 
 class StepRecorder : public ExecutionHook {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -165,6 +166,41 @@ TEST_F(QtQuestionsTest, SaveAsRemembersTheNameChosenLast) {
   QtQuestions otherWindow(nullptr);
   EXPECT_NE(otherWindow.saveDialog(kMFileFilter, "")->selectedFiles().value(0),
             root + "/chosen.qvn");
+}
+
+// Where a file dialog opens, and a folder, as texts a failure can show.
+std::string Where(const std::unique_ptr<QFileDialog>& dialog) {
+  return dialog->directory().path().toStdString();
+}
+std::string Path(const QString& folder) { return folder.toStdString(); }
+
+// Every window's file dialogs open in the directory the program was started
+// from until a file is chosen in one of them, then in that file's folder,
+// whichever window asks next and whether it opens or saves; a folder that has
+// gone since leaves them where the program was started.
+TEST_F(QtQuestionsTest, FileDialogsOpenWhereTheLastFileWasChosen) {
+  QTemporaryDir dir;
+  const QString root = QDir(dir.path()).canonicalPath();
+  ASSERT_TRUE(QDir(root).mkpath("started") && QDir(root).mkpath("charts"));
+  FileDialogPlace place(root + "/started");
+  QtQuestions frame(nullptr, &place);
+  QtQuestions window(nullptr, &place);
+  EXPECT_EQ(Where(frame.openDialog(kFlowchartFilter)), Path(root + "/started"));
+  EXPECT_EQ(Where(window.saveDialog(kMFileFilter, "")), Path(root + "/started"));
+
+  QFile chart(root + "/charts/a.qvn");
+  ASSERT_TRUE(chart.open(QIODevice::WriteOnly));
+  chart.close();
+  auto open = frame.openDialog(kFlowchartFilter);
+  open->selectFile(root + "/charts/a.qvn");
+  static_cast<QDialog&>(*open).accept();
+  ASSERT_EQ(frame.takeAnswer(*open, false), (root + "/charts/a.qvn").toStdString());
+  EXPECT_EQ(Where(window.saveDialog(kMFileFilter, "")), Path(root + "/charts"));
+  EXPECT_EQ(Where(window.openDialog(kFlowchartFilter)), Path(root + "/charts"));
+  EXPECT_EQ(Where(frame.saveDialog(kFlowchartFilter, "")), Path(root + "/charts"));
+
+  ASSERT_TRUE(QDir(root + "/charts").removeRecursively());
+  EXPECT_EQ(Where(window.openDialog(kFlowchartFilter)), Path(root + "/started"));
 }
 
 }  // namespace
