@@ -1,7 +1,6 @@
 #include "dialogs/dialog_settling.h"
 
 #include <QDialog>
-#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLayout>
 #include <QRadioButton>
@@ -11,12 +10,6 @@
 namespace quorvin {
 
 namespace {
-
-// A title bar holds, beside its text, the window's icon, its buttons and
-// their gaps: about 102 pixels beside the title measured in the program's
-// own bold font under openbox's default theme, with room to spare for
-// themes with wider buttons.
-constexpr int kTitleBarFurniture = 120;
 
 void CollectFields(const QLayout& layout, std::vector<QWidget*>& fields);
 
@@ -87,12 +80,6 @@ void SettleParameterDialog(QDialog& dialog, QWidget* first) {
   size = size.expandedTo(dialog.minimumSizeHint());
   size.setWidth(std::max(size.width(), TitleBarWidth(dialog)));
   dialog.setFixedSize(size);
-}
-
-int TitleBarWidth(const QWidget& window) {
-  QFont font = window.font();
-  font.setBold(true);
-  return QFontMetrics(font).horizontalAdvance(window.windowTitle()) + kTitleBarFurniture;
 }
 
 }  // namespace quorvin

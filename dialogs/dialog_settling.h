@@ -11,16 +11,13 @@
 //    whole title under a window manager, and can be neither resized nor
 //    maximised.
 
+#include "platform/title_bar.h"
+
 class QDialog;
 class QWidget;
 
 namespace quorvin {
 
 void SettleParameterDialog(QDialog& dialog, QWidget* first = nullptr);
-
-// The width a window needs for its whole title in a window manager's title
-// bar: the title in a bold font at least as large as the window's, beside
-// the bar's icon and buttons.
-int TitleBarWidth(const QWidget& window);
 
 }  // namespace quorvin

@@ -3,9 +3,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QSpacerItem>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
+
+#include "platform/title_bar.h"
 
 namespace quorvin {
 
@@ -51,6 +54,26 @@ void SetFilter(QFileDialog& dialog, const std::string& filter) {
   if (!filters.isEmpty()) dialog.setNameFilter(filters);
 }
 
+// A name typed without an extension is saved with the chosen filter's, as
+// the Open dialog's filter then shows the file again.
+void AddFilterSuffix(QFileDialog& dialog) {
+  const auto follow = [&dialog](const QString& nameFilter) {
+    dialog.setDefaultSuffix(SuffixOfFilter(nameFilter));
+  };
+  follow(dialog.selectedNameFilter());
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
+}
+
+// A message box is as wide as its title needs, so that a window manager
+// shows the whole title over a short text ("Done !").
+void WidenForTitle(QMessageBox& box) {
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (grid == nullptr) return;
+  grid->addItem(new QSpacerItem(TitleBarWidth(box), 0, QSizePolicy::Minimum,
+                                QSizePolicy::Fixed),
+                grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 }  // namespace
 
 QString DisplayText(const std::string& text) {
@@ -74,6 +97,16 @@ QString QtFileFilter(const std::string& filter) {
     filters << (name.isEmpty() ? QString() : name + " ") + "(" + patterns.join(' ') + ")";
   }
   return filters.join(";;");
+}
+
+QString SuffixOfFilter(const QString& nameFilter) {
+  // "Quorvin Files (*.qvn)": the first pattern's extension; "*" has none.
+  const qsizetype open = nameFilter.lastIndexOf('(');
+  const QString patterns = nameFilter.mid(open + 1).chopped(nameFilter.endsWith(')') ? 1 : 0);
+  const QString first = patterns.split(' ', Qt::SkipEmptyParts).value(0);
+  if (!first.startsWith("*.")) return QString();
+  const QString suffix = first.mid(2);
+  return suffix.contains('*') || suffix.contains('?') ? QString() : suffix;
 }
 
 MessageBoxLook LookOfStyle(int style) {
@@ -102,6 +135,7 @@ std::unique_ptr<QMessageBox> BuildMessageBox(QWidget* parent, const std::string&
   box->setIcon(look.icon);
   for (Button b : look.buttons) box->addButton(b);
   box->setDefaultButton(look.defaultButton);
+  WidenForTitle(*box);
   return box;
 }
 
@@ -152,6 +186,7 @@ std::unique_ptr<QFileDialog> BuildSaveDialog(QWidget* parent, const std::string&
   dialog->setAcceptMode(QFileDialog::AcceptSave);
   dialog->setFileMode(QFileDialog::AnyFile);
   SetFilter(*dialog, filter);
+  AddFilterSuffix(*dialog);
   if (!initialName.empty()) dialog->selectFile(QString::fromStdString(initialName));
   return dialog;
 }

@@ -28,6 +28,10 @@ QString DisplayText(const std::string& text);
 // file, as it does where the filters come from (a name without a dot too).
 QString QtFileFilter(const std::string& filter);
 
+// The extension a Qt name filter's first pattern gives ("qvn" for
+// "Quorvin Files (*.qvn)"), empty for "*" or a pattern with wildcards.
+QString SuffixOfFilter(const QString& nameFilter);
+
 // The buttons of a message-box style in their order, the one Enter presses,
 // and its icon.
 struct MessageBoxLook {

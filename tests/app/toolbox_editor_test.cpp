@@ -7,7 +7,7 @@
 #include <QMimeData>
 #include <QTest>
 
-#include "dialogs/dialog_settling.h"
+#include "platform/title_bar.h"
 #include "tests/support/cut_texts.h"
 #include "tests/support/file_sandbox.h"
 #include "tests/support/qt_application.h"

@@ -200,17 +200,5 @@ TEST_F(DialogSettlingTest, NoTextIsCutAtADialogsOwnSizeTheTitleIncluded) {
   }
 }
 
-TEST(TitleBarWidth, GrowsWithTheTitleAndLeavesRoomForTheBarsButtons) {
-  testing_support::EnsureGuiApplication();
-  QWidget window;
-  window.setWindowTitle("Logic Operators");
-  const int logic = TitleBarWidth(window);
-  QFont bold = window.font();
-  bold.setBold(true);
-  EXPECT_GT(logic, QFontMetrics(bold).horizontalAdvance("Logic Operators") + 60);
-  window.setWindowTitle("Numerical Solution & Integration");
-  EXPECT_GT(TitleBarWidth(window), logic);
-}
-
 }  // namespace
 }  // namespace quorvin

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "compiler/script_delivery.h"
+#include "platform/title_bar.h"
 #include "tests/support/qt_application.h"
 
 namespace quorvin {
@@ -101,6 +102,16 @@ TEST_F(QtQuestionsTest, MessageBoxShowsTheTextPlainUnderTheTitle) {
   EXPECT_EQ(titled->standardButtons(), QMessageBox::Ok);
 }
 
+// A window manager cuts a title the window is too narrow for ("Done !"
+// under "..."), so a short message still makes its box as wide as the title.
+TEST_F(QtQuestionsTest, MessageBoxIsWideEnoughForItsTitle) {
+  for (const char* title : {"", "Quorvin: a title longer than the text of its box"}) {
+    const auto box = BuildMessageBox(nullptr, "Done !", style::kInformation, title);
+    box->show();
+    EXPECT_GE(box->width(), TitleBarWidth(*box)) << title;
+  }
+}
+
 TEST_F(QtQuestionsTest, PressedButtonIsTheAnswer) {
   const auto box = BuildMessageBox(nullptr, "Retry?", style::kAbortRetryIgnore, "");
   box->show();
@@ -167,6 +178,56 @@ TEST_F(QtQuestionsTest, SaveAsRemembersTheNameChosenLast) {
   EXPECT_NE(otherWindow.saveDialog(kMFileFilter, "")->selectedFiles().value(0),
             root + "/chosen.qvn");
 }
+
+// A name typed without an extension takes the chosen filter's, so that the
+// Open dialog's filter shows the saved file again.
+TEST_F(QtQuestionsTest, SaveAsGivesATypedNameTheFiltersExtension) {
+  QTemporaryDir dir;
+  const QString root = QDir(dir.path()).canonicalPath();
+  struct Case {
+    const std::string* filter;
+    QString typed, chosenFilter, saved;
+  };
+  const Case cases[] = {
+      {&kFlowchartFilter, "first", "", "first.qvn"},
+      {&kMFileFilter, "script", "", "script.m"},
+      {&kFlowchartFilter, "chart.old", "", "chart.old"},
+      {&kFlowchartFilter, "first", "All Files (*)", "first"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed.toStdString());
+    QtQuestions questions(nullptr);
+    auto dialog = questions.saveDialog(*c.filter, "");
+    if (!c.chosenFilter.isEmpty()) {
+      dialog->selectNameFilter(c.chosenFilter);
+      emit dialog->filterSelected(c.chosenFilter);  // as the filter box does when chosen
+    }
+    dialog->selectFile(root + "/" + c.typed);
+    static_cast<QDialog&>(*dialog).accept();
+    EXPECT_EQ(questions.takeAnswer(*dialog, true), (root + "/" + c.saved).toStdString());
+  }
+}
+
+TEST(SuffixOfFilter, TheFirstPatternsExtension) {
+  EXPECT_EQ(SuffixOfFilter("Quorvin Files (*.qvn)"), "qvn");
+  EXPECT_EQ(SuffixOfFilter("Toolbox (*.tlb *.txt)"), "tlb");
+  EXPECT_EQ(SuffixOfFilter("All Files (*)"), "");
+  EXPECT_EQ(SuffixOfFilter("Odd (*.q?n)"), "");
+  EXPECT_EQ(SuffixOfFilter(""), "");
+}
+
+TEST(TitleBarWidth, GrowsWithTheTitleAndLeavesRoomForTheBarsButtons) {
+  testing_support::EnsureGuiApplication();
+  QWidget window;
+  window.setWindowTitle("Logic Operators");
+  const int logic = TitleBarWidth(window);
+  QFont bold = window.font();
+  bold.setBold(true);
+  EXPECT_GT(logic, QFontMetrics(bold).horizontalAdvance("Logic Operators") + 60);
+  window.setWindowTitle("Numerical Solution & Integration");
+  EXPECT_GT(TitleBarWidth(window), logic);
+}
+
 
 // Where a file dialog opens, and a folder, as texts a failure can show.
 std::string Where(const std::unique_ptr<QFileDialog>& dialog) {
