@@ -86,7 +86,8 @@ void RawTable(std::string_view text, BoxTable& t) {
 // A stuck-walk question must name a box that still waits in the live list.
 class CheckingHost : public testing_support::ScriptedQuestions {
  public:
-  Answer messageBox(const std::string& text, int style, const std::string& title) override {
+  Answer messageBox(const std::string& text, MessageStyle style,
+                    const std::string& title) override {
     constexpr std::string_view kNamed = "whereby box";
     const std::size_t at = text.find(kNamed);
     if (compiler != nullptr && style == style::kAbortRetryIgnore + style::kCritical &&

@@ -370,7 +370,8 @@ TEST_F(ExecuteCommands, ARunThatPlotsRaisesItsFigureAfterItsLastMessage) {
   struct AtTheEnd : QueuedQuestions {
     std::function<std::string()> calls;
     std::string atDone;
-    Answer messageBox(const std::string& text, int style, const std::string& title) override {
+    Answer messageBox(const std::string& text, MessageStyle style,
+                      const std::string& title) override {
       if (text == "Done !") atDone = calls();
       return QueuedQuestions::messageBox(text, style, title);
     }

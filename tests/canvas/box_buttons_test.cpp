@@ -77,7 +77,7 @@ TEST_F(Buttons, RefusalsTellWhyInOrderAndLinkNothing) {
     BoxClick(g.m, g.canvas, g.window(d1), d1, t);
     ASSERT_EQ(g.dialogs.messages.size(), 1u);
     EXPECT_EQ(g.dialogs.messages[0].text, c.message);
-    EXPECT_EQ(g.dialogs.messages[0].style, 48);
+    EXPECT_EQ(g.dialogs.messages[0].style.code(), 48);
     EXPECT_EQ(g.dialogs.messages[0].title, "Quorvin");
     EXPECT_EQ(g.m.table, before);
     EXPECT_EQ(g.m.editMode, EditMode::Select);

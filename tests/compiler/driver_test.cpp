@@ -345,7 +345,7 @@ TEST_F(CompileFaults, AFailingArmAbortsAFuzzRun) {
 
 class ThrowingQuestionHost : public ScriptedQuestions {
  public:
-  Answer messageBox(const std::string&, int, const std::string&) override {
+  Answer messageBox(const std::string&, MessageStyle, const std::string&) override {
     throw std::runtime_error("no message box");
   }
 };

@@ -126,8 +126,9 @@ TEST_F(OptionDialogTest, OkHidesAndKeepsTheAnswer) {
 class ConstantDialogTest : public OptionDialogTest {
  protected:
   struct Messages : testing_support::QuietDialogs {
-    Answer messageBox(const std::string& text, int style, const std::string& title) override {
-      shown.push_back(text + "|" + std::to_string(style) + "|" + title);
+    Answer messageBox(const std::string& text, MessageStyle style,
+                      const std::string& title) override {
+      shown.push_back(text + "|" + std::to_string(style.code()) + "|" + title);
       return Answer::Ok;
     }
     std::vector<std::string> shown;
