@@ -127,12 +127,12 @@ void FrameWindow::buildMenus() {
   mnus1 = AddSeparator(mnuHelp, "mnus1");
   mnuHelpAbout = AddItem(mnuHelp, "mnuHelpAbout", "About Quorvin ...");
   mnuHelpDisclaimer = AddItem(mnuHelp, "mnuHelpDisclaimer", "&Disclaimer...");
-  const std::pair<QAction*, const char*> helpItems[] = {
-      {mnuHelpContents, "mnuHelpContents"}, {mnuHelpSearch, "mnuHelpSearch"},
-      {mnuHelpHowTo, "mnuHelpHowTo"},       {mnuHelpAbout, "mnuHelpAbout"},
-      {mnuHelpDisclaimer, "mnuHelpDisclaimer"}};
-  for (const auto& [item, topic] : helpItems)
-    connect(item, &QAction::triggered, this, [this, topic = std::string(topic)] { help(topic); });
+  const std::pair<QAction*, HelpCommand> helpItems[] = {
+      {mnuHelpContents, HelpCommand::Contents}, {mnuHelpSearch, HelpCommand::Search},
+      {mnuHelpHowTo, HelpCommand::HowToUse},    {mnuHelpAbout, HelpCommand::About},
+      {mnuHelpDisclaimer, HelpCommand::Disclaimer}};
+  for (const auto& [item, command] : helpItems)
+    connect(item, &QAction::triggered, this, [this, command = command] { help(command); });
 
   ownMenus_ = {mnuFile, mnuFileOptions, mnuHelp};
 }
@@ -279,7 +279,7 @@ void FrameWindow::mnuFileExit_Click() { endProgram(); }
 
 void FrameWindow::exitProgram() { endProgram(); }
 
-void FrameWindow::arrangeWindows(int how) { ArrangeWindows(*mdi, how); }
+void FrameWindow::arrangeWindows(Arrangement how) { ArrangeWindows(*mdi, how); }
 
 bool FrameWindow::closeEveryDocument() {
   if (!model_) return true;
@@ -391,24 +391,22 @@ int FrameWindow::lineWidth() const { return model_ ? LineWidthOf(model_->prefs) 
 
 bool FrameWindow::showBubbles() const { return model_ ? model_->prefs.chkShowBubbles : true; }
 
-void FrameWindow::help(const std::string& topic) {
-  if (topic == "mnuHelpAbout") {
+void FrameWindow::help(HelpCommand command) {
+  if (command == HelpCommand::About) {
     ShowAbout(this);
     return;
   }
-  if (topic == "mnuHelpDisclaimer") {
+  if (command == HelpCommand::Disclaimer) {
     ShowDisclaimer(this);
     return;
   }
-  const std::optional<HelpCommand> command = HelpCommandOfTopic(topic);
-  if (!command) return;
   if (helpViewer_ == nullptr) {
     // The pages ship with the program: they lie beside it, wherever the
     // settings file made the program directory.
     helpViewer_ = new HelpViewer(HelpDirectory(QCoreApplication::applicationDirPath().toStdString()),
                                  model_ ? &model_->dialogs : nullptr, this);
   }
-  helpViewer_->showCommand(*command);
+  helpViewer_->showCommand(command);
 }
 
 ScanSettings FrameWindow::scanSettings() const {

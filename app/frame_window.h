@@ -120,13 +120,13 @@ class FrameWindow : public QMainWindow, public FrameServices {
   void chooseCurrentToolbox() override;
   void configureToolbox() override;
   void preferences() override;
-  void help(const std::string& topic) override;
+  void help(HelpCommand command) override;
   int lineWidth() const override;
   bool showBubbles() const override;
   ColourChooser& colours() override { return colours_; }
   FileDialogPlace& fileDialogs() override { return fileDialogs_; }
-  // The document's Windows menu: 0 Cascade, 1 Tile, 2 Arrange.
-  void arrangeWindows(int how) override;
+  // The document's Windows menu.
+  void arrangeWindows(Arrangement how) override;
 
   LinkSession& link() { return *link_; }
   // The windows the frame keeps for the whole run; the palette is loaded by
