@@ -360,12 +360,18 @@ TEST_F(CompileFaults, FailingQuestionEndsTheCompileWithNothingLeftBehind) {
   EXPECT_EQ(views.pointers.back(), Pointer::Default);
 }
 
-TEST_F(CompileTest, StaleStatusFromOutsideIsNotTakenForWrittenCode) {
+// What an aborted compile had written counts for nothing in the next
+// compile of the same compiler: every box is written again.
+TEST_F(CompileTest, TheNextCompileWritesAgainWhatAnAbortedOneHadWritten) {
   const int in = c.input("Constant Input", "1");
-  const int a = c.box("Constant Input", "2");
-  c.link(in, a);
-  c[a].Status = "OK";
-  EXPECT_EQ(Compile(), "box1=1;\r\nbox2=2;\r\n");
+  const int later = c.box("Nope");
+  c.link(in, later);
+  Compiler compiler(c.table, views, prefs, host);
+  host.answers = {"Abort"};
+  EXPECT_EQ(compiler.CompileFlowchart(CompileMode::Text, 1), "");
+  c[later].Kind = "Constant Input";
+  c[later].Params = "2";
+  EXPECT_EQ(compiler.CompileFlowchart(CompileMode::Text, 1), "box1=1;\r\nbox2=2;\r\n");
 }
 
 TEST_F(CompileTest, ListGrowsPastFivePositionsAndShrinksAtTheNextCompile) {
