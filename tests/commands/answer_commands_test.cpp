@@ -297,6 +297,7 @@ TEST_F(AnswerCommands, SubroutineStartRefusesNamesNoStartBoxCanCarry) {
     EXPECT_EQ(g.m.editMode, EditMode::Select) << name;
     EXPECT_TRUE(ctx.icons.empty()) << name;
     ASSERT_EQ(g.dialogs.messages.size(), 1u) << name;
+    EXPECT_EQ(g.dialogs.styles.back(), style::kExclamation) << name;
     EXPECT_EQ(g.dialogs.titles.back(), "Quorvin");
   }
   // Names that merely look alike are taken.

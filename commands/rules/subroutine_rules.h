@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "dialogs/rules/widget_texts.h"
+#include "commands/rules/widget_texts.h"
 #include "model/box_table.h"
 #include "model/host.h"
 
