@@ -90,6 +90,12 @@ class QtQuestions : public Dialogs {
   // directory is now, and then where this window's last file was chosen.
   explicit QtQuestions(QWidget* window, FileDialogPlace* place = nullptr);
 
+  // The window the questions open over, for questions made before it: the
+  // program's, which the model asks and the frame shows.
+  void setWindow(QWidget* window) { window_ = window; }
+  // Where the file dialogs open.
+  FileDialogPlace& place() { return *place_; }
+
   Answer messageBox(const std::string& text, MessageStyle style,
                     const std::string& title) override;
   std::string inputBox(const std::string& prompt, const std::string& title,

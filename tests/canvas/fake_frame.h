@@ -60,12 +60,12 @@ class FakeFrame : public FrameServices {
 // message boxes answer from a script.
 struct WindowsFixture {
   FakeFrame frame;
-  DocumentWindows windows{frame};
+  DocumentWindows windows;
   AnsweringDialogs dialogs;
   MemorySettingsStore store;
   Model m{dialogs, windows, store};
 
-  WindowsFixture() { windows.attach(m); }
+  WindowsFixture() { windows.attach(m, frame); }
 };
 
 }  // namespace quorvin::testing
