@@ -40,7 +40,7 @@ constexpr char kTookBubbles[] = "quorvinTookBubbles";
 }  // namespace
 
 void JoinFrameAndWindows(FrameWindow& frame, DocumentWindows& windows, Model& model) {
-  frame.attach(model, DocumentsOf(windows));
+  windows.attach(model, frame);
   // The formula and MATLAB command dialogs browse the frame's catalogue.
   windows.setFunctionBrowser(frame.functionBrowser());
   // One guided tour for the program, shown on the panel of the window whose

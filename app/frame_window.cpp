@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDir>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <utility>
@@ -55,15 +54,16 @@ QMenu* AddMenu(QMainWindow* frame, const char* name, const QString& caption) {
 
 }  // namespace
 
-FrameWindow::FrameWindow(int splashPauseMs, QWidget* parent)
+FrameWindow::FrameWindow(Model& model, QtQuestions& questions, FrameDocuments documents,
+                         int splashPauseMs, QWidget* parent)
     : QMainWindow(parent),
       link_(std::make_unique<LinkSession>(this)),
-      // The frame is made as the program starts, in the directory it was
-      // started from: the file dialogs open there until a file is chosen.
-      fileDialogs_(QDir::currentPath()),
-      questions_(this, &fileDialogs_),
+      model_(model),
+      questions_(questions),
+      documents_(std::move(documents)),
       colours_(this),
       splashPauseMs_(splashPauseMs) {
+  questions_.setWindow(this);
   setObjectName("frmMDI");
   setWindowTitle("Quorvin");
   mdi = new QMdiArea(this);
@@ -88,11 +88,24 @@ FrameWindow::FrameWindow(int splashPauseMs, QWidget* parent)
     if (window && documents_.menusOf) menus = documents_.menusOf(window);
     showMenus(menus.isEmpty() ? ownMenus_ : menus);
   });
+  // The preferences window exists, hidden, before the palette: it sets the
+  // live preferences to its design values, which the palette is built from.
+  prefs_ = new PreferencesWindow(model_, this);
+  prefs_->reloadPalette = [this] { reloadPalette(false); };
+  prefs_->applyToDocument = [this](int doc, const DocumentPreferences& given) {
+    mnuOptionsCurrentToolbox->setText(QString::fromStdString(given.currentToolboxCaption));
+    if (documents_.applyPreferences) documents_.applyPreferences(doc, given);
+  };
+  prefs_->showPalette = [this](bool show) { showToolbox(show); };
 }
 
-// The document windows are gone by now (they live below the frame's owner);
-// the link goes last, with no run under way any more.
-FrameWindow::~FrameWindow() = default;
+// A document window still open goes first, while the frame it calls is
+// whole; the link goes last, with no run under way any more. The questions
+// outlive the frame, and open over no window once it has gone.
+FrameWindow::~FrameWindow() {
+  for (QMdiSubWindow* sub : mdi->subWindowList()) delete sub;
+  questions_.setWindow(nullptr);
+}
 
 void FrameWindow::buildMenus() {
   mnuFile = AddMenu(this, "mnuFile", "File");
@@ -127,12 +140,12 @@ void FrameWindow::buildMenus() {
   mnus1 = AddSeparator(mnuHelp, "mnus1");
   mnuHelpAbout = AddItem(mnuHelp, "mnuHelpAbout", "About Quorvin ...");
   mnuHelpDisclaimer = AddItem(mnuHelp, "mnuHelpDisclaimer", "&Disclaimer...");
-  const std::pair<QAction*, const char*> helpItems[] = {
-      {mnuHelpContents, "mnuHelpContents"}, {mnuHelpSearch, "mnuHelpSearch"},
-      {mnuHelpHowTo, "mnuHelpHowTo"},       {mnuHelpAbout, "mnuHelpAbout"},
-      {mnuHelpDisclaimer, "mnuHelpDisclaimer"}};
-  for (const auto& [item, topic] : helpItems)
-    connect(item, &QAction::triggered, this, [this, topic = std::string(topic)] { help(topic); });
+  const std::pair<QAction*, HelpCommand> helpItems[] = {
+      {mnuHelpContents, HelpCommand::Contents}, {mnuHelpSearch, HelpCommand::Search},
+      {mnuHelpHowTo, HelpCommand::HowToUse},    {mnuHelpAbout, HelpCommand::About},
+      {mnuHelpDisclaimer, HelpCommand::Disclaimer}};
+  for (const auto& [item, command] : helpItems)
+    connect(item, &QAction::triggered, this, [this, command = command] { help(command); });
 
   ownMenus_ = {mnuFile, mnuFileOptions, mnuHelp};
 }
@@ -152,26 +165,9 @@ QList<QMenu*> FrameWindow::menusShown() const {
   return menus;
 }
 
-void FrameWindow::attach(Model& model, FrameDocuments documents) {
-  model_ = &model;
-  documents_ = std::move(documents);
-  // The preferences window exists, hidden, before the palette: it sets the
-  // live preferences to its design values, which the palette is built from.
-  if (prefs_ != nullptr) return;
-  prefs_ = new PreferencesWindow(model, this);
-  prefs_->reloadPalette = [this] { reloadPalette(false); };
-  prefs_->applyToDocument = [this](int doc, const DocumentPreferences& given) {
-    mnuOptionsCurrentToolbox->setText(QString::fromStdString(given.currentToolboxCaption));
-    if (documents_.applyPreferences) documents_.applyPreferences(doc, given);
-  };
-  prefs_->showPalette = [this](bool show) { showToolbox(show); };
-}
-
 ToolboxPalette& FrameWindow::palette() {
   if (palette_ == nullptr) {
-    // The palette needs the live preferences: without a model it cannot be.
-    if (model_ == nullptr) throw std::logic_error("The toolbox palette needs the model.");
-    palette_ = new ToolboxPalette(*model_, txtEvent_, this);
+    palette_ = new ToolboxPalette(model_, txtEvent_, this);
     // It floats over the frame's right edge, below the menu bar, clear of the
     // menus and of the first document window.
     const QRect frameArea = geometry();
@@ -209,31 +205,28 @@ void FrameWindow::afterSplash(const AppDirProbe& probe) {
   // their initial state: no document, no box.
   try {
     const AppDirAnswer where = FindAppDir(probe);
-    if (model_) model_->appDir = where.dir;
-    if (where.found && model_) {
-      if (prefs_) prefs_->loadSettings();
-      model_->recentFiles.LoadRecentFiles();
+    model_.appDir = where.dir;
+    if (where.found) {
+      prefs_->loadSettings();
+      model_.recentFiles.LoadRecentFiles();
       refreshRecentItems();
     }
     // The frame is shown first, so the palette floats over it.
     show();
-    if (model_) {
-      // The items say what the start-up did: the palette as it is shown and
-      // the toolbox it was built from, whichever keys the file held.
-      const Preferences& p = model_->prefs;
-      mnuOptionsCurrentToolbox->setText(
-          QString::fromStdString(CurrentToolboxCaption(p.txtToolbox)));
-      // One load, so one message for a toolbox file that is missing: the
-      // palette made here is built as it is made; one made before is rebuilt
-      // from the preferences just read.
-      const bool madeBefore = hasPalette();
-      ToolboxPalette& built = palette();
-      if (madeBefore)
-        built.Reload(p.chkShowToolbox);
-      else if (p.chkShowToolbox)
-        built.ShowAsLoaded();
-      mnuOptionsToolbox->setChecked(p.chkShowToolbox);
-    }
+    // The items say what the start-up did: the palette as it is shown and
+    // the toolbox it was built from, whichever keys the file held.
+    const Preferences& p = model_.prefs;
+    mnuOptionsCurrentToolbox->setText(QString::fromStdString(CurrentToolboxCaption(p.txtToolbox)));
+    // One load, so one message for a toolbox file that is missing: the
+    // palette made here is built as it is made; one made before is rebuilt
+    // from the preferences just read.
+    const bool madeBefore = hasPalette();
+    ToolboxPalette& built = palette();
+    if (madeBefore)
+      built.Reload(p.chkShowToolbox);
+    else if (p.chkShowToolbox)
+      built.ShowAsLoaded();
+    mnuOptionsToolbox->setChecked(p.chkShowToolbox);
   } catch (const std::exception& e) {
     // As at every later step of the start-up, a failure is absorbed: the
     // program starts with what it has.
@@ -245,8 +238,7 @@ void FrameWindow::afterSplash(const AppDirProbe& probe) {
 }
 
 void FrameWindow::refreshRecentItems() {
-  if (!model_) return;
-  const std::vector<std::string>& paths = model_->recentFiles.shown();
+  const std::vector<std::string>& paths = model_.recentFiles.shown();
   mnuFileArray[0]->setVisible(!paths.empty());
   for (std::size_t i = 1; i < mnuFileArray.size(); ++i) {
     QAction* item = mnuFileArray[i];
@@ -260,30 +252,25 @@ void FrameWindow::refreshRecentItems() {
   }
 }
 
-void FrameWindow::mnuFileNew_Click() {
-  if (model_) NewDocument(*model_);
-}
+void FrameWindow::mnuFileNew_Click() { NewDocument(model_); }
 
-void FrameWindow::mnuFileOpen_Click() {
-  if (model_) LoadFlowchart(*model_, "");
-}
+void FrameWindow::mnuFileOpen_Click() { LoadFlowchart(model_, ""); }
 
 void FrameWindow::mnuFileArray_Click(int index) {
-  if (!model_ || index <= 0 || index >= static_cast<int>(mnuFileArray.size())) return;
+  if (index <= 0 || index >= static_cast<int>(mnuFileArray.size())) return;
   // The path as the model keeps it, not the caption with its doubled "&".
   const QString path = mnuFileArray[static_cast<std::size_t>(index)]->data().toString();
-  if (!path.isEmpty()) LoadFlowchart(*model_, path.toStdString());
+  if (!path.isEmpty()) LoadFlowchart(model_, path.toStdString());
 }
 
 void FrameWindow::mnuFileExit_Click() { endProgram(); }
 
 void FrameWindow::exitProgram() { endProgram(); }
 
-void FrameWindow::arrangeWindows(int how) { ArrangeWindows(*mdi, how); }
+void FrameWindow::arrangeWindows(Arrangement how) { ArrangeWindows(*mdi, how); }
 
 bool FrameWindow::closeEveryDocument() {
-  if (!model_) return true;
-  return ExitAllDocuments(*model_, documents_.closeDocument);
+  return ExitAllDocuments(model_, documents_.closeDocument);
 }
 
 void FrameWindow::endProgram() { close(); }
@@ -298,11 +285,11 @@ bool FrameWindow::resumeAfterInterruptedRun() {
   if (leaving_) return false;
   // Cancel meant "stay", but what the quit ended stays ended: say so, or the
   // next run would find the interpreter's variables gone without a word.
-  if (model_ && (runEnded || interpreterEnded)) {
+  if (runEnded || interpreterEnded) {
     const std::string& told = !runEnded         ? kMatlabStoppedForExit
                               : interpreterEnded ? kRunAndMatlabStoppedForExit
                                                  : kRunStoppedForExit;
-    model_->dialogs.messageBox(told, style::kInformation, kAppTitle);
+    model_.dialogs.messageBox(told, style::kInformation, kAppTitle);
   }
   return true;
 }
@@ -338,19 +325,19 @@ void FrameWindow::closeEvent(QCloseEvent* event) {
 }
 
 void FrameWindow::executeToClipboard(int doc, CompileQuestions& questions) {
-  if (model_) mnuExeDDE_Click(*model_, doc, questions, link_->services().run);
+  mnuExeDDE_Click(model_, doc, questions, link_->services().run);
 }
 
 void FrameWindow::executeToFile(int doc, CompileQuestions& questions) {
-  if (model_) mnuExeFile_Click(*model_, doc, questions, link_->services().run);
+  mnuExeFile_Click(model_, doc, questions, link_->services().run);
 }
 
 void FrameWindow::executeToMatlab(int doc, CompileQuestions& questions) {
-  if (model_) mnuEXEMatlab_Click(*model_, doc, questions, link_->services());
+  mnuEXEMatlab_Click(model_, doc, questions, link_->services());
 }
 
 void FrameWindow::startMatlab(Dialogs& dialogs) {
-  if (model_) mnuFileStartMatlab_Click(*model_, dialogs, link_->services());
+  mnuFileStartMatlab_Click(model_, dialogs, link_->services());
 }
 
 bool FrameWindow::running() const { return link_->services().run.running(); }
@@ -358,7 +345,6 @@ bool FrameWindow::running() const { return link_->services().run.running(); }
 void FrameWindow::showToolbox(bool show) {
   mnuOptionsToolbox->setChecked(show);
   if (documents_.copyToolboxItems) documents_.copyToolboxItems();
-  if (model_ == nullptr) return;
   if (show) {
     palette().ShowAsLoaded();
     palette().raise();
@@ -368,55 +354,49 @@ void FrameWindow::showToolbox(bool show) {
 }
 
 void FrameWindow::chooseCurrentToolbox() {
-  if (!model_) return;
   ToolboxChoiceHooks hooks;
   hooks.setCaptions = [this](const std::string& caption) { setToolboxCaptions(caption); };
   hooks.reloadPalette = [this] { reloadPalette(toolboxShown()); };
-  ChooseCurrentToolbox(model_->dialogs, model_->prefs, hooks);
+  ChooseCurrentToolbox(model_.dialogs, model_.prefs, hooks);
 }
 
 void FrameWindow::configureToolbox() {
-  if (!model_) return;
-  ConfigureToolbox(this, model_->appDir, [this] { reloadPalette(toolboxShown()); });
+  ConfigureToolbox(this, model_.appDir, [this] { reloadPalette(toolboxShown()); });
   if (toolboxShown()) showToolbox(true);
 }
 
 void FrameWindow::preferences() {
   // The command's window is the active one: the preferences window is modal.
   const int doc = documents_.activeDocument ? documents_.activeDocument() : 0;
-  if (prefs_) prefs_->mnuOptionsPrefs_Click(doc);
+  prefs_->mnuOptionsPrefs_Click(doc);
 }
 
-int FrameWindow::lineWidth() const { return model_ ? LineWidthOf(model_->prefs) : 1; }
+int FrameWindow::lineWidth() const { return LineWidthOf(model_.prefs); }
 
-bool FrameWindow::showBubbles() const { return model_ ? model_->prefs.chkShowBubbles : true; }
+bool FrameWindow::showBubbles() const { return model_.prefs.chkShowBubbles; }
 
-void FrameWindow::help(const std::string& topic) {
-  if (topic == "mnuHelpAbout") {
+void FrameWindow::help(HelpCommand command) {
+  if (command == HelpCommand::About) {
     ShowAbout(this);
     return;
   }
-  if (topic == "mnuHelpDisclaimer") {
+  if (command == HelpCommand::Disclaimer) {
     ShowDisclaimer(this);
     return;
   }
-  const std::optional<HelpCommand> command = HelpCommandOfTopic(topic);
-  if (!command) return;
   if (helpViewer_ == nullptr) {
     // The pages ship with the program: they lie beside it, wherever the
     // settings file made the program directory.
     helpViewer_ = new HelpViewer(HelpDirectory(QCoreApplication::applicationDirPath().toStdString()),
-                                 model_ ? &model_->dialogs : nullptr, this);
+                                 &model_.dialogs, this);
   }
-  helpViewer_->showCommand(*command);
+  helpViewer_->showCommand(command);
 }
 
 ScanSettings FrameWindow::scanSettings() const {
   ScanSettings settings;
-  if (model_) {
-    settings.appDir = model_->appDir;
-    settings.driveLetters = model_->prefs.txtDrives;
-  }
+  settings.appDir = model_.appDir;
+  settings.driveLetters = model_.prefs.txtDrives;
   settings.rootsOfDrive = SystemDriveRoots(interpreterDir_);
   return settings;
 }

@@ -71,13 +71,14 @@ class FrameWindow : public QMainWindow, public FrameServices {
   Q_OBJECT
 
  public:
-  explicit FrameWindow(int splashPauseMs = kSplashPauseMs, QWidget* parent = nullptr);
+  // The frame's menus work on model and documents; questions, the ones the
+  // program asks a person (the model's), open over the frame from now on,
+  // and every file dialog of the program opens where they say.
+  FrameWindow(Model& model, QtQuestions& questions, FrameDocuments documents,
+              int splashPauseMs = kSplashPauseMs, QWidget* parent = nullptr);
   ~FrameWindow() override;
 
-  // The model the menus work on and the document windows, once both exist
-  // (the model needs the frame's questions, and the windows need the frame).
-  void attach(Model& model, FrameDocuments documents);
-  // The questions the model asks a person, over the frame.
+  // The questions the program asks a person, over the frame.
   QtQuestions& questions() { return questions_; }
 
   // The start-up: shows the splash window; when it has closed, finds the
@@ -120,13 +121,13 @@ class FrameWindow : public QMainWindow, public FrameServices {
   void chooseCurrentToolbox() override;
   void configureToolbox() override;
   void preferences() override;
-  void help(const std::string& topic) override;
+  void help(HelpCommand command) override;
   int lineWidth() const override;
   bool showBubbles() const override;
   ColourChooser& colours() override { return colours_; }
-  FileDialogPlace& fileDialogs() override { return fileDialogs_; }
-  // The document's Windows menu: 0 Cascade, 1 Tile, 2 Arrange.
-  void arrangeWindows(int how) override;
+  FileDialogPlace& fileDialogs() override { return questions_.place(); }
+  // The document's Windows menu.
+  void arrangeWindows(Arrangement how) override;
 
   LinkSession& link() { return *link_; }
   // The windows the frame keeps for the whole run; the palette is loaded by
@@ -191,12 +192,10 @@ class FrameWindow : public QMainWindow, public FrameServices {
   void endProgram();
 
   std::unique_ptr<LinkSession> link_;
-  // Before the questions that use it.
-  FileDialogPlace fileDialogs_;
-  QtQuestions questions_;
-  QtColourChooser colours_;
-  Model* model_ = nullptr;
+  Model& model_;
+  QtQuestions& questions_;
   FrameDocuments documents_;
+  QtColourChooser colours_;
   PreferencesWindow* prefs_ = nullptr;
   ToolboxPalette* palette_ = nullptr;
   HelpViewer* helpViewer_ = nullptr;

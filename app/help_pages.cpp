@@ -2,19 +2,14 @@
 
 namespace quorvin {
 
-std::string HelpPageOf(HelpCommand command) {
+std::optional<std::string> HelpPageOf(HelpCommand command) {
   switch (command) {
+    case HelpCommand::Contents: return "contents.html";
     case HelpCommand::Search: return "index.html";
     case HelpCommand::HowToUse: return "using_help.html";
-    case HelpCommand::Contents: break;
+    case HelpCommand::About:
+    case HelpCommand::Disclaimer: break;
   }
-  return "contents.html";
-}
-
-std::optional<HelpCommand> HelpCommandOfTopic(const std::string& topic) {
-  if (topic == "contents" || topic == "mnuHelpContents") return HelpCommand::Contents;
-  if (topic == "search" || topic == "mnuHelpSearch") return HelpCommand::Search;
-  if (topic == "howto" || topic == "mnuHelpHowTo") return HelpCommand::HowToUse;
   return std::nullopt;
 }
 

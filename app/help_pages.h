@@ -6,18 +6,14 @@
 #include <optional>
 #include <string>
 
+#include "canvas/menu_choices.h"
+
 namespace quorvin {
 
-enum class HelpCommand { Contents, Search, HowToUse };
-
 // The page a Help menu command opens: the contents, the keyword index, or
-// the page on using the viewer.
-std::string HelpPageOf(HelpCommand command);
-
-// The Help menu command a topic names, as a document window asks its frame:
-// "contents", "search" or "howto", or the menu item's name ("mnuHelpContents",
-// "mnuHelpSearch", "mnuHelpHowTo"); nothing for any other text.
-std::optional<HelpCommand> HelpCommandOfTopic(const std::string& topic);
+// the page on using the viewer; nothing for About and Disclaimer, which are
+// windows of their own.
+std::optional<std::string> HelpPageOf(HelpCommand command);
 
 // The help folder of directory dir, the executable's.
 std::string HelpDirectory(const std::string& dir);

@@ -56,7 +56,8 @@ HelpViewer::HelpViewer(std::string helpDir, Dialogs* dialogs, QWidget* parent)
 HelpViewer::~HelpViewer() = default;
 
 bool HelpViewer::showCommand(HelpCommand command) {
-  const bool shown = showPage(HelpPageOf(command));
+  const std::optional<std::string> page = HelpPageOf(command);
+  const bool shown = page && showPage(*page);
   if (shown) {
     show();
     raise();

@@ -21,7 +21,8 @@ class HelpViewer : public QWidget {
   explicit HelpViewer(std::string helpDir, Dialogs* dialogs = nullptr, QWidget* parent = nullptr);
   ~HelpViewer() override;
 
-  // Shows the page of a Help menu command and brings the viewer forward.
+  // Shows the page of a Help menu command and brings the viewer forward;
+  // false for a command that has no page.
   bool showCommand(HelpCommand command);
   // Shows page, a file name in the help folder or an absolute path,
   // optionally with "#anchor". False, after saying so, when the

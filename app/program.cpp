@@ -18,11 +18,14 @@ int RunProgram(QApplication& /*the loop's owner*/, const StartOptions& options) 
   // Every window of the program, the frame's and the dialogs' title bars too.
   QApplication::setWindowIcon(QIcon(ProgramIcon()));
 
-  FrameWindow frame(options.splashPauseMs);
-  DocumentWindows windows(frame);
+  // The model asks a person through the questions and reports to the
+  // windows; the frame, made over the model, makes itself the window the
+  // questions open over, and the windows open in it.
+  QtQuestions questions(nullptr);
+  DocumentWindows windows;
   QSettingsStore store;
-  Model model(frame.questions(), windows, store);
-  windows.attach(model);
+  Model model(questions, windows, store);
+  FrameWindow frame(model, questions, DocumentsOf(windows), options.splashPauseMs);
   JoinFrameAndWindows(frame, windows, model);
   if (options.frameMade) options.frameMade(frame);
   // SIGTERM (kill, or a desktop session that ends) ends the program as Exit

@@ -20,13 +20,12 @@ std::vector<QRect> TiledRects(Arrangement how, QSize area, int count) {
   return rects;
 }
 
-void ArrangeWindows(QMdiArea& area, int code) {
-  if (code < 0 || code > 2) return;
-  const auto how = static_cast<Arrangement>(code);
+void ArrangeWindows(QMdiArea& area, Arrangement how) {
   if (how == Arrangement::Cascade) {
     area.cascadeSubWindows();
     return;
   }
+  if (how != Arrangement::Tile && how != Arrangement::Arrange) return;
   std::vector<QMdiSubWindow*> windows;
   for (QMdiSubWindow* w : area.subWindowList(QMdiArea::CreationOrder))
     if (!w->isHidden() && !w->isMinimized()) windows.push_back(w);

@@ -203,16 +203,17 @@ void DocumentWindow::buildOptionsAndHelp() {
   mnuWindowsCascade = AddItem(mnuWindows, "mnuWindowsCascade", "&Cascade");
   mnuWindowsTile = AddItem(mnuWindows, "mnuWindowsTile", "&Tile");
   mnuWindowsArrange = AddItem(mnuWindows, "mnuWindowsArrange", "&Arrange");
-  // The frame lays its windows out: 0 cascade, 1 one above the other, 2 side
-  // by side.
-  const std::pair<QAction*, int> arrangements[] = {
-      {mnuWindowsCascade, 0}, {mnuWindowsTile, 1}, {mnuWindowsArrange, 2}};
+  // The frame lays its windows out.
+  const std::pair<QAction*, Arrangement> arrangements[] = {
+      {mnuWindowsCascade, Arrangement::Cascade},
+      {mnuWindowsTile, Arrangement::Tile},
+      {mnuWindowsArrange, Arrangement::Arrange}};
   for (const auto& [item, how] : arrangements)
     connect(item, &QAction::triggered, this,
             [this, how = how] { guarded([&] { frame_.arrangeWindows(how); }); });
 
-  // The help items are the frame's, named by their own object names; the
-  // guided tour is enabled once the frame hands in its hooks.
+  // The help items are the frame's; the guided tour is enabled once the
+  // frame hands in its hooks.
   mnuHelp = new QMenu(QStringLiteral("&Help"), this);
   mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
   mnuHelpContents = AddItem(mnuHelp, "mnuHelpContents", "&Contents");
@@ -224,11 +225,13 @@ void DocumentWindow::buildOptionsAndHelp() {
   mnuHelp->addSeparator();
   mnuHelpAbout = AddItem(mnuHelp, "mnuHelpAbout", "&About...");
   mnuHelpDisclaimer = AddItem(mnuHelp, "mnuHelpDisclaimer", "&Disclaimer...");
-  for (QAction* item :
-       {mnuHelpContents, mnuHelpSearch, mnuHelpHowTo, mnuHelpAbout, mnuHelpDisclaimer})
-    connect(item, &QAction::triggered, this, [this, item] {
-      guarded([&] { frame_.help(item->objectName().toStdString()); });
-    });
+  const std::pair<QAction*, HelpCommand> helpItems[] = {
+      {mnuHelpContents, HelpCommand::Contents}, {mnuHelpSearch, HelpCommand::Search},
+      {mnuHelpHowTo, HelpCommand::HowToUse},    {mnuHelpAbout, HelpCommand::About},
+      {mnuHelpDisclaimer, HelpCommand::Disclaimer}};
+  for (const auto& [item, command] : helpItems)
+    connect(item, &QAction::triggered, this,
+            [this, command = command] { guarded([&] { frame_.help(command); }); });
   connect(mnuHelpTour, &QAction::triggered, this,
           [this](bool checkedNow) { helpTourChosen(checkedNow); });
 }

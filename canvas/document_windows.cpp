@@ -2,19 +2,24 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <utility>
 
 #include "canvas/logic/document_closing.h"
 
 namespace quorvin {
 
-DocumentWindows::DocumentWindows(FrameServices& frame) : frame_(frame) {
-  connect(&frame_.mdiArea(), &QMdiArea::subWindowActivated, this,
+void DocumentWindows::attach(Model& m, FrameServices& frame) {
+  m_ = &m;
+  frame_ = &frame;
+  connect(&frame_->mdiArea(), &QMdiArea::subWindowActivated, this,
           [this](QMdiSubWindow* sub) { activated(sub); });
 }
 
 DocumentWindows::~DocumentWindows() {
-  // No window outlives the model and the shared state it edits.
-  for (auto& [doc, window] : windows_) {
+  // No window outlives the model and the shared state it edits. Taken out
+  // of the list first: a window that goes leaves it.
+  const std::map<int, DocumentWindow*> open = std::exchange(windows_, {});
+  for (const auto& [doc, window] : open) {
     window->onClosed = nullptr;
     if (QMdiSubWindow* sub = window->subWindow())
       delete sub;
@@ -24,7 +29,7 @@ DocumentWindows::~DocumentWindows() {
 }
 
 int DocumentWindows::activeDocument() const {
-  const QMdiSubWindow* sub = frame_.mdiArea().activeSubWindow();
+  const QMdiSubWindow* sub = frame_ ? frame_->mdiArea().activeSubWindow() : nullptr;
   if (sub == nullptr) return 0;
   for (const auto& [doc, window] : windows_)
     if (window->subWindow() == sub) return doc;
@@ -81,13 +86,13 @@ void DocumentWindows::activated(QMdiSubWindow* sub) {
 }
 
 void DocumentWindows::documentOpened(int doc) {
-  if (m_ == nullptr) return;
+  if (m_ == nullptr || frame_ == nullptr) return;
   if (DocumentWindow* old = window(doc)) {
     // The number was freed while its window was still on its way out.
     old->onClosed = nullptr;
     windows_.erase(doc);
   }
-  auto* window = new DocumentWindow(*m_, canvas_, frame_, iconKeys_, doc);
+  auto* window = new DocumentWindow(*m_, canvas_, *frame_, iconKeys_, doc);
   if (dispatcher_) window->setDispatcher(dispatcher_);
   if (browser_) window->setFunctionBrowser(browser_);
   if (tour_.menu || tour_.panelClicked) window->setTourHooks(tour_);
@@ -96,7 +101,13 @@ void DocumentWindows::documentOpened(int doc) {
     const auto it = windows_.find(closed.doc());
     if (it != windows_.end() && it->second == &closed) windows_.erase(it);
   };
-  QMdiSubWindow* sub = frame_.mdiArea().addSubWindow(window);
+  // A window can go without closing: with the frame's MDI area, when the
+  // frame goes first.
+  connect(window, &QObject::destroyed, this, [this, doc, window] {
+    const auto it = windows_.find(doc);
+    if (it != windows_.end() && it->second == window) windows_.erase(it);
+  });
+  QMdiSubWindow* sub = frame_->mdiArea().addSubWindow(window);
   sub->setAttribute(Qt::WA_DeleteOnClose);
   window->setSubWindow(sub);
   sub->show();

@@ -3,7 +3,8 @@
 // window in the frame's MDI area for every document the model opens, and
 // passes every change the model reports to the window(s) it concerns. The
 // frame asks it for the active document, a document's window and the menus
-// to show, and closes every window through it when the program ends.
+// to show, and closes every window through it when the program ends. It is
+// made before the model it reports to, and that before the frame.
 
 #include <QMenuBar>
 #include <QObject>
@@ -21,11 +22,12 @@ namespace quorvin {
 
 class DocumentWindows : public QObject, public DocumentViews {
  public:
-  explicit DocumentWindows(FrameServices& frame);
+  DocumentWindows() = default;
   ~DocumentWindows() override;
 
-  // The model the windows edit; before this no window can open.
-  void attach(Model& m) { m_ = &m; }
+  // The model the windows edit and the frame they open in, once; before
+  // this no window can open and none is active.
+  void attach(Model& m, FrameServices& frame);
 
   // The document of the active MDI window, or 0 when none is active.
   int activeDocument() const;
@@ -68,7 +70,7 @@ class DocumentWindows : public QObject, public DocumentViews {
  private:
   void activated(QMdiSubWindow* sub);
 
-  FrameServices& frame_;
+  FrameServices* frame_ = nullptr;
   Model* m_ = nullptr;
   CanvasState canvas_;
   BoxIconKeys iconKeys_;

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "canvas/logic/colour_chooser.h"
+#include "canvas/menu_choices.h"
 #include "compiler/compile_questions.h"
 
 class QMdiArea;
@@ -49,11 +50,10 @@ class FrameServices {
   virtual void chooseCurrentToolbox() = 0;
   virtual void configureToolbox() = 0;
   virtual void preferences() = 0;
-  // Windows menu: lays the document windows out, 0 cascaded, 1 tiled one
-  // above the other, 2 side by side.
-  virtual void arrangeWindows(int how) = 0;
+  // Windows menu: lays the document windows out.
+  virtual void arrangeWindows(Arrangement how) = 0;
   // Help menu; the tour item's check is the window's own.
-  virtual void help(const std::string& topic) = 0;
+  virtual void help(HelpCommand command) = 0;
 
   // Live preferences a new window starts from.
   virtual int lineWidth() const = 0;

@@ -25,7 +25,8 @@ class WindowQuestions : public CompileQuestions {
   // The Qt questions behind the message, input and file dialogs.
   QtQuestions& dialogs() { return qt_; }
 
-  Answer messageBox(const std::string& text, int style, const std::string& title) override {
+  Answer messageBox(const std::string& text, MessageStyle style,
+                    const std::string& title) override {
     return qt_.messageBox(text, style, title);
   }
   std::string inputBox(const std::string& prompt, const std::string& title,

@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "dialogs/rules/flow_control_rules.h"
-#include "dialogs/rules/formula_rules.h"
-#include "dialogs/rules/subroutine_rules.h"
+#include "commands/rules/flow_control_rules.h"
+#include "commands/rules/formula_rules.h"
+#include "commands/rules/subroutine_rules.h"
 #include "model/model.h"
 
 namespace quorvin {

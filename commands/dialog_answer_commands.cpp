@@ -44,7 +44,6 @@ void mnuSpecMatlab_Click(CommandContext& ctx) {
   if (n == 0) return;
   BoxRecord& typed = ctx.model().table[n];
   TypeBox(typed, "Matlab Command", kNoSlots, kNoSlots);
-  typed.Status.clear();
   // The icon shows while the dialog is open.
   ShowBoxIcon(ctx, n, typed.Kind);
   const MatlabCommandAnswer answer = ctx.questions().askMatlabCommand();

@@ -37,7 +37,7 @@ struct ArmContext {
   bool hasIn(int k) { return in(k) > 0; }
   // InputsReady(script, q): writes Pickup assignments as a side effect.
   bool ready();
-  void done() { box().Status = "OK"; }
+  void done() { compiler.work().written.mark(q); }
 };
 
 using ArmFunction = void (*)(ArmContext&);

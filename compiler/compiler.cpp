@@ -38,8 +38,6 @@ std::string Compiler::CompileFlowchart(CompileMode mode, int docTag) {
   work_.reset();
   ExecutionHook* const execution = executing();
   try {
-    // A mark left by anyone else would pass for code written in this compile.
-    table_.clearStatus();
     if (execution != nullptr) execution->compileStarted();
     views_.setDocsPointer(Pointer::Hourglass);
     FindStartBoxes(docTag);
@@ -53,7 +51,7 @@ std::string Compiler::CompileFlowchart(CompileMode mode, int docTag) {
       for (int j = 1; j <= passLength; ++j) {
         const Visit visit = VisitPosition(j);
         if (visit == Visit::Continue) continue;
-        table_.clearStatus();
+        work_.written.clear();
         // After an abort the bars keep the progress they showed.
         if (visit != Visit::Abort) views_.setResourceGauge(table_.fillPercent());
         views_.setDocsPointer(Pointer::Default);
@@ -62,12 +60,12 @@ std::string Compiler::CompileFlowchart(CompileMode mode, int docTag) {
     }
     std::vector<std::string> runProblems;
     if (execution != nullptr && !execution->compileFinished(runProblems)) {
-      table_.clearStatus();
+      work_.written.clear();
       views_.setResourceGauge(table_.fillPercent());
       views_.setDocsPointer(Pointer::Default);
       return {};
     }
-    table_.clearStatus();
+    work_.written.clear();
     std::string result = std::move(script_);
     script_.clear();
     ReportEnd(runProblems);
@@ -78,7 +76,7 @@ std::string Compiler::CompileFlowchart(CompileMode mode, int docTag) {
     // Only a failing window or memory can get here (an arm's own failure is
     // told in Dispatch); the compile ends as an abort does rather than leave
     // marks behind.
-    table_.clearStatus();
+    work_.written.clear();
     try {
       views_.setDocsPointer(Pointer::Default);
     } catch (...) {
@@ -115,7 +113,7 @@ Compiler::Visit Compiler::VisitPosition(int j) {
     work_.workList[j] = 0;
     e = 0;
   }
-  if (e > 0 && table_[e].Status == "OK") {
+  if (e > 0 && work_.written.contains(e)) {
     work_.WorkListRemoveAt(j);
     return Visit::Continue;
   }
@@ -124,7 +122,7 @@ Compiler::Visit Compiler::VisitPosition(int j) {
     if (!script_.ends_with(kIndent))
       for (int level = 0; level < work_.nestLevel; ++level) script_ += kIndent;
     if (!Dispatch(e, j)) return Visit::Fault;
-    armDone = table_[e].Status == "OK";
+    armDone = work_.written.contains(e);
   }
   return Tail(j, armDone);
 }
@@ -152,13 +150,13 @@ bool Compiler::Dispatch(int q, int j) {
     questions_.internalError(q, table_[q].Kind, *fault);
     return false;
   }
-  if (table_[q].Status == "OK") writtenUnder_[q] = under;
+  if (work_.written.contains(q)) writtenUnder_[q] = under;
   return true;
 }
 
 Compiler::Visit Compiler::Tail(int j, bool armDone) {
   const int e = work_.workList[j];
-  if (e > 0 && table_[e].Status == "OK") {
+  if (e > 0 && work_.written.contains(e)) {
     suspect_ = 0;
     waitCount_ = 0;
     QueueSuccessors(e);
@@ -248,9 +246,9 @@ bool Compiler::InputsReady(std::string& code, int target) {
     if (in == nullptr) return false;  // an input that leads to no box is never written
     if (in->Kind == "Pickup") {
       code += boxName(src) + "=" + in->Params + ";" + NL;
-      in->Status = "OK";
+      work_.written.mark(src);
     }
-    if (in->Status != "OK") return false;
+    if (!work_.written.contains(src)) return false;
   }
   return true;
 }

@@ -164,7 +164,7 @@ void Compiler::CallArm(ArmContext& a) {
   // A subroutine called before in this compile is compiled afresh here.
   for (int b = 1; b < static_cast<int>(writtenUnder_.size()); ++b) {
     if (writtenUnder_[b] != startKind) continue;
-    if (BoxRecord* box = table_.box(b)) box->Status.clear();
+    work_.written.unmark(b);
     writtenUnder_[b].clear();
   }
   OpenBlock block = Opened(a.q, BlockKind::Call);

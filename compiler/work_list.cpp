@@ -12,6 +12,7 @@ void WorkList::reset() {
   workLen = 5;
   workList.assign(static_cast<std::size_t>(workLen) + 1, 0);
   nestLevel = 0;
+  written.clear();
   // Copies of an earlier compile are never read again: each level rewrites
   // its copy when it opens.
   savedWorkLists.assign(1, {});
@@ -60,8 +61,7 @@ bool WorkList::NoOtherReady(int cur, const BoxTable& table) const {
     for (int k = 1; k <= kEntries && ready; ++k) {
       const int src = box->InLink[k];
       if (src <= 0) continue;
-      const BoxRecord* in = table.linked(e, src);
-      ready = in != nullptr && in->Status == "OK";
+      ready = table.linked(e, src) != nullptr && written.contains(src);
     }
     if (ready) return false;
   }

@@ -1,12 +1,14 @@
 #pragma once
-// The compiler's queue of boxes still waiting for code, the nesting depth,
-// and the copies put aside while a block's body is compiled.
+// The compiler's queue of boxes still waiting for code, the boxes whose code
+// is written, the nesting depth, and the copies put aside while a block's
+// body is compiled.
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "compiler/written_boxes.h"
 #include "model/box_table.h"
 
 namespace quorvin {
@@ -30,13 +32,13 @@ class WorkList {
  public:
   WorkList() { reset(); }
 
-  // 5 empty positions (plus the side slot 0) and level 0.
+  // 5 empty positions (plus the side slot 0), level 0 and no box written.
   void reset();
 
   void WorkListAdd(int idx);
   void WorkListRemoveAt(int pos);
   bool WorkListIsEmpty() const;
-  // False when some other queued box has all its linked entries done.
+  // False when some other queued box has all its linked entries written.
   bool NoOtherReady(int cur, const BoxTable& table) const;
 
   // Enters a block: raises nestLevel and moves every position 0..workLen
@@ -59,6 +61,7 @@ class WorkList {
   // what opened it; element 0 of both is unused.
   std::vector<std::vector<int16_t>> savedWorkLists;
   std::vector<OpenBlock> openBlocks;
+  WrittenBoxes written;
 };
 
 }  // namespace quorvin

@@ -10,7 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "dialogs/rules/flow_control_rules.h"
+#include "commands/rules/flow_control_rules.h"
 
 namespace quorvin {
 

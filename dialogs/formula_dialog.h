@@ -16,7 +16,7 @@
 #include <array>
 
 #include "dialogs/function_browser.h"
-#include "dialogs/rules/formula_rules.h"
+#include "commands/rules/formula_rules.h"
 #include "dialogs/dialog_questions.h"
 #include "model/host.h"
 

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "dialogs/plot_types.h"
+#include "model/message_style.h"
 
 namespace quorvin {
 
@@ -65,7 +66,7 @@ struct PlotState {
 struct PlotRefusal {
   int number;             // 1 to 8 (the message M1 .. M8)
   std::string_view text;
-  int style;              // message-box style: M1 carries no icon, the others the exclamation
+  MessageStyle style;     // message-box style: M1 carries no icon, the others the exclamation
 };
 
 // The refusal of that number (1 to 8).

@@ -2,7 +2,7 @@
 // frmSubs, "Current Subs": which subroutine a call box invokes. Loading
 // lists the start boxes of every open document; the list can be picked from
 // or a name typed. OK refuses an empty text, and a name no subroutine can
-// carry (dialogs/rules/subroutine_rules.h); there is no Cancel, and a dialog
+// carry (commands/rules/subroutine_rules.h); there is no Cancel, and a dialog
 // closed without OK answers the empty text.
 
 #include <QComboBox>
@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/rules/subroutine_rules.h"
+#include "commands/rules/subroutine_rules.h"
 #include "dialogs/dialog_questions.h"
 #include "model/host.h"
 

@@ -10,7 +10,6 @@ namespace {
 // current arrow colour.
 void FillFreshRecord(BoxRecord& r, int doc, int32_t arrowColor) {
   r.Kind.clear();
-  r.Status.clear();
   r.Params.clear();
   r.Doc = static_cast<int16_t>(doc);
   r.InLink.fill(0);

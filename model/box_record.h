@@ -17,7 +17,6 @@ constexpr int kExits = 5;    // OutLink / OutColor 1..5
 
 struct BoxRecord {
   std::string Kind;    // exact, case-sensitive kind text; "" in a fresh record
-  std::string Status;  // "OK" while a compile has written this box's code
   std::string Params;  // fields separated by ";", may hold CR LF
   int16_t Doc = 0;     // owning document number
   // Indexed 1..kEntries / 1..kExits like the file format and the menus;

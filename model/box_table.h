@@ -21,10 +21,6 @@ class BoxTable {
     const int used = nextBox - 1 < 0 ? 0 : (nextBox - 1 > kMaxBoxes ? kMaxBoxes : nextBox - 1);
     return static_cast<double>(used) / kMaxBoxes * 100.0;
   }
-  // Empties every record's Status: no box counts as written any more.
-  void clearStatus() {
-    for (BoxRecord& b : boxes_) b.Status.clear();
-  }
   bool exists(int n) const { return n >= 1 && n < nextBox && n <= kMaxBoxes; }
   // Any record 1..350, existing or not; out-of-range numbers get nullptr so
   // that a dangling link read from a file can never index past the table.

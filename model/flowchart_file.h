@@ -20,8 +20,8 @@ namespace quorvin {
 std::string FormatFlowchart(const BoxTable& table, int doc, int waitingBox = 0);
 
 struct ParsedFlowchart {
-  // Records in file order; links hold file numbers (-1..N). Doc and Status
-  // are not stored in the file and stay empty.
+  // Records in file order; links hold file numbers (-1..N). Doc is not
+  // stored in the file and stays 0.
   std::vector<BoxRecord> boxes;
   // When not empty, the file is unusable and this says why.
   std::string error;

@@ -6,13 +6,9 @@
 #include <string>
 #include <vector>
 
-namespace quorvin {
+#include "model/message_style.h"
 
-// Message-box styles are sums of these, as the program's messages give them.
-namespace style {
-constexpr int kOk = 0, kAbortRetryIgnore = 2, kYesNoCancel = 3, kYesNo = 4;
-constexpr int kCritical = 16, kQuestion = 32, kExclamation = 48, kInformation = 64;
-}  // namespace style
+namespace quorvin {
 
 enum class Answer { Ok, Cancel, Abort, Retry, Ignore, Yes, No };
 
@@ -27,7 +23,7 @@ inline const std::string kFlowchartFilter =
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
-  virtual Answer messageBox(const std::string& text, int style,
+  virtual Answer messageBox(const std::string& text, MessageStyle style,
                             const std::string& title) = 0;
   // A cancel gives the empty text, as the platform's input box does.
   virtual std::string inputBox(const std::string& prompt, const std::string& title,

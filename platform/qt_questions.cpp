@@ -16,28 +16,40 @@ namespace {
 
 using Button = QMessageBox::StandardButton;
 
-// The button sets of a style's lowest three bits, in their order on the box.
-const std::vector<Button>& ButtonsOf(int code) {
-  static const std::vector<std::vector<Button>> kSets = {
-      {QMessageBox::Ok},
-      {QMessageBox::Ok, QMessageBox::Cancel},
-      {QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore},
-      {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel},
-      {QMessageBox::Yes, QMessageBox::No},
-      {QMessageBox::Retry, QMessageBox::Cancel},
-  };
-  return code >= 0 && code < static_cast<int>(kSets.size()) ? kSets[static_cast<std::size_t>(code)]
-                                                            : kSets[0];
+// The buttons of each set, in their order on the box.
+std::vector<Button> ButtonsOf(MessageButtons buttons) {
+  switch (buttons) {
+    case MessageButtons::OkCancel: return {QMessageBox::Ok, QMessageBox::Cancel};
+    case MessageButtons::AbortRetryIgnore:
+      return {QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore};
+    case MessageButtons::YesNoCancel:
+      return {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
+    case MessageButtons::YesNo: return {QMessageBox::Yes, QMessageBox::No};
+    case MessageButtons::RetryCancel: return {QMessageBox::Retry, QMessageBox::Cancel};
+    case MessageButtons::Ok: break;
+  }
+  return {QMessageBox::Ok};
 }
 
-QMessageBox::Icon IconOf(int code) {
-  switch (code) {
-    case style::kCritical: return QMessageBox::Critical;
-    case style::kQuestion: return QMessageBox::Question;
-    case style::kExclamation: return QMessageBox::Warning;
-    case style::kInformation: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+QMessageBox::Icon IconOf(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Critical: return QMessageBox::Critical;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::None: break;
   }
+  return QMessageBox::NoIcon;
+}
+
+// How many buttons come before the one Enter presses.
+std::size_t DefaultIndexOf(DefaultButton button) {
+  switch (button) {
+    case DefaultButton::Second: return 1;
+    case DefaultButton::Third: return 2;
+    case DefaultButton::First: break;
+  }
+  return 0;
 }
 
 constexpr std::pair<Button, Answer> kAnswers[] = {
@@ -109,12 +121,12 @@ QString SuffixOfFilter(const QString& nameFilter) {
   return suffix.contains('*') || suffix.contains('?') ? QString() : suffix;
 }
 
-MessageBoxLook LookOfStyle(int style) {
+MessageBoxLook LookOfStyle(MessageStyle style) {
   MessageBoxLook look;
-  look.buttons = ButtonsOf(style & 7);
-  look.icon = IconOf(style & 0x70);
-  // The first button is the default unless the style names a later one.
-  const auto later = static_cast<std::size_t>((style >> 8) & 3);
+  look.buttons = ButtonsOf(style.buttons);
+  look.icon = IconOf(style.icon);
+  // A later default than the set has falls back on its last button.
+  const std::size_t later = DefaultIndexOf(style.defaultButton);
   look.defaultButton = look.buttons[std::min(later, look.buttons.size() - 1)];
   return look;
 }
@@ -126,7 +138,7 @@ Answer AnswerOfButton(int button) {
 }
 
 std::unique_ptr<QMessageBox> BuildMessageBox(QWidget* parent, const std::string& text,
-                                             int style, const std::string& title) {
+                                             MessageStyle style, const std::string& title) {
   auto box = std::make_unique<QMessageBox>(parent);
   box->setWindowTitle(TitleOf(title));
   box->setTextFormat(Qt::PlainText);
@@ -209,7 +221,8 @@ void FileDialogPlace::chose(const std::string& file) {
 QtQuestions::QtQuestions(QWidget* window, FileDialogPlace* place)
     : window_(window), ownPlace_(QDir::currentPath()), place_(place ? place : &ownPlace_) {}
 
-Answer QtQuestions::messageBox(const std::string& text, int style, const std::string& title) {
+Answer QtQuestions::messageBox(const std::string& text, MessageStyle style,
+                               const std::string& title) {
   const std::unique_ptr<QMessageBox> box = BuildMessageBox(window_, text, style, title);
   box->exec();
   return AnswerOfButton(box->standardButton(box->clickedButton()));

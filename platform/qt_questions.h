@@ -39,13 +39,13 @@ struct MessageBoxLook {
   QMessageBox::StandardButton defaultButton = QMessageBox::Ok;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
 };
-MessageBoxLook LookOfStyle(int style);
+MessageBoxLook LookOfStyle(MessageStyle style);
 
 // The answer a pressed button gives; anything else counts as Cancel.
 Answer AnswerOfButton(int button);
 
 std::unique_ptr<QMessageBox> BuildMessageBox(QWidget* parent, const std::string& text,
-                                             int style, const std::string& title);
+                                             MessageStyle style, const std::string& title);
 
 // The input box: a prompt, a text preset with the default answer, OK and
 // Cancel.
@@ -94,7 +94,14 @@ class QtQuestions : public Dialogs {
   // directory is now, and then where this window's last file was chosen.
   explicit QtQuestions(QWidget* window, FileDialogPlace* place = nullptr);
 
-  Answer messageBox(const std::string& text, int style, const std::string& title) override;
+  // The window the questions open over, for questions made before it: the
+  // program's, which the model asks and the frame shows.
+  void setWindow(QWidget* window) { window_ = window; }
+  // Where the file dialogs open.
+  FileDialogPlace& place() { return *place_; }
+
+  Answer messageBox(const std::string& text, MessageStyle style,
+                    const std::string& title) override;
   std::string inputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultAnswer) override;
   std::optional<std::string> openFile(const std::string& filter) override;

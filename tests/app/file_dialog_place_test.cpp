@@ -39,18 +39,18 @@ struct StartedElsewhere : ::testing::Test {
   QTemporaryDir root;
   QString started = folder("started"), installed = folder("installed");
   InDirectory startedHere{started};
-  FrameWindow frame{0};
-  DocumentWindows windows{frame};
+  DocumentWindows windows;
   AnsweringDialogs dialogs;
   MemorySettingsStore store;
   Model m{dialogs, windows, store};
+  QtQuestions programQuestions{nullptr};
+  FrameWindow frame{m, programQuestions, DocumentsOf(windows), 0};
 
   QString folder(const QString& name) {
     QDir(root.path()).mkpath(name);
     return QDir(root.path() + "/" + name).canonicalPath();
   }
   void SetUp() override {
-    windows.attach(m);
     JoinFrameAndWindows(frame, windows, m);
     QFile settings(installed + "/quorvin.ini");
     ASSERT_TRUE(settings.open(QIODevice::WriteOnly));

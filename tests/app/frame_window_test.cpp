@@ -29,14 +29,20 @@ struct Frame : ::testing::Test {
   // Before any widget below.
   bool gui = (testing_support::EnsureGuiApplication(), true);
   CanvasFixture f;
-  FrameWindow frame{0};
   std::vector<int> asked;
-  void SetUp() override {
-    frame.attach(f.m, {[this](int doc) {
-                         asked.push_back(doc);
-                         return FormQueryUnload(f.m, f.window(doc), doc);
-                       },
-                       {}, {}, {}, {}});
+  // The menus a test's document windows bring; none unless it says.
+  std::function<QList<QMenu*>(QMdiSubWindow*)> menusOf;
+  QtQuestions questions{nullptr};
+  FrameWindow frame{f.m, questions, documents(), 0};
+
+  FrameDocuments documents() {
+    FrameDocuments given;
+    given.closeDocument = [this](int doc) {
+      asked.push_back(doc);
+      return FormQueryUnload(f.m, f.window(doc), doc);
+    };
+    given.menusOf = [this](QMdiSubWindow* w) { return menusOf ? menusOf(w) : QList<QMenu*>{}; };
+    return given;
   }
 };
 
@@ -327,9 +333,9 @@ TEST_F(Frame, OwnsTheResultsWindowAsItsDialog) {
 TEST_F(Frame, TheActiveDocumentBringsItsMenus) {
   QMenu docFile("&File"), docEdit("&Edit");
   QMdiSubWindow* document = nullptr;
-  frame.attach(f.m, {{}, [&](QMdiSubWindow* w) {
-                       return w == document ? QList<QMenu*>{&docFile, &docEdit} : QList<QMenu*>{};
-                     }, {}, {}, {}});
+  menusOf = [&](QMdiSubWindow* w) {
+    return w == document ? QList<QMenu*>{&docFile, &docEdit} : QList<QMenu*>{};
+  };
   frame.show();
   document = frame.mdi->addSubWindow(new QWidget);
   document->show();

@@ -3,6 +3,7 @@
 // the current toolbox and the Help commands of frame and documents.
 #include <QApplication>
 #include <QSignalSpy>
+#include <QTimer>
 #include <algorithm>
 #include <QTemporaryDir>
 #include <fstream>
@@ -212,11 +213,34 @@ TEST_F(FrameWiring, HelpItemsOpenTheViewerOnTheirPage) {
   EXPECT_FALSE(frame.helpViewer()->isVisible());
 }
 
+// About and Disclaimer open their own windows over the frame, from either
+// Help menu, and no help page.
+TEST_F(FrameWiring, AboutAndDisclaimerOpenTheirWindows) {
+  DocumentWindow* window = newWindow();
+  const std::vector<std::tuple<QAction*, QAction*, QString>> items = {
+      {frame.mnuHelpAbout, window->mnuHelpAbout, "About"},
+      {frame.mnuHelpDisclaimer, window->mnuHelpDisclaimer, "Disclaimer"}};
+  for (const auto& [ofFrame, ofDocument, title] : items) {
+    for (QAction* item : {ofFrame, ofDocument}) {
+      QString shown;
+      QTimer::singleShot(0, [&shown] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+          shown = modal->windowTitle();
+          modal->close();
+        }
+      });
+      item->trigger();
+      EXPECT_EQ(shown.toStdString(), title.toStdString()) << item->objectName().toStdString();
+    }
+  }
+  EXPECT_EQ(frame.helpViewer(), nullptr);
+}
+
 TEST_F(FrameWiring, ArrangeWindowsIsTheFramesServiceToTheDocuments) {
   newWindow();
   newWindow();
   FrameServices& services = frame;
-  services.arrangeWindows(1);
+  services.arrangeWindows(Arrangement::Tile);
   const QSize area = frame.mdi->viewport()->size();
   EXPECT_EQ(windows.window(1)->subWindow()->geometry(),
             QRect(0, 0, area.width(), area.height() / 2));

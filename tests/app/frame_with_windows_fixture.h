@@ -17,13 +17,13 @@ namespace quorvin::testing {
 struct FrameWithWindows : ::testing::Test {
   // Before any widget below.
   bool gui = (testing_support::EnsureGuiApplication(), true);
-  FrameWindow frame{0};
-  DocumentWindows windows{frame};
+  DocumentWindows windows;
   AnsweringDialogs dialogs;
   MemorySettingsStore store;
   Model m{dialogs, windows, store};
+  QtQuestions questions{nullptr};
+  FrameWindow frame{m, questions, DocumentsOf(windows), 0};
   void SetUp() override {
-    windows.attach(m);
     JoinFrameAndWindows(frame, windows, m);
     frame.resize(1000, 700);
     frame.show();

@@ -213,7 +213,7 @@ TEST_F(PrefsTest, SaveWritesTheFileAndAFailureNamesIt) {
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_NE(dialogs.messages[0].text.find(dir / "plain/quorvin.ini"), std::string::npos)
       << dialogs.messages[0].text;
-  EXPECT_EQ(dialogs.messages[0].style, 48);
+  EXPECT_EQ(dialogs.messages[0].style.code(), 48);
   EXPECT_EQ(dialogs.messages[0].title, "Quorvin");
   EXPECT_EQ(ReadBytes(dir / "plain"), "a file, not a directory");
   w.cmdCancel->click();

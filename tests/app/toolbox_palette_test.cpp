@@ -115,7 +115,7 @@ TEST_F(PaletteTest, MissingFileIsReportedAndGivesNoButtons) {
   ToolboxPalette p(m, txtEvent);
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].text, "Toolbox file not found.");
-  EXPECT_EQ(dialogs.messages[0].style, 48);
+  EXPECT_EQ(dialogs.messages[0].style.code(), 48);
   EXPECT_EQ(dialogs.messages[0].title, "Quorvin");
   EXPECT_EQ(p.cmd.size(), 1u);
   EXPECT_EQ(p.toolCount, 1);

@@ -52,7 +52,7 @@ struct Windows : ::testing::Test {
 
 TEST_F(Windows, TileLaysShownWindowsOneAboveTheOther) {
   windows[1]->showMinimized();
-  ArrangeWindows(area, 1);
+  ArrangeWindows(area, Arrangement::Tile);
   const QSize size = area.viewport()->size();
   EXPECT_EQ(windows[0]->geometry(), QRect(0, 0, size.width(), size.height() / 2));
   EXPECT_EQ(windows[2]->geometry(),
@@ -62,7 +62,7 @@ TEST_F(Windows, TileLaysShownWindowsOneAboveTheOther) {
 
 TEST_F(Windows, ArrangeLaysThemSideBySide) {
   windows[0]->showMaximized();
-  ArrangeWindows(area, 2);
+  ArrangeWindows(area, Arrangement::Arrange);
   const QSize size = area.viewport()->size();
   const int w = size.width() / 3;
   for (int i = 0; i < 3; ++i) {
@@ -76,12 +76,12 @@ TEST_F(Windows, ArrangeLaysThemSideBySide) {
 }
 
 TEST_F(Windows, CascadeOffsetsEachWindowAndOtherCodesDoNothing) {
-  ArrangeWindows(area, 0);
+  ArrangeWindows(area, Arrangement::Cascade);
   EXPECT_LT(windows[0]->geometry().top(), windows[1]->geometry().top());
   EXPECT_LT(windows[1]->geometry().top(), windows[2]->geometry().top());
   const QRect before = windows[2]->geometry();
-  ArrangeWindows(area, 3);
-  ArrangeWindows(area, -1);
+  ArrangeWindows(area, static_cast<Arrangement>(3));
+  ArrangeWindows(area, static_cast<Arrangement>(-1));
   EXPECT_EQ(windows[2]->geometry(), before);
 }
 

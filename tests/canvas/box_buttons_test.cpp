@@ -77,7 +77,7 @@ TEST_F(Buttons, RefusalsTellWhyInOrderAndLinkNothing) {
     BoxClick(g.m, g.canvas, g.window(d1), d1, t);
     ASSERT_EQ(g.dialogs.messages.size(), 1u);
     EXPECT_EQ(g.dialogs.messages[0].text, c.message);
-    EXPECT_EQ(g.dialogs.messages[0].style, 48);
+    EXPECT_EQ(g.dialogs.messages[0].style.code(), 48);
     EXPECT_EQ(g.dialogs.messages[0].title, "Quorvin");
     EXPECT_EQ(g.m.table, before);
     EXPECT_EQ(g.m.editMode, EditMode::Select);
@@ -104,7 +104,6 @@ TEST_F(Buttons, SingleBoxCopyWaitsWithoutLinksButKeepsAbsentSlotsAndColours) {
   f.m.table[a].OutLink[1] = -1;
   f.m.table[a].OutColor = {0, 1, 2, 3, 4, 5};
   f.m.table[a].Params = "note";
-  f.m.table[a].Status = "OK";
   EditCopyBoxes(f.m);
   Click(a);
   const int c = PendingBox(f.m);
@@ -112,7 +111,6 @@ TEST_F(Buttons, SingleBoxCopyWaitsWithoutLinksButKeepsAbsentSlotsAndColours) {
   const BoxRecord& copy = f.m.table[c];
   EXPECT_EQ(copy.Kind, "Comment");
   EXPECT_EQ(copy.Params, "note");
-  EXPECT_EQ(copy.Status, "OK");
   EXPECT_EQ((std::array<int16_t, 4>{0, -1, -1, -1}), copy.InLink);
   EXPECT_EQ((std::array<int16_t, 6>{0, -1, 0, 0, 0, 0}), copy.OutLink);
   EXPECT_EQ(copy.OutColor, f.m.table[a].OutColor);

@@ -15,7 +15,8 @@ namespace quorvin::testing {
 // Message boxes answer from a script (OK once it runs out).
 class AnsweringDialogs : public ScriptedDialogs {
  public:
-  Answer messageBox(const std::string& text, int style, const std::string& title) override {
+  Answer messageBox(const std::string& text, MessageStyle style,
+                    const std::string& title) override {
     ScriptedDialogs::messageBox(text, style, title);
     if (answers.empty()) return Answer::Ok;
     const Answer a = answers.front();

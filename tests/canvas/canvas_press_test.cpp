@@ -132,7 +132,6 @@ TEST_F(Press, CopyRepeatsLinksInsideTheSelectionOnly) {
   f.Link(b, 1, c, 1);
   f.m.table[a].InLink = {0, -1, -1, -1};
   f.m.table[a].Params = "box3";
-  f.m.table[a].Status = "OK";
   f.m.table[b].OutColor[1] = 0x00FF00;
   const BoxTable before = f.m.table;
   const int other = f.OpenDocument();  // the copies belong to the window pressed
@@ -155,7 +154,6 @@ TEST_F(Press, CopyRepeatsLinksInsideTheSelectionOnly) {
   EXPECT_EQ((std::array<int16_t, 4>{0, -1, -1, -1}), ca.InLink);
   EXPECT_EQ(ca.Kind, "Constant Input");
   EXPECT_EQ(ca.Params, "box3");
-  EXPECT_EQ(ca.Status, "OK");
   EXPECT_EQ(cb.OutColor[1], 0x00FF00);
   for (int i = 1; i <= 3; ++i) EXPECT_EQ(f.m.table[i], before[i]) << "sources unchanged, box " << i;
   EXPECT_EQ(f.m.editMode, EditMode::Select);

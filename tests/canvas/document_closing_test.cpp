@@ -69,7 +69,7 @@ TEST_F(Closing, NoClosesWithoutSaving) {
   EXPECT_TRUE(Close());
   ASSERT_EQ(f.dialogs.messages.size(), 1u);
   EXPECT_EQ(f.dialogs.messages[0].text, "Do you wish to save this file before closing ?");
-  EXPECT_EQ(f.dialogs.messages[0].style, 51);
+  EXPECT_EQ(f.dialogs.messages[0].style.code(), 51);
   EXPECT_EQ(f.dialogs.messages[0].title, "Quorvin");
   EXPECT_TRUE(f.dialogs.filters.empty());
   ExpectClosed();

@@ -34,8 +34,8 @@ class FakeFrame : public FrameServices {
   void chooseCurrentToolbox() override { record("choose toolbox", 0); }
   void configureToolbox() override { record("configure toolbox", 0); }
   void preferences() override { record("preferences", 0); }
-  void arrangeWindows(int how) override { record("arrange", how); }
-  void help(const std::string& topic) override { record("help " + topic, 0); }
+  void arrangeWindows(Arrangement how) override { record("arrange", static_cast<int>(how)); }
+  void help(HelpCommand command) override { record("help", static_cast<int>(command)); }
   int lineWidth() const override { return 1; }
   bool showBubbles() const override { return true; }
   ColourChooser& colours() override { return colourDialog; }
@@ -60,12 +60,12 @@ class FakeFrame : public FrameServices {
 // message boxes answer from a script.
 struct WindowsFixture {
   FakeFrame frame;
-  DocumentWindows windows{frame};
+  DocumentWindows windows;
   AnsweringDialogs dialogs;
   MemorySettingsStore store;
   Model m{dialogs, windows, store};
 
-  WindowsFixture() { windows.attach(m); }
+  WindowsFixture() { windows.attach(m, frame); }
 };
 
 }  // namespace quorvin::testing

@@ -155,13 +155,11 @@ TEST_F(AnswerCommands, MatlabCommandSlotsFromTheCheckBoxesAndLowerCase) {
   EXPECT_EQ(ctx.icons.back().key, "Matlab Command");
 }
 
-TEST_F(AnswerCommands, MatlabCommandWithNothingTickedHasNoSlotsAndEmptyStatus) {
-  Run("mnuTrigCos_Click");
-  f.last().Status = "OK";  // the waiting box it re-types
+TEST_F(AnswerCommands, MatlabCommandWithNothingTickedHasNoSlots) {
+  Run("mnuTrigCos_Click");  // the waiting box it re-types
   Run("mnuSpecMatlab_Click");
   const BoxRecord& box = f.last();
   EXPECT_EQ(box.Params, "Output=");
-  EXPECT_EQ(box.Status, "");
   EXPECT_EQ(EntriesOf(box), kNoEntries);
   EXPECT_EQ(ExitsOf(box), kNoExits);
 }
@@ -299,6 +297,7 @@ TEST_F(AnswerCommands, SubroutineStartRefusesNamesNoStartBoxCanCarry) {
     EXPECT_EQ(g.m.editMode, EditMode::Select) << name;
     EXPECT_TRUE(ctx.icons.empty()) << name;
     ASSERT_EQ(g.dialogs.messages.size(), 1u) << name;
+    EXPECT_EQ(g.dialogs.styles.back(), style::kExclamation) << name;
     EXPECT_EQ(g.dialogs.titles.back(), "Quorvin");
   }
   // Names that merely look alike are taken.

@@ -121,14 +121,15 @@ class ScriptedContext : public CommandContext {
 // Messages answered with OK and kept, with their style and title.
 class MessageRecordingDialogs : public testing_support::QuietDialogs {
  public:
-  Answer messageBox(const std::string& text, int style, const std::string& title) override {
+  Answer messageBox(const std::string& text, MessageStyle style,
+                    const std::string& title) override {
     messages.push_back(text);
     styles.push_back(style);
     titles.push_back(title);
     return Answer::Ok;
   }
   std::vector<std::string> messages;
-  std::vector<int> styles;
+  std::vector<MessageStyle> styles;
   std::vector<std::string> titles;
 };
 

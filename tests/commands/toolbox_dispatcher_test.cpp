@@ -108,8 +108,9 @@ TEST(Dispatcher, TakesTheNameBeforeRunningTheCommand) {
 
 TEST(Registry, AFaultOfACommandIsToldAndStaysInTheEvent) {
   struct Told : testing_support::QuietDialogs {
-    Answer messageBox(const std::string& text, int style, const std::string& title) override {
-      told.push_back(text + "|" + std::to_string(style) + "|" + title);
+    Answer messageBox(const std::string& text, MessageStyle style,
+                      const std::string& title) override {
+      told.push_back(text + "|" + std::to_string(style.code()) + "|" + title);
       return Answer::Ok;
     }
     std::vector<std::string> told;

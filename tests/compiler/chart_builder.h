@@ -51,12 +51,6 @@ class ChartBuilder {
   }
   void absent(int n, int entry) { table[n].InLink[entry] = kAbsentSlot; }
   BoxRecord& operator[](int n) { return table[n]; }
-
-  bool allStatusEmpty() const {
-    for (int n = 1; n <= kMaxBoxes; ++n)
-      if (!table[n].Status.empty()) return false;
-    return true;
-  }
 };
 
 }  // namespace quorvin::testing

@@ -23,7 +23,7 @@ class CompileTest : public ::testing::Test {
   std::string Compile(CompileMode mode = CompileMode::Text, int doc = 1) {
     Compiler compiler(c.table, views, prefs, host);
     std::string script = compiler.CompileFlowchart(mode, doc);
-    EXPECT_TRUE(c.allStatusEmpty()) << "a Status was left behind";
+    EXPECT_TRUE(compiler.work().written.empty()) << "a written mark was left behind";
     endLevel = compiler.work().nestLevel;
     return script;
   }

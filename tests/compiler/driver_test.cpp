@@ -226,7 +226,7 @@ TEST_F(CompileExecute, EachWrittenBoxGoesToTheExecutionStepAndTheResultIsEmpty) 
   EXPECT_EQ(steps.starts, 1);
   EXPECT_EQ(steps.steps, (Strings{"1@0:box1=3;\r\n", "2@1:for box2=1:1:2,\r\n",
                                  "3@1:   box3=box2;\r\n", "4@0:end;\r\nbox4=box3;\r\n"}));
-  EXPECT_TRUE(c.allStatusEmpty());
+  EXPECT_TRUE(compiler.work().written.empty());
 }
 
 TEST_F(CompileExecute, AbandonedStepEndsTheCompileWithNothingLeftBehind) {
@@ -236,7 +236,7 @@ TEST_F(CompileExecute, AbandonedStepEndsTheCompileWithNothingLeftBehind) {
   EXPECT_EQ(compiler.CompileFlowchart(CompileMode::Execute, 1), "");
   EXPECT_EQ(steps.steps.size(), 1u);
   EXPECT_TRUE(host.questions.empty());  // neither Done nor anything else
-  EXPECT_TRUE(c.allStatusEmpty());
+  EXPECT_TRUE(compiler.work().written.empty());
   EXPECT_EQ(views.gauge.back(), 2.0 / 350 * 100);
   EXPECT_EQ(views.pointers.back(), Pointer::Default);
 }
@@ -268,7 +268,7 @@ TEST_F(CompileExecute, HostCanAbandonAtTheEnd) {
   steps.abandonAtEnd = true;
   EXPECT_EQ(compiler.CompileFlowchart(CompileMode::Execute, 1), "");
   EXPECT_TRUE(host.questions.empty());
-  EXPECT_TRUE(c.allStatusEmpty());
+  EXPECT_TRUE(compiler.work().written.empty());
   EXPECT_EQ(views.pointers.back(), Pointer::Default);
 }
 
@@ -312,7 +312,7 @@ TEST_F(CompileFaults, AFailingArmEndsTheCompileNamingTheBox) {
     Compiler compiler(chart.table, shown, prefs, host, &hook);
     EXPECT_EQ(compiler.CompileFlowchart(mode, 1), "");
     EXPECT_EQ(host.questions, told);  // no stuck question, no "Done !"
-    EXPECT_TRUE(chart.allStatusEmpty());  // box 1 had been written
+    EXPECT_TRUE(compiler.work().written.empty());  // box 1 had been written
     EXPECT_EQ(shown.pointers.back(), Pointer::Default);
     EXPECT_EQ(shown.gauge.back(), 3.0 / 350 * 100);
     EXPECT_EQ(hook.finished, 0);
@@ -328,7 +328,7 @@ TEST_F(CompileFaults, AFailingArmFailsTheTest) {
                           "internal error: Box 1 (Keyboard Input) could not be compiled: "
                           "dialog failed");
   EXPECT_TRUE(host.questions.empty());
-  EXPECT_TRUE(c.allStatusEmpty());
+  EXPECT_TRUE(compiler.work().written.empty());
 }
 
 TEST_F(CompileFaults, AFailingArmAbortsAFuzzRun) {
@@ -345,7 +345,7 @@ TEST_F(CompileFaults, AFailingArmAbortsAFuzzRun) {
 
 class ThrowingQuestionHost : public ScriptedQuestions {
  public:
-  Answer messageBox(const std::string&, int, const std::string&) override {
+  Answer messageBox(const std::string&, MessageStyle, const std::string&) override {
     throw std::runtime_error("no message box");
   }
 };
@@ -356,16 +356,22 @@ TEST_F(CompileFaults, FailingQuestionEndsTheCompileWithNothingLeftBehind) {
   c.link(in, c.box("Nope"));
   Compiler compiler(c.table, views, prefs, host);
   EXPECT_EQ(compiler.CompileFlowchart(CompileMode::Text, 1), "");
-  EXPECT_TRUE(c.allStatusEmpty());
+  EXPECT_TRUE(compiler.work().written.empty());
   EXPECT_EQ(views.pointers.back(), Pointer::Default);
 }
 
-TEST_F(CompileTest, StaleStatusFromOutsideIsNotTakenForWrittenCode) {
+// What an aborted compile had written counts for nothing in the next
+// compile of the same compiler: every box is written again.
+TEST_F(CompileTest, TheNextCompileWritesAgainWhatAnAbortedOneHadWritten) {
   const int in = c.input("Constant Input", "1");
-  const int a = c.box("Constant Input", "2");
-  c.link(in, a);
-  c[a].Status = "OK";
-  EXPECT_EQ(Compile(), "box1=1;\r\nbox2=2;\r\n");
+  const int later = c.box("Nope");
+  c.link(in, later);
+  Compiler compiler(c.table, views, prefs, host);
+  host.answers = {"Abort"};
+  EXPECT_EQ(compiler.CompileFlowchart(CompileMode::Text, 1), "");
+  c[later].Kind = "Constant Input";
+  c[later].Params = "2";
+  EXPECT_EQ(compiler.CompileFlowchart(CompileMode::Text, 1), "box1=1;\r\nbox2=2;\r\n");
 }
 
 TEST_F(CompileTest, ListGrowsPastFivePositionsAndShrinksAtTheNextCompile) {

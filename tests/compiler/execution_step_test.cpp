@@ -156,8 +156,8 @@ TEST_F(StepFixture, FailuresAreShownAndCountedAndTheWalkGoesOn) {
   EXPECT_TRUE(host.messages.empty());
 }
 
-// The step only says why; the compile it returns false to clears every
-// Status and puts the gauge and the pointer back (driver_test.cpp).
+// The step only says why; the compile it returns false to forgets what it
+// had written and puts the gauge and the pointer back (driver_test.cpp).
 TEST_F(StepFixture, DecliningToStartAbandonsTheCompile) {
   interpreter.running = false;
   host.answers = {Answer::No};

@@ -37,8 +37,8 @@ class ArmBench {
   Preferences prefs;
   Compiler compiler{table, views, prefs, host};
 
-  // Boxes that run() leaves unwritten (no Status "OK"), so that a box
-  // linked to one of them has to wait.
+  // Boxes that run() leaves unwritten, so that a box linked to one of them
+  // has to wait.
   std::set<int> unwritten;
 
   ArmBench() { table.nextBox = kMaxBoxes + 1; }
@@ -47,7 +47,7 @@ class ArmBench {
   void feeder(int n, const std::string& kind = "Constant Input") {
     if (BoxRecord* b = table.record(n)) {
       b->Kind = kind;
-      b->Status = "OK";
+      written().mark(n);
     }
   }
 
@@ -58,15 +58,15 @@ class ArmBench {
     BoxRecord& box = table[q];
     box.Kind = kind;
     box.Params = params;
-    box.Status.clear();
+    written().unmark(q);
     for (int k = 1; k <= kEntries; ++k) {
       const int link = links[static_cast<std::size_t>(k - 1)];
       box.InLink[static_cast<std::size_t>(k)] = static_cast<int16_t>(link);
       if (link <= 0 || link == q || table.record(link) == nullptr) continue;
       if (unwritten.contains(link)) {
         table[link].Kind = "Constant Input";
-        table[link].Status.clear();
-      } else if (table[link].Status != "OK") {
+        written().unmark(link);
+      } else if (!written().contains(link)) {
         feeder(link);
       }
     }
@@ -78,7 +78,10 @@ class ArmBench {
     return script;
   }
 
-  bool done(int q) const { return table[q].Status == "OK"; }
+  bool done(int q) const { return compiler.work().written.contains(q); }
+
+ private:
+  WrittenBoxes& written() { return compiler.work().written; }
 };
 
 }  // namespace quorvin::testing

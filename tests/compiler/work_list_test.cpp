@@ -71,10 +71,10 @@ TEST(WorkList, NoOtherReadyLooksOnlyAtOtherEntriesLinkedEntries) {
   EXPECT_TRUE(w.NoOtherReady(2, t));  // alone
   w.WorkListAdd(3);
   EXPECT_TRUE(w.NoOtherReady(2, t));  // box 1 not done
-  t[1].Status = "OK";
+  w.written.mark(1);
   EXPECT_FALSE(w.NoOtherReady(2, t));
   w.WorkListAdd(4);                     // no linked entries: ready
-  t[1].Status.clear();
+  w.written.unmark(1);
   EXPECT_FALSE(w.NoOtherReady(2, t));
   t[4].InLink = {0, 300, -1, 0};  // names no box: never ready
   EXPECT_TRUE(w.NoOtherReady(2, t));

@@ -414,7 +414,8 @@ TEST(PlotCommand, RefusalTextsAndStyles) {
     const PlotRefusal& r = PlotRefusalNumber(number);
     EXPECT_EQ(r.number, number);
     EXPECT_EQ(r.text, text);
-    EXPECT_EQ(r.style, number == 1 ? style::kOk : style::kExclamation) << "M" << number;
+    EXPECT_EQ(r.style, number == 1 ? MessageStyle(style::kOk) : style::kExclamation)
+        << "M" << number;
   }
 }
 

@@ -59,6 +59,20 @@ gone() { ! visible "$1"; }
 count_visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
 frame_and_question() { [ "$(count_visible '^Quorvin$')" -ge 2 ]; }
 only_frame() { [ "$(count_visible '^Quorvin$')" -eq 1 ]; }
+# Whether the keyboard goes to a visible window named $1. A window that has
+# just shown takes the keys a moment later (longer on a loaded machine), and
+# a key sent before that goes to the window under it.
+takes_keys() {
+  local focused
+  focused=$(xdotool getwindowfocus 2>/dev/null) || return 1
+  xdotool search --onlyvisible --name "$1" 2>/dev/null | grep -qx "$focused"
+}
+# The same for a question over the frame (both named "Quorvin").
+question_takes_keys() {
+  local focused
+  focused=$(xdotool getwindowfocus 2>/dev/null) || return 1
+  [ "$focused" != "$frame" ] && takes_keys '^Quorvin$'
+}
 ended() { ! kill -0 "$pid" 2>/dev/null; }
 
 # The program's widgets (widgets.py find STEP...; widgets tree).

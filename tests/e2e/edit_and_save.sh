@@ -22,6 +22,7 @@ open_through_frame() {
   click_widget "frame=Quorvin" "menu bar" "menu item=File"
   xdotool key Down Down Return
   wait_for "the open dialog" visible '^Open$'
+  wait_for "the open dialog to take the keys" takes_keys '^Open$'
   xdotool type --delay 2 "$1"
   xdotool key Return
   wait_for "the open dialog to close" gone '^Open$'
@@ -81,6 +82,7 @@ xdotool mouseup 1
 sleep 0.2
 document_menu f e
 wait_for "the save question" frame_and_question
+wait_for "the save question to take the keys" question_takes_keys
 xdotool key Escape
 wait_for "the question to go" only_frame
 focus_frame
@@ -88,6 +90,7 @@ sleep 0.3
 ended && fail "Cancel at the save question ended the program"
 document_menu f e
 wait_for "the save question again" frame_and_question
+wait_for "the save question to take the keys again" question_takes_keys
 xdotool key n
 wait_for "the program to end" ended
 wait "$pid" || fail "the program ended with status $?"

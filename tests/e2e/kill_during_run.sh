@@ -51,6 +51,7 @@ start_endless_run() {
   sleep 0.3
   xdotool key Down Down Return
   wait_for "the open dialog" visible '^Open$'
+  wait_for "the open dialog to take the keys" takes_keys '^Open$'
   xdotool type --delay 2 "$fixtures/endless_loop.qvn"
   xdotool key Return
   wait_for "the open dialog to close" gone '^Open$'
@@ -72,6 +73,7 @@ start_endless_run() {
   # share their access key); no interpreter answers yet, so Yes, start one.
   document_menu n Right e
   wait_for "the question to start Matlab" frame_and_question
+  wait_for "the question to take the keys" question_takes_keys
   xdotool key Return
   sleep 0.5
   wait_for "the directory picker" frame_and_question
@@ -97,14 +99,17 @@ start_endless_run changed
 kill -TERM "$pid"
 wait_for "the save question" frame_and_question
 wait_for "the interpreter to end before the question" interpreter_gone
+wait_for "the save question to take the keys" question_takes_keys
 xdotool key Escape
 sleep 0.5  # the question goes, the word comes
 wait_for "the word on what the Exit stopped" frame_and_question
+wait_for "the word to take the keys" question_takes_keys
 running || fail "Cancel at the save question ended the program"
 xdotool key Return
 wait_for "the word to go" only_frame
 kill -TERM "$pid"
 wait_for "the save question again" frame_and_question
+wait_for "the save question to take the keys again" question_takes_keys
 xdotool key n
 wait_for "the program to end at No" ended
 wait "$pid" || fail "the program ended with status $? after No"

@@ -57,7 +57,7 @@ TEST(NewBox, LimitCountsEveryDocumentAndRefusesThe351st) {
   EXPECT_EQ(f.m.editMode, EditMode::Select);
   ASSERT_EQ(f.dialogs.messages.size(), 1u);
   EXPECT_EQ(f.dialogs.messages[0].text, "The maximum number of boxes (350) has been exceeded.");
-  EXPECT_EQ(f.dialogs.messages[0].style, 16);
+  EXPECT_EQ(f.dialogs.messages[0].style.code(), 16);
   EXPECT_EQ(f.dialogs.messages[0].title, "Quorvin");
 }
 

@@ -85,7 +85,7 @@ TEST_F(TenBoxes, WarningsCountWholeNamesInOtherBoxesOnly) {
   EXPECT_EQ(f.dialogs.messages[0].text,
             "Warning: Box1 is about to be deleted.\r\n"
             "This box is used as an operator for box4.\r\n");
-  EXPECT_EQ(f.dialogs.messages[0].style, 48);
+  EXPECT_EQ(f.dialogs.messages[0].style.code(), 48);
   EXPECT_EQ(f.dialogs.messages[0].title, "Quorvin");
   EXPECT_EQ(f.m.table.nextBox, 10) << "the warning does not stop the deletion";
 }

@@ -301,7 +301,7 @@ TEST(FlowchartFile, BoxLimitCountsTheOpenBoxes) {
   EXPECT_EQ(f.dialogs.messages[0].text,
             "Loading this file will result in more than the maximum number of boxes allowed, "
             "so it will not load ...");
-  EXPECT_EQ(f.dialogs.messages[0].style, 0);
+  EXPECT_EQ(f.dialogs.messages[0].style.code(), 0);
   EXPECT_EQ(f.m.table.nextBox, 341);
   LoadFlowchart(f.m, fileOf(10));
   EXPECT_EQ(f.dialogs.messages.size(), 1u);
@@ -413,7 +413,7 @@ TEST(FlowchartFile, MissingFileLeavesAnEmptyUntitledWindow) {
   LoadFlowchart(f.m, "/nonexistent/dir/chart.qvn");
   ASSERT_EQ(f.dialogs.messages.size(), 1u);
   EXPECT_EQ(f.dialogs.messages[0].text, "File not found !");
-  EXPECT_EQ(f.dialogs.messages[0].style, 16);
+  EXPECT_EQ(f.dialogs.messages[0].style.code(), 16);
   EXPECT_EQ(f.m.documents.caption(1), "Untitled:1");
   EXPECT_EQ(f.m.table.nextBox, 1);
 }

@@ -13,13 +13,14 @@ namespace quorvin::testing {
 
 struct Message {
   std::string text;
-  int style;
+  MessageStyle style;
   std::string title;
 };
 
 class ScriptedDialogs : public Dialogs {
  public:
-  Answer messageBox(const std::string& text, int style, const std::string& title) override {
+  Answer messageBox(const std::string& text, MessageStyle style,
+                    const std::string& title) override {
     messages.push_back({text, style, title});
     return Answer::Ok;
   }

@@ -42,13 +42,13 @@ TEST(QtFileFilter, PipeSeparatedPairsBecomeQtFilters) {
 TEST(LookOfStyle, ButtonsAndIconOfEveryStyle) {
   using B = QMessageBox::StandardButton;
   struct Case {
-    int style;
+    MessageStyle style;
     std::vector<B> buttons;
     B defaultButton;
     QMessageBox::Icon icon;
   };
   const Case cases[] = {
-      {0, {QMessageBox::Ok}, QMessageBox::Ok, QMessageBox::NoIcon},
+      {style::kOk, {QMessageBox::Ok}, QMessageBox::Ok, QMessageBox::NoIcon},
       {style::kExclamation, {QMessageBox::Ok}, QMessageBox::Ok, QMessageBox::Warning},
       {style::kInformation, {QMessageBox::Ok}, QMessageBox::Ok, QMessageBox::Information},
       {style::kCritical, {QMessageBox::Ok}, QMessageBox::Ok, QMessageBox::Critical},
@@ -60,19 +60,23 @@ TEST(LookOfStyle, ButtonsAndIconOfEveryStyle) {
        QMessageBox::Question},
       {style::kYesNo + style::kExclamation, {QMessageBox::Yes, QMessageBox::No}, QMessageBox::Yes,
        QMessageBox::Warning},
-      {style::kYesNo + 256, {QMessageBox::Yes, QMessageBox::No}, QMessageBox::No,
+      {style::kYesNo + style::kSecondButtonDefault, {QMessageBox::Yes, QMessageBox::No},
+       QMessageBox::No, QMessageBox::NoIcon},
+      {style::kYesNo + style::kThirdButtonDefault, {QMessageBox::Yes, QMessageBox::No},
+       QMessageBox::No, QMessageBox::NoIcon},
+      {MessageButtons::OkCancel, {QMessageBox::Ok, QMessageBox::Cancel}, QMessageBox::Ok,
        QMessageBox::NoIcon},
-      {style::kYesNo + 512, {QMessageBox::Yes, QMessageBox::No}, QMessageBox::No,
+      {MessageButtons::RetryCancel, {QMessageBox::Retry, QMessageBox::Cancel}, QMessageBox::Retry,
        QMessageBox::NoIcon},
-      {1, {QMessageBox::Ok, QMessageBox::Cancel}, QMessageBox::Ok, QMessageBox::NoIcon},
-      {5, {QMessageBox::Retry, QMessageBox::Cancel}, QMessageBox::Retry, QMessageBox::NoIcon},
-      {7 + 80, {QMessageBox::Ok}, QMessageBox::Ok, QMessageBox::NoIcon},
+      // Codes no style has show the plain box.
+      {static_cast<MessageButtons>(7) + static_cast<MessageIcon>(80), {QMessageBox::Ok},
+       QMessageBox::Ok, QMessageBox::NoIcon},
   };
   for (const Case& c : cases) {
     const MessageBoxLook look = LookOfStyle(c.style);
-    EXPECT_EQ(look.buttons, c.buttons) << c.style;
-    EXPECT_EQ(look.defaultButton, c.defaultButton) << c.style;
-    EXPECT_EQ(look.icon, c.icon) << c.style;
+    EXPECT_EQ(look.buttons, c.buttons) << c.style.code();
+    EXPECT_EQ(look.defaultButton, c.defaultButton) << c.style.code();
+    EXPECT_EQ(look.icon, c.icon) << c.style.code();
   }
 }
 
@@ -97,7 +101,7 @@ TEST_F(QtQuestionsTest, MessageBoxShowsTheTextPlainUnderTheTitle) {
   EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
   EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Yes));
 
-  const auto titled = BuildMessageBox(nullptr, "x", 0, "Matlab");
+  const auto titled = BuildMessageBox(nullptr, "x", style::kOk, "Matlab");
   EXPECT_EQ(titled->windowTitle(), "Matlab");
   EXPECT_EQ(titled->standardButtons(), QMessageBox::Ok);
 }

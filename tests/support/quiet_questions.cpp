@@ -2,9 +2,10 @@
 
 namespace quorvin::testing_support {
 
-Answer QuietCompileQuestions::messageBox(const std::string& text, int style, const std::string&) {
+Answer QuietCompileQuestions::messageBox(const std::string& text, MessageStyle style,
+                                         const std::string&) {
   lastMessage = text;
-  return (style & 7) == style::kAbortRetryIgnore ? Answer::Ignore : Answer::Ok;
+  return style.buttons == MessageButtons::AbortRetryIgnore ? Answer::Ignore : Answer::Ok;
 }
 
 }  // namespace quorvin::testing_support

@@ -13,7 +13,8 @@ namespace quorvin::testing_support {
 
 class QuietDialogs : public Dialogs {
  public:
-  Answer messageBox(const std::string&, int, const std::string&) override { return Answer::Ok; }
+  Answer messageBox(const std::string&, MessageStyle,
+                    const std::string&) override { return Answer::Ok; }
   std::string inputBox(const std::string&, const std::string&, const std::string& d) override {
     return d;
   }
@@ -28,7 +29,7 @@ class QuietDialogs : public Dialogs {
 // walk is answered with Ignore so that it ends, and the last message is kept.
 class QuietCompileQuestions : public StrictCompileQuestions {
  public:
-  Answer messageBox(const std::string& text, int style, const std::string&) override;
+  Answer messageBox(const std::string& text, MessageStyle style, const std::string&) override;
   std::string inputBox(const std::string&, const std::string&,
                        const std::string& defaultAnswer) override {
     return defaultAnswer;

@@ -17,24 +17,26 @@ std::string OneLine(const std::string& text) {
   return out + "\"";
 }
 
-Answer FirstButton(int style) {
-  switch (style & 7) {
-    case style::kAbortRetryIgnore: return Answer::Abort;
-    case style::kYesNoCancel:
-    case style::kYesNo: return Answer::Yes;
-    case 5: return Answer::Retry;
-    default: return Answer::Ok;
+Answer FirstButton(MessageStyle style) {
+  switch (style.buttons) {
+    case MessageButtons::AbortRetryIgnore: return Answer::Abort;
+    case MessageButtons::YesNoCancel:
+    case MessageButtons::YesNo: return Answer::Yes;
+    case MessageButtons::RetryCancel: return Answer::Retry;
+    case MessageButtons::Ok:
+    case MessageButtons::OkCancel: break;
   }
+  return Answer::Ok;
 }
 
-Answer ScriptedQuestions::messageBox(const std::string& text, int style,
+Answer ScriptedQuestions::messageBox(const std::string& text, MessageStyle style,
                                      const std::string& title) {
-  questions.push_back("message " + std::to_string(style) + " " + OneLine(title) + " " +
+  questions.push_back("message " + std::to_string(style.code()) + " " + OneLine(title) + " " +
                       OneLine(text));
   const std::optional<std::string> word = Next();
   if (!word)
-    return stuckAnswer && (style & 7) == style::kAbortRetryIgnore ? *stuckAnswer
-                                                                  : FirstButton(style);
+    return stuckAnswer && style.buttons == MessageButtons::AbortRetryIgnore ? *stuckAnswer
+                                                                           : FirstButton(style);
   return AnswerFromWord(*word).value_or(FirstButton(style));
 }
 

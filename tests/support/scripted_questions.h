@@ -23,11 +23,11 @@ namespace quorvin::testing_support {
 std::string OneLine(const std::string& text);
 
 // The first button of a message-box style: what Enter would press.
-Answer FirstButton(int style);
+Answer FirstButton(MessageStyle style);
 
 class ScriptedQuestions : public StrictCompileQuestions {
  public:
-  Answer messageBox(const std::string& text, int style, const std::string& title) override;
+  Answer messageBox(const std::string& text, MessageStyle style, const std::string& title) override;
   std::string inputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultAnswer) override;
   std::string matrixEntry() override;

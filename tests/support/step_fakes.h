@@ -19,8 +19,9 @@ class QueuedQuestions : public StrictCompileQuestions {
   std::vector<std::string> prompts;
   std::string typed = "42";
 
-  Answer messageBox(const std::string& text, int style, const std::string& title) override {
-    messages.push_back(text + "|" + std::to_string(style) + "|" + title);
+  Answer messageBox(const std::string& text, MessageStyle style,
+                    const std::string& title) override {
+    messages.push_back(text + "|" + std::to_string(style.code()) + "|" + title);
     if (answers.empty()) return Answer::No;
     const Answer a = answers.front();
     answers.pop_front();

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "dialogs/rules/widget_texts.h"
+#include "commands/rules/widget_texts.h"
 
 namespace quorvin {
 

@@ -1,4 +1,4 @@
-#include "dialogs/rules/subroutine_rules.h"
+#include "commands/rules/subroutine_rules.h"
 
 #include "model/box_kinds.h"
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "dialogs/rules/widget_texts.h"
+#include "commands/rules/widget_texts.h"
 #include "model/box_table.h"
 #include "model/host.h"
 
@@ -38,7 +38,7 @@ std::vector<std::string> SubroutineStartKinds(const BoxTable& table);
 // would never start a subroutine. Shown with kSubroutineRefusalStyle and
 // the title "Quorvin".
 std::optional<std::string> SubroutineNameRefusal(std::string_view name);
-inline constexpr int kSubroutineRefusalStyle = style::kExclamation;
+inline constexpr MessageStyle kSubroutineRefusalStyle = style::kExclamation;
 
 // The answer by widget name: available_subs.
 WidgetTexts WidgetTextsOf(const SubroutineChoice& choice);

@@ -1,4 +1,4 @@
-#include "dialogs/rules/flow_control_rules.h"
+#include "commands/rules/flow_control_rules.h"
 
 namespace quorvin {
 

@@ -1,10 +1,10 @@
-#include "dialogs/rules/flow_control_rules.h"
+#include "commands/rules/flow_control_rules.h"
 
 #include <gtest/gtest.h>
 
-#include "dialogs/rules/subroutine_rules.h"
+#include "commands/rules/subroutine_rules.h"
 #include "model/box_kinds.h"
-#include "tests/dialogs/dialog_test_support.h"
+#include "tests/commands/subroutine_boxes.h"
 
 namespace quorvin {
 namespace {
@@ -109,7 +109,6 @@ TEST(SubroutineRules, NamesNoStartBoxCanCarryAreRefused) {
   for (const auto& [name, message] : refused) {
     EXPECT_EQ(SubroutineNameRefusal(name), std::optional<std::string>(message)) << name;
   }
-  EXPECT_EQ(kSubroutineRefusalStyle, style::kExclamation);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "dialogs/rules/widget_texts.h"
+#include "commands/rules/widget_texts.h"
 #include "model/ascii_case.h"
 #include "model/box_record.h"
 

@@ -1,4 +1,4 @@
-#include "dialogs/rules/formula_rules.h"
+#include "commands/rules/formula_rules.h"
 
 #include <gtest/gtest.h>
 
