@@ -6,8 +6,8 @@
 
 #include "app/current_toolbox.h"
 #include "canvas/logic/edit_commands.h"
-#include "canvas/logic/twips.h"
 #include "model/numeric_text.h"
+#include "model/twips.h"
 
 namespace quorvin {
 

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "canvas/logic/box_copy.h"
-#include "canvas/logic/twips.h"
 #include "model/pending_box.h"
+#include "model/twips.h"
 
 namespace quorvin {
 

@@ -4,8 +4,8 @@
 
 #include "canvas/logic/box_copy.h"
 #include "canvas/logic/edit_commands.h"
-#include "canvas/logic/twips.h"
 #include "model/pending_box.h"
+#include "model/twips.h"
 
 namespace quorvin {
 

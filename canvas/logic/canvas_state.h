@@ -10,8 +10,8 @@
 #include <cstdint>
 #include <string>
 
-#include "canvas/logic/twips.h"
 #include "model/box_table.h"
+#include "model/twips.h"
 
 namespace quorvin {
 

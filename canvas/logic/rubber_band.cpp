@@ -1,7 +1,7 @@
 #include "canvas/logic/rubber_band.h"
 
-#include "canvas/logic/twips.h"
 #include "model/pending_box.h"
+#include "model/twips.h"
 
 namespace quorvin {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "canvas/logic/edit_commands.h"
-#include "canvas/logic/twips.h"
+#include "model/twips.h"
 
 namespace quorvin {
 
