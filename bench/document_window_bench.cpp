@@ -10,6 +10,7 @@
 
 #include "canvas/document_window.h"
 #include "tests/canvas/fake_frame.h"
+#include "tests/support/editor_backdoor.h"
 #include "tests/support/qt_application.h"
 
 namespace quorvin {
@@ -26,14 +27,14 @@ struct FullWindow : testing::WindowsFixture {
     frame.area.resize(1280, 900);
     doc = NewDocument(m);
     for (int n = 0; n < kMaxBoxes; ++n) {
-      m.editMode = EditMode::Select;
-      NewBox(m, doc);
+      testing_support::SetEditMode(m, EditMode::Select);
+      m.editor.newBox(doc);
       BoxRecord& box = m.table[m.table.highestBox()];
       box.Kind = n % 2 ? "Sin" : "Cos";
       box.X = 300 + (n % kColumns) * 750;
       box.Y = 300 + (n / kColumns) * 960;
     }
-    m.editMode = EditMode::Select;
+    testing_support::SetEditMode(m, EditMode::Select);
     for (int n = 1; n < kMaxBoxes; ++n) Link(n, 1, n + 1, 1);
     for (int n = 1; n + kColumns <= kMaxBoxes; n += 7) Link(n, 2, n + kColumns, 2);
     window = windows.window(doc);

@@ -149,7 +149,7 @@ void DocumentWindow::buildInsertCommands() {
         setBoxIconKey(box, key);
         if (doc != doc_) m_.views.boxesChanged(doc);
       },
-      [this] { SetArrowTool(m_); });
+      [this] { m_.editor.armArrowTool(); });
   mnuFunctions->addSeparator();
   const qsizetype before = mnuFunctions->actions().size();
   InstallInsertCommands(*mnuFunctions, commands_,
@@ -384,7 +384,7 @@ BoxButtonWidget* DocumentWindow::boxButton(int n) const {
 }
 
 void DocumentWindow::boxesChanged() {
-  const std::vector<int> shown = ShownBoxes(m_, doc_);
+  const std::vector<int> shown = m_.editor.placedBoxes(doc_);
   std::map<int, BoxButtonWidget*> kept;
   std::vector<BoxButtonWidget*> spare;
   {
@@ -507,7 +507,7 @@ void DocumentWindow::boxClicked(int n) {
   guarded([&] {
     if (editingRefused()) return;
     const int before = m_.table.highestBox();
-    BoxClick(m_, canvas_, w_, doc_, n);
+    BoxClick(m_, w_, doc_, n);
     // A copy shows the picture of its source.
     const int copy = m_.table.highestBox();
     if (copy != before && iconKeys_.has(n)) setBoxIconKey(copy, iconKeyOf(n));
@@ -597,7 +597,7 @@ void DocumentWindow::resizeEvent(QResizeEvent*) {
 void DocumentWindow::mousePressEvent(QMouseEvent* event) {
   guarded([&] {
     if (editingRefused()) return;
-    FormMouseDown(m_, canvas_, w_, doc_, TwipsFromPixels(event->position().x()),
+    FormMouseDown(m_, w_, doc_, TwipsFromPixels(event->position().x()),
                   TwipsFromPixels(event->position().y()));
     syncBand();
   });
@@ -620,7 +620,7 @@ void DocumentWindow::wheelEvent(QWheelEvent* event) { canvasWheel(*event); }
 void DocumentWindow::mouseReleaseEvent(QMouseEvent*) {
   guarded([&] {
     if (editingRefused()) return;
-    FormMouseUp(m_, canvas_, w_, doc_);
+    FormMouseUp(m_, w_, doc_);
   });
 }
 

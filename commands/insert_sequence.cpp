@@ -3,12 +3,11 @@
 namespace quorvin {
 
 int BeginInsert(CommandContext& ctx) {
-  Model& m = ctx.model();
-  if (!NewBox(m, ctx.document())) return 0;
-  // NewBox hands out the box waiting to be placed, fresh or re-typed; it has
+  BoxEditor& editor = ctx.model().editor;
+  // newBox hands out the box waiting to be placed, fresh or re-typed; it has
   // cleared the kind, parameters and slots of a re-typed one.
-  const int n = m.table.highestBox();
-  return m.table.exists(n) ? n : 0;
+  if (!editor.newBox(ctx.document())) return 0;
+  return editor.pendingBox();
 }
 
 void TypeBox(BoxRecord& box, std::string_view kind, SlotSet entries, SlotSet exits) {

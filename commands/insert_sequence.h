@@ -10,9 +10,10 @@
 
 namespace quorvin {
 
-// NewBox on the command's document. The number of the box the command now
-// fills (new, or the one already waiting, which it re-types), or 0 when the
-// box table refused a box: the command then ends, asking and writing nothing.
+// A new box on the command's document. The number of the box the command
+// now fills (new, or the one already waiting, which it re-types), or 0 when
+// the box table refused a box: the command then ends, asking and writing
+// nothing.
 int BeginInsert(CommandContext& ctx);
 
 // Writes the kind and the slots the box has, and empties Params: every

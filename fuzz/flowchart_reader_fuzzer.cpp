@@ -9,6 +9,7 @@
 
 #include "model/flowchart_file.h"
 #include "model/model.h"
+#include "tests/support/editor_backdoor.h"
 #include "tests/support/quiet_questions.h"
 
 namespace {
@@ -34,11 +35,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Model m(dialogs, views, store);
   const int first = NewDocument(m);
   for (int i = 0; i < 3; ++i) {
-    m.editMode = EditMode::Select;
-    NewBox(m, first);
+    testing_support::SetEditMode(m, EditMode::Select);
+    m.editor.newBox(first);
     m.table[i + 1].Kind = "Sin";
   }
-  m.editMode = EditMode::Select;  // all three placed: none waits to be dropped by New
+  testing_support::SetEditMode(m, EditMode::Select);  // all three placed: none waits to be dropped by New
   m.table[2].OutLink[1] = 3;
   m.table[3].InLink[1] = 2;
   const BoxTable before = m.table;

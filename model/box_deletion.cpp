@@ -1,27 +1,26 @@
-// DeleteSelection: removes boxes and keeps the box numbers dense by moving
-// the highest-numbered box into each freed number.
+// Deleting the selection: removes boxes and keeps the box numbers dense by
+// moving the highest-numbered box into each freed number.
 #include <algorithm>
 #include <set>
 
+#include "model/box_editor.h"
 #include "model/box_references.h"
 #include "model/model.h"
-#include "model/pending_box.h"
 
 namespace quorvin {
 
 namespace {
 
-void WarnAboutUses(Model& m, int b) {
-  BoxTable& t = m.table;
+void WarnAboutUses(const BoxTable& t, Dialogs& dialogs, int b) {
   for (int i = 1; i <= t.highestBox(); ++i) {
     if (i == b) continue;  // a box's mention of itself is no outside use
     const std::size_t uses = FindBoxReferences(t[i].Params, b).size();
     for (std::size_t k = 0; k < uses; ++k) {
-      m.dialogs.messageBox("Warning: Box" + std::to_string(b) +
-                               " is about to be deleted.\r\n"
-                               "This box is used as an operator for box" +
-                               std::to_string(i) + ".\r\n",
-                           style::kExclamation, kAppTitle);
+      dialogs.messageBox("Warning: Box" + std::to_string(b) +
+                             " is about to be deleted.\r\n"
+                             "This box is used as an operator for box" +
+                             std::to_string(i) + ".\r\n",
+                         style::kExclamation, kAppTitle);
     }
   }
 }
@@ -64,13 +63,12 @@ void ClearRecord(BoxRecord& r) {
 
 }  // namespace
 
-void DeleteSelection(Model& m, bool quiet) {
-  BoxTable& t = m.table;
-  DiscardPendingBox(m);  // a box still waiting is abandoned with the select mode
-  m.editMode = EditMode::Select;
+void BoxEditor::deleteSelection(bool quiet) {
+  BoxTable& t = m_.table;
+  enterSelectMode();      // a box still waiting is abandoned with the select mode
   std::set<int> touched;  // documents whose boxes were removed or moved
 
-  std::vector<int16_t>& sel = m.selection;
+  std::vector<int16_t>& sel = m_.selection;
   // The selection lists each box once, in ascending number; a repeated entry
   // would delete whichever box moved into that number.
   std::sort(sel.begin(), sel.end());
@@ -79,27 +77,27 @@ void DeleteSelection(Model& m, bool quiet) {
     const int b = sel[k];
     const int last = t.highestBox();
     if (!t.exists(b)) continue;
-    if (!quiet) WarnAboutUses(m, b);
+    if (!quiet) WarnAboutUses(t, m_.dialogs, b);
     Unlink(t, b);
     const int dB = t[b].Doc;
     const int dL = t[last].Doc;
     if (b < last) MoveInto(t, last, b);
     ClearRecord(t[last]);
-    m.documents.markChanged(dB);
-    m.documents.markChanged(dL);
+    m_.documents.markChanged(dB);
+    m_.documents.markChanged(dL);
     touched.insert(dB);
     touched.insert(dL);
     --t.nextBox;
-    m.views.setResourceGauge(m.table.fillPercent());
+    m_.views.setResourceGauge(m_.table.fillPercent());
     // A box still waiting for deletion is found under its new number.
     for (int16_t& entry : sel)
       if (entry == last) entry = static_cast<int16_t>(b);
   }
 
   for (int doc : touched) {
-    if (!m.documents.isOpen(doc)) continue;
-    m.views.boxesChanged(doc);
-    m.views.hideCopyShape(doc);
+    if (!m_.documents.isOpen(doc)) continue;
+    m_.views.boxesChanged(doc);
+    m_.views.hideCopyShape(doc);
   }
   sel.clear();
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/box_editor.h"
 #include "model/box_table.h"
 #include "model/documents.h"
 #include "model/host.h"
@@ -15,11 +16,6 @@
 #include "model/recent_files.h"
 
 namespace quorvin {
-
-// What a click on a document does next: nothing (Off), select, place the
-// pending box, choose an arrow's source or target, move or copy the selection.
-enum class EditMode { Off = 0, Select = 1, Placing = 2, ArrowArmed = 3, ArrowSource = 4,
-                      Move = 5, Copy = 6, Copying = 7 };
 
 enum class SaveMode { Save = 1, SaveAs = 2 };
 
@@ -38,14 +34,9 @@ struct Model {
   Dialogs& dialogs;
   DocumentViews& views;
   RecentFiles recentFiles;
+  // The only code that edits boxes or changes the edit mode.
+  BoxEditor editor{*this};
 };
-
-// Creates the pending box nextBox-1 on document doc; false when refused at the
-// box limit (after telling the user). See box_creation.cpp.
-bool NewBox(Model& m, int doc);
-
-// Deletes the boxes of m.selection and keeps the numbers dense.
-void DeleteSelection(Model& m, bool quiet);
 
 // Claims a document number, resets its state and opens its window.
 int NewDocument(Model& m);

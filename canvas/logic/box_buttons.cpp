@@ -2,8 +2,6 @@
 
 #include <string>
 
-#include "canvas/logic/box_copy.h"
-#include "model/pending_box.h"
 #include "model/twips.h"
 
 namespace quorvin {
@@ -51,27 +49,19 @@ void Connect(Model& m, int source, int target) {
   m.views.arrowsChanged(s->Doc);
 }
 
-// The copy waits to be placed like a newly inserted box; it keeps the kind,
-// parameters, colours and absent slots of box n but none of its links.
-void CopyOneBox(Model& m, int doc, int n) {
-  if (!m.table.exists(n)) return;
-  if (!NewBox(m, doc)) return;  // refused at the box limit: nothing to fill
-  const int c = m.table.highestBox();
-  CopyUnlinked(m.table[n], m.table[c]);
-}
-
 }  // namespace
 
-void BoxClick(Model& m, CanvasState& c, const WindowState& w, int doc, int n) {
-  if (!m.table.exists(n) || IsPendingBox(m, n)) return;
-  if (w.multipleArrows && m.editMode == EditMode::Select) m.editMode = EditMode::ArrowArmed;
-  switch (m.editMode) {
-    case EditMode::ArrowArmed:
-      c.arrowFrom = n;
-      m.editMode = EditMode::ArrowSource;
+void BoxClick(Model& m, const WindowState& w, int doc, int n) {
+  BoxEditor& editor = m.editor;
+  if (!m.table.exists(n) || editor.isPendingBox(n)) return;
+  switch (editor.mode()) {
+    case EditMode::Select:
+      // With Multiple Arrows every click in select mode starts an arrow.
+      if (w.multipleArrows) editor.chooseArrowSource(n);
       break;
-    case EditMode::ArrowSource: Connect(m, c.arrowFrom, n); break;
-    case EditMode::Copy: CopyOneBox(m, doc, n); break;
+    case EditMode::ArrowArmed: editor.chooseArrowSource(n); break;
+    case EditMode::ArrowSource: Connect(m, editor.arrowSource(), n); break;
+    case EditMode::Copy: editor.copyBox(doc, n); break;
     default: break;
   }
 }
@@ -87,15 +77,11 @@ BoxPress BoxMouseDown(WindowState& w, int n, int button, int shift) {
 
 bool FormDragDrop(Model& m, WindowState& w, int doc, int n, const WindowRect& button, double x,
                   double y) {
-  BoxRecord* r = m.table.box(n);
-  // A box belongs to one document: dropping its button on another window
-  // would leave it drawn where its document is not.
-  if (r == nullptr || r->Doc != doc || IsPendingBox(m, n)) return false;
-  r->X = ToTwips(w.scrH.value + (x - button.width / 2));
-  r->Y = ToTwips(w.scrV.value + (y - button.height / 2));
+  // The button is centred on the pointer.
+  if (!m.editor.dropBox(doc, n, w.scrH.value + (x - button.width / 2),
+                        w.scrV.value + (y - button.height / 2)))
+    return false;
   if (!w.bubble.caption.empty()) w.bubble = Bubble{};
-  m.documents.markChanged(doc);
-  m.views.boxesChanged(doc);
   return true;
 }
 

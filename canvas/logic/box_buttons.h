@@ -9,7 +9,7 @@
 namespace quorvin {
 
 // A click on box n's button in document doc's window.
-void BoxClick(Model& m, CanvasState& c, const WindowState& w, int doc, int n);
+void BoxClick(Model& m, const WindowState& w, int doc, int n);
 
 enum class BoxPress { Nothing, DragModeToggled, BoxInformation };
 

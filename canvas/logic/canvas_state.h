@@ -1,9 +1,9 @@
 #pragma once
 // What the document windows keep beside the model: the state all of them
-// share (the arrow being drawn, the selection's anchor, the canvas extent)
-// and what each window holds for itself (scroll bars, rubber band, bubble,
-// arrow options, drag modes). Positions are twips; window positions are
-// measured from the top-left corner of the window's client area, canvas
+// share (the canvas extent) and what each window holds for itself (scroll
+// bars, rubber band, bubble, arrow options, drag modes). The editing state
+// is the model's (model/box_editor.h). Positions are twips; window positions
+// are measured from the top-left corner of the window's client area, canvas
 // positions add the scroll values to them.
 
 #include <array>
@@ -17,12 +17,6 @@ namespace quorvin {
 
 // Shared by every document window for the whole run.
 struct CanvasState {
-  int arrowFrom = 0;  // the source box of the arrow being drawn
-  // Canvas position of the rubber band's top-left corner at the last
-  // selection; moving and copying put this point on the pointer. 32-bit like
-  // every canvas position, so a far canvas or a position read from a file fits.
-  int32_t selAnchorX = 0;
-  int32_t selAnchorY = 0;
   // The canvas extent, which scales the page view; the last window to load
   // or grow its canvas sets it for all.
   int32_t canvasWidth = 0;

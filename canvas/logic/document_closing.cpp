@@ -11,7 +11,7 @@ void RemoveDocumentBoxes(Model& m, WindowState& w, int doc) {
   m.selection.clear();
   for (int i = 1; i <= m.table.highestBox(); ++i)
     if (m.table[i].Doc == doc) m.selection.push_back(static_cast<int16_t>(i));
-  DeleteSelection(m, true);
+  m.editor.deleteSelection(true);
   m.selection.clear();
 }
 

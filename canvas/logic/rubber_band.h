@@ -24,8 +24,9 @@ struct ToolPickup {
 void FormMouseMove(Model& m, WindowState& w, int buttons, double x, double y,
                    const ToolPickup& pickup);
 
-// Builds the selection from the band: the boxes of document doc whose
-// top-left corner lies strictly inside it, and the band's corner as anchor.
-void FormMouseUp(Model& m, CanvasState& c, const WindowState& w, int doc);
+// The editor selects from the band: the boxes of document doc whose
+// top-left corner lies strictly inside it, and the band's corner as anchor;
+// without a band nothing is selected.
+void FormMouseUp(Model& m, const WindowState& w, int doc);
 
 }  // namespace quorvin

@@ -4,7 +4,6 @@
 #include "canvas/logic/edit_commands.h"
 #include "canvas/logic/document_closing.h"
 #include "canvas_fixture.h"
-#include "model/pending_box.h"
 
 namespace quorvin {
 namespace {
@@ -15,9 +14,9 @@ struct Buttons : ::testing::Test {
   CanvasFixture f;
   int doc = 0;
   void SetUp() override { doc = f.OpenDocument(); }
-  void Click(int n) { BoxClick(f.m, f.canvas, f.window(doc), doc, n); }
+  void Click(int n) { BoxClick(f.m, f.window(doc), doc, n); }
   void Connect(int from, int to) {
-    SetArrowTool(f.m);
+    f.m.editor.armArrowTool();
     Click(from);
     Click(to);
   }
@@ -72,15 +71,15 @@ TEST_F(Buttons, RefusalsTellWhyInOrderAndLinkNothing) {
     g.m.table[s].OutLink = c.sourceOut;
     g.m.documents.docInfo[d1].Changed = false;
     const BoxTable before = g.m.table;
-    SetArrowTool(g.m);
-    BoxClick(g.m, g.canvas, g.window(d1), d1, s);
-    BoxClick(g.m, g.canvas, g.window(d1), d1, t);
+    g.m.editor.armArrowTool();
+    BoxClick(g.m, g.window(d1), d1, s);
+    BoxClick(g.m, g.window(d1), d1, t);
     ASSERT_EQ(g.dialogs.messages.size(), 1u);
     EXPECT_EQ(g.dialogs.messages[0].text, c.message);
     EXPECT_EQ(g.dialogs.messages[0].style, 48);
     EXPECT_EQ(g.dialogs.messages[0].title, "Quorvin");
     EXPECT_EQ(g.m.table, before);
-    EXPECT_EQ(g.m.editMode, EditMode::Select);
+    EXPECT_EQ(g.m.editor.mode(), EditMode::Select);
     EXPECT_EQ(g.views.pointers.back(), Pointer::Default);
     EXPECT_FALSE(g.m.documents.docInfo[d1].Changed);
   }
@@ -94,40 +93,6 @@ TEST_F(Buttons, ConnectedThenClosedAsksToSave) {
   f.dialogs.answers = {Answer::Cancel};
   EXPECT_FALSE(FormQueryUnload(f.m, f.window(doc), doc));
   EXPECT_EQ(f.messageTexts(), std::vector<std::string>{kSaveBeforeClosing});
-}
-
-TEST_F(Buttons, SingleBoxCopyWaitsWithoutLinksButKeepsAbsentSlotsAndColours) {
-  const int a = f.AddBox(doc, 0, 0, "Comment");
-  const int b = f.AddBox(doc, 0, 0);
-  f.Link(a, 2, b, 1);
-  f.m.table[a].InLink = {0, -1, -1, -1};
-  f.m.table[a].OutLink[1] = -1;
-  f.m.table[a].OutColor = {0, 1, 2, 3, 4, 5};
-  f.m.table[a].Params = "note";
-  f.m.table[a].Status = "OK";
-  EditCopyBoxes(f.m);
-  Click(a);
-  const int c = PendingBox(f.m);
-  ASSERT_EQ(c, 3);
-  const BoxRecord& copy = f.m.table[c];
-  EXPECT_EQ(copy.Kind, "Comment");
-  EXPECT_EQ(copy.Params, "note");
-  EXPECT_EQ(copy.Status, "OK");
-  EXPECT_EQ((std::array<int16_t, 4>{0, -1, -1, -1}), copy.InLink);
-  EXPECT_EQ((std::array<int16_t, 6>{0, -1, 0, 0, 0, 0}), copy.OutLink);
-  EXPECT_EQ(copy.OutColor, f.m.table[a].OutColor);
-  EXPECT_EQ(copy.Doc, doc);
-  EXPECT_EQ(f.m.table[b].InLink[1], a);
-}
-
-TEST_F(Buttons, SingleBoxCopyAtTheLimitOverwritesNothing) {
-  f.FillTo(doc, kMaxBoxes);
-  const BoxTable before = f.m.table;
-  EditCopyBoxes(f.m);
-  Click(1);
-  EXPECT_EQ(f.m.table, before);
-  EXPECT_EQ(f.messageTexts(),
-            std::vector<std::string>{"The maximum number of boxes (350) has been exceeded."});
 }
 
 TEST_F(Buttons, RightButtonAloneTogglesTheDragModeOthersAskForInformation) {
@@ -155,17 +120,6 @@ TEST_F(Buttons, ADropCentresTheButtonOnThePointerInCanvasTwips) {
   EXPECT_EQ(f.m.table[a].Y, 1560) << "1500 - 240.5 + 300, the half to even";
   EXPECT_FALSE(w.bubble.visible);
   EXPECT_TRUE(f.m.documents.docInfo[doc].Changed);
-}
-
-TEST_F(Buttons, ADropOnAnotherDocumentsWindowIsRefused) {
-  const int other = f.OpenDocument();
-  const int a = f.AddBox(doc, 100, 100);
-  f.m.documents.docInfo[doc].Changed = false;
-  const BoxTable before = f.m.table;
-  EXPECT_FALSE(FormDragDrop(f.m, f.window(other), other, a, {0, 0, 480, 480}, 2000, 2000));
-  EXPECT_EQ(f.m.table, before);
-  EXPECT_FALSE(f.m.documents.docInfo[doc].Changed);
-  EXPECT_FALSE(f.m.documents.docInfo[other].Changed);
 }
 
 TEST_F(Buttons, BubbleNamesTheKindBelowRightOfTheButton) {

@@ -46,7 +46,7 @@ class DocumentWindowTest : public ::testing::Test, public WindowsFixture {
   }
   // A box of that kind placed by a real click at pixel point p.
   int place(DocumentWindow& w, const std::string& kind, QPoint p) {
-    EXPECT_TRUE(NewBox(m, w.doc()));
+    EXPECT_TRUE(m.editor.newBox(w.doc()));
     const int n = m.table.highestBox();
     m.table[n].Kind = kind;
     QTest::mouseClick(&w, Qt::LeftButton, {}, p);
@@ -209,12 +209,12 @@ TEST_F(DocumentWindowTest, TheWheelScrollsTheCanvasFromAButtonToo) {
 TEST_F(DocumentWindowTest, AClickOnTheCanvasPlacesTheWaitingBox) {
   DocumentWindow& w = open();
   EXPECT_EQ(w.cursor().shape(), Qt::ArrowCursor);
-  ASSERT_TRUE(NewBox(m, doc));
+  ASSERT_TRUE(m.editor.newBox(doc));
   EXPECT_EQ(w.cursor().shape(), Qt::CrossCursor);
   const int n = m.table.highestBox();
   EXPECT_EQ(w.boxButton(n), nullptr);  // hidden until placed
   QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(100, 50));
-  EXPECT_EQ(m.editMode, EditMode::Select);
+  EXPECT_EQ(m.editor.mode(), EditMode::Select);
   EXPECT_EQ(m.table[n].X, 1500);
   EXPECT_EQ(m.table[n].Y, 750);
   EXPECT_TRUE(m.documents.docInfo[doc].Changed);
@@ -230,13 +230,13 @@ TEST_F(DocumentWindowTest, TheArrowToolConnectsTwoClickedBoxes) {
   const int b = place(w, "Cos", {40, 140});
   m.documents.docInfo[doc].Changed = false;
   w.mnuArrow->trigger();
-  EXPECT_EQ(m.editMode, EditMode::ArrowArmed);
+  EXPECT_EQ(m.editor.mode(), EditMode::ArrowArmed);
   EXPECT_EQ(w.cursor().shape(), Qt::ForbiddenCursor);
   QTest::mouseClick(w.boxButton(a), Qt::LeftButton);
   QTest::mouseClick(w.boxButton(b), Qt::LeftButton);
   EXPECT_EQ(m.table[a].OutLink[1], b);
   EXPECT_EQ(m.table[b].InLink[1], a);
-  EXPECT_EQ(m.editMode, EditMode::Select);
+  EXPECT_EQ(m.editor.mode(), EditMode::Select);
   EXPECT_TRUE(m.documents.docInfo[doc].Changed);
 }
 
@@ -370,17 +370,17 @@ TEST_F(DocumentWindowTest, ARunInProgressRefusesEditingAndExecuteSilently) {
   w.mnuEditMove->trigger();
   w.mnuMultipleArrows->trigger();
   EXPECT_EQ(frame.commands.size(), 1u);
-  EXPECT_EQ(m.editMode, EditMode::Select);
+  EXPECT_EQ(m.editor.mode(), EditMode::Select);
   EXPECT_FALSE(w.mnuMultipleArrows->isChecked());
-  ASSERT_TRUE(NewBox(m, doc));
+  ASSERT_TRUE(m.editor.newBox(doc));
   QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(100, 50));
-  EXPECT_EQ(m.editMode, EditMode::Placing);
+  EXPECT_EQ(m.editor.mode(), EditMode::Placing);
 }
 
 TEST_F(DocumentWindowTest, AWaitingBoxKeepsTheIconItsCommandGaveOnTheDocumentItIsPlacedOn) {
   DocumentWindow& first = open();
   DocumentWindow& second = open();
-  ASSERT_TRUE(NewBox(m, first.doc()));
+  ASSERT_TRUE(m.editor.newBox(first.doc()));
   const int n = m.table.highestBox();
   m.table[n].Kind = "Matrix Manipulation";
   m.table[n].Params = "Fliplr";
@@ -416,7 +416,7 @@ TEST_F(DocumentWindowTest, EveryNewButtonShowsThePictureOfItsKeyTheErrorCellToo)
   int x = 40;
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.kind) + " / " + c.params);
-    ASSERT_TRUE(NewBox(m, w.doc()));
+    ASSERT_TRUE(m.editor.newBox(w.doc()));
     const int n = m.table.highestBox();
     m.table[n].Kind = c.kind;
     m.table[n].Params = c.params;

@@ -61,7 +61,7 @@ TEST_F(AnswerCommands, PlotStoresTheCommandStringAndKeepsTheMarkedInputs) {
   EXPECT_EQ(ExitsOf(box), kNoExits);
   ASSERT_EQ(ctx.icons.size(), 1u);
   EXPECT_EQ(ctx.icons.back(), (IconShown{f.doc1, 1, "Plot2d"}));
-  EXPECT_EQ(f.m.editMode, EditMode::Placing);
+  EXPECT_EQ(f.m.editor.mode(), EditMode::Placing);
 }
 
 TEST_F(AnswerCommands, PlotMarkedOnlyInTheThirdInputKeepsThatEntry) {
@@ -256,7 +256,7 @@ TEST_F(AnswerCommands, WhileAsksForTheConditionAndKeepsACancelledBox) {
   EXPECT_EQ(f.m.table.highestBox(), 2);
   EXPECT_EQ(f.last().Kind, "While");
   EXPECT_EQ(f.last().Params, "");
-  EXPECT_EQ(f.m.editMode, EditMode::Placing) << "the box still waits to be placed";
+  EXPECT_EQ(f.m.editor.mode(), EditMode::Placing) << "the box still waits to be placed";
 }
 
 // --- Subroutines ---------------------------------------------------------
@@ -296,7 +296,7 @@ TEST_F(AnswerCommands, SubroutineStartRefusesNamesNoStartBoxCanCarry) {
     ScriptedContext ctx = g.on(g.doc1);
     commands.run("mnuSpecSubStart_Click", ctx);
     EXPECT_EQ(g.m.table.highestBox(), 0) << name;
-    EXPECT_EQ(g.m.editMode, EditMode::Select) << name;
+    EXPECT_EQ(g.m.editor.mode(), EditMode::Select) << name;
     EXPECT_TRUE(ctx.icons.empty()) << name;
     ASSERT_EQ(g.dialogs.messages.size(), 1u) << name;
     EXPECT_EQ(g.dialogs.titles.back(), "Quorvin");

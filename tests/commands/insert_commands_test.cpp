@@ -127,7 +127,7 @@ TEST_P(Commands, StoreKindParamsEntriesAndIcon) {
   EXPECT_EQ((std::array<int16_t, 3>{box.InLink[1], box.InLink[2], box.InLink[3]}), c.entries);
   ASSERT_FALSE(ctx.icons.empty());
   EXPECT_EQ(ctx.icons.back(), (IconShown{f.doc1, n, c.icon}));
-  EXPECT_EQ(f.m.editMode, EditMode::Placing);
+  EXPECT_EQ(f.m.editor.mode(), EditMode::Placing);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, Commands, ::testing::ValuesIn(kCases),
@@ -239,7 +239,7 @@ TEST(FullTable, NoDialogNoRecordNoButtonAt350Boxes) {
   }
   EXPECT_TRUE(f.questions.asked.empty()) << "no dialog asked";
   EXPECT_TRUE(f.m.table == before);
-  EXPECT_NE(f.m.editMode, EditMode::Placing);
+  EXPECT_NE(f.m.editor.mode(), EditMode::Placing);
 }
 
 TEST(SplitRule, RangesAndUnderscores) {

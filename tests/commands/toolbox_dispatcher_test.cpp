@@ -44,7 +44,7 @@ TEST(Dispatcher, NearMissesDoNothing) {
     std::string caption = name;
     cmdEventFire_Click(commands, ctx, caption);
     EXPECT_TRUE(f.m.table == before) << name;
-    EXPECT_EQ(f.m.editMode, EditMode::Select) << name;
+    EXPECT_EQ(f.m.editor.mode(), EditMode::Select) << name;
     EXPECT_TRUE(f.questions.asked.empty()) << name;
     EXPECT_EQ(ctx.arrowsArmed, 0);
     EXPECT_EQ(ctx.subroutineMenus, 0) << name;

@@ -21,8 +21,8 @@ struct TenBoxes : ::testing::Test {
     }
   }
   void Delete(std::vector<int16_t> sel, bool quiet = true) {
-    f.m.selection = std::move(sel);
-    DeleteSelection(f.m, quiet);
+    testing_support::SetSelection(f.m, std::move(sel));
+    f.m.editor.deleteSelection(quiet);
   }
 };
 
@@ -52,8 +52,8 @@ TEST_F(TenBoxes, LastBoxMovesIntoTheFreedNumberWithLinksAndReferences) {
   EXPECT_EQ(t[3].InLink[1], 6);
   EXPECT_EQ(t[5].Params, "box3=box3+1;");
   EXPECT_EQ(t[7].Params, "box100 box101 inbox10 box10a") << "only whole names are rewritten";
-  EXPECT_EQ(f.m.editMode, EditMode::Select);
-  EXPECT_TRUE(f.m.selection.empty());
+  EXPECT_EQ(f.m.editor.mode(), EditMode::Select);
+  EXPECT_TRUE(f.m.editor.selection().empty());
 }
 
 TEST_F(TenBoxes, SelectionFollowsTheRenumbering) {
@@ -98,10 +98,10 @@ TEST_F(TenBoxes, QuietDeletionWarnsNothing) {
 
 TEST_F(TenBoxes, EmptySelectionOnlySetsSelectMode) {
   const BoxTable before = f.m.table;
-  f.m.editMode = EditMode::Move;
+  testing_support::SetEditMode(f.m, EditMode::Move);
   Delete({});
   EXPECT_EQ(f.m.table, before);
-  EXPECT_EQ(f.m.editMode, EditMode::Select);
+  EXPECT_EQ(f.m.editor.mode(), EditMode::Select);
   EXPECT_TRUE(f.views.redrawn.empty());
 }
 
@@ -115,8 +115,8 @@ TEST(DeleteSelection, PartnerInAnotherDocumentMovesAndThatDocumentIsRedrawn) {
   f.m.table[3].X = 777;
   f.m.documents.docInfo[a].Changed = false;
   f.m.documents.docInfo[b].Changed = false;
-  f.m.selection = {1};
-  DeleteSelection(f.m, true);
+  testing_support::SetSelection(f.m, {1});
+  f.m.editor.deleteSelection(true);
   EXPECT_EQ(f.m.table[1].Kind, "B3");
   EXPECT_EQ(f.m.table[1].Doc, b);
   EXPECT_EQ(f.m.table[1].X, 777);
@@ -130,8 +130,8 @@ TEST(DeleteSelection, NumbersOutsideTheTableAreIgnored) {
   ModelFixture f;
   const int a = NewDocument(f.m);
   f.AddBox(a, "A1");
-  f.m.selection = {0, 2, 351, -4};
-  DeleteSelection(f.m, false);
+  testing_support::SetSelection(f.m, {0, 2, 351, -4});
+  f.m.editor.deleteSelection(false);
   EXPECT_EQ(f.m.table.nextBox, 2);
 }
 

@@ -13,7 +13,7 @@ TEST(Documents, FirstNewIsUntitledOneAndUnchanged) {
   EXPECT_EQ(f.m.documents.caption(1), "Untitled:1");
   EXPECT_FALSE(f.m.documents.docInfo[1].Changed);
   EXPECT_EQ(f.m.documents.curDoc, 1);
-  EXPECT_EQ(f.m.editMode, EditMode::Select);
+  EXPECT_EQ(f.m.editor.mode(), EditMode::Select);
 }
 
 TEST(Documents, LowestClosedNumberIsReusedFirst) {

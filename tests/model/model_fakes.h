@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/model.h"
+#include "tests/support/editor_backdoor.h"
 #include "tests/support/recording_views.h"
 
 namespace quorvin::testing {
@@ -50,6 +51,19 @@ class ScriptedDialogs : public Dialogs {
   }
 };
 
+// Message boxes answer from a script (OK once it runs out).
+class AnsweringDialogs : public ScriptedDialogs {
+ public:
+  Answer messageBox(const std::string& text, int style, const std::string& title) override {
+    ScriptedDialogs::messageBox(text, style, title);
+    if (answers.empty()) return Answer::Ok;
+    const Answer a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  std::deque<Answer> answers;
+};
+
 using testing_support::RecordingViews;
 
 // A model with its fakes, ready for a test.
@@ -61,12 +75,12 @@ struct ModelFixture {
 
   // Opens a document and adds a placed box of the given kind to it.
   int AddBox(int doc, const std::string& kind, const std::string& params = "") {
-    m.editMode = EditMode::Select;
-    if (!NewBox(m, doc)) return 0;
+    testing_support::SetEditMode(m, EditMode::Select);
+    if (!m.editor.newBox(doc)) return 0;
     const int n = m.table.highestBox();
     m.table[n].Kind = kind;
     m.table[n].Params = params;
-    m.editMode = EditMode::Select;
+    testing_support::SetEditMode(m, EditMode::Select);
     return n;
   }
   static void Link(Model& model, int from, int exit, int to, int entry) {

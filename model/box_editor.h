@@ -1,0 +1,119 @@
+#pragma once
+// The one editor of the flowchart. It holds the editing state (the edit
+// mode, the selection and its anchor, the arrow tool's source) and is the
+// only code that creates, places, moves, copies and deletes boxes. Every
+// edit marks the documents it changed and tells their views once. Positions
+// are canvas twips: a window adds its scroll values to a pointer before it
+// hands it over.
+
+#include <cstdint>
+#include <vector>
+
+#include "model/twips.h"
+
+namespace quorvin {
+
+// What a click on a document does next: nothing (Off), select, place the
+// pending box, choose an arrow's source or target, move or copy the selection.
+enum class EditMode { Off = 0, Select = 1, Placing = 2, ArrowArmed = 3, ArrowSource = 4,
+                      Move = 5, Copy = 6, Copying = 7 };
+
+struct Model;
+namespace testing_support {
+struct EditorBackdoor;
+}
+
+class BoxEditor {
+ public:
+  explicit BoxEditor(Model& m) : m_(m) {}
+  BoxEditor(const BoxEditor&) = delete;
+  BoxEditor& operator=(const BoxEditor&) = delete;
+
+  EditMode mode() const;
+  // The selected boxes in ascending number (rubber band); empty for none.
+  const std::vector<int16_t>& selection() const;
+  // Where the rubber band's top-left corner lay at the last selection:
+  // moving and copying put this point on the pointer.
+  int32_t anchorX() const { return anchorX_; }
+  int32_t anchorY() const { return anchorY_; }
+  // The source box of the arrow being drawn.
+  int arrowSource() const { return arrowFrom_; }
+
+  // The box an insert command left waiting for its placing click: it has a
+  // number and a record but no place on any canvas yet, so whenever the
+  // mode moves on without placing it, it is dropped rather than left behind
+  // as an invisible box that would still be compiled and saved. Its number,
+  // or 0 when none waits.
+  int pendingBox() const;
+  bool isPendingBox(int n) const { return n != 0 && n == pendingBox(); }
+  // The boxes on document doc's canvas, ascending: all of its boxes but the
+  // pending one.
+  std::vector<int> placedBoxes(int doc) const;
+
+  // Creates the pending box nextBox on document doc, every exit in the
+  // document's arrow colour; while a box already waits, clears that one for
+  // the kind chosen next instead. False when refused: doc is not open, or
+  // the table is full (the user is told).
+  bool newBox(int doc);
+  // Drops the pending box, if any: its record is cleared, its number freed
+  // and the mode returns to select. No document counts as changed, since the
+  // box never showed on one.
+  void discardPendingBox();
+
+  // The modes the Edit menu, the arrow tool and the toolbox arm. Each drops
+  // a box still waiting, as every mode that leaves placing behind does.
+  void armArrowTool();  // the no-drop pointer on every document
+  void armMove();
+  void armCopy();
+  // Select mode, without a waiting box.
+  void enterSelectMode();
+  // A connect gesture in progress is dropped (a tool was picked); any other
+  // mode stays.
+  void endArrowGesture();
+  // The arrow being drawn starts at box n; the next box clicked is its target.
+  void chooseArrowSource(int n);
+
+  // The pending box goes to (x, y) on document doc, which it now belongs to
+  // even when it was asked for on another one.
+  void placePendingBox(int doc, double x, double y);
+  // The selected boxes of document doc move so that the anchor lands on
+  // (x, y); each keeps its offset from the anchor. Boxes of other documents
+  // stay.
+  void moveSelection(int doc, double x, double y);
+  // Copies of the selected boxes go to document doc, laid out as the
+  // selection is around (x, y); the links between two copied boxes are
+  // repeated between their copies. At the box limit the copies made so far
+  // stay (the user is told once).
+  void copySelection(int doc, double x, double y);
+  // A copy of box n waits to be placed on doc like a newly inserted box; it
+  // keeps the kind, parameters, colours and absent slots of n but none of
+  // its links.
+  void copyBox(int doc, int n);
+  // Box n of document doc gets its top-left corner at (x, y). A box of
+  // another document, or the pending one, stays; false then.
+  bool dropBox(int doc, int n, double x, double y);
+
+  // The selection becomes the boxes of document doc whose top-left corner
+  // lies strictly inside band, and band's corner the anchor.
+  void selectInside(int doc, const TwipsRect& band);
+  // Nothing is selected; the anchor stays.
+  void deselect();
+  // Deletes the selected boxes and keeps the numbers dense (the highest box
+  // takes each freed number); quiet spares the warnings about boxes whose
+  // parameters use a deleted one. The mode returns to select.
+  void deleteSelection(bool quiet);
+
+ private:
+  // Tests set up states no edit makes (tests/support/editor_backdoor.h).
+  friend struct testing_support::EditorBackdoor;
+
+  // Document doc has unsaved edits, and its window shows its boxes again.
+  void changed(int doc);
+
+  Model& m_;
+  int arrowFrom_ = 0;
+  int32_t anchorX_ = 0;
+  int32_t anchorY_ = 0;
+};
+
+}  // namespace quorvin
