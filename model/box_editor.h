@@ -1,14 +1,19 @@
 #pragma once
 // The one editor of the flowchart. It holds the editing state (the edit
 // mode, the selection and its anchor, the arrow tool's source) and is the
-// only code that creates, places, moves, copies and deletes boxes. Every
+// only code that creates, places, moves, copies, links, unlinks, recolours
+// and deletes boxes. Every
 // edit marks the documents it changed and tells their views once. Positions
 // are canvas twips: a window adds its scroll values to a pointer before it
 // hands it over.
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
+#include "model/box_record.h"
 #include "model/twips.h"
 
 namespace quorvin {
@@ -17,6 +22,18 @@ namespace quorvin {
 // pending box, choose an arrow's source or target, move or copy the selection.
 enum class EditMode { Off = 0, Select = 1, Placing = 2, ArrowArmed = 3, ArrowSource = 4,
                       Move = 5, Copy = 6, Copying = 7 };
+
+// The ticks of the Box Information dialog at OK, indexed like the slots
+// (entries 1..3, exits 1..5; element 0 is never used).
+struct BoxInformationAnswer {
+  std::array<bool, kEntries + 1> disconnectFrom{};
+  std::array<bool, kExits + 1> disconnectTo{};
+  bool openLockedInputs = false;
+  bool openLockedOutputs = false;
+};
+
+// A comment keeps at most this many characters.
+constexpr std::size_t kCommentLength = 100;
 
 struct Model;
 namespace testing_support {
@@ -72,6 +89,11 @@ class BoxEditor {
   void endArrowGesture();
   // The arrow being drawn starts at box n; the next box clicked is its target.
   void chooseArrowSource(int n);
+  // The arrow being drawn ends at box target: the first free exit of the
+  // source links to the first free entry of target. Boxes of two documents,
+  // a full target or a full source are refused with a message, in that
+  // order. Either way the gesture ends in select mode.
+  void connectArrowTo(int target);
 
   // The pending box goes to (x, y) on document doc, which it now belongs to
   // even when it was asked for on another one.
@@ -102,6 +124,21 @@ class BoxEditor {
   // takes each freed number); quiet spares the warnings about boxes whose
   // parameters use a deleted one. The mode returns to select.
   void deleteSelection(bool quiet);
+
+  // Box Information's OK on box n: cuts the ticked links on both ends, then
+  // opens the absent slots when asked. Each ticked link frees exactly one
+  // slot at the other end; with two links between the same boxes the k-th
+  // of one end pairs with the k-th of the other. The arrows are drawn again
+  // whether or not anything changed. True when a record changed.
+  bool applyBoxInformation(int n, const BoxInformationAnswer& answer);
+  // All five exits of box n take colour (0x00BBGGRR) at once. True when a
+  // colour changed.
+  bool recolourExits(int n, int32_t colour);
+  // The comment editor's answer: Params of box n := text cut to
+  // kCommentLength characters (UTF-8 characters, never a split one). A text
+  // equal to the comment changes nothing, so a longer comment read from a
+  // file is not cut by merely looking at it. True when the text changed.
+  bool editComment(int n, const std::string& text);
 
  private:
   // Tests set up states no edit makes (tests/support/editor_backdoor.h).

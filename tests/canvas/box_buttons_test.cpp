@@ -22,69 +22,6 @@ struct Buttons : ::testing::Test {
   }
 };
 
-TEST_F(Buttons, ConnectUsesTheFirstFreeSlotsSkipsAbsentOnesAndMarksTheDocumentChanged) {
-  const int s = f.AddBox(doc, 0, 0);
-  const int t = f.AddBox(doc, 0, 0);
-  f.m.table[s].OutLink = {0, 7, -1, 0, 0, 0};
-  f.m.table[t].InLink = {0, 9, -1, 0};
-  f.m.documents.docInfo[doc].Changed = false;
-  Connect(s, t);
-  EXPECT_EQ(f.m.table[s].OutLink[2], -1);
-  EXPECT_EQ(f.m.table[s].OutLink[3], t);
-  EXPECT_EQ(f.m.table[t].InLink[3], s) << "entry 2 absent: the arrow enters at 3";
-  EXPECT_TRUE(f.dialogs.messages.empty());
-  EXPECT_TRUE(f.m.documents.docInfo[doc].Changed) << "closing must ask to save the arrow";
-  EXPECT_EQ(f.views.arrowsRedrawn, std::vector<int>{doc});
-}
-
-TEST_F(Buttons, ABoxMayLinkToItself) {
-  const int a = f.AddBox(doc, 0, 0);
-  Connect(a, a);
-  EXPECT_EQ(f.m.table[a].OutLink[1], a);
-  EXPECT_EQ(f.m.table[a].InLink[1], a);
-}
-
-TEST_F(Buttons, RefusalsTellWhyInOrderAndLinkNothing) {
-  struct Case {
-    const char* name;
-    std::array<int16_t, 4> targetIn;
-    std::array<int16_t, 6> sourceOut;
-    bool sameDocument;
-    std::string message;
-  };
-  const std::vector<Case> cases = {
-      {"other document", {0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}, false,
-       "Boxes are not in the same document"},
-      {"entries full", {0, 5, -1, 6}, {0, 0, 0, 0, 0, 0}, true, "No more entries for box2 !"},
-      {"exits full", {0, 0, 0, 0}, {0, 5, 6, -1, -1, -1}, true, "No more exits for box1 !"},
-      {"entries before exits", {0, -1, -1, -1}, {0, -1, -1, -1, -1, -1}, true,
-       "No more entries for box2 !"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    CanvasFixture g;
-    const int d1 = g.OpenDocument();
-    const int d2 = g.OpenDocument();
-    const int s = g.AddBox(d1, 0, 0);
-    const int t = g.AddBox(c.sameDocument ? d1 : d2, 0, 0);
-    g.m.table[t].InLink = c.targetIn;
-    g.m.table[s].OutLink = c.sourceOut;
-    g.m.documents.docInfo[d1].Changed = false;
-    const BoxTable before = g.m.table;
-    g.m.editor.armArrowTool();
-    BoxClick(g.m, g.window(d1), d1, s);
-    BoxClick(g.m, g.window(d1), d1, t);
-    ASSERT_EQ(g.dialogs.messages.size(), 1u);
-    EXPECT_EQ(g.dialogs.messages[0].text, c.message);
-    EXPECT_EQ(g.dialogs.messages[0].style, 48);
-    EXPECT_EQ(g.dialogs.messages[0].title, "Quorvin");
-    EXPECT_EQ(g.m.table, before);
-    EXPECT_EQ(g.m.editor.mode(), EditMode::Select);
-    EXPECT_EQ(g.views.pointers.back(), Pointer::Default);
-    EXPECT_FALSE(g.m.documents.docInfo[d1].Changed);
-  }
-}
-
 TEST_F(Buttons, ConnectedThenClosedAsksToSave) {
   const int a = f.AddBox(doc, 0, 0);
   const int b = f.AddBox(doc, 0, 0);
