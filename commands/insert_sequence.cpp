@@ -10,11 +10,8 @@ int BeginInsert(CommandContext& ctx) {
   return editor.pendingBox();
 }
 
-void TypeBox(BoxRecord& box, std::string_view kind, SlotSet entries, SlotSet exits) {
-  box.Kind = kind;
-  box.Params.clear();
-  SetEntries(box, entries);
-  SetExits(box, exits);
+bool TypeBox(CommandContext& ctx, int n, const BoxType& type) {
+  return ctx.model().editor.typePendingBox(n, type);
 }
 
 void ShowBoxIcon(CommandContext& ctx, int box, const std::string& key) {

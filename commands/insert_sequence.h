@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "commands/command_context.h"
-#include "commands/slot_sets.h"
+#include "model/slot_set.h"
 
 namespace quorvin {
 
@@ -16,9 +16,10 @@ namespace quorvin {
 // nothing.
 int BeginInsert(CommandContext& ctx);
 
-// Writes the kind and the slots the box has, and empties Params: every
-// slot is written, so a re-typed box keeps nothing of its earlier kind.
-void TypeBox(BoxRecord& box, std::string_view kind, SlotSet entries, SlotSet exits);
+// Box n, the box the command fills, takes type: every field of it is
+// written, so a re-typed box keeps nothing of its earlier kind. False when
+// n no longer waits (BoxEditor::typePendingBox).
+bool TypeBox(CommandContext& ctx, int n, const BoxType& type);
 
 // The icon of key on box's button, on the document the box belongs to.
 void ShowBoxIcon(CommandContext& ctx, int box, const std::string& key);

@@ -1,4 +1,4 @@
-// The edit mode and the box waiting to be placed.
+// The edit mode and the box waiting to be placed: its creation and type.
 #include "model/box_editor.h"
 
 #include "model/model.h"
@@ -67,6 +67,17 @@ bool BoxEditor::newBox(int doc) {
   m_.views.setDocsPointer(Pointer::CrossHair);
   m_.editMode = EditMode::Placing;
   m_.views.setResourceGauge(t.fillPercent());
+  return true;
+}
+
+bool BoxEditor::typePendingBox(int n, const BoxType& type) {
+  if (!isPendingBox(n)) return false;
+  BoxRecord& r = m_.table[n];
+  r.Kind = type.kind;
+  r.Params = type.params;
+  r.Status.clear();
+  for (int k = 1; k <= kEntries; ++k) r.InLink[k] = type.entries.has(k) ? kFreeSlot : kAbsentSlot;
+  for (int k = 1; k <= kExits; ++k) r.OutLink[k] = type.exits.has(k) ? kFreeSlot : kAbsentSlot;
   return true;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // The one editor of the flowchart. It holds the editing state (the edit
 // mode, the selection and its anchor, the arrow tool's source) and is the
-// only code that creates, places, moves, copies, links, unlinks, recolours
-// and deletes boxes. Every
+// only code that creates, types, places, moves, copies, links, unlinks,
+// recolours and deletes boxes. Every
 // edit marks the documents it changed and tells their views once. Positions
 // are canvas twips: a window adds its scroll values to a pointer before it
 // hands it over.
@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "model/box_record.h"
+#include "model/slot_set.h"
 #include "model/twips.h"
 
 namespace quorvin {
@@ -30,6 +31,15 @@ struct BoxInformationAnswer {
   std::array<bool, kExits + 1> disconnectTo{};
   bool openLockedInputs = false;
   bool openLockedOutputs = false;
+};
+
+// What an insert command makes of the pending box: its kind, its parameters
+// and the entries and exits it has (free; every other slot is absent).
+struct BoxType {
+  std::string kind;
+  std::string params;
+  SlotSet entries;
+  SlotSet exits;
 };
 
 // A comment keeps at most this many characters.
@@ -72,6 +82,11 @@ class BoxEditor {
   // the kind chosen next instead. False when refused: doc is not open, or
   // the table is full (the user is told).
   bool newBox(int doc);
+  // Box n, while it is the pending box, takes type. A typed box has written
+  // no code, so its compile mark (Status) is empty. Nothing shows until the
+  // box is placed, so no document changes. False, writing nothing, when n is
+  // no longer the pending box (a dialog that asked for its type ran long).
+  bool typePendingBox(int n, const BoxType& type);
   // Drops the pending box, if any: its record is cleared, its number freed
   // and the mode returns to select. No document counts as changed, since the
   // box never showed on one.

@@ -81,5 +81,28 @@ TEST(NewBox, RefusesADocumentThatIsNotOpen) {
   EXPECT_EQ(f.m.table.nextBox, 1);
 }
 
+TEST(TypePendingBox, WritesEveryFieldOfTheWaitingBoxAndNoOther) {
+  ModelFixture f;
+  const int doc = NewDocument(f.m);
+  const int placed = f.AddBox(doc, "Cos");
+  ASSERT_TRUE(f.m.editor.newBox(doc));
+  const int n = f.m.editor.pendingBox();
+  f.m.table[n].Status = "OK";
+  f.m.table[n].OutLink[2] = 7;
+  ASSERT_TRUE(f.m.editor.typePendingBox(n, {"Pause", "1", {1}, {2, 5}}));
+  const BoxRecord& r = f.m.table[n];
+  EXPECT_EQ(r.Kind, "Pause");
+  EXPECT_EQ(r.Params, "1");
+  EXPECT_EQ(r.Status, "");
+  EXPECT_EQ((std::array<int16_t, 4>{0, 0, -1, -1}), r.InLink);
+  EXPECT_EQ((std::array<int16_t, 6>{0, -1, 0, -1, -1, 0}), r.OutLink);
+  // Once placed, or for any other box, a late answer writes nothing.
+  const BoxTable before = f.m.table;
+  EXPECT_FALSE(f.m.editor.typePendingBox(placed, {"Sin", "", {}, {}}));
+  testing_support::SetEditMode(f.m, EditMode::Select);
+  EXPECT_FALSE(f.m.editor.typePendingBox(n, {"Sin", "", {}, {}}));
+  EXPECT_EQ(f.m.table, before);
+}
+
 }  // namespace
 }  // namespace quorvin
