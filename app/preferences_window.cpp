@@ -5,7 +5,6 @@
 #include <QSignalBlocker>
 
 #include "app/current_toolbox.h"
-#include "canvas/logic/edit_commands.h"
 #include "model/numeric_text.h"
 #include "model/twips.h"
 
@@ -202,7 +201,7 @@ void PreferencesWindow::applyPreferences(int doc) {
   if (applyToDocument)
     for (const int n : m_.documents.openDocuments()) applyToDocument(n, given);
   if (showPalette) showPalette(p.chkShowToolbox);
-  EditRedrawArrows(m_, doc);
+  m_.editor.redrawArrows(doc);
 }
 
 }  // namespace quorvin

@@ -9,7 +9,7 @@
 
 #include "app/empty_caption.h"
 #include "app/toolbox_layout.h"
-#include "canvas/logic/edit_commands.h"
+#include "commands/toolbox_dispatcher.h"
 #include "model/file_lookup.h"
 #include "model/safe_file.h"
 #include "model/twips.h"

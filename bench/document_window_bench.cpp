@@ -76,7 +76,7 @@ void BM_LoadIntoWindow(benchmark::State& state) {
   testing::WindowsFixture f;
   for (auto _ : state) {
     LoadFlowchart(f.m, kChain350);
-    DocumentWindow* window = f.windows.window(f.m.documents.curDoc);
+    DocumentWindow* window = f.windows.window(f.m.documents.current());
     window->repaint();
     state.PauseTiming();
     window->closeWindow();

@@ -19,7 +19,6 @@
 #include "canvas/logic/box_button.h"
 #include "canvas/logic/box_buttons.h"
 #include "canvas/logic/canvas_press.h"
-#include "canvas/logic/document_closing.h"
 #include "canvas/logic/edit_commands.h"
 #include "canvas/logic/rubber_band.h"
 #include "canvas/pixel_geometry.h"
@@ -580,9 +579,10 @@ void DocumentWindow::paintEvent(QPaintEvent* event) {
 
 void DocumentWindow::resizeEvent(QResizeEvent*) {
   guarded([this] {
+    m_.documents.makeCurrent(doc_);
     const bool minimised = subWindow_ != nullptr && subWindow_->isMinimized();
     const auto placed =
-        FormResize(m_, doc_, TwipsFromPixels(width()), TwipsFromPixels(height()), minimised);
+        FormResize(TwipsFromPixels(width()), TwipsFromPixels(height()), minimised);
     if (!placed) return;
     layout_ = placed;
     pnlResource->setGeometry(PixelRect(placed->pnlResource));

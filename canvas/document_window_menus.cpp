@@ -126,7 +126,7 @@ void DocumentWindow::buildMenus() {
   connect(mnuEditClear, &QAction::triggered, this,
           [this] { editCommand([&] { m_.editor.deleteSelection(false); }); });
   connect(mnuEditRedraw, &QAction::triggered, this,
-          [this] { guarded([&] { EditRedrawArrows(m_, doc_); }); });
+          [this] { guarded([&] { m_.editor.redrawArrows(doc_); }); });
   connect(mnuEditLineColor, &QAction::triggered, this, [this] {
     editCommand([&] {
       EditChangeLineColor(m_, doc_, frame_.colours());
@@ -193,7 +193,7 @@ void DocumentWindow::buildOptionsAndHelp() {
   connect(mnuOptionsPrefs, &QAction::triggered, this, [this] {
     guarded([&] {
       frame_.preferences();
-      EditRedrawArrows(m_, doc_);
+      m_.editor.redrawArrows(doc_);
     });
   });
   connect(mnuOptionsBubbleShow, &QAction::triggered, this,

@@ -3,7 +3,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-#include "canvas/logic/document_closing.h"
+#include "model/document_closing.h"
 
 namespace quorvin {
 

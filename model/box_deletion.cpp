@@ -102,4 +102,12 @@ void BoxEditor::deleteSelection(bool quiet) {
   sel.clear();
 }
 
+void BoxEditor::deleteDocumentBoxes(int doc) {
+  std::vector<int16_t>& sel = m_.selection;
+  sel.clear();
+  for (int i = 1; i <= m_.table.highestBox(); ++i)
+    if (m_.table[i].Doc == doc) sel.push_back(static_cast<int16_t>(i));
+  deleteSelection(true);
+}
+
 }  // namespace quorvin

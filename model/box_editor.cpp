@@ -131,9 +131,23 @@ void BoxEditor::endArrowGesture() {
     m_.editMode = EditMode::Select;
 }
 
+EditMode BoxEditor::holdForExit() {
+  const EditMode before = m_.editMode;
+  if (before != EditMode::Placing) m_.editMode = EditMode::Off;
+  return before;
+}
+
+void BoxEditor::resumeAfterExit(EditMode before) {
+  if (m_.editMode == EditMode::Off) m_.editMode = before;
+}
+
 void BoxEditor::chooseArrowSource(int n) {
   arrowFrom_ = n;
   m_.editMode = EditMode::ArrowSource;
+}
+
+void BoxEditor::redrawArrows(int doc) {
+  if (m_.documents.isOpen(doc)) m_.views.arrowsChanged(doc);
 }
 
 }  // namespace quorvin

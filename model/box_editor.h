@@ -102,6 +102,14 @@ class BoxEditor {
   // A connect gesture in progress is dropped (a tool was picked); any other
   // mode stays.
   void endArrowGesture();
+  // While Exit asks each document in turn nothing on a canvas answers (Off),
+  // but a box waiting to be placed keeps its mode: a save on the way leaves
+  // it out, and a closing gives it up, as they do at any other time. The
+  // mode before, for resumeAfterExit.
+  EditMode holdForExit();
+  // An exit that stopped: the mode held comes back, unless a closing on the
+  // way has set one (it deletes boxes and selects).
+  void resumeAfterExit(EditMode before);
   // The arrow being drawn starts at box n; the next box clicked is its target.
   void chooseArrowSource(int n);
   // The arrow being drawn ends at box target: the first free exit of the
@@ -139,6 +147,12 @@ class BoxEditor {
   // takes each freed number); quiet spares the warnings about boxes whose
   // parameters use a deleted one. The mode returns to select.
   void deleteSelection(bool quiet);
+  // Deletes every box of document doc (quietly), as its closing does; the
+  // boxes of other documents are renumbered to stay dense.
+  void deleteDocumentBoxes(int doc);
+
+  // Edit > Redraw Arrows: document doc's window draws its arrows again.
+  void redrawArrows(int doc);
 
   // Box Information's OK on box n: cuts the ticked links on both ends, then
   // opens the absent slots when asked. Each ticked link frees exactly one

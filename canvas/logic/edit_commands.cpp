@@ -4,10 +4,6 @@ namespace quorvin {
 
 void HideCopyShape(WindowState& w) { w.band = RubberBand{}; }
 
-void EditRedrawArrows(Model& m, int doc) {
-  if (m.documents.isOpen(doc)) m.views.arrowsChanged(doc);
-}
-
 void EditChangeLineColor(Model& m, int doc, ColourChooser& chooser) {
   if (!m.documents.isOpen(doc)) return;
   if (const std::optional<std::uint32_t> colour = chooser.chooseColour())
@@ -15,14 +11,5 @@ void EditChangeLineColor(Model& m, int doc, ColourChooser& chooser) {
 }
 
 void ToggleMultipleArrows(WindowState& w) { w.multipleArrows = !w.multipleArrows; }
-
-void ToolboxToolClicked(Model& m, std::string& txtEvent, const std::string& tool) {
-  m.editor.endArrowGesture();
-  txtEvent = tool;
-  if (txtEvent == "Arrow") {
-    m.editor.armArrowTool();
-    txtEvent.clear();
-  }
-}
 
 }  // namespace quorvin

@@ -13,7 +13,8 @@
 #include <optional>
 
 #include "app/text_results_window.h"
-#include "canvas/logic/document_closing.h"
+#include "canvas/logic/window_layout.h"
+#include "model/document_closing.h"
 #include "platform/interpreter_link.h"
 #include "tests/canvas/canvas_fixture.h"
 #include "tests/support/qt_application.h"

@@ -2,8 +2,9 @@
 
 #include "canvas/logic/box_buttons.h"
 #include "canvas/logic/edit_commands.h"
-#include "canvas/logic/document_closing.h"
+#include "canvas/logic/window_layout.h"
 #include "canvas_fixture.h"
+#include "model/document_closing.h"
 
 namespace quorvin {
 namespace {

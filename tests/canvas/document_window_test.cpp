@@ -12,8 +12,8 @@
 #include <stdexcept>
 
 #include "canvas/logic/arrow_geometry.h"
-#include "canvas/logic/document_closing.h"
 #include "canvas/pixel_geometry.h"
+#include "model/document_closing.h"
 #include "platform/icon_sheet.h"
 #include "tests/canvas/fake_frame.h"
 #include "tests/canvas/window_events.h"
@@ -41,7 +41,7 @@ class DocumentWindowTest : public ::testing::Test, public WindowsFixture {
   }
   DocumentWindow& load(const std::string& path) {
     EXPECT_TRUE(LoadFlowchart(m, path));
-    doc = m.documents.curDoc;
+    doc = m.documents.current();
     return *windows.window(doc);
   }
   // A box of that kind placed by a real click at pixel point p.
@@ -90,6 +90,14 @@ TEST_F(DocumentWindowTest, OpensWithItsControlsAndMenusForANewDocument) {
   EXPECT_EQ(w.mnuOptionsPrefs->text(), "&Prefrences ...");
   EXPECT_EQ(w.mnuHelpTour->text(), "&Guided Tour");
   EXPECT_EQ(w.functionsMenu()->title(), "Fu&nctions");
+}
+
+TEST_F(DocumentWindowTest, AWindowLaidOutMakesItsDocumentTheCurrentOne) {
+  DocumentWindow& first = open();
+  open();
+  ASSERT_EQ(m.documents.current(), 2);
+  first.resize(first.size() + QSize(40, 30));
+  EXPECT_EQ(m.documents.current(), first.doc());
 }
 
 // Its title bar in the frame shows the program's icon, not the toolkit's.

@@ -6,6 +6,7 @@
 #include "canvas/logic/canvas_press.h"
 #include "canvas/logic/edit_commands.h"
 #include "canvas_fixture.h"
+#include "commands/toolbox_dispatcher.h"
 
 namespace quorvin {
 namespace {
@@ -78,28 +79,6 @@ TEST_F(Modes, PressWhileConnectingKeepsTheModeAndResetsThePointer) {
   Click(a);
   Press();
   EXPECT_EQ(f.m.editor.mode(), EditMode::ArrowSource);
-}
-
-TEST_F(Modes, ToolboxPickDropsAConnectGestureAndArrowArmsAtOnce) {
-  std::string txtEvent;
-  for (EditMode from : {EditMode::ArrowArmed, EditMode::ArrowSource}) {
-    testing_support::SetEditMode(f.m, from);
-    ToolboxToolClicked(f.m, txtEvent, "Cos");
-    EXPECT_EQ(f.m.editor.mode(), EditMode::Select);
-    EXPECT_EQ(txtEvent, "Cos");
-  }
-  testing_support::SetEditMode(f.m, EditMode::Move);
-  ToolboxToolClicked(f.m, txtEvent, "Sin");
-  EXPECT_EQ(f.m.editor.mode(), EditMode::Move) << "only a connect gesture is dropped";
-  ToolboxToolClicked(f.m, txtEvent, "Arrow");
-  EXPECT_EQ(f.m.editor.mode(), EditMode::ArrowArmed);
-  EXPECT_EQ(txtEvent, "");
-}
-
-TEST_F(Modes, RedrawTellsTheDocumentItsArrowsAreToBeDrawn) {
-  EditRedrawArrows(f.m, doc);
-  EditRedrawArrows(f.m, 99);  // no such document
-  EXPECT_EQ(f.views.arrowsRedrawn, std::vector<int>{doc});
 }
 
 // A colour dialog with one scripted answer.

@@ -126,5 +126,22 @@ TEST(Registry, AFaultOfACommandIsToldAndStaysInTheEvent) {
             (std::vector<std::string>{"Internal error in mnuBroken_Click: slot 9|16|Quorvin"}));
 }
 
+TEST(ToolboxPick, DropsAConnectGestureAndArrowArmsAtOnce) {
+  CommandFixture f;
+  std::string txtEvent;
+  for (EditMode from : {EditMode::ArrowArmed, EditMode::ArrowSource}) {
+    testing_support::SetEditMode(f.m, from);
+    ToolboxToolClicked(f.m, txtEvent, "Cos");
+    EXPECT_EQ(f.m.editor.mode(), EditMode::Select);
+    EXPECT_EQ(txtEvent, "Cos");
+  }
+  testing_support::SetEditMode(f.m, EditMode::Move);
+  ToolboxToolClicked(f.m, txtEvent, "Sin");
+  EXPECT_EQ(f.m.editor.mode(), EditMode::Move) << "only a connect gesture is dropped";
+  ToolboxToolClicked(f.m, txtEvent, "Arrow");
+  EXPECT_EQ(f.m.editor.mode(), EditMode::ArrowArmed);
+  EXPECT_EQ(txtEvent, "");
+}
+
 }  // namespace
 }  // namespace quorvin::testing

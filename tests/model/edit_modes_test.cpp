@@ -18,6 +18,12 @@ TEST_F(EditModes, ClearBoxesDeletesTheSelectionWithWarningsAndSelects) {
   EXPECT_EQ(f.dialogs.messages[0].style, style::kExclamation);
 }
 
+TEST_F(EditModes, RedrawTellsTheDocumentItsArrowsAreToBeDrawn) {
+  f.m.editor.redrawArrows(doc);
+  f.m.editor.redrawArrows(99);  // no such document
+  EXPECT_EQ(f.views.arrowsRedrawn, std::vector<int>{doc});
+}
+
 // A box waiting to be placed when the mode moves on elsewhere.
 using WaitingBox = EditModes;
 
