@@ -10,7 +10,6 @@
 
 #include "canvas/document_window.h"
 #include "tests/canvas/fake_frame.h"
-#include "tests/support/editor_backdoor.h"
 #include "tests/support/qt_application.h"
 
 namespace quorvin {
@@ -29,7 +28,7 @@ struct FullWindow : testing::WindowsFixture {
     for (int n = 0; n < kMaxBoxes; ++n) {
       testing_support::SetEditMode(m, EditMode::Select);
       m.editor.newBox(doc);
-      BoxRecord& box = m.table[m.table.highestBox()];
+      BoxRecord& box = boxes[boxes.highestBox()];
       box.Kind = n % 2 ? "Sin" : "Cos";
       box.X = 300 + (n % kColumns) * 750;
       box.Y = 300 + (n / kColumns) * 960;
@@ -43,8 +42,8 @@ struct FullWindow : testing::WindowsFixture {
     QApplication::processEvents();
   }
   void Link(int from, int exit, int to, int entry) {
-    m.table[from].OutLink[exit] = static_cast<int16_t>(to);
-    m.table[to].InLink[entry] = static_cast<int16_t>(from);
+    boxes[from].OutLink[exit] = static_cast<int16_t>(to);
+    boxes[to].InLink[entry] = static_cast<int16_t>(from);
   }
   int doc = 0;
   DocumentWindow* window = nullptr;

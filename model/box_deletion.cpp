@@ -5,7 +5,6 @@
 
 #include "model/box_editor.h"
 #include "model/box_references.h"
-#include "model/model.h"
 
 namespace quorvin {
 
@@ -64,11 +63,11 @@ void ClearRecord(BoxRecord& r) {
 }  // namespace
 
 void BoxEditor::deleteSelection(bool quiet) {
-  BoxTable& t = m_.table;
+  BoxTable& t = table_;
   enterSelectMode();      // a box still waiting is abandoned with the select mode
   std::set<int> touched;  // documents whose boxes were removed or moved
 
-  std::vector<int16_t>& sel = m_.selection;
+  std::vector<int16_t>& sel = selection_;
   // The selection lists each box once, in ascending number; a repeated entry
   // would delete whichever box moved into that number.
   std::sort(sel.begin(), sel.end());
@@ -77,36 +76,36 @@ void BoxEditor::deleteSelection(bool quiet) {
     const int b = sel[k];
     const int last = t.highestBox();
     if (!t.exists(b)) continue;
-    if (!quiet) WarnAboutUses(t, m_.dialogs, b);
+    if (!quiet) WarnAboutUses(t, dialogs_, b);
     Unlink(t, b);
     const int dB = t[b].Doc;
     const int dL = t[last].Doc;
     if (b < last) MoveInto(t, last, b);
     ClearRecord(t[last]);
-    m_.documents.markChanged(dB);
-    m_.documents.markChanged(dL);
+    documents_.markChanged(dB);
+    documents_.markChanged(dL);
     touched.insert(dB);
     touched.insert(dL);
     --t.nextBox;
-    m_.views.setResourceGauge(m_.table.fillPercent());
+    views_.setResourceGauge(table_.fillPercent());
     // A box still waiting for deletion is found under its new number.
     for (int16_t& entry : sel)
       if (entry == last) entry = static_cast<int16_t>(b);
   }
 
   for (int doc : touched) {
-    if (!m_.documents.isOpen(doc)) continue;
-    m_.views.boxesChanged(doc);
-    m_.views.hideCopyShape(doc);
+    if (!documents_.isOpen(doc)) continue;
+    views_.boxesChanged(doc);
+    views_.hideCopyShape(doc);
   }
   sel.clear();
 }
 
 void BoxEditor::deleteDocumentBoxes(int doc) {
-  std::vector<int16_t>& sel = m_.selection;
+  std::vector<int16_t>& sel = selection_;
   sel.clear();
-  for (int i = 1; i <= m_.table.highestBox(); ++i)
-    if (m_.table[i].Doc == doc) sel.push_back(static_cast<int16_t>(i));
+  for (int i = 1; i <= table_.highestBox(); ++i)
+    if (table_[i].Doc == doc) sel.push_back(static_cast<int16_t>(i));
   deleteSelection(true);
 }
 

@@ -1,7 +1,9 @@
-// The edit mode and the box waiting to be placed: its creation and type.
+// The edit mode, new boxes (one waiting to be placed, or a file's boxes) and
+// the type of the waiting one.
 #include "model/box_editor.h"
 
-#include "model/model.h"
+#include <algorithm>
+#include <utility>
 
 namespace quorvin {
 
@@ -22,27 +24,23 @@ void FillFreshRecord(BoxRecord& r, int doc, int32_t arrowColor) {
 
 }  // namespace
 
-EditMode BoxEditor::mode() const { return m_.editMode; }
-
-const std::vector<int16_t>& BoxEditor::selection() const { return m_.selection; }
-
 int BoxEditor::pendingBox() const {
-  if (m_.editMode != EditMode::Placing) return 0;
-  const int n = m_.table.highestBox();
-  return m_.table.exists(n) ? n : 0;
+  if (mode_ != EditMode::Placing) return 0;
+  const int n = table_.highestBox();
+  return table_.exists(n) ? n : 0;
 }
 
 std::vector<int> BoxEditor::placedBoxes(int doc) const {
   std::vector<int> placed;
   const int pending = pendingBox();
-  for (int i = 1; i <= m_.table.highestBox(); ++i)
-    if (m_.table[i].Doc == doc && i != pending) placed.push_back(i);
+  for (int i = 1; i <= table_.highestBox(); ++i)
+    if (table_[i].Doc == doc && i != pending) placed.push_back(i);
   return placed;
 }
 
 bool BoxEditor::newBox(int doc) {
-  BoxTable& t = m_.table;
-  if (m_.editMode == EditMode::Placing) {
+  BoxTable& t = table_;
+  if (mode_ == EditMode::Placing) {
     // A box is already waiting to be placed: it takes the newly chosen kind,
     // so whatever the earlier kind set up is cleared first.
     BoxRecord* pending = t.box(t.highestBox());
@@ -53,26 +51,26 @@ bool BoxEditor::newBox(int doc) {
     pending->OutLink.fill(0);
     return true;
   }
-  if (!m_.documents.isOpen(doc)) return false;
+  if (!documents_.isOpen(doc)) return false;
   if (t.nextBox > kMaxBoxes) {
-    m_.dialogs.messageBox("The maximum number of boxes (" + std::to_string(kMaxBoxes) +
+    dialogs_.messageBox("The maximum number of boxes (" + std::to_string(kMaxBoxes) +
                               ") has been exceeded.",
                           style::kCritical, kAppTitle);
     return false;
   }
   // In every mode but placing the request gets a new number: no existing
   // box is ever handed out again.
-  FillFreshRecord(t[t.nextBox], doc, m_.documents.docs[doc].arrowColor);
+  FillFreshRecord(t[t.nextBox], doc, documents_.docs[doc].arrowColor);
   ++t.nextBox;
-  m_.views.setDocsPointer(Pointer::CrossHair);
-  m_.editMode = EditMode::Placing;
-  m_.views.setResourceGauge(t.fillPercent());
+  views_.setDocsPointer(Pointer::CrossHair);
+  mode_ = EditMode::Placing;
+  views_.setResourceGauge(t.fillPercent());
   return true;
 }
 
 bool BoxEditor::typePendingBox(int n, const BoxType& type) {
   if (!isPendingBox(n)) return false;
-  BoxRecord& r = m_.table[n];
+  BoxRecord& r = table_[n];
   r.Kind = type.kind;
   r.Params = type.params;
   r.Status.clear();
@@ -81,10 +79,33 @@ bool BoxEditor::typePendingBox(int n, const BoxType& type) {
   return true;
 }
 
+int BoxEditor::freeNumbers() const {
+  return kMaxBoxes + 1 - std::max<int>(table_.nextBox, 1);
+}
+
+bool BoxEditor::appendBoxes(int doc, std::vector<BoxRecord> boxes) {
+  if (static_cast<long long>(boxes.size()) > freeNumbers()) return false;
+  BoxTable& t = table_;
+  if (t.nextBox < 1) t.nextBox = 1;
+  const int base = t.nextBox;
+  auto shift = [base](int16_t v) { return v > 0 ? static_cast<int16_t>(v + base - 1) : v; };
+  for (std::size_t k = 0; k < boxes.size(); ++k) {
+    BoxRecord r = std::move(boxes[k]);
+    for (int j = 1; j <= kEntries; ++j) r.InLink[j] = shift(r.InLink[j]);
+    for (int j = 1; j <= kExits; ++j) r.OutLink[j] = shift(r.OutLink[j]);
+    r.Doc = static_cast<int16_t>(doc);
+    t[base + static_cast<int>(k)] = std::move(r);
+  }
+  t.nextBox = static_cast<int16_t>(t.nextBox + static_cast<int>(boxes.size()));
+  views_.boxesChanged(doc);
+  views_.setResourceGauge(t.fillPercent());
+  return true;
+}
+
 void BoxEditor::discardPendingBox() {
   const int n = pendingBox();
   if (n == 0) return;
-  BoxTable& t = m_.table;
+  BoxTable& t = table_;
   const int doc = t[n].Doc;
   // A waiting box has no arrows of its own; any slot that names it anyway
   // (a hand-edited link) is freed so that nothing points past the table.
@@ -99,55 +120,55 @@ void BoxEditor::discardPendingBox() {
   t[n].X = x;
   t[n].Y = y;
   --t.nextBox;
-  m_.editMode = EditMode::Select;
-  m_.views.setDocsPointer(Pointer::Default);
-  m_.views.setResourceGauge(t.fillPercent());
-  if (m_.documents.isOpen(doc)) m_.views.boxesChanged(doc);
+  mode_ = EditMode::Select;
+  views_.setDocsPointer(Pointer::Default);
+  views_.setResourceGauge(t.fillPercent());
+  if (documents_.isOpen(doc)) views_.boxesChanged(doc);
 }
 
 void BoxEditor::armArrowTool() {
   discardPendingBox();
-  m_.editMode = EditMode::ArrowArmed;
-  m_.views.setDocsPointer(Pointer::NoDrop);
+  mode_ = EditMode::ArrowArmed;
+  views_.setDocsPointer(Pointer::NoDrop);
 }
 
 void BoxEditor::armMove() {
   discardPendingBox();
-  m_.editMode = EditMode::Move;
+  mode_ = EditMode::Move;
 }
 
 void BoxEditor::armCopy() {
   discardPendingBox();
-  m_.editMode = EditMode::Copy;
+  mode_ = EditMode::Copy;
 }
 
 void BoxEditor::enterSelectMode() {
   discardPendingBox();
-  m_.editMode = EditMode::Select;
+  mode_ = EditMode::Select;
 }
 
 void BoxEditor::endArrowGesture() {
-  if (m_.editMode == EditMode::ArrowArmed || m_.editMode == EditMode::ArrowSource)
-    m_.editMode = EditMode::Select;
+  if (mode_ == EditMode::ArrowArmed || mode_ == EditMode::ArrowSource)
+    mode_ = EditMode::Select;
 }
 
 EditMode BoxEditor::holdForExit() {
-  const EditMode before = m_.editMode;
-  if (before != EditMode::Placing) m_.editMode = EditMode::Off;
+  const EditMode before = mode_;
+  if (before != EditMode::Placing) mode_ = EditMode::Off;
   return before;
 }
 
 void BoxEditor::resumeAfterExit(EditMode before) {
-  if (m_.editMode == EditMode::Off) m_.editMode = before;
+  if (mode_ == EditMode::Off) mode_ = before;
 }
 
 void BoxEditor::chooseArrowSource(int n) {
   arrowFrom_ = n;
-  m_.editMode = EditMode::ArrowSource;
+  mode_ = EditMode::ArrowSource;
 }
 
 void BoxEditor::redrawArrows(int doc) {
-  if (m_.documents.isOpen(doc)) m_.views.arrowsChanged(doc);
+  if (documents_.isOpen(doc)) views_.arrowsChanged(doc);
 }
 
 }  // namespace quorvin

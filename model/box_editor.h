@@ -1,7 +1,7 @@
 #pragma once
-// The one editor of the flowchart. It holds the editing state (the edit
-// mode, the selection and its anchor, the arrow tool's source) and is the
-// only code that creates, types, places, moves, copies, links, unlinks,
+// The one editor of the flowchart. It owns the box table and the editing
+// state (the edit mode, the selection and its anchor, the arrow tool's
+// source) and is the only code that creates, types, places, moves, copies, links, unlinks,
 // recolours and deletes boxes. Every
 // edit marks the documents it changed and tells their views once. Positions
 // are canvas twips: a window adds its scroll values to a pointer before it
@@ -14,6 +14,9 @@
 #include <vector>
 
 #include "model/box_record.h"
+#include "model/box_table.h"
+#include "model/documents.h"
+#include "model/host.h"
 #include "model/slot_set.h"
 #include "model/twips.h"
 
@@ -45,20 +48,28 @@ struct BoxType {
 // A comment keeps at most this many characters.
 constexpr std::size_t kCommentLength = 100;
 
-struct Model;
 namespace testing_support {
 struct EditorBackdoor;
 }
 
 class BoxEditor {
  public:
-  explicit BoxEditor(Model& m) : m_(m) {}
+  // Edits mark documents changed, ask and tell the person through dialogs
+  // and show on views.
+  BoxEditor(DocumentTable& documents, Dialogs& dialogs, DocumentViews& views)
+      : documents_(documents), dialogs_(dialogs), views_(views) {}
   BoxEditor(const BoxEditor&) = delete;
   BoxEditor& operator=(const BoxEditor&) = delete;
 
-  EditMode mode() const;
+  const BoxTable& table() const { return table_; }
+  // The compiler's way in: it marks the boxes whose code it has written in
+  // their Status and keeps a Keyboard Input box's last answer in its Params.
+  // No other code writes the table but the editor.
+  BoxTable& tableForCompile() { return table_; }
+
+  EditMode mode() const { return mode_; }
   // The selected boxes in ascending number (rubber band); empty for none.
-  const std::vector<int16_t>& selection() const;
+  const std::vector<int16_t>& selection() const { return selection_; }
   // Where the rubber band's top-left corner lay at the last selection:
   // moving and copying put this point on the pointer.
   int32_t anchorX() const { return anchorX_; }
@@ -143,6 +154,12 @@ class BoxEditor {
   void selectInside(int doc, const TwipsRect& band);
   // Nothing is selected; the anchor stays.
   void deselect();
+  // How many more boxes the table takes.
+  int freeNumbers() const;
+  // The boxes of a flowchart file, in file order, become document doc's
+  // boxes nextBox on; their links, file numbers 1..N, are renumbered to
+  // match. False, changing nothing, when they do not all fit.
+  bool appendBoxes(int doc, std::vector<BoxRecord> boxes);
   // Deletes the selected boxes and keeps the numbers dense (the highest box
   // takes each freed number); quiet spares the warnings about boxes whose
   // parameters use a deleted one. The mode returns to select.
@@ -176,10 +193,15 @@ class BoxEditor {
   // Document doc has unsaved edits, and its window shows its boxes again.
   void changed(int doc);
 
-  Model& m_;
+  BoxTable table_;
+  EditMode mode_ = EditMode::Off;
+  std::vector<int16_t> selection_;
   int arrowFrom_ = 0;
   int32_t anchorX_ = 0;
   int32_t anchorY_ = 0;
+  DocumentTable& documents_;
+  Dialogs& dialogs_;
+  DocumentViews& views_;
 };
 
 }  // namespace quorvin

@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "model/box_editor.h"
-#include "model/model.h"
 #include "model/utf8_text.h"
 
 namespace quorvin {
@@ -71,13 +70,13 @@ bool SetSlot(int16_t& slot, int16_t value) {
 void BoxEditor::connectArrowTo(int target) {
   const int source = arrowFrom_;
   // The gesture ends here, also when the link is refused.
-  m_.editMode = EditMode::Select;
-  m_.views.setDocsPointer(Pointer::Default);
-  BoxRecord* s = m_.table.box(source);
-  BoxRecord* t = m_.table.box(target);
+  mode_ = EditMode::Select;
+  views_.setDocsPointer(Pointer::Default);
+  BoxRecord* s = table_.box(source);
+  BoxRecord* t = table_.box(target);
   if (s == nullptr || t == nullptr) return;
   const auto refuse = [this](const std::string& text) {
-    m_.dialogs.messageBox(text, style::kExclamation, kAppTitle);
+    dialogs_.messageBox(text, style::kExclamation, kAppTitle);
   };
   if (s->Doc != t->Doc) {
     refuse("Boxes are not in the same document");
@@ -96,12 +95,12 @@ void BoxEditor::connectArrowTo(int target) {
   t->InLink[entry] = static_cast<int16_t>(source);
   s->OutLink[exit] = static_cast<int16_t>(target);
   // A new arrow is an edit like any other: closing asks to save it.
-  m_.documents.markChanged(s->Doc);
-  m_.views.arrowsChanged(s->Doc);
+  documents_.markChanged(s->Doc);
+  views_.arrowsChanged(s->Doc);
 }
 
 bool BoxEditor::applyBoxInformation(int n, const BoxInformationAnswer& answer) {
-  BoxTable& t = m_.table;
+  BoxTable& t = table_;
   BoxRecord* r = t.box(n);
   if (!r) return false;
   std::set<SlotRef> cuts;
@@ -123,15 +122,15 @@ bool BoxEditor::applyBoxInformation(int n, const BoxInformationAnswer& answer) {
   // The arrows are drawn again after OK whether or not anything changed.
   std::set<int> redraw{r->Doc};
   for (int box : touched) {
-    m_.documents.markChanged(t[box].Doc);
+    documents_.markChanged(t[box].Doc);
     redraw.insert(t[box].Doc);
   }
-  for (int doc : redraw) m_.views.boxesChanged(doc);
+  for (int doc : redraw) views_.boxesChanged(doc);
   return !touched.empty();
 }
 
 bool BoxEditor::recolourExits(int n, int32_t colour) {
-  BoxRecord* r = m_.table.box(n);
+  BoxRecord* r = table_.box(n);
   if (!r) return false;
   bool recoloured = false;
   for (std::size_t k = 1; k <= kExits; ++k) {
@@ -143,7 +142,7 @@ bool BoxEditor::recolourExits(int n, int32_t colour) {
 }
 
 bool BoxEditor::editComment(int n, const std::string& text) {
-  BoxRecord* r = m_.table.box(n);
+  BoxRecord* r = table_.box(n);
   if (!r) return false;
   // A comment given back unchanged stays whole, even one longer than the
   // limit (from a file): only a changed text is held to the limit.

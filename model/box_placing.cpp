@@ -2,7 +2,6 @@
 #include <vector>
 
 #include "model/box_editor.h"
-#include "model/model.h"
 
 namespace quorvin {
 
@@ -52,46 +51,46 @@ bool StrictlyInside(double position, double from, double extent) {
 }  // namespace
 
 void BoxEditor::changed(int doc) {
-  m_.documents.markChanged(doc);
-  m_.views.boxesChanged(doc);
+  documents_.markChanged(doc);
+  views_.boxesChanged(doc);
 }
 
 void BoxEditor::placePendingBox(int doc, double x, double y) {
   const int n = pendingBox();
-  if (n == 0 || !m_.documents.isOpen(doc)) return;
-  BoxRecord& r = m_.table[n];
+  if (n == 0 || !documents_.isOpen(doc)) return;
+  BoxRecord& r = table_[n];
   // A box asked for on one document and placed on another belongs to the
   // document it is placed on.
   const int requestedOn = r.Doc;
   r.Doc = static_cast<int16_t>(doc);
-  m_.editMode = EditMode::Select;
+  mode_ = EditMode::Select;
   r.X = ToTwips(x);
   r.Y = ToTwips(y);
-  m_.views.setDocsPointer(Pointer::Default);
-  m_.documents.markChanged(doc);
-  if (requestedOn != doc && m_.documents.isOpen(requestedOn)) m_.views.boxesChanged(requestedOn);
-  m_.views.boxesChanged(doc);
+  views_.setDocsPointer(Pointer::Default);
+  documents_.markChanged(doc);
+  if (requestedOn != doc && documents_.isOpen(requestedOn)) views_.boxesChanged(requestedOn);
+  views_.boxesChanged(doc);
 }
 
 void BoxEditor::moveSelection(int doc, double x, double y) {
-  for (const int16_t s : m_.selection) {
-    BoxRecord* r = m_.table.box(s);
+  for (const int16_t s : selection_) {
+    BoxRecord* r = table_.box(s);
     // Only this window's boxes move: a band drawn on another window selects
     // boxes whose buttons are not here.
     if (r == nullptr || r->Doc != doc) continue;
     r->X = Landing(x, r->X, anchorX_);
     r->Y = Landing(y, r->Y, anchorY_);
   }
-  m_.editMode = EditMode::Select;
+  mode_ = EditMode::Select;
   changed(doc);
 }
 
 void BoxEditor::copySelection(int doc, double x, double y) {
-  BoxTable& t = m_.table;
+  BoxTable& t = table_;
   std::vector<int> sources, copies;
-  for (const int16_t s : m_.selection) {
+  for (const int16_t s : selection_) {
     if (!t.exists(s)) continue;
-    m_.editMode = EditMode::Copying;  // every copy gets a number of its own
+    mode_ = EditMode::Copying;  // every copy gets a number of its own
     // At the box limit newBox refuses once, with its message; the copies
     // made so far stay and nothing else is created.
     if (!newBox(doc)) break;
@@ -105,18 +104,18 @@ void BoxEditor::copySelection(int doc, double x, double y) {
     copies.push_back(n);
   }
   Relink(t, sources, copies);
-  m_.editMode = EditMode::Select;
+  mode_ = EditMode::Select;
   changed(doc);
 }
 
 void BoxEditor::copyBox(int doc, int n) {
-  if (!m_.table.exists(n)) return;
+  if (!table_.exists(n)) return;
   if (!newBox(doc)) return;  // refused at the box limit: nothing to fill
-  CopyUnlinked(m_.table[n], m_.table[m_.table.highestBox()]);
+  CopyUnlinked(table_[n], table_[table_.highestBox()]);
 }
 
 bool BoxEditor::dropBox(int doc, int n, double x, double y) {
-  BoxRecord* r = m_.table.box(n);
+  BoxRecord* r = table_.box(n);
   // A box belongs to one document: dropping its button on another window
   // would leave it drawn where its document is not.
   if (r == nullptr || r->Doc != doc || isPendingBox(n)) return false;
@@ -127,10 +126,10 @@ bool BoxEditor::dropBox(int doc, int n, double x, double y) {
 }
 
 void BoxEditor::selectInside(int doc, const TwipsRect& band) {
-  std::vector<int16_t>& sel = m_.selection;
+  std::vector<int16_t>& sel = selection_;
   sel.clear();
   for (const int i : placedBoxes(doc)) {
-    const BoxRecord& r = m_.table[i];
+    const BoxRecord& r = table_[i];
     if (StrictlyInside(r.X, band.left, band.width) && StrictlyInside(r.Y, band.top, band.height))
       sel.push_back(static_cast<int16_t>(i));
   }
@@ -138,6 +137,6 @@ void BoxEditor::selectInside(int doc, const TwipsRect& band) {
   anchorY_ = ToTwips(band.top);
 }
 
-void BoxEditor::deselect() { m_.selection.clear(); }
+void BoxEditor::deselect() { selection_.clear(); }
 
 }  // namespace quorvin

@@ -1,7 +1,7 @@
 #pragma once
-// The state every window shares for the whole run: the box table, the open
-// documents, the edit mode and selection, the live preferences, and the hosts
-// the model reports to.
+// The state every window shares for the whole run: the open documents, the
+// editor with the box table and the editing state it owns, the live
+// preferences, and the hosts the model reports to.
 
 #include <cstdint>
 #include <string>
@@ -21,21 +21,19 @@ enum class SaveMode { Save = 1, SaveAs = 2 };
 
 struct Model {
   Model(Dialogs& d, DocumentViews& v, SettingsStore& store)
-      : dialogs(d), views(v), recentFiles(store, v) {}
+      : editor(documents, d, v), dialogs(d), views(v), recentFiles(store, v) {}
 
-  BoxTable table;
   DocumentTable documents;
-  EditMode editMode = EditMode::Off;
-  // The selected boxes in ascending number (rubber band); empty for none.
-  std::vector<int16_t> selection;
+  // The only code that edits boxes or changes the edit mode.
+  BoxEditor editor;
+  // The boxes, as every reader sees them.
+  const BoxTable& table = editor.table();
   std::string appDir;
   Preferences prefs;
 
   Dialogs& dialogs;
   DocumentViews& views;
   RecentFiles recentFiles;
-  // The only code that edits boxes or changes the edit mode.
-  BoxEditor editor{*this};
 };
 
 // Claims a document number, resets its state and opens its window.

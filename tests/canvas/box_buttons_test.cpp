@@ -64,7 +64,7 @@ TEST_F(Buttons, BubbleNamesTheKindBelowRightOfTheButton) {
   const int sin = f.AddBox(doc, 0, 0, "Sin");
   const int sin2 = f.AddBox(doc, 0, 0, "Sin");
   const int note = f.AddBox(doc, 0, 0, "Comment");
-  f.m.table[note].Params = "first";
+  f.boxes[note].Params = "first";
   WindowState& w = f.window(doc);
   BoxMouseMove(f.m, w, sin, {100, 200, 480, 480});
   EXPECT_EQ(w.bubble.caption, "Sin");
@@ -77,7 +77,7 @@ TEST_F(Buttons, BubbleNamesTheKindBelowRightOfTheButton) {
   // A comment's bubble shows its text, refreshed on every move.
   BoxMouseMove(f.m, w, note, {0, 0, 480, 480});
   EXPECT_EQ(w.bubble.caption, "Comment: first");
-  f.m.table[note].Params = "second";
+  f.boxes[note].Params = "second";
   BoxMouseMove(f.m, w, note, {0, 0, 480, 480});
   EXPECT_EQ(w.bubble.caption, "Comment: second");
   // With the option off nothing changes.

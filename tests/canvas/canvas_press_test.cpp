@@ -70,8 +70,8 @@ TEST_F(Press, MovePutsTheAnchorOnThePointerWithTheScrollAdded) {
   const int a = f.AddBox(doc, 1500, 2000);
   const int b = f.AddBox(doc, 1800, 2600);
   for (const auto& [scrH, X] : {std::pair{0, 600}, std::pair{1000, 1600}}) {
-    f.m.table[a].X = 1500, f.m.table[a].Y = 2000;
-    f.m.table[b].X = 1800, f.m.table[b].Y = 2600;
+    f.boxes[a].X = 1500, f.boxes[a].Y = 2000;
+    f.boxes[b].X = 1800, f.boxes[b].Y = 2600;
     f.Select({static_cast<int16_t>(a), static_cast<int16_t>(b)}, 1200, 1900);
     f.window(doc).scrH.value = scrH;
     f.m.editor.armMove();
@@ -92,10 +92,10 @@ TEST_F(Press, CopyRepeatsLinksInsideTheSelectionOnly) {
   const int c = f.AddBox(doc, 3500, 1000, "Screen Output");
   f.Link(a, 1, b, 1);
   f.Link(b, 1, c, 1);
-  f.m.table[a].InLink = {0, -1, -1, -1};
-  f.m.table[a].Params = "box3";
-  f.m.table[a].Status = "OK";
-  f.m.table[b].OutColor[1] = 0x00FF00;
+  f.boxes[a].InLink = {0, -1, -1, -1};
+  f.boxes[a].Params = "box3";
+  f.boxes[a].Status = "OK";
+  f.boxes[b].OutColor[1] = 0x00FF00;
   const BoxTable before = f.m.table;
   const int other = f.OpenDocument();  // the copies belong to the window pressed
   f.Select({static_cast<int16_t>(a), static_cast<int16_t>(b)}, 1200, 900);

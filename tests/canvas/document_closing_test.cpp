@@ -167,12 +167,12 @@ struct WaitingBoxSave : Closing {
   const std::string docFile = "2\r\n" + Record("Sin", 100) + Record("Tan", 300) + "\r\n";
   const std::string otherFile = "1\r\n" + Record("Cos", 200) + "\r\n";
   void Wait(int on) {
-    f.m.table[4].X = 5000;
-    f.m.table[4].Y = 6000;
+    f.boxes[4].X = 5000;
+    f.boxes[4].Y = 6000;
     testing_support::SetEditMode(f.m, EditMode::Select);
     ASSERT_TRUE(f.m.editor.newBox(on));
     ASSERT_EQ(f.m.editor.pendingBox(), 4);
-    f.m.table[4].Kind = "Cos";
+    f.boxes[4].Kind = "Cos";
   }
   bool Exit() {
     return ExitAllDocuments(f.m, [&](int d) { return FormQueryUnload(f.m, f.window(d), d); });

@@ -48,7 +48,7 @@ class DocumentWindowTest : public ::testing::Test, public WindowsFixture {
   int place(DocumentWindow& w, const std::string& kind, QPoint p) {
     EXPECT_TRUE(m.editor.newBox(w.doc()));
     const int n = m.table.highestBox();
-    m.table[n].Kind = kind;
+    boxes[n].Kind = kind;
     QTest::mouseClick(&w, Qt::LeftButton, {}, p);
     return n;
   }
@@ -390,16 +390,16 @@ TEST_F(DocumentWindowTest, AWaitingBoxKeepsTheIconItsCommandGaveOnTheDocumentItI
   DocumentWindow& second = open();
   ASSERT_TRUE(m.editor.newBox(first.doc()));
   const int n = m.table.highestBox();
-  m.table[n].Kind = "Matrix Manipulation";
-  m.table[n].Params = "Fliplr";
+  boxes[n].Kind = "Matrix Manipulation";
+  boxes[n].Params = "Fliplr";
   first.setBoxIconKey(n, "Fliplr");
   QTest::mouseClick(&second, Qt::LeftButton, {}, QPoint(80, 80));
   EXPECT_EQ(m.table[n].Doc, second.doc());
   ASSERT_NE(second.boxButton(n), nullptr);
   EXPECT_EQ(second.boxButton(n)->iconKey(), "Fliplr");
   // Another kind in that number later shows its own picture.
-  m.table[n].Kind = "Sin";
-  m.table[n].Params.clear();
+  boxes[n].Kind = "Sin";
+  boxes[n].Params.clear();
   second.boxesChanged();
   EXPECT_EQ(second.boxButton(n)->iconKey(), "Sin");
 }
@@ -426,8 +426,8 @@ TEST_F(DocumentWindowTest, EveryNewButtonShowsThePictureOfItsKeyTheErrorCellToo)
     SCOPED_TRACE(std::string(c.kind) + " / " + c.params);
     ASSERT_TRUE(m.editor.newBox(w.doc()));
     const int n = m.table.highestBox();
-    m.table[n].Kind = c.kind;
-    m.table[n].Params = c.params;
+    boxes[n].Kind = c.kind;
+    boxes[n].Params = c.params;
     if (c.givenKey != nullptr) w.setBoxIconKey(n, c.givenKey);
     QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(x, 40));
     x += 50;
@@ -447,7 +447,7 @@ using testing::MoveOver;
 TEST_F(DocumentWindowTest, TheBubbleNamesTheBoxUnderThePointerAsPlainText) {
   DocumentWindow& w = open();
   const int n = place(w, "Comment", {40, 40});
-  m.table[n].Params = "<b>bold</b> & more";
+  boxes[n].Params = "<b>bold</b> & more";
   MoveOver(*w.boxButton(n), {5, 5});
   EXPECT_FALSE(w.txtboxname->isHidden());
   EXPECT_EQ(w.txtboxname->text(), "Comment: <b>bold</b> & more");

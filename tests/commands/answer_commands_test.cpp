@@ -365,10 +365,10 @@ TEST_F(AnswerCommands, SubroutineCallNames) {
 TEST(FullTableAnswers, StartAndCallAskFirstOthersNotAtAll) {
   CommandFixture f;
   for (int n = 1; n <= kMaxBoxes; ++n) {
-    f.m.table[n].Kind = "Sin";
-    f.m.table[n].Doc = static_cast<int16_t>(f.doc1);
+    f.boxes[n].Kind = "Sin";
+    f.boxes[n].Doc = static_cast<int16_t>(f.doc1);
   }
-  f.m.table.nextBox = kMaxBoxes + 1;
+  f.boxes.nextBox = kMaxBoxes + 1;
   const BoxTable before = f.m.table;
   const CommandRegistry commands = InsertCommandRegistry();
   for (const char* handler : {"mnuOutputPlot_Click", "mnuOperatorsFunc_Click",

@@ -139,6 +139,8 @@ struct CommandFixture {
   testing_support::RecordingViews views;
   MemorySettingsStore store;
   Model m{dialogs, views, store};
+  // The records, written field by field where a test needs what no edit makes.
+  BoxTable& boxes = testing_support::WritableTable(m);
   int doc1 = 0, doc2 = 0;
   ScriptedCommandQuestions questions;
 
@@ -149,7 +151,7 @@ struct CommandFixture {
   }
   // The context of a command run from document doc's menu or canvas.
   ScriptedContext on(int doc) { return ScriptedContext(m, doc, questions); }
-  BoxRecord& last() { return m.table[m.table.highestBox()]; }
+  BoxRecord& last() { return boxes[boxes.highestBox()]; }
   // Places the waiting box, as the placing click does.
   void place() { testing_support::SetEditMode(m, EditMode::Select); }
 };

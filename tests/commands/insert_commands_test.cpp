@@ -222,11 +222,11 @@ TEST(Retyping, TheIconGoesToTheWaitingBoxsOwnDocument) {
 TEST(FullTable, NoDialogNoRecordNoButtonAt350Boxes) {
   CommandFixture f;
   for (int n = 1; n <= kMaxBoxes; ++n) {
-    f.m.table[n].Kind = "Sin";
-    f.m.table[n].Doc = static_cast<int16_t>(f.doc1);
-    f.m.table[n].InLink = {0, 0, -1, -1};
+    f.boxes[n].Kind = "Sin";
+    f.boxes[n].Doc = static_cast<int16_t>(f.doc1);
+    f.boxes[n].InLink = {0, 0, -1, -1};
   }
-  f.m.table.nextBox = kMaxBoxes + 1;
+  f.boxes.nextBox = kMaxBoxes + 1;
   const BoxTable before = f.m.table;
   const CommandRegistry commands = InsertCommandRegistry();
   std::string tool;

@@ -176,7 +176,8 @@ TEST(CompileOfTheModel, LeavesOutTheBoxWaitingToBePlaced) {
   for (const char* value : {"1", "pi"}) {
     testing_support::SetEditMode(m, EditMode::Select);
     ASSERT_TRUE(m.editor.newBox(doc));
-    BoxRecord& r = m.table[m.table.highestBox()];
+    BoxTable& boxes = testing_support::WritableTable(m);
+    BoxRecord& r = boxes[boxes.highestBox()];
     r.Kind = "Constant Input";
     r.Params = value;
     r.InLink.fill(kAbsentSlot);

@@ -26,7 +26,7 @@ TEST(NewBox, SecondKindWhilePendingRetypesTheWaitingBox) {
   ModelFixture f;
   const int doc = NewDocument(f.m);
   ASSERT_TRUE(f.m.editor.newBox(doc));
-  BoxRecord& pending = f.m.table[1];
+  BoxRecord& pending = f.boxes[1];
   pending.Kind = "Comment";
   pending.Params = "note";
   pending.InLink = {0, -1, -1, -1};
@@ -87,8 +87,8 @@ TEST(TypePendingBox, WritesEveryFieldOfTheWaitingBoxAndNoOther) {
   const int placed = f.AddBox(doc, "Cos");
   ASSERT_TRUE(f.m.editor.newBox(doc));
   const int n = f.m.editor.pendingBox();
-  f.m.table[n].Status = "OK";
-  f.m.table[n].OutLink[2] = 7;
+  f.boxes[n].Status = "OK";
+  f.boxes[n].OutLink[2] = 7;
   ASSERT_TRUE(f.m.editor.typePendingBox(n, {"Pause", "1", {1}, {2, 5}}));
   const BoxRecord& r = f.m.table[n];
   EXPECT_EQ(r.Kind, "Pause");

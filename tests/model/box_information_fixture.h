@@ -18,7 +18,7 @@ struct BoxInformationFixture : ModelFixture {
     return n;
   }
   void Link(int from, int exit, int to, int entry) { ModelFixture::Link(m, from, exit, to, entry); }
-  BoxRecord& operator[](int n) { return m.table[n]; }
+  BoxRecord& operator[](int n) { return boxes[n]; }
   bool changed() const { return m.documents.docInfo[doc].Changed != 0; }
 
   int doc = 0;

@@ -24,8 +24,8 @@ struct Connecting : ::testing::Test {
 TEST_F(Connecting, ConnectUsesTheFirstFreeSlotsSkipsAbsentOnesAndMarksTheDocumentChanged) {
   const int s = f.AddBox(doc, 0, 0);
   const int t = f.AddBox(doc, 0, 0);
-  f.m.table[s].OutLink = {0, 7, -1, 0, 0, 0};
-  f.m.table[t].InLink = {0, 9, -1, 0};
+  f.boxes[s].OutLink = {0, 7, -1, 0, 0, 0};
+  f.boxes[t].InLink = {0, 9, -1, 0};
   f.m.documents.docInfo[doc].Changed = false;
   Connect(s, t);
   EXPECT_EQ(f.m.table[s].OutLink[2], -1);
@@ -66,8 +66,8 @@ TEST_F(Connecting, RefusalsTellWhyInOrderAndLinkNothing) {
     const int d2 = g.OpenDocument();
     const int s = g.AddBox(d1, 0, 0);
     const int t = g.AddBox(c.sameDocument ? d1 : d2, 0, 0);
-    g.m.table[t].InLink = c.targetIn;
-    g.m.table[s].OutLink = c.sourceOut;
+    g.boxes[t].InLink = c.targetIn;
+    g.boxes[s].OutLink = c.sourceOut;
     g.m.documents.docInfo[d1].Changed = false;
     const BoxTable before = g.m.table;
     g.m.editor.armArrowTool();

@@ -85,11 +85,11 @@ TEST_F(Placing, SingleBoxCopyWaitsWithoutLinksButKeepsAbsentSlotsAndColours) {
   const int a = f.AddBox(doc, 0, 0, "Comment");
   const int b = f.AddBox(doc, 0, 0);
   f.Link(a, 2, b, 1);
-  f.m.table[a].InLink = {0, -1, -1, -1};
-  f.m.table[a].OutLink[1] = -1;
-  f.m.table[a].OutColor = {0, 1, 2, 3, 4, 5};
-  f.m.table[a].Params = "note";
-  f.m.table[a].Status = "OK";
+  f.boxes[a].InLink = {0, -1, -1, -1};
+  f.boxes[a].OutLink[1] = -1;
+  f.boxes[a].OutColor = {0, 1, 2, 3, 4, 5};
+  f.boxes[a].Params = "note";
+  f.boxes[a].Status = "OK";
   f.m.editor.armCopy();
   f.m.editor.copyBox(doc, a);
   const int c = f.m.editor.pendingBox();

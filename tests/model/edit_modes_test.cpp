@@ -8,7 +8,7 @@ namespace {
 using EditModes = testing::FourBoxes<testing::EditorFixture>;
 
 TEST_F(EditModes, ClearBoxesDeletesTheSelectionWithWarningsAndSelects) {
-  f.m.table[a].Params = "box2";
+  f.boxes[a].Params = "box2";
   testing_support::SetSelection(f.m, {static_cast<int16_t>(b)});
   f.m.editor.armMove();
   f.m.editor.deleteSelection(false);

@@ -18,6 +18,8 @@ struct EditorFixture {
   RecordingViews views;
   MemorySettingsStore store;
   Model m{dialogs, views, store};
+  // The records, written field by field where a test needs what no edit makes.
+  BoxTable& boxes = testing_support::WritableTable(m);
 
   int OpenDocument() { return NewDocument(m); }
   // A placed box of document doc at canvas x, y; the mode is select after.
@@ -25,9 +27,9 @@ struct EditorFixture {
     testing_support::SetEditMode(m, EditMode::Select);
     if (!m.editor.newBox(doc)) return 0;
     const int n = m.table.highestBox();
-    m.table[n].Kind = kind;
-    m.table[n].X = x;
-    m.table[n].Y = y;
+    boxes[n].Kind = kind;
+    boxes[n].X = x;
+    boxes[n].Y = y;
     testing_support::SetEditMode(m, EditMode::Select);
     return n;
   }
@@ -36,8 +38,8 @@ struct EditorFixture {
     while (m.table.highestBox() < count) AddBox(doc, 100 * m.table.nextBox, 100);
   }
   void Link(int from, int exit, int to, int entry) { ModelFixture::Link(m, from, exit, to, entry); }
-  void Select(std::vector<int16_t> boxes, int32_t anchorX, int32_t anchorY) {
-    testing_support::SetSelection(m, std::move(boxes));
+  void Select(std::vector<int16_t> selected, int32_t anchorX, int32_t anchorY) {
+    testing_support::SetSelection(m, std::move(selected));
     testing_support::SetSelectionAnchor(m, anchorX, anchorY);
   }
   std::vector<std::string> messageTexts() const {
@@ -65,7 +67,7 @@ struct FourBoxes : ::testing::Test {
     testing_support::SetEditMode(f.m, EditMode::Select);
     ASSERT_TRUE(f.m.editor.newBox(doc));
     pending = f.m.table.highestBox();
-    f.m.table[pending].Kind = "Cos";
+    f.boxes[pending].Kind = "Cos";
   }
   // The waiting box is gone and placed boxes are left.
   void ExpectDiscarded(int placed) {

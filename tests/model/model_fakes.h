@@ -72,20 +72,22 @@ struct ModelFixture {
   RecordingViews views;
   MemorySettingsStore store;
   Model m{dialogs, views, store};
+  // The records, written field by field where a test needs what no edit makes.
+  BoxTable& boxes = testing_support::WritableTable(m);
 
   // Opens a document and adds a placed box of the given kind to it.
   int AddBox(int doc, const std::string& kind, const std::string& params = "") {
     testing_support::SetEditMode(m, EditMode::Select);
     if (!m.editor.newBox(doc)) return 0;
     const int n = m.table.highestBox();
-    m.table[n].Kind = kind;
-    m.table[n].Params = params;
+    boxes[n].Kind = kind;
+    boxes[n].Params = params;
     testing_support::SetEditMode(m, EditMode::Select);
     return n;
   }
   static void Link(Model& model, int from, int exit, int to, int entry) {
-    model.table[from].OutLink[exit] = static_cast<int16_t>(to);
-    model.table[to].InLink[entry] = static_cast<int16_t>(from);
+    testing_support::WritableTable(model)[from].OutLink[exit] = static_cast<int16_t>(to);
+    testing_support::WritableTable(model)[to].InLink[entry] = static_cast<int16_t>(from);
   }
 };
 

@@ -13,9 +13,10 @@
 namespace quorvin::testing_support {
 
 struct EditorBackdoor {
-  static void setMode(BoxEditor& e, EditMode mode) { e.m_.editMode = mode; }
+  static BoxTable& table(BoxEditor& e) { return e.table_; }
+  static void setMode(BoxEditor& e, EditMode mode) { e.mode_ = mode; }
   static void select(BoxEditor& e, std::vector<int16_t> boxes) {
-    e.m_.selection = std::move(boxes);
+    e.selection_ = std::move(boxes);
   }
   static void anchor(BoxEditor& e, int32_t x, int32_t y) {
     e.anchorX_ = x;
@@ -23,6 +24,8 @@ struct EditorBackdoor {
   }
 };
 
+// The box table, writable.
+inline BoxTable& WritableTable(Model& m) { return EditorBackdoor::table(m.editor); }
 inline void SetEditMode(Model& m, EditMode mode) { EditorBackdoor::setMode(m.editor, mode); }
 inline void SetSelection(Model& m, std::vector<int16_t> boxes) {
   EditorBackdoor::select(m.editor, std::move(boxes));
