@@ -49,17 +49,14 @@ const QPixmap& CachedIcon(const std::string& key) {
   return it->second;
 }
 
-// The set of buttons held, as the editing rules count them.
-int MouseButtonsOf(Qt::MouseButtons buttons) {
-  return (buttons & Qt::LeftButton ? mouse::kLeft : 0) |
-         (buttons & Qt::RightButton ? mouse::kRight : 0) |
-         (buttons & Qt::MiddleButton ? mouse::kMiddle : 0);
+MouseButtons MouseButtonsOf(Qt::MouseButtons buttons) {
+  return {buttons.testFlag(Qt::LeftButton), buttons.testFlag(Qt::RightButton),
+          buttons.testFlag(Qt::MiddleButton)};
 }
 
-// Shift 1, Ctrl 2, Alt 4, summed.
-int ShiftStateOf(Qt::KeyboardModifiers modifiers) {
-  return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
-         (modifiers & Qt::AltModifier ? 4 : 0);
+ModifierKeys ModifierKeysOf(Qt::KeyboardModifiers modifiers) {
+  return {modifiers.testFlag(Qt::ShiftModifier), modifiers.testFlag(Qt::ControlModifier),
+          modifiers.testFlag(Qt::AltModifier)};
 }
 
 // The multiple-arrows picture: a small arrow, black edged in white so that
@@ -514,11 +511,11 @@ void DocumentWindow::boxClicked(int n) {
 }
 
 bool DocumentWindow::boxPressed(int n, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
-  const int pressed = MouseButtonsOf(button);
-  if (pressed != mouse::kRight && pressed != mouse::kMiddle) return false;
+  if (button != Qt::RightButton && button != Qt::MiddleButton) return false;
+  const MouseButton pressed = button == Qt::RightButton ? MouseButton::Right : MouseButton::Middle;
   guarded([&] {
     if (editingRefused()) return;
-    if (BoxMouseDown(w_, n, pressed, ShiftStateOf(modifiers)) == BoxPress::BoxInformation)
+    if (BoxMouseDown(w_, n, pressed, ModifierKeysOf(modifiers)) == BoxPress::BoxInformation)
       ShowBoxInformation(this, m_, n, frame_.colours());
   });
   return true;

@@ -17,12 +17,13 @@ void BoxClick(Model& m, const WindowState& w, int doc, int n) {
   }
 }
 
-BoxPress BoxMouseDown(WindowState& w, int n, int button, int shift) {
-  if (button == mouse::kRight && shift == 0) {
+BoxPress BoxMouseDown(WindowState& w, int n, MouseButton button, ModifierKeys keys) {
+  if (button == MouseButton::Right && keys.none()) {
     if (n >= 1 && n <= kMaxBoxes) w.dragAutomatic[n] = !w.dragAutomatic[n];
     return BoxPress::DragModeToggled;
   }
-  if (button == mouse::kMiddle || button == mouse::kRight) return BoxPress::BoxInformation;
+  if (button == MouseButton::Middle || button == MouseButton::Right)
+    return BoxPress::BoxInformation;
   return BoxPress::Nothing;
 }
 

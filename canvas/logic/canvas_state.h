@@ -23,10 +23,28 @@ struct CanvasState {
   int32_t canvasHeight = 0;
 };
 
-// Mouse buttons as an event reports them; a set of them is their sum.
-namespace mouse {
-constexpr int kLeft = 1, kRight = 2, kMiddle = 4;
-}
+// A mouse button as a press reports it.
+enum class MouseButton { Left, Right, Middle };
+
+// The mouse buttons held down during a move.
+struct MouseButtons {
+  bool left = false;
+  bool right = false;
+  bool middle = false;
+  // Button b is held and no other.
+  bool only(MouseButton b) const {
+    return left == (b == MouseButton::Left) && right == (b == MouseButton::Right) &&
+           middle == (b == MouseButton::Middle);
+  }
+};
+
+// The modifier keys held with a press.
+struct ModifierKeys {
+  bool shift = false;
+  bool control = false;
+  bool alt = false;
+  bool none() const { return !shift && !control && !alt; }
+};
 
 // A control's or a band's rectangle in window twips.
 using WindowRect = TwipsRect;

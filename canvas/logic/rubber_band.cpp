@@ -30,7 +30,7 @@ void Stretch(double pointer, double& nearEdge, double& extent) {
 
 }  // namespace
 
-void FormMouseMove(Model& m, WindowState& w, int buttons, double x, double y,
+void FormMouseMove(Model& m, WindowState& w, MouseButtons held, double x, double y,
                    const ToolPickup& pickup) {
   if (!pickup.txtEvent.empty()) {
     const std::string tool = pickup.txtEvent;
@@ -38,7 +38,7 @@ void FormMouseMove(Model& m, WindowState& w, int buttons, double x, double y,
     if (pickup.runTool) pickup.runTool(tool);
   }
   if (!w.bubble.caption.empty()) w.bubble = Bubble{};
-  if (buttons != mouse::kLeft || m.editor.mode() != EditMode::Select) return;
+  if (!held.only(MouseButton::Left) || m.editor.mode() != EditMode::Select) return;
   RubberBand& band = w.band;
   if (!band.visible) {
     band.rect.top = y;

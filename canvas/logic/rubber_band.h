@@ -19,9 +19,9 @@ struct ToolPickup {
   std::function<void(const std::string& tool)> runTool;
 };
 
-// buttons: the set of mouse buttons held (mouse::kLeft alone draws the band);
-// x, y: the pointer in window twips.
-void FormMouseMove(Model& m, WindowState& w, int buttons, double x, double y,
+// held: the mouse buttons held (the left one alone draws the band); x, y: the
+// pointer in window twips.
+void FormMouseMove(Model& m, WindowState& w, MouseButtons held, double x, double y,
                    const ToolPickup& pickup);
 
 // The editor selects from the band: the boxes of document doc whose

@@ -313,9 +313,9 @@ TEST_F(PaletteTest, AnotherToolIsTakenByTheFirstDocumentOnly) {
   EXPECT_EQ(txtEvent, "Sin");
   std::vector<std::pair<int, std::string>> ran;
   WindowState first, second;
-  FormMouseMove(m, first, 0, 100, 100,
+  FormMouseMove(m, first, {}, 100, 100,
                 {txtEvent, [&](const std::string& tool) { ran.push_back({1, tool}); }});
-  FormMouseMove(m, second, 0, 100, 100,
+  FormMouseMove(m, second, {}, 100, 100,
                 {txtEvent, [&](const std::string& tool) { ran.push_back({2, tool}); }});
   EXPECT_EQ(ran, (std::vector<std::pair<int, std::string>>{{1, "Sin"}}));
   EXPECT_EQ(txtEvent, "");

@@ -35,14 +35,14 @@ TEST_F(Buttons, ConnectedThenClosedAsksToSave) {
 
 TEST_F(Buttons, RightButtonAloneTogglesTheDragModeOthersAskForInformation) {
   WindowState& w = f.window(doc);
-  EXPECT_EQ(BoxMouseDown(w, 4, mouse::kRight, 0), BoxPress::DragModeToggled);
+  EXPECT_EQ(BoxMouseDown(w, 4, MouseButton::Right, {}), BoxPress::DragModeToggled);
   EXPECT_TRUE(w.dragAutomatic[4]);
-  EXPECT_EQ(BoxMouseDown(w, 4, mouse::kRight, 0), BoxPress::DragModeToggled);
+  EXPECT_EQ(BoxMouseDown(w, 4, MouseButton::Right, {}), BoxPress::DragModeToggled);
   EXPECT_FALSE(w.dragAutomatic[4]);
-  EXPECT_EQ(BoxMouseDown(w, 4, mouse::kRight, 1), BoxPress::BoxInformation);
-  EXPECT_EQ(BoxMouseDown(w, 4, mouse::kMiddle, 0), BoxPress::BoxInformation);
-  EXPECT_EQ(BoxMouseDown(w, 4, mouse::kLeft, 0), BoxPress::Nothing);
-  EXPECT_EQ(BoxMouseDown(w, 999, mouse::kRight, 0), BoxPress::DragModeToggled);  // no slot
+  EXPECT_EQ(BoxMouseDown(w, 4, MouseButton::Right, {.shift = true}), BoxPress::BoxInformation);
+  EXPECT_EQ(BoxMouseDown(w, 4, MouseButton::Middle, {}), BoxPress::BoxInformation);
+  EXPECT_EQ(BoxMouseDown(w, 4, MouseButton::Left, {}), BoxPress::Nothing);
+  EXPECT_EQ(BoxMouseDown(w, 999, MouseButton::Right, {}), BoxPress::DragModeToggled);  // no slot
   EXPECT_FALSE(w.dragAutomatic[4]);
 }
 

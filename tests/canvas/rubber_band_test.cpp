@@ -23,7 +23,7 @@ struct Band : ::testing::Test {
     testing_support::SetEditMode(f.m, EditMode::Select);
   }
   WindowState& w() { return f.window(doc); }
-  void Move(double x, double y, int buttons = mouse::kLeft) {
+  void Move(double x, double y, MouseButtons buttons = {.left = true}) {
     FormMouseMove(f.m, w(), buttons, x, y, pickup);
   }
   void Up() { FormMouseUp(f.m, w(), doc); }
@@ -46,9 +46,11 @@ TEST_F(Band, FirstMoveShowsItAtThePointerAndTheEdgesFollowOutwardsOnly) {
 }
 
 TEST_F(Band, OnlyTheLeftButtonAloneInSelectModeDrawsIt) {
-  for (int buttons : {0, mouse::kRight, mouse::kMiddle, mouse::kLeft + mouse::kRight}) {
+  for (MouseButtons buttons : {MouseButtons{}, MouseButtons{.right = true},
+                               MouseButtons{.middle = true},
+                               MouseButtons{.left = true, .right = true}}) {
     Move(100, 100, buttons);
-    EXPECT_FALSE(w().band.visible) << buttons;
+    EXPECT_FALSE(w().band.visible) << buttons.left << buttons.right << buttons.middle;
   }
   for (EditMode mode : {EditMode::Off, EditMode::Placing, EditMode::ArrowArmed,
                         EditMode::ArrowSource, EditMode::Move, EditMode::Copy}) {
@@ -114,8 +116,8 @@ TEST_F(Band, AToolPickedInTheToolboxIsRunOnceByTheFirstMove) {
     seenDuringRun = txtEvent;  // emptied only after the command returns
   };
   testing_support::SetEditMode(f.m, EditMode::ArrowArmed);  // in any mode, with any buttons
-  Move(10, 10, 0);
-  Move(20, 20, 0);
+  Move(10, 10, {});
+  Move(20, 20, {});
   EXPECT_EQ(toolsRun, std::vector<std::string>{"Cos"});
   EXPECT_EQ(seenDuringRun, "Cos");
   EXPECT_EQ(txtEvent, "");
@@ -130,7 +132,7 @@ TEST_F(Band, AFailingToolCommandStillEmptiesTheHandOver) {
 
 TEST_F(Band, AMoveOverTheCanvasHidesTheBubble) {
   w().bubble = {"Sin", true, 500, 500};
-  Move(10, 10, 0);
+  Move(10, 10, {});
   EXPECT_FALSE(w().bubble.visible);
   EXPECT_EQ(w().bubble.caption, "");
 }
