@@ -1,11 +1,12 @@
 #pragma once
 // The one editor of the flowchart. It owns the box table and the editing
 // state (the edit mode, the selection and its anchor, the arrow tool's
-// source) and is the only code that creates, types, places, moves, copies, links, unlinks,
-// recolours and deletes boxes. Every
-// edit marks the documents it changed and tells their views once. Positions
-// are canvas twips: a window adds its scroll values to a pointer before it
-// hands it over.
+// source) and is the only code that creates, types, places, moves, copies,
+// links, unlinks, recolours and deletes boxes. Every edit marks the
+// documents it changed and tells their views once. Positions are canvas
+// twips: a window adds its scroll values to a pointer before it hands it
+// over. The operations live in box_editor.cpp (modes, new and waiting
+// boxes), box_placing.cpp, box_linking.cpp and box_deletion.cpp.
 
 #include <array>
 #include <cstddef>
@@ -93,6 +94,12 @@ class BoxEditor {
   // the kind chosen next instead. False when refused: doc is not open, or
   // the table is full (the user is told).
   bool newBox(int doc);
+  // How many more boxes the table takes.
+  int freeNumbers() const;
+  // The boxes of a flowchart file, in file order, become document doc's
+  // boxes nextBox on; their links, file numbers 1..N, are renumbered to
+  // match. False, changing nothing, when they do not all fit.
+  bool appendBoxes(int doc, std::vector<BoxRecord> boxes);
   // Box n, while it is the pending box, takes type. A typed box has written
   // no code, so its compile mark (Status) is empty. Nothing shows until the
   // box is placed, so no document changes. False, writing nothing, when n is
@@ -154,12 +161,6 @@ class BoxEditor {
   void selectInside(int doc, const TwipsRect& band);
   // Nothing is selected; the anchor stays.
   void deselect();
-  // How many more boxes the table takes.
-  int freeNumbers() const;
-  // The boxes of a flowchart file, in file order, become document doc's
-  // boxes nextBox on; their links, file numbers 1..N, are renumbered to
-  // match. False, changing nothing, when they do not all fit.
-  bool appendBoxes(int doc, std::vector<BoxRecord> boxes);
   // Deletes the selected boxes and keeps the numbers dense (the highest box
   // takes each freed number); quiet spares the warnings about boxes whose
   // parameters use a deleted one. The mode returns to select.
