@@ -16,7 +16,7 @@
 #include "app/toolbox_editor.h"
 #include "app/toolbox_palette.h"
 #include "app/window_arrangement.h"
-#include "canvas/logic/document_closing.h"
+#include "model/document_closing.h"
 #include "platform/interpreter_link.h"
 
 namespace quorvin {

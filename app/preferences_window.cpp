@@ -5,9 +5,8 @@
 #include <QSignalBlocker>
 
 #include "app/current_toolbox.h"
-#include "canvas/logic/edit_commands.h"
-#include "canvas/logic/twips.h"
 #include "model/numeric_text.h"
+#include "model/twips.h"
 
 namespace quorvin {
 
@@ -202,7 +201,7 @@ void PreferencesWindow::applyPreferences(int doc) {
   if (applyToDocument)
     for (const int n : m_.documents.openDocuments()) applyToDocument(n, given);
   if (showPalette) showPalette(p.chkShowToolbox);
-  EditRedrawArrows(m_, doc);
+  m_.editor.redrawArrows(doc);
 }
 
 }  // namespace quorvin

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/current_toolbox.h"  // kToolboxFilter, one for every toolbox dialog
-#include "canvas/logic/twips.h"
+#include "model/twips.h"
 
 namespace quorvin {
 

@@ -9,10 +9,10 @@
 
 #include "app/empty_caption.h"
 #include "app/toolbox_layout.h"
-#include "canvas/logic/edit_commands.h"
-#include "canvas/logic/twips.h"
+#include "commands/toolbox_dispatcher.h"
 #include "model/file_lookup.h"
 #include "model/safe_file.h"
+#include "model/twips.h"
 #include "platform/icon_sheet.h"
 
 namespace quorvin {

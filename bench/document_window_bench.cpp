@@ -26,14 +26,14 @@ struct FullWindow : testing::WindowsFixture {
     frame.area.resize(1280, 900);
     doc = NewDocument(m);
     for (int n = 0; n < kMaxBoxes; ++n) {
-      m.editMode = EditMode::Select;
-      NewBox(m, doc);
-      BoxRecord& box = m.table[m.table.highestBox()];
+      testing_support::SetEditMode(m, EditMode::Select);
+      m.editor.newBox(doc);
+      BoxRecord& box = boxes[boxes.highestBox()];
       box.Kind = n % 2 ? "Sin" : "Cos";
       box.X = 300 + (n % kColumns) * 750;
       box.Y = 300 + (n / kColumns) * 960;
     }
-    m.editMode = EditMode::Select;
+    testing_support::SetEditMode(m, EditMode::Select);
     for (int n = 1; n < kMaxBoxes; ++n) Link(n, 1, n + 1, 1);
     for (int n = 1; n + kColumns <= kMaxBoxes; n += 7) Link(n, 2, n + kColumns, 2);
     window = windows.window(doc);
@@ -42,8 +42,8 @@ struct FullWindow : testing::WindowsFixture {
     QApplication::processEvents();
   }
   void Link(int from, int exit, int to, int entry) {
-    m.table[from].OutLink[exit] = static_cast<int16_t>(to);
-    m.table[to].InLink[entry] = static_cast<int16_t>(from);
+    boxes[from].OutLink[exit] = static_cast<int16_t>(to);
+    boxes[to].InLink[entry] = static_cast<int16_t>(from);
   }
   int doc = 0;
   DocumentWindow* window = nullptr;
@@ -75,7 +75,7 @@ void BM_LoadIntoWindow(benchmark::State& state) {
   testing::WindowsFixture f;
   for (auto _ : state) {
     LoadFlowchart(f.m, kChain350);
-    DocumentWindow* window = f.windows.window(f.m.documents.curDoc);
+    DocumentWindow* window = f.windows.window(f.m.documents.current());
     window->repaint();
     state.PauseTiming();
     window->closeWindow();

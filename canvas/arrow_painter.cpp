@@ -9,9 +9,9 @@
 #include <numbers>
 #include <utility>
 
-#include "platform/bgr_colour.h"
-#include "canvas/logic/twips.h"
 #include "canvas/pixel_geometry.h"
+#include "model/twips.h"
+#include "platform/bgr_colour.h"
 
 namespace quorvin {
 namespace {

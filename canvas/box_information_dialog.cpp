@@ -141,7 +141,8 @@ BoxInformationAnswer BoxInformationDialog::answer() const {
 }
 
 bool BoxInformationDialog::applyAnswer() {
-  const bool linksChanged = result() == QDialog::Accepted && ApplyBoxInformation(m_, n_, answer());
+  const bool linksChanged =
+      result() == QDialog::Accepted && m_.editor.applyBoxInformation(n_, answer());
   return linksChanged || recoloured_;
 }
 
@@ -158,7 +159,7 @@ static_assert(CommentDialog::kMaxCharacters == kCommentLength,
 
 bool ShowBoxInformation(QWidget* parent, Model& m, int n, ColourChooser& colours) {
   if (IsCommentBox(m.table, n))
-    return EditComment(m, n, AskForComment(parent, m.table[n].Params));
+    return m.editor.editComment(n, AskForComment(parent, m.table[n].Params));
   BoxInformationDialog dialog(m, n, colours, parent);
   if (!dialog.describesABox()) return false;
   dialog.exec();

@@ -19,7 +19,6 @@
 #include "canvas/logic/box_button.h"
 #include "canvas/logic/box_buttons.h"
 #include "canvas/logic/canvas_press.h"
-#include "canvas/logic/document_closing.h"
 #include "canvas/logic/edit_commands.h"
 #include "canvas/logic/rubber_band.h"
 #include "canvas/pixel_geometry.h"
@@ -50,17 +49,14 @@ const QPixmap& CachedIcon(const std::string& key) {
   return it->second;
 }
 
-// The set of buttons held, as the editing rules count them.
-int MouseButtonsOf(Qt::MouseButtons buttons) {
-  return (buttons & Qt::LeftButton ? mouse::kLeft : 0) |
-         (buttons & Qt::RightButton ? mouse::kRight : 0) |
-         (buttons & Qt::MiddleButton ? mouse::kMiddle : 0);
+MouseButtons MouseButtonsOf(Qt::MouseButtons buttons) {
+  return {buttons.testFlag(Qt::LeftButton), buttons.testFlag(Qt::RightButton),
+          buttons.testFlag(Qt::MiddleButton)};
 }
 
-// Shift 1, Ctrl 2, Alt 4, summed.
-int ShiftStateOf(Qt::KeyboardModifiers modifiers) {
-  return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
-         (modifiers & Qt::AltModifier ? 4 : 0);
+ModifierKeys ModifierKeysOf(Qt::KeyboardModifiers modifiers) {
+  return {modifiers.testFlag(Qt::ShiftModifier), modifiers.testFlag(Qt::ControlModifier),
+          modifiers.testFlag(Qt::AltModifier)};
 }
 
 // The multiple-arrows picture: a small arrow, black edged in white so that
@@ -149,7 +145,7 @@ void DocumentWindow::buildInsertCommands() {
         setBoxIconKey(box, key);
         if (doc != doc_) m_.views.boxesChanged(doc);
       },
-      [this] { SetArrowTool(m_); });
+      [this] { m_.editor.armArrowTool(); });
   mnuFunctions->addSeparator();
   const qsizetype before = mnuFunctions->actions().size();
   InstallInsertCommands(*mnuFunctions, commands_,
@@ -384,7 +380,7 @@ BoxButtonWidget* DocumentWindow::boxButton(int n) const {
 }
 
 void DocumentWindow::boxesChanged() {
-  const std::vector<int> shown = ShownBoxes(m_, doc_);
+  const std::vector<int> shown = m_.editor.placedBoxes(doc_);
   std::map<int, BoxButtonWidget*> kept;
   std::vector<BoxButtonWidget*> spare;
   {
@@ -507,7 +503,7 @@ void DocumentWindow::boxClicked(int n) {
   guarded([&] {
     if (editingRefused()) return;
     const int before = m_.table.highestBox();
-    BoxClick(m_, canvas_, w_, doc_, n);
+    BoxClick(m_, w_, doc_, n);
     // A copy shows the picture of its source.
     const int copy = m_.table.highestBox();
     if (copy != before && iconKeys_.has(n)) setBoxIconKey(copy, iconKeyOf(n));
@@ -515,11 +511,11 @@ void DocumentWindow::boxClicked(int n) {
 }
 
 bool DocumentWindow::boxPressed(int n, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
-  const int pressed = MouseButtonsOf(button);
-  if (pressed != mouse::kRight && pressed != mouse::kMiddle) return false;
+  if (button != Qt::RightButton && button != Qt::MiddleButton) return false;
+  const MouseButton pressed = button == Qt::RightButton ? MouseButton::Right : MouseButton::Middle;
   guarded([&] {
     if (editingRefused()) return;
-    if (BoxMouseDown(w_, n, pressed, ShiftStateOf(modifiers)) == BoxPress::BoxInformation)
+    if (BoxMouseDown(w_, n, pressed, ModifierKeysOf(modifiers)) == BoxPress::BoxInformation)
       ShowBoxInformation(this, m_, n, frame_.colours());
   });
   return true;
@@ -580,9 +576,10 @@ void DocumentWindow::paintEvent(QPaintEvent* event) {
 
 void DocumentWindow::resizeEvent(QResizeEvent*) {
   guarded([this] {
+    m_.documents.makeCurrent(doc_);
     const bool minimised = subWindow_ != nullptr && subWindow_->isMinimized();
     const auto placed =
-        FormResize(m_, doc_, TwipsFromPixels(width()), TwipsFromPixels(height()), minimised);
+        FormResize(TwipsFromPixels(width()), TwipsFromPixels(height()), minimised);
     if (!placed) return;
     layout_ = placed;
     pnlResource->setGeometry(PixelRect(placed->pnlResource));
@@ -597,7 +594,7 @@ void DocumentWindow::resizeEvent(QResizeEvent*) {
 void DocumentWindow::mousePressEvent(QMouseEvent* event) {
   guarded([&] {
     if (editingRefused()) return;
-    FormMouseDown(m_, canvas_, w_, doc_, TwipsFromPixels(event->position().x()),
+    FormMouseDown(m_, w_, doc_, TwipsFromPixels(event->position().x()),
                   TwipsFromPixels(event->position().y()));
     syncBand();
   });
@@ -620,7 +617,7 @@ void DocumentWindow::wheelEvent(QWheelEvent* event) { canvasWheel(*event); }
 void DocumentWindow::mouseReleaseEvent(QMouseEvent*) {
   guarded([&] {
     if (editingRefused()) return;
-    FormMouseUp(m_, canvas_, w_, doc_);
+    FormMouseUp(m_, w_, doc_);
   });
 }
 

@@ -120,13 +120,13 @@ void DocumentWindow::buildMenus() {
   mnuEditRedraw = AddItem(mnuEdit, "mnuEditRedraw", "&Redraw Arrows");
   mnuEditLineColor = AddItem(mnuEdit, "mnuEditLineColor", "Change &Line Color");
   connect(mnuEditMove, &QAction::triggered, this,
-          [this] { editCommand([&] { EditMoveBoxes(m_); }); });
+          [this] { editCommand([&] { m_.editor.armMove(); }); });
   connect(mnueditcopy, &QAction::triggered, this,
-          [this] { editCommand([&] { EditCopyBoxes(m_); }); });
+          [this] { editCommand([&] { m_.editor.armCopy(); }); });
   connect(mnuEditClear, &QAction::triggered, this,
-          [this] { editCommand([&] { EditClearBoxes(m_); }); });
+          [this] { editCommand([&] { m_.editor.deleteSelection(false); }); });
   connect(mnuEditRedraw, &QAction::triggered, this,
-          [this] { guarded([&] { EditRedrawArrows(m_, doc_); }); });
+          [this] { guarded([&] { m_.editor.redrawArrows(doc_); }); });
   connect(mnuEditLineColor, &QAction::triggered, this, [this] {
     editCommand([&] {
       EditChangeLineColor(m_, doc_, frame_.colours());
@@ -138,7 +138,8 @@ void DocumentWindow::buildMenus() {
   mnuFunctions->setObjectName(QStringLiteral("mnuFunctions"));
   mnuArrow = AddItem(mnuFunctions, "mnuArrow", "&Arrow");
   mnuMultipleArrows = AddCheckItem(mnuFunctions, "mnuMultipleArrows", "&Multiple Arrows", false);
-  connect(mnuArrow, &QAction::triggered, this, [this] { editCommand([&] { SetArrowTool(m_); }); });
+  connect(mnuArrow, &QAction::triggered, this,
+          [this] { editCommand([&] { m_.editor.armArrowTool(); }); });
   connect(mnuMultipleArrows, &QAction::triggered, this, [this] {
     guarded([&] {
       if (!editingRefused()) ToggleMultipleArrows(w_);
@@ -192,7 +193,7 @@ void DocumentWindow::buildOptionsAndHelp() {
   connect(mnuOptionsPrefs, &QAction::triggered, this, [this] {
     guarded([&] {
       frame_.preferences();
-      EditRedrawArrows(m_, doc_);
+      m_.editor.redrawArrows(doc_);
     });
   });
   connect(mnuOptionsBubbleShow, &QAction::triggered, this,

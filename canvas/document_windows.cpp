@@ -4,7 +4,7 @@
 #include <QMdiSubWindow>
 #include <utility>
 
-#include "canvas/logic/document_closing.h"
+#include "model/document_closing.h"
 
 namespace quorvin {
 

@@ -5,7 +5,7 @@
 #include <QRect>
 #include <QRectF>
 
-#include "canvas/logic/twips.h"
+#include "model/twips.h"
 
 namespace quorvin {
 

@@ -47,7 +47,7 @@ std::span<const FixedKindCommand> FixedKindCommands() { return kFixed; }
 void RunFixedKindCommand(CommandContext& ctx, const FixedKindCommand& command) {
   const int n = BeginInsert(ctx);
   if (n == 0) return;
-  TypeBox(ctx.model().table[n], command.kind, command.entries, command.exits);
+  TypeBox(ctx, n, {std::string(command.kind), "", command.entries, command.exits});
   ShowBoxIcon(ctx, n, std::string(command.kind));
 }
 

@@ -1,7 +1,9 @@
 #include "commands/flow_control_commands.h"
 
 #include <array>
+#include <functional>
 #include <optional>
+#include <string>
 
 #include "model/box_kinds.h"
 
@@ -9,13 +11,16 @@ namespace quorvin {
 namespace {
 
 // The box waiting to be placed, typed as kind with every slot free and its
-// own icon; 0 when the box table refused a box.
-int BeginBlockBox(CommandContext& ctx, std::string_view kind) {
+// own icon, while the parameters are asked for; then those parameters.
+void InsertBlockBox(CommandContext& ctx, std::string_view kind,
+                    const std::function<std::string()>& askParams) {
   const int n = BeginInsert(ctx);
-  if (n == 0) return 0;
-  TypeBox(ctx.model().table[n], kind, kAllEntries, kAllExits);
-  ShowBoxIcon(ctx, n, std::string(kind));
-  return n;
+  if (n == 0) return;
+  BoxType type{std::string(kind), "", kAllEntries, kAllExits};
+  TypeBox(ctx, n, type);
+  ShowBoxIcon(ctx, n, type.kind);
+  type.params = askParams();
+  TypeBox(ctx, n, type);
 }
 
 // Types the waiting box as a subroutine box of kind; every subroutine box
@@ -24,10 +29,9 @@ void InsertSubroutineBox(CommandContext& ctx, const std::string& kind, SlotSet e
                          SlotSet exits) {
   const int n = BeginInsert(ctx);
   if (n == 0) return;
-  BoxRecord& box = ctx.model().table[n];
-  TypeBox(box, kind, entries, exits);
-  box.Params = kSubroutineParams;
-  ShowBoxIcon(ctx, n, box.Params);
+  const BoxType type{kind, std::string(kSubroutineParams), entries, exits};
+  TypeBox(ctx, n, type);
+  ShowBoxIcon(ctx, n, type.params);
 }
 
 // A name that would break the flowchart file or make a box of another
@@ -42,25 +46,18 @@ bool AcceptSubroutineName(CommandContext& ctx, std::string_view name) {
 }  // namespace
 
 void mnuCondIf_Click(CommandContext& ctx) {
-  const int n = BeginBlockBox(ctx, "If");
-  if (n == 0) return;
-  const ConditionAnswer answer = ctx.questions().askCondition();
-  ctx.model().table[n].Params = ConditionParams(answer);
+  InsertBlockBox(ctx, "If", [&] { return ConditionParams(ctx.questions().askCondition()); });
 }
 
 void mnuLoopFor_Click(CommandContext& ctx) {
-  const int n = BeginBlockBox(ctx, "For");
-  if (n == 0) return;
-  const ForLoopAnswer answer = ctx.questions().askForLoop();
-  ctx.model().table[n].Params = ForLoopParams(answer);
+  InsertBlockBox(ctx, "For", [&] { return ForLoopParams(ctx.questions().askForLoop()); });
 }
 
 void mnuLoopWhile_Click(CommandContext& ctx) {
-  const int n = BeginBlockBox(ctx, "While");
-  if (n == 0) return;
   // Cancel answers the empty text, which is stored: the box still waits.
-  ctx.model().table[n].Params =
-      ctx.questions().inputBox(std::string(kWhilePrompt), kAppTitle, std::string());
+  InsertBlockBox(ctx, "While", [&] {
+    return ctx.questions().inputBox(std::string(kWhilePrompt), kAppTitle, std::string());
+  });
 }
 
 void mnuSpecSubStart_Click(CommandContext& ctx) {

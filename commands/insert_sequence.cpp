@@ -3,19 +3,15 @@
 namespace quorvin {
 
 int BeginInsert(CommandContext& ctx) {
-  Model& m = ctx.model();
-  if (!NewBox(m, ctx.document())) return 0;
-  // NewBox hands out the box waiting to be placed, fresh or re-typed; it has
+  BoxEditor& editor = ctx.model().editor;
+  // newBox hands out the box waiting to be placed, fresh or re-typed; it has
   // cleared the kind, parameters and slots of a re-typed one.
-  const int n = m.table.highestBox();
-  return m.table.exists(n) ? n : 0;
+  if (!editor.newBox(ctx.document())) return 0;
+  return editor.pendingBox();
 }
 
-void TypeBox(BoxRecord& box, std::string_view kind, SlotSet entries, SlotSet exits) {
-  box.Kind = kind;
-  box.Params.clear();
-  SetEntries(box, entries);
-  SetExits(box, exits);
+bool TypeBox(CommandContext& ctx, int n, const BoxType& type) {
+  return ctx.model().editor.typePendingBox(n, type);
 }
 
 void ShowBoxIcon(CommandContext& ctx, int box, const std::string& key) {

@@ -6,18 +6,20 @@
 #include <string_view>
 
 #include "commands/command_context.h"
-#include "commands/slot_sets.h"
+#include "model/slot_set.h"
 
 namespace quorvin {
 
-// NewBox on the command's document. The number of the box the command now
-// fills (new, or the one already waiting, which it re-types), or 0 when the
-// box table refused a box: the command then ends, asking and writing nothing.
+// A new box on the command's document. The number of the box the command
+// now fills (new, or the one already waiting, which it re-types), or 0 when
+// the box table refused a box: the command then ends, asking and writing
+// nothing.
 int BeginInsert(CommandContext& ctx);
 
-// Writes the kind and the slots the box has, and empties Params: every
-// slot is written, so a re-typed box keeps nothing of its earlier kind.
-void TypeBox(BoxRecord& box, std::string_view kind, SlotSet entries, SlotSet exits);
+// Box n, the box the command fills, takes type: every field of it is
+// written, so a re-typed box keeps nothing of its earlier kind. False when
+// n no longer waits (BoxEditor::typePendingBox).
+bool TypeBox(CommandContext& ctx, int n, const BoxType& type);
 
 // The icon of key on box's button, on the document the box belongs to.
 void ShowBoxIcon(CommandContext& ctx, int box, const std::string& key);

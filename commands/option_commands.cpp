@@ -160,29 +160,28 @@ constexpr std::array<OptionRow, 5> kMakeMatRows{{
 }};
 
 // The order is the parameter of every Bessel box, whichever row applied.
-void BesselOrder(BoxRecord& box, const OptionRow*, int, const FormAnswer& answer) {
-  box.Params = answer.text("txtOrder");
+void BesselOrder(BoxType& box, const OptionRow*, int, const FormAnswer& answer) {
+  box.params = answer.text("txtOrder");
 }
 
 // Only a Find box keeps a condition, and only a typed one.
-void FindCondition(BoxRecord& box, const OptionRow* row, int index, const FormAnswer& answer) {
+void FindCondition(BoxType& box, const OptionRow* row, int index, const FormAnswer& answer) {
   if (row == nullptr || index != kFindRow) return;
   const std::string condition = answer.text("txtCond");
-  if (!condition.empty()) box.Params = condition;
+  if (!condition.empty()) box.params = condition;
 }
 
-void DiagonalNumber(BoxRecord& box, const OptionRow* row, int index, const FormAnswer& answer) {
-  if (row != nullptr && index == 0) box.Params = "Diag|" + answer.text("diag");
+void DiagonalNumber(BoxType& box, const OptionRow* row, int index, const FormAnswer& answer) {
+  if (row != nullptr && index == 0) box.params = "Diag|" + answer.text("diag");
 }
 
-void ArbitraryConstant(BoxRecord& box, const OptionRow* row, int index,
-                       const FormAnswer& answer) {
-  if (row != nullptr && index == kArbitraryConstantRow) box.Params = answer.text("txtConst");
+void ArbitraryConstant(BoxType& box, const OptionRow* row, int index, const FormAnswer& answer) {
+  if (row != nullptr && index == kArbitraryConstantRow) box.params = answer.text("txtConst");
 }
 
-void MatrixSize(BoxRecord& box, const OptionRow* row, int, const FormAnswer& answer) {
+void MatrixSize(BoxType& box, const OptionRow* row, int, const FormAnswer& answer) {
   if (row != nullptr)
-    box.Params += "(" + answer.text("txtRows") + "," + answer.text("txtCols") + ")";
+    box.params += "(" + answer.text("txtRows") + "," + answer.text("txtCols") + ")";
 }
 
 const std::array<OptionCommand, 23> kCommands{{
@@ -237,37 +236,37 @@ const OptionRow* MatchOptionRow(const OptionCommand& command, const std::string&
   return nullptr;
 }
 
-std::string OptionIconKey(const OptionCommand& command, const BoxRecord& box) {
+std::string OptionIconKey(const OptionCommand& command, const BoxType& box) {
   switch (command.icon) {
     case IconRule::Params:
-      return box.Params;
+      return box.params;
     case IconRule::MatrixWord:
-      return box.Params.starts_with("Diag") ? std::string("Diag") : box.Params;
+      return box.params.starts_with("Diag") ? std::string("Diag") : box.params;
     case IconRule::Kind:
       break;
   }
-  return box.Kind;
+  return box.kind;
 }
 
 void RunOptionCommand(CommandContext& ctx, const OptionCommand& command) {
   const int n = BeginInsert(ctx);
   if (n == 0) return;
-  TypeBox(ctx.model().table[n], command.presetKind, command.before, kAllExits);
+  BoxType type{std::string(command.presetKind), "", command.before, kAllExits};
+  TypeBox(ctx, n, type);
   const FormAnswer answer = ctx.questions().askForm(command.form);
-  // The dialog may have run for a while; the box is looked up again.
-  BoxRecord* box = ctx.model().table.box(n);
-  if (box == nullptr) return;
   int position = -1;
   const OptionForm* form = FindOptionForm(command.form);
   const std::string chosen = answer.text(form ? form->indexWidget : "txtOpn");
   const OptionRow* row = MatchOptionRow(command, chosen, position);
   if (row != nullptr) {
-    if (!row->kind.empty()) box->Kind = row->kind;
-    box->Params = row->params;
-    SetEntries(*box, row->entries);
+    if (!row->kind.empty()) type.kind = row->kind;
+    type.params = row->params;
+    type.entries = row->entries;
   }
-  if (command.hook != nullptr) command.hook(*box, row, position, answer);
-  ShowBoxIcon(ctx, n, OptionIconKey(command, *box));
+  if (command.hook != nullptr) command.hook(type, row, position, answer);
+  // The dialog may have run for a while: a box no longer waiting is left be.
+  if (!TypeBox(ctx, n, type)) return;
+  ShowBoxIcon(ctx, n, OptionIconKey(command, type));
 }
 
 }  // namespace quorvin

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "commands/command_context.h"
-#include "commands/slot_sets.h"
+#include "model/slot_set.h"
 
 namespace quorvin {
 
@@ -17,9 +17,9 @@ struct OptionRow {
   SlotSet entries;          // the entries the variant has; exits are all kept
 };
 
-// Reads what else the dialog holds into the box after the row (or no row,
-// row == nullptr) was applied.
-using OptionHook = void (*)(BoxRecord& box, const OptionRow* row, int index,
+// Reads what else the dialog holds into the box's type after the row (or no
+// row, row == nullptr) was applied.
+using OptionHook = void (*)(BoxType& box, const OptionRow* row, int index,
                             const FormAnswer& answer);
 
 // Which text of the finished box names its icon.
@@ -49,7 +49,7 @@ const OptionRow* MatchOptionRow(const OptionCommand& command, const std::string&
                                 int& position);
 
 // The icon key of a box an option command finished.
-std::string OptionIconKey(const OptionCommand& command, const BoxRecord& box);
+std::string OptionIconKey(const OptionCommand& command, const BoxType& box);
 
 void RunOptionCommand(CommandContext& ctx, const OptionCommand& command);
 

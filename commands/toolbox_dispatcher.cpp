@@ -82,6 +82,15 @@ std::string_view ToolHandler(std::string_view tool) {
   return {};
 }
 
+void ToolboxToolClicked(Model& m, std::string& txtEvent, const std::string& tool) {
+  m.editor.endArrowGesture();
+  txtEvent = tool;
+  if (txtEvent == "Arrow") {
+    m.editor.armArrowTool();
+    txtEvent.clear();
+  }
+}
+
 void cmdEventFire_Click(const CommandRegistry& registry, CommandContext& ctx,
                         std::string& caption) {
   const std::string tool = std::exchange(caption, std::string());

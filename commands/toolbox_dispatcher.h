@@ -1,6 +1,7 @@
 #pragma once
-// cmdEventFire_Click: runs the command a toolbox tool name stands for, on the
-// document that received the name.
+// The toolbox hand-over: a click on a tool hands its name over
+// (ToolboxToolClicked), and cmdEventFire_Click runs the command the name
+// stands for, on the document that received the name.
 
 #include <span>
 #include <string>
@@ -22,6 +23,11 @@ std::string_view ToolHandler(std::string_view tool);
 
 // The handler name that stands for the Subroutine tool's pop-up menu.
 inline constexpr std::string_view kSubroutinePopup = "mnuSpecSub";
+
+// A toolbox button was clicked: a connect gesture in progress is dropped,
+// then the tool's name goes to txtEvent, from where the next mouse move over
+// a canvas picks it up. "Arrow" arms the connect tool at once instead.
+void ToolboxToolClicked(Model& m, std::string& txtEvent, const std::string& tool);
 
 // Takes the tool name out of caption (leaving it empty) and then runs that
 // tool's command on ctx; a name that is no tool, or whose command is not

@@ -65,10 +65,11 @@ std::span<const ValueCommand> ValueCommands() { return kValueCommands; }
 void RunValueCommand(CommandContext& ctx, const ValueCommand& command) {
   const int n = BeginInsert(ctx);
   if (n == 0) return;
-  TypeBox(ctx.model().table[n], command.kind, command.entries, command.exits);
-  ShowBoxIcon(ctx, n, std::string(command.kind));
-  std::string params = command.params(ctx.questions(), n);
-  if (BoxRecord* box = ctx.model().table.box(n)) box->Params = std::move(params);
+  BoxType type{std::string(command.kind), "", command.entries, command.exits};
+  TypeBox(ctx, n, type);
+  ShowBoxIcon(ctx, n, type.kind);
+  type.params = command.params(ctx.questions(), n);
+  TypeBox(ctx, n, type);
 }
 
 std::string SplitParams(bool rows, const std::string& from, const std::string& to) {
@@ -84,18 +85,18 @@ std::string SplitParams(bool rows, const std::string& from, const std::string& t
 void RunArithmeticCommand(CommandContext& ctx) {
   const int n = BeginInsert(ctx);
   if (n == 0) return;
-  TypeBox(ctx.model().table[n], "", kAllEntries, kAllExits);
+  BoxType type{"", "", kAllEntries, kAllExits};
+  TypeBox(ctx, n, type);
   const FormAnswer answer = ctx.questions().askForm("frmBasic");
-  BoxRecord* box = ctx.model().table.box(n);
-  if (box == nullptr) return;
   for (const Operator& op : kOperators) {
     if (!answer.checked(op.widget)) continue;
-    box->Kind = op.kind;
-    SetEntries(*box, op.entries);
+    type.kind = op.kind;
+    type.entries = op.entries;
     break;
   }
-  ShowBoxIcon(ctx, n, box->Kind);
-  box->Params = answer.checked("chkElement") ? "." : "";
+  type.params = answer.checked("chkElement") ? "." : "";
+  if (!TypeBox(ctx, n, type)) return;
+  ShowBoxIcon(ctx, n, type.kind);
 }
 
 }  // namespace quorvin

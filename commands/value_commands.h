@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "commands/command_context.h"
-#include "commands/slot_sets.h"
+#include "model/slot_set.h"
 
 namespace quorvin {
 

@@ -6,7 +6,6 @@
 #include <optional>
 
 #include "compiler/arm.h"
-#include "model/pending_box.h"
 
 namespace quorvin {
 
@@ -89,7 +88,7 @@ void Compiler::FindStartBoxes(int docTag) {
   const int last = LastBox(table_);
   // Nothing links to a box that waits to be placed: left out here, it is
   // never compiled.
-  const int waiting = model_ != nullptr ? PendingBox(*model_) : 0;
+  const int waiting = model_ != nullptr ? model_->editor.pendingBox() : 0;
   for (int b = 1; b <= last; ++b) {
     const BoxRecord& box = table_[b];
     const bool input = box.Kind.ends_with("Input");

@@ -35,7 +35,7 @@ class Compiler {
   // waiting there to be placed has no place on the canvas yet and is no
   // start box.
   Compiler(Model& model, CompileQuestions& questions, ExecutionHook* execution = nullptr)
-      : Compiler(model.table, model.views, model.prefs, questions, execution) {
+      : Compiler(model.editor.tableForCompile(), model.views, model.prefs, questions, execution) {
     model_ = &model;
   }
 

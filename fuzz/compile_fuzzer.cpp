@@ -140,8 +140,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int first = NewDocument(m);
     if (ReadFlowchartInto(m, first, text, "fuzz.qvn")) {
       ReadFlowchartInto(m, NewDocument(m), text, "fuzz.qvn");
-      Compile(m.table, CompileMode::Text, 1, chk);
-      Compile(m.table, CompileMode::Execute, 2, !chk);
+      Compile(m.editor.tableForCompile(), CompileMode::Text, 1, chk);
+      Compile(m.editor.tableForCompile(), CompileMode::Execute, 2, !chk);
     }
   }
   BoxTable raw;

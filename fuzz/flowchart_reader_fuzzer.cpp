@@ -33,14 +33,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   MemorySettingsStore store;
   Model m(dialogs, views, store);
   const int first = NewDocument(m);
-  for (int i = 0; i < 3; ++i) {
-    m.editMode = EditMode::Select;
-    NewBox(m, first);
-    m.table[i + 1].Kind = "Sin";
+  // Three placed boxes, none waiting to be dropped by New, and 2 -> 3.
+  for (int i = 1; i <= 3; ++i) {
+    m.editor.newBox(first);
+    m.editor.typePendingBox(i, {"Sin", "", kAllEntries, kAllExits});
+    m.editor.placePendingBox(first, 0, 0);
   }
-  m.editMode = EditMode::Select;  // all three placed: none waits to be dropped by New
-  m.table[2].OutLink[1] = 3;
-  m.table[3].InLink[1] = 2;
+  m.editor.armArrowTool();
+  m.editor.chooseArrowSource(2);
+  m.editor.connectArrowTo(3);
   const BoxTable before = m.table;
 
   const std::string text(reinterpret_cast<const char*>(data), size);

@@ -1,27 +1,25 @@
-// DeleteSelection: removes boxes and keeps the box numbers dense by moving
-// the highest-numbered box into each freed number.
+// Deleting the selection: removes boxes and keeps the box numbers dense by
+// moving the highest-numbered box into each freed number.
 #include <algorithm>
 #include <set>
 
+#include "model/box_editor.h"
 #include "model/box_references.h"
-#include "model/model.h"
-#include "model/pending_box.h"
 
 namespace quorvin {
 
 namespace {
 
-void WarnAboutUses(Model& m, int b) {
-  BoxTable& t = m.table;
+void WarnAboutUses(const BoxTable& t, Dialogs& dialogs, int b) {
   for (int i = 1; i <= t.highestBox(); ++i) {
     if (i == b) continue;  // a box's mention of itself is no outside use
     const std::size_t uses = FindBoxReferences(t[i].Params, b).size();
     for (std::size_t k = 0; k < uses; ++k) {
-      m.dialogs.messageBox("Warning: Box" + std::to_string(b) +
-                               " is about to be deleted.\r\n"
-                               "This box is used as an operator for box" +
-                               std::to_string(i) + ".\r\n",
-                           style::kExclamation, kAppTitle);
+      dialogs.messageBox("Warning: Box" + std::to_string(b) +
+                             " is about to be deleted.\r\n"
+                             "This box is used as an operator for box" +
+                             std::to_string(i) + ".\r\n",
+                         style::kExclamation, kAppTitle);
     }
   }
 }
@@ -64,13 +62,12 @@ void ClearRecord(BoxRecord& r) {
 
 }  // namespace
 
-void DeleteSelection(Model& m, bool quiet) {
-  BoxTable& t = m.table;
-  DiscardPendingBox(m);  // a box still waiting is abandoned with the select mode
-  m.editMode = EditMode::Select;
+void BoxEditor::deleteSelection(bool quiet) {
+  BoxTable& t = table_;
+  enterSelectMode();      // a box still waiting is abandoned with the select mode
   std::set<int> touched;  // documents whose boxes were removed or moved
 
-  std::vector<int16_t>& sel = m.selection;
+  std::vector<int16_t>& sel = selection_;
   // The selection lists each box once, in ascending number; a repeated entry
   // would delete whichever box moved into that number.
   std::sort(sel.begin(), sel.end());
@@ -79,29 +76,37 @@ void DeleteSelection(Model& m, bool quiet) {
     const int b = sel[k];
     const int last = t.highestBox();
     if (!t.exists(b)) continue;
-    if (!quiet) WarnAboutUses(m, b);
+    if (!quiet) WarnAboutUses(t, dialogs_, b);
     Unlink(t, b);
     const int dB = t[b].Doc;
     const int dL = t[last].Doc;
     if (b < last) MoveInto(t, last, b);
     ClearRecord(t[last]);
-    m.documents.markChanged(dB);
-    m.documents.markChanged(dL);
+    documents_.markChanged(dB);
+    documents_.markChanged(dL);
     touched.insert(dB);
     touched.insert(dL);
     --t.nextBox;
-    m.views.setResourceGauge(m.table.fillPercent());
+    views_.setResourceGauge(table_.fillPercent());
     // A box still waiting for deletion is found under its new number.
     for (int16_t& entry : sel)
       if (entry == last) entry = static_cast<int16_t>(b);
   }
 
   for (int doc : touched) {
-    if (!m.documents.isOpen(doc)) continue;
-    m.views.boxesChanged(doc);
-    m.views.hideCopyShape(doc);
+    if (!documents_.isOpen(doc)) continue;
+    views_.boxesChanged(doc);
+    views_.hideCopyShape(doc);
   }
   sel.clear();
+}
+
+void BoxEditor::deleteDocumentBoxes(int doc) {
+  std::vector<int16_t>& sel = selection_;
+  sel.clear();
+  for (int i = 1; i <= table_.highestBox(); ++i)
+    if (table_[i].Doc == doc) sel.push_back(static_cast<int16_t>(i));
+  deleteSelection(true);
 }
 
 }  // namespace quorvin

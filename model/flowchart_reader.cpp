@@ -238,10 +238,8 @@ bool LoadFlowchart(Model& m, const std::string& givenPath) {
 
 bool ReadFlowchartInto(Model& m, int doc, std::string_view text, const std::string& path) {
   if (!m.documents.isOpen(doc)) return false;
-  BoxTable& t = m.table;
-  if (t.nextBox == 0) t.nextBox = 1;
   const long count = FlowchartBoxCount(text);
-  if (count >= 0 && count > kMaxBoxes + 1 - t.nextBox) {
+  if (count >= 0 && count > m.editor.freeNumbers()) {
     m.dialogs.messageBox(
         "Loading this file will result in more than the maximum number of boxes allowed, so it "
         "will not load ...",
@@ -260,18 +258,7 @@ bool ReadFlowchartInto(Model& m, int doc, std::string_view text, const std::stri
     return false;
   }
 
-  const int base = t.nextBox;
-  auto shift = [base](int16_t v) { return v > 0 ? static_cast<int16_t>(v + base - 1) : v; };
-  for (std::size_t k = 0; k < parsed.boxes.size(); ++k) {
-    BoxRecord r = std::move(parsed.boxes[k]);
-    for (int j = 1; j <= kEntries; ++j) r.InLink[j] = shift(r.InLink[j]);
-    for (int j = 1; j <= kExits; ++j) r.OutLink[j] = shift(r.OutLink[j]);
-    r.Doc = static_cast<int16_t>(doc);
-    t[base + static_cast<int>(k)] = std::move(r);
-  }
-  t.nextBox = static_cast<int16_t>(t.nextBox + static_cast<int>(parsed.boxes.size()));
-  m.views.boxesChanged(doc);
-  m.views.setResourceGauge(m.table.fillPercent());
+  if (!m.editor.appendBoxes(doc, std::move(parsed.boxes))) return false;
   m.documents.docs[doc].path = path;
   m.views.captionChanged(doc, m.documents.caption(doc));
   m.views.hideCopyShape(doc);

@@ -6,7 +6,6 @@
 #include "model/line_end.h"
 #include "model/link_pairing.h"
 #include "model/model.h"
-#include "model/pending_box.h"
 #include "model/safe_file.h"
 
 namespace quorvin {
@@ -102,7 +101,7 @@ bool SaveDocument(Model& m, int doc, SaveMode saveMode) {
   std::string reason;
   bool written = false;
   try {
-    written = WriteFileSafely(path, FormatFlowchart(m.table, doc, PendingBox(m)), &reason);
+    written = WriteFileSafely(path, FormatFlowchart(m.table, doc, m.editor.pendingBox()), &reason);
   } catch (const std::exception& e) {  // no memory for the text
     reason = FailureReason(e);
   }

@@ -1,13 +1,14 @@
 #pragma once
-// The state every window shares for the whole run: the box table, the open
-// documents, the edit mode and selection, the live preferences, and the hosts
-// the model reports to.
+// The state every window shares for the whole run: the open documents, the
+// editor with the box table and the editing state it owns, the live
+// preferences, and the hosts the model reports to.
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "model/box_editor.h"
 #include "model/box_table.h"
 #include "model/documents.h"
 #include "model/host.h"
@@ -16,22 +17,17 @@
 
 namespace quorvin {
 
-// What a click on a document does next: nothing (Off), select, place the
-// pending box, choose an arrow's source or target, move or copy the selection.
-enum class EditMode { Off = 0, Select = 1, Placing = 2, ArrowArmed = 3, ArrowSource = 4,
-                      Move = 5, Copy = 6, Copying = 7 };
-
 enum class SaveMode { Save = 1, SaveAs = 2 };
 
 struct Model {
   Model(Dialogs& d, DocumentViews& v, SettingsStore& store)
-      : dialogs(d), views(v), recentFiles(store, v) {}
+      : editor(documents, d, v), dialogs(d), views(v), recentFiles(store, v) {}
 
-  BoxTable table;
   DocumentTable documents;
-  EditMode editMode = EditMode::Off;
-  // The selected boxes in ascending number (rubber band); empty for none.
-  std::vector<int16_t> selection;
+  // The only code that edits boxes or changes the edit mode.
+  BoxEditor editor;
+  // The boxes, as every reader sees them.
+  const BoxTable& table = editor.table();
   std::string appDir;
   Preferences prefs;
 
@@ -39,13 +35,6 @@ struct Model {
   DocumentViews& views;
   RecentFiles recentFiles;
 };
-
-// Creates the pending box nextBox-1 on document doc; false when refused at the
-// box limit (after telling the user). See box_creation.cpp.
-bool NewBox(Model& m, int doc);
-
-// Deletes the boxes of m.selection and keeps the numbers dense.
-void DeleteSelection(Model& m, bool quiet);
 
 // Claims a document number, resets its state and opens its window.
 int NewDocument(Model& m);

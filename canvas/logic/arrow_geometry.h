@@ -9,8 +9,8 @@
 #include <optional>
 #include <vector>
 
-#include "canvas/logic/twips.h"
 #include "model/box_table.h"
+#include "model/twips.h"
 
 namespace quorvin {
 

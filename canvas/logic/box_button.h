@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "canvas/logic/twips.h"
 #include "model/box_record.h"
+#include "model/twips.h"
 
 namespace quorvin {
 

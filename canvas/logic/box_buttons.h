@@ -9,14 +9,14 @@
 namespace quorvin {
 
 // A click on box n's button in document doc's window.
-void BoxClick(Model& m, CanvasState& c, const WindowState& w, int doc, int n);
+void BoxClick(Model& m, const WindowState& w, int doc, int n);
 
 enum class BoxPress { Nothing, DragModeToggled, BoxInformation };
 
-// A press on box n's button: the right button alone toggles its drag mode;
-// the middle button, or the right one with a shift key, asks for the box's
-// information (which the window opens).
-BoxPress BoxMouseDown(WindowState& w, int n, int button, int shift);
+// A press on box n's button: the right button without a modifier key toggles
+// its drag mode; the middle button, or the right one with a modifier key,
+// asks for the box's information (which the window opens).
+BoxPress BoxMouseDown(WindowState& w, int n, MouseButton button, ModifierKeys keys);
 
 // Box n's button, at button in window twips, was dropped on document doc's
 // window at x, y: the button is centred there. A button dragged from another

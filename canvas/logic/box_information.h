@@ -1,11 +1,10 @@
 #pragma once
-// The Box Information dialog's content and answers, without the dialog: what
-// it shows for a box, and the edits its OK, its colour button and the
-// comment editor make to the box table. Every edit that changes a record
-// marks the owning document changed and tells its window to redraw.
+// The Box Information dialog's content, without the dialog: what it shows
+// for a box, and the colour its colour button asks for. The edits its OK,
+// that colour and the comment editor make are the editor's
+// (BoxEditor::applyBoxInformation, recolourExits, editComment).
 
 #include <array>
-#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -13,9 +12,6 @@
 #include "model/model.h"
 
 namespace quorvin {
-
-// A comment keeps at most this many characters.
-constexpr std::size_t kCommentLength = 100;
 
 // One link row of the dialog: the linked box as "box" s " (" Kind ")", shown
 // with its Disconnect check box; a free, absent or dangling slot is hidden
@@ -45,34 +41,11 @@ std::optional<BoxInformation> DescribeBox(const BoxTable& table, int n);
 // lblEmpty's sentence for that many free entries and exits.
 std::string EmptySlotsSentence(int freeEntries, int freeExits);
 
-// The ticks of the dialog at OK, indexed like the rows.
-struct BoxInformationAnswer {
-  std::array<bool, kEntries + 1> disconnectFrom{};
-  std::array<bool, kExits + 1> disconnectTo{};
-  bool openLockedInputs = false;
-  bool openLockedOutputs = false;
-};
-
-// OK: cuts the ticked links on both ends, then opens the absent slots when
-// asked. Each ticked link frees exactly one slot at the other end; with two
-// links between the same boxes the k-th of one end pairs with the k-th of the
-// other. Returns true when a record changed.
-bool ApplyBoxInformation(Model& m, int n, const BoxInformationAnswer& answer);
-
 // The colour button: asks for a colour and gives all five exits of box n
-// that colour at once. A cancelled colour dialog changes nothing. True when
-// a colour changed.
+// that colour at once. A cancelled colour dialog, or a number that names no
+// box, changes nothing. True when a colour changed.
 bool RecolourBoxArrows(Model& m, int n, ColourChooser& colours);
 
 bool IsCommentBox(const BoxTable& table, int n);
-
-// The comment editor's answer: Params of box n := text cut to
-// kCommentLength characters (UTF-8 characters, never a split one). A text
-// equal to the comment changes nothing, so a longer comment read from a file
-// is not cut by merely looking at it. True when the text changed.
-bool EditComment(Model& m, int n, const std::string& text);
-
-// The first `count` characters of a UTF-8 text.
-std::string FirstCharacters(const std::string& text, std::size_t count);
 
 }  // namespace quorvin

@@ -1,38 +1,50 @@
 #pragma once
 // What the document windows keep beside the model: the state all of them
-// share (the arrow being drawn, the selection's anchor, the canvas extent)
-// and what each window holds for itself (scroll bars, rubber band, bubble,
-// arrow options, drag modes). Positions are twips; window positions are
-// measured from the top-left corner of the window's client area, canvas
+// share (the canvas extent) and what each window holds for itself (scroll
+// bars, rubber band, bubble, arrow options, drag modes). The editing state
+// is the model's (model/box_editor.h). Positions are twips; window positions
+// are measured from the top-left corner of the window's client area, canvas
 // positions add the scroll values to them.
 
 #include <array>
 #include <cstdint>
 #include <string>
 
-#include "canvas/logic/twips.h"
 #include "model/box_table.h"
+#include "model/twips.h"
 
 namespace quorvin {
 
 // Shared by every document window for the whole run.
 struct CanvasState {
-  int arrowFrom = 0;  // the source box of the arrow being drawn
-  // Canvas position of the rubber band's top-left corner at the last
-  // selection; moving and copying put this point on the pointer. 32-bit like
-  // every canvas position, so a far canvas or a position read from a file fits.
-  int32_t selAnchorX = 0;
-  int32_t selAnchorY = 0;
   // The canvas extent, which scales the page view; the last window to load
   // or grow its canvas sets it for all.
   int32_t canvasWidth = 0;
   int32_t canvasHeight = 0;
 };
 
-// Mouse buttons as an event reports them; a set of them is their sum.
-namespace mouse {
-constexpr int kLeft = 1, kRight = 2, kMiddle = 4;
-}
+// A mouse button as a press reports it.
+enum class MouseButton { Left, Right, Middle };
+
+// The mouse buttons held down during a move.
+struct MouseButtons {
+  bool left = false;
+  bool right = false;
+  bool middle = false;
+  // Button b is held and no other.
+  bool only(MouseButton b) const {
+    return left == (b == MouseButton::Left) && right == (b == MouseButton::Right) &&
+           middle == (b == MouseButton::Middle);
+  }
+};
+
+// The modifier keys held with a press.
+struct ModifierKeys {
+  bool shift = false;
+  bool control = false;
+  bool alt = false;
+  bool none() const { return !shift && !control && !alt; }
+};
 
 // A control's or a band's rectangle in window twips.
 using WindowRect = TwipsRect;

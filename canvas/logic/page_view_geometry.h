@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "canvas/logic/twips.h"
 #include "model/box_table.h"
+#include "model/twips.h"
 
 namespace quorvin {
 

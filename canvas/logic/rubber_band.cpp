@@ -1,8 +1,5 @@
 #include "canvas/logic/rubber_band.h"
 
-#include "canvas/logic/twips.h"
-#include "model/pending_box.h"
-
 namespace quorvin {
 
 namespace {
@@ -31,13 +28,9 @@ void Stretch(double pointer, double& nearEdge, double& extent) {
   }
 }
 
-bool StrictlyInside(double position, double from, double extent) {
-  return from < position && position < from + extent;
-}
-
 }  // namespace
 
-void FormMouseMove(Model& m, WindowState& w, int buttons, double x, double y,
+void FormMouseMove(Model& m, WindowState& w, MouseButtons held, double x, double y,
                    const ToolPickup& pickup) {
   if (!pickup.txtEvent.empty()) {
     const std::string tool = pickup.txtEvent;
@@ -45,7 +38,7 @@ void FormMouseMove(Model& m, WindowState& w, int buttons, double x, double y,
     if (pickup.runTool) pickup.runTool(tool);
   }
   if (!w.bubble.caption.empty()) w.bubble = Bubble{};
-  if (buttons != mouse::kLeft || m.editMode != EditMode::Select) return;
+  if (!held.only(MouseButton::Left) || m.editor.mode() != EditMode::Select) return;
   RubberBand& band = w.band;
   if (!band.visible) {
     band.rect.top = y;
@@ -57,21 +50,14 @@ void FormMouseMove(Model& m, WindowState& w, int buttons, double x, double y,
   Stretch(y, band.rect.top, band.rect.height);
 }
 
-void FormMouseUp(Model& m, CanvasState& c, const WindowState& w, int doc) {
-  m.selection.clear();
-  if (!w.band.visible) return;
-  const WindowRect& band = w.band.rect;
-  const double left = w.scrH.value + band.left;
-  const double top = w.scrV.value + band.top;
-  const int pending = PendingBox(m);
-  for (int i = 1; i <= m.table.highestBox(); ++i) {
-    const BoxRecord& r = m.table[i];
-    if (r.Doc != doc || i == pending) continue;
-    if (StrictlyInside(r.X, left, band.width) && StrictlyInside(r.Y, top, band.height))
-      m.selection.push_back(static_cast<int16_t>(i));
+void FormMouseUp(Model& m, const WindowState& w, int doc) {
+  if (!w.band.visible) {
+    m.editor.deselect();
+    return;
   }
-  c.selAnchorX = ToTwips(left);
-  c.selAnchorY = ToTwips(top);
+  const WindowRect& band = w.band.rect;
+  m.editor.selectInside(
+      doc, {w.scrH.value + band.left, w.scrV.value + band.top, band.width, band.height});
 }
 
 }  // namespace quorvin

@@ -19,13 +19,14 @@ struct ToolPickup {
   std::function<void(const std::string& tool)> runTool;
 };
 
-// buttons: the set of mouse buttons held (mouse::kLeft alone draws the band);
-// x, y: the pointer in window twips.
-void FormMouseMove(Model& m, WindowState& w, int buttons, double x, double y,
+// held: the mouse buttons held (the left one alone draws the band); x, y: the
+// pointer in window twips.
+void FormMouseMove(Model& m, WindowState& w, MouseButtons held, double x, double y,
                    const ToolPickup& pickup);
 
-// Builds the selection from the band: the boxes of document doc whose
-// top-left corner lies strictly inside it, and the band's corner as anchor.
-void FormMouseUp(Model& m, CanvasState& c, const WindowState& w, int doc);
+// The editor selects from the band: the boxes of document doc whose
+// top-left corner lies strictly inside it, and the band's corner as anchor;
+// without a band nothing is selected.
+void FormMouseUp(Model& m, const WindowState& w, int doc);
 
 }  // namespace quorvin

@@ -3,7 +3,8 @@
 #include <algorithm>
 
 #include "canvas/logic/edit_commands.h"
-#include "canvas/logic/twips.h"
+#include "model/document_closing.h"
+#include "model/twips.h"
 
 namespace quorvin {
 
@@ -43,9 +44,7 @@ void FormLoad(CanvasState& c, const WindowState& w) {
   c.canvasHeight = w.scrV.maximum;
 }
 
-std::optional<WindowLayout> FormResize(Model& m, int doc, double width, double height,
-                                       bool minimised) {
-  if (doc != 0) m.documents.curDoc = static_cast<int16_t>(doc);
+std::optional<WindowLayout> FormResize(double width, double height, bool minimised) {
   if (minimised) return std::nullopt;
   using namespace layout;
   WindowLayout l;
@@ -75,6 +74,12 @@ void ScrHChange(Model& m, CanvasState& c, WindowState& w, int doc, int32_t value
 
 void ScrVChange(Model& m, CanvasState& c, WindowState& w, int doc, int32_t value) {
   ScrollChange(m, w, w.scrV, c.canvasHeight, doc, value);
+}
+
+bool FormQueryUnload(Model& m, WindowState& w, int doc) {
+  if (!CloseDocument(m, doc)) return false;
+  HideCopyShape(w);
+  return true;
 }
 
 std::optional<WheelScroll> WheelScrollOf(const WindowState& w, int angleX, int angleY,

@@ -17,6 +17,7 @@
 #include "app/text_results_window.h"
 #include "model/settings_store.h"
 #include "platform/interpreter_link.h"
+#include "tests/support/editor_backdoor.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/recording_figure.h"
 #include "tests/support/recording_views.h"
@@ -75,6 +76,7 @@ class ExecuteCommands : public ::testing::Test {
   RecordingViews views;
   MemorySettingsStore store;
   Model model{host, views, store};
+  BoxTable& boxes = testing_support::WritableTable(model);  // charts no edit makes
   InterpreterLink link;
   TextResultsWindow results;
   RunState run;
@@ -142,7 +144,7 @@ TEST_F(ExecuteCommands, StartMatlabOpensThePickerOnTheInstalledInterpreter) {
   host.messages.clear();
   startDirs.clear();
   installation = "/usr";
-  KeyboardSinScreen(model.table);
+  KeyboardSinScreen(boxes);
   host.answers = {Answer::Yes};
   mnuEXEMatlab_Click(model, 1, host, services);
   EXPECT_EQ(startDirs, std::vector<std::string>{"/usr"});
@@ -159,7 +161,7 @@ TEST_F(ExecuteCommands, StartMatlabFromUsrStartsOctaveAndExecuteRunsBoxByBox) {
   EXPECT_EQ(QDir::currentPath().toStdString(), model.appDir);
   EXPECT_EQ(link.eval("disp(pwd)", {}).output, model.appDir + "\r\n");
 
-  KeyboardSinScreen(model.table);
+  KeyboardSinScreen(boxes);
   mnuEXEMatlab_Click(model, 1, host, services);
   EXPECT_TRUE(results.isVisible());
   EXPECT_EQ(results.text(),
@@ -184,12 +186,12 @@ TEST_F(ExecuteCommands, ALoopRunsWholeAndFailuresChangeTheClosingMessage) {
   mnuFileStartMatlab_Click(model, host, services);
   ASSERT_TRUE(link.alive());
   // input -> For 1:1:10 -> Sin -> Next -> Screen Output
-  model.table.nextBox = 6;
-  SetBox(model.table, 1, "Constant Input", "2", -1, 2);
-  SetBox(model.table, 2, "For", "1:1:10,", 1, 3);
-  SetBox(model.table, 3, "Sin", "", 2, 4);
-  SetBox(model.table, 4, "Next", "", 3, 5);
-  SetBox(model.table, 5, "Screen Output", "", 4, 0);
+  boxes.nextBox = 6;
+  SetBox(boxes, 1, "Constant Input", "2", -1, 2);
+  SetBox(boxes, 2, "For", "1:1:10,", 1, 3);
+  SetBox(boxes, 3, "Sin", "", 2, 4);
+  SetBox(boxes, 4, "Next", "", 3, 5);
+  SetBox(boxes, 5, "Screen Output", "", 4, 0);
   mnuEXEMatlab_Click(model, 1, host, services);
   EXPECT_EQ(results.text(),
             "box1=2;\r\n"
@@ -202,9 +204,9 @@ TEST_F(ExecuteCommands, ALoopRunsWholeAndFailuresChangeTheClosingMessage) {
   results.cmdOK_Click();
   host.messages.clear();
   link.eval("clear all", {});  // no box1 left from the run before
-  SetBox(model.table, 1, "Constant Input", "undefined_thing", -1, 2);
-  SetBox(model.table, 2, "Screen Output", "", 1, 0);
-  model.table.nextBox = 3;
+  SetBox(boxes, 1, "Constant Input", "undefined_thing", -1, 2);
+  SetBox(boxes, 2, "Screen Output", "", 1, 0);
+  boxes.nextBox = 3;
   mnuEXEMatlab_Click(model, 1, host, services);
   EXPECT_EQ(results.text().rfind("box1=undefined_thing;\r\nerror: ", 0), 0u) << results.text();
   EXPECT_NE(results.text().find("box2=box1\r\nerror: "), std::string::npos);
@@ -217,10 +219,10 @@ TEST_F(ExecuteCommands, ABlockLeftOpenIsSentAtTheEnd) {
   pickedDirectory = "/usr";
   mnuFileStartMatlab_Click(model, host, services);
   ASSERT_TRUE(link.alive());
-  model.table.nextBox = 4;  // input -> For -> Sin, and no Next
-  SetBox(model.table, 1, "Constant Input", "2", -1, 2);
-  SetBox(model.table, 2, "For", "1:1:10,", 1, 3);
-  SetBox(model.table, 3, "Sin", "", 2, 0);
+  boxes.nextBox = 4;  // input -> For -> Sin, and no Next
+  SetBox(boxes, 1, "Constant Input", "2", -1, 2);
+  SetBox(boxes, 2, "For", "1:1:10,", 1, 3);
+  SetBox(boxes, 3, "Sin", "", 2, 0);
   mnuEXEMatlab_Click(model, 1, host, services);
   EXPECT_EQ(results.text().rfind("box1=2;\r\nfor box2=1:1:10,\r\n   box3=sin(box2);\r\n", 0), 0u)
       << results.text();
@@ -231,7 +233,7 @@ TEST_F(ExecuteCommands, ABlockLeftOpenIsSentAtTheEnd) {
 }
 
 TEST_F(ExecuteCommands, ExecuteWithoutInterpreterAsksAndNoAbandonsTheRun) {
-  KeyboardSinScreen(model.table);
+  KeyboardSinScreen(boxes);
   host.answers = {Answer::No};
   mnuEXEMatlab_Click(model, 1, host, services);
   EXPECT_EQ(host.messages, (std::vector<std::string>{kNotRespondingQuestion + "|20|Quorvin",
@@ -246,7 +248,7 @@ TEST_F(ExecuteCommands, ExecuteWithoutInterpreterAsksAndNoAbandonsTheRun) {
 // the screen and in front; the first run puts it in the bottom right-hand
 // corner.
 TEST_F(ExecuteCommands, EachRunShowsTheResultsWindowWholeInFront) {
-  KeyboardSinScreen(model.table);
+  KeyboardSinScreen(boxes);
   const QRect screen = results.screen()->availableGeometry();
   host.answers = {Answer::No};
   mnuEXEMatlab_Click(model, 1, host, services);
@@ -269,10 +271,10 @@ TEST_F(ExecuteCommands, NoAfterTheInterpreterEndedKeepsWhatWasShown) {
   pickedDirectory = "/usr";
   mnuFileStartMatlab_Click(model, host, services);
   ASSERT_TRUE(link.alive());
-  model.table.nextBox = 4;
-  SetBox(model.table, 1, "Constant Input", "2", -1, 2);
-  SetBox(model.table, 2, "Matlab Command", "Output=exit", 1, 3);
-  SetBox(model.table, 3, "Screen Output", "", 2, 0);
+  boxes.nextBox = 4;
+  SetBox(boxes, 1, "Constant Input", "2", -1, 2);
+  SetBox(boxes, 2, "Matlab Command", "Output=exit", 1, 3);
+  SetBox(boxes, 3, "Screen Output", "", 2, 0);
   host.answers = {Answer::No};
   mnuEXEMatlab_Click(model, 1, host, services);
   EXPECT_EQ(results.text(), "box1=2;\r\nbox2=exit\r\nthe interpreter has ended\r\n");
@@ -283,7 +285,7 @@ TEST_F(ExecuteCommands, NoAfterTheInterpreterEndedKeepsWhatWasShown) {
 }
 
 TEST_F(ExecuteCommands, YesToTheQuestionStartsTheInterpreterAndTheRunGoesOn) {
-  KeyboardSinScreen(model.table);
+  KeyboardSinScreen(boxes);
   host.answers = {Answer::Yes};
   pickedDirectory = "/usr";
   mnuEXEMatlab_Click(model, 1, host, services);
@@ -301,9 +303,9 @@ TEST_F(ExecuteCommands, DuringARunTheWindowShowsTheStatementAndNoSecondCompileSt
   mnuFileStartMatlab_Click(model, host, services);
   ASSERT_TRUE(link.alive());
   prompts.clear();
-  model.table.nextBox = 3;
-  SetBox(model.table, 1, "Constant Input", "3; disp('working'); pause(1.5)", -1, 2);
-  SetBox(model.table, 2, "Screen Output", "", 1, 0);
+  boxes.nextBox = 3;
+  SetBox(boxes, 1, "Constant Input", "3; disp('working'); pause(1.5)", -1, 2);
+  SetBox(boxes, 2, "Screen Output", "", 1, 0);
   std::vector<bool> running;
   QObject::connect(&run, &RunState::runningChanged, [&](bool r) { running.push_back(r); });
   struct Meanwhile {
@@ -359,9 +361,9 @@ TEST_F(ExecuteCommands, ARunThatPlotsRaisesItsFigureAfterItsLastMessage) {
                 .status,
             EvalResult::Status::Ok);
   const auto figureCalls = [&] { return link.eval(testing_support::kRecordedFigureCalls, {}).output; };
-  model.table.nextBox = 3;
-  SetBox(model.table, 1, "Constant Input", "[1 2 3]", -1, 2);
-  SetBox(model.table, 2, "Plot Output", "Plot2d;plot(Input1)\r\n", 1, -1);
+  boxes.nextBox = 3;
+  SetBox(boxes, 1, "Constant Input", "[1 2 3]", -1, 2);
+  SetBox(boxes, 2, "Plot Output", "Plot2d;plot(Input1)\r\n", 1, -1);
   // Told what was called when the closing message shows.
   struct AtTheEnd : QueuedQuestions {
     std::function<std::string()> calls;
@@ -379,7 +381,7 @@ TEST_F(ExecuteCommands, ARunThatPlotsRaisesItsFigureAfterItsLastMessage) {
   EXPECT_EQ(figureCalls(), "figure() figure(1) \r\n");
   EXPECT_EQ(results.text(), "box1=[1 2 3];\r\nsystem_dependent(12,'off');figure;plot(box1);\r\n");
 
-  SetBox(model.table, 2, "Screen Output", "", 1, 0);
+  SetBox(boxes, 2, "Screen Output", "", 1, 0);
   mnuEXEMatlab_Click(model, 1, host, services);
   EXPECT_EQ(figureCalls(), "figure() figure(1) \r\n");
   link.eval("rmpath('" + stub.path().toStdString() + "'); close all", {});
@@ -395,7 +397,7 @@ TEST_F(ExecuteCommands, EndingTheSessionEndsTheInterpreterItStarted) {
 }
 
 TEST_F(ExecuteCommands, WriteToFileWithAndWithoutFunctionHeader) {
-  KeyboardSinScreen(model.table);
+  KeyboardSinScreen(boxes);
   const QString file = QDir(appDir_.path()).filePath("Demo.Run.M");
   struct ScriptedSave : QueuedQuestions {
     std::optional<std::string> path;
@@ -439,7 +441,7 @@ TEST_F(ExecuteCommands, WriteToFileWithAndWithoutFunctionHeader) {
 }
 
 TEST_F(ExecuteCommands, NothingCompiledMeansNoFileAndAnEmptyClipboard) {
-  model.table.nextBox = 1;  // no boxes: no start box
+  boxes.nextBox = 1;  // no boxes: no start box
   struct ScriptedSave : QueuedQuestions {
     std::optional<std::string> saveFileAs(const std::string&, const std::string&) override {
       return std::string("/tmp/never-written-by-quorvin.m");
@@ -455,7 +457,7 @@ TEST_F(ExecuteCommands, NothingCompiledMeansNoFileAndAnEmptyClipboard) {
   mnuExeDDE_Click(model, 1, host, run);
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "");
 
-  KeyboardSinScreen(model.table);
+  KeyboardSinScreen(boxes);
   mnuExeDDE_Click(model, 1, host, run);
   EXPECT_EQ(QGuiApplication::clipboard()->text(),
             "box1=[ 1 2 3 ];\r\nbox2=sin(box1);\r\nbox3=box2\r\n");

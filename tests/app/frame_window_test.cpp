@@ -13,7 +13,8 @@
 #include <optional>
 
 #include "app/text_results_window.h"
-#include "canvas/logic/document_closing.h"
+#include "canvas/logic/window_layout.h"
+#include "model/document_closing.h"
 #include "platform/interpreter_link.h"
 #include "tests/canvas/canvas_fixture.h"
 #include "tests/support/qt_application.h"
@@ -167,12 +168,12 @@ TEST_F(Frame, ExitWithTwoChangedDocumentsAndACancel) {
   frame.show();
 
   // Cancel at once: both stay, the armed tool comes back.
-  f.m.editMode = EditMode::ArrowArmed;
+  testing_support::SetEditMode(f.m, EditMode::ArrowArmed);
   f.dialogs.answers = {Answer::Cancel};
   frame.mnuFileExit->trigger();
   EXPECT_EQ(asked, std::vector<int>{first});
   EXPECT_EQ(f.m.documents.openDocuments(), (std::vector<int>{first, second}));
-  EXPECT_EQ(f.m.editMode, EditMode::ArrowArmed);
+  EXPECT_EQ(f.m.editor.mode(), EditMode::ArrowArmed);
   EXPECT_TRUE(frame.isVisible());
   ASSERT_EQ(f.dialogs.messages.size(), 1u);
   EXPECT_EQ(f.dialogs.messages[0].text, kSaveBeforeClosing);
@@ -186,7 +187,7 @@ TEST_F(Frame, ExitWithTwoChangedDocumentsAndACancel) {
   EXPECT_EQ(f.m.documents.openDocuments(), std::vector<int>{second});
   EXPECT_EQ(f.m.table.highestBox(), 1);
   EXPECT_EQ(f.m.table[1].Kind, "Cos");
-  EXPECT_NE(f.m.editMode, EditMode::Off);
+  EXPECT_NE(f.m.editor.mode(), EditMode::Off);
   EXPECT_TRUE(frame.isVisible());
 
   // The close box asks the same, and No ends the program.

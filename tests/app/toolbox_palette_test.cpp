@@ -16,7 +16,6 @@
 
 #include "app/toolbox_layout.h"
 #include "canvas/logic/rubber_band.h"
-#include "model/pending_box.h"
 #include "tests/model/model_fakes.h"
 #include "tests/support/file_sandbox.h"
 #include "tests/support/qt_application.h"
@@ -283,9 +282,9 @@ TEST_F(PaletteTest, ReloadFollowsTheToolboxAndShowsOnlyWhenAsked) {
 TEST_F(PaletteTest, ClickDropsAConnectGestureAndHandsTheToolOver) {
   UseToolbox("pick.tlb", "Sin\r\nArrow\r\n");
   ToolboxPalette p(m, txtEvent);
-  m.editMode = EditMode::ArrowSource;
+  testing_support::SetEditMode(m, EditMode::ArrowSource);
   p.cmd[1]->click();
-  EXPECT_EQ(m.editMode, EditMode::Select);
+  EXPECT_EQ(m.editor.mode(), EditMode::Select);
   EXPECT_EQ(txtEvent, "Sin");
 }
 
@@ -293,13 +292,13 @@ TEST_F(PaletteTest, ArrowWhileABoxWaitsArmsTheConnectToolAtOnce) {
   UseToolbox("pick.tlb", "Sin\r\nArrow\r\n");
   ToolboxPalette p(m, txtEvent);
   const int doc = NewDocument(m);
-  m.editMode = EditMode::Select;
-  ASSERT_TRUE(NewBox(m, doc));
-  ASSERT_EQ(m.editMode, EditMode::Placing);
+  testing_support::SetEditMode(m, EditMode::Select);
+  ASSERT_TRUE(m.editor.newBox(doc));
+  ASSERT_EQ(m.editor.mode(), EditMode::Placing);
   p.cmd_Click(2);
-  EXPECT_EQ(m.editMode, EditMode::ArrowArmed);
+  EXPECT_EQ(m.editor.mode(), EditMode::ArrowArmed);
   EXPECT_EQ(txtEvent, "");
-  EXPECT_EQ(PendingBox(m), 0);  // the waiting box is given up
+  EXPECT_EQ(m.editor.pendingBox(), 0);  // the waiting box is given up
   ASSERT_FALSE(views.pointers.empty());
   EXPECT_EQ(views.pointers.back(), Pointer::NoDrop);
 }
@@ -309,14 +308,14 @@ TEST_F(PaletteTest, AnotherToolIsTakenByTheFirstDocumentOnly) {
   ToolboxPalette p(m, txtEvent);
   NewDocument(m);
   NewDocument(m);
-  m.editMode = EditMode::Select;
+  testing_support::SetEditMode(m, EditMode::Select);
   p.cmd_Click(1);
   EXPECT_EQ(txtEvent, "Sin");
   std::vector<std::pair<int, std::string>> ran;
   WindowState first, second;
-  FormMouseMove(m, first, 0, 100, 100,
+  FormMouseMove(m, first, {}, 100, 100,
                 {txtEvent, [&](const std::string& tool) { ran.push_back({1, tool}); }});
-  FormMouseMove(m, second, 0, 100, 100,
+  FormMouseMove(m, second, {}, 100, 100,
                 {txtEvent, [&](const std::string& tool) { ran.push_back({2, tool}); }});
   EXPECT_EQ(ran, (std::vector<std::pair<int, std::string>>{{1, "Sin"}}));
   EXPECT_EQ(txtEvent, "");

@@ -2,9 +2,9 @@
 
 #include "canvas/logic/box_buttons.h"
 #include "canvas/logic/edit_commands.h"
-#include "canvas/logic/document_closing.h"
+#include "canvas/logic/window_layout.h"
 #include "canvas_fixture.h"
-#include "model/pending_box.h"
+#include "model/document_closing.h"
 
 namespace quorvin {
 namespace {
@@ -15,76 +15,13 @@ struct Buttons : ::testing::Test {
   CanvasFixture f;
   int doc = 0;
   void SetUp() override { doc = f.OpenDocument(); }
-  void Click(int n) { BoxClick(f.m, f.canvas, f.window(doc), doc, n); }
+  void Click(int n) { BoxClick(f.m, f.window(doc), doc, n); }
   void Connect(int from, int to) {
-    SetArrowTool(f.m);
+    f.m.editor.armArrowTool();
     Click(from);
     Click(to);
   }
 };
-
-TEST_F(Buttons, ConnectUsesTheFirstFreeSlotsSkipsAbsentOnesAndMarksTheDocumentChanged) {
-  const int s = f.AddBox(doc, 0, 0);
-  const int t = f.AddBox(doc, 0, 0);
-  f.m.table[s].OutLink = {0, 7, -1, 0, 0, 0};
-  f.m.table[t].InLink = {0, 9, -1, 0};
-  f.m.documents.docInfo[doc].Changed = false;
-  Connect(s, t);
-  EXPECT_EQ(f.m.table[s].OutLink[2], -1);
-  EXPECT_EQ(f.m.table[s].OutLink[3], t);
-  EXPECT_EQ(f.m.table[t].InLink[3], s) << "entry 2 absent: the arrow enters at 3";
-  EXPECT_TRUE(f.dialogs.messages.empty());
-  EXPECT_TRUE(f.m.documents.docInfo[doc].Changed) << "closing must ask to save the arrow";
-  EXPECT_EQ(f.views.arrowsRedrawn, std::vector<int>{doc});
-}
-
-TEST_F(Buttons, ABoxMayLinkToItself) {
-  const int a = f.AddBox(doc, 0, 0);
-  Connect(a, a);
-  EXPECT_EQ(f.m.table[a].OutLink[1], a);
-  EXPECT_EQ(f.m.table[a].InLink[1], a);
-}
-
-TEST_F(Buttons, RefusalsTellWhyInOrderAndLinkNothing) {
-  struct Case {
-    const char* name;
-    std::array<int16_t, 4> targetIn;
-    std::array<int16_t, 6> sourceOut;
-    bool sameDocument;
-    std::string message;
-  };
-  const std::vector<Case> cases = {
-      {"other document", {0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}, false,
-       "Boxes are not in the same document"},
-      {"entries full", {0, 5, -1, 6}, {0, 0, 0, 0, 0, 0}, true, "No more entries for box2 !"},
-      {"exits full", {0, 0, 0, 0}, {0, 5, 6, -1, -1, -1}, true, "No more exits for box1 !"},
-      {"entries before exits", {0, -1, -1, -1}, {0, -1, -1, -1, -1, -1}, true,
-       "No more entries for box2 !"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    CanvasFixture g;
-    const int d1 = g.OpenDocument();
-    const int d2 = g.OpenDocument();
-    const int s = g.AddBox(d1, 0, 0);
-    const int t = g.AddBox(c.sameDocument ? d1 : d2, 0, 0);
-    g.m.table[t].InLink = c.targetIn;
-    g.m.table[s].OutLink = c.sourceOut;
-    g.m.documents.docInfo[d1].Changed = false;
-    const BoxTable before = g.m.table;
-    SetArrowTool(g.m);
-    BoxClick(g.m, g.canvas, g.window(d1), d1, s);
-    BoxClick(g.m, g.canvas, g.window(d1), d1, t);
-    ASSERT_EQ(g.dialogs.messages.size(), 1u);
-    EXPECT_EQ(g.dialogs.messages[0].text, c.message);
-    EXPECT_EQ(g.dialogs.messages[0].style.code(), 48);
-    EXPECT_EQ(g.dialogs.messages[0].title, "Quorvin");
-    EXPECT_EQ(g.m.table, before);
-    EXPECT_EQ(g.m.editMode, EditMode::Select);
-    EXPECT_EQ(g.views.pointers.back(), Pointer::Default);
-    EXPECT_FALSE(g.m.documents.docInfo[d1].Changed);
-  }
-}
 
 TEST_F(Buttons, ConnectedThenClosedAsksToSave) {
   const int a = f.AddBox(doc, 0, 0);
@@ -96,48 +33,16 @@ TEST_F(Buttons, ConnectedThenClosedAsksToSave) {
   EXPECT_EQ(f.messageTexts(), std::vector<std::string>{kSaveBeforeClosing});
 }
 
-TEST_F(Buttons, SingleBoxCopyWaitsWithoutLinksButKeepsAbsentSlotsAndColours) {
-  const int a = f.AddBox(doc, 0, 0, "Comment");
-  const int b = f.AddBox(doc, 0, 0);
-  f.Link(a, 2, b, 1);
-  f.m.table[a].InLink = {0, -1, -1, -1};
-  f.m.table[a].OutLink[1] = -1;
-  f.m.table[a].OutColor = {0, 1, 2, 3, 4, 5};
-  f.m.table[a].Params = "note";
-  EditCopyBoxes(f.m);
-  Click(a);
-  const int c = PendingBox(f.m);
-  ASSERT_EQ(c, 3);
-  const BoxRecord& copy = f.m.table[c];
-  EXPECT_EQ(copy.Kind, "Comment");
-  EXPECT_EQ(copy.Params, "note");
-  EXPECT_EQ((std::array<int16_t, 4>{0, -1, -1, -1}), copy.InLink);
-  EXPECT_EQ((std::array<int16_t, 6>{0, -1, 0, 0, 0, 0}), copy.OutLink);
-  EXPECT_EQ(copy.OutColor, f.m.table[a].OutColor);
-  EXPECT_EQ(copy.Doc, doc);
-  EXPECT_EQ(f.m.table[b].InLink[1], a);
-}
-
-TEST_F(Buttons, SingleBoxCopyAtTheLimitOverwritesNothing) {
-  f.FillTo(doc, kMaxBoxes);
-  const BoxTable before = f.m.table;
-  EditCopyBoxes(f.m);
-  Click(1);
-  EXPECT_EQ(f.m.table, before);
-  EXPECT_EQ(f.messageTexts(),
-            std::vector<std::string>{"The maximum number of boxes (350) has been exceeded."});
-}
-
 TEST_F(Buttons, RightButtonAloneTogglesTheDragModeOthersAskForInformation) {
   WindowState& w = f.window(doc);
-  EXPECT_EQ(BoxMouseDown(w, 4, mouse::kRight, 0), BoxPress::DragModeToggled);
+  EXPECT_EQ(BoxMouseDown(w, 4, MouseButton::Right, {}), BoxPress::DragModeToggled);
   EXPECT_TRUE(w.dragAutomatic[4]);
-  EXPECT_EQ(BoxMouseDown(w, 4, mouse::kRight, 0), BoxPress::DragModeToggled);
+  EXPECT_EQ(BoxMouseDown(w, 4, MouseButton::Right, {}), BoxPress::DragModeToggled);
   EXPECT_FALSE(w.dragAutomatic[4]);
-  EXPECT_EQ(BoxMouseDown(w, 4, mouse::kRight, 1), BoxPress::BoxInformation);
-  EXPECT_EQ(BoxMouseDown(w, 4, mouse::kMiddle, 0), BoxPress::BoxInformation);
-  EXPECT_EQ(BoxMouseDown(w, 4, mouse::kLeft, 0), BoxPress::Nothing);
-  EXPECT_EQ(BoxMouseDown(w, 999, mouse::kRight, 0), BoxPress::DragModeToggled);  // no slot
+  EXPECT_EQ(BoxMouseDown(w, 4, MouseButton::Right, {.shift = true}), BoxPress::BoxInformation);
+  EXPECT_EQ(BoxMouseDown(w, 4, MouseButton::Middle, {}), BoxPress::BoxInformation);
+  EXPECT_EQ(BoxMouseDown(w, 4, MouseButton::Left, {}), BoxPress::Nothing);
+  EXPECT_EQ(BoxMouseDown(w, 999, MouseButton::Right, {}), BoxPress::DragModeToggled);  // no slot
   EXPECT_FALSE(w.dragAutomatic[4]);
 }
 
@@ -155,22 +60,11 @@ TEST_F(Buttons, ADropCentresTheButtonOnThePointerInCanvasTwips) {
   EXPECT_TRUE(f.m.documents.docInfo[doc].Changed);
 }
 
-TEST_F(Buttons, ADropOnAnotherDocumentsWindowIsRefused) {
-  const int other = f.OpenDocument();
-  const int a = f.AddBox(doc, 100, 100);
-  f.m.documents.docInfo[doc].Changed = false;
-  const BoxTable before = f.m.table;
-  EXPECT_FALSE(FormDragDrop(f.m, f.window(other), other, a, {0, 0, 480, 480}, 2000, 2000));
-  EXPECT_EQ(f.m.table, before);
-  EXPECT_FALSE(f.m.documents.docInfo[doc].Changed);
-  EXPECT_FALSE(f.m.documents.docInfo[other].Changed);
-}
-
 TEST_F(Buttons, BubbleNamesTheKindBelowRightOfTheButton) {
   const int sin = f.AddBox(doc, 0, 0, "Sin");
   const int sin2 = f.AddBox(doc, 0, 0, "Sin");
   const int note = f.AddBox(doc, 0, 0, "Comment");
-  f.m.table[note].Params = "first";
+  f.boxes[note].Params = "first";
   WindowState& w = f.window(doc);
   BoxMouseMove(f.m, w, sin, {100, 200, 480, 480});
   EXPECT_EQ(w.bubble.caption, "Sin");
@@ -183,7 +77,7 @@ TEST_F(Buttons, BubbleNamesTheKindBelowRightOfTheButton) {
   // A comment's bubble shows its text, refreshed on every move.
   BoxMouseMove(f.m, w, note, {0, 0, 480, 480});
   EXPECT_EQ(w.bubble.caption, "Comment: first");
-  f.m.table[note].Params = "second";
+  f.boxes[note].Params = "second";
   BoxMouseMove(f.m, w, note, {0, 0, 480, 480});
   EXPECT_EQ(w.bubble.caption, "Comment: second");
   // With the option off nothing changes.

@@ -11,7 +11,7 @@
 namespace quorvin {
 namespace {
 
-class BoxInformationDialogTest : public ::testing::Test, public testing::BoxInformationFixture {
+class BoxInformationDialogTest : public ::testing::Test, public testing::ColouredBoxesFixture {
  protected:
   void SetUp() override { testing_support::EnsureGuiApplication(); }
 };

@@ -8,6 +8,7 @@ namespace quorvin {
 namespace {
 
 using testing::BoxInformationFixture;
+using testing::ColouredBoxesFixture;
 
 TEST(EmptySlotsSentence, EachCountAsTheDialogWordsIt) {
   struct Case {
@@ -98,158 +99,11 @@ TEST(DescribeBox, NoDescriptionForANumberThatNamesNoBox) {
     EXPECT_FALSE(DescribeBox(f.m.table, n)) << n;
 }
 
-TEST(ApplyBoxInformation, TickedEntryIsCutOnBothEnds) {
-  BoxInformationFixture f;
-  const int s = f.Box("Keyboard Input"), n = f.Box("Cos"), t = f.Box("Sin");
-  f.Link(s, 2, n, 1);
-  f.Link(n, 1, t, 1);
-  BoxInformationAnswer answer;
-  answer.disconnectFrom[1] = true;
-  EXPECT_TRUE(ApplyBoxInformation(f.m, n, answer));
-  EXPECT_EQ(f[n].InLink[1], 0);
-  EXPECT_EQ(f[s].OutLink[2], 0);
-  EXPECT_EQ(f[n].OutLink[1], t) << "an unticked link stays";
-  EXPECT_EQ(f[t].InLink[1], n);
-  EXPECT_TRUE(f.changed());
-  EXPECT_EQ(f.views.redrawn.back(), f.doc);
-}
-
-TEST(ApplyBoxInformation, TickedExitIsCutOnBothEnds) {
-  BoxInformationFixture f;
-  const int n = f.Box("Keyboard Input"), t = f.Box("Plus");
-  f.Link(n, 1, t, 2);
-  BoxInformationAnswer answer;
-  answer.disconnectTo[1] = true;
-  EXPECT_TRUE(ApplyBoxInformation(f.m, n, answer));
-  EXPECT_EQ(f[n].OutLink[1], 0);
-  EXPECT_EQ(f[t].InLink[2], 0);
-  EXPECT_TRUE(f.changed());
-}
-
 // Two links from s to n: s's exits 1 and 3 lead to n's entries 1 and 2.
 // Cutting one of them frees one exit of s, never both, so what is drawn and
 // what is compiled stay the same links.
-TEST(ApplyBoxInformation, OneOfTwoLinksBetweenTheSameBoxesIsCutAlone) {
-  struct Case {
-    bool fromTick1, fromTick2;
-    std::array<int, 3> sExits;   // exits 1..3 of s afterwards
-    std::array<int, 2> nEntries; // entries 1..2 of n afterwards
-  };
-  const Case cases[] = {
-      {true, false, {0, 0, 2}, {0, 1}},
-      {false, true, {2, 0, 0}, {1, 0}},
-      {true, true, {0, 0, 0}, {0, 0}},
-  };
-  for (const Case& c : cases) {
-    BoxInformationFixture f;
-    const int s = f.Box("Keyboard Input"), n = f.Box("Plus");
-    f.Link(s, 1, n, 1);
-    f.Link(s, 3, n, 2);
-    BoxInformationAnswer answer;
-    answer.disconnectFrom[1] = c.fromTick1;
-    answer.disconnectFrom[2] = c.fromTick2;
-    ApplyBoxInformation(f.m, n, answer);
-    SCOPED_TRACE(::testing::Message() << c.fromTick1 << c.fromTick2);
-    EXPECT_EQ((std::array<int, 3>{f[s].OutLink[1], f[s].OutLink[2], f[s].OutLink[3]}), c.sExits);
-    EXPECT_EQ((std::array<int, 2>{f[n].InLink[1], f[n].InLink[2]}), c.nEntries);
-  }
-}
-
-TEST(ApplyBoxInformation, OneOfTwoExitsToTheSameBoxFreesOneEntryThere) {
-  BoxInformationFixture f;
-  const int n = f.Box("Keyboard Input"), t = f.Box("Plus");
-  f.Link(n, 2, t, 1);
-  f.Link(n, 4, t, 3);
-  BoxInformationAnswer answer;
-  answer.disconnectTo[4] = true;
-  ApplyBoxInformation(f.m, n, answer);
-  EXPECT_EQ(f[n].OutLink[2], t);
-  EXPECT_EQ(f[n].OutLink[4], 0);
-  EXPECT_EQ(f[t].InLink[1], n);
-  EXPECT_EQ(f[t].InLink[3], 0);
-}
-
-TEST(ApplyBoxInformation, HalfLinkFreesOnlyTheTickedSlot) {
-  BoxInformationFixture f;
-  const int s = f.Box("Keyboard Input"), n = f.Box("Plus"), other = f.Box("Cos");
-  f[n].InLink[1] = static_cast<int16_t>(s);  // s holds no exit to n
-  f.Link(s, 1, other, 1);
-  BoxInformationAnswer answer;
-  answer.disconnectFrom[1] = true;
-  EXPECT_TRUE(ApplyBoxInformation(f.m, n, answer));
-  EXPECT_EQ(f[n].InLink[1], 0);
-  EXPECT_EQ(f[s].OutLink[1], other);
-}
-
-TEST(ApplyBoxInformation, TickOnALinkToAMissingBoxFreesTheSlotOnly) {
-  BoxInformationFixture f;
-  const int n = f.Box("Plus");
-  f[n].InLink[2] = 300;
-  BoxInformationAnswer answer;
-  answer.disconnectFrom[2] = true;
-  EXPECT_TRUE(ApplyBoxInformation(f.m, n, answer));
-  EXPECT_EQ(f[n].InLink[2], 0);
-}
-
-TEST(ApplyBoxInformation, LinkOfABoxToItselfIsCutOnce) {
-  BoxInformationFixture f;
-  const int n = f.Box("Plus");
-  f.Link(n, 2, n, 3);
-  BoxInformationAnswer answer;
-  answer.disconnectTo[2] = true;
-  answer.disconnectFrom[3] = true;
-  EXPECT_TRUE(ApplyBoxInformation(f.m, n, answer));
-  EXPECT_EQ(f[n].OutLink[2], 0);
-  EXPECT_EQ(f[n].InLink[3], 0);
-}
-
-TEST(ApplyBoxInformation, OpeningLockedSlotsFreesOnlyTheAbsentOnes) {
-  BoxInformationFixture f;
-  const int s = f.Box("Keyboard Input"), n = f.Box("If");
-  f.Link(s, 1, n, 1);
-  f[n].InLink[2] = f[n].InLink[3] = kAbsentSlot;
-  f[n].OutLink[3] = f[n].OutLink[4] = f[n].OutLink[5] = kAbsentSlot;
-
-  BoxInformationAnswer inputs;
-  inputs.openLockedInputs = true;
-  EXPECT_TRUE(ApplyBoxInformation(f.m, n, inputs));
-  EXPECT_EQ(f[n].InLink, (std::array<int16_t, 4>{0, static_cast<int16_t>(s), 0, 0}));
-  EXPECT_EQ(f[n].OutLink[3], kAbsentSlot) << "exits stay closed until asked";
-
-  BoxInformationAnswer outputs;
-  outputs.openLockedOutputs = true;
-  EXPECT_TRUE(ApplyBoxInformation(f.m, n, outputs));
-  EXPECT_EQ(f[n].OutLink, (std::array<int16_t, 6>{}));
-  EXPECT_TRUE(f.changed());
-}
-
-TEST(ApplyBoxInformation, OkWithNothingTickedRedrawsButChangesNothing) {
-  BoxInformationFixture f;
-  const int s = f.Box("Keyboard Input"), n = f.Box("Cos");
-  f.Link(s, 1, n, 1);
-  const BoxTable before = f.m.table;
-  f.views.redrawn.clear();
-  BoxInformationAnswer answer;
-  answer.openLockedInputs = answer.openLockedOutputs = true;  // nothing locked
-  EXPECT_FALSE(ApplyBoxInformation(f.m, n, answer));
-  EXPECT_EQ(f.m.table, before);
-  EXPECT_FALSE(f.changed());
-  EXPECT_EQ(f.views.redrawn, std::vector<int>{f.doc});
-}
-
-TEST(ApplyBoxInformation, NumberThatNamesNoBoxChangesNothing) {
-  BoxInformationFixture f;
-  f.Box("Cos");
-  const BoxTable before = f.m.table;
-  BoxInformationAnswer answer;
-  answer.disconnectFrom.fill(true);
-  answer.openLockedInputs = true;
-  for (int n : {0, 2, 351}) EXPECT_FALSE(ApplyBoxInformation(f.m, n, answer));
-  EXPECT_EQ(f.m.table, before);
-}
-
 TEST(RecolourBoxArrows, AllFiveExitsTakeTheChosenColour) {
-  BoxInformationFixture f;
+  ColouredBoxesFixture f;
   const int n = f.Box("Cos");
   f.views.redrawn.clear();
   f.colours.answers = {0x00123456u};
@@ -260,7 +114,7 @@ TEST(RecolourBoxArrows, AllFiveExitsTakeTheChosenColour) {
 }
 
 TEST(RecolourBoxArrows, CancelledColourDialogChangesNothing) {
-  BoxInformationFixture f;
+  ColouredBoxesFixture f;
   const int n = f.Box("Cos");
   f[n].OutColor = {0, 0xff, 0xff, 0xff, 0xff, 0xff};
   const BoxTable before = f.m.table;
@@ -271,7 +125,7 @@ TEST(RecolourBoxArrows, CancelledColourDialogChangesNothing) {
 }
 
 TEST(RecolourBoxArrows, SameColourAgainIsNoEdit) {
-  BoxInformationFixture f;
+  ColouredBoxesFixture f;
   const int n = f.Box("Cos");
   f[n].OutColor = {0, 0xff, 0xff, 0xff, 0xff, 0xff};
   f.colours.answers = {0xffu};
@@ -283,36 +137,10 @@ TEST(EditComment, TextIsCutToItsFirstHundredCharacters) {
   BoxInformationFixture f;
   const int n = f.Box("Comment", "old");
   ASSERT_TRUE(IsCommentBox(f.m.table, n));
-  EXPECT_TRUE(EditComment(f.m, n, std::string(120, 'c')));
+  EXPECT_TRUE(f.m.editor.editComment(n, std::string(120, 'c')));
   EXPECT_EQ(f[n].Params, std::string(100, 'c'));
   EXPECT_TRUE(f.changed());
   EXPECT_EQ(f.views.redrawn.back(), f.doc);
-}
-
-TEST(EditComment, ALongerCommentGivenBackUnchangedStaysWhole) {
-  BoxInformationFixture f;
-  const std::string longer(120, 'l');
-  const int n = f.Box("Comment", longer.c_str());
-  EXPECT_FALSE(EditComment(f.m, n, longer));
-  EXPECT_EQ(f[n].Params, longer);
-  EXPECT_FALSE(f.changed());
-}
-
-TEST(EditComment, UnchangedTextIsNoEdit) {
-  BoxInformationFixture f;
-  const int n = f.Box("Comment", "same");
-  EXPECT_FALSE(EditComment(f.m, n, "same"));
-  EXPECT_FALSE(f.changed());
-}
-
-TEST(FirstCharacters, CountsCharactersNotBytes) {
-  const std::string e = "\xC3\xA9";  // e acute, two bytes
-  EXPECT_EQ(FirstCharacters(e + e + e, 2), e + e);
-  EXPECT_EQ(FirstCharacters("ab" + e, 3), "ab" + e);
-  EXPECT_EQ(FirstCharacters("ab" + e, 2), "ab");
-  EXPECT_EQ(FirstCharacters("", 100), "");
-  EXPECT_EQ(FirstCharacters("abc", 0), "");
-  EXPECT_EQ(FirstCharacters(std::string(100, 'x'), 100), std::string(100, 'x'));
 }
 
 TEST(IsCommentBox, OnlyAnExistingCommentBox) {

@@ -6,10 +6,10 @@
 
 #include <unistd.h>
 
-#include "canvas/logic/document_closing.h"
 #include "canvas/logic/edit_commands.h"
+#include "canvas/logic/window_layout.h"
 #include "canvas_fixture.h"
-#include "model/pending_box.h"
+#include "model/document_closing.h"
 
 namespace quorvin {
 namespace {
@@ -44,7 +44,7 @@ struct Closing : ::testing::Test {
     ASSERT_EQ(f.m.table.highestBox(), 1);
     EXPECT_EQ(f.m.table[1].Kind, "Cos") << "the other document's box renumbered";
     EXPECT_EQ(f.m.table[1].Doc, other);
-    EXPECT_TRUE(f.m.selection.empty());
+    EXPECT_TRUE(f.m.editor.selection().empty());
     EXPECT_FALSE(f.window(doc).band.visible);
   }
   void ExpectKept() {
@@ -133,22 +133,22 @@ TEST_F(Closing, ExitClosesEveryDocumentInTurn) {
 }
 
 TEST_F(Closing, ExitCancelledRestoresTheModeArmedBefore) {
-  f.m.editMode = EditMode::Select;
-  ASSERT_TRUE(NewBox(f.m, other));  // a box waits to be placed
+  testing_support::SetEditMode(f.m, EditMode::Select);
+  ASSERT_TRUE(f.m.editor.newBox(other));  // a box waits to be placed
   f.dialogs.answers = {Answer::Cancel};
   EXPECT_FALSE(ExitAllDocuments(f.m, [&](int d) { return FormQueryUnload(f.m, f.window(d), d); }));
-  EXPECT_EQ(f.m.editMode, EditMode::Placing) << "the canvas is not left dead";
-  EXPECT_EQ(PendingBox(f.m), 4);
+  EXPECT_EQ(f.m.editor.mode(), EditMode::Placing) << "the canvas is not left dead";
+  EXPECT_EQ(f.m.editor.pendingBox(), 4);
   ExpectKept();
 }
 
 TEST_F(Closing, ExitCancelledAfterAClosingKeepsTheSelectModeItLeft) {
   f.m.documents.docInfo[doc].Changed = false;
   f.m.documents.docInfo[other].Changed = true;
-  f.m.editMode = EditMode::ArrowArmed;
+  testing_support::SetEditMode(f.m, EditMode::ArrowArmed);
   f.dialogs.answers = {Answer::Cancel};
   EXPECT_FALSE(ExitAllDocuments(f.m, [&](int d) { return FormQueryUnload(f.m, f.window(d), d); }));
-  EXPECT_EQ(f.m.editMode, EditMode::Select);
+  EXPECT_EQ(f.m.editor.mode(), EditMode::Select);
   EXPECT_TRUE(f.m.documents.docInfo[doc].Free);
   EXPECT_FALSE(f.m.documents.docInfo[other].Free);
 }
@@ -167,12 +167,12 @@ struct WaitingBoxSave : Closing {
   const std::string docFile = "2\r\n" + Record("Sin", 100) + Record("Tan", 300) + "\r\n";
   const std::string otherFile = "1\r\n" + Record("Cos", 200) + "\r\n";
   void Wait(int on) {
-    f.m.table[4].X = 5000;
-    f.m.table[4].Y = 6000;
-    f.m.editMode = EditMode::Select;
-    ASSERT_TRUE(NewBox(f.m, on));
-    ASSERT_EQ(PendingBox(f.m), 4);
-    f.m.table[4].Kind = "Cos";
+    f.boxes[4].X = 5000;
+    f.boxes[4].Y = 6000;
+    testing_support::SetEditMode(f.m, EditMode::Select);
+    ASSERT_TRUE(f.m.editor.newBox(on));
+    ASSERT_EQ(f.m.editor.pendingBox(), 4);
+    f.boxes[4].Kind = "Cos";
   }
   bool Exit() {
     return ExitAllDocuments(f.m, [&](int d) { return FormQueryUnload(f.m, f.window(d), d); });
@@ -192,8 +192,8 @@ TEST_F(WaitingBoxSave, SaveAndSaveAsLeaveItOutAndWaiting) {
     f.dialogs.fileAnswers = {path};
     ASSERT_TRUE(SaveDocument(f.m, doc, mode));
     EXPECT_EQ(Saved(), docFile);
-    EXPECT_EQ(PendingBox(f.m), 4) << "it still waits for its click";
-    DiscardPendingBox(f.m);
+    EXPECT_EQ(f.m.editor.pendingBox(), 4) << "it still waits for its click";
+    f.m.editor.discardPendingBox();
     fs::remove(path);
   }
 }
@@ -204,7 +204,7 @@ TEST_F(WaitingBoxSave, TheClosePromptsYesLeavesItOut) {
   Wait(doc);
   EXPECT_TRUE(Close());
   EXPECT_EQ(Saved(), docFile);
-  EXPECT_EQ(PendingBox(f.m), 0);
+  EXPECT_EQ(f.m.editor.pendingBox(), 0);
   EXPECT_EQ(f.m.table.highestBox(), 1);
 }
 
@@ -237,8 +237,8 @@ TEST_F(WaitingBoxSave, ExitCancelledAfterAClosingShowsNoUnplacedBox) {
   Wait(other);
   f.dialogs.answers = {Answer::Cancel};
   EXPECT_FALSE(Exit());
-  EXPECT_EQ(PendingBox(f.m), 0);
-  EXPECT_EQ(ShownBoxes(f.m, other), std::vector<int>{1});
+  EXPECT_EQ(f.m.editor.pendingBox(), 0);
+  EXPECT_EQ(f.m.editor.placedBoxes(other), std::vector<int>{1});
   EXPECT_EQ(f.m.table[1].X, 200) << "the placed box, not the waiting one";
 }
 

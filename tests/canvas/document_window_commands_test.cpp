@@ -82,12 +82,12 @@ TEST_F(DocumentWindowCommandsTest, TheFunctionsMenuHoldsTheInsertItemsUnderTheir
 TEST_F(DocumentWindowCommandsTest, AMenuInsertWaitsAndTheNextPressPlacesItWithItsIcon) {
   DocumentWindow& w = open();
   item(w, "mnuTrigSin")->trigger();
-  EXPECT_EQ(m.editMode, EditMode::Placing);
+  EXPECT_EQ(m.editor.mode(), EditMode::Placing);
   const int sin = m.table.highestBox();
   EXPECT_EQ(m.table[sin].Kind, "Sin");
   EXPECT_EQ(w.boxButton(sin), nullptr) << "a waiting box has no button yet";
   QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(60, 50));
-  EXPECT_EQ(m.editMode, EditMode::Select);
+  EXPECT_EQ(m.editor.mode(), EditMode::Select);
   ASSERT_NE(w.boxButton(sin), nullptr);
   EXPECT_EQ(w.boxButton(sin)->iconKey(), "Sin");
   EXPECT_TRUE(w.boxButton(sin)->isVisible());
@@ -130,7 +130,7 @@ TEST_F(DocumentWindowCommandsTest, AToolPickedInTheToolboxInsertsOnTheFirstMoveO
   EXPECT_EQ(w.cmdEventFire->text(), "Sin");
   ASSERT_EQ(m.table.highestBox(), 1);
   EXPECT_EQ(m.table[1].Kind, "Sin");
-  EXPECT_EQ(m.editMode, EditMode::Placing);
+  EXPECT_EQ(m.editor.mode(), EditMode::Placing);
   MoveOver(w, {70, 70});
   EXPECT_EQ(m.table.highestBox(), 1);
   QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(70, 70));
@@ -141,11 +141,11 @@ TEST_F(DocumentWindowCommandsTest, AToolPickedInTheToolboxInsertsOnTheFirstMoveO
   frame.tool = "sin";
   MoveOver(w, {90, 90});
   EXPECT_EQ(m.table.highestBox(), 1);
-  EXPECT_EQ(m.editMode, EditMode::Select);
+  EXPECT_EQ(m.editor.mode(), EditMode::Select);
 
   frame.tool = "Arrow";
   MoveOver(w, {90, 90});
-  EXPECT_EQ(m.editMode, EditMode::ArrowArmed);
+  EXPECT_EQ(m.editor.mode(), EditMode::ArrowArmed);
 }
 
 TEST_F(DocumentWindowCommandsTest, TheHandOverIsEmptyWhileTheToolsCommandRuns) {

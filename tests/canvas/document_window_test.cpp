@@ -12,8 +12,8 @@
 #include <stdexcept>
 
 #include "canvas/logic/arrow_geometry.h"
-#include "canvas/logic/document_closing.h"
 #include "canvas/pixel_geometry.h"
+#include "model/document_closing.h"
 #include "platform/icon_sheet.h"
 #include "tests/canvas/fake_frame.h"
 #include "tests/canvas/window_events.h"
@@ -41,14 +41,14 @@ class DocumentWindowTest : public ::testing::Test, public WindowsFixture {
   }
   DocumentWindow& load(const std::string& path) {
     EXPECT_TRUE(LoadFlowchart(m, path));
-    doc = m.documents.curDoc;
+    doc = m.documents.current();
     return *windows.window(doc);
   }
   // A box of that kind placed by a real click at pixel point p.
   int place(DocumentWindow& w, const std::string& kind, QPoint p) {
-    EXPECT_TRUE(NewBox(m, w.doc()));
+    EXPECT_TRUE(m.editor.newBox(w.doc()));
     const int n = m.table.highestBox();
-    m.table[n].Kind = kind;
+    boxes[n].Kind = kind;
     QTest::mouseClick(&w, Qt::LeftButton, {}, p);
     return n;
   }
@@ -90,6 +90,14 @@ TEST_F(DocumentWindowTest, OpensWithItsControlsAndMenusForANewDocument) {
   EXPECT_EQ(w.mnuOptionsPrefs->text(), "&Prefrences ...");
   EXPECT_EQ(w.mnuHelpTour->text(), "&Guided Tour");
   EXPECT_EQ(w.functionsMenu()->title(), "Fu&nctions");
+}
+
+TEST_F(DocumentWindowTest, AWindowLaidOutMakesItsDocumentTheCurrentOne) {
+  DocumentWindow& first = open();
+  open();
+  ASSERT_EQ(m.documents.current(), 2);
+  first.resize(first.size() + QSize(40, 30));
+  EXPECT_EQ(m.documents.current(), first.doc());
 }
 
 // Its title bar in the frame shows the program's icon, not the toolkit's.
@@ -209,12 +217,12 @@ TEST_F(DocumentWindowTest, TheWheelScrollsTheCanvasFromAButtonToo) {
 TEST_F(DocumentWindowTest, AClickOnTheCanvasPlacesTheWaitingBox) {
   DocumentWindow& w = open();
   EXPECT_EQ(w.cursor().shape(), Qt::ArrowCursor);
-  ASSERT_TRUE(NewBox(m, doc));
+  ASSERT_TRUE(m.editor.newBox(doc));
   EXPECT_EQ(w.cursor().shape(), Qt::CrossCursor);
   const int n = m.table.highestBox();
   EXPECT_EQ(w.boxButton(n), nullptr);  // hidden until placed
   QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(100, 50));
-  EXPECT_EQ(m.editMode, EditMode::Select);
+  EXPECT_EQ(m.editor.mode(), EditMode::Select);
   EXPECT_EQ(m.table[n].X, 1500);
   EXPECT_EQ(m.table[n].Y, 750);
   EXPECT_TRUE(m.documents.docInfo[doc].Changed);
@@ -230,13 +238,13 @@ TEST_F(DocumentWindowTest, TheArrowToolConnectsTwoClickedBoxes) {
   const int b = place(w, "Cos", {40, 140});
   m.documents.docInfo[doc].Changed = false;
   w.mnuArrow->trigger();
-  EXPECT_EQ(m.editMode, EditMode::ArrowArmed);
+  EXPECT_EQ(m.editor.mode(), EditMode::ArrowArmed);
   EXPECT_EQ(w.cursor().shape(), Qt::ForbiddenCursor);
   QTest::mouseClick(w.boxButton(a), Qt::LeftButton);
   QTest::mouseClick(w.boxButton(b), Qt::LeftButton);
   EXPECT_EQ(m.table[a].OutLink[1], b);
   EXPECT_EQ(m.table[b].InLink[1], a);
-  EXPECT_EQ(m.editMode, EditMode::Select);
+  EXPECT_EQ(m.editor.mode(), EditMode::Select);
   EXPECT_TRUE(m.documents.docInfo[doc].Changed);
 }
 
@@ -370,28 +378,28 @@ TEST_F(DocumentWindowTest, ARunInProgressRefusesEditingAndExecuteSilently) {
   w.mnuEditMove->trigger();
   w.mnuMultipleArrows->trigger();
   EXPECT_EQ(frame.commands.size(), 1u);
-  EXPECT_EQ(m.editMode, EditMode::Select);
+  EXPECT_EQ(m.editor.mode(), EditMode::Select);
   EXPECT_FALSE(w.mnuMultipleArrows->isChecked());
-  ASSERT_TRUE(NewBox(m, doc));
+  ASSERT_TRUE(m.editor.newBox(doc));
   QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(100, 50));
-  EXPECT_EQ(m.editMode, EditMode::Placing);
+  EXPECT_EQ(m.editor.mode(), EditMode::Placing);
 }
 
 TEST_F(DocumentWindowTest, AWaitingBoxKeepsTheIconItsCommandGaveOnTheDocumentItIsPlacedOn) {
   DocumentWindow& first = open();
   DocumentWindow& second = open();
-  ASSERT_TRUE(NewBox(m, first.doc()));
+  ASSERT_TRUE(m.editor.newBox(first.doc()));
   const int n = m.table.highestBox();
-  m.table[n].Kind = "Matrix Manipulation";
-  m.table[n].Params = "Fliplr";
+  boxes[n].Kind = "Matrix Manipulation";
+  boxes[n].Params = "Fliplr";
   first.setBoxIconKey(n, "Fliplr");
   QTest::mouseClick(&second, Qt::LeftButton, {}, QPoint(80, 80));
   EXPECT_EQ(m.table[n].Doc, second.doc());
   ASSERT_NE(second.boxButton(n), nullptr);
   EXPECT_EQ(second.boxButton(n)->iconKey(), "Fliplr");
   // Another kind in that number later shows its own picture.
-  m.table[n].Kind = "Sin";
-  m.table[n].Params.clear();
+  boxes[n].Kind = "Sin";
+  boxes[n].Params.clear();
   second.boxesChanged();
   EXPECT_EQ(second.boxButton(n)->iconKey(), "Sin");
 }
@@ -416,10 +424,10 @@ TEST_F(DocumentWindowTest, EveryNewButtonShowsThePictureOfItsKeyTheErrorCellToo)
   int x = 40;
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.kind) + " / " + c.params);
-    ASSERT_TRUE(NewBox(m, w.doc()));
+    ASSERT_TRUE(m.editor.newBox(w.doc()));
     const int n = m.table.highestBox();
-    m.table[n].Kind = c.kind;
-    m.table[n].Params = c.params;
+    boxes[n].Kind = c.kind;
+    boxes[n].Params = c.params;
     if (c.givenKey != nullptr) w.setBoxIconKey(n, c.givenKey);
     QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(x, 40));
     x += 50;
@@ -439,7 +447,7 @@ using testing::MoveOver;
 TEST_F(DocumentWindowTest, TheBubbleNamesTheBoxUnderThePointerAsPlainText) {
   DocumentWindow& w = open();
   const int n = place(w, "Comment", {40, 40});
-  m.table[n].Params = "<b>bold</b> & more";
+  boxes[n].Params = "<b>bold</b> & more";
   MoveOver(*w.boxButton(n), {5, 5});
   EXPECT_FALSE(w.txtboxname->isHidden());
   EXPECT_EQ(w.txtboxname->text(), "Comment: <b>bold</b> & more");

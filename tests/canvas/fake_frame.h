@@ -64,6 +64,8 @@ struct WindowsFixture {
   AnsweringDialogs dialogs;
   MemorySettingsStore store;
   Model m{dialogs, windows, store};
+  // The records, written field by field where a test needs what no edit makes.
+  BoxTable& boxes = testing_support::WritableTable(m);
 
   WindowsFixture() { windows.attach(m, frame); }
 };

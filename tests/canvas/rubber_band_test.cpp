@@ -20,13 +20,13 @@ struct Band : ::testing::Test {
 
   void SetUp() override {
     doc = f.OpenDocument();
-    f.m.editMode = EditMode::Select;
+    testing_support::SetEditMode(f.m, EditMode::Select);
   }
   WindowState& w() { return f.window(doc); }
-  void Move(double x, double y, int buttons = mouse::kLeft) {
+  void Move(double x, double y, MouseButtons buttons = {.left = true}) {
     FormMouseMove(f.m, w(), buttons, x, y, pickup);
   }
-  void Up() { FormMouseUp(f.m, f.canvas, w(), doc); }
+  void Up() { FormMouseUp(f.m, w(), doc); }
 };
 
 TEST_F(Band, FirstMoveShowsItAtThePointerAndTheEdgesFollowOutwardsOnly) {
@@ -46,13 +46,15 @@ TEST_F(Band, FirstMoveShowsItAtThePointerAndTheEdgesFollowOutwardsOnly) {
 }
 
 TEST_F(Band, OnlyTheLeftButtonAloneInSelectModeDrawsIt) {
-  for (int buttons : {0, mouse::kRight, mouse::kMiddle, mouse::kLeft + mouse::kRight}) {
+  for (MouseButtons buttons : {MouseButtons{}, MouseButtons{.right = true},
+                               MouseButtons{.middle = true},
+                               MouseButtons{.left = true, .right = true}}) {
     Move(100, 100, buttons);
-    EXPECT_FALSE(w().band.visible) << buttons;
+    EXPECT_FALSE(w().band.visible) << buttons.left << buttons.right << buttons.middle;
   }
   for (EditMode mode : {EditMode::Off, EditMode::Placing, EditMode::ArrowArmed,
                         EditMode::ArrowSource, EditMode::Move, EditMode::Copy}) {
-    f.m.editMode = mode;
+    testing_support::SetEditMode(f.m, mode);
     Move(100, 100);
     EXPECT_FALSE(w().band.visible);
   }
@@ -71,39 +73,39 @@ TEST_F(Band, SelectsStrictlyInsideOnThisDocumentOnlyAndSetsTheAnchor) {
   w().scrH.value = 500;
   w().scrV.value = 200;
   w().band = {true, {1000, 500, 2000, 1000}};
-  f.m.editMode = EditMode::Placing;  // the band is read in every mode
+  testing_support::SetEditMode(f.m, EditMode::Placing);  // the band is read in every mode
   Up();
-  EXPECT_EQ(f.m.selection, (std::vector<int16_t>{static_cast<int16_t>(at1600),
+  EXPECT_EQ(f.m.editor.selection(), (std::vector<int16_t>{static_cast<int16_t>(at1600),
                                                  static_cast<int16_t>(at3499)}));
-  EXPECT_EQ(f.canvas.selAnchorX, 1500);
-  EXPECT_EQ(f.canvas.selAnchorY, 700);
+  EXPECT_EQ(f.m.editor.anchorX(), 1500);
+  EXPECT_EQ(f.m.editor.anchorY(), 700);
   EXPECT_TRUE(w().band.visible) << "the band shows the selection until the next press";
 }
 
 TEST_F(Band, AnchorRoundsHalvesToEven) {
   w().band = {true, {1000.5, 1001.5, 0, 0}};
   Up();
-  EXPECT_EQ(f.canvas.selAnchorX, 1000);
-  EXPECT_EQ(f.canvas.selAnchorY, 1002);
+  EXPECT_EQ(f.m.editor.anchorX(), 1000);
+  EXPECT_EQ(f.m.editor.anchorY(), 1002);
 }
 
 TEST_F(Band, AClickWithoutMovesEmptiesTheSelectionAndKeepsTheAnchor) {
   const int a = f.AddBox(doc, 100, 100);
   f.Select({static_cast<int16_t>(a)}, 42, 43);
   w().band = {true, {0, 0, 5000, 5000}};
-  FormMouseDown(f.m, f.canvas, w(), doc, 10, 10);  // hides the band
+  FormMouseDown(f.m, w(), doc, 10, 10);  // hides the band
   Up();
-  EXPECT_TRUE(f.m.selection.empty());
-  EXPECT_EQ(f.canvas.selAnchorX, 42);
-  EXPECT_EQ(f.canvas.selAnchorY, 43);
+  EXPECT_TRUE(f.m.editor.selection().empty());
+  EXPECT_EQ(f.m.editor.anchorX(), 42);
+  EXPECT_EQ(f.m.editor.anchorY(), 43);
 }
 
 TEST_F(Band, PressMoveReleaseWithoutExtentSelectsNothingAndAnchorsThere) {
   f.AddBox(doc, 300, 300);
   Move(300, 300);
   Up();
-  EXPECT_TRUE(f.m.selection.empty());
-  EXPECT_EQ(f.canvas.selAnchorX, 300);
+  EXPECT_TRUE(f.m.editor.selection().empty());
+  EXPECT_EQ(f.m.editor.anchorX(), 300);
 }
 
 TEST_F(Band, AToolPickedInTheToolboxIsRunOnceByTheFirstMove) {
@@ -113,9 +115,9 @@ TEST_F(Band, AToolPickedInTheToolboxIsRunOnceByTheFirstMove) {
     toolsRun.push_back(tool);
     seenDuringRun = txtEvent;  // emptied only after the command returns
   };
-  f.m.editMode = EditMode::ArrowArmed;  // in any mode, with any buttons
-  Move(10, 10, 0);
-  Move(20, 20, 0);
+  testing_support::SetEditMode(f.m, EditMode::ArrowArmed);  // in any mode, with any buttons
+  Move(10, 10, {});
+  Move(20, 20, {});
   EXPECT_EQ(toolsRun, std::vector<std::string>{"Cos"});
   EXPECT_EQ(seenDuringRun, "Cos");
   EXPECT_EQ(txtEvent, "");
@@ -130,7 +132,7 @@ TEST_F(Band, AFailingToolCommandStillEmptiesTheHandOver) {
 
 TEST_F(Band, AMoveOverTheCanvasHidesTheBubble) {
   w().bubble = {"Sin", true, 500, 500};
-  Move(10, 10, 0);
+  Move(10, 10, {});
   EXPECT_FALSE(w().bubble.visible);
   EXPECT_EQ(w().bubble.caption, "");
 }

@@ -3,7 +3,7 @@
 
 #include <ostream>
 
-#include "canvas/logic/twips.h"
+#include "model/twips.h"
 
 namespace quorvin {
 

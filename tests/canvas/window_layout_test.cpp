@@ -17,7 +17,6 @@ TEST(WindowLayout, LoadRecordsTheDesignCanvasExtent) {
 }
 
 TEST(WindowLayout, BottomStripAndScrollBarsFollowTheClientArea) {
-  CanvasFixture f;
   struct Case {
     double width, height;
     WindowLayout expected;
@@ -35,24 +34,18 @@ TEST(WindowLayout, BottomStripAndScrollBarsFollowTheClientArea) {
         {1748, -52, 252, 252}, {1748, 0, 252, 0}}},
   };
   for (const Case& c : cases) {
-    const std::optional<WindowLayout> l = FormResize(f.m, 3, c.width, c.height, false);
+    const std::optional<WindowLayout> l = FormResize(c.width, c.height, false);
     ASSERT_TRUE(l.has_value());
     EXPECT_EQ(*l, c.expected) << c.width << " x " << c.height;
   }
-  EXPECT_EQ(f.m.documents.curDoc, 3);
 }
 
-TEST(WindowLayout, AMinimisedWindowIsNotLaidOutAndAnUnnumberedOneKeepsCurDoc) {
-  CanvasFixture f;
-  f.m.documents.curDoc = 2;
-  EXPECT_TRUE(FormResize(f.m, 0, 9000, 6000, false).has_value());
-  EXPECT_EQ(f.m.documents.curDoc, 2);
-  EXPECT_FALSE(FormResize(f.m, 5, 9000, 6000, true).has_value());
-  EXPECT_EQ(f.m.documents.curDoc, 5);
+TEST(WindowLayout, AMinimisedWindowIsNotLaidOut) {
+  EXPECT_TRUE(FormResize(9000, 6000, false).has_value());
+  EXPECT_FALSE(FormResize(9000, 6000, true).has_value());
 }
 
 TEST(WindowLayout, TheTourPanelLiesAcrossTheTopOfTheCanvasAndNeverTurnsNegative) {
-  CanvasFixture f;
   const struct {
     double width, height;
     WindowRect expected;
@@ -62,7 +55,7 @@ TEST(WindowLayout, TheTourPanelLiesAcrossTheTopOfTheCanvasAndNeverTurnsNegative)
       {300, 200, {120, 120, 0, 0}},          // smaller than the margins
   };
   for (const auto& c : cases) {
-    const std::optional<WindowLayout> l = FormResize(f.m, 1, c.width, c.height, false);
+    const std::optional<WindowLayout> l = FormResize(c.width, c.height, false);
     ASSERT_TRUE(l.has_value());
     EXPECT_EQ(TourPanelRect(*l), c.expected) << c.width << " x " << c.height;
   }

@@ -61,7 +61,7 @@ TEST_F(AnswerCommands, PlotStoresTheCommandStringAndKeepsTheMarkedInputs) {
   EXPECT_EQ(ExitsOf(box), kNoExits);
   ASSERT_EQ(ctx.icons.size(), 1u);
   EXPECT_EQ(ctx.icons.back(), (IconShown{f.doc1, 1, "Plot2d"}));
-  EXPECT_EQ(f.m.editMode, EditMode::Placing);
+  EXPECT_EQ(f.m.editor.mode(), EditMode::Placing);
 }
 
 TEST_F(AnswerCommands, PlotMarkedOnlyInTheThirdInputKeepsThatEntry) {
@@ -254,7 +254,7 @@ TEST_F(AnswerCommands, WhileAsksForTheConditionAndKeepsACancelledBox) {
   EXPECT_EQ(f.m.table.highestBox(), 2);
   EXPECT_EQ(f.last().Kind, "While");
   EXPECT_EQ(f.last().Params, "");
-  EXPECT_EQ(f.m.editMode, EditMode::Placing) << "the box still waits to be placed";
+  EXPECT_EQ(f.m.editor.mode(), EditMode::Placing) << "the box still waits to be placed";
 }
 
 // --- Subroutines ---------------------------------------------------------
@@ -294,7 +294,7 @@ TEST_F(AnswerCommands, SubroutineStartRefusesNamesNoStartBoxCanCarry) {
     ScriptedContext ctx = g.on(g.doc1);
     commands.run("mnuSpecSubStart_Click", ctx);
     EXPECT_EQ(g.m.table.highestBox(), 0) << name;
-    EXPECT_EQ(g.m.editMode, EditMode::Select) << name;
+    EXPECT_EQ(g.m.editor.mode(), EditMode::Select) << name;
     EXPECT_TRUE(ctx.icons.empty()) << name;
     ASSERT_EQ(g.dialogs.messages.size(), 1u) << name;
     EXPECT_EQ(g.dialogs.styles.back(), style::kExclamation) << name;
@@ -364,10 +364,10 @@ TEST_F(AnswerCommands, SubroutineCallNames) {
 TEST(FullTableAnswers, StartAndCallAskFirstOthersNotAtAll) {
   CommandFixture f;
   for (int n = 1; n <= kMaxBoxes; ++n) {
-    f.m.table[n].Kind = "Sin";
-    f.m.table[n].Doc = static_cast<int16_t>(f.doc1);
+    f.boxes[n].Kind = "Sin";
+    f.boxes[n].Doc = static_cast<int16_t>(f.doc1);
   }
-  f.m.table.nextBox = kMaxBoxes + 1;
+  f.boxes.nextBox = kMaxBoxes + 1;
   const BoxTable before = f.m.table;
   const CommandRegistry commands = InsertCommandRegistry();
   for (const char* handler : {"mnuOutputPlot_Click", "mnuOperatorsFunc_Click",

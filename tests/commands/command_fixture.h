@@ -17,6 +17,7 @@
 #include "commands/form_vocabulary.h"
 #include "model/model.h"
 #include "model/settings_store.h"
+#include "tests/support/editor_backdoor.h"
 #include "tests/support/quiet_questions.h"
 #include "tests/support/recording_views.h"
 
@@ -139,19 +140,21 @@ struct CommandFixture {
   testing_support::RecordingViews views;
   MemorySettingsStore store;
   Model m{dialogs, views, store};
+  // The records, written field by field where a test needs what no edit makes.
+  BoxTable& boxes = testing_support::WritableTable(m);
   int doc1 = 0, doc2 = 0;
   ScriptedCommandQuestions questions;
 
   CommandFixture() {
     doc1 = NewDocument(m);
     doc2 = NewDocument(m);
-    m.editMode = EditMode::Select;
+    testing_support::SetEditMode(m, EditMode::Select);
   }
   // The context of a command run from document doc's menu or canvas.
   ScriptedContext on(int doc) { return ScriptedContext(m, doc, questions); }
-  BoxRecord& last() { return m.table[m.table.highestBox()]; }
+  BoxRecord& last() { return boxes[boxes.highestBox()]; }
   // Places the waiting box, as the placing click does.
-  void place() { m.editMode = EditMode::Select; }
+  void place() { testing_support::SetEditMode(m, EditMode::Select); }
 };
 
 }  // namespace quorvin::testing

@@ -24,14 +24,14 @@ class CommandChart : public ::testing::Test {
     ScriptedContext ctx = f.on(f.doc1);
     EXPECT_TRUE(commands.run(handler, ctx)) << handler;
     const int n = f.m.table.highestBox();
-    f.m.table[n].X = 600 * n;
+    f.boxes[n].X = 600 * n;
     f.place();
     return n;
   }
   // An arrow from the first free exit of from to the first free entry of to.
   void Connect(int from, int to) {
-    BoxRecord& a = f.m.table[from];
-    BoxRecord& b = f.m.table[to];
+    BoxRecord& a = f.boxes[from];
+    BoxRecord& b = f.boxes[to];
     int exit = 1, entry = 1;
     while (exit <= kExits && a.OutLink[exit] != kFreeSlot) ++exit;
     while (entry <= kEntries && b.InLink[entry] != kFreeSlot) ++entry;

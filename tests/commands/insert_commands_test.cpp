@@ -127,7 +127,7 @@ TEST_P(Commands, StoreKindParamsEntriesAndIcon) {
   EXPECT_EQ((std::array<int16_t, 3>{box.InLink[1], box.InLink[2], box.InLink[3]}), c.entries);
   ASSERT_FALSE(ctx.icons.empty());
   EXPECT_EQ(ctx.icons.back(), (IconShown{f.doc1, n, c.icon}));
-  EXPECT_EQ(f.m.editMode, EditMode::Placing);
+  EXPECT_EQ(f.m.editor.mode(), EditMode::Placing);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, Commands, ::testing::ValuesIn(kCases),
@@ -222,11 +222,11 @@ TEST(Retyping, TheIconGoesToTheWaitingBoxsOwnDocument) {
 TEST(FullTable, NoDialogNoRecordNoButtonAt350Boxes) {
   CommandFixture f;
   for (int n = 1; n <= kMaxBoxes; ++n) {
-    f.m.table[n].Kind = "Sin";
-    f.m.table[n].Doc = static_cast<int16_t>(f.doc1);
-    f.m.table[n].InLink = {0, 0, -1, -1};
+    f.boxes[n].Kind = "Sin";
+    f.boxes[n].Doc = static_cast<int16_t>(f.doc1);
+    f.boxes[n].InLink = {0, 0, -1, -1};
   }
-  f.m.table.nextBox = kMaxBoxes + 1;
+  f.boxes.nextBox = kMaxBoxes + 1;
   const BoxTable before = f.m.table;
   const CommandRegistry commands = InsertCommandRegistry();
   std::string tool;
@@ -239,7 +239,7 @@ TEST(FullTable, NoDialogNoRecordNoButtonAt350Boxes) {
   }
   EXPECT_TRUE(f.questions.asked.empty()) << "no dialog asked";
   EXPECT_TRUE(f.m.table == before);
-  EXPECT_NE(f.m.editMode, EditMode::Placing);
+  EXPECT_NE(f.m.editor.mode(), EditMode::Placing);
 }
 
 TEST(SplitRule, RangesAndUnderscores) {

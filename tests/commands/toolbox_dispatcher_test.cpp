@@ -44,7 +44,7 @@ TEST(Dispatcher, NearMissesDoNothing) {
     std::string caption = name;
     cmdEventFire_Click(commands, ctx, caption);
     EXPECT_TRUE(f.m.table == before) << name;
-    EXPECT_EQ(f.m.editMode, EditMode::Select) << name;
+    EXPECT_EQ(f.m.editor.mode(), EditMode::Select) << name;
     EXPECT_TRUE(f.questions.asked.empty()) << name;
     EXPECT_EQ(ctx.arrowsArmed, 0);
     EXPECT_EQ(ctx.subroutineMenus, 0) << name;
@@ -125,6 +125,23 @@ TEST(Registry, AFaultOfACommandIsToldAndStaysInTheEvent) {
   EXPECT_TRUE(commands.run("mnuBroken_Click", ctx));
   EXPECT_EQ(dialogs.told,
             (std::vector<std::string>{"Internal error in mnuBroken_Click: slot 9|16|Quorvin"}));
+}
+
+TEST(ToolboxPick, DropsAConnectGestureAndArrowArmsAtOnce) {
+  CommandFixture f;
+  std::string txtEvent;
+  for (EditMode from : {EditMode::ArrowArmed, EditMode::ArrowSource}) {
+    testing_support::SetEditMode(f.m, from);
+    ToolboxToolClicked(f.m, txtEvent, "Cos");
+    EXPECT_EQ(f.m.editor.mode(), EditMode::Select);
+    EXPECT_EQ(txtEvent, "Cos");
+  }
+  testing_support::SetEditMode(f.m, EditMode::Move);
+  ToolboxToolClicked(f.m, txtEvent, "Sin");
+  EXPECT_EQ(f.m.editor.mode(), EditMode::Move) << "only a connect gesture is dropped";
+  ToolboxToolClicked(f.m, txtEvent, "Arrow");
+  EXPECT_EQ(f.m.editor.mode(), EditMode::ArrowArmed);
+  EXPECT_EQ(txtEvent, "");
 }
 
 }  // namespace

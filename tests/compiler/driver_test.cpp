@@ -6,8 +6,8 @@
 #include <stdexcept>
 
 #include "compile_fixture.h"
-#include "model/pending_box.h"
 #include "tests/support/counting_execution.h"
+#include "tests/support/editor_backdoor.h"
 #include "tests/support/internal_errors.h"
 
 namespace quorvin::testing {
@@ -174,16 +174,17 @@ TEST(CompileOfTheModel, LeavesOutTheBoxWaitingToBePlaced) {
   Model m(questions, views, store);
   const int doc = NewDocument(m);
   for (const char* value : {"1", "pi"}) {
-    m.editMode = EditMode::Select;
-    ASSERT_TRUE(NewBox(m, doc));
-    BoxRecord& r = m.table[m.table.highestBox()];
+    testing_support::SetEditMode(m, EditMode::Select);
+    ASSERT_TRUE(m.editor.newBox(doc));
+    BoxTable& boxes = testing_support::WritableTable(m);
+    BoxRecord& r = boxes[boxes.highestBox()];
     r.Kind = "Constant Input";
     r.Params = value;
     r.InLink.fill(kAbsentSlot);
   }
-  ASSERT_EQ(PendingBox(m), 2);
+  ASSERT_EQ(m.editor.pendingBox(), 2);
   EXPECT_EQ(Compiler(m, questions).CompileFlowchart(CompileMode::Text, doc), "box1=1;\r\n");
-  EXPECT_EQ(PendingBox(m), 2);
+  EXPECT_EQ(m.editor.pendingBox(), 2);
 }
 
 class StepRecorder : public ExecutionHook {

@@ -11,12 +11,12 @@ TEST(NewBox, FirstBoxIsOneWithFreshRecordInTheDocumentsArrowColour) {
   ModelFixture f;
   const int doc = NewDocument(f.m);
   f.m.documents.docs[doc].arrowColor = 0x0000FF;
-  ASSERT_TRUE(NewBox(f.m, doc));
+  ASSERT_TRUE(f.m.editor.newBox(doc));
   EXPECT_EQ(f.m.table.nextBox, 2);
   const BoxRecord& r = f.m.table[1];
   EXPECT_EQ(r.Doc, doc);
   for (int j = 1; j <= kExits; ++j) EXPECT_EQ(r.OutColor[j], 0x0000FF);
-  EXPECT_EQ(f.m.editMode, EditMode::Placing);
+  EXPECT_EQ(f.m.editor.mode(), EditMode::Placing);
   EXPECT_EQ(f.views.pointers.back(), Pointer::CrossHair);
   EXPECT_DOUBLE_EQ(f.views.gauge.back(), 1.0 / 350 * 100);
   EXPECT_EQ(f.m.table[0], BoxRecord{});  // record 0 is never written
@@ -25,14 +25,14 @@ TEST(NewBox, FirstBoxIsOneWithFreshRecordInTheDocumentsArrowColour) {
 TEST(NewBox, SecondKindWhilePendingRetypesTheWaitingBox) {
   ModelFixture f;
   const int doc = NewDocument(f.m);
-  ASSERT_TRUE(NewBox(f.m, doc));
-  BoxRecord& pending = f.m.table[1];
+  ASSERT_TRUE(f.m.editor.newBox(doc));
+  BoxRecord& pending = f.boxes[1];
   pending.Kind = "Comment";
   pending.Params = "note";
   pending.InLink = {0, -1, -1, -1};
   pending.OutLink = {0, -1, -1, -1, -1, -1};
   f.m.documents.docs[doc].arrowColor = 0x00FF00;  // changes after creation
-  ASSERT_TRUE(NewBox(f.m, doc));
+  ASSERT_TRUE(f.m.editor.newBox(doc));
   EXPECT_EQ(f.m.table.nextBox, 2) << "no second box";
   EXPECT_EQ(pending.Kind, "");
   EXPECT_EQ(pending.Params, "");
@@ -51,10 +51,10 @@ TEST(NewBox, LimitCountsEveryDocumentAndRefusesThe351st) {
   ASSERT_EQ(f.AddBox(a, "Cos"), 350);
   EXPECT_DOUBLE_EQ(f.views.gauge.back(), 100.0);
   const BoxTable before = f.m.table;
-  f.m.editMode = EditMode::Select;
-  EXPECT_FALSE(NewBox(f.m, b));
+  testing_support::SetEditMode(f.m, EditMode::Select);
+  EXPECT_FALSE(f.m.editor.newBox(b));
   EXPECT_EQ(f.m.table, before);
-  EXPECT_EQ(f.m.editMode, EditMode::Select);
+  EXPECT_EQ(f.m.editor.mode(), EditMode::Select);
   ASSERT_EQ(f.dialogs.messages.size(), 1u);
   EXPECT_EQ(f.dialogs.messages[0].text, "The maximum number of boxes (350) has been exceeded.");
   EXPECT_EQ(f.dialogs.messages[0].style.code(), 16);
@@ -68,8 +68,8 @@ TEST(NewBox, EveryModeButPlacingMakesANewBox) {
     const int doc = NewDocument(f.m);
     f.AddBox(doc, "Sin");
     const BoxRecord placed = f.m.table[1];
-    f.m.editMode = editMode;
-    ASSERT_TRUE(NewBox(f.m, doc)) << static_cast<int>(editMode);
+    testing_support::SetEditMode(f.m, editMode);
+    ASSERT_TRUE(f.m.editor.newBox(doc)) << static_cast<int>(editMode);
     EXPECT_EQ(f.m.table.nextBox, 3) << static_cast<int>(editMode);
     EXPECT_EQ(f.m.table[1], placed) << static_cast<int>(editMode);
   }
@@ -77,8 +77,29 @@ TEST(NewBox, EveryModeButPlacingMakesANewBox) {
 
 TEST(NewBox, RefusesADocumentThatIsNotOpen) {
   ModelFixture f;
-  EXPECT_FALSE(NewBox(f.m, 1));
+  EXPECT_FALSE(f.m.editor.newBox(1));
   EXPECT_EQ(f.m.table.nextBox, 1);
+}
+
+TEST(TypePendingBox, WritesEveryFieldOfTheWaitingBoxAndNoOther) {
+  ModelFixture f;
+  const int doc = NewDocument(f.m);
+  const int placed = f.AddBox(doc, "Cos");
+  ASSERT_TRUE(f.m.editor.newBox(doc));
+  const int n = f.m.editor.pendingBox();
+  f.boxes[n].OutLink[2] = 7;
+  ASSERT_TRUE(f.m.editor.typePendingBox(n, {"Pause", "1", {1}, {2, 5}}));
+  const BoxRecord& r = f.m.table[n];
+  EXPECT_EQ(r.Kind, "Pause");
+  EXPECT_EQ(r.Params, "1");
+  EXPECT_EQ((std::array<int16_t, 4>{0, 0, -1, -1}), r.InLink);
+  EXPECT_EQ((std::array<int16_t, 6>{0, -1, 0, -1, -1, 0}), r.OutLink);
+  // Once placed, or for any other box, a late answer writes nothing.
+  const BoxTable before = f.m.table;
+  EXPECT_FALSE(f.m.editor.typePendingBox(placed, {"Sin", "", {}, {}}));
+  testing_support::SetEditMode(f.m, EditMode::Select);
+  EXPECT_FALSE(f.m.editor.typePendingBox(n, {"Sin", "", {}, {}}));
+  EXPECT_EQ(f.m.table, before);
 }
 
 }  // namespace

@@ -16,13 +16,13 @@ struct TenBoxes : ::testing::Test {
     doc = NewDocument(f.m);
     for (int i = 1; i <= 10; ++i) {
       ASSERT_EQ(f.AddBox(doc, "K" + std::to_string(i)), i);
-      f.m.table[i].X = i * 100;
-      f.m.table[i].Y = i * 10;
+      f.boxes[i].X = i * 100;
+      f.boxes[i].Y = i * 10;
     }
   }
   void Delete(std::vector<int16_t> sel, bool quiet = true) {
-    f.m.selection = std::move(sel);
-    DeleteSelection(f.m, quiet);
+    testing_support::SetSelection(f.m, std::move(sel));
+    f.m.editor.deleteSelection(quiet);
   }
 };
 
@@ -37,9 +37,9 @@ TEST_F(TenBoxes, DeletingTheLastBoxMovesNothing) {
 TEST_F(TenBoxes, LastBoxMovesIntoTheFreedNumberWithLinksAndReferences) {
   ModelFixture::Link(f.m, 10, 1, 4, 2);  // 10 -> 4
   ModelFixture::Link(f.m, 6, 3, 10, 1);  // 6 -> 10
-  f.m.table[10].OutColor[1] = 0x123456;
-  f.m.table[5].Params = "box10=box10+1;";
-  f.m.table[7].Params = "box100 box101 inbox10 box10a";
+  f.boxes[10].OutColor[1] = 0x123456;
+  f.boxes[5].Params = "box10=box10+1;";
+  f.boxes[7].Params = "box100 box101 inbox10 box10a";
   Delete({3});
   const BoxTable& t = f.m.table;
   EXPECT_EQ(t.nextBox, 10);
@@ -52,8 +52,8 @@ TEST_F(TenBoxes, LastBoxMovesIntoTheFreedNumberWithLinksAndReferences) {
   EXPECT_EQ(t[3].InLink[1], 6);
   EXPECT_EQ(t[5].Params, "box3=box3+1;");
   EXPECT_EQ(t[7].Params, "box100 box101 inbox10 box10a") << "only whole names are rewritten";
-  EXPECT_EQ(f.m.editMode, EditMode::Select);
-  EXPECT_TRUE(f.m.selection.empty());
+  EXPECT_EQ(f.m.editor.mode(), EditMode::Select);
+  EXPECT_TRUE(f.m.editor.selection().empty());
 }
 
 TEST_F(TenBoxes, SelectionFollowsTheRenumbering) {
@@ -67,8 +67,8 @@ TEST_F(TenBoxes, SelectionFollowsTheRenumbering) {
 TEST_F(TenBoxes, OtherEndsBecomeFreeAndAbsentSlotsStay) {
   ModelFixture::Link(f.m, 2, 1, 5, 1);
   ModelFixture::Link(f.m, 5, 2, 8, 3);
-  f.m.table[2].OutLink[4] = kAbsentSlot;
-  f.m.table[8].InLink[1] = kAbsentSlot;
+  f.boxes[2].OutLink[4] = kAbsentSlot;
+  f.boxes[8].InLink[1] = kAbsentSlot;
   Delete({5});
   EXPECT_EQ(f.m.table[2].OutLink[1], 0);
   EXPECT_EQ(f.m.table[2].OutLink[4], -1);
@@ -77,9 +77,9 @@ TEST_F(TenBoxes, OtherEndsBecomeFreeAndAbsentSlotsStay) {
 }
 
 TEST_F(TenBoxes, WarningsCountWholeNamesInOtherBoxesOnly) {
-  f.m.table[4].Params = "box1+box1";     // two uses
-  f.m.table[6].Params = "box12 box15";  // other boxes, no warning
-  f.m.table[1].Params = "box1=3;";       // itself
+  f.boxes[4].Params = "box1+box1";     // two uses
+  f.boxes[6].Params = "box12 box15";  // other boxes, no warning
+  f.boxes[1].Params = "box1=3;";       // itself
   Delete({1}, /*quiet=*/false);
   ASSERT_EQ(f.dialogs.messages.size(), 2u);
   EXPECT_EQ(f.dialogs.messages[0].text,
@@ -91,17 +91,17 @@ TEST_F(TenBoxes, WarningsCountWholeNamesInOtherBoxesOnly) {
 }
 
 TEST_F(TenBoxes, QuietDeletionWarnsNothing) {
-  f.m.table[4].Params = "box1";
+  f.boxes[4].Params = "box1";
   Delete({1});
   EXPECT_TRUE(f.dialogs.messages.empty());
 }
 
 TEST_F(TenBoxes, EmptySelectionOnlySetsSelectMode) {
   const BoxTable before = f.m.table;
-  f.m.editMode = EditMode::Move;
+  testing_support::SetEditMode(f.m, EditMode::Move);
   Delete({});
   EXPECT_EQ(f.m.table, before);
-  EXPECT_EQ(f.m.editMode, EditMode::Select);
+  EXPECT_EQ(f.m.editor.mode(), EditMode::Select);
   EXPECT_TRUE(f.views.redrawn.empty());
 }
 
@@ -112,11 +112,11 @@ TEST(DeleteSelection, PartnerInAnotherDocumentMovesAndThatDocumentIsRedrawn) {
   f.AddBox(a, "A1");
   f.AddBox(a, "A2");
   f.AddBox(b, "B3");
-  f.m.table[3].X = 777;
+  f.boxes[3].X = 777;
   f.m.documents.docInfo[a].Changed = false;
   f.m.documents.docInfo[b].Changed = false;
-  f.m.selection = {1};
-  DeleteSelection(f.m, true);
+  testing_support::SetSelection(f.m, {1});
+  f.m.editor.deleteSelection(true);
   EXPECT_EQ(f.m.table[1].Kind, "B3");
   EXPECT_EQ(f.m.table[1].Doc, b);
   EXPECT_EQ(f.m.table[1].X, 777);
@@ -130,8 +130,8 @@ TEST(DeleteSelection, NumbersOutsideTheTableAreIgnored) {
   ModelFixture f;
   const int a = NewDocument(f.m);
   f.AddBox(a, "A1");
-  f.m.selection = {0, 2, 351, -4};
-  DeleteSelection(f.m, false);
+  testing_support::SetSelection(f.m, {0, 2, 351, -4});
+  f.m.editor.deleteSelection(false);
   EXPECT_EQ(f.m.table.nextBox, 2);
 }
 

@@ -49,7 +49,7 @@ struct Interleaved : ::testing::Test {
     NewDocument(f.m);
     NewDocument(f.m);
     for (int i = 1; i <= 8; ++i) f.AddBox(i == 3 || i == 5 || i == 8 ? 1 : 2, "Other");
-    BoxTable& t = f.m.table;
+    BoxTable& t = f.boxes;
     t[3].Kind = "Constant Input";
     t[3].Params = "pi";
     SetLinks(t[3], {-1, -1, -1}, {8, 0, 0, 0, 0}, 255);
@@ -81,7 +81,7 @@ TEST_F(Interleaved, SaveAsWritesTheFileAndRecordsTheSave) {
   EXPECT_EQ(f.m.recentFiles.shown(), (std::vector<std::string>{path}));
 
   // Save goes to the file without asking; Save As presets the file's path.
-  f.m.table[3].Params = "exp(1)";
+  f.boxes[3].Params = "exp(1)";
   ASSERT_TRUE(SaveDocument(f.m, 1, SaveMode::Save));
   EXPECT_EQ(f.dialogs.initialNames.size(), 1u);
   EXPECT_NE(ReadFile(path).find("Constant Input~exp(1)"), std::string::npos);
@@ -161,7 +161,7 @@ TEST(FlowchartFile, EmptyDocumentAndParameterEncodings) {
   f.AddBox(1, "Compute Function", "box5=0;\r\nbox5(2,3)=7;");
   f.AddBox(1, "Comment", "first\r\nsecond\nthird~with tilde");
   f.AddBox(1, "Matlab Command", "Output=max(input1);\r\n");
-  BoxTable& t = f.m.table;
+  BoxTable& t = f.boxes;
   SetLinks(t[1], {0, 0, -1}, {0, 0, 0, 0, 0}, 0);
   t[1].Y = -30, t[1].X = -45;
   SetLinks(t[2], {0, 0, 0}, {0, 0, 0, 0, 0}, 0xFFFFFF);
@@ -177,7 +177,7 @@ TEST(FlowchartFile, LoadingAppendsAfterTheOpenBoxesAndShiftsLinksOnly) {
   ModelFixture f;
   NewDocument(f.m);
   for (int i = 0; i < 4; ++i) f.AddBox(1, "Sin");
-  f.m.table[2].Params = "box2";
+  f.boxes[2].Params = "box2";
   const BoxTable before = f.m.table;
   LoadFlowchart(f.m, std::string(QUORVIN_TEST_DATA) + "/interleaved.qvn");
   const BoxTable& t = f.m.table;
@@ -262,7 +262,7 @@ TEST(FlowchartFile, SaveWritesOnlyArrowsStoredOnBothBoxes) {
   f.AddBox(1, "Constant Input", "pi");
   f.AddBox(1, "+");
   f.AddBox(1, "Screen Output");
-  BoxTable& t = f.m.table;
+  BoxTable& t = f.boxes;
   // Box 1 holds its arrow to box 2 twice and one to box 3; box 2 holds one
   // arrow from box 1, box 3 none.
   SetLinks(t[1], {-1, -1, -1}, {2, 2, 3, 0, 0}, 255);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/model.h"
+#include "tests/support/editor_backdoor.h"
 #include "tests/support/recording_views.h"
 
 namespace quorvin::testing {
@@ -51,6 +52,20 @@ class ScriptedDialogs : public Dialogs {
   }
 };
 
+// Message boxes answer from a script (OK once it runs out).
+class AnsweringDialogs : public ScriptedDialogs {
+ public:
+  Answer messageBox(const std::string& text, MessageStyle style,
+                    const std::string& title) override {
+    ScriptedDialogs::messageBox(text, style, title);
+    if (answers.empty()) return Answer::Ok;
+    const Answer a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  std::deque<Answer> answers;
+};
+
 using testing_support::RecordingViews;
 
 // A model with its fakes, ready for a test.
@@ -59,20 +74,22 @@ struct ModelFixture {
   RecordingViews views;
   MemorySettingsStore store;
   Model m{dialogs, views, store};
+  // The records, written field by field where a test needs what no edit makes.
+  BoxTable& boxes = testing_support::WritableTable(m);
 
   // Opens a document and adds a placed box of the given kind to it.
   int AddBox(int doc, const std::string& kind, const std::string& params = "") {
-    m.editMode = EditMode::Select;
-    if (!NewBox(m, doc)) return 0;
+    testing_support::SetEditMode(m, EditMode::Select);
+    if (!m.editor.newBox(doc)) return 0;
     const int n = m.table.highestBox();
-    m.table[n].Kind = kind;
-    m.table[n].Params = params;
-    m.editMode = EditMode::Select;
+    boxes[n].Kind = kind;
+    boxes[n].Params = params;
+    testing_support::SetEditMode(m, EditMode::Select);
     return n;
   }
   static void Link(Model& model, int from, int exit, int to, int entry) {
-    model.table[from].OutLink[exit] = static_cast<int16_t>(to);
-    model.table[to].InLink[entry] = static_cast<int16_t>(from);
+    testing_support::WritableTable(model)[from].OutLink[exit] = static_cast<int16_t>(to);
+    testing_support::WritableTable(model)[to].InLink[entry] = static_cast<int16_t>(from);
   }
 };
 

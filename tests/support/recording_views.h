@@ -15,12 +15,13 @@ class RecordingViews : public DocumentViews {
     captions.push_back(std::to_string(doc) + " " + caption);
   }
   void boxesChanged(int doc) override { redrawn.push_back(doc); }
+  void arrowsChanged(int doc) override { arrowsRedrawn.push_back(doc); }
   void hideCopyShape(int doc) override { shapesHidden.push_back(doc); }
   void setDocsPointer(Pointer p) override { pointers.push_back(p); }
   void setResourceGauge(double percent) override { gauge.push_back(percent); }
   void recentFilesChanged(const std::vector<std::string>& paths) override { recent = paths; }
 
-  std::vector<int> opened, redrawn, shapesHidden;
+  std::vector<int> opened, redrawn, arrowsRedrawn, shapesHidden;
   std::vector<Pointer> pointers;
   std::vector<std::string> captions, recent;
   std::vector<double> gauge;

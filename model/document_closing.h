@@ -1,9 +1,9 @@
 #pragma once
-// Closing a document window, and the frame's Exit, which closes them all.
+// Closing a document, and the frame's Exit, which closes them all.
 
 #include <functional>
+#include <string>
 
-#include "canvas/logic/canvas_state.h"
 #include "model/model.h"
 
 namespace quorvin {
@@ -15,10 +15,10 @@ inline const std::string kSaveBeforeClosing = "Do you wish to save this file bef
 // file not written), keeps the window open with its boxes; otherwise the
 // document's boxes are deleted and its number freed. True when the window may
 // close.
-bool FormQueryUnload(Model& m, WindowState& w, int doc);
+bool CloseDocument(Model& m, int doc);
 
 // The frame's Exit: every open document is asked to close in turn through
-// closeWindow (the window runs FormQueryUnload and closes when it says so).
+// closeWindow (the window runs its closing and closes when it says so).
 // When one stays open the exit stops, and the edit mode is what it was before
 // unless a closing already set it. A box waiting to be placed still waits
 // while the documents are asked (no save writes it); a closing gives it up.

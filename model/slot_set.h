@@ -12,8 +12,8 @@ namespace quorvin {
 class SlotSet {
  public:
   constexpr SlotSet() = default;
-  constexpr SlotSet(std::initializer_list<int> slots) {
-    for (int s : slots) bits_ = static_cast<uint8_t>(bits_ | (1u << s));
+  constexpr SlotSet(std::initializer_list<int> numbers) {
+    for (int s : numbers) bits_ = static_cast<uint8_t>(bits_ | (1u << s));
   }
   // Slots 1 to count.
   static constexpr SlotSet FirstN(int count) {
@@ -22,6 +22,12 @@ class SlotSet {
     return s;
   }
   constexpr bool has(int slot) const { return (bits_ >> slot) & 1u; }
+  // This set and slot.
+  constexpr SlotSet with(int slot) const {
+    SlotSet s = *this;
+    s.bits_ = static_cast<uint8_t>(s.bits_ | (1u << slot));
+    return s;
+  }
   constexpr bool operator==(const SlotSet&) const = default;
 
  private:
@@ -31,13 +37,5 @@ class SlotSet {
 inline constexpr SlotSet kAllEntries = SlotSet::FirstN(kEntries);
 inline constexpr SlotSet kAllExits = SlotSet::FirstN(kExits);
 inline constexpr SlotSet kNoSlots{};
-
-// Every entry of box outside entries becomes -1, every one inside free (0).
-inline void SetEntries(BoxRecord& box, SlotSet entries) {
-  for (int k = 1; k <= kEntries; ++k) box.InLink[k] = entries.has(k) ? kFreeSlot : kAbsentSlot;
-}
-inline void SetExits(BoxRecord& box, SlotSet exits) {
-  for (int k = 1; k <= kExits; ++k) box.OutLink[k] = exits.has(k) ? kFreeSlot : kAbsentSlot;
-}
 
 }  // namespace quorvin

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "canvas/logic/twips.h"
+#include "model/twips.h"
 
 namespace quorvin {
 namespace {
