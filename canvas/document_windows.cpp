@@ -111,8 +111,9 @@ void DocumentWindows::documentOpened(int doc) {
   sub->setAttribute(Qt::WA_DeleteOnClose);
   window->setSubWindow(sub);
   sub->show();
-  // The client area opens at its design size, whatever the frame adds.
-  sub->resize(sub->size() + (window->sizeHint() - window->size()));
+  // The client area opens at its design size, whatever the frame adds; a
+  // window that opens maximized, as the active one is, keeps the whole area.
+  if (!sub->isMaximized()) sub->resize(sub->size() + (window->sizeHint() - window->size()));
 }
 
 void DocumentWindows::captionChanged(int doc, const std::string& caption) {

@@ -49,6 +49,22 @@ TEST_F(FrameWithWindows, TheDocumentsWindowsMenuTilesAndArranges) {
   EXPECT_LT(first->geometry().top(), second->geometry().top());
 }
 
+// With the active document maximized, a new one opens maximized over the
+// whole area too, and restored it takes its design size.
+TEST_F(FrameWithWindows, ANewDocumentOpensMaximizedWhileTheOthersAre) {
+  frame.mnuFileNew->trigger();
+  QMdiSubWindow* first = windows.window(1)->subWindow();
+  const QSize designSize = first->size();
+  first->showMaximized();
+  frame.mnuFileNew->trigger();
+  QMdiSubWindow* second = windows.window(2)->subWindow();
+  EXPECT_TRUE(second->isMaximized());
+  EXPECT_EQ(second->geometry(), QRect(QPoint(0, 0), frame.mdi->viewport()->size()));
+  EXPECT_EQ(frame.mdi->activeSubWindow(), second);
+  second->showNormal();
+  EXPECT_EQ(second->size(), designSize);
+}
+
 // The document's own Exit is the frame's: every changed document is asked,
 // and a Cancel keeps the program.
 TEST_F(FrameWithWindows, TheDocumentsExitAsksThroughTheFrame) {
