@@ -156,23 +156,22 @@ TEST(CommandTables, EveryVariantStoresAKnownKindAndIcon) {
   }
 }
 
-TEST(ToolNames, AllSixtyThreeReachACommand) {
-  ASSERT_EQ(ToolNames().size(), 63u);
+TEST(ToolNames, EveryToolReachesACommand) {
   const CommandRegistry registry = InsertCommandRegistry();
   std::set<std::string> names;
-  int reached = 0;
-  for (const ToolName& t : ToolNames()) {
-    const std::string tool(t.tool);
+  for (const Tool& t : Tools()) {
+    const std::string tool(t.name);
     EXPECT_TRUE(names.insert(tool).second) << tool << " listed twice";
     EXPECT_TRUE(registry.has(t.handler)) << tool;
-    if (registry.has(t.handler)) ++reached;
+    EXPECT_TRUE(static_cast<bool>(t.command)) << tool;
+    EXPECT_EQ(FindTool(t.name), &t) << tool;
   }
-  EXPECT_EQ(reached, 63);
-  EXPECT_EQ(ToolHandler("Subroutine"), kSubroutinePopup);
-  EXPECT_EQ(ToolNames().front().tool, "Arrow");
-  EXPECT_EQ(ToolNames()[5].tool, "Special Matrix");
-  EXPECT_EQ(ToolNames()[5].handler, "mnuMatMake_Click");
-  EXPECT_EQ(ToolNames().back().tool, "Sound");
+  EXPECT_EQ(names.size(), 63u);
+  EXPECT_EQ(FindTool("Subroutine")->handler, kSubroutinePopup);
+  EXPECT_EQ(Tools().front().name, "Arrow");
+  EXPECT_EQ(Tools()[5].name, "Special Matrix");
+  EXPECT_EQ(Tools()[5].handler, "mnuMatMake_Click");
+  EXPECT_EQ(Tools().back().name, "Sound");
 }
 
 TEST(MenuItems, EveryItemRunsARegisteredCommandOnce) {
