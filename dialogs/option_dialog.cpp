@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "commands/form_vocabulary.h"
 #include "dialogs/dialog_settling.h"
 #include "model/numeric_text.h"
 
@@ -22,12 +21,13 @@ constexpr int kOptionsPerColumn = 8;
 
 }  // namespace
 
-OptionDialog::OptionDialog(const OptionForm& form, QWidget* parent)
+OptionDialog::OptionDialog(const OptionCommand& family, QWidget* parent)
     : FormDialog(parent),
-      Frame1(new QGroupBox(Q(form.prompt), this)),
-      txtOpn(new QLineEdit(Q(std::to_string(form.firstIndex)), this)),
+      Frame1(new QGroupBox(Q(family.dialog.prompt), this)),
+      txtOpn(new QLineEdit(Q(std::to_string(family.dialog.firstIndex)), this)),
       cmdOK(new QPushButton("OK", this)),
-      form_(form) {
+      form_(family.dialog) {
+  const OptionForm& form = family.dialog;
   setObjectName(Q(form.form));
   setWindowTitle(Q(form.title));
   setModal(true);
@@ -37,14 +37,14 @@ OptionDialog::OptionDialog(const OptionForm& form, QWidget* parent)
   cmdOK->setObjectName("cmdOK");
   cmdOK->setDefault(true);
 
-  const int count = static_cast<int>(form.captions.size());
+  const int count = static_cast<int>(family.rows.size());
   const int rows = form.columns > 1 ? (count + form.columns - 1) / form.columns
                    : count > kOptionsPerColumn ? (count + 1) / 2
                                                : count;
   auto* grid = new QGridLayout(Frame1);
   for (int i = 0; i < count; ++i) {
     const int index = form.firstIndex + i;
-    auto* button = new QRadioButton(Q(form.captions[i]), Frame1);
+    auto* button = new QRadioButton(Q(family.rows[static_cast<std::size_t>(i)].caption), Frame1);
     button->setObjectName(Q(form.optionArray));
     button->setProperty("Index", index);
     button->setChecked(i == 0);
@@ -121,7 +121,7 @@ void OptionDialog::opn_Click(int index) { txtOpn->setText(QString::number(index)
 void OptionDialog::cmdOK_Click() { accept(); }
 
 ConstantDialog::ConstantDialog(Dialogs& messages, QWidget* parent)
-    : OptionDialog(*FindOptionForm("frmConst"), parent),
+    : OptionDialog(*FindOptionDialog("frmConst"), parent),
       txtConst(extra("txtConst")),
       messages_(messages) {
   connect(txtConst, &QLineEdit::textChanged, this, [this] { txtConst_Change(); });

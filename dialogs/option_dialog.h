@@ -1,7 +1,7 @@
 #pragma once
 // The option dialogs: a frame of option buttons whose chosen index the hidden
 // txtOpn (ops on frmLogic) holds as decimal text, extra text boxes where the
-// dialog has them, and OK. Built from the dialog's row of OptionForms();
+// dialog has them, and OK. Built from its family's rows (OptionCommands());
 // frmConst adds its typing filter and its own OK check.
 
 #include <QGroupBox>
@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "commands/form_vocabulary.h"
+#include "commands/option_commands.h"
 #include "dialogs/form_dialog.h"
 #include "model/host.h"
 
@@ -21,7 +21,7 @@ namespace quorvin {
 
 class OptionDialog : public FormDialog {
  public:
-  OptionDialog(const OptionForm& form, QWidget* parent = nullptr);
+  explicit OptionDialog(const OptionCommand& family, QWidget* parent = nullptr);
 
   FormAnswer answer() const override;
 
@@ -36,7 +36,6 @@ class OptionDialog : public FormDialog {
   void opn_Click(int index);
   virtual void cmdOK_Click();
 
-  const OptionForm& form() const { return form_; }
 
   QGroupBox* Frame1;       // holds the options; its title is the prompt
   QLineEdit* txtOpn;       // hidden; named ops on frmLogic

@@ -15,8 +15,8 @@ namespace quorvin {
 std::unique_ptr<FormDialog> MakeFormDialog(std::string_view form, Dialogs& messages,
                                            QWidget* parent) {
   if (form == "frmConst") return std::make_unique<ConstantDialog>(messages, parent);
-  if (const OptionForm* option = FindOptionForm(form))
-    return std::make_unique<OptionDialog>(*option, parent);
+  if (const OptionCommand* family = FindOptionDialog(form))
+    return std::make_unique<OptionDialog>(*family, parent);
   if (form == "frmBasic") return std::make_unique<BasicDialog>(parent);
   if (form == "frmPause") return std::make_unique<PauseDialog>(parent);
   if (form == "frmUserInput") return std::make_unique<UserInputDialog>(parent);

@@ -40,24 +40,10 @@ bool InIconTable(const std::string& key) {
   return false;
 }
 
-TEST(OptionTables, EveryCommandHasItsDialogAndOneRowPerOption) {
-  ASSERT_EQ(OptionCommands().size(), 23u);
-  ASSERT_EQ(OptionForms().size(), 23u);
-  std::set<std::string_view> forms;
-  for (const OptionCommand& c : OptionCommands()) {
-    SCOPED_TRACE(std::string(c.handler));
-    const OptionForm* form = FindOptionForm(c.form);
-    ASSERT_NE(form, nullptr);
-    EXPECT_TRUE(forms.insert(c.form).second) << "one dialog per command";
-    EXPECT_EQ(c.rows.size(), form->captions.size());
-    EXPECT_EQ(form->firstIndex, c.form == "frmLogic" ? 1 : 0);
-  }
-}
-
 TEST(OptionTables, IndicesMatchAsExactDecimalTextOnly) {
   for (const OptionCommand& c : OptionCommands()) {
     SCOPED_TRACE(std::string(c.handler));
-    const int first = FindOptionForm(c.form)->firstIndex;
+    const int first = c.dialog.firstIndex;
     const int count = static_cast<int>(c.rows.size());
     for (int i = 0; i < count; ++i) {
       int position = -1;
@@ -115,13 +101,12 @@ TEST(CommandTables, EveryVariantStoresAKnownKindAndIcon) {
     check(f, ctx, op);
   }
   for (const OptionCommand& c : OptionCommands()) {
-    const OptionForm* form = FindOptionForm(c.form);
     for (std::size_t i = 0; i < c.rows.size(); ++i) {
       CommandFixture f;
       ScriptedContext ctx = f.on(f.doc1);
-      f.questions.script(std::string(c.form),
-                         {{std::string(form->indexWidget),
-                           std::to_string(form->firstIndex + static_cast<int>(i))},
+      f.questions.script(std::string(c.dialog.form),
+                         {{std::string(c.dialog.indexWidget),
+                           std::to_string(c.dialog.firstIndex + static_cast<int>(i))},
                           {"txtConst", "2.5"}});
       RunOptionCommand(ctx, c);
       check(f, ctx, std::string(c.handler) + " " + std::to_string(i));

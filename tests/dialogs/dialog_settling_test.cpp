@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "commands/form_vocabulary.h"
+#include "commands/option_commands.h"
 #include "dialogs/flow_control_dialogs.h"
 #include "dialogs/formula_dialog.h"
 #include "dialogs/matlab_command_dialog.h"
@@ -39,7 +39,8 @@ using Names = QStringList;
 // being where the focus starts.
 std::vector<DialogCase> ParameterDialogs(Dialogs& messages, const BoxTable& table) {
   std::vector<DialogCase> cases;
-  for (const OptionForm& form : OptionForms()) {
+  for (const OptionCommand& family : OptionCommands()) {
+    const OptionForm& form = family.dialog;
     Names tabs{QString::fromUtf8(form.optionArray.data(), qsizetype(form.optionArray.size()))};
     for (const ExtraWidget& extra : form.extras)
       tabs << QString::fromUtf8(extra.name.data(), qsizetype(extra.name.size()));

@@ -7,7 +7,7 @@
 #include <QCloseEvent>
 #include <QTest>
 
-#include "commands/form_vocabulary.h"
+#include "commands/option_commands.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/quiet_questions.h"
 
@@ -23,14 +23,15 @@ class OptionDialogTest : public ::testing::Test {
 // "0" ("1" on frmLogic), one option for each index from the first on, the
 // first of them chosen.
 TEST_F(OptionDialogTest, EveryDialogHasOkAHiddenIndexAndItsFirstOptionChosen) {
-  for (const OptionForm& form : OptionForms()) {
+  for (const OptionCommand& family : OptionCommands()) {
+    const OptionForm& form = family.dialog;
     SCOPED_TRACE(std::string(form.form));
-    OptionDialog dialog(form);
+    OptionDialog dialog(family);
     EXPECT_EQ(dialog.cmdOK->text(), "OK");
     EXPECT_EQ(dialog.findChild<QPushButton*>("cmdCancel"), nullptr);
     EXPECT_TRUE(dialog.txtOpn->isHidden());
     EXPECT_EQ(dialog.txtOpn->text(), form.form == "frmLogic" ? "1" : "0");
-    const int count = static_cast<int>(form.captions.size());
+    const int count = static_cast<int>(family.rows.size());
     for (int i = 0; i < count; ++i) {
       QRadioButton* button = dialog.option(form.firstIndex + i);
       ASSERT_NE(button, nullptr);
@@ -41,14 +42,42 @@ TEST_F(OptionDialogTest, EveryDialogHasOkAHiddenIndexAndItsFirstOptionChosen) {
   }
 }
 
-TEST_F(OptionDialogTest, PromptsTheTableGivesAndTheTwoWithout) {
-  EXPECT_TRUE(FindOptionForm("frmBessel")->prompt.empty());
-  EXPECT_TRUE(FindOptionForm("frmStrCompare")->prompt.empty());
-  EXPECT_EQ(FindOptionForm("frmEig")->title, "Manipulate a Matrix");
-  EXPECT_EQ(FindOptionForm("frmMatMan")->title, "Manipulate a Matrix");
-  EXPECT_EQ(FindOptionForm("frmCorr")->captions[1], "Covarience matrix");
-  EXPECT_EQ(FindOptionForm("frmSound")->captions[2], "Write mu-law encloded audio file");
-  EXPECT_EQ(FindOptionForm("frmMakeMat")->captions[4], "Normaly Distibuted Random Numbers");
+// What a few dialogs show, misspellings included.
+TEST_F(OptionDialogTest, PromptsTitlesAndCaptionsAsTheyAreShown) {
+  struct Shown {
+    const char* form;
+    const char* title;
+    const char* prompt;
+    int index;
+    const char* caption;
+  };
+  for (const Shown& s :
+       {Shown{"frmBessel", "Bessel Functions", "", 3,
+              "Modified Bessel func. of the second kind (K)"},
+        Shown{"frmStrCompare", "Compare & Change Strings", "", 0, "Compare strings"},
+        Shown{"frmEig", "Manipulate a Matrix", "Select required manipulation:", 2,
+              "Characteristic polynomial"},
+        Shown{"frmMatMan", "Manipulate a Matrix", "Select how to manipulate the matrix:", 0,
+              "Create or Extract Diagonal no."},
+        Shown{"frmCorr", "Correlation Operators", "Select the required operator:", 1,
+              "Covarience matrix"},
+        Shown{"frmSound", "Sound Proccessing", "Select how to proccess the sound:", 2,
+              "Write mu-law encloded audio file"},
+        Shown{"frmMakeMat", "Create a Matrix", "Select the contents of the matrix", 4,
+              "Normaly Distibuted Random Numbers"},
+        Shown{"frmBetaFunc", "Beta, Gamma & Other Functions", "Select Function", 7,
+              "Associated Legandre function"},
+        Shown{"frmConst", "Get a Constant", "Select the required constant", 5,
+              "Arbiturary constant:"},
+        Shown{"frmCheck", "Make Checks", "Select what to check", 12,
+              "True for infinite elements"}}) {
+    OptionDialog dialog(*FindOptionDialog(s.form));
+    EXPECT_EQ(dialog.objectName(), s.form);
+    EXPECT_EQ(dialog.windowTitle(), s.title) << s.form;
+    EXPECT_EQ(dialog.Frame1->title(), s.prompt) << s.form;
+    ASSERT_NE(dialog.option(s.index), nullptr) << s.form;
+    EXPECT_EQ(dialog.option(s.index)->text(), s.caption) << s.form;
+  }
 }
 
 TEST_F(OptionDialogTest, ExtraWidgetsWithLabelsAndInitialTexts) {
@@ -64,7 +93,7 @@ TEST_F(OptionDialogTest, ExtraWidgetsWithLabelsAndInitialTexts) {
                          Extra{"frmMakeMat", "txtRows", "Rows:", "1"},
                          Extra{"frmMakeMat", "txtCols", "Columns:", "1"},
                          Extra{"frmMatMan", "diag", nullptr, "1"}}) {
-    OptionDialog dialog(*FindOptionForm(e.form));
+    OptionDialog dialog(*FindOptionDialog(e.form));
     QLineEdit* box = dialog.extra(e.widget);
     ASSERT_NE(box, nullptr) << e.form << " " << e.widget;
     EXPECT_EQ(box->text(), e.initial);
@@ -75,14 +104,14 @@ TEST_F(OptionDialogTest, ExtraWidgetsWithLabelsAndInitialTexts) {
       EXPECT_EQ(dialog.extraLabel(e.widget), nullptr);
     }
   }
-  OptionDialog makeMat(*FindOptionForm("frmMakeMat"));
+  OptionDialog makeMat(*FindOptionDialog("frmMakeMat"));
   auto* size = makeMat.findChild<QGroupBox*>("Frame2");
   ASSERT_NE(size, nullptr);
   EXPECT_EQ(size->title(), "Matrix size");
 }
 
 TEST_F(OptionDialogTest, TheLastClickedOptionIsTheIndex) {
-  OptionDialog dialog(*FindOptionForm("frmCheck"));
+  OptionDialog dialog(*FindOptionDialog("frmCheck"));
   dialog.show();
   dialog.option(3)->click();
   dialog.option(1)->click();
@@ -95,7 +124,7 @@ TEST_F(OptionDialogTest, TheLastClickedOptionIsTheIndex) {
 }
 
 TEST_F(OptionDialogTest, LogicOperatorsStandInTwoRowsFromIndexOne) {
-  OptionDialog dialog(*FindOptionForm("frmLogic"));
+  OptionDialog dialog(*FindOptionDialog("frmLogic"));
   dialog.show();
   EXPECT_EQ(dialog.objectName(), "frmLogic");
   EXPECT_EQ(dialog.windowTitle(), "Logic Operators");
@@ -116,7 +145,7 @@ TEST_F(OptionDialogTest, LogicOperatorsStandInTwoRowsFromIndexOne) {
 }
 
 TEST_F(OptionDialogTest, OkHidesAndKeepsTheAnswer) {
-  OptionDialog dialog(*FindOptionForm("frmMatMan"));
+  OptionDialog dialog(*FindOptionDialog("frmMatMan"));
   dialog.show();
   dialog.option(0)->click();
   dialog.extra("diag")->setText("-2");
