@@ -15,9 +15,9 @@
 
 namespace quorvin {
 
-// The widgets of a closed dialog as the command reads them, by widget name:
-// texts of text boxes, the option index of txtOpn (ops on frmLogic), and "1"
-// or "0" for the state of an option button or check box.
+// The widgets of a closed value dialog as the command reads them, by widget
+// name: texts of text boxes, and "1" or "0" for the state of an option
+// button or check box.
 struct FormAnswer {
   std::map<std::string, std::string, std::less<>> texts;
 
@@ -27,7 +27,25 @@ struct FormAnswer {
     return it == texts.end() ? std::string() : it->second;
   }
   bool checked(std::string_view widget) const { return text(widget) == "1"; }
+  bool operator==(const FormAnswer&) const = default;
 };
+
+// What an option dialog answers: the index of the option chosen (as the
+// dialog counts its options, from its first index), and the texts of its
+// extra text boxes by name.
+struct OptionAnswer {
+  int index = 0;
+  std::map<std::string, std::string, std::less<>> extras;
+
+  // The text of extra box name; a box the dialog lacks reads empty.
+  std::string extra(std::string_view name) const {
+    const auto it = extras.find(name);
+    return it == extras.end() ? std::string() : it->second;
+  }
+  bool operator==(const OptionAnswer&) const = default;
+};
+
+struct OptionCommand;
 
 // What the plot dialog answers the "Plot Output" command.
 struct PlotOutputAnswer {
@@ -43,10 +61,14 @@ struct PlotOutputAnswer {
 class CommandQuestions {
  public:
   virtual ~CommandQuestions() = default;
-  // Shows the dialog named form (frmBessel, frmConst, ...) modally and
+  // Shows the value dialog named form (frmBasic, frmPause, ...) modally and
   // returns its widgets after OK; closed any other way it returns the
   // dialog's initial values.
   virtual FormAnswer askForm(std::string_view form) = 0;
+  // Shows the option dialog of family modally and returns its answer after
+  // OK; closed any other way, the answer it opened with
+  // (InitialOptionAnswer).
+  virtual OptionAnswer askOption(const OptionCommand& family) = 0;
   // The input box: the typed text, or the empty text on Cancel.
   virtual std::string inputBox(const std::string& prompt, const std::string& title,
                                const std::string& defaultAnswer) = 0;

@@ -3,8 +3,6 @@
 #include <array>
 #include <string>
 
-#include "commands/option_commands.h"
-
 namespace quorvin {
 namespace {
 
@@ -43,11 +41,6 @@ std::span<const std::string_view> ValueForms() { return kValueForms; }
 
 FormAnswer InitialAnswer(std::string_view form) {
   FormAnswer answer;
-  if (const OptionCommand* c = FindOptionDialog(form)) {
-    answer.texts[std::string(c->dialog.indexWidget)] = std::to_string(c->dialog.firstIndex);
-    for (const ExtraWidget& e : c->dialog.extras) answer.texts[std::string(e.name)] = e.initial;
-    return answer;
-  }
   for (const InitialText& t : kValueInitials)
     if (t.form == form) answer.texts[std::string(t.widget)] = t.text;
   return answer;

@@ -1,7 +1,7 @@
 #pragma once
-// What the parameter dialogs of the insert commands start from: the initial
-// widget values of every dialog (an option dialog's come from its family,
-// commands/option_commands.h). Scripted answers in tests start from the same
+// What the value dialogs of the insert commands start from: their initial
+// widget values (an option dialog's come from its family,
+// InitialOptionAnswer). Scripted answers in tests start from the same
 // initial values as the Qt dialogs, so both agree on what closing a dialog
 // without OK gives.
 
@@ -12,10 +12,9 @@
 
 namespace quorvin {
 
-// The widgets of form as it opens: for an option dialog its index widget at
-// its first index and its extras; for the value dialogs (frmBasic, frmPause,
-// frmUserInput, frmMakeVector, frmSplit, frmComment) their initial texts and
-// states. An unknown form gives an empty answer.
+// The widgets of form as it opens: for the value dialogs (frmBasic,
+// frmPause, frmUserInput, frmMakeVector, frmSplit, frmComment) their initial
+// texts and states. An unknown form gives an empty answer.
 FormAnswer InitialAnswer(std::string_view form);
 
 // The value dialogs, by name.

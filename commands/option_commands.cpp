@@ -4,17 +4,17 @@
 
 namespace quorvin {
 
-const OptionRow* MatchOptionRow(const OptionCommand& command, const std::string& index,
-                                int& position) {
-  const int first = command.dialog.firstIndex;
-  for (std::size_t i = 0; i < command.rows.size(); ++i) {
-    if (index == std::to_string(first + static_cast<int>(i))) {
-      position = static_cast<int>(i);
-      return &command.rows[i];
-    }
-  }
-  position = -1;
-  return nullptr;
+OptionAnswer InitialOptionAnswer(const OptionCommand& command) {
+  OptionAnswer answer{command.dialog.firstIndex, {}};
+  for (const ExtraWidget& e : command.dialog.extras)
+    answer.extras[std::string(e.name)] = std::string(e.initial);
+  return answer;
+}
+
+const OptionRow* OptionRowAt(const OptionCommand& command, int index) {
+  const long long position = static_cast<long long>(index) - command.dialog.firstIndex;
+  if (position < 0 || position >= static_cast<long long>(command.rows.size())) return nullptr;
+  return &command.rows[static_cast<std::size_t>(position)];
 }
 
 std::string OptionIconKey(const OptionCommand& command, const BoxType& box) {
@@ -34,10 +34,9 @@ void RunOptionCommand(CommandContext& ctx, const OptionCommand& command) {
   if (n == 0) return;
   BoxType type{std::string(command.presetKind), "", command.before, kAllExits};
   TypeBox(ctx, n, type);
-  const FormAnswer answer = ctx.questions().askForm(command.dialog.form);
-  int position = -1;
-  const OptionRow* row =
-      MatchOptionRow(command, answer.text(command.dialog.indexWidget), position);
+  const OptionAnswer answer = ctx.questions().askOption(command);
+  const OptionRow* row = OptionRowAt(command, answer.index);
+  const int position = row != nullptr ? answer.index - command.dialog.firstIndex : -1;
   if (row != nullptr) {
     if (!row->kind.empty()) type.kind = row->kind;
     type.params = row->params;

@@ -37,15 +37,14 @@ struct OptionForm {
   std::span<const ExtraWidget> extras = {};
   std::string_view extrasFrame = {};  // a frame around the extras ("Matrix size"), or ""
   int firstIndex = 0;                 // the index of the first option (1 on frmLogic)
-  std::string_view optionArray = "opn";
-  std::string_view indexWidget = "txtOpn";
-  int columns = 1;  // options per row (2 on frmLogic)
+  std::string_view optionArray = "opn";  // the option buttons' name
+  int columns = 1;                       // options per row (2 on frmLogic)
 };
 
 // Reads what else the dialog holds into the box's type after the row (or no
-// row, row == nullptr) was applied; index is the row's position in rows.
-using OptionHook = void (*)(BoxType& box, const OptionRow* row, int index,
-                            const FormAnswer& answer);
+// row, row == nullptr) was applied; position is the row's place in rows.
+using OptionHook = void (*)(BoxType& box, const OptionRow* row, int position,
+                            const OptionAnswer& answer);
 
 // Which text of the finished box names its icon.
 enum class IconRule {
@@ -70,10 +69,13 @@ const OptionCommand* FindOptionCommand(std::string_view handler);
 // The command whose dialog is named form (frmBessel, ...), or nullptr.
 const OptionCommand* FindOptionDialog(std::string_view form);
 
-// The row whose index text equals index exactly, or nullptr; the position
-// of that row in rows goes to position.
-const OptionRow* MatchOptionRow(const OptionCommand& command, const std::string& index,
-                                int& position);
+// What the dialog of command answers as it opens: its first option and the
+// initial texts of its extra boxes.
+OptionAnswer InitialOptionAnswer(const OptionCommand& command);
+
+// The row of option index (counted from the dialog's first index), or
+// nullptr for an index the dialog does not have.
+const OptionRow* OptionRowAt(const OptionCommand& command, int index);
 
 // The icon key of a box an option command finished.
 std::string OptionIconKey(const OptionCommand& command, const BoxType& box);

@@ -220,28 +220,31 @@ constexpr std::array<ExtraWidget, 2> kMakeMatExtras{
 constexpr std::array<ExtraWidget, 1> kMatManExtras{{{"diag", "", "1", 0}}};
 
 // The order is the parameter of every Bessel box, whichever row applied.
-void BesselOrder(BoxType& box, const OptionRow*, int, const FormAnswer& answer) {
-  box.params = answer.text("txtOrder");
+void BesselOrder(BoxType& box, const OptionRow*, int, const OptionAnswer& answer) {
+  box.params = answer.extra("txtOrder");
 }
 
 // Only a Find box keeps a condition, and only a typed one.
-void FindCondition(BoxType& box, const OptionRow* row, int index, const FormAnswer& answer) {
-  if (row == nullptr || index != kFindRow) return;
-  const std::string condition = answer.text("txtCond");
+void FindCondition(BoxType& box, const OptionRow* row, int position,
+                   const OptionAnswer& answer) {
+  if (row == nullptr || position != kFindRow) return;
+  const std::string condition = answer.extra("txtCond");
   if (!condition.empty()) box.params = condition;
 }
 
-void DiagonalNumber(BoxType& box, const OptionRow* row, int index, const FormAnswer& answer) {
-  if (row != nullptr && index == 0) box.params = "Diag|" + answer.text("diag");
+void DiagonalNumber(BoxType& box, const OptionRow* row, int position,
+                    const OptionAnswer& answer) {
+  if (row != nullptr && position == 0) box.params = "Diag|" + answer.extra("diag");
 }
 
-void ArbitraryConstant(BoxType& box, const OptionRow* row, int index, const FormAnswer& answer) {
-  if (row != nullptr && index == kArbitraryConstantRow) box.params = answer.text("txtConst");
+void ArbitraryConstant(BoxType& box, const OptionRow* row, int position,
+                       const OptionAnswer& answer) {
+  if (row != nullptr && position == kArbitraryConstantRow) box.params = answer.extra("txtConst");
 }
 
-void MatrixSize(BoxType& box, const OptionRow* row, int, const FormAnswer& answer) {
+void MatrixSize(BoxType& box, const OptionRow* row, int, const OptionAnswer& answer) {
   if (row != nullptr)
-    box.params += "(" + answer.text("txtRows") + "," + answer.text("txtCols") + ")";
+    box.params += "(" + answer.extra("txtRows") + "," + answer.extra("txtCols") + ")";
 }
 
 const std::array<OptionCommand, 23> kCommands{{
@@ -293,7 +296,7 @@ const std::array<OptionCommand, 23> kCommands{{
     {"mnuMatVectorOperations_Click",
      {"frmVec", "Vector Operations", "Select the required operation:"}, "", E1, kVecRows},
     {"mnuOperatorsLogic_Click",
-     {"frmLogic", "Logic Operators", "Choose an operator", {}, "", 1, "btnOps", "ops", 2},
+     {"frmLogic", "Logic Operators", "Choose an operator", {}, "", 1, "btnOps", 2},
      "Logic Operator", E123, kLogicRows, nullptr, IconRule::Params},
     {"mnuConst_Click",
      {"frmConst", "Get a Constant", "Select the required constant", kConstExtras},

@@ -1,7 +1,7 @@
 #pragma once
 // A parameter dialog as the insert commands ask it: shown modally, then its
-// widgets read as a FormAnswer. Closed without OK, the caller takes the
-// answer the dialog had when it opened.
+// answer read. Closed without OK, the caller takes the answer the dialog had
+// when it opened.
 
 #include <QDialog>
 
@@ -9,6 +9,7 @@
 
 namespace quorvin {
 
+// A value dialog, whose answer is its widgets by name.
 class FormDialog : public QDialog {
  public:
   using QDialog::QDialog;
@@ -16,10 +17,19 @@ class FormDialog : public QDialog {
   virtual FormAnswer answer() const = 0;
 };
 
-// What a shown dialog gives its caller: its widgets after OK, otherwise
+// What a shown dialog gives its caller: its answer after OK, otherwise
 // (closed through the window, Escape) the answer it opened with.
-inline FormAnswer AnswerAfterShow(const FormDialog& dialog, const FormAnswer& opened) {
+template <typename Dialog, typename Answer>
+Answer AnswerAfterShow(const Dialog& dialog, const Answer& opened) {
   return dialog.result() == QDialog::Accepted ? dialog.answer() : opened;
+}
+
+// Shows dialog modally and returns AnswerAfterShow.
+template <typename Dialog>
+auto AskModally(Dialog& dialog) {
+  const auto opened = dialog.answer();
+  dialog.exec();
+  return AnswerAfterShow(dialog, opened);
 }
 
 }  // namespace quorvin

@@ -22,18 +22,16 @@ constexpr int kOptionsPerColumn = 8;
 }  // namespace
 
 OptionDialog::OptionDialog(const OptionCommand& family, QWidget* parent)
-    : FormDialog(parent),
+    : QDialog(parent),
       Frame1(new QGroupBox(Q(family.dialog.prompt), this)),
-      txtOpn(new QLineEdit(Q(std::to_string(family.dialog.firstIndex)), this)),
       cmdOK(new QPushButton("OK", this)),
-      form_(family.dialog) {
+      form_(family.dialog),
+      chosen_(family.dialog.firstIndex) {
   const OptionForm& form = family.dialog;
   setObjectName(Q(form.form));
   setWindowTitle(Q(form.title));
   setModal(true);
   Frame1->setObjectName("Frame1");
-  txtOpn->setObjectName(Q(form.indexWidget));
-  txtOpn->hide();
   cmdOK->setObjectName("cmdOK");
   cmdOK->setDefault(true);
 
@@ -94,10 +92,9 @@ OptionDialog::OptionDialog(const OptionCommand& family, QWidget* parent)
   SettleParameterDialog(*this);
 }
 
-FormAnswer OptionDialog::answer() const {
-  FormAnswer a;
-  a.texts[std::string(form_.indexWidget)] = txtOpn->text().toStdString();
-  for (const auto& [name, box] : extras_) a.texts[name] = box->text().toStdString();
+OptionAnswer OptionDialog::answer() const {
+  OptionAnswer a{chosen_, {}};
+  for (const auto& [name, box] : extras_) a.extras[name] = box->text().toStdString();
   return a;
 }
 
@@ -116,7 +113,7 @@ QLabel* OptionDialog::extraLabel(const std::string& name) const {
   return it == labels_.end() ? nullptr : it->second;
 }
 
-void OptionDialog::opn_Click(int index) { txtOpn->setText(QString::number(index)); }
+void OptionDialog::opn_Click(int index) { chosen_ = index; }
 
 void OptionDialog::cmdOK_Click() { accept(); }
 
@@ -140,6 +137,12 @@ void ConstantDialog::cmdOK_Click() {
     return;
   }
   accept();
+}
+
+std::unique_ptr<OptionDialog> MakeOptionDialog(const OptionCommand& family, Dialogs& messages,
+                                               QWidget* parent) {
+  if (family.dialog.form == "frmConst") return std::make_unique<ConstantDialog>(messages, parent);
+  return std::make_unique<OptionDialog>(family, parent);
 }
 
 }  // namespace quorvin

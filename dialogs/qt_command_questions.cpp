@@ -12,11 +12,7 @@
 
 namespace quorvin {
 
-std::unique_ptr<FormDialog> MakeFormDialog(std::string_view form, Dialogs& messages,
-                                           QWidget* parent) {
-  if (form == "frmConst") return std::make_unique<ConstantDialog>(messages, parent);
-  if (const OptionCommand* family = FindOptionDialog(form))
-    return std::make_unique<OptionDialog>(*family, parent);
+std::unique_ptr<FormDialog> MakeFormDialog(std::string_view form, QWidget* parent) {
   if (form == "frmBasic") return std::make_unique<BasicDialog>(parent);
   if (form == "frmPause") return std::make_unique<PauseDialog>(parent);
   if (form == "frmUserInput") return std::make_unique<UserInputDialog>(parent);
@@ -27,11 +23,13 @@ std::unique_ptr<FormDialog> MakeFormDialog(std::string_view form, Dialogs& messa
 }
 
 FormAnswer QtCommandQuestions::askForm(std::string_view form) {
-  std::unique_ptr<FormDialog> dialog = MakeFormDialog(form, messages_, parent_);
+  std::unique_ptr<FormDialog> dialog = MakeFormDialog(form, parent_);
   if (!dialog) return InitialAnswer(form);
-  const FormAnswer opened = dialog->answer();
-  dialog->exec();
-  return AnswerAfterShow(*dialog, opened);
+  return AskModally(*dialog);
+}
+
+OptionAnswer QtCommandQuestions::askOption(const OptionCommand& family) {
+  return AskModally(*MakeOptionDialog(family, messages_, parent_));
 }
 
 std::string QtCommandQuestions::inputBox(const std::string& prompt, const std::string& title,

@@ -13,11 +13,9 @@
 
 namespace quorvin {
 
-// The dialog named form (an option dialog or a value dialog, frmComment
-// included), or nullptr for an unknown name. messages shows frmConst's
-// refusal.
-std::unique_ptr<FormDialog> MakeFormDialog(std::string_view form, Dialogs& messages,
-                                           QWidget* parent = nullptr);
+// The value dialog named form (frmComment included), or nullptr for an
+// unknown name.
+std::unique_ptr<FormDialog> MakeFormDialog(std::string_view form, QWidget* parent = nullptr);
 
 class QtCommandQuestions : public CommandQuestions {
  public:
@@ -25,6 +23,7 @@ class QtCommandQuestions : public CommandQuestions {
   QtCommandQuestions(QWidget* parent, Dialogs& messages) : parent_(parent), messages_(messages) {}
 
   FormAnswer askForm(std::string_view form) override;
+  OptionAnswer askOption(const OptionCommand& family) override;
   std::string inputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultAnswer) override;
   PlotOutputAnswer askPlot() override;

@@ -93,7 +93,7 @@ TEST_F(DocumentWindowCommandsTest, AMenuInsertWaitsAndTheNextPressPlacesItWithIt
   EXPECT_TRUE(w.boxButton(sin)->isVisible());
 
   // A constant asks its dialog: the arbitrary constant with the text typed.
-  answers.script("frmConst", {{"txtOpn", "5"}, {"txtConst", "2.5"}});
+  answers.scriptOption("frmConst", 5, {{"txtConst", "2.5"}});
   item(w, "mnuConst")->trigger();
   const int constant = m.table.highestBox();
   EXPECT_EQ(answers.asked, std::vector<std::string>({"frmConst"}));
@@ -110,7 +110,7 @@ TEST_F(DocumentWindowCommandsTest, AWaitingBoxRetypedElsewhereShowsTheNewIconWhe
   item(first, "mnuTrigSin")->trigger();
   const int n = m.table.highestBox();
   // Matrix Manipulation shows the icon its command chose, not its kind's.
-  answers.script("frmMatMan", {{"txtOpn", "0"}});
+  answers.scriptOption("frmMatMan", 0);
   item(second, "mnuMatMan")->trigger();
   EXPECT_EQ(m.table.highestBox(), n) << "the waiting box is re-typed, not a second one made";
   EXPECT_EQ(m.table[n].Kind, "Matrix Manipulation");

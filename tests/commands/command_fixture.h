@@ -2,19 +2,22 @@
 // A model with open documents and a document context whose questions are
 // answered from a script: each askForm takes the next scripted widgets of
 // that dialog over its initial values (or the initial values alone), each
-// input box the next scripted text (or its default), and each of the larger
-// dialogs the next scripted answer of its type (or a fresh dialog's values,
-// as when it is closed without OK).
+// option dialog the next scripted index and extra texts over its initial
+// answer, each input box the next scripted text (or its default), and each
+// of the larger dialogs the next scripted answer of its type (or a fresh
+// dialog's values, as when it is closed without OK).
 
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "commands/command_context.h"
 #include "commands/form_vocabulary.h"
+#include "commands/option_commands.h"
 #include "model/model.h"
 #include "model/settings_store.h"
 #include "tests/support/editor_backdoor.h"
@@ -33,6 +36,18 @@ class ScriptedCommandQuestions : public CommandQuestions {
     auto& queue = forms[std::string(form)];
     if (!queue.empty()) {
       for (const auto& [widget, text] : queue.front()) answer.texts[widget] = text;
+      queue.pop_front();
+    }
+    return answer;
+  }
+  OptionAnswer askOption(const OptionCommand& family) override {
+    const std::string form(family.dialog.form);
+    asked.push_back(form);
+    OptionAnswer answer = InitialOptionAnswer(family);
+    auto& queue = options[form];
+    if (!queue.empty()) {
+      if (queue.front().index) answer.index = *queue.front().index;
+      for (const auto& [box, text] : queue.front().extras) answer.extras[box] = text;
       queue.pop_front();
     }
     return answer;
@@ -62,8 +77,18 @@ class ScriptedCommandQuestions : public CommandQuestions {
   void script(const std::string& form, Widgets widgets) {
     forms[form].push_back(std::move(widgets));
   }
+  // The next time the option dialog form is asked, it answers index (none:
+  // the index it opens with) and these extra texts.
+  struct OptionScript {
+    std::optional<int> index;
+    Widgets extras;
+  };
+  void scriptOption(const std::string& form, std::optional<int> index, Widgets extras = {}) {
+    options[form].push_back({index, std::move(extras)});
+  }
 
   std::map<std::string, std::deque<Widgets>> forms;
+  std::map<std::string, std::deque<OptionScript>> options;
   std::deque<std::string> inputs;
   std::deque<PlotOutputAnswer> plots;
   std::deque<FormulaAnswer> formulas;
@@ -85,6 +110,19 @@ class ScriptedCommandQuestions : public CommandQuestions {
     return answer;
   }
 };
+
+// The answers a test scripts before it runs a command.
+using Script = std::function<void(ScriptedCommandQuestions&)>;
+// The next option dialog form answers index (none: the one it opens with)
+// and these extra texts.
+inline Script Option(const char* form, std::optional<int> index,
+                     ScriptedCommandQuestions::Widgets extras = {}) {
+  return [=](ScriptedCommandQuestions& q) { q.scriptOption(form, index, extras); };
+}
+// The next value dialog form answers with these widgets changed.
+inline Script Form(const char* form, ScriptedCommandQuestions::Widgets widgets) {
+  return [=](ScriptedCommandQuestions& q) { q.script(form, widgets); };
+}
 
 struct IconShown {
   int doc, box;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <set>
 #include <string>
 
@@ -40,31 +41,26 @@ bool InIconTable(const std::string& key) {
   return false;
 }
 
-TEST(OptionTables, IndicesMatchAsExactDecimalTextOnly) {
+// An index names the row at its place from the dialog's first index; an
+// index the dialog does not have names none.
+TEST(OptionTables, AnIndexNamesItsRowAndOnlyItsOwn) {
   for (const OptionCommand& c : OptionCommands()) {
     SCOPED_TRACE(std::string(c.handler));
     const int first = c.dialog.firstIndex;
     const int count = static_cast<int>(c.rows.size());
-    for (int i = 0; i < count; ++i) {
-      int position = -1;
-      EXPECT_EQ(MatchOptionRow(c, std::to_string(first + i), position), &c.rows[i]);
-      EXPECT_EQ(position, i);
-    }
-    for (const std::string& miss : {std::string(), std::to_string(first - 1),
-                                   std::to_string(first + count), "0" + std::to_string(first),
-                                   " " + std::to_string(first), std::to_string(first) + " ",
-                                   std::string("+1")}) {
-      int position = 0;
-      EXPECT_EQ(MatchOptionRow(c, miss, position), nullptr) << '"' << miss << '"';
-      EXPECT_EQ(position, -1);
-    }
+    for (int i = 0; i < count; ++i) EXPECT_EQ(OptionRowAt(c, first + i), &c.rows[i]);
+    for (int miss : {first - 1, first + count, -1, std::numeric_limits<int>::min(),
+                     std::numeric_limits<int>::max()})
+      EXPECT_EQ(OptionRowAt(c, miss), nullptr) << miss;
   }
-  // Two-digit indices are their own rows, never row 1.
+  // Two-digit indices are their own rows; frmLogic counts from 1.
   const OptionCommand* check = FindOptionCommand("mnuSpecialCheck_Click");
-  int position = -1;
-  EXPECT_EQ(MatchOptionRow(*check, "12", position)->kind, "IsINF");
-  EXPECT_EQ(MatchOptionRow(*check, "10", position)->kind, "IsGlobal");
-  EXPECT_EQ(MatchOptionRow(*check, "11", position)->kind, "Finite");
+  EXPECT_EQ(OptionRowAt(*check, 12)->kind, "IsINF");
+  EXPECT_EQ(OptionRowAt(*check, 10)->kind, "IsGlobal");
+  EXPECT_EQ(OptionRowAt(*check, 11)->kind, "Finite");
+  const OptionCommand* logic = FindOptionCommand("mnuOperatorsLogic_Click");
+  EXPECT_EQ(OptionRowAt(*logic, 1)->params, "|");
+  EXPECT_EQ(OptionRowAt(*logic, 4)->params, "xor");
 }
 
 // Every command run with every option it offers stores a kind of the
@@ -104,10 +100,8 @@ TEST(CommandTables, EveryVariantStoresAKnownKindAndIcon) {
     for (std::size_t i = 0; i < c.rows.size(); ++i) {
       CommandFixture f;
       ScriptedContext ctx = f.on(f.doc1);
-      f.questions.script(std::string(c.dialog.form),
-                         {{std::string(c.dialog.indexWidget),
-                           std::to_string(c.dialog.firstIndex + static_cast<int>(i))},
-                          {"txtConst", "2.5"}});
+      f.questions.scriptOption(std::string(c.dialog.form),
+                               c.dialog.firstIndex + static_cast<int>(i), {{"txtConst", "2.5"}});
       RunOptionCommand(ctx, c);
       check(f, ctx, std::string(c.handler) + " " + std::to_string(i));
     }

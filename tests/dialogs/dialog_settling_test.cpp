@@ -17,6 +17,7 @@
 #include "dialogs/flow_control_dialogs.h"
 #include "dialogs/formula_dialog.h"
 #include "dialogs/matlab_command_dialog.h"
+#include "dialogs/option_dialog.h"
 #include "dialogs/plot_dialog.h"
 #include "dialogs/qt_command_questions.h"
 #include "dialogs/subroutine_dialog.h"
@@ -45,8 +46,8 @@ std::vector<DialogCase> ParameterDialogs(Dialogs& messages, const BoxTable& tabl
     for (const ExtraWidget& extra : form.extras)
       tabs << QString::fromUtf8(extra.name.data(), qsizetype(extra.name.size()));
     tabs << "cmdOK";
-    const std::string name(form.form);
-    cases.push_back({name, [&messages, name] { return MakeFormDialog(name, messages); }, tabs});
+    cases.push_back({std::string(form.form),
+                     [&messages, &family] { return MakeOptionDialog(family, messages); }, tabs});
   }
   const std::pair<const char*, Names> values[] = {
       {"frmBasic", {"add", "chkElement", "cmdOK"}},
@@ -58,7 +59,7 @@ std::vector<DialogCase> ParameterDialogs(Dialogs& messages, const BoxTable& tabl
   };
   for (const auto& [form, tabs] : values) {
     const std::string name(form);
-    cases.push_back({name, [&messages, name] { return MakeFormDialog(name, messages); }, tabs});
+    cases.push_back({name, [name] { return MakeFormDialog(name); }, tabs});
   }
   cases.push_back({"frmPlot", [&messages] { return std::make_unique<PlotDialog>(nullptr, &messages); },
                    {"cmbType", "chkInput1(1)", "chkInput1(2)", "chkInput2(1)", "chkInput2(2)",

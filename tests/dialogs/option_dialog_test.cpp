@@ -19,18 +19,19 @@ class OptionDialogTest : public ::testing::Test {
   void SetUp() override { testing_support::EnsureGuiApplication(); }
 };
 
-// Every option dialog: OK and no Cancel, the index box hidden and holding
-// "0" ("1" on frmLogic), one option for each index from the first on, the
-// first of them chosen.
-TEST_F(OptionDialogTest, EveryDialogHasOkAHiddenIndexAndItsFirstOptionChosen) {
+// Every option dialog: OK and no Cancel, no text box but its extras, one
+// option for each index from the first on, the first of them chosen and
+// answered: index 0 (1 on frmLogic).
+TEST_F(OptionDialogTest, EveryDialogHasOkAndItsFirstOptionChosen) {
   for (const OptionCommand& family : OptionCommands()) {
     const OptionForm& form = family.dialog;
     SCOPED_TRACE(std::string(form.form));
     OptionDialog dialog(family);
     EXPECT_EQ(dialog.cmdOK->text(), "OK");
     EXPECT_EQ(dialog.findChild<QPushButton*>("cmdCancel"), nullptr);
-    EXPECT_TRUE(dialog.txtOpn->isHidden());
-    EXPECT_EQ(dialog.txtOpn->text(), form.form == "frmLogic" ? "1" : "0");
+    EXPECT_EQ(dialog.findChildren<QLineEdit*>().size(),
+              static_cast<qsizetype>(form.extras.size()));
+    EXPECT_EQ(dialog.answer().index, form.form == "frmLogic" ? 1 : 0);
     const int count = static_cast<int>(family.rows.size());
     for (int i = 0; i < count; ++i) {
       QRadioButton* button = dialog.option(form.firstIndex + i);
@@ -115,11 +116,11 @@ TEST_F(OptionDialogTest, TheLastClickedOptionIsTheIndex) {
   dialog.show();
   dialog.option(3)->click();
   dialog.option(1)->click();
-  EXPECT_EQ(dialog.answer().text("txtOpn"), "1");
+  EXPECT_EQ(dialog.answer().index, 1);
   dialog.option(1)->click();
-  EXPECT_EQ(dialog.answer().text("txtOpn"), "1");
+  EXPECT_EQ(dialog.answer().index, 1);
   dialog.option(12)->click();
-  EXPECT_EQ(dialog.answer().text("txtOpn"), "12");
+  EXPECT_EQ(dialog.answer().index, 12);
   EXPECT_TRUE(dialog.option(12)->isChecked());
 }
 
@@ -129,10 +130,9 @@ TEST_F(OptionDialogTest, LogicOperatorsStandInTwoRowsFromIndexOne) {
   EXPECT_EQ(dialog.objectName(), "frmLogic");
   EXPECT_EQ(dialog.windowTitle(), "Logic Operators");
   EXPECT_EQ(dialog.Frame1->title(), "Choose an operator");
-  EXPECT_EQ(dialog.txtOpn->objectName(), "ops");
   EXPECT_EQ(dialog.option(4)->objectName(), "btnOps");
   EXPECT_EQ(dialog.option(4)->text(), "XOR");
-  EXPECT_EQ(dialog.answer().text("ops"), "1");
+  EXPECT_EQ(dialog.answer().index, 1);
   EXPECT_TRUE(dialog.option(1)->isChecked());
   EXPECT_EQ(dialog.option(1)->text(), "OR");
   // OR beside AND, above NOT beside XOR.
@@ -141,7 +141,7 @@ TEST_F(OptionDialogTest, LogicOperatorsStandInTwoRowsFromIndexOne) {
   EXPECT_LT(dialog.option(1)->y(), dialog.option(3)->y());
   EXPECT_EQ(dialog.option(3)->y(), dialog.option(4)->y());
   dialog.option(4)->click();
-  EXPECT_EQ(dialog.answer().text("ops"), "4");
+  EXPECT_EQ(dialog.answer().index, 4);
 }
 
 TEST_F(OptionDialogTest, OkHidesAndKeepsTheAnswer) {
@@ -152,7 +152,7 @@ TEST_F(OptionDialogTest, OkHidesAndKeepsTheAnswer) {
   dialog.cmdOK->click();
   EXPECT_TRUE(dialog.isHidden());
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  EXPECT_EQ(dialog.answer().text("diag"), "-2");
+  EXPECT_EQ(dialog.answer().extra("diag"), "-2");
 }
 
 class ConstantDialogTest : public OptionDialogTest {
@@ -180,7 +180,7 @@ TEST_F(ConstantDialogTest, TypingChoosesTheArbitraryConstantAndKeepsNumbersOnly)
     QTest::keyClicks(dialog.txtConst, t.keys);
     EXPECT_EQ(dialog.txtConst->text(), t.kept) << t.keys;
     EXPECT_TRUE(dialog.option(5)->isChecked()) << t.keys;
-    EXPECT_EQ(dialog.answer().text("txtOpn"), "5") << t.keys;
+    EXPECT_EQ(dialog.answer().index, 5) << t.keys;
   }
   ConstantDialog pasted(messages);
   pasted.txtConst->setText("-3");
@@ -195,7 +195,7 @@ TEST_F(ConstantDialogTest, OkRefusesAnEmptyArbitraryConstant) {
   EXPECT_TRUE(dialog.isVisible());
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0], "Please enter a value for the constant.|48|Quorvin");
-  EXPECT_EQ(dialog.answer().text("txtOpn"), "5");
+  EXPECT_EQ(dialog.answer().index, 5);
 
   dialog.option(0)->click();
   dialog.cmdOK->click();
