@@ -4,6 +4,7 @@
 // last and the extra texts. Built from its family's rows (OptionCommands());
 // frmConst adds its typing filter and its own OK check.
 
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,7 +16,6 @@
 #include <vector>
 
 #include "commands/option_commands.h"
-#include "dialogs/form_dialog.h"
 #include "model/host.h"
 
 namespace quorvin {

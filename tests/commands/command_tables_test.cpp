@@ -12,7 +12,6 @@
 #include "commands/dialog_answer_commands.h"
 #include "commands/fixed_kind_commands.h"
 #include "commands/flow_control_commands.h"
-#include "commands/form_vocabulary.h"
 #include "commands/insert_menu_items.h"
 #include "commands/option_commands.h"
 #include "commands/toolbox_dispatcher.h"
@@ -87,14 +86,14 @@ TEST(CommandTables, EveryVariantStoresAKnownKindAndIcon) {
     RunValueCommand(ctx, c);
     check(f, ctx, std::string(c.handler));
   }
-  for (const char* op : {"add", "sub", "mul", "div", "power"}) {
+  for (ArithmeticOperator op :
+       {ArithmeticOperator::Add, ArithmeticOperator::Subtract, ArithmeticOperator::Multiply,
+        ArithmeticOperator::Divide, ArithmeticOperator::Power}) {
     CommandFixture f;
     ScriptedContext ctx = f.on(f.doc1);
-    ScriptedCommandQuestions::Widgets chosen{{"add", "0"}};
-    chosen[op] = "1";
-    f.questions.script("frmBasic", chosen);
+    f.questions.script(ArithmeticAnswer{op});
     RunArithmeticCommand(ctx);
-    check(f, ctx, op);
+    check(f, ctx, "operator " + std::to_string(static_cast<int>(op)));
   }
   for (const OptionCommand& c : OptionCommands()) {
     for (std::size_t i = 0; i < c.rows.size(); ++i) {

@@ -53,22 +53,23 @@ TEST_F(CommandChart, BuiltByCommandsCompiledAndRunInOctave) {
   const int e = Insert("mnuConst_Click", Option("frmConst", 1));
   const int log = Insert("mnuOperatorsLog_Click");
   Connect(e, log);
-  const int vec = Insert("mnuMatMakeVec_Click", Form("frmMakeVector", {{"txtMin", "0"}, {"txtStep", "0.5"}, {"txtMax", "2"}}));
+  const int vec = Insert("mnuMatMakeVec_Click", Then(VectorAnswer{"0", "0.5", "2"}));
   const int sum = Insert("mnuMatVectorOperations_Click", Option("frmVec", 1));
   Connect(vec, sum);
   const int plus = Insert("mnuOperatorsArith_Click");
   Connect(log, plus);
   Connect(sum, plus);
-  const int mat = Insert("mnuMatMake_Click", Option("frmMakeMat", 1, {{"txtRows", "2"}, {"txtCols", "3"}}));
+  const int mat = Insert("mnuMatMake_Click",
+                         Option("frmMakeMat", 1, {{"txtRows", "2"}, {"txtCols", "3"}}));
   const int size = Insert("mnuMatSize_Click");
   Connect(mat, size);
-  const int rows = Insert("mnuMatSplit_Click", Form("frmSplit", {{"row", "0"}, {"Col", "1"},
-                                                             {"txtFrom", "2"}, {"txtTo", "3"}}));
+  const int rows = Insert("mnuMatSplit_Click", Then(SplitAnswer{false, "2", "3"}));
   Connect(mat, rows);
   // A Pickup stands for its variable in the box it feeds, here log * pi.
   f.questions.inputs = {"pi"};
   const int pick = Insert("mnuSpecPickup_Click");
-  const int times = Insert("mnuOperatorsArith_Click", Form("frmBasic", {{"add", "0"}, {"mul", "1"}}));
+  const int times =
+      Insert("mnuOperatorsArith_Click", Then(ArithmeticAnswer{ArithmeticOperator::Multiply}));
   Connect(log, times);
   Connect(pick, times);
   const int cosine = Insert("mnuTrigCos_Click");
@@ -82,9 +83,9 @@ TEST_F(CommandChart, BuiltByCommandsCompiledAndRunInOctave) {
   const int upper = Insert("mnuStringCompare_Click", Option("frmStrCompare", 2));
   Connect(text, upper);
   const int poly = Insert("mnuSpecialPoly_Click", Option("frmPoly", 0));
-  const int coefficients = Insert("mnuMatMakeVec_Click", Form("frmMakeVector", {{"txtMin", "1"}, {"txtStep", "1"}, {"txtMax", "2"}}));
+  const int coefficients = Insert("mnuMatMakeVec_Click", Then(VectorAnswer{.max = "2"}));
   Connect(coefficients, poly);
-  const int comment = Insert("mnuSpecComment_Click", Form("frmComment", {{"txtComment", "a note"}}));
+  const int comment = Insert("mnuSpecComment_Click", Comment("a note"));
   const int screen = Insert("mnuOutputScreen_Click");
   Connect(plus, screen);
   const int trash = Insert("mnuOutputTrash_Click");

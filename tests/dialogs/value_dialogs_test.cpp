@@ -8,11 +8,10 @@
 #include <QCloseEvent>
 #include <QTest>
 
-#include "commands/form_vocabulary.h"
 #include "dialogs/comment_dialog.h"
 #include "model/numeric_text.h"
 #include "dialogs/option_dialog.h"
-#include "dialogs/qt_command_questions.h"
+#include "dialogs/modal_answer.h"
 #include "tests/dialogs/dialog_test_support.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/quiet_questions.h"
@@ -69,15 +68,15 @@ TEST_F(ValueDialogTest, TitlesCaptionsAndInitialState) {
   EXPECT_EQ(split.lblTo->text(), "To:");
 }
 
-// The initial values the commands' tests start from are the dialogs' own
-// (an option dialog is built from the very values InitialAnswer gives).
-TEST_F(ValueDialogTest, EveryDialogOpensWithTheSharedInitialValues) {
-  for (std::string_view form : ValueForms()) {
-    std::unique_ptr<FormDialog> dialog = MakeFormDialog(form);
-    ASSERT_NE(dialog, nullptr) << form;
-    EXPECT_EQ(dialog->answer().texts, InitialAnswer(form).texts) << form;
-  }
-  EXPECT_EQ(MakeFormDialog("frmNothing"), nullptr);
+// What a dialog answers as it opens, which is also what it answers when it
+// is closed without OK.
+TEST_F(ValueDialogTest, EveryDialogOpensAtItsInitialValues) {
+  EXPECT_EQ(BasicDialog().answer(), (ArithmeticAnswer{ArithmeticOperator::Add, false}));
+  EXPECT_EQ(PauseDialog().answer(), (PauseAnswer{"1", false}));
+  EXPECT_EQ(UserInputDialog().answer(), "");
+  EXPECT_EQ(MakeVectorDialog().answer(), (VectorAnswer{"1", "1", "1"}));
+  EXPECT_EQ(SplitDialog().answer(), (SplitAnswer{true, "", ""}));
+  EXPECT_EQ(CommentDialog().answer(), "");
 }
 
 TEST_F(ValueDialogTest, PauseSecondsFilter) {
@@ -157,20 +156,32 @@ void ExpectClosingGivesTheOpeningAnswer(const std::string& what,
   }
 }
 
+// A value dialog of type Dialog, edited by edit (see above).
+template <typename Dialog>
+void ExpectValueDialogClosing(const std::string& what, const std::function<void(Dialog&)>& edit) {
+  ExpectClosingGivesTheOpeningAnswer<Dialog>(
+      what, [] { return std::make_unique<Dialog>(); }, edit);
+}
+
 TEST_F(ValueDialogTest, ClosingWithoutOkGivesTheInitialValues) {
-  const auto value = [](const char* form, const std::function<void(FormDialog&)>& edit) {
-    ExpectClosingGivesTheOpeningAnswer<FormDialog>(
-        form, [form] { return MakeFormDialog(form); }, edit);
-  };
-  value("frmBasic", [](FormDialog& d) { static_cast<BasicDialog&>(d).div->setChecked(true); });
-  value("frmPause", [](FormDialog& d) { static_cast<PauseDialog&>(d).lblSecs->setText("9"); });
-  value("frmUserInput",
-        [](FormDialog& d) { static_cast<UserInputDialog&>(d).txtPrompt->setText("x?"); });
-  value("frmMakeVector",
-        [](FormDialog& d) { static_cast<MakeVectorDialog&>(d).txtMax->setText("7"); });
-  value("frmSplit", [](FormDialog& d) { static_cast<SplitDialog&>(d).Col->setChecked(true); });
-  value("frmComment",
-        [](FormDialog& d) { static_cast<CommentDialog&>(d).txtComment->setText("n"); });
+  ExpectValueDialogClosing<BasicDialog>("frmBasic",
+                                        [](BasicDialog& d) { d.div->setChecked(true); });
+  ExpectValueDialogClosing<BasicDialog>("frmBasic element",
+                                        [](BasicDialog& d) { d.chkElement->setChecked(true); });
+  ExpectValueDialogClosing<PauseDialog>("frmPause",
+                                        [](PauseDialog& d) { d.lblSecs->setText("9"); });
+  ExpectValueDialogClosing<PauseDialog>("frmPause waits",
+                                        [](PauseDialog& d) { d.chkNoNumber->setChecked(true); });
+  ExpectValueDialogClosing<UserInputDialog>("frmUserInput",
+                                            [](UserInputDialog& d) { d.txtPrompt->setText("x?"); });
+  ExpectValueDialogClosing<MakeVectorDialog>("frmMakeVector",
+                                             [](MakeVectorDialog& d) { d.txtMax->setText("7"); });
+  ExpectValueDialogClosing<SplitDialog>("frmSplit",
+                                        [](SplitDialog& d) { d.Col->setChecked(true); });
+  ExpectValueDialogClosing<SplitDialog>("frmSplit range",
+                                        [](SplitDialog& d) { d.txtTo->setText("4"); });
+  ExpectValueDialogClosing<CommentDialog>("frmComment",
+                                          [](CommentDialog& d) { d.txtComment->setText("n"); });
   const auto option = [this](const char* form, const std::function<void(OptionDialog&)>& edit) {
     ExpectClosingGivesTheOpeningAnswer<OptionDialog>(
         form, [this, form] { return MakeOptionDialog(*FindOptionDialog(form), messages); }, edit);
