@@ -167,7 +167,7 @@ QList<QMenu*> FrameWindow::menusShown() const {
 
 ToolboxPalette& FrameWindow::palette() {
   if (palette_ == nullptr) {
-    palette_ = new ToolboxPalette(model_, txtEvent_, this);
+    palette_ = new ToolboxPalette(model_, toolPick_, this);
     // It floats over the frame's right edge, below the menu bar, clear of the
     // menus and of the first document window.
     const QRect frameArea = geometry();

@@ -114,7 +114,7 @@ class FrameWindow : public QMainWindow, public FrameServices {
   void startMatlab(Dialogs& dialogs) override;
   bool running() const override;
   void exitProgram() override;
-  std::string& txtEvent() override { return txtEvent_; }
+  ToolPick& toolPick() override { return toolPick_; }
   bool toolboxShown() const override { return mnuOptionsToolbox->isChecked(); }
   QString currentToolboxCaption() const override { return mnuOptionsCurrentToolbox->text(); }
   void showToolbox(bool show) override;
@@ -205,7 +205,7 @@ class FrameWindow : public QMainWindow, public FrameServices {
   QList<QMenu*> ownMenus_;
   SplashWindow* splash_ = nullptr;
   int splashPauseMs_;
-  std::string txtEvent_;
+  ToolPick toolPick_;
   bool loaded_ = false;
   bool leaving_ = false;
   bool exitAfterRun_ = false;

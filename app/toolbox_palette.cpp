@@ -9,7 +9,6 @@
 
 #include "app/empty_caption.h"
 #include "app/toolbox_layout.h"
-#include "commands/toolbox_dispatcher.h"
 #include "model/file_lookup.h"
 #include "model/safe_file.h"
 #include "model/twips.h"
@@ -21,8 +20,8 @@ namespace {
 int Pixels(int twips) { return WholePixelsFromTwips(twips); }
 }  // namespace
 
-ToolboxPalette::ToolboxPalette(Model& m, std::string& txtEvent, QWidget* parent)
-    : QWidget(parent, Qt::Tool), m_(m), txtEvent_(txtEvent) {
+ToolboxPalette::ToolboxPalette(Model& m, ToolPick& pick, QWidget* parent)
+    : QWidget(parent, Qt::Tool), m_(m), pick_(pick) {
   setObjectName("frmPictures");
   SetEmptyCaption(*this);
   auto* templateButton = new QToolButton(this);
@@ -174,7 +173,7 @@ void ToolboxPalette::Form_Unload() {
 
 void ToolboxPalette::cmd_Click(int index) {
   if (index < 1 || index > toolCount) return;
-  ToolboxToolClicked(m_, txtEvent_, toolNames[index]);
+  pick_.pick(m_.editor, toolNames[index]);
 }
 
 void ToolboxPalette::Reload(bool show) {

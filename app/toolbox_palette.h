@@ -1,7 +1,7 @@
 #pragma once
 // frmPictures: the toolbox palette, a small tool window floating over the
 // frame with one picture button per tool of the current toolbox. A click
-// hands the tool's name to the documents through the frame's txtEvent. The
+// picks the tool for the documents (the frame's ToolPick). The
 // contents come from the live preferences (txtToolbox, lbltoolboxsize) and,
 // for a toolbox file, from that file in the program directory.
 
@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/toolbox_layout.h"
+#include "commands/toolbox_dispatcher.h"
 #include "model/model.h"
 
 namespace quorvin {
@@ -27,9 +28,9 @@ class ToolboxPalette : public QWidget {
   Q_OBJECT
 
  public:
-  // txtEvent is the frame's hand-over text, which the palette writes; the
+  // pick is the frame's hand-over, where the palette's clicks go; the
   // palette is built at once (Form_Load) but not shown.
-  ToolboxPalette(Model& m, std::string& txtEvent, QWidget* parent = nullptr);
+  ToolboxPalette(Model& m, ToolPick& pick, QWidget* parent = nullptr);
 
   // Builds the buttons from the current toolbox: the built-in one for the
   // title "default.tlb", else the file of that title (lower-cased, found
@@ -41,8 +42,8 @@ class ToolboxPalette : public QWidget {
   void Form_Resize();
   // Removes the tool buttons and hides the palette.
   void Form_Unload();
-  // Button index was clicked: its tool goes to txtEvent ("Arrow" arms the
-  // connect tool at once); a connect gesture in progress is dropped first.
+  // Button index was clicked: its tool is picked ("Arrow" arms the connect
+  // tool at once); a connect gesture in progress is dropped first.
   void cmd_Click(int index);
 
   // The reload sequence: unload, toolboxReloading on, load, shown when show,
@@ -94,7 +95,7 @@ class ToolboxPalette : public QWidget {
   void settle();
 
   Model& m_;
-  std::string& txtEvent_;
+  ToolPick& pick_;
   QTimer settling_;
   SizeAsking asking_;
 };

@@ -102,10 +102,8 @@ DocumentWindow::DocumentWindow(Model& m, CanvasState& canvas, FrameServices& fra
       frame_(frame),
       doc_(doc),
       ownQuestions_(this, &frame.fileDialogs()),
-      // The caption stays on the button; the dispatcher empties its own copy.
-      dispatcher_([](DocumentWindow& window, const std::string& tool) {
-        std::string caption = tool;
-        cmdEventFire_Click(window.commands_, *window.commandContext_, caption);
+      dispatcher_([](DocumentWindow& window, const Tool& tool) {
+        cmdEventFire_Click(tool, *window.commandContext_);
       }),
       commands_(InsertCommandRegistry()),
       iconKeys_(iconKeys) {
@@ -252,17 +250,6 @@ void DocumentWindow::buildControls() {
   pctblank->setObjectName(QStringLiteral("pctblank"));
   pctblank->setAutoFillBackground(true);
   pctblank->setBackgroundRole(QPalette::Button);
-
-  cmdEventFire = new QPushButton(QStringLiteral("event fire"), this);
-  cmdEventFire->setObjectName(QStringLiteral("cmdEventFire"));
-  cmdEventFire->hide();
-  // Never in the focus chain: an MDI window that opens hands the keyboard to
-  // its first focusable child, and a hidden one cannot hold it. The frame
-  // then keeps no focus widget, and when it is active again (after the open
-  // dialog) the keyboard goes to the first document window instead, which
-  // the MDI area makes the active one.
-  cmdEventFire->setFocusPolicy(Qt::NoFocus);
-  connect(cmdEventFire, &QPushButton::clicked, this, [this] { cmdEventFireClick(); });
 
   pnlTour = new TourPanelWidget(this);
   pnlTour->onClicked = [this] {
@@ -483,18 +470,11 @@ void DocumentWindow::reportFault(const std::string& fault) {
   }
 }
 
-void DocumentWindow::cmdEventFireClick() {
-  guarded([this] {
-    if (dispatcher_) dispatcher_(*this, cmdEventFire->text().toStdString());
+void DocumentWindow::runTool(const Tool& tool) {
+  // A fault is told here, and the move goes on to the bubble and the band.
+  guarded([&] {
+    if (dispatcher_) dispatcher_(*this, tool);
   });
-}
-
-void DocumentWindow::runTool(const std::string& tool) {
-  // The hand-over is taken before the command runs: a move over a canvas
-  // while the command's dialog is open finds no tool to run again.
-  frame_.txtEvent().clear();
-  cmdEventFire->setText(QString::fromStdString(tool));
-  cmdEventFire->click();
 }
 
 // Box buttons.
@@ -606,7 +586,7 @@ void DocumentWindow::mouseMoveEvent(QMouseEvent* event) {
     FormMouseMove(
         m_, w_, MouseButtonsOf(event->buttons()), TwipsFromPixels(event->position().x()),
         TwipsFromPixels(event->position().y()),
-        ToolPickup{frame_.txtEvent(), [this](const std::string& tool) { runTool(tool); }});
+        ToolPickup{frame_.toolPick(), [this](const Tool& tool) { runTool(tool); }});
     syncBand();
     syncBubble();
   });

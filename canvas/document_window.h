@@ -40,7 +40,7 @@ namespace quorvin {
 class DocumentWindow;
 
 // Runs the command a toolbox tool stands for on a window.
-using ToolDispatcher = std::function<void(DocumentWindow& window, const std::string& tool)>;
+using ToolDispatcher = std::function<void(DocumentWindow& window, const Tool& tool)>;
 
 // The MATLAB function browser as the formula and MATLAB command dialogs of
 // a window open it: shown over parent for caller ("func" or "mat"), it
@@ -165,7 +165,6 @@ class DocumentWindow : public QWidget {
   QWidget* pctblank;
   QFrame* shpCopy;
   QLabel* txtboxname;
-  QPushButton* cmdEventFire;
   TourPanelWidget* pnlTour;  // hidden until the guided tour shows a text
 
   // Menus and their items.
@@ -222,8 +221,8 @@ class DocumentWindow : public QWidget {
   void syncBubble();
   void syncArrowPanel();
   void raiseOverlays();
-  void cmdEventFireClick();
-  void runTool(const std::string& tool);
+  // A tool picked in the toolbox, taken by a mouse move over the canvas.
+  void runTool(const Tool& tool);
   void fileCommand(const std::function<void()>& f);
   void editCommand(const std::function<void()>& f);
   void executeCommand(void (FrameServices::*run)(int, CompileQuestions&));

@@ -11,6 +11,7 @@
 
 #include "canvas/logic/colour_chooser.h"
 #include "canvas/menu_choices.h"
+#include "commands/toolbox_dispatcher.h"
 #include "compiler/compile_questions.h"
 
 class QMdiArea;
@@ -38,9 +39,9 @@ class FrameServices {
   // File > Exit of a document window: ends the program as the frame's Exit does.
   virtual void exitProgram() = 0;
 
-  // The toolbox hand-over `txtEvent`: the tool the palette picked, waiting for
-  // the next mouse move over a canvas ("" for none).
-  virtual std::string& txtEvent() = 0;
+  // The toolbox hand-over: the tool the palette picked, waiting for the next
+  // mouse move over a canvas.
+  virtual ToolPick& toolPick() = 0;
   // The frame's "Show Toolbox" check and "Current Toolbox: " caption, copied
   // into a document's Options menu when it opens and when it becomes active.
   virtual bool toolboxShown() const = 0;

@@ -3,11 +3,10 @@
 // document's number, a way to ask the user (dialogs and the input box), and
 // the box buttons it gives icons to.
 
-#include <array>
-#include <map>
 #include <string>
 #include <string_view>
 
+#include "commands/dialog_answers.h"
 #include "commands/rules/flow_control_rules.h"
 #include "commands/rules/formula_rules.h"
 #include "commands/rules/subroutine_rules.h"
@@ -15,45 +14,28 @@
 
 namespace quorvin {
 
-// The widgets of a closed dialog as the command reads them, by widget name:
-// texts of text boxes, the option index of txtOpn (ops on frmLogic), and "1"
-// or "0" for the state of an option button or check box.
-struct FormAnswer {
-  std::map<std::string, std::string, std::less<>> texts;
-
-  // The widget's text; a widget the answer does not hold reads empty.
-  std::string text(std::string_view widget) const {
-    const auto it = texts.find(widget);
-    return it == texts.end() ? std::string() : it->second;
-  }
-  bool checked(std::string_view widget) const { return text(widget) == "1"; }
-};
-
-// What the plot dialog answers the "Plot Output" command.
-struct PlotOutputAnswer {
-  // The plot command string (icon key, ";", plot code); empty when the
-  // dialog was closed without OK.
-  std::string commands;
-  // [K - 1]: input K carries a mark in any column, so its entry stays open.
-  std::array<bool, kEntries> inputsUsed{};
-
-  bool operator==(const PlotOutputAnswer&) const = default;
-};
+struct OptionCommand;
 
 class CommandQuestions {
  public:
   virtual ~CommandQuestions() = default;
-  // Shows the dialog named form (frmBessel, frmConst, ...) modally and
-  // returns its widgets after OK; closed any other way it returns the
-  // dialog's initial values.
-  virtual FormAnswer askForm(std::string_view form) = 0;
+  // The dialogs of the smaller commands, each shown fresh and modally: it
+  // answers what it shows after OK, and closed any other way the answer it
+  // opened with (the default answer; an option dialog's is
+  // InitialOptionAnswer).
+  virtual OptionAnswer askOption(const OptionCommand& family) = 0;
+  virtual ArithmeticAnswer askArithmetic() = 0;  // frmBasic
+  virtual PauseAnswer askPause() = 0;            // frmPause
+  virtual std::string askPrompt() = 0;           // frmUserInput: the prompt
+  virtual VectorAnswer askVector() = 0;          // frmMakeVector
+  virtual SplitAnswer askSplit() = 0;            // frmSplit
+  virtual std::string askComment() = 0;          // frmComment, opened empty
   // The input box: the typed text, or the empty text on Cancel.
   virtual std::string inputBox(const std::string& prompt, const std::string& title,
                                const std::string& defaultAnswer) = 0;
 
-  // The dialogs whose answers are more than widget texts. Each shows its
-  // dialog fresh and modally; closed without OK, it answers the fresh
-  // dialog's values.
+  // The larger dialogs, each also shown fresh and modally; closed without
+  // OK, it answers the fresh dialog's values.
   virtual PlotOutputAnswer askPlot() = 0;                 // frmPlot
   virtual FormulaAnswer askFormula() = 0;                 // frmFunc, preset for an insert
   virtual MatlabCommandAnswer askMatlabCommand() = 0;     // frmMatlabFunction

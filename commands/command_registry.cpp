@@ -26,19 +26,29 @@ bool CommandRegistry::has(std::string_view handler) const {
   return commands_.find(handler) != commands_.end();
 }
 
-bool CommandRegistry::run(std::string_view handler, CommandContext& ctx) const {
+const Command* CommandRegistry::find(std::string_view handler) const {
   const auto it = commands_.find(handler);
-  if (it == commands_.end() || !it->second) return false;
+  return it == commands_.end() ? nullptr : &it->second;
+}
+
+bool CommandRegistry::run(std::string_view handler, CommandContext& ctx) const {
+  const Command* command = find(handler);
+  if (command == nullptr || !*command) return false;
+  RunCommand(handler, *command, ctx);
+  return true;
+}
+
+void RunCommand(std::string_view handler, const Command& command, CommandContext& ctx) {
+  if (!command) return;
   // A command runs inside a menu or mouse event: a fault of the program is
   // told to the user there, never carried out of the event.
   try {
-    it->second(ctx);
+    command(ctx);
   } catch (const std::exception& e) {
     ReportCommandFault(ctx, handler, e.what());
   } catch (...) {
     ReportCommandFault(ctx, handler, "unknown error");
   }
-  return true;
 }
 
 void AddInsertCommands(CommandRegistry& registry) {

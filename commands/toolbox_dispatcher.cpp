@@ -2,11 +2,17 @@
 
 #include <array>
 #include <utility>
+#include <vector>
 
 namespace quorvin {
 namespace {
 
-constexpr std::array<ToolName, 63> kTools{{
+struct ToolName {
+  std::string_view tool;     // the name as the toolbox hands it over
+  std::string_view handler;  // the command it runs
+};
+
+constexpr std::array<ToolName, 63> kToolNames{{
     {"Arrow", "mnuArrow_Click"},
     {"Keyboard Input", "mnuInputKeyboardScalar_Click"},
     {"Matrix Input", "mnuInputKeyboardMatrix_Click"},
@@ -72,30 +78,53 @@ constexpr std::array<ToolName, 63> kTools{{
     {"Sound", "mnuSounds_Click"},
 }};
 
+// The tool table with every row's command found once, so a picked tool
+// runs its command without looking its name up.
+std::vector<Tool> ToolTable() {
+  const CommandRegistry commands = InsertCommandRegistry();
+  std::vector<Tool> tools;
+  tools.reserve(kToolNames.size());
+  for (const ToolName& t : kToolNames) {
+    const Command* command = commands.find(t.handler);
+    tools.push_back({t.tool, t.handler, command != nullptr ? *command : Command()});
+  }
+  return tools;
+}
+
 }  // namespace
 
-std::span<const ToolName> ToolNames() { return kTools; }
-
-std::string_view ToolHandler(std::string_view tool) {
-  for (const ToolName& t : kTools)
-    if (t.tool == tool) return t.handler;
-  return {};
+std::span<const Tool> Tools() {
+  static const std::vector<Tool> tools = ToolTable();
+  return tools;
 }
 
-void ToolboxToolClicked(Model& m, std::string& txtEvent, const std::string& tool) {
-  m.editor.endArrowGesture();
-  txtEvent = tool;
-  if (txtEvent == "Arrow") {
-    m.editor.armArrowTool();
-    txtEvent.clear();
-  }
+const Tool* FindTool(std::string_view name) {
+  for (const Tool& t : Tools())
+    if (t.name == name) return &t;
+  return nullptr;
 }
 
-void cmdEventFire_Click(const CommandRegistry& registry, CommandContext& ctx,
-                        std::string& caption) {
-  const std::string tool = std::exchange(caption, std::string());
-  const std::string_view handler = ToolHandler(tool);
-  if (!handler.empty()) registry.run(handler, ctx);
+void ToolPick::pick(BoxEditor& editor, std::string_view tool) {
+  editor.endArrowGesture();
+  tool_ = nullptr;
+  if (tool == "Arrow")
+    editor.armArrowTool();
+  else
+    tool_ = FindTool(tool);
+}
+
+void ToolPick::runPicked(const std::function<void(const Tool&)>& run) {
+  const Tool* tool = std::exchange(tool_, nullptr);
+  if (tool == nullptr) return;
+  struct DropWhenDone {
+    ToolPick& pick;
+    ~DropWhenDone() { pick.tool_ = nullptr; }
+  } drop{*this};
+  if (run) run(*tool);
+}
+
+void cmdEventFire_Click(const Tool& tool, CommandContext& ctx) {
+  RunCommand(tool.handler, tool.command, ctx);
 }
 
 }  // namespace quorvin

@@ -8,27 +8,23 @@ namespace quorvin {
 namespace {
 
 std::string PauseParams(CommandQuestions& q, int) {
-  const FormAnswer a = q.askForm("frmPause");
-  return a.checked("chkNoNumber") ? std::string() : a.text("lblSecs");
+  const PauseAnswer a = q.askPause();
+  return a.waitForUser ? std::string() : a.seconds;
 }
 
-std::string PromptParams(CommandQuestions& q, int) {
-  return q.askForm("frmUserInput").text("txtPrompt");
-}
+std::string PromptParams(CommandQuestions& q, int) { return q.askPrompt(); }
 
 std::string VectorParams(CommandQuestions& q, int) {
-  const FormAnswer a = q.askForm("frmMakeVector");
-  return "[" + a.text("txtMin") + ":" + a.text("txtStep") + ":" + a.text("txtMax") + "];";
+  const VectorAnswer a = q.askVector();
+  return "[" + a.min + ":" + a.step + ":" + a.max + "];";
 }
 
-std::string SplitAnswer(CommandQuestions& q, int) {
-  const FormAnswer a = q.askForm("frmSplit");
-  return SplitParams(a.checked("row"), a.text("txtFrom"), a.text("txtTo"));
+std::string SplitAnswerParams(CommandQuestions& q, int) {
+  const SplitAnswer a = q.askSplit();
+  return SplitParams(a.rows, a.from, a.to);
 }
 
-std::string CommentParams(CommandQuestions& q, int) {
-  return q.askForm("frmComment").text("txtComment");
-}
+std::string CommentParams(CommandQuestions& q, int) { return q.askComment(); }
 
 std::string PickupParams(CommandQuestions& q, int box) {
   return q.inputBox(std::string(kPickupPrompt), kAppTitle, "box" + std::to_string(box));
@@ -40,22 +36,22 @@ constexpr std::array<ValueCommand, 6> kValueCommands{{
     {"mnuInputPause_Click", "Pause", E1, kAllExits, PauseParams},
     {"mnuInputUser_Click", "User Input", E1, kAllExits, PromptParams},
     {"mnuMatMakeVec_Click", "Vector Make Input", kNoSlots, kAllExits, VectorParams},
-    {"mnuMatSplit_Click", "Split", E1, kAllExits, SplitAnswer},
+    {"mnuMatSplit_Click", "Split", E1, kAllExits, SplitAnswerParams},
     {"mnuSpecComment_Click", "Comment", kNoSlots, kNoSlots, CommentParams},
     {"mnuSpecPickup_Click", "Pickup", kNoSlots, kAllExits, PickupParams},
 }};
 
 struct Operator {
-  std::string_view widget;  // the option button of frmBasic
   std::string_view kind;
   SlotSet entries;
 };
+// By ArithmeticOperator.
 constexpr std::array<Operator, 5> kOperators{{
-    {"add", "+", {1, 2, 3}},
-    {"sub", "-", {1, 2, 3}},
-    {"mul", "*", {1, 2, 3}},
-    {"div", "/", {1, 2}},
-    {"power", "^", {1, 2}},
+    {"+", {1, 2, 3}},
+    {"-", {1, 2, 3}},
+    {"*", {1, 2, 3}},
+    {"/", {1, 2}},
+    {"^", {1, 2}},
 }};
 
 }  // namespace
@@ -87,14 +83,13 @@ void RunArithmeticCommand(CommandContext& ctx) {
   if (n == 0) return;
   BoxType type{"", "", kAllEntries, kAllExits};
   TypeBox(ctx, n, type);
-  const FormAnswer answer = ctx.questions().askForm("frmBasic");
-  for (const Operator& op : kOperators) {
-    if (!answer.checked(op.widget)) continue;
-    type.kind = op.kind;
-    type.entries = op.entries;
-    break;
+  const ArithmeticAnswer answer = ctx.questions().askArithmetic();
+  const auto op = static_cast<std::size_t>(answer.op);
+  if (op < kOperators.size()) {
+    type.kind = kOperators[op].kind;
+    type.entries = kOperators[op].entries;
   }
-  type.params = answer.checked("chkElement") ? "." : "";
+  type.params = answer.elementwise ? "." : "";
   if (!TypeBox(ctx, n, type)) return;
   ShowBoxIcon(ctx, n, type.kind);
 }

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/dialog_settling.h"
+#include "dialogs/modal_answer.h"
 
 namespace quorvin {
 
@@ -26,7 +27,7 @@ QString FirstCharacters(const QString& text, int count) {
 }  // namespace
 
 CommentDialog::CommentDialog(QWidget* parent)
-    : FormDialog(parent),
+    : QDialog(parent),
       Frame1(new QGroupBox("The comment is:", this)),
       txtComment(new QLineEdit(Frame1)),
       Label1(new QLabel("Note: Comments can be up to 100 characters long.", this)),
@@ -72,14 +73,8 @@ void CommentDialog::setComment(const std::string& text) {
   txtComment->setText(QString::fromStdString(text));
 }
 
-FormAnswer CommentDialog::answer() const {
-  FormAnswer a;
-  a.texts = {{"txtComment", comment()}};
-  return a;
-}
-
 std::string CommentAfterShow(const CommentDialog& dialog, const std::string& opened) {
-  return dialog.result() == QDialog::Accepted ? dialog.comment() : opened;
+  return AnswerAfterShow(dialog, opened);
 }
 
 std::string AskForComment(QWidget* parent, const std::string& text) {

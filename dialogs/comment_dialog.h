@@ -11,11 +11,11 @@
 #include <QPushButton>
 #include <string>
 
-#include "dialogs/form_dialog.h"
+#include <QDialog>
 
 namespace quorvin {
 
-class CommentDialog : public FormDialog {
+class CommentDialog : public QDialog {
  public:
   // A comment keeps at most this many characters, typed or set.
   static constexpr int kMaxCharacters = 100;
@@ -30,7 +30,7 @@ class CommentDialog : public FormDialog {
   // The comment as UTF-8 text, for the box's Params.
   std::string comment() const;
   void setComment(const std::string& text);
-  FormAnswer answer() const override;
+  std::string answer() const { return comment(); }
 
   QGroupBox* Frame1;
   QLineEdit* txtComment;

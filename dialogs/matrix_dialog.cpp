@@ -106,18 +106,15 @@ void MatrixGridView::cellChosen(int row, int column) {
 MatrixDialog::MatrixDialog(QWidget* parent)
     : QDialog(parent),
       grid(new MatrixGridView(this)),
-      mat(Named<QLineEdit>("mat", "mat", this)),
       cmdOK(Named<QPushButton>("cmdOK", "OK", this)) {
   setObjectName("frmMatrix");
   setWindowTitle("Matrix Input");
   setModal(true);
-  mat->hide();
   // Enter belongs to the grid; OK is clicked.
   cmdOK->setAutoDefault(false);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(grid, 1);
-  layout->addWidget(mat);
   layout->addWidget(cmdOK, 0, Qt::AlignRight);
 
   connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
@@ -125,12 +122,12 @@ MatrixDialog::MatrixDialog(QWidget* parent)
 }
 
 void MatrixDialog::cmdOK_Click() {
-  mat->setText(QString::fromStdString(grid->model().literal()));
+  literal_ = grid->model().literal();
   accept();
 }
 
 std::string MatrixDialog::answer() const {
-  return result() == QDialog::Accepted ? mat->text().toStdString() : FreshMatrixLiteral();
+  return result() == QDialog::Accepted ? literal_ : FreshMatrixLiteral();
 }
 
 std::string AskForMatrix(QWidget* parent) {

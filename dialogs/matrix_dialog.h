@@ -2,12 +2,11 @@
 // frmMatrix, "Matrix Input": the grid in which the compiler asks for the
 // matrix of a "Matrix Input" box each time it writes one. The grid shows a
 // MatrixGrid and hands it every key: it opens no cell editor of its own.
-// OK writes the literal body into `mat` and hides the dialog; a dialog closed
-// without OK answers what OK on a fresh grid writes, so the script stays a
-// valid (empty) matrix.
+// OK takes the literal body of the grid and hides the dialog; a dialog
+// closed without OK answers what OK on a fresh grid takes, so the script
+// stays a valid (empty) matrix.
 
 #include <QDialog>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <optional>
@@ -53,13 +52,15 @@ class MatrixDialog : public QDialog {
   explicit MatrixDialog(QWidget* parent = nullptr);
 
   void cmdOK_Click();
-  // The text of `mat` after OK; FreshMatrixLiteral() when the dialog closed
-  // any other way.
+  // The literal OK took; FreshMatrixLiteral() when the dialog closed any
+  // other way.
   std::string answer() const;
 
   MatrixGridView* grid;
-  QLineEdit* mat;  // hidden; "mat" until OK
   QPushButton* cmdOK;
+
+ private:
+  std::string literal_;
 };
 
 // Shows frmMatrix modally and returns its answer: the matrix question of a

@@ -57,7 +57,7 @@ class MatrixGrid {
   // A click on a cell makes it current; a header cell is refused.
   bool select(int row, int col);
 
-  // What OK writes into `mat`: see MatrixLiteral.
+  // What OK answers: see MatrixLiteral.
   std::string literal() const;
 
  private:

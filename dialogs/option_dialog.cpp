@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "commands/form_vocabulary.h"
 #include "dialogs/dialog_settling.h"
 #include "model/numeric_text.h"
 
@@ -22,29 +21,28 @@ constexpr int kOptionsPerColumn = 8;
 
 }  // namespace
 
-OptionDialog::OptionDialog(const OptionForm& form, QWidget* parent)
-    : FormDialog(parent),
-      Frame1(new QGroupBox(Q(form.prompt), this)),
-      txtOpn(new QLineEdit(Q(std::to_string(form.firstIndex)), this)),
+OptionDialog::OptionDialog(const OptionCommand& family, QWidget* parent)
+    : QDialog(parent),
+      Frame1(new QGroupBox(Q(family.dialog.prompt), this)),
       cmdOK(new QPushButton("OK", this)),
-      form_(form) {
+      form_(family.dialog),
+      chosen_(family.dialog.firstIndex) {
+  const OptionForm& form = family.dialog;
   setObjectName(Q(form.form));
   setWindowTitle(Q(form.title));
   setModal(true);
   Frame1->setObjectName("Frame1");
-  txtOpn->setObjectName(Q(form.indexWidget));
-  txtOpn->hide();
   cmdOK->setObjectName("cmdOK");
   cmdOK->setDefault(true);
 
-  const int count = static_cast<int>(form.captions.size());
+  const int count = static_cast<int>(family.rows.size());
   const int rows = form.columns > 1 ? (count + form.columns - 1) / form.columns
                    : count > kOptionsPerColumn ? (count + 1) / 2
                                                : count;
   auto* grid = new QGridLayout(Frame1);
   for (int i = 0; i < count; ++i) {
     const int index = form.firstIndex + i;
-    auto* button = new QRadioButton(Q(form.captions[i]), Frame1);
+    auto* button = new QRadioButton(Q(family.rows[static_cast<std::size_t>(i)].caption), Frame1);
     button->setObjectName(Q(form.optionArray));
     button->setProperty("Index", index);
     button->setChecked(i == 0);
@@ -94,10 +92,9 @@ OptionDialog::OptionDialog(const OptionForm& form, QWidget* parent)
   SettleParameterDialog(*this);
 }
 
-FormAnswer OptionDialog::answer() const {
-  FormAnswer a;
-  a.texts[std::string(form_.indexWidget)] = txtOpn->text().toStdString();
-  for (const auto& [name, box] : extras_) a.texts[name] = box->text().toStdString();
+OptionAnswer OptionDialog::answer() const {
+  OptionAnswer a{chosen_, {}};
+  for (const auto& [name, box] : extras_) a.extras[name] = box->text().toStdString();
   return a;
 }
 
@@ -116,12 +113,12 @@ QLabel* OptionDialog::extraLabel(const std::string& name) const {
   return it == labels_.end() ? nullptr : it->second;
 }
 
-void OptionDialog::opn_Click(int index) { txtOpn->setText(QString::number(index)); }
+void OptionDialog::opn_Click(int index) { chosen_ = index; }
 
 void OptionDialog::cmdOK_Click() { accept(); }
 
 ConstantDialog::ConstantDialog(Dialogs& messages, QWidget* parent)
-    : OptionDialog(*FindOptionForm("frmConst"), parent),
+    : OptionDialog(*FindOptionDialog("frmConst"), parent),
       txtConst(extra("txtConst")),
       messages_(messages) {
   connect(txtConst, &QLineEdit::textChanged, this, [this] { txtConst_Change(); });
@@ -140,6 +137,12 @@ void ConstantDialog::cmdOK_Click() {
     return;
   }
   accept();
+}
+
+std::unique_ptr<OptionDialog> MakeOptionDialog(const OptionCommand& family, Dialogs& messages,
+                                               QWidget* parent) {
+  if (family.dialog.form == "frmConst") return std::make_unique<ConstantDialog>(messages, parent);
+  return std::make_unique<OptionDialog>(family, parent);
 }
 
 }  // namespace quorvin

@@ -1,29 +1,32 @@
 #pragma once
-// The option dialogs: a frame of option buttons whose chosen index the hidden
-// txtOpn (ops on frmLogic) holds as decimal text, extra text boxes where the
-// dialog has them, and OK. Built from the dialog's row of OptionForms();
+// The option dialogs: a frame of option buttons, extra text boxes where the
+// dialog has them, and OK; the answer is the index of the option clicked
+// last and the extra texts. Built from its family's rows (OptionCommands());
 // frmConst adds its typing filter and its own OK check.
 
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "commands/form_vocabulary.h"
-#include "dialogs/form_dialog.h"
+#include "commands/option_commands.h"
 #include "model/host.h"
 
 namespace quorvin {
 
-class OptionDialog : public FormDialog {
+class OptionDialog : public QDialog {
  public:
-  OptionDialog(const OptionForm& form, QWidget* parent = nullptr);
+  explicit OptionDialog(const OptionCommand& family, QWidget* parent = nullptr);
 
-  FormAnswer answer() const override;
+  // The option clicked last (the first option until one is) and the extra
+  // boxes' texts.
+  OptionAnswer answer() const;
 
   // The option button of index (as the form counts), or nullptr.
   QRadioButton* option(int index) const;
@@ -32,18 +35,16 @@ class OptionDialog : public FormDialog {
   // The label of an extra text box, or nullptr for one beside an option.
   QLabel* extraLabel(const std::string& name) const;
 
-  // opn_Click / btnOps_Click: the index becomes the hidden text.
+  // opn_Click / btnOps_Click: index becomes the chosen option.
   void opn_Click(int index);
   virtual void cmdOK_Click();
 
-  const OptionForm& form() const { return form_; }
-
-  QGroupBox* Frame1;       // holds the options; its title is the prompt
-  QLineEdit* txtOpn;       // hidden; named ops on frmLogic
+  QGroupBox* Frame1;  // holds the options; its title is the prompt
   QPushButton* cmdOK;
 
  private:
   const OptionForm& form_;
+  int chosen_;
   std::vector<QRadioButton*> options_;
   std::map<std::string, QLineEdit*> extras_;
   std::map<std::string, QLabel*> labels_;
@@ -65,5 +66,9 @@ class ConstantDialog : public OptionDialog {
  private:
   Dialogs& messages_;
 };
+
+// The dialog of family: frmConst's own, or the plain option dialog.
+std::unique_ptr<OptionDialog> MakeOptionDialog(const OptionCommand& family, Dialogs& messages,
+                                               QWidget* parent = nullptr);
 
 }  // namespace quorvin

@@ -81,8 +81,6 @@ PlotDialog::PlotDialog(QWidget* parent, Dialogs* questions)
       lblZLabel(Label(Frame4, "lblZLabel", "Z Label:")),
       txtZLabel(Named<QLineEdit>("txtZLabel", Frame4)),
       cmdOK(Named<QPushButton>("cmdOK", "OK", this)),
-      lblIcon(Label(this, "lblIcon", "")),
-      commands(Label(this, "commands", "")),
       questions_(this, questions) {
   setObjectName("frmPlot");
   setWindowTitle("Plot Options");
@@ -97,8 +95,6 @@ PlotDialog::PlotDialog(QWidget* parent, Dialogs* questions)
   sclLinenum->setFocusPolicy(Qt::StrongFocus);
   sclLinenum->setInvertedControls(false);
   cmdOK->setDefault(true);
-  lblIcon->hide();
-  commands->hide();
 
   auto* typeRow = new QHBoxLayout(Frame1);
   typeRow->addWidget(cmbType, 1);
@@ -183,7 +179,7 @@ void PlotDialog::Form_Load() {
 void PlotDialog::cmbType_Change() {
   const PlotType* type = FindPlotType(Std(cmbType->currentText()));
   if (type == nullptr) return;  // still being typed
-  lblIcon->setText(Text(type->iconKey));
+  iconKey_ = type->iconKey;
   pctType->setPixmap(IconForKey(std::string(type->iconKey)));
   if (type->zColumn == ZColumn::Hidden) {
     HideZAxis();
@@ -219,7 +215,7 @@ void PlotDialog::cmdOK_Click() {
     questions_->messageBox(std::string(command.refusal->text), command.refusal->style, kAppTitle);
     return;
   }
-  commands->setText(QString::fromStdString(command.text));
+  commands_ = command.text;
   accept();
 }
 
@@ -282,7 +278,7 @@ PlotAnswer PlotDialog::answer() const {
   if (result() != QDialog::Accepted) return {};
   PlotAnswer a;
   a.accepted = true;
-  a.commands = Std(commands->text());
+  a.commands = commands_;
   a.marks = state().marks;
   return a;
 }

@@ -54,6 +54,8 @@ class PlotDialog : public QDialog {
 
   // The dialog's state as OK reads it.
   PlotState state() const;
+  // The plot icon key of the type chosen last (pctType's picture).
+  const std::string& iconKey() const { return iconKey_; }
   // The style kept for each line (what the three combo boxes last held for it).
   const PlotLineStyles& lineStyles() const { return lines_; }
   // The line spec of line n (1 to 3) as it stands.
@@ -98,8 +100,6 @@ class PlotDialog : public QDialog {
   QLabel* lblZLabel;
   QLineEdit* txtZLabel;
   QPushButton* cmdOK;
-  QLabel* lblIcon;   // hidden: the plot icon key of the current type
-  QLabel* commands;  // hidden: the plot command string after OK
 
  private:
   // Fills the lists and sets the initial state; the constructor runs it, so
@@ -115,6 +115,8 @@ class PlotDialog : public QDialog {
 
   DialogQuestions questions_;
   PlotLineStyles lines_ = InitialLineStyles();
+  std::string iconKey_;
+  std::string commands_;  // the plot command string OK built
 };
 
 // Shows frmPlot modally and returns its answer.

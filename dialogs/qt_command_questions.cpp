@@ -1,10 +1,10 @@
 #include "dialogs/qt_command_questions.h"
 
-#include "commands/form_vocabulary.h"
 #include "dialogs/comment_dialog.h"
 #include "dialogs/flow_control_dialogs.h"
 #include "dialogs/formula_dialog.h"
 #include "dialogs/matlab_command_dialog.h"
+#include "dialogs/modal_answer.h"
 #include "dialogs/option_dialog.h"
 #include "dialogs/plot_dialog.h"
 #include "dialogs/subroutine_dialog.h"
@@ -12,27 +12,32 @@
 
 namespace quorvin {
 
-std::unique_ptr<FormDialog> MakeFormDialog(std::string_view form, Dialogs& messages,
-                                           QWidget* parent) {
-  if (form == "frmConst") return std::make_unique<ConstantDialog>(messages, parent);
-  if (const OptionForm* option = FindOptionForm(form))
-    return std::make_unique<OptionDialog>(*option, parent);
-  if (form == "frmBasic") return std::make_unique<BasicDialog>(parent);
-  if (form == "frmPause") return std::make_unique<PauseDialog>(parent);
-  if (form == "frmUserInput") return std::make_unique<UserInputDialog>(parent);
-  if (form == "frmMakeVector") return std::make_unique<MakeVectorDialog>(parent);
-  if (form == "frmSplit") return std::make_unique<SplitDialog>(parent);
-  if (form == "frmComment") return std::make_unique<CommentDialog>(parent);
-  return nullptr;
+namespace {
+
+// A value dialog of type Dialog over parent, asked modally.
+template <typename Dialog>
+auto Ask(QWidget* parent) {
+  Dialog dialog(parent);
+  return AskModally(dialog);
 }
 
-FormAnswer QtCommandQuestions::askForm(std::string_view form) {
-  std::unique_ptr<FormDialog> dialog = MakeFormDialog(form, messages_, parent_);
-  if (!dialog) return InitialAnswer(form);
-  const FormAnswer opened = dialog->answer();
-  dialog->exec();
-  return AnswerAfterShow(*dialog, opened);
+}  // namespace
+
+OptionAnswer QtCommandQuestions::askOption(const OptionCommand& family) {
+  return AskModally(*MakeOptionDialog(family, messages_, parent_));
 }
+
+ArithmeticAnswer QtCommandQuestions::askArithmetic() { return Ask<BasicDialog>(parent_); }
+
+PauseAnswer QtCommandQuestions::askPause() { return Ask<PauseDialog>(parent_); }
+
+std::string QtCommandQuestions::askPrompt() { return Ask<UserInputDialog>(parent_); }
+
+VectorAnswer QtCommandQuestions::askVector() { return Ask<MakeVectorDialog>(parent_); }
+
+SplitAnswer QtCommandQuestions::askSplit() { return Ask<SplitDialog>(parent_); }
+
+std::string QtCommandQuestions::askComment() { return Ask<CommentDialog>(parent_); }
 
 std::string QtCommandQuestions::inputBox(const std::string& prompt, const std::string& title,
                                          const std::string& defaultAnswer) {

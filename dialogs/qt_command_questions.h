@@ -3,28 +3,26 @@
 // command names is built here, shown modally and read back.
 
 #include <QWidget>
-#include <memory>
-#include <string_view>
+#include <string>
 
 #include "commands/command_context.h"
-#include "dialogs/form_dialog.h"
 #include "dialogs/function_browser.h"
 #include "model/host.h"
 
 namespace quorvin {
-
-// The dialog named form (an option dialog or a value dialog, frmComment
-// included), or nullptr for an unknown name. messages shows frmConst's
-// refusal.
-std::unique_ptr<FormDialog> MakeFormDialog(std::string_view form, Dialogs& messages,
-                                           QWidget* parent = nullptr);
 
 class QtCommandQuestions : public CommandQuestions {
  public:
   // Dialogs open over parent; messages and the input box come from messages.
   QtCommandQuestions(QWidget* parent, Dialogs& messages) : parent_(parent), messages_(messages) {}
 
-  FormAnswer askForm(std::string_view form) override;
+  OptionAnswer askOption(const OptionCommand& family) override;
+  ArithmeticAnswer askArithmetic() override;
+  PauseAnswer askPause() override;
+  std::string askPrompt() override;
+  VectorAnswer askVector() override;
+  SplitAnswer askSplit() override;
+  std::string askComment() override;
   std::string inputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultAnswer) override;
   PlotOutputAnswer askPlot() override;

@@ -11,12 +11,12 @@ namespace quorvin {
 
 namespace {
 
-std::string State(const QAbstractButton* button) { return button->isChecked() ? "1" : "0"; }
 std::string Text(const QLineEdit* box) { return box->text().toStdString(); }
+QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 // The common frame of the value dialogs: title, name, and OK at the bottom
 // right of a vertical layout; OK hides the dialog for the caller to read.
-QVBoxLayout* Frame(FormDialog& dialog, const char* name, const char* title,
+QVBoxLayout* Frame(QDialog& dialog, const char* name, const char* title,
                    QPushButton*& ok) {
   dialog.setObjectName(name);
   dialog.setWindowTitle(title);
@@ -29,7 +29,7 @@ QVBoxLayout* Frame(FormDialog& dialog, const char* name, const char* title,
 }
 
 // OK at the bottom right ends every layout; then the dialog settles.
-void AddOk(FormDialog& dialog, QVBoxLayout* outer, QPushButton* ok) {
+void AddOk(QDialog& dialog, QVBoxLayout* outer, QPushButton* ok) {
   auto* bottom = new QHBoxLayout;
   bottom->addStretch(1);
   bottom->addWidget(ok);
@@ -45,7 +45,8 @@ W* Named(W* widget, const char* name) {
 
 }  // namespace
 
-BasicDialog::BasicDialog(QWidget* parent) : FormDialog(parent) {
+BasicDialog::BasicDialog(QWidget* parent) : QDialog(parent) {
+  const ArithmeticAnswer initial;
   QVBoxLayout* outer = Frame(*this, "frmBasic", "Basic Arithmatic", cmdOK);
   Frame1 = Named(new QGroupBox("Choose a function", this), "Frame1");
   add = Named(new QRadioButton("+", Frame1), "add");
@@ -53,32 +54,39 @@ BasicDialog::BasicDialog(QWidget* parent) : FormDialog(parent) {
   mul = Named(new QRadioButton("*", Frame1), "mul");
   div = Named(new QRadioButton("/", Frame1), "div");
   power = Named(new QRadioButton("^", Frame1), "power");
-  add->setChecked(true);
+  operators()[static_cast<std::size_t>(initial.op)]->setChecked(true);
   auto* row = new QHBoxLayout(Frame1);
-  for (QRadioButton* b : {add, sub, mul, div, power}) row->addWidget(b);
+  for (QRadioButton* b : operators()) row->addWidget(b);
   chkElement = Named(new QCheckBox("Element by element operation", this), "chkElement");
+  chkElement->setChecked(initial.elementwise);
   outer->addWidget(Frame1);
   outer->addWidget(chkElement);
   AddOk(*this, outer, cmdOK);
 }
 
-FormAnswer BasicDialog::answer() const {
-  FormAnswer a;
-  a.texts = {{"add", State(add)},   {"sub", State(sub)},
-             {"mul", State(mul)},   {"div", State(div)},
-             {"power", State(power)}, {"chkElement", State(chkElement)}};
+ArithmeticAnswer BasicDialog::answer() const {
+  ArithmeticAnswer a;
+  const std::array<QRadioButton*, 5> buttons = operators();
+  for (std::size_t k = 0; k < buttons.size(); ++k) {
+    if (!buttons[k]->isChecked()) continue;
+    a.op = static_cast<ArithmeticOperator>(k);
+    break;
+  }
+  a.elementwise = chkElement->isChecked();
   return a;
 }
 
-PauseDialog::PauseDialog(QWidget* parent) : FormDialog(parent) {
+PauseDialog::PauseDialog(QWidget* parent) : QDialog(parent) {
+  const PauseAnswer initial;
   QVBoxLayout* outer = Frame(*this, "frmPause", "Pause execution", cmdOK);
   Label1 = Named(new QLabel("Pause for: ", this), "Label1");
-  lblSecs = Named(new QLineEdit("1", this), "lblSecs");
+  lblSecs = Named(new QLineEdit(Q(initial.seconds), this), "lblSecs");
   Label3 = Named(new QLabel("Seconds", this), "Label3");
   spn = Named(new QScrollBar(Qt::Vertical, this), "spn");
   spn->setRange(-1, 1);
   spn->setValue(0);
   chkNoNumber = Named(new QCheckBox("Wait until user prompts", this), "chkNoNumber");
+  chkNoNumber->setChecked(initial.waitForUser);
   auto* row = new QHBoxLayout;
   row->addWidget(Label1);
   row->addWidget(lblSecs);
@@ -101,11 +109,7 @@ PauseDialog::PauseDialog(QWidget* parent) : FormDialog(parent) {
   });
 }
 
-FormAnswer PauseDialog::answer() const {
-  FormAnswer a;
-  a.texts = {{"lblSecs", Text(lblSecs)}, {"chkNoNumber", State(chkNoNumber)}};
-  return a;
-}
+PauseAnswer PauseDialog::answer() const { return {Text(lblSecs), chkNoNumber->isChecked()}; }
 
 void PauseDialog::chkNoNumber_Click() {
   const bool enabled = !chkNoNumber->isChecked();
@@ -129,7 +133,7 @@ void PauseDialog::DecrementSeconds() {
   lblSecs->setText(QString::number(lblSecs->text().toDouble() - 1));
 }
 
-UserInputDialog::UserInputDialog(QWidget* parent) : FormDialog(parent) {
+UserInputDialog::UserInputDialog(QWidget* parent) : QDialog(parent) {
   QVBoxLayout* outer = Frame(*this, "frmUserInput", "User prompt for input", cmdOK);
   Frame1 = Named(new QGroupBox("Enter the prompt for user input:", this), "Frame1");
   txtPrompt = Named(new QLineEdit(Frame1), "txtPrompt");
@@ -138,17 +142,14 @@ UserInputDialog::UserInputDialog(QWidget* parent) : FormDialog(parent) {
   AddOk(*this, outer, cmdOK);
 }
 
-FormAnswer UserInputDialog::answer() const {
-  FormAnswer a;
-  a.texts = {{"txtPrompt", Text(txtPrompt)}};
-  return a;
-}
+std::string UserInputDialog::answer() const { return Text(txtPrompt); }
 
-MakeVectorDialog::MakeVectorDialog(QWidget* parent) : FormDialog(parent) {
+MakeVectorDialog::MakeVectorDialog(QWidget* parent) : QDialog(parent) {
+  const VectorAnswer initial;
   QVBoxLayout* outer = Frame(*this, "frmMakeVector", "Make Vector", cmdOK);
-  txtMin = Named(new QLineEdit("1", this), "txtMin");
-  txtStep = Named(new QLineEdit("1", this), "txtStep");
-  txtMax = Named(new QLineEdit("1", this), "txtMax");
+  txtMin = Named(new QLineEdit(Q(initial.min), this), "txtMin");
+  txtStep = Named(new QLineEdit(Q(initial.step), this), "txtStep");
+  txtMax = Named(new QLineEdit(Q(initial.max), this), "txtMax");
   lblMin = new QLabel("Minimum:", this);
   lblStep = new QLabel("Step:", this);
   lblMax = new QLabel("Maximum", this);
@@ -160,23 +161,22 @@ MakeVectorDialog::MakeVectorDialog(QWidget* parent) : FormDialog(parent) {
   AddOk(*this, outer, cmdOK);
 }
 
-FormAnswer MakeVectorDialog::answer() const {
-  FormAnswer a;
-  a.texts = {{"txtMin", Text(txtMin)}, {"txtStep", Text(txtStep)}, {"txtMax", Text(txtMax)}};
-  return a;
+VectorAnswer MakeVectorDialog::answer() const {
+  return {Text(txtMin), Text(txtStep), Text(txtMax)};
 }
 
-SplitDialog::SplitDialog(QWidget* parent) : FormDialog(parent) {
+SplitDialog::SplitDialog(QWidget* parent) : QDialog(parent) {
+  const SplitAnswer initial;
   QVBoxLayout* outer = Frame(*this, "frmSplit", "Matrix Split", cmdOK);
   Frame1 = Named(new QGroupBox("Select row or column", this), "Frame1");
   row = Named(new QRadioButton("Row", Frame1), "row");
   Col = Named(new QRadioButton("Column", Frame1), "Col");
-  row->setChecked(true);
+  (initial.rows ? row : Col)->setChecked(true);
   auto* options = new QHBoxLayout(Frame1);
   options->addWidget(row);
   options->addWidget(Col);
-  txtFrom = Named(new QLineEdit(this), "txtFrom");
-  txtTo = Named(new QLineEdit(this), "txtTo");
+  txtFrom = Named(new QLineEdit(Q(initial.from), this), "txtFrom");
+  txtTo = Named(new QLineEdit(Q(initial.to), this), "txtTo");
   lblFrom = new QLabel("From:", this);
   lblTo = new QLabel("To:", this);
   auto* range = new QHBoxLayout;
@@ -190,13 +190,8 @@ SplitDialog::SplitDialog(QWidget* parent) : FormDialog(parent) {
   connect(txtTo, &QLineEdit::textChanged, this, [this] { txtTo_Change(); });
 }
 
-FormAnswer SplitDialog::answer() const {
-  FormAnswer a;
-  a.texts = {{"row", State(row)},
-             {"Col", State(Col)},
-             {"txtFrom", Text(txtFrom)},
-             {"txtTo", Text(txtTo)}};
-  return a;
+SplitAnswer SplitDialog::answer() const {
+  return {row->isChecked(), Text(txtFrom), Text(txtTo)};
 }
 
 void SplitDialog::txtTo_Change() {

@@ -1,36 +1,43 @@
 #pragma once
 // The small value dialogs of the insert commands: frmBasic (arithmetic
 // operator), frmPause (seconds), frmUserInput (prompt), frmMakeVector (range)
-// and frmSplit (rows or columns). Each starts from the initial values of
-// InitialAnswer() and answers with the same widget names.
+// and frmSplit (rows or columns). Each opens at the default of its answer
+// (commands/dialog_answers.h) and answers what it shows.
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <array>
+#include <string>
 
-#include "dialogs/form_dialog.h"
+#include "commands/dialog_answers.h"
 
 namespace quorvin {
 
-class BasicDialog : public FormDialog {
+class BasicDialog : public QDialog {
  public:
   explicit BasicDialog(QWidget* parent = nullptr);
-  FormAnswer answer() const override;
+  ArithmeticAnswer answer() const;
 
   QGroupBox* Frame1;
   QRadioButton *add, *sub, *mul, *div, *power;
   QCheckBox* chkElement;
   QPushButton* cmdOK;
+
+ private:
+  // The operator buttons by ArithmeticOperator.
+  std::array<QRadioButton*, 5> operators() const { return {add, sub, mul, div, power}; }
 };
 
-class PauseDialog : public FormDialog {
+class PauseDialog : public QDialog {
  public:
   explicit PauseDialog(QWidget* parent = nullptr);
-  FormAnswer answer() const override;
+  PauseAnswer answer() const;
 
   // Ticked: the seconds and their scroll bar are greyed out; the seconds
   // keep their text either way.
@@ -48,30 +55,31 @@ class PauseDialog : public FormDialog {
   QPushButton* cmdOK;
 };
 
-class UserInputDialog : public FormDialog {
+class UserInputDialog : public QDialog {
  public:
   explicit UserInputDialog(QWidget* parent = nullptr);
-  FormAnswer answer() const override;
+  // The prompt as typed.
+  std::string answer() const;
 
   QGroupBox* Frame1;
   QLineEdit* txtPrompt;
   QPushButton* cmdOK;
 };
 
-class MakeVectorDialog : public FormDialog {
+class MakeVectorDialog : public QDialog {
  public:
   explicit MakeVectorDialog(QWidget* parent = nullptr);
-  FormAnswer answer() const override;
+  VectorAnswer answer() const;
 
   QLineEdit *txtMin, *txtStep, *txtMax;
   QLabel *lblMin, *lblStep, *lblMax;
   QPushButton* cmdOK;
 };
 
-class SplitDialog : public FormDialog {
+class SplitDialog : public QDialog {
  public:
   explicit SplitDialog(QWidget* parent = nullptr);
-  FormAnswer answer() const override;
+  SplitAnswer answer() const;
 
   // A last index typed with no first index gives the first index 1.
   void txtTo_Change();

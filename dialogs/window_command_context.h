@@ -2,8 +2,9 @@
 // The insert commands' context of one document window, made from what the
 // window has: the model, its document number, itself as the parent of the
 // dialogs, a way to put an icon on a box button of any open document, the
-// arrow tool, and its Subroutines menu (mnuSpecSub, found among its menus). The window keeps one of these and hands it to the menu
-// items (InstallInsertCommands) and the toolbox hand-over (cmdEventFire_Click).
+// arrow tool, and its Subroutines menu (mnuSpecSub, found among its menus).
+// The window keeps one of these and hands it to the menu items
+// (InstallInsertCommands) and the toolbox hand-over (cmdEventFire_Click).
 
 #include <QCursor>
 #include <QMenu>

@@ -4,19 +4,6 @@ namespace quorvin {
 
 namespace {
 
-// Empties txtEvent when the tool's command is over, even when it failed, so
-// that one pick never inserts a second box.
-class ClearWhenDone {
- public:
-  explicit ClearWhenDone(std::string& text) : text_(text) {}
-  ~ClearWhenDone() { text_.clear(); }
-  ClearWhenDone(const ClearWhenDone&) = delete;
-  ClearWhenDone& operator=(const ClearWhenDone&) = delete;
-
- private:
-  std::string& text_;
-};
-
 // One axis of the band: the near edge follows the pointer only outwards,
 // the far edge whenever the pointer is past the near edge.
 void Stretch(double pointer, double& nearEdge, double& extent) {
@@ -32,11 +19,7 @@ void Stretch(double pointer, double& nearEdge, double& extent) {
 
 void FormMouseMove(Model& m, WindowState& w, MouseButtons held, double x, double y,
                    const ToolPickup& pickup) {
-  if (!pickup.txtEvent.empty()) {
-    const std::string tool = pickup.txtEvent;
-    ClearWhenDone clear(pickup.txtEvent);
-    if (pickup.runTool) pickup.runTool(tool);
-  }
+  pickup.pick.runPicked(pickup.runTool);
   if (!w.bubble.caption.empty()) w.bubble = Bubble{};
   if (!held.only(MouseButton::Left) || m.editor.mode() != EditMode::Select) return;
   RubberBand& band = w.band;

@@ -4,19 +4,18 @@
 // band that selects boxes.
 
 #include <functional>
-#include <string>
 
 #include "canvas/logic/canvas_state.h"
+#include "commands/toolbox_dispatcher.h"
 #include "model/model.h"
 
 namespace quorvin {
 
-// The toolbox hand-over as a window offers it: txtEvent holds the name of
-// the tool picked last ("" for none); runTool runs that tool's command on
-// this window, dialogs and all.
+// The toolbox hand-over as a window offers it: pick holds the tool picked
+// last; runTool runs a tool's command on this window, dialogs and all.
 struct ToolPickup {
-  std::string& txtEvent;
-  std::function<void(const std::string& tool)> runTool;
+  ToolPick& pick;
+  std::function<void(const Tool& tool)> runTool;
 };
 
 // held: the mouse buttons held (the left one alone draws the band); x, y: the

@@ -108,9 +108,7 @@ TEST_F(Frame, TheLivePreferencesAWindowStartsFromAreTheDesignValues) {
   EXPECT_EQ(frame.lineWidth(), 1);
   EXPECT_TRUE(frame.showBubbles());
   EXPECT_FALSE(frame.running());
-  EXPECT_TRUE(frame.txtEvent().empty());
-  frame.txtEvent() = "Sin";
-  EXPECT_EQ(frame.txtEvent(), "Sin");
+  EXPECT_EQ(frame.toolPick().picked(), nullptr);
   EXPECT_EQ(&frame.mdiArea(), frame.mdi);
 }
 

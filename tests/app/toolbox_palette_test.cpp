@@ -46,11 +46,13 @@ class PaletteTest : public ::testing::Test, public ModelFixture {
   }
 
   ScratchFolder dir;
-  std::string txtEvent;
+  ToolPick toolbox;
+  // The name of the tool picked, "" for none.
+  std::string picked() const { return toolbox.picked() ? std::string(toolbox.picked()->name) : ""; }
 };
 
 TEST_F(PaletteTest, BuiltInToolboxHasEightToolsInTwoColumns) {
-  ToolboxPalette p(m, txtEvent);
+  ToolboxPalette p(m, toolbox);
   EXPECT_EQ(p.objectName(), "frmPictures");
   EXPECT_TRUE(p.windowFlags() & Qt::Tool);
   EXPECT_TRUE(p.isHidden());
@@ -73,7 +75,7 @@ TEST_F(PaletteTest, ThirtyNamesGiveTwentyFourButtonsAndCountAll) {
   for (int i = 1; i <= 30; ++i) bytes += (i % 2 ? "Sin" : "Cos") + std::string("\r\n");
   UseToolbox("thirty.tlb", bytes + "\r\n");
   m.prefs.lbltoolboxsize = "3X10";
-  ToolboxPalette p(m, txtEvent);
+  ToolboxPalette p(m, toolbox);
   EXPECT_EQ(p.toolCount, 30);
   EXPECT_EQ(p.toolNames.size(), 31u);
   EXPECT_EQ(p.cmd.size(), 25u);
@@ -98,7 +100,7 @@ TEST_F(PaletteTest, LoaderCases) {
   for (const Case& c : cases) {
     UseToolbox("case.tlb", c.bytes);
     dialogs.messages.clear();
-    ToolboxPalette p(m, txtEvent);
+    ToolboxPalette p(m, toolbox);
     EXPECT_EQ(p.toolCount, c.toolCount) << c.name;
     EXPECT_EQ(p.cmd.size(), c.buttons) << c.name;
     EXPECT_TRUE(dialogs.messages.empty()) << c.name;
@@ -111,7 +113,7 @@ TEST_F(PaletteTest, LoaderCases) {
 
 TEST_F(PaletteTest, MissingFileIsReportedAndGivesNoButtons) {
   m.prefs.txtToolbox = "nowhere.tlb";
-  ToolboxPalette p(m, txtEvent);
+  ToolboxPalette p(m, toolbox);
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].text, "Toolbox file not found.");
   EXPECT_EQ(dialogs.messages[0].style.code(), 48);
@@ -120,12 +122,12 @@ TEST_F(PaletteTest, MissingFileIsReportedAndGivesNoButtons) {
   EXPECT_EQ(p.toolCount, 1);
   EXPECT_EQ(p.heightTwips(), 1 * 510 + 360);
   p.cmd_Click(1);  // no button, no tool
-  EXPECT_EQ(txtEvent, "");
+  EXPECT_EQ(picked(), "");
 }
 
 TEST_F(PaletteTest, TitleIsFoundWhateverTheCaseOfTheFile) {
   UseToolbox("MyTools.TLB", "Sin\r\n", "mytools.tlb");
-  ToolboxPalette p(m, txtEvent);
+  ToolboxPalette p(m, toolbox);
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_EQ(p.toolCount, 1);
   EXPECT_EQ(p.toolNames[1], "Sin");
@@ -141,14 +143,14 @@ TEST_F(PaletteTest, TitleWithADirectoryIsNoToolboxOfTheProgramDirectory) {
   m.appDir = dir / "sub";
   std::filesystem::create_directory(m.appDir);
   m.prefs.txtToolbox = "../elsewhere.tlb";
-  ToolboxPalette p(m, txtEvent);
+  ToolboxPalette p(m, toolbox);
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(p.cmd.size(), 1u);
 }
 
 TEST_F(PaletteTest, DefaultTitleInOtherCaseIsAFile) {
   m.prefs.txtToolbox = "Default.tlb";
-  ToolboxPalette p(m, txtEvent);
+  ToolboxPalette p(m, toolbox);
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(p.cmd.size(), 1u);
 }
@@ -157,14 +159,14 @@ TEST_F(PaletteTest, UnreadableSizeTextOrNoColumnsDividesByNothing) {
   UseToolbox("two.tlb", "Sin\r\nCos\r\n");
   for (const char* size : {"abc", "0X0", "X"}) {
     m.prefs.lbltoolboxsize = size;
-    ToolboxPalette p(m, txtEvent);
+    ToolboxPalette p(m, toolbox);
     EXPECT_EQ(p.toolboxColumns, 3) << size;
     EXPECT_EQ(TwipsAt(2, p), QPoint(510, 0)) << size;
   }
 }
 
 TEST_F(PaletteTest, ResizeReflowsAndWritesTheSize) {
-  ToolboxPalette p(m, txtEvent);
+  ToolboxPalette p(m, toolbox);
   p.resize(2200 / 15, 4000 / 15);  // hidden: no resize event yet
   p.Form_Resize();
   EXPECT_EQ(m.prefs.lbltoolboxsize, "4X2");
@@ -199,7 +201,7 @@ TEST_F(PaletteTest, EveryButtonFindsItsPlaceInsideThePaletteWhateverItsSize) {
   std::string bytes;
   for (int i = 1; i <= 24; ++i) bytes += "Sin\r\n";
   UseToolbox("many.tlb", bytes);
-  ToolboxPalette p(m, txtEvent);
+  ToolboxPalette p(m, toolbox);
   p.show();
   // The sizes a person may drag it to, the smallest first.
   for (const QSize& dragged : {QSize(10, 10), QSize(60, 40), QSize(150, 60), QSize(400, 30),
@@ -223,7 +225,7 @@ TEST_F(PaletteTest, EveryButtonFindsItsPlaceInsideThePaletteWhateverItsSize) {
 // window manager drops a size asked for meanwhile: the buttons follow each
 // size at once, and the palette asks for its own size once they stop.
 TEST_F(PaletteTest, ADraggedPaletteSettlesAtItsOwnSizeWhenTheDragEnds) {
-  ToolboxPalette p(m, txtEvent);
+  ToolboxPalette p(m, toolbox);
   p.ShowAsLoaded();
   // The window manager makes the palette 60 by 300 pixels and says so.
   p.toolboxReloading = true;
@@ -243,7 +245,7 @@ TEST_F(PaletteTest, TenThousandNamesNeverGrowPastTheScreen) {
   std::string bytes;
   for (int i = 0; i < 10000; ++i) bytes += "Cos\r\n";
   UseToolbox("huge.tlb", bytes);
-  ToolboxPalette p(m, txtEvent);
+  ToolboxPalette p(m, toolbox);
   EXPECT_EQ(p.toolCount, 10000);
   ASSERT_NE(p.screen(), nullptr);
   const QRect screen = p.screen()->availableGeometry();
@@ -262,7 +264,7 @@ TEST_F(PaletteTest, TenThousandNamesNeverGrowPastTheScreen) {
 }
 
 TEST_F(PaletteTest, ReloadFollowsTheToolboxAndShowsOnlyWhenAsked) {
-  ToolboxPalette p(m, txtEvent);
+  ToolboxPalette p(m, toolbox);
   QSignalSpy closed(&p, &ToolboxPalette::closedByUser);
   UseToolbox("two.tlb", "For\r\nNext\r\n\r\n");
   p.Reload(false);
@@ -281,23 +283,23 @@ TEST_F(PaletteTest, ReloadFollowsTheToolboxAndShowsOnlyWhenAsked) {
 
 TEST_F(PaletteTest, ClickDropsAConnectGestureAndHandsTheToolOver) {
   UseToolbox("pick.tlb", "Sin\r\nArrow\r\n");
-  ToolboxPalette p(m, txtEvent);
+  ToolboxPalette p(m, toolbox);
   testing_support::SetEditMode(m, EditMode::ArrowSource);
   p.cmd[1]->click();
   EXPECT_EQ(m.editor.mode(), EditMode::Select);
-  EXPECT_EQ(txtEvent, "Sin");
+  EXPECT_EQ(picked(), "Sin");
 }
 
 TEST_F(PaletteTest, ArrowWhileABoxWaitsArmsTheConnectToolAtOnce) {
   UseToolbox("pick.tlb", "Sin\r\nArrow\r\n");
-  ToolboxPalette p(m, txtEvent);
+  ToolboxPalette p(m, toolbox);
   const int doc = NewDocument(m);
   testing_support::SetEditMode(m, EditMode::Select);
   ASSERT_TRUE(m.editor.newBox(doc));
   ASSERT_EQ(m.editor.mode(), EditMode::Placing);
   p.cmd_Click(2);
   EXPECT_EQ(m.editor.mode(), EditMode::ArrowArmed);
-  EXPECT_EQ(txtEvent, "");
+  EXPECT_EQ(picked(), "");
   EXPECT_EQ(m.editor.pendingBox(), 0);  // the waiting box is given up
   ASSERT_FALSE(views.pointers.empty());
   EXPECT_EQ(views.pointers.back(), Pointer::NoDrop);
@@ -305,20 +307,20 @@ TEST_F(PaletteTest, ArrowWhileABoxWaitsArmsTheConnectToolAtOnce) {
 
 TEST_F(PaletteTest, AnotherToolIsTakenByTheFirstDocumentOnly) {
   UseToolbox("pick.tlb", "Sin\r\nArrow\r\n");
-  ToolboxPalette p(m, txtEvent);
+  ToolboxPalette p(m, toolbox);
   NewDocument(m);
   NewDocument(m);
   testing_support::SetEditMode(m, EditMode::Select);
   p.cmd_Click(1);
-  EXPECT_EQ(txtEvent, "Sin");
+  EXPECT_EQ(picked(), "Sin");
   std::vector<std::pair<int, std::string>> ran;
   WindowState first, second;
   FormMouseMove(m, first, {}, 100, 100,
-                {txtEvent, [&](const std::string& tool) { ran.push_back({1, tool}); }});
+                {toolbox, [&](const Tool& tool) { ran.push_back({1, std::string(tool.name)}); }});
   FormMouseMove(m, second, {}, 100, 100,
-                {txtEvent, [&](const std::string& tool) { ran.push_back({2, tool}); }});
+                {toolbox, [&](const Tool& tool) { ran.push_back({2, std::string(tool.name)}); }});
   EXPECT_EQ(ran, (std::vector<std::pair<int, std::string>>{{1, "Sin"}}));
-  EXPECT_EQ(txtEvent, "");
+  EXPECT_EQ(picked(), "");
 }
 
 }  // namespace

@@ -93,7 +93,7 @@ TEST_F(DocumentWindowCommandsTest, AMenuInsertWaitsAndTheNextPressPlacesItWithIt
   EXPECT_TRUE(w.boxButton(sin)->isVisible());
 
   // A constant asks its dialog: the arbitrary constant with the text typed.
-  answers.script("frmConst", {{"txtOpn", "5"}, {"txtConst", "2.5"}});
+  answers.scriptOption("frmConst", 5, {{"txtConst", "2.5"}});
   item(w, "mnuConst")->trigger();
   const int constant = m.table.highestBox();
   EXPECT_EQ(answers.asked, std::vector<std::string>({"frmConst"}));
@@ -110,7 +110,7 @@ TEST_F(DocumentWindowCommandsTest, AWaitingBoxRetypedElsewhereShowsTheNewIconWhe
   item(first, "mnuTrigSin")->trigger();
   const int n = m.table.highestBox();
   // Matrix Manipulation shows the icon its command chose, not its kind's.
-  answers.script("frmMatMan", {{"txtOpn", "0"}});
+  answers.scriptOption("frmMatMan", 0);
   item(second, "mnuMatMan")->trigger();
   EXPECT_EQ(m.table.highestBox(), n) << "the waiting box is re-typed, not a second one made";
   EXPECT_EQ(m.table[n].Kind, "Matrix Manipulation");
@@ -124,10 +124,9 @@ TEST_F(DocumentWindowCommandsTest, AWaitingBoxRetypedElsewhereShowsTheNewIconWhe
 
 TEST_F(DocumentWindowCommandsTest, AToolPickedInTheToolboxInsertsOnTheFirstMoveOverTheCanvas) {
   DocumentWindow& w = open();
-  frame.tool = "Sin";
+  frame.toolbox.pick(m.editor, "Sin");
   MoveOver(w, {60, 60});
-  EXPECT_EQ(frame.tool, "") << "one pick inserts one box";
-  EXPECT_EQ(w.cmdEventFire->text(), "Sin");
+  EXPECT_EQ(frame.toolbox.picked(), nullptr) << "one pick inserts one box";
   ASSERT_EQ(m.table.highestBox(), 1);
   EXPECT_EQ(m.table[1].Kind, "Sin");
   EXPECT_EQ(m.editor.mode(), EditMode::Placing);
@@ -138,12 +137,12 @@ TEST_F(DocumentWindowCommandsTest, AToolPickedInTheToolboxInsertsOnTheFirstMoveO
   EXPECT_EQ(w.boxButton(1)->iconKey(), "Sin");
 
   // Names that are no tool, in another case, run nothing.
-  frame.tool = "sin";
+  frame.toolbox.pick(m.editor, "sin");
   MoveOver(w, {90, 90});
   EXPECT_EQ(m.table.highestBox(), 1);
   EXPECT_EQ(m.editor.mode(), EditMode::Select);
 
-  frame.tool = "Arrow";
+  frame.toolbox.pick(m.editor, "Arrow");
   MoveOver(w, {90, 90});
   EXPECT_EQ(m.editor.mode(), EditMode::ArrowArmed);
 }
@@ -152,22 +151,24 @@ TEST_F(DocumentWindowCommandsTest, TheHandOverIsEmptyWhileTheToolsCommandRuns) {
   DocumentWindow& w = open();
   DocumentWindow& other = open();
   std::vector<std::string> ran;
-  windows.setDispatcher([&](DocumentWindow& on, const std::string& tool) {
-    ran.push_back(tool + " " + std::to_string(on.doc()) + " [" + frame.tool + "]");
+  windows.setDispatcher([&](DocumentWindow& on, const Tool& tool) {
+    const Tool* picked = frame.toolbox.picked();
+    ran.push_back(std::string(tool.name) + " " + std::to_string(on.doc()) + " [" +
+                  (picked ? std::string(picked->name) : "") + "]");
     // A move over another canvas while the command asks its question.
     MoveOver(other, {50, 50});
   });
-  frame.tool = "Sin";
+  frame.toolbox.pick(m.editor, "Sin");
   MoveOver(w, {60, 60});
   EXPECT_EQ(ran, std::vector<std::string>({"Sin " + std::to_string(w.doc()) + " []"}));
-  EXPECT_EQ(frame.tool, "");
+  EXPECT_EQ(frame.toolbox.picked(), nullptr);
 }
 
 TEST_F(DocumentWindowCommandsTest, TheSubroutineToolPopsUpTheWindowsSubroutinesMenu) {
   DocumentWindow& w = open();
   auto* subroutines = w.functionsMenu()->findChild<QMenu*>("mnuSpecSub");
   ASSERT_NE(subroutines, nullptr);
-  frame.tool = "Subroutine";
+  frame.toolbox.pick(m.editor, "Subroutine");
   MoveOver(w, {60, 60});
   EXPECT_TRUE(subroutines->isVisible());
   EXPECT_EQ(m.table.highestBox(), 0);
@@ -180,7 +181,7 @@ TEST_F(DocumentWindowCommandsTest, TheSubroutineToolPopsUpTheWindowsSubroutinesM
 TEST_F(DocumentWindowCommandsTest, NoInsertWhileARunReadsTheBoxes) {
   DocumentWindow& w = open();
   frame.isRunning = true;
-  frame.tool = "Sin";
+  frame.toolbox.pick(m.editor, "Sin");
   MoveOver(w, {60, 60});
   EXPECT_EQ(m.table.highestBox(), 0);
   emit w.functionsMenu()->aboutToShow();

@@ -63,10 +63,8 @@ TEST_F(DocumentWindowTest, OpensWithItsControlsAndMenusForANewDocument) {
   EXPECT_EQ(w.objectName(), "main");
   EXPECT_EQ(w.windowTitle(), "Untitled:1");
   for (const char* name : {"pnlResource", "pnlArrow", "pctArrow", "scrH", "scrV", "pctblank",
-                           "shpCopy", "txtboxname", "cmdEventFire"})
+                           "shpCopy", "txtboxname"})
     EXPECT_NE(w.findChild<QWidget*>(name), nullptr) << name;
-  EXPECT_TRUE(w.cmdEventFire->isHidden());
-  EXPECT_EQ(w.cmdEventFire->text(), "event fire");
   EXPECT_EQ(w.size(), QSize(530, 338));  // 7947 by 5067 twips
 
   QStringList titles;
@@ -251,16 +249,15 @@ TEST_F(DocumentWindowTest, TheArrowToolConnectsTwoClickedBoxes) {
 TEST_F(DocumentWindowTest, AToolPickedInTheToolboxRunsOnTheFirstMoveOverTheCanvas) {
   DocumentWindow& w = open();
   std::vector<std::string> ran;
-  windows.setDispatcher([&](DocumentWindow& on, const std::string& tool) {
-    ran.push_back(tool + " " + std::to_string(on.doc()));
+  windows.setDispatcher([&](DocumentWindow& on, const Tool& tool) {
+    ran.push_back(std::string(tool.name) + " " + std::to_string(on.doc()));
   });
-  frame.tool = "Sin";
+  frame.toolbox.pick(m.editor, "Sin");
   QMouseEvent move(QEvent::MouseMove, QPointF(60, 60), w.mapToGlobal(QPointF(60, 60)), Qt::NoButton,
                    Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(&w, &move);
   EXPECT_EQ(ran, std::vector<std::string>({"Sin 1"}));
-  EXPECT_EQ(w.cmdEventFire->text(), "Sin");
-  EXPECT_EQ(frame.tool, "");
+  EXPECT_EQ(frame.toolbox.picked(), nullptr);
 }
 
 // Twelve boxes in two dimensions: a loop back up, a branch sideways,
@@ -467,12 +464,12 @@ TEST_F(DocumentWindowTest, AFaultInAHandlerIsToldThroughTheWindowAndGoesNoFurthe
   testing_support::ScriptedQuestions questions;
   w.setQuestions(&questions);
   windows.setDispatcher(
-      [](DocumentWindow&, const std::string&) { throw std::runtime_error("no such tool"); });
-  frame.tool = "Sin";
+      [](DocumentWindow&, const Tool&) { throw std::runtime_error("no such tool"); });
+  frame.toolbox.pick(m.editor, "Sin");
   MoveOver(w, {60, 60});
   ASSERT_EQ(questions.questions.size(), 1u);
   EXPECT_NE(questions.questions[0].find("no such tool"), std::string::npos);
-  EXPECT_EQ(frame.tool, "");
+  EXPECT_EQ(frame.toolbox.picked(), nullptr);
 }
 
 TEST_F(DocumentWindowTest, ADocumentStaysOpenWhileARunReadsItsBoxes) {

@@ -115,7 +115,7 @@ TEST_F(AbandonedBox, DroppedByArrowMoveCopyClearAndNew) {
       {"Clear", [&] { f.m.editor.deleteSelection(false); }},
       {"New", [&] { f.OpenDocument(); }},
       {"Open", [&] { LoadFlowchart(f.m, "/nonexistent/chart.qvn"); }},
-      {"toolbox Arrow", [&] { std::string t; ToolboxToolClicked(f.m, t, "Arrow"); }},
+      {"toolbox Arrow", [&] { ToolPick().pick(f.m.editor, "Arrow"); }},
   };
   for (const auto& [name, transition] : transitions) {
     SCOPED_TRACE(name);
@@ -127,8 +127,7 @@ TEST_F(AbandonedBox, DroppedByArrowMoveCopyClearAndNew) {
 
 TEST_F(AbandonedBox, RetypedNotDroppedByAnotherToolAndPlacedByAPress) {
   Wait();
-  std::string txtEvent;
-  ToolboxToolClicked(f.m, txtEvent, "Sin");
+  ToolPick().pick(f.m.editor, "Sin");
   ASSERT_TRUE(f.m.editor.newBox(doc));  // the tool's command re-types the waiting box
   EXPECT_EQ(f.m.table.highestBox(), pending);
   Press();

@@ -27,7 +27,7 @@ class FakeFrame : public FrameServices {
   void startMatlab(Dialogs&) override { record("start matlab", 0); }
   bool running() const override { return isRunning; }
   void exitProgram() override { record("exit", 0); }
-  std::string& txtEvent() override { return tool; }
+  ToolPick& toolPick() override { return toolbox; }
   bool toolboxShown() const override { return showsToolbox; }
   QString currentToolboxCaption() const override { return toolboxCaption; }
   void showToolbox(bool show) override { record(show ? "show toolbox" : "hide toolbox", 0); }
@@ -44,7 +44,7 @@ class FakeFrame : public FrameServices {
   QMdiArea area;
   std::vector<std::string> commands;  // "name doc" in the order given
   bool isRunning = false;
-  std::string tool;
+  ToolPick toolbox;  // what the palette picked
   bool showsToolbox = true;
   QString toolboxCaption = QStringLiteral("Current Toolbox: default.tlb");
   ScriptedColours colourDialog;

@@ -14,9 +14,9 @@ using testing::CanvasFixture;
 struct Band : ::testing::Test {
   CanvasFixture f;
   int doc = 0;
-  std::string txtEvent;
+  ToolPick toolbox;
   std::vector<std::string> toolsRun;
-  ToolPickup pickup{txtEvent, [this](const std::string& tool) { toolsRun.push_back(tool); }};
+  ToolPickup pickup{toolbox, [this](const Tool& tool) { toolsRun.emplace_back(tool.name); }};
 
   void SetUp() override {
     doc = f.OpenDocument();
@@ -108,26 +108,31 @@ TEST_F(Band, PressMoveReleaseWithoutExtentSelectsNothingAndAnchorsThere) {
   EXPECT_EQ(f.m.editor.anchorX(), 300);
 }
 
-TEST_F(Band, AToolPickedInTheToolboxIsRunOnceByTheFirstMove) {
-  txtEvent = "Cos";
-  std::string seenDuringRun;
-  pickup.runTool = [&](const std::string& tool) {
-    toolsRun.push_back(tool);
-    seenDuringRun = txtEvent;  // emptied only after the command returns
+TEST_F(Band, AToolPickedInTheToolboxIsRunOnceByTheFirstMoveBeforeTheBand) {
+  toolbox.pick(f.m.editor, "Cos");
+  bool bandDuringRun = true;
+  pickup.runTool = [&](const Tool& tool) {
+    toolsRun.emplace_back(tool.name);
+    bandDuringRun = w().band.visible;
   };
-  testing_support::SetEditMode(f.m, EditMode::ArrowArmed);  // in any mode, with any buttons
-  Move(10, 10, {});
-  Move(20, 20, {});
+  Move(10, 10);
+  Move(20, 20);
   EXPECT_EQ(toolsRun, std::vector<std::string>{"Cos"});
-  EXPECT_EQ(seenDuringRun, "Cos");
-  EXPECT_EQ(txtEvent, "");
+  EXPECT_FALSE(bandDuringRun) << "the pick-up comes first";
+  EXPECT_TRUE(w().band.visible);
+  // In any mode, with any buttons.
+  testing_support::SetEditMode(f.m, EditMode::ArrowArmed);
+  toolbox.pick(f.m.editor, "Tan");
+  Move(30, 30, {.right = true});
+  EXPECT_EQ(toolsRun, (std::vector<std::string>{"Cos", "Tan"}));
+  EXPECT_EQ(toolbox.picked(), nullptr);
 }
 
 TEST_F(Band, AFailingToolCommandStillEmptiesTheHandOver) {
-  txtEvent = "Cos";
-  pickup.runTool = [](const std::string&) { throw std::runtime_error("dialog failed"); };
+  toolbox.pick(f.m.editor, "Cos");
+  pickup.runTool = [](const Tool&) { throw std::runtime_error("dialog failed"); };
   EXPECT_THROW(Move(10, 10), std::runtime_error);
-  EXPECT_EQ(txtEvent, "");
+  EXPECT_EQ(toolbox.picked(), nullptr);
 }
 
 TEST_F(Band, AMoveOverTheCanvasHidesTheBubble) {

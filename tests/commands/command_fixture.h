@@ -1,20 +1,20 @@
 #pragma once
 // A model with open documents and a document context whose questions are
-// answered from a script: each askForm takes the next scripted widgets of
-// that dialog over its initial values (or the initial values alone), each
-// input box the next scripted text (or its default), and each of the larger
-// dialogs the next scripted answer of its type (or a fresh dialog's values,
-// as when it is closed without OK).
+// answered from a script: each option dialog takes the next scripted index
+// and extra texts over its initial answer, each input box the next scripted
+// text (or its default), and every other dialog the next scripted answer of
+// its type (or a fresh dialog's values, as when it is closed without OK).
 
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "commands/command_context.h"
-#include "commands/form_vocabulary.h"
+#include "commands/option_commands.h"
 #include "model/model.h"
 #include "model/settings_store.h"
 #include "tests/support/editor_backdoor.h"
@@ -27,12 +27,14 @@ class ScriptedCommandQuestions : public CommandQuestions {
  public:
   using Widgets = std::map<std::string, std::string>;
 
-  FormAnswer askForm(std::string_view form) override {
-    asked.emplace_back(form);
-    FormAnswer answer = InitialAnswer(form);
-    auto& queue = forms[std::string(form)];
+  OptionAnswer askOption(const OptionCommand& family) override {
+    const std::string form(family.dialog.form);
+    asked.push_back(form);
+    OptionAnswer answer = InitialOptionAnswer(family);
+    auto& queue = options[form];
     if (!queue.empty()) {
-      for (const auto& [widget, text] : queue.front()) answer.texts[widget] = text;
+      if (queue.front().index) answer.index = *queue.front().index;
+      for (const auto& [box, text] : queue.front().extras) answer.extras[box] = text;
       queue.pop_front();
     }
     return answer;
@@ -46,6 +48,12 @@ class ScriptedCommandQuestions : public CommandQuestions {
     return answer;
   }
 
+  ArithmeticAnswer askArithmetic() override { return Next("frmBasic", arithmetic); }
+  PauseAnswer askPause() override { return Next("frmPause", pauses); }
+  std::string askPrompt() override { return Next("frmUserInput", prompts); }
+  VectorAnswer askVector() override { return Next("frmMakeVector", vectors); }
+  SplitAnswer askSplit() override { return Next("frmSplit", splits); }
+  std::string askComment() override { return Next("frmComment", comments); }
   PlotOutputAnswer askPlot() override { return Next("frmPlot", plots); }
   FormulaAnswer askFormula() override { return Next("frmFunc", formulas); }
   MatlabCommandAnswer askMatlabCommand() override {
@@ -58,12 +66,28 @@ class ScriptedCommandQuestions : public CommandQuestions {
     return Next("frmSubs", subroutines);
   }
 
-  // The next time form is asked, these widgets change.
-  void script(const std::string& form, Widgets widgets) {
-    forms[form].push_back(std::move(widgets));
+  // The next value dialog of the answer's type answers it.
+  template <typename Answer>
+  void script(Answer answer) {
+    queueOf(answer).push_back(std::move(answer));
+  }
+  // The next time the option dialog form is asked, it answers index (none:
+  // the index it opens with) and these extra texts.
+  struct OptionScript {
+    std::optional<int> index;
+    Widgets extras;
+  };
+  void scriptOption(const std::string& form, std::optional<int> index, Widgets extras = {}) {
+    options[form].push_back({index, std::move(extras)});
   }
 
-  std::map<std::string, std::deque<Widgets>> forms;
+  std::map<std::string, std::deque<OptionScript>> options;
+  std::deque<ArithmeticAnswer> arithmetic;
+  std::deque<PauseAnswer> pauses;
+  std::deque<std::string> prompts;
+  std::deque<VectorAnswer> vectors;
+  std::deque<SplitAnswer> splits;
+  std::deque<std::string> comments;
   std::deque<std::string> inputs;
   std::deque<PlotOutputAnswer> plots;
   std::deque<FormulaAnswer> formulas;
@@ -76,6 +100,11 @@ class ScriptedCommandQuestions : public CommandQuestions {
   std::vector<std::string> asked;
 
  private:
+  std::deque<ArithmeticAnswer>& queueOf(const ArithmeticAnswer&) { return arithmetic; }
+  std::deque<PauseAnswer>& queueOf(const PauseAnswer&) { return pauses; }
+  std::deque<VectorAnswer>& queueOf(const VectorAnswer&) { return vectors; }
+  std::deque<SplitAnswer>& queueOf(const SplitAnswer&) { return splits; }
+
   template <typename Answer>
   Answer Next(const char* form, std::deque<Answer>& queue) {
     asked.emplace_back(form);
@@ -85,6 +114,27 @@ class ScriptedCommandQuestions : public CommandQuestions {
     return answer;
   }
 };
+
+// The answers a test scripts before it runs a command.
+using Script = std::function<void(ScriptedCommandQuestions&)>;
+// The next option dialog form answers index (none: the one it opens with)
+// and these extra texts.
+inline Script Option(const char* form, std::optional<int> index,
+                     ScriptedCommandQuestions::Widgets extras = {}) {
+  return [=](ScriptedCommandQuestions& q) { q.scriptOption(form, index, extras); };
+}
+// The next value dialog of the answer's type answers it.
+template <typename Answer>
+Script Then(Answer answer) {
+  return [=](ScriptedCommandQuestions& q) { q.script(answer); };
+}
+// The next frmUserInput answers this prompt, frmComment this comment.
+inline Script Prompt(std::string prompt) {
+  return [=](ScriptedCommandQuestions& q) { q.prompts.push_back(prompt); };
+}
+inline Script Comment(std::string comment) {
+  return [=](ScriptedCommandQuestions& q) { q.comments.push_back(comment); };
+}
 
 struct IconShown {
   int doc, box;

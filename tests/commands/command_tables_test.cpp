@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <set>
 #include <string>
 
@@ -11,7 +12,6 @@
 #include "commands/dialog_answer_commands.h"
 #include "commands/fixed_kind_commands.h"
 #include "commands/flow_control_commands.h"
-#include "commands/form_vocabulary.h"
 #include "commands/insert_menu_items.h"
 #include "commands/option_commands.h"
 #include "commands/toolbox_dispatcher.h"
@@ -40,45 +40,26 @@ bool InIconTable(const std::string& key) {
   return false;
 }
 
-TEST(OptionTables, EveryCommandHasItsDialogAndOneRowPerOption) {
-  ASSERT_EQ(OptionCommands().size(), 23u);
-  ASSERT_EQ(OptionForms().size(), 23u);
-  std::set<std::string_view> forms;
+// An index names the row at its place from the dialog's first index; an
+// index the dialog does not have names none.
+TEST(OptionTables, AnIndexNamesItsRowAndOnlyItsOwn) {
   for (const OptionCommand& c : OptionCommands()) {
     SCOPED_TRACE(std::string(c.handler));
-    const OptionForm* form = FindOptionForm(c.form);
-    ASSERT_NE(form, nullptr);
-    EXPECT_TRUE(forms.insert(c.form).second) << "one dialog per command";
-    EXPECT_EQ(c.rows.size(), form->captions.size());
-    EXPECT_EQ(form->firstIndex, c.form == "frmLogic" ? 1 : 0);
-  }
-}
-
-TEST(OptionTables, IndicesMatchAsExactDecimalTextOnly) {
-  for (const OptionCommand& c : OptionCommands()) {
-    SCOPED_TRACE(std::string(c.handler));
-    const int first = FindOptionForm(c.form)->firstIndex;
+    const int first = c.dialog.firstIndex;
     const int count = static_cast<int>(c.rows.size());
-    for (int i = 0; i < count; ++i) {
-      int position = -1;
-      EXPECT_EQ(MatchOptionRow(c, std::to_string(first + i), position), &c.rows[i]);
-      EXPECT_EQ(position, i);
-    }
-    for (const std::string& miss : {std::string(), std::to_string(first - 1),
-                                   std::to_string(first + count), "0" + std::to_string(first),
-                                   " " + std::to_string(first), std::to_string(first) + " ",
-                                   std::string("+1")}) {
-      int position = 0;
-      EXPECT_EQ(MatchOptionRow(c, miss, position), nullptr) << '"' << miss << '"';
-      EXPECT_EQ(position, -1);
-    }
+    for (int i = 0; i < count; ++i) EXPECT_EQ(OptionRowAt(c, first + i), &c.rows[i]);
+    for (int miss : {first - 1, first + count, -1, std::numeric_limits<int>::min(),
+                     std::numeric_limits<int>::max()})
+      EXPECT_EQ(OptionRowAt(c, miss), nullptr) << miss;
   }
-  // Two-digit indices are their own rows, never row 1.
+  // Two-digit indices are their own rows; frmLogic counts from 1.
   const OptionCommand* check = FindOptionCommand("mnuSpecialCheck_Click");
-  int position = -1;
-  EXPECT_EQ(MatchOptionRow(*check, "12", position)->kind, "IsINF");
-  EXPECT_EQ(MatchOptionRow(*check, "10", position)->kind, "IsGlobal");
-  EXPECT_EQ(MatchOptionRow(*check, "11", position)->kind, "Finite");
+  EXPECT_EQ(OptionRowAt(*check, 12)->kind, "IsINF");
+  EXPECT_EQ(OptionRowAt(*check, 10)->kind, "IsGlobal");
+  EXPECT_EQ(OptionRowAt(*check, 11)->kind, "Finite");
+  const OptionCommand* logic = FindOptionCommand("mnuOperatorsLogic_Click");
+  EXPECT_EQ(OptionRowAt(*logic, 1)->params, "|");
+  EXPECT_EQ(OptionRowAt(*logic, 4)->params, "xor");
 }
 
 // Every command run with every option it offers stores a kind of the
@@ -105,24 +86,21 @@ TEST(CommandTables, EveryVariantStoresAKnownKindAndIcon) {
     RunValueCommand(ctx, c);
     check(f, ctx, std::string(c.handler));
   }
-  for (const char* op : {"add", "sub", "mul", "div", "power"}) {
+  for (ArithmeticOperator op :
+       {ArithmeticOperator::Add, ArithmeticOperator::Subtract, ArithmeticOperator::Multiply,
+        ArithmeticOperator::Divide, ArithmeticOperator::Power}) {
     CommandFixture f;
     ScriptedContext ctx = f.on(f.doc1);
-    ScriptedCommandQuestions::Widgets chosen{{"add", "0"}};
-    chosen[op] = "1";
-    f.questions.script("frmBasic", chosen);
+    f.questions.script(ArithmeticAnswer{op});
     RunArithmeticCommand(ctx);
-    check(f, ctx, op);
+    check(f, ctx, "operator " + std::to_string(static_cast<int>(op)));
   }
   for (const OptionCommand& c : OptionCommands()) {
-    const OptionForm* form = FindOptionForm(c.form);
     for (std::size_t i = 0; i < c.rows.size(); ++i) {
       CommandFixture f;
       ScriptedContext ctx = f.on(f.doc1);
-      f.questions.script(std::string(c.form),
-                         {{std::string(form->indexWidget),
-                           std::to_string(form->firstIndex + static_cast<int>(i))},
-                          {"txtConst", "2.5"}});
+      f.questions.scriptOption(std::string(c.dialog.form),
+                               c.dialog.firstIndex + static_cast<int>(i), {{"txtConst", "2.5"}});
       RunOptionCommand(ctx, c);
       check(f, ctx, std::string(c.handler) + " " + std::to_string(i));
     }
@@ -156,23 +134,22 @@ TEST(CommandTables, EveryVariantStoresAKnownKindAndIcon) {
   }
 }
 
-TEST(ToolNames, AllSixtyThreeReachACommand) {
-  ASSERT_EQ(ToolNames().size(), 63u);
+TEST(ToolNames, EveryToolReachesACommand) {
   const CommandRegistry registry = InsertCommandRegistry();
   std::set<std::string> names;
-  int reached = 0;
-  for (const ToolName& t : ToolNames()) {
-    const std::string tool(t.tool);
+  for (const Tool& t : Tools()) {
+    const std::string tool(t.name);
     EXPECT_TRUE(names.insert(tool).second) << tool << " listed twice";
     EXPECT_TRUE(registry.has(t.handler)) << tool;
-    if (registry.has(t.handler)) ++reached;
+    EXPECT_TRUE(static_cast<bool>(t.command)) << tool;
+    EXPECT_EQ(FindTool(t.name), &t) << tool;
   }
-  EXPECT_EQ(reached, 63);
-  EXPECT_EQ(ToolHandler("Subroutine"), kSubroutinePopup);
-  EXPECT_EQ(ToolNames().front().tool, "Arrow");
-  EXPECT_EQ(ToolNames()[5].tool, "Special Matrix");
-  EXPECT_EQ(ToolNames()[5].handler, "mnuMatMake_Click");
-  EXPECT_EQ(ToolNames().back().tool, "Sound");
+  EXPECT_EQ(names.size(), 63u);
+  EXPECT_EQ(FindTool("Subroutine")->handler, kSubroutinePopup);
+  EXPECT_EQ(Tools().front().name, "Arrow");
+  EXPECT_EQ(Tools()[5].name, "Special Matrix");
+  EXPECT_EQ(Tools()[5].handler, "mnuMatMake_Click");
+  EXPECT_EQ(Tools().back().name, "Sound");
 }
 
 TEST(MenuItems, EveryItemRunsARegisteredCommandOnce) {

@@ -18,9 +18,8 @@ namespace {
 class CommandChart : public ::testing::Test {
  protected:
   // Runs handler with the scripted answer and places the box; its number.
-  int Insert(const char* handler, const char* form = "",
-             ScriptedCommandQuestions::Widgets widgets = {}) {
-    if (*form) f.questions.script(form, std::move(widgets));
+  int Insert(const char* handler, const Script& script = {}) {
+    if (script) script(f.questions);
     ScriptedContext ctx = f.on(f.doc1);
     EXPECT_TRUE(commands.run(handler, ctx)) << handler;
     const int n = f.m.table.highestBox();
@@ -51,44 +50,42 @@ class CommandChart : public ::testing::Test {
 };
 
 TEST_F(CommandChart, BuiltByCommandsCompiledAndRunInOctave) {
-  const int e = Insert("mnuConst_Click", "frmConst", {{"txtOpn", "1"}});
+  const int e = Insert("mnuConst_Click", Option("frmConst", 1));
   const int log = Insert("mnuOperatorsLog_Click");
   Connect(e, log);
-  const int vec = Insert("mnuMatMakeVec_Click", "frmMakeVector",
-                         {{"txtMin", "0"}, {"txtStep", "0.5"}, {"txtMax", "2"}});
-  const int sum = Insert("mnuMatVectorOperations_Click", "frmVec", {{"txtOpn", "1"}});
+  const int vec = Insert("mnuMatMakeVec_Click", Then(VectorAnswer{"0", "0.5", "2"}));
+  const int sum = Insert("mnuMatVectorOperations_Click", Option("frmVec", 1));
   Connect(vec, sum);
   const int plus = Insert("mnuOperatorsArith_Click");
   Connect(log, plus);
   Connect(sum, plus);
-  const int mat = Insert("mnuMatMake_Click", "frmMakeMat",
-                         {{"txtOpn", "1"}, {"txtRows", "2"}, {"txtCols", "3"}});
+  const int mat = Insert("mnuMatMake_Click",
+                         Option("frmMakeMat", 1, {{"txtRows", "2"}, {"txtCols", "3"}}));
   const int size = Insert("mnuMatSize_Click");
   Connect(mat, size);
-  const int rows = Insert("mnuMatSplit_Click", "frmSplit", {{"row", "0"}, {"Col", "1"},
-                                                             {"txtFrom", "2"}, {"txtTo", "3"}});
+  const int rows = Insert("mnuMatSplit_Click", Then(SplitAnswer{false, "2", "3"}));
   Connect(mat, rows);
   // A Pickup stands for its variable in the box it feeds, here log * pi.
   f.questions.inputs = {"pi"};
   const int pick = Insert("mnuSpecPickup_Click");
-  const int times = Insert("mnuOperatorsArith_Click", "frmBasic", {{"add", "0"}, {"mul", "1"}});
+  const int times =
+      Insert("mnuOperatorsArith_Click", Then(ArithmeticAnswer{ArithmeticOperator::Multiply}));
   Connect(log, times);
   Connect(pick, times);
   const int cosine = Insert("mnuTrigCos_Click");
   Connect(times, cosine);
-  const int rounded = Insert("mnuOperatorsRound_Click", "frmRound", {{"txtOpn", "3"}});
+  const int rounded = Insert("mnuOperatorsRound_Click", Option("frmRound", 3));
   Connect(cosine, rounded);
-  const int negated = Insert("mnuOperatorsLogic_Click", "frmLogic", {{"ops", "3"}});
+  const int negated = Insert("mnuOperatorsLogic_Click", Option("frmLogic", 3));
   Connect(log, negated);
-  const int text = Insert("mnuStringConvert_Click", "frmStrConvert", {{"txtOpn", "2"}});
+  const int text = Insert("mnuStringConvert_Click", Option("frmStrConvert", 2));
   Connect(plus, text);
-  const int upper = Insert("mnuStringCompare_Click", "frmStrCompare", {{"txtOpn", "2"}});
+  const int upper = Insert("mnuStringCompare_Click", Option("frmStrCompare", 2));
   Connect(text, upper);
-  const int poly = Insert("mnuSpecialPoly_Click", "frmPoly", {{"txtOpn", "0"}});
-  const int coefficients = Insert("mnuMatMakeVec_Click", "frmMakeVector",
-                                  {{"txtMin", "1"}, {"txtStep", "1"}, {"txtMax", "2"}});
+  const int poly = Insert("mnuSpecialPoly_Click", Option("frmPoly", 0));
+  const int coefficients = Insert("mnuMatMakeVec_Click", Then(VectorAnswer{.max = "2"}));
   Connect(coefficients, poly);
-  const int comment = Insert("mnuSpecComment_Click", "frmComment", {{"txtComment", "a note"}});
+  const int comment = Insert("mnuSpecComment_Click", Comment("a note"));
   const int screen = Insert("mnuOutputScreen_Click");
   Connect(plus, screen);
   const int trash = Insert("mnuOutputTrash_Click");
@@ -123,7 +120,7 @@ TEST_F(CommandChart, BuiltByCommandsCompiledAndRunInOctave) {
 // part the lines under the if come from exit 2 and those under "else" from
 // exit 1.
 TEST_F(CommandChart, LoopBranchAndSubroutineFromTheirCommandsRunInOctave) {
-  const int e = Insert("mnuConst_Click", "frmConst", {{"txtOpn", "1"}});
+  const int e = Insert("mnuConst_Click", Option("frmConst", 1));
   // Typed in upper case, stored and run in lower case.
   MatlabCommandAnswer rounding;
   rounding.accepted = true;

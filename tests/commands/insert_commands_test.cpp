@@ -14,13 +14,10 @@
 namespace quorvin::testing {
 namespace {
 
-using Widgets = ScriptedCommandQuestions::Widgets;
-
 struct Case {
   const char* name;
   const char* handler;
-  const char* form;   // the dialog scripted, or ""
-  Widgets widgets;    // its changed widgets
+  Script script;  // the dialog's answer, or none (as it opens)
   const char* kind;
   const char* params;
   std::array<int16_t, 3> entries;  // InLink 1..3
@@ -28,87 +25,84 @@ struct Case {
 };
 
 const Case kCases[] = {
-    {"Cos", "mnuTrigCos_Click", "", {}, "Cos", "", {0, -1, -1}, "Cos"},
-    {"Bessel untouched", "mnuSpecialBessel_Click", "", {}, "BesselJ", "0", {0, -1, -1},
+    {"Cos", "mnuTrigCos_Click", {}, "Cos", "", {0, -1, -1}, "Cos"},
+    {"Bessel untouched", "mnuSpecialBessel_Click", {}, "BesselJ", "0", {0, -1, -1}, "BesselJ"},
+    {"Bessel order with blanks", "mnuSpecialBessel_Click",
+     Option("frmBessel", 3, {{"txtOrder", " 2 "}}), "BesselK", " 2 ", {0, -1, -1}, "BesselK"},
+    {"Bessel emptied order", "mnuSpecialBessel_Click",
+     Option("frmBessel", std::nullopt, {{"txtOrder", ""}}), "BesselJ", "", {0, -1, -1},
      "BesselJ"},
-    {"Bessel order with blanks", "mnuSpecialBessel_Click", "frmBessel",
-     {{"txtOpn", "3"}, {"txtOrder", " 2 "}}, "BesselK", " 2 ", {0, -1, -1}, "BesselK"},
-    {"Bessel emptied order", "mnuSpecialBessel_Click", "frmBessel", {{"txtOrder", ""}},
-     "BesselJ", "", {0, -1, -1}, "BesselJ"},
-    {"Find with condition", "mnuSpecialCheck_Click", "frmCheck",
-     {{"txtOpn", "6"}, {"txtCond", "x > 2 "}}, "Find", "x > 2 ", {0, -1, -1}, "Find"},
-    {"Find without condition", "mnuSpecialCheck_Click", "frmCheck", {{"txtOpn", "6"}}, "Find",
-     "", {0, -1, -1}, "Find"},
-    {"condition of another check", "mnuSpecialCheck_Click", "frmCheck",
-     {{"txtOpn", "5"}, {"txtCond", "x"}}, "IsNAN", "", {0, -1, -1}, "IsNAN"},
-    {"Diag typed", "mnuMatMan_Click", "frmMatMan", {{"diag", "-2"}}, "Matrix Manipulation",
-     "Diag|-2", {0, -1, -1}, "Diag"},
-    {"Diag empty", "mnuMatMan_Click", "frmMatMan", {{"diag", ""}}, "Matrix Manipulation",
-     "Diag|", {0, -1, -1}, "Diag"},
-    {"Rot90", "mnuMatMan_Click", "frmMatMan", {{"txtOpn", "3"}, {"diag", "7"}},
-     "Matrix Manipulation", "Rot90", {0, -1, -1}, "Rot90"},
-    {"logic untouched", "mnuOperatorsLogic_Click", "", {}, "Logic Operator", "|", {0, 0, 0}, "|"},
-    {"NOT", "mnuOperatorsLogic_Click", "frmLogic", {{"ops", "3"}}, "Logic Operator", "~",
-     {0, -1, -1}, "~"},
-    {"XOR", "mnuOperatorsLogic_Click", "frmLogic", {{"ops", "4"}}, "Logic Operator", "xor",
+    {"Find with condition", "mnuSpecialCheck_Click", Option("frmCheck", 6, {{"txtCond", "x > 2 "}}),
+     "Find", "x > 2 ", {0, -1, -1}, "Find"},
+    {"Find without condition", "mnuSpecialCheck_Click", Option("frmCheck", 6), "Find", "",
+     {0, -1, -1}, "Find"},
+    {"condition of another check", "mnuSpecialCheck_Click",
+     Option("frmCheck", 5, {{"txtCond", "x"}}), "IsNAN", "", {0, -1, -1}, "IsNAN"},
+    {"Diag typed", "mnuMatMan_Click", Option("frmMatMan", std::nullopt, {{"diag", "-2"}}),
+     "Matrix Manipulation", "Diag|-2", {0, -1, -1}, "Diag"},
+    {"Diag empty", "mnuMatMan_Click", Option("frmMatMan", std::nullopt, {{"diag", ""}}),
+     "Matrix Manipulation", "Diag|", {0, -1, -1}, "Diag"},
+    {"Rot90", "mnuMatMan_Click", Option("frmMatMan", 3, {{"diag", "7"}}), "Matrix Manipulation",
+     "Rot90", {0, -1, -1}, "Rot90"},
+    {"logic untouched", "mnuOperatorsLogic_Click", {}, "Logic Operator", "|", {0, 0, 0}, "|"},
+    {"NOT", "mnuOperatorsLogic_Click", Option("frmLogic", 3), "Logic Operator", "~", {0, -1, -1},
+     "~"},
+    {"XOR", "mnuOperatorsLogic_Click", Option("frmLogic", 4), "Logic Operator", "xor",
      {0, 0, -1}, "xor"},
-    {"Mat2Str", "mnuStringConvert_Click", "frmStrConvert", {{"txtOpn", "4"}}, "Mat2Str", "",
-     {0, -1, 0}, "Mat2Str"},
-    {"Str2Mat", "mnuStringConvert_Click", "", {}, "Str2Mat", "", {0, 0, 0}, "Str2Mat"},
-    {"Eval", "mnuStringMake_Click", "frmStrMake", {{"txtOpn", "3"}}, "Eval", "", {0, 0, -1},
-     "Eval"},
-    {"Sort Complex", "mnuOperatorsComplex_Click", "frmCmplx", {{"txtOpn", "6"}}, "Sort Complex",
+    {"Mat2Str", "mnuStringConvert_Click", Option("frmStrConvert", 4), "Mat2Str", "", {0, -1, 0},
+     "Mat2Str"},
+    {"Str2Mat", "mnuStringConvert_Click", {}, "Str2Mat", "", {0, 0, 0}, "Str2Mat"},
+    {"Eval", "mnuStringMake_Click", Option("frmStrMake", 3), "Eval", "", {0, 0, -1}, "Eval"},
+    {"Sort Complex", "mnuOperatorsComplex_Click", Option("frmCmplx", 6), "Sort Complex",
      "cplxpair", {0, 0, -1}, "Sort Complex"},
-    {"saxis", "mnuSounds_Click", "frmSound", {{"txtOpn", "1"}}, "Sound axis scaling", "saxis",
+    {"saxis", "mnuSounds_Click", Option("frmSound", 1), "Sound axis scaling", "saxis",
      {0, -1, -1}, "Sound axis scaling"},
-    {"wavwrite", "mnuSounds_Click", "frmSound", {{"txtOpn", "4"}}, "wavwrite", "", {0, 0, 0},
-     "wavwrite"},
-    {"Legendre", "mnuSpecialBeta_Click", "frmBetaFunc", {{"txtOpn", "7"}},
-     "Associated Legendre function", "Legendre", {0, 0, 0}, "Associated Legendre function"},
-    {"Del2", "mnuMatDiff_Click", "frmDiff", {{"txtOpn", "2"}}, "Del2", "", {0, -1, -1}, "Del2"},
-    {"Wilkinson", "mnuMatSpecMat_Click", "frmSpecMat", {{"txtOpn", "11"}},
+    {"wavwrite", "mnuSounds_Click", Option("frmSound", 4), "wavwrite", "", {0, 0, 0}, "wavwrite"},
+    {"Legendre", "mnuSpecialBeta_Click", Option("frmBetaFunc", 7), "Associated Legendre function",
+     "Legendre", {0, 0, 0}, "Associated Legendre function"},
+    {"Del2", "mnuMatDiff_Click", Option("frmDiff", 2), "Del2", "", {0, -1, -1}, "Del2"},
+    {"Wilkinson", "mnuMatSpecMat_Click", Option("frmSpecMat", 11),
      "Wilkinson's eigenvalue test matrix", "Wilkinson", {0, -1, -1},
      "Wilkinson's eigenvalue test matrix"},
-    {"Toeplitz", "mnuMatSpecMat_Click", "frmSpecMat", {{"txtOpn", "9"}}, "Toeplitz matrix",
-     "Toeplitz", {0, 0, -1}, "Toeplitz matrix"},
-    {"constant e", "mnuConst_Click", "frmConst", {{"txtOpn", "1"}}, "Constant Input", "exp(1)",
+    {"Toeplitz", "mnuMatSpecMat_Click", Option("frmSpecMat", 9), "Toeplitz matrix", "Toeplitz",
+     {0, 0, -1}, "Toeplitz matrix"},
+    {"constant e", "mnuConst_Click", Option("frmConst", 1), "Constant Input", "exp(1)",
      {-1, -1, -1}, "Constant Input"},
-    {"arbitrary constant", "mnuConst_Click", "frmConst", {{"txtOpn", "5"}, {"txtConst", "2.5"}},
+    {"arbitrary constant", "mnuConst_Click", Option("frmConst", 5, {{"txtConst", "2.5"}}),
      "Constant Input", "2.5", {-1, -1, -1}, "Constant Input"},
-    {"constant closed", "mnuConst_Click", "", {}, "Constant Input", "pi", {-1, -1, -1},
+    {"constant closed", "mnuConst_Click", {}, "Constant Input", "pi", {-1, -1, -1},
      "Constant Input"},
-    {"zeros", "mnuMatMake_Click", "frmMakeMat", {{"txtOpn", "1"}, {"txtRows", "3"}, {"txtCols", "4"}},
+    {"zeros", "mnuMatMake_Click", Option("frmMakeMat", 1, {{"txtRows", "3"}, {"txtCols", "4"}}),
      "Matrix Make Input", "zeros(3,4)", {-1, -1, -1}, "Matrix Make Input"},
-    {"ones empty rows", "mnuMatMake_Click", "frmMakeMat", {{"txtRows", ""}, {"txtCols", "4"}},
-     "Matrix Make Input", "ones(,4)", {-1, -1, -1}, "Matrix Make Input"},
-    {"randn initial", "mnuMatMake_Click", "frmMakeMat", {{"txtOpn", "4"}}, "Matrix Make Input",
+    {"ones empty rows", "mnuMatMake_Click",
+     Option("frmMakeMat", std::nullopt, {{"txtRows", ""}, {"txtCols", "4"}}), "Matrix Make Input",
+     "ones(,4)", {-1, -1, -1}, "Matrix Make Input"},
+    {"randn initial", "mnuMatMake_Click", Option("frmMakeMat", 4), "Matrix Make Input",
      "randn(1,1)", {-1, -1, -1}, "Matrix Make Input"},
-    {"vector", "mnuMatMakeVec_Click", "frmMakeVector",
-     {{"txtMin", "0"}, {"txtStep", "0.1"}, {"txtMax", "1"}}, "Vector Make Input", "[0:0.1:1];",
-     {-1, -1, -1}, "Vector Make Input"},
-    {"vector empty", "mnuMatMakeVec_Click", "frmMakeVector",
-     {{"txtMin", ""}, {"txtStep", ""}, {"txtMax", ""}}, "Vector Make Input", "[::];",
-     {-1, -1, -1}, "Vector Make Input"},
-    {"vector closed", "mnuMatMakeVec_Click", "", {}, "Vector Make Input", "[1:1:1];",
-     {-1, -1, -1}, "Vector Make Input"},
-    {"pause", "mnuInputPause_Click", "frmPause", {{"lblSecs", "2.5"}}, "Pause", "2.5",
+    {"vector", "mnuMatMakeVec_Click", Then(VectorAnswer{"0", "0.1", "1"}), "Vector Make Input",
+     "[0:0.1:1];", {-1, -1, -1}, "Vector Make Input"},
+    {"vector empty", "mnuMatMakeVec_Click", Then(VectorAnswer{"", "", ""}), "Vector Make Input",
+     "[::];", {-1, -1, -1}, "Vector Make Input"},
+    {"vector closed", "mnuMatMakeVec_Click", {}, "Vector Make Input", "[1:1:1];", {-1, -1, -1},
+     "Vector Make Input"},
+    {"pause", "mnuInputPause_Click", Then(PauseAnswer{.seconds = "2.5"}), "Pause", "2.5",
      {0, -1, -1}, "Pause"},
-    {"pause waits", "mnuInputPause_Click", "frmPause", {{"lblSecs", "3"}, {"chkNoNumber", "1"}},
+    {"pause waits", "mnuInputPause_Click", Then(PauseAnswer{.seconds = "3", .waitForUser = true}),
      "Pause", "", {0, -1, -1}, "Pause"},
-    {"pause closed", "mnuInputPause_Click", "", {}, "Pause", "1", {0, -1, -1}, "Pause"},
-    {"prompt", "mnuInputUser_Click", "frmUserInput", {{"txtPrompt", "How many? "}},
-     "User Input", "How many? ", {0, -1, -1}, "User Input"},
-    {"split rows", "mnuMatSplit_Click", "frmSplit", {{"txtFrom", "2"}, {"txtTo", "5"}}, "Split",
+    {"pause closed", "mnuInputPause_Click", {}, "Pause", "1", {0, -1, -1}, "Pause"},
+    {"prompt", "mnuInputUser_Click", Prompt("How many? "), "User Input", "How many? ",
+     {0, -1, -1}, "User Input"},
+    {"split rows", "mnuMatSplit_Click", Then(SplitAnswer{.from = "2", .to = "5"}), "Split",
      "Row2:5", {0, -1, -1}, "Split"},
-    {"split columns empty", "mnuMatSplit_Click", "frmSplit", {{"row", "0"}, {"Col", "1"}},
-     "Split", "Col1:1", {0, -1, -1}, "Split"},
-    {"split underscores", "mnuMatSplit_Click", "frmSplit", {{"txtFrom", "1_0"}, {"txtTo", "____"}},
+    {"split columns empty", "mnuMatSplit_Click", Then(SplitAnswer{false, "", ""}), "Split",
+     "Col1:1", {0, -1, -1}, "Split"},
+    {"split underscores", "mnuMatSplit_Click", Then(SplitAnswer{.from = "1_0", .to = "____"}),
      "Split", "Row10:1", {0, -1, -1}, "Split"},
-    {"comment", "mnuSpecComment_Click", "frmComment", {{"txtComment", "a note"}}, "Comment",
-     "a note", {-1, -1, -1}, "Comment"},
-    {"arith power element", "mnuOperatorsArith_Click", "frmBasic",
-     {{"add", "0"}, {"power", "1"}, {"chkElement", "1"}}, "^", ".", {0, 0, -1}, "^"},
-    {"arith closed", "mnuOperatorsArith_Click", "", {}, "+", "", {0, 0, 0}, "+"},
+    {"comment", "mnuSpecComment_Click", Comment("a note"), "Comment", "a note", {-1, -1, -1},
+     "Comment"},
+    {"arith power element", "mnuOperatorsArith_Click",
+     Then(ArithmeticAnswer{ArithmeticOperator::Power, true}), "^", ".", {0, 0, -1}, "^"},
+    {"arith closed", "mnuOperatorsArith_Click", {}, "+", "", {0, 0, 0}, "+"},
 };
 
 class Commands : public ::testing::TestWithParam<Case> {};
@@ -117,7 +111,7 @@ TEST_P(Commands, StoreKindParamsEntriesAndIcon) {
   const Case& c = GetParam();
   CommandFixture f;
   ScriptedContext ctx = f.on(f.doc1);
-  if (*c.form) f.questions.script(c.form, c.widgets);
+  if (c.script) c.script(f.questions);
   ASSERT_TRUE(InsertCommandRegistry().run(c.handler, ctx));
   const int n = f.m.table.highestBox();
   ASSERT_EQ(n, 1);
@@ -191,7 +185,7 @@ TEST(Retyping, TheWaitingBoxTakesTheLaterKindWithItsOwnSlots) {
   EXPECT_EQ(box.OutLink, (std::array<int16_t, 6>{0, 0, 0, 0, 0, 0})) << "exits free again";
   EXPECT_EQ(box.InLink, (std::array<int16_t, 4>{0, 0, -1, -1}));
 
-  f.questions.script("frmCheck", {{"txtOpn", "6"}, {"txtCond", "x"}});
+  f.questions.scriptOption("frmCheck", 6, {{"txtCond", "x"}});
   commands.run("mnuSpecialCheck_Click", ctx);
   EXPECT_EQ(f.last().Params, "x");
   commands.run("mnuSounds_Click", ctx);

@@ -1,4 +1,5 @@
-// The toolbox dispatcher: tool names to commands, exactly.
+// The toolbox dispatcher: tool names to commands, exactly, and the hand-over
+// of a picked tool to the first document that takes it.
 
 #include <gtest/gtest.h>
 
@@ -8,41 +9,44 @@
 namespace quorvin::testing {
 namespace {
 
+// The tool name picked in the toolbox, then a move over doc's canvas.
+void PickAndMove(CommandFixture& f, ScriptedContext& ctx, std::string_view name) {
+  ToolPick pick;
+  pick.pick(f.m.editor, name);
+  pick.runPicked([&](const Tool& tool) { cmdEventFire_Click(tool, ctx); });
+}
+
 TEST(Dispatcher, ToolAndMenuMakeTheSameBox) {
   const CommandRegistry commands = InsertCommandRegistry();
   CommandFixture byTool, byMenu;
   ScriptedContext toolCtx = byTool.on(byTool.doc1);
   ScriptedContext menuCtx = byMenu.on(byMenu.doc1);
-  std::string caption = "Cos";
-  cmdEventFire_Click(commands, toolCtx, caption);
+  PickAndMove(byTool, toolCtx, "Cos");
   commands.run("mnuTrigCos_Click", menuCtx);
   EXPECT_TRUE(byTool.m.table == byMenu.m.table);
   EXPECT_EQ(toolCtx.icons, menuCtx.icons);
 }
 
 TEST(Dispatcher, ToolNamesThatDifferFromTheirKinds) {
-  const CommandRegistry commands = InsertCommandRegistry();
   for (const auto& [tool, kind] : {std::pair{"Natural Logarithm", "Log"}, {"FFTFFT", "FFT"},
                                    {"Square Root", "Sqrt"}, {"Special Matrix", "Matrix Make Input"},
                                    {"Eigen", "Eigenvalues"}, {"User", "User Input"}}) {
     CommandFixture f;
     ScriptedContext ctx = f.on(f.doc1);
-    std::string caption = tool;
-    cmdEventFire_Click(commands, ctx, caption);
+    PickAndMove(f, ctx, tool);
     EXPECT_EQ(f.last().Kind, kind) << tool;
   }
 }
 
 TEST(Dispatcher, NearMissesDoNothing) {
-  const CommandRegistry commands = InsertCommandRegistry();
   for (const char* name : {"cos", "Cos ", " Cos", "", "event fire", "plot output", "IF", "For ",
                            "while", "Subroutines", "mnuSpecSub", "Compute function",
-                           "MATLAB Command", "Matrix Make", "Keyboard input"}) {
+                           "MATLAB Command", "Matrix Make", "Keyboard input", "arrow"}) {
     CommandFixture f;
     ScriptedContext ctx = f.on(f.doc1);
     const BoxTable before = f.m.table;
-    std::string caption = name;
-    cmdEventFire_Click(commands, ctx, caption);
+    EXPECT_EQ(FindTool(name), nullptr) << name;
+    PickAndMove(f, ctx, name);
     EXPECT_TRUE(f.m.table == before) << name;
     EXPECT_EQ(f.m.editor.mode(), EditMode::Select) << name;
     EXPECT_TRUE(f.questions.asked.empty()) << name;
@@ -52,11 +56,9 @@ TEST(Dispatcher, NearMissesDoNothing) {
 }
 
 TEST(Dispatcher, ArrowArmsTheConnectToolAndMakesNoBox) {
-  const CommandRegistry commands = InsertCommandRegistry();
   CommandFixture f;
   ScriptedContext ctx = f.on(f.doc1);
-  std::string caption = "Arrow";
-  cmdEventFire_Click(commands, ctx, caption);
+  cmdEventFire_Click(*FindTool("Arrow"), ctx);
   EXPECT_EQ(ctx.arrowsArmed, 1);
   EXPECT_EQ(f.m.table.highestBox(), 0);
 }
@@ -65,45 +67,15 @@ TEST(Dispatcher, SubroutinePopsUpTheMenuAndOnlyItsChoiceMakesABox) {
   const CommandRegistry commands = InsertCommandRegistry();
   CommandFixture f;
   ScriptedContext ctx = f.on(f.doc1);
-  std::string caption = "Subroutine";
-  cmdEventFire_Click(commands, ctx, caption);  // dismissed
+  PickAndMove(f, ctx, "Subroutine");  // dismissed
   EXPECT_EQ(ctx.subroutineMenus, 1);
   EXPECT_EQ(f.m.table.highestBox(), 0);
   EXPECT_TRUE(f.questions.asked.empty());
   ctx.chooseSubroutineItem = [&](CommandContext& c) { commands.run("mnuSpecSubEnd_Click", c); };
-  caption = "Subroutine";
-  cmdEventFire_Click(commands, ctx, caption);
+  PickAndMove(f, ctx, "Subroutine");
   EXPECT_EQ(ctx.subroutineMenus, 2);
   EXPECT_EQ(f.last().Kind, "End Subroutine");
   EXPECT_EQ(f.m.table.highestBox(), 1);
-}
-
-TEST(Dispatcher, ARegisteredLaterCommandRuns) {
-  CommandRegistry commands = InsertCommandRegistry();
-  CommandFixture f;
-  ScriptedContext ctx = f.on(f.doc1);
-  int plots = 0;
-  commands.add("mnuOutputPlot_Click", [&](CommandContext&) { ++plots; });
-  std::string caption = "Plot Output";
-  cmdEventFire_Click(commands, ctx, caption);
-  EXPECT_EQ(plots, 1);
-}
-
-// The hand-over is emptied before the command runs, so a modal dialog that
-// lets another mouse move fire the button finds no name to run again.
-TEST(Dispatcher, TakesTheNameBeforeRunningTheCommand) {
-  CommandRegistry commands = InsertCommandRegistry();
-  CommandFixture f;
-  ScriptedContext ctx = f.on(f.doc1);
-  std::string caption = "Bessel Function";
-  int reentries = 0;
-  commands.add("mnuSpecialBessel_Click", [&](CommandContext& c) {
-    EXPECT_TRUE(caption.empty());
-    cmdEventFire_Click(commands, c, caption);  // the same button pressed again
-    ++reentries;
-  });
-  cmdEventFire_Click(commands, ctx, caption);
-  EXPECT_EQ(reentries, 1);
 }
 
 TEST(Registry, AFaultOfACommandIsToldAndStaysInTheEvent) {
@@ -123,25 +95,69 @@ TEST(Registry, AFaultOfACommandIsToldAndStaysInTheEvent) {
   CommandRegistry commands;
   commands.add("mnuBroken_Click", [](CommandContext&) { throw std::out_of_range("slot 9"); });
   EXPECT_TRUE(commands.run("mnuBroken_Click", ctx));
+  const Tool broken{"Broken", "mnuBroken_Click",
+                    [](CommandContext&) { throw std::out_of_range("slot 10"); }};
+  cmdEventFire_Click(broken, ctx);
   EXPECT_EQ(dialogs.told,
-            (std::vector<std::string>{"Internal error in mnuBroken_Click: slot 9|16|Quorvin"}));
+            (std::vector<std::string>{"Internal error in mnuBroken_Click: slot 9|16|Quorvin",
+                                      "Internal error in mnuBroken_Click: slot 10|16|Quorvin"}));
 }
 
 TEST(ToolboxPick, DropsAConnectGestureAndArrowArmsAtOnce) {
   CommandFixture f;
-  std::string txtEvent;
+  ToolPick pick;
   for (EditMode from : {EditMode::ArrowArmed, EditMode::ArrowSource}) {
     testing_support::SetEditMode(f.m, from);
-    ToolboxToolClicked(f.m, txtEvent, "Cos");
+    pick.pick(f.m.editor, "Cos");
     EXPECT_EQ(f.m.editor.mode(), EditMode::Select);
-    EXPECT_EQ(txtEvent, "Cos");
+    ASSERT_NE(pick.picked(), nullptr);
+    EXPECT_EQ(pick.picked()->name, "Cos");
   }
   testing_support::SetEditMode(f.m, EditMode::Move);
-  ToolboxToolClicked(f.m, txtEvent, "Sin");
+  pick.pick(f.m.editor, "Sin");
   EXPECT_EQ(f.m.editor.mode(), EditMode::Move) << "only a connect gesture is dropped";
-  ToolboxToolClicked(f.m, txtEvent, "Arrow");
+  pick.pick(f.m.editor, "Arrow");
   EXPECT_EQ(f.m.editor.mode(), EditMode::ArrowArmed);
-  EXPECT_EQ(txtEvent, "");
+  EXPECT_EQ(pick.picked(), nullptr);
+}
+
+// One pick runs once: the last pick before the move, taken out before its
+// command runs, so that a move over another canvas while its dialog is open
+// runs nothing; a name that is no tool replaces the earlier pick too.
+TEST(ToolboxPick, TheLastPickRunsOnceAndIsTakenBeforeItRuns) {
+  CommandFixture f;
+  ToolPick pick;
+  std::vector<std::string> ran;
+  const auto move = [&] {
+    pick.runPicked([&](const Tool& tool) {
+      ran.emplace_back(tool.name);
+      EXPECT_EQ(pick.picked(), nullptr);
+      pick.runPicked([&](const Tool& again) { ran.push_back("again " + std::string(again.name)); });
+    });
+  };
+  pick.pick(f.m.editor, "Sin");
+  pick.pick(f.m.editor, "Bessel Function");
+  move();
+  move();
+  EXPECT_EQ(ran, std::vector<std::string>{"Bessel Function"});
+  pick.pick(f.m.editor, "Sin");
+  pick.pick(f.m.editor, "Sine");
+  move();
+  EXPECT_EQ(ran, std::vector<std::string>{"Bessel Function"});
+}
+
+// A pick made while the command runs, and the pick of a command that
+// fails, are dropped with it.
+TEST(ToolboxPick, NothingIsLeftPickedWhenTheCommandEnds) {
+  CommandFixture f;
+  ToolPick pick;
+  pick.pick(f.m.editor, "Cos");
+  pick.runPicked([&](const Tool&) { pick.pick(f.m.editor, "Tan"); });
+  EXPECT_EQ(pick.picked(), nullptr);
+  pick.pick(f.m.editor, "Cos");
+  EXPECT_THROW(pick.runPicked([](const Tool&) { throw std::runtime_error("dialog failed"); }),
+               std::runtime_error);
+  EXPECT_EQ(pick.picked(), nullptr);
 }
 
 }  // namespace

@@ -13,13 +13,15 @@
 #include <string>
 #include <vector>
 
-#include "commands/form_vocabulary.h"
+#include "commands/option_commands.h"
+#include "dialogs/comment_dialog.h"
 #include "dialogs/flow_control_dialogs.h"
 #include "dialogs/formula_dialog.h"
 #include "dialogs/matlab_command_dialog.h"
+#include "dialogs/option_dialog.h"
 #include "dialogs/plot_dialog.h"
-#include "dialogs/qt_command_questions.h"
 #include "dialogs/subroutine_dialog.h"
+#include "dialogs/value_dialogs.h"
 #include "tests/support/cut_texts.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/quiet_questions.h"
@@ -35,30 +37,32 @@ struct DialogCase {
 
 using Names = QStringList;
 
+// A fresh dialog of type Dialog, as a case makes it.
+template <typename Dialog>
+std::unique_ptr<QDialog> Fresh() {
+  return std::make_unique<Dialog>();
+}
+
 // Every parameter dialog with the tab stops it has when it opens, the first
 // being where the focus starts.
 std::vector<DialogCase> ParameterDialogs(Dialogs& messages, const BoxTable& table) {
   std::vector<DialogCase> cases;
-  for (const OptionForm& form : OptionForms()) {
+  for (const OptionCommand& family : OptionCommands()) {
+    const OptionForm& form = family.dialog;
     Names tabs{QString::fromUtf8(form.optionArray.data(), qsizetype(form.optionArray.size()))};
     for (const ExtraWidget& extra : form.extras)
       tabs << QString::fromUtf8(extra.name.data(), qsizetype(extra.name.size()));
     tabs << "cmdOK";
-    const std::string name(form.form);
-    cases.push_back({name, [&messages, name] { return MakeFormDialog(name, messages); }, tabs});
+    cases.push_back({std::string(form.form),
+                     [&messages, &family] { return MakeOptionDialog(family, messages); }, tabs});
   }
-  const std::pair<const char*, Names> values[] = {
-      {"frmBasic", {"add", "chkElement", "cmdOK"}},
-      {"frmPause", {"lblSecs", "chkNoNumber", "cmdOK"}},
-      {"frmUserInput", {"txtPrompt", "cmdOK"}},
-      {"frmMakeVector", {"txtMin", "txtStep", "txtMax", "cmdOK"}},
-      {"frmSplit", {"row", "txtFrom", "txtTo", "cmdOK"}},
-      {"frmComment", {"txtComment", "cmdOK"}},
-  };
-  for (const auto& [form, tabs] : values) {
-    const std::string name(form);
-    cases.push_back({name, [&messages, name] { return MakeFormDialog(name, messages); }, tabs});
-  }
+  cases.push_back({"frmBasic", Fresh<BasicDialog>, {"add", "chkElement", "cmdOK"}});
+  cases.push_back({"frmPause", Fresh<PauseDialog>, {"lblSecs", "chkNoNumber", "cmdOK"}});
+  cases.push_back({"frmUserInput", Fresh<UserInputDialog>, {"txtPrompt", "cmdOK"}});
+  cases.push_back(
+      {"frmMakeVector", Fresh<MakeVectorDialog>, {"txtMin", "txtStep", "txtMax", "cmdOK"}});
+  cases.push_back({"frmSplit", Fresh<SplitDialog>, {"row", "txtFrom", "txtTo", "cmdOK"}});
+  cases.push_back({"frmComment", Fresh<CommentDialog>, {"txtComment", "cmdOK"}});
   cases.push_back({"frmPlot", [&messages] { return std::make_unique<PlotDialog>(nullptr, &messages); },
                    {"cmbType", "chkInput1(1)", "chkInput1(2)", "chkInput2(1)", "chkInput2(2)",
                     "chkInput3(1)", "chkInput3(2)", "chkHold", "chkFigure", "chkGrid",

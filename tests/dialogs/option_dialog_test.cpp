@@ -7,7 +7,7 @@
 #include <QCloseEvent>
 #include <QTest>
 
-#include "commands/form_vocabulary.h"
+#include "commands/option_commands.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/quiet_questions.h"
 
@@ -19,18 +19,20 @@ class OptionDialogTest : public ::testing::Test {
   void SetUp() override { testing_support::EnsureGuiApplication(); }
 };
 
-// Every option dialog: OK and no Cancel, the index box hidden and holding
-// "0" ("1" on frmLogic), one option for each index from the first on, the
-// first of them chosen.
-TEST_F(OptionDialogTest, EveryDialogHasOkAHiddenIndexAndItsFirstOptionChosen) {
-  for (const OptionForm& form : OptionForms()) {
+// Every option dialog: OK and no Cancel, no text box but its extras, one
+// option for each index from the first on, the first of them chosen and
+// answered: index 0 (1 on frmLogic).
+TEST_F(OptionDialogTest, EveryDialogHasOkAndItsFirstOptionChosen) {
+  for (const OptionCommand& family : OptionCommands()) {
+    const OptionForm& form = family.dialog;
     SCOPED_TRACE(std::string(form.form));
-    OptionDialog dialog(form);
+    OptionDialog dialog(family);
     EXPECT_EQ(dialog.cmdOK->text(), "OK");
     EXPECT_EQ(dialog.findChild<QPushButton*>("cmdCancel"), nullptr);
-    EXPECT_TRUE(dialog.txtOpn->isHidden());
-    EXPECT_EQ(dialog.txtOpn->text(), form.form == "frmLogic" ? "1" : "0");
-    const int count = static_cast<int>(form.captions.size());
+    EXPECT_EQ(dialog.findChildren<QLineEdit*>().size(),
+              static_cast<qsizetype>(form.extras.size()));
+    EXPECT_EQ(dialog.answer().index, form.form == "frmLogic" ? 1 : 0);
+    const int count = static_cast<int>(family.rows.size());
     for (int i = 0; i < count; ++i) {
       QRadioButton* button = dialog.option(form.firstIndex + i);
       ASSERT_NE(button, nullptr);
@@ -41,14 +43,42 @@ TEST_F(OptionDialogTest, EveryDialogHasOkAHiddenIndexAndItsFirstOptionChosen) {
   }
 }
 
-TEST_F(OptionDialogTest, PromptsTheTableGivesAndTheTwoWithout) {
-  EXPECT_TRUE(FindOptionForm("frmBessel")->prompt.empty());
-  EXPECT_TRUE(FindOptionForm("frmStrCompare")->prompt.empty());
-  EXPECT_EQ(FindOptionForm("frmEig")->title, "Manipulate a Matrix");
-  EXPECT_EQ(FindOptionForm("frmMatMan")->title, "Manipulate a Matrix");
-  EXPECT_EQ(FindOptionForm("frmCorr")->captions[1], "Covarience matrix");
-  EXPECT_EQ(FindOptionForm("frmSound")->captions[2], "Write mu-law encloded audio file");
-  EXPECT_EQ(FindOptionForm("frmMakeMat")->captions[4], "Normaly Distibuted Random Numbers");
+// What a few dialogs show, misspellings included.
+TEST_F(OptionDialogTest, PromptsTitlesAndCaptionsAsTheyAreShown) {
+  struct Shown {
+    const char* form;
+    const char* title;
+    const char* prompt;
+    int index;
+    const char* caption;
+  };
+  for (const Shown& s :
+       {Shown{"frmBessel", "Bessel Functions", "", 3,
+              "Modified Bessel func. of the second kind (K)"},
+        Shown{"frmStrCompare", "Compare & Change Strings", "", 0, "Compare strings"},
+        Shown{"frmEig", "Manipulate a Matrix", "Select required manipulation:", 2,
+              "Characteristic polynomial"},
+        Shown{"frmMatMan", "Manipulate a Matrix", "Select how to manipulate the matrix:", 0,
+              "Create or Extract Diagonal no."},
+        Shown{"frmCorr", "Correlation Operators", "Select the required operator:", 1,
+              "Covarience matrix"},
+        Shown{"frmSound", "Sound Proccessing", "Select how to proccess the sound:", 2,
+              "Write mu-law encloded audio file"},
+        Shown{"frmMakeMat", "Create a Matrix", "Select the contents of the matrix", 4,
+              "Normaly Distibuted Random Numbers"},
+        Shown{"frmBetaFunc", "Beta, Gamma & Other Functions", "Select Function", 7,
+              "Associated Legandre function"},
+        Shown{"frmConst", "Get a Constant", "Select the required constant", 5,
+              "Arbiturary constant:"},
+        Shown{"frmCheck", "Make Checks", "Select what to check", 12,
+              "True for infinite elements"}}) {
+    OptionDialog dialog(*FindOptionDialog(s.form));
+    EXPECT_EQ(dialog.objectName(), s.form);
+    EXPECT_EQ(dialog.windowTitle(), s.title) << s.form;
+    EXPECT_EQ(dialog.Frame1->title(), s.prompt) << s.form;
+    ASSERT_NE(dialog.option(s.index), nullptr) << s.form;
+    EXPECT_EQ(dialog.option(s.index)->text(), s.caption) << s.form;
+  }
 }
 
 TEST_F(OptionDialogTest, ExtraWidgetsWithLabelsAndInitialTexts) {
@@ -64,7 +94,7 @@ TEST_F(OptionDialogTest, ExtraWidgetsWithLabelsAndInitialTexts) {
                          Extra{"frmMakeMat", "txtRows", "Rows:", "1"},
                          Extra{"frmMakeMat", "txtCols", "Columns:", "1"},
                          Extra{"frmMatMan", "diag", nullptr, "1"}}) {
-    OptionDialog dialog(*FindOptionForm(e.form));
+    OptionDialog dialog(*FindOptionDialog(e.form));
     QLineEdit* box = dialog.extra(e.widget);
     ASSERT_NE(box, nullptr) << e.form << " " << e.widget;
     EXPECT_EQ(box->text(), e.initial);
@@ -75,35 +105,34 @@ TEST_F(OptionDialogTest, ExtraWidgetsWithLabelsAndInitialTexts) {
       EXPECT_EQ(dialog.extraLabel(e.widget), nullptr);
     }
   }
-  OptionDialog makeMat(*FindOptionForm("frmMakeMat"));
+  OptionDialog makeMat(*FindOptionDialog("frmMakeMat"));
   auto* size = makeMat.findChild<QGroupBox*>("Frame2");
   ASSERT_NE(size, nullptr);
   EXPECT_EQ(size->title(), "Matrix size");
 }
 
 TEST_F(OptionDialogTest, TheLastClickedOptionIsTheIndex) {
-  OptionDialog dialog(*FindOptionForm("frmCheck"));
+  OptionDialog dialog(*FindOptionDialog("frmCheck"));
   dialog.show();
   dialog.option(3)->click();
   dialog.option(1)->click();
-  EXPECT_EQ(dialog.answer().text("txtOpn"), "1");
+  EXPECT_EQ(dialog.answer().index, 1);
   dialog.option(1)->click();
-  EXPECT_EQ(dialog.answer().text("txtOpn"), "1");
+  EXPECT_EQ(dialog.answer().index, 1);
   dialog.option(12)->click();
-  EXPECT_EQ(dialog.answer().text("txtOpn"), "12");
+  EXPECT_EQ(dialog.answer().index, 12);
   EXPECT_TRUE(dialog.option(12)->isChecked());
 }
 
 TEST_F(OptionDialogTest, LogicOperatorsStandInTwoRowsFromIndexOne) {
-  OptionDialog dialog(*FindOptionForm("frmLogic"));
+  OptionDialog dialog(*FindOptionDialog("frmLogic"));
   dialog.show();
   EXPECT_EQ(dialog.objectName(), "frmLogic");
   EXPECT_EQ(dialog.windowTitle(), "Logic Operators");
   EXPECT_EQ(dialog.Frame1->title(), "Choose an operator");
-  EXPECT_EQ(dialog.txtOpn->objectName(), "ops");
   EXPECT_EQ(dialog.option(4)->objectName(), "btnOps");
   EXPECT_EQ(dialog.option(4)->text(), "XOR");
-  EXPECT_EQ(dialog.answer().text("ops"), "1");
+  EXPECT_EQ(dialog.answer().index, 1);
   EXPECT_TRUE(dialog.option(1)->isChecked());
   EXPECT_EQ(dialog.option(1)->text(), "OR");
   // OR beside AND, above NOT beside XOR.
@@ -112,18 +141,18 @@ TEST_F(OptionDialogTest, LogicOperatorsStandInTwoRowsFromIndexOne) {
   EXPECT_LT(dialog.option(1)->y(), dialog.option(3)->y());
   EXPECT_EQ(dialog.option(3)->y(), dialog.option(4)->y());
   dialog.option(4)->click();
-  EXPECT_EQ(dialog.answer().text("ops"), "4");
+  EXPECT_EQ(dialog.answer().index, 4);
 }
 
 TEST_F(OptionDialogTest, OkHidesAndKeepsTheAnswer) {
-  OptionDialog dialog(*FindOptionForm("frmMatMan"));
+  OptionDialog dialog(*FindOptionDialog("frmMatMan"));
   dialog.show();
   dialog.option(0)->click();
   dialog.extra("diag")->setText("-2");
   dialog.cmdOK->click();
   EXPECT_TRUE(dialog.isHidden());
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  EXPECT_EQ(dialog.answer().text("diag"), "-2");
+  EXPECT_EQ(dialog.answer().extra("diag"), "-2");
 }
 
 class ConstantDialogTest : public OptionDialogTest {
@@ -151,7 +180,7 @@ TEST_F(ConstantDialogTest, TypingChoosesTheArbitraryConstantAndKeepsNumbersOnly)
     QTest::keyClicks(dialog.txtConst, t.keys);
     EXPECT_EQ(dialog.txtConst->text(), t.kept) << t.keys;
     EXPECT_TRUE(dialog.option(5)->isChecked()) << t.keys;
-    EXPECT_EQ(dialog.answer().text("txtOpn"), "5") << t.keys;
+    EXPECT_EQ(dialog.answer().index, 5) << t.keys;
   }
   ConstantDialog pasted(messages);
   pasted.txtConst->setText("-3");
@@ -166,7 +195,7 @@ TEST_F(ConstantDialogTest, OkRefusesAnEmptyArbitraryConstant) {
   EXPECT_TRUE(dialog.isVisible());
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0], "Please enter a value for the constant.|48|Quorvin");
-  EXPECT_EQ(dialog.answer().text("txtOpn"), "5");
+  EXPECT_EQ(dialog.answer().index, 5);
 
   dialog.option(0)->click();
   dialog.cmdOK->click();

@@ -8,11 +8,11 @@
 #include <QCloseEvent>
 #include <QTest>
 
-#include "commands/form_vocabulary.h"
 #include "dialogs/comment_dialog.h"
 #include "model/numeric_text.h"
 #include "dialogs/option_dialog.h"
-#include "dialogs/qt_command_questions.h"
+#include "dialogs/modal_answer.h"
+#include "tests/dialogs/dialog_test_support.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/quiet_questions.h"
 
@@ -68,15 +68,15 @@ TEST_F(ValueDialogTest, TitlesCaptionsAndInitialState) {
   EXPECT_EQ(split.lblTo->text(), "To:");
 }
 
-// The initial values the commands' tests start from are the dialogs' own
-// (an option dialog is built from the very values InitialAnswer gives).
-TEST_F(ValueDialogTest, EveryDialogOpensWithTheSharedInitialValues) {
-  for (std::string_view form : ValueForms()) {
-    std::unique_ptr<FormDialog> dialog = MakeFormDialog(form, messages);
-    ASSERT_NE(dialog, nullptr) << form;
-    EXPECT_EQ(dialog->answer().texts, InitialAnswer(form).texts) << form;
-  }
-  EXPECT_EQ(MakeFormDialog("frmNothing", messages), nullptr);
+// What a dialog answers as it opens, which is also what it answers when it
+// is closed without OK.
+TEST_F(ValueDialogTest, EveryDialogOpensAtItsInitialValues) {
+  EXPECT_EQ(BasicDialog().answer(), (ArithmeticAnswer{ArithmeticOperator::Add, false}));
+  EXPECT_EQ(PauseDialog().answer(), (PauseAnswer{"1", false}));
+  EXPECT_EQ(UserInputDialog().answer(), "");
+  EXPECT_EQ(MakeVectorDialog().answer(), (VectorAnswer{"1", "1", "1"}));
+  EXPECT_EQ(SplitDialog().answer(), (SplitAnswer{true, "", ""}));
+  EXPECT_EQ(CommentDialog().answer(), "");
 }
 
 TEST_F(ValueDialogTest, PauseSecondsFilter) {
@@ -132,47 +132,64 @@ TEST_F(ValueDialogTest, TypingTheLastIndexFillsAnEmptyFirstIndex) {
   EXPECT_EQ(other.txtTo->text(), "") << "typing into From: never touches To:";
 }
 
-// Closed through the window, every dialog gives the values it opened with,
-// whatever was changed meanwhile; OK gives what it shows.
-TEST_F(ValueDialogTest, ClosingWithoutOkGivesTheInitialValues) {
-  struct Change {
-    const char* form;
-    std::function<void(FormDialog&)> edit;
-  };
-  const std::vector<Change> changes = {
-      {"frmBasic", [](FormDialog& d) { static_cast<BasicDialog&>(d).div->setChecked(true); }},
-      {"frmPause", [](FormDialog& d) { static_cast<PauseDialog&>(d).lblSecs->setText("9"); }},
-      {"frmUserInput",
-       [](FormDialog& d) { static_cast<UserInputDialog&>(d).txtPrompt->setText("x?"); }},
-      {"frmMakeVector",
-       [](FormDialog& d) { static_cast<MakeVectorDialog&>(d).txtMax->setText("7"); }},
-      {"frmSplit", [](FormDialog& d) { static_cast<SplitDialog&>(d).Col->setChecked(true); }},
-      {"frmComment",
-       [](FormDialog& d) { static_cast<CommentDialog&>(d).txtComment->setText("n"); }},
-      {"frmBessel", [](FormDialog& d) { static_cast<OptionDialog&>(d).opn_Click(2); }},
-      {"frmLogic", [](FormDialog& d) { static_cast<OptionDialog&>(d).opn_Click(3); }},
-      {"frmConst",
-       [](FormDialog& d) { static_cast<ConstantDialog&>(d).txtConst->setText("4"); }},
-  };
-  for (const Change& c : changes) {
-    for (bool ok : {false, true}) {
-      std::unique_ptr<FormDialog> dialog = MakeFormDialog(c.form, messages);
-      const FormAnswer opened = dialog->answer();
-      dialog->show();
-      c.edit(*dialog);
-      const FormAnswer edited = dialog->answer();
-      ASSERT_NE(edited.texts, opened.texts) << c.form;
-      if (ok) {
-        dialog->findChild<QPushButton*>("cmdOK")->click();
-      } else {
-        QCloseEvent close;
-        QCoreApplication::sendEvent(dialog.get(), &close);
-      }
-      EXPECT_TRUE(dialog->isHidden()) << c.form;
-      EXPECT_EQ(AnswerAfterShow(*dialog, opened).texts, ok ? edited.texts : opened.texts)
-          << c.form << (ok ? " OK" : " closed");
-    }
+// Shows a dialog, edits it, and closes it with OK or through the window:
+// OK gives what it shows, closing what it opened with, whatever was changed
+// meanwhile.
+template <typename Dialog>
+void ExpectClosingGivesTheOpeningAnswer(const std::string& what,
+                                        const std::function<std::unique_ptr<Dialog>()>& make,
+                                        const std::function<void(Dialog&)>& edit) {
+  for (bool ok : {false, true}) {
+    std::unique_ptr<Dialog> dialog = make();
+    const auto opened = dialog->answer();
+    dialog->show();
+    edit(*dialog);
+    const auto edited = dialog->answer();
+    ASSERT_NE(edited, opened) << what;
+    if (ok)
+      dialog->template findChild<QPushButton*>("cmdOK")->click();
+    else
+      testing::CloseWithoutOk(*dialog);
+    EXPECT_TRUE(dialog->isHidden()) << what;
+    EXPECT_TRUE(AnswerAfterShow(*dialog, opened) == (ok ? edited : opened))
+        << what << (ok ? " OK" : " closed");
   }
+}
+
+// A value dialog of type Dialog, edited by edit (see above).
+template <typename Dialog>
+void ExpectValueDialogClosing(const std::string& what, const std::function<void(Dialog&)>& edit) {
+  ExpectClosingGivesTheOpeningAnswer<Dialog>(
+      what, [] { return std::make_unique<Dialog>(); }, edit);
+}
+
+TEST_F(ValueDialogTest, ClosingWithoutOkGivesTheInitialValues) {
+  ExpectValueDialogClosing<BasicDialog>("frmBasic",
+                                        [](BasicDialog& d) { d.div->setChecked(true); });
+  ExpectValueDialogClosing<BasicDialog>("frmBasic element",
+                                        [](BasicDialog& d) { d.chkElement->setChecked(true); });
+  ExpectValueDialogClosing<PauseDialog>("frmPause",
+                                        [](PauseDialog& d) { d.lblSecs->setText("9"); });
+  ExpectValueDialogClosing<PauseDialog>("frmPause waits",
+                                        [](PauseDialog& d) { d.chkNoNumber->setChecked(true); });
+  ExpectValueDialogClosing<UserInputDialog>("frmUserInput",
+                                            [](UserInputDialog& d) { d.txtPrompt->setText("x?"); });
+  ExpectValueDialogClosing<MakeVectorDialog>("frmMakeVector",
+                                             [](MakeVectorDialog& d) { d.txtMax->setText("7"); });
+  ExpectValueDialogClosing<SplitDialog>("frmSplit",
+                                        [](SplitDialog& d) { d.Col->setChecked(true); });
+  ExpectValueDialogClosing<SplitDialog>("frmSplit range",
+                                        [](SplitDialog& d) { d.txtTo->setText("4"); });
+  ExpectValueDialogClosing<CommentDialog>("frmComment",
+                                          [](CommentDialog& d) { d.txtComment->setText("n"); });
+  const auto option = [this](const char* form, const std::function<void(OptionDialog&)>& edit) {
+    ExpectClosingGivesTheOpeningAnswer<OptionDialog>(
+        form, [this, form] { return MakeOptionDialog(*FindOptionDialog(form), messages); }, edit);
+  };
+  option("frmBessel", [](OptionDialog& d) { d.opn_Click(2); });
+  option("frmLogic", [](OptionDialog& d) { d.opn_Click(3); });
+  option("frmConst",
+         [](OptionDialog& d) { static_cast<ConstantDialog&>(d).txtConst->setText("4"); });
 }
 
 }  // namespace

@@ -41,13 +41,10 @@ TEST(WindowCommandContext, CommandsReachTheModelTheIconsAndTheArrowTool) {
         icons.push_back(std::to_string(d) + ":" + std::to_string(box) + ":" + key);
       },
       [&] { ++arrows; });
-  const CommandRegistry commands = InsertCommandRegistry();
-  std::string tool = "Natural Logarithm";
-  cmdEventFire_Click(commands, ctx, tool);
+  cmdEventFire_Click(*FindTool("Natural Logarithm"), ctx);
   EXPECT_EQ(m.table[1].Kind, "Log");
   EXPECT_EQ(icons, (std::vector<std::string>{std::to_string(doc) + ":1:Log"}));
-  tool = "Arrow";
-  cmdEventFire_Click(commands, ctx, tool);
+  cmdEventFire_Click(*FindTool("Arrow"), ctx);
   EXPECT_EQ(arrows, 1);
 }
 
@@ -60,8 +57,8 @@ TEST(WindowCommandContext, SubroutineToolPopsUpTheWindowsSubroutinesMenu) {
   QWidget window;
   WindowCommandContext ctx(m, [doc] { return doc; }, &window, {}, {});
   const CommandRegistry commands = InsertCommandRegistry();
-  std::string tool = "Subroutine";
-  cmdEventFire_Click(commands, ctx, tool);  // no menu installed: nothing happens
+  const Tool& subroutine = *FindTool("Subroutine");
+  cmdEventFire_Click(subroutine, ctx);  // no menu installed: nothing happens
   EXPECT_EQ(m.table.highestBox(), 0);
 
   auto* bar = new QMenuBar(&window);
@@ -70,8 +67,7 @@ TEST(WindowCommandContext, SubroutineToolPopsUpTheWindowsSubroutinesMenu) {
   QMenu* sub = ctx.subroutinesMenu();
   ASSERT_NE(sub, nullptr);
   EXPECT_EQ(sub->objectName(), "mnuSpecSub");
-  tool = "Subroutine";
-  cmdEventFire_Click(commands, ctx, tool);
+  cmdEventFire_Click(subroutine, ctx);
   EXPECT_TRUE(sub->isVisible());
   EXPECT_EQ(m.table.highestBox(), 0) << "the pop-up itself makes no box";
   sub->findChild<QAction*>("mnuSpecSubEnd")->trigger();
