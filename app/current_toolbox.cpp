@@ -14,7 +14,9 @@ std::string ToolboxTitleOf(const std::string& path) {
 }
 
 bool ChooseCurrentToolbox(Dialogs& dialogs, Preferences& prefs, const ToolboxChoiceHooks& hooks) {
-  const std::optional<std::string> path = dialogs.saveFileAs(kToolboxFilter, "");
+  // A Save As dialog, as the command has always shown, but it only names the
+  // toolbox to use: an existing file is chosen, never replaced.
+  const std::optional<std::string> path = dialogs.nameFile(kToolboxFilter, "");
   if (!path) return false;
   // A path ending in "/" names no file: nothing to choose.
   const std::string title = ToolboxTitleOf(*path);

@@ -33,6 +33,13 @@ class Dialogs {
   virtual std::optional<std::string> openFile(const std::string& filter) = 0;
   virtual std::optional<std::string> saveFileAs(const std::string& filter,
                                                 const std::string& initialName) = 0;
+  // A Save As dialog that only names a file, which nothing then writes (the
+  // current toolbox): choosing one that exists is the point, so it is never
+  // asked whether to replace it.
+  virtual std::optional<std::string> nameFile(const std::string& filter,
+                                              const std::string& initialName) {
+    return saveFileAs(filter, initialName);
+  }
 };
 
 // Mouse pointers of setDocsPointer.

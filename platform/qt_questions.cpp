@@ -252,6 +252,20 @@ std::optional<std::string> QtQuestions::saveFileAs(const std::string& filter,
   return takeAnswer(*dialog, true);
 }
 
+std::optional<std::string> QtQuestions::nameFile(const std::string& filter,
+                                                 const std::string& initialName) {
+  const std::unique_ptr<QFileDialog> dialog = nameDialog(filter, initialName);
+  dialog->exec();
+  return takeAnswer(*dialog, true);
+}
+
+std::unique_ptr<QFileDialog> QtQuestions::nameDialog(const std::string& filter,
+                                                     const std::string& initialName) const {
+  std::unique_ptr<QFileDialog> dialog = saveDialog(filter, initialName);
+  dialog->setOption(QFileDialog::DontConfirmOverwrite);
+  return dialog;
+}
+
 std::unique_ptr<QFileDialog> QtQuestions::saveDialog(const std::string& filter,
                                                      const std::string& initialName) const {
   const std::string& name = initialName.empty() ? lastSaveName_ : initialName;

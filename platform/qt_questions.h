@@ -107,6 +107,8 @@ class QtQuestions : public Dialogs {
   std::optional<std::string> openFile(const std::string& filter) override;
   std::optional<std::string> saveFileAs(const std::string& filter,
                                         const std::string& initialName) override;
+  std::optional<std::string> nameFile(const std::string& filter,
+                                      const std::string& initialName) override;
 
   // The open dialog this window would show now.
   std::unique_ptr<QFileDialog> openDialog(const std::string& filter) const;
@@ -114,6 +116,9 @@ class QtQuestions : public Dialogs {
   // or, when that is empty, with the name chosen in its last save-as, or
   // else opened where the file dialogs open.
   std::unique_ptr<QFileDialog> saveDialog(const std::string& filter,
+                                          const std::string& initialName) const;
+  // The same dialog for nameFile: it does not ask to replace a file.
+  std::unique_ptr<QFileDialog> nameDialog(const std::string& filter,
                                           const std::string& initialName) const;
   // Reads a closed file dialog and remembers what was chosen.
   std::optional<std::string> takeAnswer(const QFileDialog& dialog, bool saving);

@@ -19,14 +19,25 @@ struct Recorder {
   }
 };
 
+// The dialog only names the toolbox, so it must not ask to replace the file.
+struct NamingDialogs : ScriptedDialogs {
+  int named = 0;
+  std::optional<std::string> nameFile(const std::string& filter,
+                                      const std::string& initialName) override {
+    ++named;
+    return ScriptedDialogs::nameFile(filter, initialName);
+  }
+};
+
 TEST(CurrentToolbox, ChosenFileGivesItsLowerCasedTitleEverywhere) {
-  ScriptedDialogs dialogs;
+  NamingDialogs dialogs;
   dialogs.fileAnswers.push_back("/somewhere/Else/My Tools.TLB");
   Preferences prefs = DesignPreferences();
   Recorder r;
   EXPECT_TRUE(ChooseCurrentToolbox(dialogs, prefs, r.hooks()));
   EXPECT_EQ(dialogs.filters,
             std::vector<std::string>{"Quorvin Toolbox Files (*.tlb)|*.tlb|All Files (*.*)|*.*"});
+  EXPECT_EQ(dialogs.named, 1) << "a dialog that asks to replace the toolbox it names";
   EXPECT_EQ(prefs.txtToolbox, "my tools.tlb");
   EXPECT_EQ(r.captions, std::vector<std::string>{"Current Toolbox: my tools.tlb"});
   EXPECT_EQ(r.reloads, 1);

@@ -212,6 +212,17 @@ TEST_F(QtQuestionsTest, SaveAsGivesATypedNameTheFiltersExtension) {
   }
 }
 
+// Saves ask before they replace a file; naming the current toolbox, whose
+// file is only read, does not.
+TEST_F(QtQuestionsTest, OnlyADialogThatWritesAsksToReplaceAFile) {
+  QtQuestions questions(nullptr);
+  EXPECT_FALSE(questions.saveDialog(kFlowchartFilter, "")->testOption(
+      QFileDialog::DontConfirmOverwrite));
+  const auto naming = questions.nameDialog(kFlowchartFilter, "");
+  EXPECT_TRUE(naming->testOption(QFileDialog::DontConfirmOverwrite));
+  EXPECT_EQ(naming->acceptMode(), QFileDialog::AcceptSave);
+}
+
 TEST(SuffixOfFilter, TheFirstPatternsExtension) {
   EXPECT_EQ(SuffixOfFilter("Quorvin Files (*.qvn)"), "qvn");
   EXPECT_EQ(SuffixOfFilter("Toolbox (*.tlb *.txt)"), "tlb");
