@@ -6,7 +6,8 @@
 // documents it changed and tells their views once. Positions are canvas
 // twips: a window adds its scroll values to a pointer before it hands it
 // over. The operations live in box_editor.cpp (modes, new and waiting
-// boxes), box_placing.cpp, box_linking.cpp and box_deletion.cpp.
+// boxes), box_editor_placing.cpp, box_editor_linking.cpp and
+// box_editor_deletion.cpp.
 
 #include <array>
 #include <cstddef>
