@@ -169,10 +169,8 @@ struct WaitingBoxSave : Closing {
   void Wait(int on) {
     f.boxes[4].X = 5000;
     f.boxes[4].Y = 6000;
-    testing_support::SetEditMode(f.m, EditMode::Select);
-    ASSERT_TRUE(f.m.editor.newBox(on));
-    ASSERT_EQ(f.m.editor.pendingBox(), 4);
-    f.boxes[4].Kind = "Cos";
+    ASSERT_EQ(f.Pending(on), 4);
+    ASSERT_TRUE(f.m.editor.typePendingBox(4, {"Cos", "", kAllEntries, kAllExits}));
   }
   bool Exit() {
     return ExitAllDocuments(f.m, [&](int d) { return FormQueryUnload(f.m, f.window(d), d); });

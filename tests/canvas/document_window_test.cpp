@@ -17,6 +17,7 @@
 #include "platform/icon_sheet.h"
 #include "tests/canvas/fake_frame.h"
 #include "tests/canvas/window_events.h"
+#include "tests/support/placed_boxes.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/scripted_questions.h"
 
@@ -46,9 +47,8 @@ class DocumentWindowTest : public ::testing::Test, public WindowsFixture {
   }
   // A box of that kind placed by a real click at pixel point p.
   int place(DocumentWindow& w, const std::string& kind, QPoint p) {
-    EXPECT_TRUE(m.editor.newBox(w.doc()));
-    const int n = m.table.highestBox();
-    boxes[n].Kind = kind;
+    const int n = testing_support::WaitingBox(m, w.doc());
+    EXPECT_TRUE(m.editor.typePendingBox(n, {kind, "", kAllEntries, kAllExits}));
     QTest::mouseClick(&w, Qt::LeftButton, {}, p);
     return n;
   }
@@ -388,10 +388,8 @@ TEST_F(DocumentWindowTest, ARunInProgressRefusesEditingAndExecuteSilently) {
 TEST_F(DocumentWindowTest, AWaitingBoxKeepsTheIconItsCommandGaveOnTheDocumentItIsPlacedOn) {
   DocumentWindow& first = open();
   DocumentWindow& second = open();
-  ASSERT_TRUE(m.editor.newBox(first.doc()));
-  const int n = m.table.highestBox();
-  boxes[n].Kind = "Matrix Manipulation";
-  boxes[n].Params = "Fliplr";
+  const int n = testing_support::WaitingBox(m, first.doc());
+  ASSERT_TRUE(m.editor.typePendingBox(n, {"Matrix Manipulation", "Fliplr", kAllEntries, kAllExits}));
   first.setBoxIconKey(n, "Fliplr");
   QTest::mouseClick(&second, Qt::LeftButton, {}, QPoint(80, 80));
   EXPECT_EQ(m.table[n].Doc, second.doc());
@@ -424,10 +422,8 @@ TEST_F(DocumentWindowTest, EveryNewButtonShowsThePictureOfItsKeyTheErrorCellToo)
   int x = 40;
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.kind) + " / " + c.params);
-    ASSERT_TRUE(m.editor.newBox(w.doc()));
-    const int n = m.table.highestBox();
-    boxes[n].Kind = c.kind;
-    boxes[n].Params = c.params;
+    const int n = testing_support::WaitingBox(m, w.doc());
+    ASSERT_TRUE(m.editor.typePendingBox(n, {c.kind, c.params, kAllEntries, kAllExits}));
     if (c.givenKey != nullptr) w.setBoxIconKey(n, c.givenKey);
     QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(x, 40));
     x += 50;

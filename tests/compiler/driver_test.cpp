@@ -7,7 +7,7 @@
 
 #include "compile_fixture.h"
 #include "tests/support/counting_execution.h"
-#include "tests/support/editor_backdoor.h"
+#include "tests/support/placed_boxes.h"
 #include "tests/support/internal_errors.h"
 
 namespace quorvin::testing {
@@ -173,15 +173,10 @@ TEST(CompileOfTheModel, LeavesOutTheBoxWaitingToBePlaced) {
   MemorySettingsStore store;
   Model m(questions, views, store);
   const int doc = NewDocument(m);
-  for (const char* value : {"1", "pi"}) {
-    testing_support::SetEditMode(m, EditMode::Select);
-    ASSERT_TRUE(m.editor.newBox(doc));
-    BoxTable& boxes = testing_support::WritableTable(m);
-    BoxRecord& r = boxes[boxes.highestBox()];
-    r.Kind = "Constant Input";
-    r.Params = value;
-    r.InLink.fill(kAbsentSlot);
-  }
+  ASSERT_EQ(testing_support::AddPlacedBox(m, doc, 0, 0, {"Constant Input", "1", kNoSlots, kAllExits}),
+            1);
+  const int waiting = testing_support::WaitingBox(m, doc);
+  ASSERT_TRUE(m.editor.typePendingBox(waiting, {"Constant Input", "pi", kNoSlots, kAllExits}));
   ASSERT_EQ(m.editor.pendingBox(), 2);
   EXPECT_EQ(Compiler(m, questions).CompileFlowchart(CompileMode::Text, doc), "box1=1;\r\n");
   EXPECT_EQ(m.editor.pendingBox(), 2);
