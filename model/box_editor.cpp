@@ -50,21 +50,28 @@ bool BoxEditor::newBox(int doc) {
     pending->OutLink.fill(0);
     return true;
   }
-  if (!documents_.isOpen(doc)) return false;
+  // In every mode but placing the request gets a new number: no existing
+  // box is ever handed out again.
+  if (makeBox(doc) == 0) return false;
+  views_.setDocsPointer(Pointer::CrossHair);
+  mode_ = EditMode::Placing;
+  return true;
+}
+
+int BoxEditor::makeBox(int doc) {
+  BoxTable& t = table_;
+  if (!documents_.isOpen(doc)) return 0;
   if (t.nextBox > kMaxBoxes) {
     dialogs_.messageBox("The maximum number of boxes (" + std::to_string(kMaxBoxes) +
                               ") has been exceeded.",
                           style::kCritical, kAppTitle);
-    return false;
+    return 0;
   }
-  // In every mode but placing the request gets a new number: no existing
-  // box is ever handed out again.
-  FillFreshRecord(t[t.nextBox], doc, documents_.docs[doc].arrowColor);
+  const int n = t.nextBox;
+  FillFreshRecord(t[n], doc, documents_.docs[doc].arrowColor);
   ++t.nextBox;
-  views_.setDocsPointer(Pointer::CrossHair);
-  mode_ = EditMode::Placing;
   views_.setResourceGauge(t.fillPercent());
-  return true;
+  return n;
 }
 
 bool BoxEditor::typePendingBox(int n, const BoxType& type) {

@@ -26,6 +26,9 @@ namespace quorvin {
 
 // What a click on a document does next: nothing (Off), select, place the
 // pending box, choose an arrow's source or target, move or copy the selection.
+// Copying is the mode while a copy of the selection is made; the editor makes
+// the copies within one call, so no click or command ever finds it, but it
+// keeps its number among the modes.
 enum class EditMode { Off = 0, Select = 1, Placing = 2, ArrowArmed = 3, ArrowSource = 4,
                       Move = 5, Copy = 6, Copying = 7 };
 
@@ -192,6 +195,10 @@ class BoxEditor {
 
   // Document doc has unsaved edits, and its window shows its boxes again.
   void changed(int doc);
+  // A fresh record nextBox on document doc, every exit in the document's
+  // arrow colour: always a new number. Its number, or 0 when refused: doc
+  // is not open, or the table is full (the user is told).
+  int makeBox(int doc);
 
   BoxTable table_;
   EditMode mode_ = EditMode::Off;

@@ -89,11 +89,11 @@ void BoxEditor::copySelection(int doc, double x, double y) {
   std::vector<int> sources, copies;
   for (const int16_t s : selection_) {
     if (!t.exists(s)) continue;
-    mode_ = EditMode::Copying;  // every copy gets a number of its own
-    // At the box limit newBox refuses once, with its message; the copies
-    // made so far stay and nothing else is created.
-    if (!newBox(doc)) break;
-    const int n = t.highestBox();
+    // Every copy gets a number of its own. At the box limit makeBox refuses
+    // once, with its message; the copies made so far stay and nothing else
+    // is created.
+    const int n = makeBox(doc);
+    if (n == 0) break;
     BoxRecord& copy = t[n];
     const BoxRecord& src = t[s];
     CopyUnlinked(src, copy);
