@@ -380,7 +380,7 @@ BoxButtonWidget* DocumentWindow::boxButton(int n) const {
 }
 
 void DocumentWindow::boxesChanged() {
-  const std::vector<int> shown = m_.editor.placedBoxes(doc_);
+  const std::vector<int> shown = m_.table.placedBoxes(doc_);
   std::map<int, BoxButtonWidget*> kept;
   std::vector<BoxButtonWidget*> spare;
   {

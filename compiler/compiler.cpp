@@ -85,23 +85,22 @@ std::string Compiler::CompileFlowchart(CompileMode mode, int docTag) {
 }
 
 void Compiler::FindStartBoxes(int docTag) {
-  const int last = LastBox(table_);
-  // Nothing links to a box that waits to be placed: left out here, it is
-  // never compiled.
-  const int waiting = model_ != nullptr ? model_->editor.pendingBox() : 0;
-  for (int b = 1; b <= last; ++b) {
+  // The document's placed boxes: nothing links to the box that waits to be
+  // placed either, so it is never compiled.
+  const std::vector<int> boxes = table_.placedBoxes(docTag);
+  for (const int b : boxes) {
     const BoxRecord& box = table_[b];
     const bool input = box.Kind.ends_with("Input");
     const bool noEntries = box.InLink[1] == kAbsentSlot && box.InLink[2] == kAbsentSlot &&
                            box.InLink[3] == kAbsentSlot;
-    if (input && noEntries && box.Doc == docTag && b != waiting) work_.WorkListAdd(b);
+    if (input && noEntries) work_.WorkListAdd(b);
   }
   if (!prefs_.chkInput) return;
-  for (int b = 1; b <= last; ++b) {
+  for (const int b : boxes) {
     const BoxRecord& box = table_[b];
     const bool allFree = box.InLink[1] == kFreeSlot && box.InLink[2] == kFreeSlot &&
                          box.InLink[3] == kFreeSlot;
-    if (allFree && box.Doc == docTag && b != waiting) work_.WorkListAdd(b);
+    if (allFree) work_.WorkListAdd(b);
   }
 }
 

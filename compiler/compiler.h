@@ -31,13 +31,9 @@ class Compiler {
            CompileQuestions& questions, ExecutionHook* execution = nullptr)
       : table_(table), views_(views), prefs_(prefs), questions_(questions),
         execution_(execution) {}
-  // The same on the model's box table, views and live preferences; the box
-  // waiting there to be placed has no place on the canvas yet and is no
-  // start box.
+  // The same on the model's box table, views and live preferences.
   Compiler(Model& model, CompileQuestions& questions, ExecutionHook* execution = nullptr)
-      : Compiler(model.editor.tableForCompile(), model.views, model.prefs, questions, execution) {
-    model_ = &model;
-  }
+      : Compiler(model.editor.tableForCompile(), model.views, model.prefs, questions, execution) {}
 
   // Execute hands each box to the execution hook (without one, the text of
   // each box is dropped); Text builds the script only. Returns the script,
@@ -101,7 +97,6 @@ class Compiler {
   const Preferences& prefs_;
   CompileQuestions& questions_;
   ExecutionHook* execution_;
-  const Model* model_ = nullptr;  // where a box may be waiting to be placed
   WorkList work_;
 
   // State of one compile.

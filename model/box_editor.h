@@ -82,15 +82,13 @@ class BoxEditor {
   int arrowSource() const { return arrowFrom_; }
 
   // The box an insert command left waiting for its placing click: it has a
-  // number and a record but no place on any canvas yet, so whenever the
-  // mode moves on without placing it, it is dropped rather than left behind
-  // as an invisible box that would still be compiled and saved. Its number,
+  // number and a record but no place on any canvas yet. The table marks it
+  // (BoxTable::waitingBox), so that no reader of the placed boxes (canvas,
+  // page view, file, compile) counts it; and whenever the mode moves on
+  // without placing it, it is dropped rather than left behind. Its number,
   // or 0 when none waits.
-  int pendingBox() const;
+  int pendingBox() const { return table_.waitingBox(); }
   bool isPendingBox(int n) const { return n != 0 && n == pendingBox(); }
-  // The boxes on document doc's canvas, ascending: all of its boxes but the
-  // pending one.
-  std::vector<int> placedBoxes(int doc) const;
 
   // Creates the pending box nextBox on document doc, every exit in the
   // document's arrow colour; while a box already waits, clears that one for

@@ -39,7 +39,7 @@ TEST_F(Press, PlacingPutsTheCornerOnThePointerInCanvasTwips) {
     EXPECT_EQ(f.m.editor.mode(), EditMode::Select);
     EXPECT_TRUE(f.m.documents.docInfo[doc].Changed);
     EXPECT_EQ(f.views.pointers.back(), Pointer::Default);
-    EXPECT_EQ(f.m.editor.placedBoxes(doc).back(), n);
+    EXPECT_EQ(f.m.table.placedBoxes(doc).back(), n);
   }
 }
 

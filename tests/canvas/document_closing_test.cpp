@@ -236,7 +236,7 @@ TEST_F(WaitingBoxSave, ExitCancelledAfterAClosingShowsNoUnplacedBox) {
   f.dialogs.answers = {Answer::Cancel};
   EXPECT_FALSE(Exit());
   EXPECT_EQ(f.m.editor.pendingBox(), 0);
-  EXPECT_EQ(f.m.editor.placedBoxes(other), std::vector<int>{1});
+  EXPECT_EQ(f.m.table.placedBoxes(other), std::vector<int>{1});
   EXPECT_EQ(f.m.table[1].X, 200) << "the placed box, not the waiting one";
 }
 

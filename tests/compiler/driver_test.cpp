@@ -165,14 +165,18 @@ TEST_F(CompileTest, DeletedBoxIsNeverWritten) {
   EXPECT_EQ(Asked(), (Strings{Stuck(2, "Constant Input"), kDone}));
 }
 
-// A box asked for but not placed yet is no part of the flowchart: the
-// compile of the model leaves it out, as a save does, and it still waits.
-TEST(CompileOfTheModel, LeavesOutTheBoxWaitingToBePlaced) {
+// A model with one document and scripted questions.
+struct CompileOfTheModel : ::testing::Test {
   ScriptedQuestions questions;
   RecordingViews views;
   MemorySettingsStore store;
-  Model m(questions, views, store);
-  const int doc = NewDocument(m);
+  Model m{questions, views, store};
+  int doc = NewDocument(m);
+};
+
+// A box asked for but not placed yet is no part of the flowchart: the
+// compile of the model leaves it out, as a save does, and it still waits.
+TEST_F(CompileOfTheModel, LeavesOutTheBoxWaitingToBePlaced) {
   ASSERT_EQ(testing_support::AddPlacedBox(m, doc, 0, 0, {"Constant Input", "1", kNoSlots, kAllExits}),
             1);
   const int waiting = testing_support::WaitingBox(m, doc);
@@ -180,6 +184,21 @@ TEST(CompileOfTheModel, LeavesOutTheBoxWaitingToBePlaced) {
   ASSERT_EQ(m.editor.pendingBox(), 2);
   EXPECT_EQ(Compiler(m, questions).CompileFlowchart(CompileMode::Text, doc), "box1=1;\r\n");
   EXPECT_EQ(m.editor.pendingBox(), 2);
+}
+
+// Nor is it the subroutine a call looks for, whichever document it waits on.
+TEST_F(CompileOfTheModel, ACallFindsNoSubroutineInTheBoxWaitingToBePlaced) {
+  const int in =
+      testing_support::AddPlacedBox(m, doc, 0, 0, {"Constant Input", "1", kNoSlots, kAllExits});
+  const int call = testing_support::AddPlacedBox(m, doc, 0, 600, "Insert Subroutine sq");
+  m.editor.chooseArrowSource(in);
+  m.editor.connectArrowTo(call);
+  const int waiting = testing_support::WaitingBox(m, NewDocument(m));
+  ASSERT_TRUE(m.editor.typePendingBox(waiting, {"sq Subroutine", "Subroutine", kAllEntries, kAllExits}));
+  EXPECT_EQ(Compiler(m, questions).CompileFlowchart(CompileMode::Text, doc), "box1=1;\r\n");
+  EXPECT_EQ(questions.questions,
+            Strings{Incomplete({"box2 (Insert Subroutine sq) calls a subroutine that does not "
+                                "exist: no box is of kind \"sq Subroutine\"."})});
 }
 
 class StepRecorder : public ExecutionHook {

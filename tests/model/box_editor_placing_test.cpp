@@ -21,8 +21,8 @@ TEST_F(Placing, PlacingOnAnotherDocumentHandsTheBoxOver) {
   f.views.redrawn.clear();
   f.m.editor.placePendingBox(other, 700, 800);
   EXPECT_EQ(f.m.table[n].Doc, other);
-  EXPECT_EQ(f.m.editor.placedBoxes(other), std::vector<int>{n});
-  EXPECT_TRUE(f.m.editor.placedBoxes(doc).empty());
+  EXPECT_EQ(f.m.table.placedBoxes(other), std::vector<int>{n});
+  EXPECT_TRUE(f.m.table.placedBoxes(doc).empty());
   EXPECT_TRUE(f.m.documents.docInfo[other].Changed);
   EXPECT_FALSE(f.m.documents.docInfo[doc].Changed) << "the box never showed there";
   EXPECT_EQ(f.views.redrawn, (std::vector<int>{doc, other}));
