@@ -1,6 +1,5 @@
 #include "platform/interpreter_link.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPointer>
 #include <utility>
@@ -45,10 +44,7 @@ class InterpreterLink::BusyScope {
   QPointer<InterpreterLink> link_;
 };
 
-InterpreterLink::InterpreterLink(QObject* parent) : QObject(parent) {
-  if (auto* app = QCoreApplication::instance())
-    connect(app, &QCoreApplication::aboutToQuit, this, [this] { stop(); });
-}
+InterpreterLink::InterpreterLink(QObject* parent) : QObject(parent) {}
 
 InterpreterLink::~InterpreterLink() { stop(); }
 
