@@ -240,7 +240,7 @@ bool Compiler::InputsReady(std::string& code, int target) {
   for (int k = 1; k <= kEntries; ++k) {
     const int src = t->InLink[k];
     if (src <= 0) continue;
-    BoxRecord* in = table_.linked(target, src);
+    const BoxRecord* in = table_.linked(target, src);
     if (in == nullptr) return false;  // an input that leads to no box is never written
     if (in->Kind == "Pickup") {
       code += boxName(src) + "=" + in->Params + ";" + NL;

@@ -106,14 +106,14 @@ class CheckingHost : public testing_support::ScriptedQuestions {
   const Compiler* compiler = nullptr;
 };
 
-void Compile(BoxTable& table, CompileMode mode, int doc, bool chk) {
+// One compile of table, checked; make builds its compiler over the
+// questions and the hook.
+template <typename MakeCompiler>
+void Compile(const BoxTable& table, CompileMode mode, int doc, const MakeCompiler& make) {
   CheckingHost host;
   host.stuckAnswer = Answer::Ignore;
-  DocumentViews views;
-  Preferences prefs;
-  prefs.chkInput = chk;
   testing_support::CountingExecution hook;
-  Compiler compiler(table, views, prefs, host, &hook);
+  Compiler compiler = make(host, hook);
   host.compiler = &compiler;
   const BoxTable before = table;
   compiler.CompileFlowchart(mode, doc);
@@ -140,13 +140,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int first = NewDocument(m);
     if (ReadFlowchartInto(m, first, text, "fuzz.qvn")) {
       ReadFlowchartInto(m, NewDocument(m), text, "fuzz.qvn");
-      Compile(m.editor.tableForCompile(), CompileMode::Text, 1, chk);
-      Compile(m.editor.tableForCompile(), CompileMode::Execute, 2, !chk);
+      // The model's compile: the editor keeps the Keyboard Input answers.
+      const auto onModel = [&m](bool useChk) {
+        return [&m, useChk](CompileQuestions& host, ExecutionHook& hook) {
+          m.prefs.chkInput = useChk;
+          return Compiler(m, host, &hook);
+        };
+      };
+      Compile(m.table, CompileMode::Text, 1, onModel(chk));
+      Compile(m.table, CompileMode::Execute, 2, onModel(!chk));
     }
   }
   BoxTable raw;
   RawTable(text, raw);
-  Compile(raw, CompileMode::Text, 1, chk);
-  Compile(raw, CompileMode::Execute, 2, !chk);
+  DocumentViews views;
+  Preferences prefs;
+  const auto onRaw = [&](bool useChk) {
+    return [&, useChk](CompileQuestions& host, ExecutionHook& hook) {
+      prefs.chkInput = useChk;
+      return Compiler(raw, views, prefs, host, &hook);
+    };
+  };
+  Compile(raw, CompileMode::Text, 1, onRaw(chk));
+  Compile(raw, CompileMode::Execute, 2, onRaw(!chk));
   return 0;
 }

@@ -2,7 +2,8 @@
 // The one editor of the flowchart. It owns the box table and the editing
 // state (the edit mode, the selection and its anchor, the arrow tool's
 // source) and is the only code that creates, types, places, moves, copies,
-// links, unlinks, recolours and deletes boxes. Every edit marks the
+// links, unlinks, recolours and deletes boxes, and that writes a record
+// (a compile hands it the one answer it keeps). Every edit marks the
 // documents it changed and tells their views once. Positions are canvas
 // twips: a window adds its scroll values to a pointer before it hands it
 // over. The operations live in box_editor.cpp (modes, new and waiting
@@ -67,9 +68,6 @@ class BoxEditor {
   BoxEditor& operator=(const BoxEditor&) = delete;
 
   const BoxTable& table() const { return table_; }
-  // The compiler's way in: it keeps a Keyboard Input box's last answer in
-  // its Params. No other code writes the table but the editor.
-  BoxTable& tableForCompile() { return table_; }
 
   EditMode mode() const { return mode_; }
   // The selected boxes in ascending number (rubber band); empty for none.
@@ -186,6 +184,12 @@ class BoxEditor {
   // equal to the comment changes nothing, so a longer comment read from a
   // file is not cut by merely looking at it. True when the text changed.
   bool editComment(int n, const std::string& text);
+  // The one thing a compile keeps in the boxes: the answer Keyboard Input
+  // box n was given goes into its Params, to be proposed again at the next
+  // compile. The flowchart is no different for it, so no document counts
+  // as changed and nothing is shown again. False, writing nothing, when n
+  // is no Keyboard Input box.
+  bool keepKeyboardAnswer(int n, const std::string& answer);
 
  private:
   // Tests set up states no edit makes (tests/support/editor_backdoor.h).

@@ -1,4 +1,5 @@
-// Linking and unlinking boxes, and what Box Information changes in a record.
+// Linking and unlinking boxes, and what Box Information, the comment editor
+// and a compile's Keyboard Input change in a record.
 #include <set>
 #include <string>
 #include <tuple>
@@ -151,6 +152,13 @@ bool BoxEditor::editComment(int n, const std::string& text) {
   if (cut == r->Params) return false;
   r->Params = std::move(cut);
   changed(r->Doc);
+  return true;
+}
+
+bool BoxEditor::keepKeyboardAnswer(int n, const std::string& answer) {
+  BoxRecord* r = table_.box(n);
+  if (r == nullptr || r->Kind != "Keyboard Input") return false;
+  r->Params = answer;
   return true;
 }
 
