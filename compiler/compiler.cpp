@@ -50,7 +50,6 @@ std::string Compiler::CompileFlowchart(CompileMode mode, int docTag) {
       for (int j = 1; j <= passLength; ++j) {
         const Visit visit = VisitPosition(j);
         if (visit == Visit::Continue) continue;
-        work_.written.clear();
         // After an abort the bars keep the progress they showed.
         if (visit != Visit::Abort) views_.setResourceGauge(table_.fillPercent());
         views_.setDocsPointer(Pointer::Default);
@@ -59,12 +58,10 @@ std::string Compiler::CompileFlowchart(CompileMode mode, int docTag) {
     }
     std::vector<std::string> runProblems;
     if (execution != nullptr && !execution->compileFinished(runProblems)) {
-      work_.written.clear();
       views_.setResourceGauge(table_.fillPercent());
       views_.setDocsPointer(Pointer::Default);
       return {};
     }
-    work_.written.clear();
     std::string result = std::move(script_);
     script_.clear();
     ReportEnd(runProblems);
@@ -73,9 +70,7 @@ std::string Compiler::CompileFlowchart(CompileMode mode, int docTag) {
     return result;
   } catch (...) {
     // Only a failing window or memory can get here (an arm's own failure is
-    // told in Dispatch); the compile ends as an abort does rather than leave
-    // marks behind.
-    work_.written.clear();
+    // told in Dispatch); the compile ends as an abort does.
     try {
       views_.setDocsPointer(Pointer::Default);
     } catch (...) {

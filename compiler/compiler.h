@@ -49,8 +49,8 @@ class Compiler {
 
   // Execute hands each box to the execution hook (without one, the text of
   // each box is dropped); Text builds the script only. Returns the script,
-  // or "" (no start box, abort, a fault of an arm, ...). No box counts as
-  // written once the compile has ended, whichever way it ends.
+  // or "" (no start box, abort, a fault of an arm, ...). Each compile starts
+  // afresh, with no box written, however the one before it ended.
   std::string CompileFlowchart(CompileMode mode, int docTag);
 
   // Whether every box linked to target's entries is done; appends the
