@@ -26,6 +26,7 @@
 #include "commands/toolbox_dispatcher.h"
 #include "dialogs/insert_menu.h"
 #include "model/box_kinds.h"
+#include "model/document_closing.h"
 #include "platform/bgr_colour.h"
 #include "platform/icon_sheet.h"
 
@@ -654,7 +655,7 @@ void DocumentWindow::dropEvent(QDropEvent* event) {
 void DocumentWindow::closeEvent(QCloseEvent* event) {
   bool closes = false;
   // A run in progress reads this document's boxes: they stay until it ends.
-  guarded([&] { closes = !editingRefused() && FormQueryUnload(m_, w_, doc_); });
+  guarded([&] { closes = !editingRefused() && CloseDocument(m_, doc_); });
   if (closes) {
     event->accept();
     if (onClosed) onClosed(*this);

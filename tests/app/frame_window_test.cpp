@@ -13,7 +13,6 @@
 #include <optional>
 
 #include "app/text_results_window.h"
-#include "canvas/logic/window_layout.h"
 #include "model/document_closing.h"
 #include "platform/interpreter_link.h"
 #include "tests/canvas/canvas_fixture.h"
@@ -40,7 +39,7 @@ struct Frame : ::testing::Test {
     FrameDocuments given;
     given.closeDocument = [this](int doc) {
       asked.push_back(doc);
-      return FormQueryUnload(f.m, f.window(doc), doc);
+      return CloseDocument(f.m, doc);
     };
     given.menusOf = [this](QMdiSubWindow* w) { return menusOf ? menusOf(w) : QList<QMenu*>{}; };
     return given;
