@@ -70,7 +70,7 @@ void BM_LoadIntoWindow(benchmark::State& state) {
   testing::WindowsFixture f;
   for (auto _ : state) {
     LoadFlowchart(f.m, kChain350);
-    DocumentWindow* window = f.windows.window(f.m.documents.current());
+    DocumentWindow* window = f.windows.window(f.m.documents.openDocuments().back());
     window->repaint();
     state.PauseTiming();
     window->closeWindow();

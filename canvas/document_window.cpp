@@ -577,7 +577,6 @@ void DocumentWindow::paintEvent(QPaintEvent* event) {
 
 void DocumentWindow::resizeEvent(QResizeEvent*) {
   guarded([this] {
-    m_.documents.makeCurrent(doc_);
     const bool minimised = subWindow_ != nullptr && subWindow_->isMinimized();
     const auto placed =
         FormResize(TwipsFromPixels(width()), TwipsFromPixels(height()), minimised);

@@ -45,8 +45,7 @@ double ButtonTop(const Model& m, const WindowState& w, int n);
 void FormLoad(CanvasState& c, const WindowState& w);
 
 // Lays out a window whose client area is width by height twips. A minimised
-// window is not laid out. (The window's document becomes the current one
-// first: DocumentTable::makeCurrent.)
+// window is not laid out.
 std::optional<WindowLayout> FormResize(double width, double height, bool minimised);
 
 // A scroll bar was released at value (clamped to its range): the rubber band
