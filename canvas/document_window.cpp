@@ -112,6 +112,9 @@ DocumentWindow::DocumentWindow(Model& m, CanvasState& canvas, FrameServices& fra
       iconKeys_(iconKeys) {
   setObjectName(QStringLiteral("main"));
   // Its title bar in the frame shows the program's icon, not the toolkit's.
+  // The program gives every window that icon (app/program.cpp); the window
+  // sets it too so that it looks the same wherever it is made without the
+  // program (the tests, the qvn2png tool).
   setWindowIcon(QIcon(ProgramIcon()));
   setAttribute(Qt::WA_DeleteOnClose, false);
   setMouseTracking(true);
