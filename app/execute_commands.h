@@ -62,9 +62,11 @@ class LinkSession {
 // host holds the document window's questions: what the compile asks goes
 // there, its progress to the model's views.
 
-// Every compile clears the marks the compile before left on the boxes, so
-// none of these starts one while a run is under way (run.running()): they
-// tell kRunUnderWayMessage instead.
+// A run under way is a compile waiting in an event loop for the
+// interpreter; a compile started from there would run inside it, its
+// questions and progress mixed with the run's. So none of these starts one
+// while a run is under way (run.running()): they tell kRunUnderWayMessage
+// instead.
 
 // "Write to &ClipBoard": the script of document doc on the clipboard.
 void mnuExeDDE_Click(Model& model, int doc, CompileQuestions& host, const RunState& run);

@@ -278,19 +278,15 @@ void FrameWindow::endProgram() { close(); }
 bool FrameWindow::resumeAfterInterruptedRun() {
   if (!exitAfterRun_) return false;
   exitAfterRun_ = false;
-  const bool runEnded = std::exchange(runAtQuit_, false);
-  const bool interpreterEnded =
-      std::exchange(interpreterAtQuit_, false) && !link_->services().link.alive();
+  const EndedForExit ended = std::exchange(endedForExit_, EndedForExit::Nothing);
   close();
   if (leaving_) return false;
-  // Cancel meant "stay", but what the quit ended stays ended: say so, or the
+  // Cancel meant "stay", but what the Exit ended stays ended: say so, or the
   // next run would find the interpreter's variables gone without a word.
-  if (runEnded || interpreterEnded) {
-    const std::string& told = !runEnded         ? kMatlabStoppedForExit
-                              : interpreterEnded ? kRunAndMatlabStoppedForExit
-                                                 : kRunStoppedForExit;
-    model_.dialogs.messageBox(told, style::kInformation, kAppTitle);
-  }
+  if (ended != EndedForExit::Nothing)
+    model_.dialogs.messageBox(
+        ended == EndedForExit::Run ? kRunStoppedForExit : kRunAndMatlabStoppedForExit,
+        style::kInformation, kAppTitle);
   return true;
 }
 
@@ -307,9 +303,17 @@ void FrameWindow::closeEvent(QCloseEvent* event) {
     // event loop of its own further up the stack: the quit ends it and every
     // loop, the command unwinds as at a Cancel, and the documents are asked
     // once the program's loop has returned (resumeAfterInterruptedRun),
-    // never while something still works on them.
-    runAtQuit_ = runAtQuit_ || running();
-    interpreterAtQuit_ = interpreterAtQuit_ || link_->services().link.alive();
+    // never while something still works on them. A run ends with the
+    // interpreter it runs in; an interpreter no run uses goes on, so that a
+    // Cancel keeps its variables, and ends with the program.
+    if (running()) {
+      InterpreterLink& link = link_->services().link;
+      if (link.alive())
+        endedForExit_ = EndedForExit::RunAndMatlab;
+      else if (endedForExit_ == EndedForExit::Nothing)
+        endedForExit_ = EndedForExit::Run;
+      link.stop();
+    }
     exitAfterRun_ = true;
     QCoreApplication::exit(0);
     return;

@@ -40,16 +40,14 @@ class ToolboxPalette;
 // How long the splash window stays while the program starts.
 constexpr int kSplashPauseMs = 2500;
 
-// Told when an Exit that had to end a run under way, or the interpreter (the
-// program's quit ends it), is cancelled at a document's save question: the
+// Told when an Exit that had to end a run under way, and with it the
+// interpreter it ran in, is cancelled at a document's save question: the
 // program goes on, but they do not.
 inline const std::string kRunStoppedForExit =
     "The flowchart running in Matlab was stopped for the Exit.";
 inline const std::string kRunAndMatlabStoppedForExit =
     "The flowchart running in Matlab was stopped for the Exit, and Matlab with it: its variables "
     "are gone.";
-inline const std::string kMatlabStoppedForExit =
-    "Matlab was stopped for the Exit: its variables are gone.";
 
 // What the frame needs of the document windows.
 struct FrameDocuments {
@@ -209,10 +207,11 @@ class FrameWindow : public QMainWindow, public FrameServices {
   bool loaded_ = false;
   bool leaving_ = false;
   bool exitAfterRun_ = false;
-  // What the Exit under way found when it quit every loop: a run under way,
-  // the interpreter running.
-  bool runAtQuit_ = false;
-  bool interpreterAtQuit_ = false;
+  // What the Exit under way ended when it quit every loop, to be told after
+  // a Cancel: nothing, the run under way, or the run and the interpreter it
+  // ran in.
+  enum class EndedForExit { Nothing, Run, RunAndMatlab };
+  EndedForExit endedForExit_ = EndedForExit::Nothing;
 };
 
 // A recent file's path as a menu caption: "&" doubled, so that it shows and

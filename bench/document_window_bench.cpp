@@ -10,6 +10,7 @@
 
 #include "canvas/document_window.h"
 #include "tests/canvas/fake_frame.h"
+#include "tests/support/placed_boxes.h"
 #include "tests/support/qt_application.h"
 
 namespace quorvin {
@@ -25,15 +26,9 @@ struct FullWindow : testing::WindowsFixture {
   FullWindow() {
     frame.area.resize(1280, 900);
     doc = NewDocument(m);
-    for (int n = 0; n < kMaxBoxes; ++n) {
-      testing_support::SetEditMode(m, EditMode::Select);
-      m.editor.newBox(doc);
-      BoxRecord& box = boxes[boxes.highestBox()];
-      box.Kind = n % 2 ? "Sin" : "Cos";
-      box.X = 300 + (n % kColumns) * 750;
-      box.Y = 300 + (n / kColumns) * 960;
-    }
-    testing_support::SetEditMode(m, EditMode::Select);
+    for (int n = 0; n < kMaxBoxes; ++n)
+      testing_support::AddPlacedBox(m, doc, 300 + (n % kColumns) * 750,
+                                    300 + (n / kColumns) * 960, n % 2 ? "Sin" : "Cos");
     for (int n = 1; n < kMaxBoxes; ++n) Link(n, 1, n + 1, 1);
     for (int n = 1; n + kColumns <= kMaxBoxes; n += 7) Link(n, 2, n + kColumns, 2);
     window = windows.window(doc);
@@ -75,7 +70,7 @@ void BM_LoadIntoWindow(benchmark::State& state) {
   testing::WindowsFixture f;
   for (auto _ : state) {
     LoadFlowchart(f.m, kChain350);
-    DocumentWindow* window = f.windows.window(f.m.documents.current());
+    DocumentWindow* window = f.windows.window(f.m.documents.openDocuments().back());
     window->repaint();
     state.PauseTiming();
     window->closeWindow();

@@ -7,6 +7,7 @@
 #include "model/flowchart_file.h"
 #include "model/model.h"
 #include "tests/support/editor_backdoor.h"
+#include "tests/support/placed_boxes.h"
 #include "tests/support/quiet_questions.h"
 
 namespace {
@@ -17,15 +18,11 @@ using namespace quorvin;
 // A chain of 350 boxes, each with a parameter text and a two-line formula.
 void FillChain(Model& m, int doc) {
   for (int i = 1; i <= kMaxBoxes; ++i) {
-    testing_support::SetEditMode(m, EditMode::Select);
-    m.editor.newBox(doc);
-    BoxRecord& r = testing_support::WritableTable(m)[i];
-    r.Kind = i == 1 ? "Constant Input" : "Compute Function";
-    r.Params = "box" + std::to_string(i) + "=0;\r\nbox" + std::to_string(i) + "(2,3)=Input1*2;";
-    r.X = 300 * (i % 20);
-    r.Y = 600 * (i / 20);
+    testing_support::AddPlacedBox(
+        m, doc, 300 * (i % 20), 600 * (i / 20), i == 1 ? "Constant Input" : "Compute Function",
+        "box" + std::to_string(i) + "=0;\r\nbox" + std::to_string(i) + "(2,3)=Input1*2;");
     if (i > 1) {
-      r.InLink[1] = static_cast<int16_t>(i - 1);
+      testing_support::WritableTable(m)[i].InLink[1] = static_cast<int16_t>(i - 1);
       testing_support::WritableTable(m)[i - 1].OutLink[1] = static_cast<int16_t>(i);
     }
   }

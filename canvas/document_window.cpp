@@ -26,6 +26,7 @@
 #include "commands/toolbox_dispatcher.h"
 #include "dialogs/insert_menu.h"
 #include "model/box_kinds.h"
+#include "model/document_closing.h"
 #include "platform/bgr_colour.h"
 #include "platform/icon_sheet.h"
 
@@ -109,6 +110,9 @@ DocumentWindow::DocumentWindow(Model& m, CanvasState& canvas, FrameServices& fra
       iconKeys_(iconKeys) {
   setObjectName(QStringLiteral("main"));
   // Its title bar in the frame shows the program's icon, not the toolkit's.
+  // The program gives every window that icon (app/program.cpp); the window
+  // sets it too so that it looks the same wherever it is made without the
+  // program (the tests, the qvn2png tool).
   setWindowIcon(QIcon(ProgramIcon()));
   setAttribute(Qt::WA_DeleteOnClose, false);
   setMouseTracking(true);
@@ -367,7 +371,7 @@ BoxButtonWidget* DocumentWindow::boxButton(int n) const {
 }
 
 void DocumentWindow::boxesChanged() {
-  const std::vector<int> shown = m_.editor.placedBoxes(doc_);
+  const std::vector<int> shown = m_.table.placedBoxes(doc_);
   std::map<int, BoxButtonWidget*> kept;
   std::vector<BoxButtonWidget*> spare;
   {
@@ -556,7 +560,6 @@ void DocumentWindow::paintEvent(QPaintEvent* event) {
 
 void DocumentWindow::resizeEvent(QResizeEvent*) {
   guarded([this] {
-    m_.documents.makeCurrent(doc_);
     const bool minimised = subWindow_ != nullptr && subWindow_->isMinimized();
     const auto placed =
         FormResize(TwipsFromPixels(width()), TwipsFromPixels(height()), minimised);
@@ -634,7 +637,7 @@ void DocumentWindow::dropEvent(QDropEvent* event) {
 void DocumentWindow::closeEvent(QCloseEvent* event) {
   bool closes = false;
   // A run in progress reads this document's boxes: they stay until it ends.
-  guarded([&] { closes = !editingRefused() && FormQueryUnload(m_, w_, doc_); });
+  guarded([&] { closes = !editingRefused() && CloseDocument(m_, doc_); });
   if (closes) {
     event->accept();
     if (onClosed) onClosed(*this);

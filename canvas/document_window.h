@@ -1,9 +1,11 @@
 #pragma once
-// The form `main`: one document's window. It shows the document's boxes as
-// buttons over the arrows between them, the bottom strip (box-table gauge,
-// arrow colour, scroll bars) and the document's menus, and turns every mouse
-// event and menu command into the editing operations of canvas/logic/; what
-// it shows is rebuilt from the model whenever the model reports a change.
+// The form `main`: one document's window. It shows the document's placed
+// boxes as buttons over the arrows between them, the bottom strip
+// (box-table gauge, arrow colour, scroll bars) and the document's menus, and
+// hands every mouse event and menu command to the event switches of
+// canvas/logic/, which keep the window's own state and call the model's
+// editor (model/box_editor.h); what it shows is rebuilt from the model
+// whenever the model reports a change.
 
 #include <QAction>
 #include <QFrame>

@@ -6,7 +6,6 @@
 #include <string_view>
 
 #include "commands/command_context.h"
-#include "model/slot_set.h"
 
 namespace quorvin {
 

@@ -24,14 +24,14 @@ inline std::string boxName(int n) { return "box" + std::to_string(n); }
 
 struct ArmContext {
   Compiler& compiler;
-  BoxTable& table;
+  const BoxTable& table;
   CompileQuestions& questions;
   CompileMode mode;     // Execute: box by box in the interpreter; Text: script only
   int q;                // the box being compiled
   int j;                // its work-list position
   std::string& script;  // the script text written so far
 
-  BoxRecord& box() { return table[q]; }
+  const BoxRecord& box() const { return table[q]; }
   // InLink(k) of box q (k 1..3); a box named there exists only when > 0.
   int in(int k) { return box().InLink.at(k); }
   bool hasIn(int k) { return in(k) > 0; }

@@ -50,7 +50,6 @@ std::string Compiler::CompileFlowchart(CompileMode mode, int docTag) {
       for (int j = 1; j <= passLength; ++j) {
         const Visit visit = VisitPosition(j);
         if (visit == Visit::Continue) continue;
-        work_.written.clear();
         // After an abort the bars keep the progress they showed.
         if (visit != Visit::Abort) views_.setResourceGauge(table_.fillPercent());
         views_.setDocsPointer(Pointer::Default);
@@ -59,12 +58,10 @@ std::string Compiler::CompileFlowchart(CompileMode mode, int docTag) {
     }
     std::vector<std::string> runProblems;
     if (execution != nullptr && !execution->compileFinished(runProblems)) {
-      work_.written.clear();
       views_.setResourceGauge(table_.fillPercent());
       views_.setDocsPointer(Pointer::Default);
       return {};
     }
-    work_.written.clear();
     std::string result = std::move(script_);
     script_.clear();
     ReportEnd(runProblems);
@@ -73,9 +70,7 @@ std::string Compiler::CompileFlowchart(CompileMode mode, int docTag) {
     return result;
   } catch (...) {
     // Only a failing window or memory can get here (an arm's own failure is
-    // told in Dispatch); the compile ends as an abort does rather than leave
-    // marks behind.
-    work_.written.clear();
+    // told in Dispatch); the compile ends as an abort does.
     try {
       views_.setDocsPointer(Pointer::Default);
     } catch (...) {
@@ -85,23 +80,22 @@ std::string Compiler::CompileFlowchart(CompileMode mode, int docTag) {
 }
 
 void Compiler::FindStartBoxes(int docTag) {
-  const int last = LastBox(table_);
-  // Nothing links to a box that waits to be placed: left out here, it is
-  // never compiled.
-  const int waiting = model_ != nullptr ? model_->editor.pendingBox() : 0;
-  for (int b = 1; b <= last; ++b) {
+  // The document's placed boxes: nothing links to the box that waits to be
+  // placed either, so it is never compiled.
+  const std::vector<int> boxes = table_.placedBoxes(docTag);
+  for (const int b : boxes) {
     const BoxRecord& box = table_[b];
     const bool input = box.Kind.ends_with("Input");
     const bool noEntries = box.InLink[1] == kAbsentSlot && box.InLink[2] == kAbsentSlot &&
                            box.InLink[3] == kAbsentSlot;
-    if (input && noEntries && box.Doc == docTag && b != waiting) work_.WorkListAdd(b);
+    if (input && noEntries) work_.WorkListAdd(b);
   }
   if (!prefs_.chkInput) return;
-  for (int b = 1; b <= last; ++b) {
+  for (const int b : boxes) {
     const BoxRecord& box = table_[b];
     const bool allFree = box.InLink[1] == kFreeSlot && box.InLink[2] == kFreeSlot &&
                          box.InLink[3] == kFreeSlot;
-    if (allFree && box.Doc == docTag && b != waiting) work_.WorkListAdd(b);
+    if (allFree) work_.WorkListAdd(b);
   }
 }
 
@@ -241,7 +235,7 @@ bool Compiler::InputsReady(std::string& code, int target) {
   for (int k = 1; k <= kEntries; ++k) {
     const int src = t->InLink[k];
     if (src <= 0) continue;
-    BoxRecord* in = table_.linked(target, src);
+    const BoxRecord* in = table_.linked(target, src);
     if (in == nullptr) return false;  // an input that leads to no box is never written
     if (in->Kind == "Pickup") {
       code += boxName(src) + "=" + in->Params + ";" + NL;

@@ -2,6 +2,7 @@
 // Turns one document's flowchart into MATLAB script.
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,28 +22,35 @@ struct ArmContext;
 // written; Text builds the script only.
 enum class CompileMode { Execute = 0, Text = 1 };
 
+// Where the answer a Keyboard Input box was given is kept (in its Params),
+// to be proposed again at the next compile: the one thing a compile leaves
+// in the boxes.
+using KeyboardAnswerKeeper = std::function<void(int box, const std::string& answer)>;
+
 class Compiler {
  public:
-  // A compile of boxes in table: its progress shows on views (pointer and
-  // gauge of every open document), prefs are read at the start of each
-  // compile, questions asks the user, and execution (Execute mode only)
-  // runs each box as soon as its code is written.
-  Compiler(BoxTable& table, DocumentViews& views, const Preferences& prefs,
-           CompileQuestions& questions, ExecutionHook* execution = nullptr)
+  // A compile of boxes in table, which it only reads: its progress shows on
+  // views (pointer and gauge of every open document), prefs are read at the
+  // start of each compile, questions asks the user, execution (Execute mode
+  // only) runs each box as soon as its code is written, and keepAnswer (if
+  // any) keeps each Keyboard Input's answer.
+  Compiler(const BoxTable& table, DocumentViews& views, const Preferences& prefs,
+           CompileQuestions& questions, ExecutionHook* execution = nullptr,
+           KeyboardAnswerKeeper keepAnswer = {})
       : table_(table), views_(views), prefs_(prefs), questions_(questions),
-        execution_(execution) {}
-  // The same on the model's box table, views and live preferences; the box
-  // waiting there to be placed has no place on the canvas yet and is no
-  // start box.
+        execution_(execution), keepAnswer_(std::move(keepAnswer)) {}
+  // The same on the model's box table, views and live preferences; the
+  // editor keeps the answers.
   Compiler(Model& model, CompileQuestions& questions, ExecutionHook* execution = nullptr)
-      : Compiler(model.editor.tableForCompile(), model.views, model.prefs, questions, execution) {
-    model_ = &model;
-  }
+      : Compiler(model.table, model.views, model.prefs, questions, execution,
+                 [&editor = model.editor](int box, const std::string& answer) {
+                   editor.keepKeyboardAnswer(box, answer);
+                 }) {}
 
   // Execute hands each box to the execution hook (without one, the text of
   // each box is dropped); Text builds the script only. Returns the script,
-  // or "" (no start box, abort, a fault of an arm, ...). No box counts as
-  // written once the compile has ended, whichever way it ends.
+  // or "" (no start box, abort, a fault of an arm, ...). Each compile starts
+  // afresh, with no box written, however the one before it ended.
   std::string CompileFlowchart(CompileMode mode, int docTag);
 
   // Whether every box linked to target's entries is done; appends the
@@ -53,6 +61,10 @@ class Compiler {
   const WorkList& work() const { return work_; }
   // Waiting visits counted since the last progress (the call arm reads it).
   int waitCount() const { return waitCount_; }
+  // Box's answer, kept for the next compile (the Keyboard Input arm).
+  void KeepKeyboardAnswer(int box, const std::string& answer) {
+    if (keepAnswer_) keepAnswer_(box, answer);
+  }
 
  private:
   // Abort: the user ended the compile; Abandon: the execution step did;
@@ -96,12 +108,12 @@ class Compiler {
   int LinkedBox(int from, int value) const;
   void Note(int box, const std::string& what);
 
-  BoxTable& table_;
+  const BoxTable& table_;
   DocumentViews& views_;
   const Preferences& prefs_;
   CompileQuestions& questions_;
   ExecutionHook* execution_;
-  const Model* model_ = nullptr;  // where a box may be waiting to be placed
+  KeyboardAnswerKeeper keepAnswer_;
   WorkList work_;
 
   // State of one compile.

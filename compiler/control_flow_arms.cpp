@@ -174,7 +174,7 @@ void Compiler::CallArm(ArmContext& a) {
   const int last = std::min<int>(table_.nextBox - 1, kMaxBoxes);
   bool found = false;
   for (int b = 1; b <= last; ++b) {
-    if (table_[b].Kind != startKind) continue;
+    if (table_[b].Kind != startKind || !table_.placed(b)) continue;
     found = true;
     work_.WorkListAdd(b);
   }

@@ -42,7 +42,7 @@ std::string NoAnswerText(double seconds);
 std::string FailedStatementsLine(int failures);
 
 // The execution hook of a box-by-box run. The compile that it is handed to
-// ends the run (its written marks, gauge, pointer) when a step returns false.
+// ends the run (gauge, pointer) when a step returns false.
 class ExecutionStep : public ExecutionHook {
  public:
   // dialogs asks and tells the user; table names the kinds of the boxes

@@ -14,7 +14,7 @@ namespace {
 void KeyboardInput(ArmContext& a) {
   const std::string answer = a.questions.inputBox("Enter the data devided by spaces",
                                              "Quorvin: box" + std::to_string(a.q), a.box().Params);
-  a.box().Params = answer;  // proposed again at the next compile
+  a.compiler.KeepKeyboardAnswer(a.q, answer);  // proposed again at the next compile
   a.script += Line(boxName(a.q) + "=[ " + answer + " ];");
   a.done();
 }

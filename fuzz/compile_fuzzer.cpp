@@ -4,9 +4,9 @@
 // name missing boxes, numbers past the table, negative slots and other
 // documents. Every question is answered the same way (Ignore when the walk
 // is stuck), so each walk has to end; it writes nothing into the table but
-// a Keyboard Input's answer, and no box counts as written afterwards. A
-// stuck-walk question must name a box that is still queued, and an arm that
-// throws aborts the run (the test doubles' internal-error report).
+// a Keyboard Input's answer. A stuck-walk question must name a box that is
+// still queued, and an arm that throws aborts the run (the test doubles'
+// internal-error report).
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
@@ -106,19 +106,18 @@ class CheckingHost : public testing_support::ScriptedQuestions {
   const Compiler* compiler = nullptr;
 };
 
-void Compile(BoxTable& table, CompileMode mode, int doc, bool chk) {
+// One compile of table, checked; make builds its compiler over the
+// questions and the hook.
+template <typename MakeCompiler>
+void Compile(const BoxTable& table, CompileMode mode, int doc, const MakeCompiler& make) {
   CheckingHost host;
   host.stuckAnswer = Answer::Ignore;
-  DocumentViews views;
-  Preferences prefs;
-  prefs.chkInput = chk;
   testing_support::CountingExecution hook;
-  Compiler compiler(table, views, prefs, host, &hook);
+  Compiler compiler = make(host, hook);
   host.compiler = &compiler;
   const BoxTable before = table;
   compiler.CompileFlowchart(mode, doc);
   Check(OnlyKeyboardAnswersChanged(before, table));
-  Check(compiler.work().written.empty());
   // The hook is told of Execute compiles only, and finishes at most once.
   Check(hook.started == (mode == CompileMode::Execute ? 1 : 0));
   Check(hook.finished <= hook.started);
@@ -140,13 +139,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int first = NewDocument(m);
     if (ReadFlowchartInto(m, first, text, "fuzz.qvn")) {
       ReadFlowchartInto(m, NewDocument(m), text, "fuzz.qvn");
-      Compile(m.editor.tableForCompile(), CompileMode::Text, 1, chk);
-      Compile(m.editor.tableForCompile(), CompileMode::Execute, 2, !chk);
+      // The model's compile: the editor keeps the Keyboard Input answers.
+      const auto onModel = [&m](bool useChk) {
+        return [&m, useChk](CompileQuestions& host, ExecutionHook& hook) {
+          m.prefs.chkInput = useChk;
+          return Compiler(m, host, &hook);
+        };
+      };
+      Compile(m.table, CompileMode::Text, 1, onModel(chk));
+      Compile(m.table, CompileMode::Execute, 2, onModel(!chk));
     }
   }
   BoxTable raw;
   RawTable(text, raw);
-  Compile(raw, CompileMode::Text, 1, chk);
-  Compile(raw, CompileMode::Execute, 2, !chk);
+  DocumentViews views;
+  Preferences prefs;
+  const auto onRaw = [&](bool useChk) {
+    return [&, useChk](CompileQuestions& host, ExecutionHook& hook) {
+      prefs.chkInput = useChk;
+      return Compiler(raw, views, prefs, host, &hook);
+    };
+  };
+  Compile(raw, CompileMode::Text, 1, onRaw(chk));
+  Compile(raw, CompileMode::Execute, 2, onRaw(!chk));
   return 0;
 }

@@ -23,26 +23,12 @@ void FillFreshRecord(BoxRecord& r, int doc, int32_t arrowColor) {
 
 }  // namespace
 
-int BoxEditor::pendingBox() const {
-  if (mode_ != EditMode::Placing) return 0;
-  const int n = table_.highestBox();
-  return table_.exists(n) ? n : 0;
-}
-
-std::vector<int> BoxEditor::placedBoxes(int doc) const {
-  std::vector<int> placed;
-  const int pending = pendingBox();
-  for (int i = 1; i <= table_.highestBox(); ++i)
-    if (table_[i].Doc == doc && i != pending) placed.push_back(i);
-  return placed;
-}
-
 bool BoxEditor::newBox(int doc) {
   BoxTable& t = table_;
   if (mode_ == EditMode::Placing) {
     // A box is already waiting to be placed: it takes the newly chosen kind,
     // so whatever the earlier kind set up is cleared first.
-    BoxRecord* pending = t.box(t.highestBox());
+    BoxRecord* pending = t.box(t.waitingBox());
     if (pending == nullptr) return false;
     pending->Kind.clear();
     pending->Params.clear();
@@ -50,21 +36,30 @@ bool BoxEditor::newBox(int doc) {
     pending->OutLink.fill(0);
     return true;
   }
-  if (!documents_.isOpen(doc)) return false;
+  // In every mode but placing the request gets a new number: no existing
+  // box is ever handed out again.
+  const int n = makeBox(doc);
+  if (n == 0) return false;
+  t.setWaitingBox(n);
+  views_.setDocsPointer(Pointer::CrossHair);
+  mode_ = EditMode::Placing;
+  return true;
+}
+
+int BoxEditor::makeBox(int doc) {
+  BoxTable& t = table_;
+  if (!documents_.isOpen(doc)) return 0;
   if (t.nextBox > kMaxBoxes) {
     dialogs_.messageBox("The maximum number of boxes (" + std::to_string(kMaxBoxes) +
                               ") has been exceeded.",
                           style::kCritical, kAppTitle);
-    return false;
+    return 0;
   }
-  // In every mode but placing the request gets a new number: no existing
-  // box is ever handed out again.
-  FillFreshRecord(t[t.nextBox], doc, documents_.docs[doc].arrowColor);
+  const int n = t.nextBox;
+  FillFreshRecord(t[n], doc, documents_.docs[doc].arrowColor);
   ++t.nextBox;
-  views_.setDocsPointer(Pointer::CrossHair);
-  mode_ = EditMode::Placing;
   views_.setResourceGauge(t.fillPercent());
-  return true;
+  return n;
 }
 
 bool BoxEditor::typePendingBox(int n, const BoxType& type) {
@@ -83,6 +78,9 @@ int BoxEditor::freeNumbers() const {
 
 bool BoxEditor::appendBoxes(int doc, std::vector<BoxRecord> boxes) {
   if (static_cast<long long>(boxes.size()) > freeNumbers()) return false;
+  // The waiting box is the highest: the file's boxes go after it only once
+  // it is given up, as the new window that reads them gives it up.
+  discardPendingBox();
   BoxTable& t = table_;
   if (t.nextBox < 1) t.nextBox = 1;
   const int base = t.nextBox;
@@ -117,6 +115,7 @@ void BoxEditor::discardPendingBox() {
   t[n] = BoxRecord{};
   t[n].X = x;
   t[n].Y = y;
+  t.setWaitingBox(0);
   --t.nextBox;
   mode_ = EditMode::Select;
   views_.setDocsPointer(Pointer::Default);

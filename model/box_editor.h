@@ -2,11 +2,13 @@
 // The one editor of the flowchart. It owns the box table and the editing
 // state (the edit mode, the selection and its anchor, the arrow tool's
 // source) and is the only code that creates, types, places, moves, copies,
-// links, unlinks, recolours and deletes boxes. Every edit marks the
+// links, unlinks, recolours and deletes boxes, and that writes a record
+// (a compile hands it the one answer it keeps). Every edit marks the
 // documents it changed and tells their views once. Positions are canvas
 // twips: a window adds its scroll values to a pointer before it hands it
 // over. The operations live in box_editor.cpp (modes, new and waiting
-// boxes), box_placing.cpp, box_linking.cpp and box_deletion.cpp.
+// boxes), box_editor_placing.cpp, box_editor_linking.cpp and
+// box_editor_deletion.cpp.
 
 #include <array>
 #include <cstddef>
@@ -25,6 +27,9 @@ namespace quorvin {
 
 // What a click on a document does next: nothing (Off), select, place the
 // pending box, choose an arrow's source or target, move or copy the selection.
+// Copying is the mode while a copy of the selection is made; the editor makes
+// the copies within one call, so no click or command ever finds it, but it
+// keeps its number among the modes.
 enum class EditMode { Off = 0, Select = 1, Placing = 2, ArrowArmed = 3, ArrowSource = 4,
                       Move = 5, Copy = 6, Copying = 7 };
 
@@ -63,9 +68,6 @@ class BoxEditor {
   BoxEditor& operator=(const BoxEditor&) = delete;
 
   const BoxTable& table() const { return table_; }
-  // The compiler's way in: it keeps a Keyboard Input box's last answer in
-  // its Params. No other code writes the table but the editor.
-  BoxTable& tableForCompile() { return table_; }
 
   EditMode mode() const { return mode_; }
   // The selected boxes in ascending number (rubber band); empty for none.
@@ -78,15 +80,13 @@ class BoxEditor {
   int arrowSource() const { return arrowFrom_; }
 
   // The box an insert command left waiting for its placing click: it has a
-  // number and a record but no place on any canvas yet, so whenever the
-  // mode moves on without placing it, it is dropped rather than left behind
-  // as an invisible box that would still be compiled and saved. Its number,
+  // number and a record but no place on any canvas yet. The table marks it
+  // (BoxTable::waitingBox), so that no reader of the placed boxes (canvas,
+  // page view, file, compile) counts it; and whenever the mode moves on
+  // without placing it, it is dropped rather than left behind. Its number,
   // or 0 when none waits.
-  int pendingBox() const;
+  int pendingBox() const { return table_.waitingBox(); }
   bool isPendingBox(int n) const { return n != 0 && n == pendingBox(); }
-  // The boxes on document doc's canvas, ascending: all of its boxes but the
-  // pending one.
-  std::vector<int> placedBoxes(int doc) const;
 
   // Creates the pending box nextBox on document doc, every exit in the
   // document's arrow colour; while a box already waits, clears that one for
@@ -184,6 +184,12 @@ class BoxEditor {
   // equal to the comment changes nothing, so a longer comment read from a
   // file is not cut by merely looking at it. True when the text changed.
   bool editComment(int n, const std::string& text);
+  // The one thing a compile keeps in the boxes: the answer Keyboard Input
+  // box n was given goes into its Params, to be proposed again at the next
+  // compile. The flowchart is no different for it, so no document counts
+  // as changed and nothing is shown again. False, writing nothing, when n
+  // is no Keyboard Input box.
+  bool keepKeyboardAnswer(int n, const std::string& answer);
 
  private:
   // Tests set up states no edit makes (tests/support/editor_backdoor.h).
@@ -191,6 +197,10 @@ class BoxEditor {
 
   // Document doc has unsaved edits, and its window shows its boxes again.
   void changed(int doc);
+  // A fresh record nextBox on document doc, every exit in the document's
+  // arrow colour: always a new number. Its number, or 0 when refused: doc
+  // is not open, or the table is full (the user is told).
+  int makeBox(int doc);
 
   BoxTable table_;
   EditMode mode_ = EditMode::Off;

@@ -17,6 +17,8 @@ bool CloseDocument(Model& m, int doc) {
     }
   }
   m.editor.deleteDocumentBoxes(doc);
+  // Its rubber band goes with it, also when it had no boxes to delete.
+  m.views.hideCopyShape(doc);
   m.documents.docInfo[doc].Free = true;
   return true;
 }

@@ -13,8 +13,8 @@ inline const std::string kSaveBeforeClosing = "Do you wish to save this file bef
 // Document doc's window is about to close. A changed document asks whether to
 // save it first: Cancel, or a save that wrote nothing (Save As cancelled, the
 // file not written), keeps the window open with its boxes; otherwise the
-// document's boxes are deleted and its number freed. True when the window may
-// close.
+// document's boxes are deleted, its rubber band hidden and its number freed.
+// True when the window may close.
 bool CloseDocument(Model& m, int doc);
 
 // The frame's Exit: every open document is asked to close in turn through

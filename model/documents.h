@@ -39,20 +39,9 @@ class DocumentTable {
   // Marks a document changed; numbers that name no open document are ignored.
   void markChanged(int n);
 
-  // The document created or laid out last; 0 before the first.
-  int current() const { return curDoc_; }
-  // Document doc becomes the current one; 0 (a window not numbered yet)
-  // keeps the current one.
-  void makeCurrent(int doc) {
-    if (doc != 0) curDoc_ = static_cast<int16_t>(doc);
-  }
-
   // Element 0 of both is never used.
   std::vector<DocInfo> docInfo;
   std::vector<Document> docs;
-
- private:
-  int16_t curDoc_ = 0;
 };
 
 }  // namespace quorvin

@@ -14,10 +14,10 @@
 
 namespace quorvin {
 
-// The whole text of document doc's flowchart file. The box waiting to be
-// placed (its number, or 0 for none) has no place on the canvas yet: it is
-// left out, and every other record is written as if it were not there.
-std::string FormatFlowchart(const BoxTable& table, int doc, int waitingBox = 0);
+// The whole text of document doc's flowchart file: its placed boxes
+// (BoxTable::placedBoxes), so the box waiting to be placed is left out and
+// every other record is written as if it were not there.
+std::string FormatFlowchart(const BoxTable& table, int doc);
 
 struct ParsedFlowchart {
   // Records in file order; links hold file numbers (-1..N). Doc is not

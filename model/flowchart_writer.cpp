@@ -49,26 +49,22 @@ std::string EncodeParams(std::string_view params) {
   return out;
 }
 
-std::string FormatFlowchart(const BoxTable& t, int doc, int waitingBox) {
+std::string FormatFlowchart(const BoxTable& t, int doc) {
   Renumbering numbers;
-  const auto inFile = [&](int i) { return i != waitingBox && t.exists(i) && t[i].Doc == doc; };
-  // A link to a box of another document (or to none) has no file number in
-  // this file, and one that the box it names does not store too would make
-  // a file the reader refuses: each is written as a free slot. So is a link
-  // to the box waiting to be placed, which the file leaves out.
+  // A link to a box of another document (or to none, or to the box waiting
+  // to be placed) has no file number in this file, and one that the box it
+  // names does not store too would make a file the reader refuses: each is
+  // written as a free slot.
   auto link = [&](int i, bool entry, int j) {
     const int v = entry ? t[i].InLink[j] : t[i].OutLink[j];
     if (v <= 0) return v;
     const BoxRecord* other = t.linked(i, v);
-    if (other == nullptr || !inFile(v) ||
-        !PairingOf(t[i], i, entry, j, *other).storedOnBoth())
-      return 0;
+    if (other == nullptr || !PairingOf(t[i], i, entry, j, *other).storedOnBoth()) return 0;
     return numbers.Renumber(v);
   };
   std::map<int, std::string> records;  // box number -> its record text
-  for (int i = 1; i <= t.highestBox(); ++i) {
+  for (const int i : t.placedBoxes(doc)) {
     const BoxRecord& r = t[i];
-    if (!inFile(i)) continue;
     numbers.Renumber(i);
     std::string rec = r.Kind + "~" + EncodeParams(r.Params) + std::string(kCrLf);
     std::string links;
@@ -101,7 +97,7 @@ bool SaveDocument(Model& m, int doc, SaveMode saveMode) {
   std::string reason;
   bool written = false;
   try {
-    written = WriteFileSafely(path, FormatFlowchart(m.table, doc, m.editor.pendingBox()), &reason);
+    written = WriteFileSafely(path, FormatFlowchart(m.table, doc), &reason);
   } catch (const std::exception& e) {  // no memory for the text
     reason = FailureReason(e);
   }

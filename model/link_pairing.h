@@ -12,13 +12,17 @@ namespace quorvin {
 struct LinkPairing {
   int rank = 0;      // the slot is the rank-th of its side of its box to name the other box
   int partners = 0;  // how many slots of the other box's far side name this box
-  bool storedOnBoth() const { return rank <= partners; }
+  // The slot of the other box's far side that stores the same arrow: the
+  // rank-th of them to name this box; 0 when there are fewer.
+  int partner = 0;
+  bool storedOnBoth() const { return partner != 0; }
 };
 
 // Slot k of box own (numbered ownNumber), an entry when entry is true, else
 // an exit, names box other; how that arrow is stored on other. Slot numbers
 // and box numbers are those the records' links use (box-table or file
-// numbers alike).
+// numbers alike). The one place the k-th-with-k-th rule is written: the
+// reader, the writer and Box Information's cuts all pair slots by it.
 LinkPairing PairingOf(const BoxRecord& own, int ownNumber, bool entry, int k,
                       const BoxRecord& other);
 

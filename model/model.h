@@ -3,10 +3,8 @@
 // editor with the box table and the editing state it owns, the live
 // preferences, and the hosts the model reports to.
 
-#include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "model/box_editor.h"
 #include "model/box_table.h"

@@ -5,7 +5,6 @@ namespace quorvin {
 
 int NewDocument(Model& m) {
   const int16_t n = m.documents.FindFreeDoc();
-  m.documents.makeCurrent(n);
   m.editor.enterSelectMode();  // a box still waiting is abandoned by the new window
   m.views.documentOpened(n);
   m.views.captionChanged(n, m.documents.caption(n));

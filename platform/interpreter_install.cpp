@@ -9,11 +9,6 @@
 namespace quorvin {
 
 namespace {
-// The names FindInterpreter starts, in its order of preference.
-const QStringList kInterpreterNames = {"matlab", "octave", "octave-cli"};
-
-bool Executable(const QFileInfo& file) { return file.isFile() && file.isExecutable(); }
-
 // The installation an executable on PATH belongs to: the directory above its
 // bin/, when FindInterpreter starts an interpreter from there.
 QString InstallationOf(const QFileInfo& executable) {
@@ -26,7 +21,7 @@ QString InstallationOf(const QFileInfo& executable) {
 QString OnSearchPath(const QString& searchPath, const QString& name) {
   for (const QString& dir : searchPath.split(':', Qt::SkipEmptyParts)) {
     const QFileInfo found(QDir(dir).absoluteFilePath(name));
-    if (!Executable(found)) continue;
+    if (!IsExecutableFile(found.absoluteFilePath())) continue;
     // The release a link leads into first, then where the link itself lies.
     for (const QString& path : {found.canonicalFilePath(), found.absoluteFilePath()})
       if (const QString home = InstallationOf(QFileInfo(path)); !home.isEmpty())
@@ -48,15 +43,15 @@ QStringList Expanded(const QString& place) {
 QString InUsualPlace(const QStringList& places, const QString& name) {
   for (const QString& place : places)
     for (const QString& home : Expanded(place))
-      if (Executable(QFileInfo(home + "/bin/" + name))) return home;
+      if (IsExecutableFile(home + "/bin/" + name)) return home;
   return {};
 }
 }  // namespace
 
 QString InstalledInterpreterDirectory(const QString& searchPath, const QStringList& places) {
-  for (const QString& name : kInterpreterNames) {
-    if (QString home = OnSearchPath(searchPath, name); !home.isEmpty()) return home;
-    if (QString home = InUsualPlace(places, name); !home.isEmpty()) return home;
+  for (const InterpreterCommand& command : InterpreterCommands()) {
+    if (QString home = OnSearchPath(searchPath, command.name); !home.isEmpty()) return home;
+    if (QString home = InUsualPlace(places, command.name); !home.isEmpty()) return home;
   }
   return {};
 }

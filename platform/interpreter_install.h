@@ -15,7 +15,7 @@ inline const QStringList kUsualInterpreterPlaces = {
 };
 
 // The installation directory of the first interpreter found: MATLAB when
-// installed, else Octave. For each of matlab, octave and octave-cli in turn,
+// installed, else Octave. For each of InterpreterCommands in turn,
 // first the directories of searchPath (PATH's form, ":" between them), where
 // bin/NAME is found through any links to it (/usr/local/bin/matlab leads to
 // the release it links into), then the usual places. The directory returned

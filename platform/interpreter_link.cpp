@@ -1,6 +1,5 @@
 #include "platform/interpreter_link.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPointer>
 #include <utility>
@@ -8,25 +7,30 @@
 namespace quorvin {
 
 namespace {
-bool Executable(const QString& path) {
-  const QFileInfo info(path);
-  return info.isFile() && info.isExecutable();
-}
-
 QString Utf8(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 }  // namespace
 
+const std::vector<InterpreterCommand>& InterpreterCommands() {
+  static const std::vector<InterpreterCommand> commands = {
+      {"matlab", {"-nodesktop", "-nosplash"}, Dialect::Matlab},
+      {"octave", {"--no-gui", "--quiet", "--no-history"}, Dialect::Octave},
+      {"octave-cli", {"--quiet", "--no-history"}, Dialect::Octave},
+  };
+  return commands;
+}
+
+bool IsExecutableFile(const QString& path) {
+  const QFileInfo info(path);
+  return info.isFile() && info.isExecutable();
+}
+
 std::optional<InterpreterProgram> FindInterpreter(const QString& directory) {
   const QString bin = directory + "/bin/";
-  if (Executable(bin + "matlab"))
-    return InterpreterProgram{bin + "matlab", {"-nodesktop", "-nosplash"}, Dialect::Matlab, {}};
-  if (Executable(bin + "octave"))
-    return InterpreterProgram{
-        bin + "octave", {"--no-gui", "--quiet", "--no-history"}, Dialect::Octave, {}};
-  if (Executable(bin + "octave-cli"))
-    return InterpreterProgram{bin + "octave-cli", {"--quiet", "--no-history"}, Dialect::Octave, {}};
+  for (const InterpreterCommand& command : InterpreterCommands())
+    if (IsExecutableFile(bin + command.name))
+      return InterpreterProgram{bin + command.name, command.arguments, command.dialect, {}};
   return std::nullopt;
 }
 
@@ -45,10 +49,7 @@ class InterpreterLink::BusyScope {
   QPointer<InterpreterLink> link_;
 };
 
-InterpreterLink::InterpreterLink(QObject* parent) : QObject(parent) {
-  if (auto* app = QCoreApplication::instance())
-    connect(app, &QCoreApplication::aboutToQuit, this, [this] { stop(); });
-}
+InterpreterLink::InterpreterLink(QObject* parent) : QObject(parent) {}
 
 InterpreterLink::~InterpreterLink() { stop(); }
 

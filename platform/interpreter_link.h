@@ -16,17 +16,31 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "compiler/interpreter.h"
 #include "platform/interpreter_process.h"
 
 namespace quorvin {
 
-// The interpreter of an installation directory: bin/matlab (without its
-// desktop), else bin/octave (without its GUI, so plot windows still open),
-// else bin/octave-cli. Nothing when none of them is there.
+// The interpreters an installation's bin/ may hold, in order of preference,
+// and how each is started: matlab without its desktop, else octave without
+// its GUI (so plot windows still open), else octave-cli.
+struct InterpreterCommand {
+  QString name;  // the executable in bin/
+  QStringList arguments;
+  Dialect dialect = Dialect::Octave;
+};
+const std::vector<InterpreterCommand>& InterpreterCommands();
+
+// Whether path names a file that may be run.
+bool IsExecutableFile(const QString& path);
+
+// The first of InterpreterCommands in the bin/ of an installation
+// directory; nothing when none of them is there.
 std::optional<InterpreterProgram> FindInterpreter(const QString& directory);
 
 class InterpreterLink : public QObject, public Interpreter {

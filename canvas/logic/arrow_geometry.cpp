@@ -80,16 +80,14 @@ Arrow ArrowBetween(const TwipsRect& source, const TwipsRect& target, int entry,
 std::vector<Arrow> ArrowsOfDocument(const BoxTable& table, int doc, const ButtonRectOf& buttonOf) {
   std::vector<Arrow> arrows;
   if (doc < 1) return arrows;
-  const int last = table.highestBox() < kMaxBoxes ? table.highestBox() : kMaxBoxes;
-  for (int i = 1; i <= last; ++i) {
+  for (const int i : table.placedBoxes(doc)) {
     const BoxRecord& box = table[i];
-    if (box.Doc != doc) continue;
     // The source's button is asked for once, and only when i has a link.
     bool asked = false;
     std::optional<TwipsRect> from;
     for (int j = 1; j <= kExits; ++j) {
       const int t = box.OutLink[j];
-      if (t <= 0 || !table.exists(t)) continue;
+      if (t <= 0 || !table.placed(t)) continue;
       if (!asked) {
         from = buttonOf(i);
         asked = true;

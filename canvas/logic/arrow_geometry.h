@@ -59,10 +59,10 @@ Arrow ArrowBetween(const TwipsRect& source, const TwipsRect& target, int entry,
 // window shows no button for n.
 using ButtonRectOf = std::function<std::optional<TwipsRect>(int box)>;
 
-// Every arrow of document doc: for each box i of doc (1 to nextBox-1) and
-// each exit j whose OutLink(j) is a box, the arrow to it at the entry
-// FindInSlot gives, coloured OutColor(entry) of i. A link to a number that
-// is no box, or to a box without a button on the window, is left out.
+// Every arrow of document doc: for each placed box i of doc and each exit j
+// whose OutLink(j) is a placed box, the arrow to it at the entry FindInSlot
+// gives, coloured OutColor(entry) of i. A link to a number that is no placed
+// box, or to a box without a button on the window, is left out.
 std::vector<Arrow> ArrowsOfDocument(const BoxTable& table, int doc, const ButtonRectOf& buttonOf);
 
 // The same for a window scrolled to (scrollH, scrollV) that shows a button

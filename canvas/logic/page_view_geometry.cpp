@@ -52,6 +52,7 @@ PageViewPicture BuildPageView(const BoxTable& table, int canvasWidth, int canvas
   const int last = LastBox(table);
   double leastX = 0, leastY = 0, furthestX = 0, furthestY = 0;
   for (int i = 1; i <= last; ++i) {
+    if (!table.placed(i)) continue;
     const double x = table[i].X, y = table[i].Y;
     leastX = std::min(leastX, x);
     leastY = std::min(leastY, y);
@@ -69,6 +70,7 @@ PageViewPicture BuildPageView(const BoxTable& table, int canvasWidth, int canvas
   // their ends by number.
   std::vector<TwipsRect> rectOf(static_cast<std::size_t>(last) + 1);
   for (int i = 1; i <= last; ++i) {
+    if (!table.placed(i)) continue;
     const BoxRecord& box = table[i];
     const TwipsRect rect{(box.X - h.origin) * h.scale, (box.Y - v.origin) * v.scale,
                          kPageViewTemplate.width * h.scale, kPageViewTemplate.height * v.scale};
@@ -77,10 +79,11 @@ PageViewPicture BuildPageView(const BoxTable& table, int canvasWidth, int canvas
   }
 
   for (int i = 1; i <= last; ++i) {
+    if (!table.placed(i)) continue;
     const BoxRecord& box = table[i];
     for (int j = 1; j <= kExits; ++j) {
       const int t = box.OutLink[j];
-      if (t <= 0 || t > last) continue;
+      if (t <= 0 || t > last || !table.placed(t)) continue;
       const int k = FindInSlot(table, i, t);
       const TwipsRect& s = rectOf[static_cast<std::size_t>(i)];
       const TwipsRect& d = rectOf[static_cast<std::size_t>(t)];

@@ -1,8 +1,9 @@
 #pragma once
-// The page view: every box of every open document shrunk into one window,
-// each a stretched copy of its icon, each connection an elbow of two lines
-// in its arrow colour without a head. This is the picture as data, in the
-// view's own twips; canvas/page_view.h shows it.
+// The page view: every placed box of every open document (the box waiting
+// to be placed is on no canvas yet) shrunk into one window, each a
+// stretched copy of its icon, each connection an elbow of two lines in its
+// arrow colour without a head. This is the picture as data, in the view's
+// own twips; canvas/page_view.h shows it.
 
 #include <cstdint>
 #include <vector>
@@ -61,11 +62,11 @@ struct PageViewConnection {
 struct PageViewPicture {
   double scaleX = 0;
   double scaleY = 0;
-  std::vector<PageViewImage> images;            // box 1 to nextBox-1, all documents
+  std::vector<PageViewImage> images;            // placed boxes 1 to nextBox-1, all documents
   std::vector<PageViewConnection> connections;  // drawn under the images
 };
 
-// Builds the view of every box 1 to nextBox-1. The scale fits the canvas
+// Builds the view of every placed box 1 to nextBox-1. The scale fits the canvas
 // extent (canvasWidth, canvasHeight) into the view, widened to the furthest
 // box so that a box placed beyond the extent is still shown; a box at a
 // negative position moves the view's origin so that it is shown too.

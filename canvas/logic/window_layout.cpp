@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "canvas/logic/edit_commands.h"
-#include "model/document_closing.h"
 #include "model/twips.h"
 
 namespace quorvin {
@@ -74,12 +73,6 @@ void ScrHChange(Model& m, CanvasState& c, WindowState& w, int doc, int32_t value
 
 void ScrVChange(Model& m, CanvasState& c, WindowState& w, int doc, int32_t value) {
   ScrollChange(m, w, w.scrV, c.canvasHeight, doc, value);
-}
-
-bool FormQueryUnload(Model& m, WindowState& w, int doc) {
-  if (!CloseDocument(m, doc)) return false;
-  HideCopyShape(w);
-  return true;
 }
 
 std::optional<WheelScroll> WheelScrollOf(const WindowState& w, int angleX, int angleY,

@@ -1,7 +1,7 @@
 #pragma once
 // The document window's frame: the canvas extent it records when it loads,
-// the bottom strip and scroll bars it lays out when resized, scrolling,
-// which grows the canvas when a scroll bar reaches its end, and closing.
+// the bottom strip and scroll bars it lays out when resized, and scrolling,
+// which grows the canvas when a scroll bar reaches its end.
 
 #include <optional>
 
@@ -45,8 +45,7 @@ double ButtonTop(const Model& m, const WindowState& w, int n);
 void FormLoad(CanvasState& c, const WindowState& w);
 
 // Lays out a window whose client area is width by height twips. A minimised
-// window is not laid out. (The window's document becomes the current one
-// first: DocumentTable::makeCurrent.)
+// window is not laid out.
 std::optional<WindowLayout> FormResize(double width, double height, bool minimised);
 
 // A scroll bar was released at value (clamped to its range): the rubber band
@@ -54,10 +53,6 @@ std::optional<WindowLayout> FormResize(double width, double height, bool minimis
 // step, and the document's buttons and arrows are shown at their new places.
 void ScrHChange(Model& m, CanvasState& c, WindowState& w, int doc, int32_t value);
 void ScrVChange(Model& m, CanvasState& c, WindowState& w, int doc, int32_t value);
-
-// Document doc's window is about to close (CloseDocument); when it may, its
-// rubber band is hidden. True when the window may close.
-bool FormQueryUnload(Model& m, WindowState& w, int doc);
 
 // A turn of the mouse wheel over the canvas moves one scroll bar: the
 // horizontal one with Shift held or for a sideways turn, else the vertical

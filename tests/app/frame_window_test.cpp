@@ -13,7 +13,6 @@
 #include <optional>
 
 #include "app/text_results_window.h"
-#include "canvas/logic/window_layout.h"
 #include "model/document_closing.h"
 #include "platform/interpreter_link.h"
 #include "tests/canvas/canvas_fixture.h"
@@ -40,7 +39,7 @@ struct Frame : ::testing::Test {
     FrameDocuments given;
     given.closeDocument = [this](int doc) {
       asked.push_back(doc);
-      return FormQueryUnload(f.m, f.window(doc), doc);
+      return CloseDocument(f.m, doc);
     };
     given.menusOf = [this](QMdiSubWindow* w) { return menusOf ? menusOf(w) : QList<QMenu*>{}; };
     return given;
@@ -235,9 +234,9 @@ TEST_F(Frame, ExitDuringARunEndsTheRunFirstThenAsks) {
 }
 
 // Cancel at the save question after an Exit that had to quit every loop
-// keeps the program, but not what the quit ended: the run under way, the
-// interpreter (which the program's quit ends) and its variables. That is
-// said; an Exit that ended nothing says nothing more.
+// keeps the program, but not what the quit ended: the run under way, and
+// the interpreter it ran in with its variables. That is said; an Exit that
+// ended nothing says nothing more.
 TEST_F(Frame, ACancelledExitSaysWhatItEnded) {
   const int doc = f.OpenDocument();
   f.AddBox(doc, 100, 100, "Sin");
@@ -251,7 +250,6 @@ TEST_F(Frame, ACancelledExitSaysWhatItEnded) {
   };
   for (const Case& c : {Case{"run and interpreter", true, true, kRunAndMatlabStoppedForExit},
                         Case{"run before any interpreter", true, false, kRunStoppedForExit},
-                        Case{"interpreter, no run", false, true, kMatlabStoppedForExit},
                         Case{"neither", false, false, std::nullopt}}) {
     SCOPED_TRACE(c.name);
     InterpreterLink& link = frame.link().services().link;
@@ -286,6 +284,33 @@ TEST_F(Frame, ACancelledExitSaysWhatItEnded) {
   EXPECT_EQ(f.dialogs.messages.size(), 1u);
   EXPECT_FALSE(frame.resumeAfterInterruptedRun());
   EXPECT_EQ(f.dialogs.messages.size(), 1u);
+}
+
+// Asked to end from outside (SIGTERM) while a modal window is open and no
+// run is under way, then cancelled at the save question: the interpreter,
+// which no run used, goes on with its variables, and nothing more is said.
+TEST_F(Frame, ACancelledExitKeepsAnIdleInterpreterAndItsVariables) {
+  const int doc = f.OpenDocument();
+  f.AddBox(doc, 100, 100, "Sin");
+  f.m.documents.docInfo[doc].Changed = true;
+  frame.show();
+  InterpreterLink& link = frame.link().services().link;
+  ASSERT_TRUE(link.start(*FindInterpreter("/usr")));
+  ASSERT_EQ(link.eval("kept = 42;", {}).status, EvalResult::Status::Ok);
+  QTimer::singleShot(0, &frame, [&] {
+    QDialog modal(&frame);
+    QTimer::singleShot(0, &frame, [&] { frame.exitProgram(); });
+    QTimer::singleShot(5000, &modal, [&modal] { modal.done(7); });
+    modal.exec();
+    QCoreApplication::exit(0);  // should the Exit not have quit every loop
+  });
+  QCoreApplication::exec();
+  f.dialogs.answers = {Answer::Cancel};
+  EXPECT_TRUE(frame.resumeAfterInterruptedRun());
+  ASSERT_EQ(f.dialogs.messages.size(), 1u);
+  EXPECT_EQ(f.dialogs.messages[0].text, kSaveBeforeClosing);
+  ASSERT_TRUE(link.alive());
+  EXPECT_EQ(link.eval("kept", {}).output, "kept = 42\r\n");
 }
 
 // Asked to end from outside (SIGTERM) while a modal window is open: the

@@ -2,7 +2,6 @@
 
 #include "canvas/logic/box_buttons.h"
 #include "canvas/logic/edit_commands.h"
-#include "canvas/logic/window_layout.h"
 #include "canvas_fixture.h"
 #include "model/document_closing.h"
 
@@ -29,7 +28,7 @@ TEST_F(Buttons, ConnectedThenClosedAsksToSave) {
   f.m.documents.docInfo[doc].Changed = false;
   Connect(a, b);
   f.dialogs.answers = {Answer::Cancel};
-  EXPECT_FALSE(FormQueryUnload(f.m, f.window(doc), doc));
+  EXPECT_FALSE(CloseDocument(f.m, doc));
   EXPECT_EQ(f.messageTexts(), std::vector<std::string>{kSaveBeforeClosing});
 }
 

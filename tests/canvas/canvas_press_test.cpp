@@ -17,11 +17,6 @@ struct Press : ::testing::Test {
   int doc = 0;
   void SetUp() override { doc = f.OpenDocument(); }
   void PressOn(int d, double x, double y) { FormMouseDown(f.m, f.window(d), d, x, y); }
-  int Pending(int requestedOn) {
-    testing_support::SetEditMode(f.m, EditMode::Select);
-    EXPECT_TRUE(f.m.editor.newBox(requestedOn));
-    return f.m.table.highestBox();
-  }
 };
 
 TEST_F(Press, PlacingPutsTheCornerOnThePointerInCanvasTwips) {
@@ -36,7 +31,7 @@ TEST_F(Press, PlacingPutsTheCornerOnThePointerInCanvasTwips) {
                         Case{0, 0, 10.25, 10.75, 10, 11}}) {
     f.window(doc).scrH.value = c.scrH;
     f.window(doc).scrV.value = c.scrV;
-    const int n = Pending(doc);
+    const int n = f.Pending(doc);
     f.m.documents.docInfo[doc].Changed = false;
     PressOn(doc, c.x, c.y);
     EXPECT_EQ(f.m.table[n].X, c.X) << c.x;
@@ -44,7 +39,7 @@ TEST_F(Press, PlacingPutsTheCornerOnThePointerInCanvasTwips) {
     EXPECT_EQ(f.m.editor.mode(), EditMode::Select);
     EXPECT_TRUE(f.m.documents.docInfo[doc].Changed);
     EXPECT_EQ(f.views.pointers.back(), Pointer::Default);
-    EXPECT_EQ(f.m.editor.placedBoxes(doc).back(), n);
+    EXPECT_EQ(f.m.table.placedBoxes(doc).back(), n);
   }
 }
 

@@ -17,6 +17,7 @@
 #include "platform/icon_sheet.h"
 #include "tests/canvas/fake_frame.h"
 #include "tests/canvas/window_events.h"
+#include "tests/support/placed_boxes.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/scripted_questions.h"
 
@@ -41,14 +42,14 @@ class DocumentWindowTest : public ::testing::Test, public WindowsFixture {
   }
   DocumentWindow& load(const std::string& path) {
     EXPECT_TRUE(LoadFlowchart(m, path));
-    doc = m.documents.current();
+    // The document the load opened: the highest, as no number was freed.
+    doc = m.documents.openDocuments().back();
     return *windows.window(doc);
   }
   // A box of that kind placed by a real click at pixel point p.
   int place(DocumentWindow& w, const std::string& kind, QPoint p) {
-    EXPECT_TRUE(m.editor.newBox(w.doc()));
-    const int n = m.table.highestBox();
-    boxes[n].Kind = kind;
+    const int n = testing_support::WaitingBox(m, w.doc());
+    EXPECT_TRUE(m.editor.typePendingBox(n, {kind, "", kAllEntries, kAllExits}));
     QTest::mouseClick(&w, Qt::LeftButton, {}, p);
     return n;
   }
@@ -88,14 +89,6 @@ TEST_F(DocumentWindowTest, OpensWithItsControlsAndMenusForANewDocument) {
   EXPECT_EQ(w.mnuOptionsPrefs->text(), "&Prefrences ...");
   EXPECT_EQ(w.mnuHelpTour->text(), "&Guided Tour");
   EXPECT_EQ(w.functionsMenu()->title(), "Fu&nctions");
-}
-
-TEST_F(DocumentWindowTest, AWindowLaidOutMakesItsDocumentTheCurrentOne) {
-  DocumentWindow& first = open();
-  open();
-  ASSERT_EQ(m.documents.current(), 2);
-  first.resize(first.size() + QSize(40, 30));
-  EXPECT_EQ(m.documents.current(), first.doc());
 }
 
 // Its title bar in the frame shows the program's icon, not the toolkit's.
@@ -385,10 +378,8 @@ TEST_F(DocumentWindowTest, ARunInProgressRefusesEditingAndExecuteSilently) {
 TEST_F(DocumentWindowTest, AWaitingBoxKeepsTheIconItsCommandGaveOnTheDocumentItIsPlacedOn) {
   DocumentWindow& first = open();
   DocumentWindow& second = open();
-  ASSERT_TRUE(m.editor.newBox(first.doc()));
-  const int n = m.table.highestBox();
-  boxes[n].Kind = "Matrix Manipulation";
-  boxes[n].Params = "Fliplr";
+  const int n = testing_support::WaitingBox(m, first.doc());
+  ASSERT_TRUE(m.editor.typePendingBox(n, {"Matrix Manipulation", "Fliplr", kAllEntries, kAllExits}));
   first.setBoxIconKey(n, "Fliplr");
   QTest::mouseClick(&second, Qt::LeftButton, {}, QPoint(80, 80));
   EXPECT_EQ(m.table[n].Doc, second.doc());
@@ -421,10 +412,8 @@ TEST_F(DocumentWindowTest, EveryNewButtonShowsThePictureOfItsKeyTheErrorCellToo)
   int x = 40;
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.kind) + " / " + c.params);
-    ASSERT_TRUE(m.editor.newBox(w.doc()));
-    const int n = m.table.highestBox();
-    boxes[n].Kind = c.kind;
-    boxes[n].Params = c.params;
+    const int n = testing_support::WaitingBox(m, w.doc());
+    ASSERT_TRUE(m.editor.typePendingBox(n, {c.kind, c.params, kAllEntries, kAllExits}));
     if (c.givenKey != nullptr) w.setBoxIconKey(n, c.givenKey);
     QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(x, 40));
     x += 50;

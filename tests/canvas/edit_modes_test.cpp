@@ -132,7 +132,7 @@ TEST_F(AbandonedBox, RetypedNotDroppedByAnotherToolAndPlacedByAPress) {
   EXPECT_EQ(f.m.table.highestBox(), pending);
   Press();
   EXPECT_EQ(f.m.editor.pendingBox(), 0);
-  EXPECT_EQ(f.m.editor.placedBoxes(doc).back(), pending);
+  EXPECT_EQ(f.m.table.placedBoxes(doc).back(), pending);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "model/box_kinds.h"
 #include "tests/canvas/box_table_fixture.h"
 #include "tests/canvas/twips_printing.h"
+#include "tests/model/editor_fixture.h"
 
 namespace quorvin {
 
@@ -154,6 +155,28 @@ TEST_F(PageViewGeometryTest, AFullTableAndACorruptCounterStopAtTheLastRecord) {
   const PageViewPicture picture = Build();
   EXPECT_EQ(picture.images.size(), static_cast<std::size_t>(kMaxBoxes));
   EXPECT_EQ(picture.connections.size(), kMaxBoxes - 1u);
+}
+
+// The box an insert command left waiting has no place on any canvas yet: its
+// record holds whatever position its number last had, far beyond the others
+// here. The view neither draws it nor widens its scale for it.
+TEST(PageViewOfTheModel, LeavesOutTheBoxWaitingToBePlaced) {
+  testing::EditorFixture f;
+  const int doc = f.OpenDocument();
+  const int placed = f.AddBox(doc, 1000, 2000);
+  const int gone = f.AddBox(doc, 90000, 90000);
+  f.Select({static_cast<int16_t>(gone)}, 0, 0);
+  f.m.editor.deleteSelection(true);
+  const BoxTable placedOnly = f.m.table;
+  const int waiting = f.Pending(doc);
+  ASSERT_EQ(waiting, gone);
+  ASSERT_EQ(f.m.table[waiting].X, 90000) << "a record's position outlives its box";
+  const PageViewPicture picture = BuildPageView(f.m.table, kCanvasWidth, kCanvasHeight, kMetrics);
+  ASSERT_EQ(picture.images.size(), 1u);
+  EXPECT_EQ(picture.images[0].box, placed);
+  const PageViewPicture expected = BuildPageView(placedOnly, kCanvasWidth, kCanvasHeight, kMetrics);
+  EXPECT_DOUBLE_EQ(picture.scaleX, expected.scaleX);
+  EXPECT_DOUBLE_EQ(picture.scaleY, expected.scaleY);
 }
 
 }  // namespace

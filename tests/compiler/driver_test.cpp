@@ -7,7 +7,7 @@
 
 #include "compile_fixture.h"
 #include "tests/support/counting_execution.h"
-#include "tests/support/editor_backdoor.h"
+#include "tests/support/placed_boxes.h"
 #include "tests/support/internal_errors.h"
 
 namespace quorvin::testing {
@@ -165,26 +165,51 @@ TEST_F(CompileTest, DeletedBoxIsNeverWritten) {
   EXPECT_EQ(Asked(), (Strings{Stuck(2, "Constant Input"), kDone}));
 }
 
-// A box asked for but not placed yet is no part of the flowchart: the
-// compile of the model leaves it out, as a save does, and it still waits.
-TEST(CompileOfTheModel, LeavesOutTheBoxWaitingToBePlaced) {
+// A model with one document and scripted questions.
+struct CompileOfTheModel : ::testing::Test {
   ScriptedQuestions questions;
   RecordingViews views;
   MemorySettingsStore store;
-  Model m(questions, views, store);
-  const int doc = NewDocument(m);
-  for (const char* value : {"1", "pi"}) {
-    testing_support::SetEditMode(m, EditMode::Select);
-    ASSERT_TRUE(m.editor.newBox(doc));
-    BoxTable& boxes = testing_support::WritableTable(m);
-    BoxRecord& r = boxes[boxes.highestBox()];
-    r.Kind = "Constant Input";
-    r.Params = value;
-    r.InLink.fill(kAbsentSlot);
-  }
+  Model m{questions, views, store};
+  int doc = NewDocument(m);
+};
+
+// A box asked for but not placed yet is no part of the flowchart: the
+// compile of the model leaves it out, as a save does, and it still waits.
+TEST_F(CompileOfTheModel, LeavesOutTheBoxWaitingToBePlaced) {
+  ASSERT_EQ(testing_support::AddPlacedBox(m, doc, 0, 0, {"Constant Input", "1", kNoSlots, kAllExits}),
+            1);
+  const int waiting = testing_support::WaitingBox(m, doc);
+  ASSERT_TRUE(m.editor.typePendingBox(waiting, {"Constant Input", "pi", kNoSlots, kAllExits}));
   ASSERT_EQ(m.editor.pendingBox(), 2);
   EXPECT_EQ(Compiler(m, questions).CompileFlowchart(CompileMode::Text, doc), "box1=1;\r\n");
   EXPECT_EQ(m.editor.pendingBox(), 2);
+}
+
+// Nor is it the subroutine a call looks for, whichever document it waits on.
+TEST_F(CompileOfTheModel, ACallFindsNoSubroutineInTheBoxWaitingToBePlaced) {
+  const int in =
+      testing_support::AddPlacedBox(m, doc, 0, 0, {"Constant Input", "1", kNoSlots, kAllExits});
+  const int call = testing_support::AddPlacedBox(m, doc, 0, 600, "Insert Subroutine sq");
+  m.editor.chooseArrowSource(in);
+  m.editor.connectArrowTo(call);
+  const int waiting = testing_support::WaitingBox(m, NewDocument(m));
+  ASSERT_TRUE(m.editor.typePendingBox(waiting, {"sq Subroutine", "Subroutine", kAllEntries, kAllExits}));
+  EXPECT_EQ(Compiler(m, questions).CompileFlowchart(CompileMode::Text, doc), "box1=1;\r\n");
+  EXPECT_EQ(questions.questions,
+            Strings{Incomplete({"box2 (Insert Subroutine sq) calls a subroutine that does not "
+                                "exist: no box is of kind \"sq Subroutine\"."})});
+}
+
+// The script a compiler that never compiled before writes of table's
+// document 1, its questions answered with their defaults.
+std::string FreshScript(const BoxTable& table, const Preferences& prefs) {
+  ScriptedQuestions quiet;
+  RecordingViews views;
+  const std::string script =
+      Compiler(table, views, prefs, quiet).CompileFlowchart(CompileMode::Text, 1);
+  EXPECT_FALSE(script.empty());
+  return script;
 }
 
 class StepRecorder : public ExecutionHook {
@@ -225,9 +250,12 @@ TEST_F(CompileExecute, EachWrittenBoxGoesToTheExecutionStepAndTheResultIsEmpty) 
   c.chain(in, loop, body, next);
   EXPECT_EQ(compiler.CompileFlowchart(CompileMode::Execute, 1), "");
   EXPECT_EQ(steps.starts, 1);
-  EXPECT_EQ(steps.steps, (Strings{"1@0:box1=3;\r\n", "2@1:for box2=1:1:2,\r\n",
-                                 "3@1:   box3=box2;\r\n", "4@0:end;\r\nbox4=box3;\r\n"}));
-  EXPECT_TRUE(compiler.work().written.empty());
+  const Strings sent{"1@0:box1=3;\r\n", "2@1:for box2=1:1:2,\r\n", "3@1:   box3=box2;\r\n",
+                     "4@0:end;\r\nbox4=box3;\r\n"};
+  EXPECT_EQ(steps.steps, sent);
+  steps.steps.clear();
+  compiler.CompileFlowchart(CompileMode::Execute, 1);
+  EXPECT_EQ(steps.steps, sent) << "the next run sends every box again";
 }
 
 TEST_F(CompileExecute, AbandonedStepEndsTheCompileWithNothingLeftBehind) {
@@ -237,9 +265,9 @@ TEST_F(CompileExecute, AbandonedStepEndsTheCompileWithNothingLeftBehind) {
   EXPECT_EQ(compiler.CompileFlowchart(CompileMode::Execute, 1), "");
   EXPECT_EQ(steps.steps.size(), 1u);
   EXPECT_TRUE(host.questions.empty());  // neither Done nor anything else
-  EXPECT_TRUE(compiler.work().written.empty());
   EXPECT_EQ(views.gauge.back(), 2.0 / 350 * 100);
   EXPECT_EQ(views.pointers.back(), Pointer::Default);
+  EXPECT_EQ(compiler.CompileFlowchart(CompileMode::Text, 1), FreshScript(c.table, prefs));
 }
 
 TEST_F(CompileExecute, ProblemsOfTheRunAreToldInTheClosingMessage) {
@@ -269,8 +297,8 @@ TEST_F(CompileExecute, HostCanAbandonAtTheEnd) {
   steps.abandonAtEnd = true;
   EXPECT_EQ(compiler.CompileFlowchart(CompileMode::Execute, 1), "");
   EXPECT_TRUE(host.questions.empty());
-  EXPECT_TRUE(compiler.work().written.empty());
   EXPECT_EQ(views.pointers.back(), Pointer::Default);
+  EXPECT_EQ(compiler.CompileFlowchart(CompileMode::Text, 1), FreshScript(c.table, prefs));
 }
 
 // A compile whose questions fail, and the doubles it reports to.
@@ -285,9 +313,12 @@ class CompileFaults : public ::testing::Test {
 // inside an arm.
 class ThrowingHost : public ScriptedQuestions {
  public:
-  std::string inputBox(const std::string&, const std::string&, const std::string&) override {
-    throw std::runtime_error("dialog failed");
+  std::string inputBox(const std::string& prompt, const std::string& title,
+                       const std::string& defaultAnswer) override {
+    if (fails) throw std::runtime_error("dialog failed");
+    return ScriptedQuestions::inputBox(prompt, title, defaultAnswer);
   }
+  bool fails = true;
 };
 
 // What the program does: the user is told which box, and the compile ends
@@ -313,10 +344,12 @@ TEST_F(CompileFaults, AFailingArmEndsTheCompileNamingTheBox) {
     Compiler compiler(chart.table, shown, prefs, host, &hook);
     EXPECT_EQ(compiler.CompileFlowchart(mode, 1), "");
     EXPECT_EQ(host.questions, told);  // no stuck question, no "Done !"
-    EXPECT_TRUE(compiler.work().written.empty());  // box 1 had been written
     EXPECT_EQ(shown.pointers.back(), Pointer::Default);
     EXPECT_EQ(shown.gauge.back(), 3.0 / 350 * 100);
     EXPECT_EQ(hook.finished, 0);
+    // Box 1 had been written; the next compile writes it again.
+    host.fails = false;
+    EXPECT_EQ(compiler.CompileFlowchart(CompileMode::Text, 1), FreshScript(chart.table, prefs));
   }
 }
 
@@ -329,7 +362,6 @@ TEST_F(CompileFaults, AFailingArmFailsTheTest) {
                           "internal error: Box 1 (Keyboard Input) could not be compiled: "
                           "dialog failed");
   EXPECT_TRUE(host.questions.empty());
-  EXPECT_TRUE(compiler.work().written.empty());
 }
 
 TEST_F(CompileFaults, AFailingArmAbortsAFuzzRun) {
@@ -346,9 +378,12 @@ TEST_F(CompileFaults, AFailingArmAbortsAFuzzRun) {
 
 class ThrowingQuestionHost : public ScriptedQuestions {
  public:
-  Answer messageBox(const std::string&, MessageStyle, const std::string&) override {
-    throw std::runtime_error("no message box");
+  Answer messageBox(const std::string& text, MessageStyle style,
+                    const std::string& title) override {
+    if (fails) throw std::runtime_error("no message box");
+    return ScriptedQuestions::messageBox(text, style, title);
   }
+  bool fails = true;
 };
 
 TEST_F(CompileFaults, FailingQuestionEndsTheCompileWithNothingLeftBehind) {
@@ -357,8 +392,11 @@ TEST_F(CompileFaults, FailingQuestionEndsTheCompileWithNothingLeftBehind) {
   c.link(in, c.box("Nope"));
   Compiler compiler(c.table, views, prefs, host);
   EXPECT_EQ(compiler.CompileFlowchart(CompileMode::Text, 1), "");
-  EXPECT_TRUE(compiler.work().written.empty());
   EXPECT_EQ(views.pointers.back(), Pointer::Default);
+  // Box 1 had been written; the next compile writes it again.
+  host.fails = false;
+  host.answers = {"Ignore"};
+  EXPECT_EQ(compiler.CompileFlowchart(CompileMode::Text, 1), "box1=1;\r\n");
 }
 
 // What an aborted compile had written counts for nothing in the next

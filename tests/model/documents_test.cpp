@@ -12,17 +12,7 @@ TEST(Documents, FirstNewIsUntitledOneAndUnchanged) {
   EXPECT_EQ(NewDocument(f.m), 1);
   EXPECT_EQ(f.m.documents.caption(1), "Untitled:1");
   EXPECT_FALSE(f.m.documents.docInfo[1].Changed);
-  EXPECT_EQ(f.m.documents.current(), 1);
   EXPECT_EQ(f.m.editor.mode(), EditMode::Select);
-}
-
-TEST(Documents, TheOneLaidOutLastIsCurrentAndAnUnnumberedWindowKeepsIt) {
-  ModelFixture f;
-  f.m.documents.makeCurrent(2);
-  f.m.documents.makeCurrent(0);
-  EXPECT_EQ(f.m.documents.current(), 2);
-  f.m.documents.makeCurrent(5);
-  EXPECT_EQ(f.m.documents.current(), 5);
 }
 
 TEST(Documents, LowestClosedNumberIsReusedFirst) {

@@ -29,7 +29,7 @@ using WaitingBox = EditModes;
 
 TEST_F(WaitingBox, IsNotShownWhileWaiting) {
   Wait();
-  EXPECT_EQ(f.m.editor.placedBoxes(doc), (std::vector<int>{a, b, c, d}));
+  EXPECT_EQ(f.m.table.placedBoxes(doc), (std::vector<int>{a, b, c, d}));
   EXPECT_EQ(f.m.editor.pendingBox(), pending);
 }
 

@@ -24,13 +24,12 @@ struct EditorFixture {
   int OpenDocument() { return NewDocument(m); }
   // A placed box of document doc at canvas x, y; the mode is select after.
   int AddBox(int doc, int32_t x, int32_t y, const std::string& kind = "Sin") {
-    testing_support::SetEditMode(m, EditMode::Select);
-    if (!m.editor.newBox(doc)) return 0;
-    const int n = m.table.highestBox();
-    boxes[n].Kind = kind;
-    boxes[n].X = x;
-    boxes[n].Y = y;
-    testing_support::SetEditMode(m, EditMode::Select);
+    return testing_support::AddPlacedBox(m, doc, x, y, kind);
+  }
+  // A box asked for on document doc, waiting to be placed.
+  int Pending(int doc) {
+    const int n = testing_support::WaitingBox(m, doc);
+    EXPECT_NE(n, 0);
     return n;
   }
   // Boxes up to number count, all on document doc.
@@ -64,10 +63,8 @@ struct FourBoxes : ::testing::Test {
     d = f.AddBox(doc, 4000, 1000);
   }
   void Wait() {
-    testing_support::SetEditMode(f.m, EditMode::Select);
-    ASSERT_TRUE(f.m.editor.newBox(doc));
-    pending = f.m.table.highestBox();
-    f.boxes[pending].Kind = "Cos";
+    pending = f.Pending(doc);
+    ASSERT_TRUE(f.m.editor.typePendingBox(pending, {"Cos", "", kAllEntries, kAllExits}));
   }
   // The waiting box is gone and placed boxes are left.
   void ExpectDiscarded(int placed) {

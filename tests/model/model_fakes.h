@@ -8,6 +8,7 @@
 
 #include "model/model.h"
 #include "tests/support/editor_backdoor.h"
+#include "tests/support/placed_boxes.h"
 #include "tests/support/recording_views.h"
 
 namespace quorvin::testing {
@@ -77,15 +78,9 @@ struct ModelFixture {
   // The records, written field by field where a test needs what no edit makes.
   BoxTable& boxes = testing_support::WritableTable(m);
 
-  // Opens a document and adds a placed box of the given kind to it.
+  // A placed box of the given kind on document doc, at the canvas origin.
   int AddBox(int doc, const std::string& kind, const std::string& params = "") {
-    testing_support::SetEditMode(m, EditMode::Select);
-    if (!m.editor.newBox(doc)) return 0;
-    const int n = m.table.highestBox();
-    boxes[n].Kind = kind;
-    boxes[n].Params = params;
-    testing_support::SetEditMode(m, EditMode::Select);
-    return n;
+    return testing_support::AddPlacedBox(m, doc, 0, 0, kind, params);
   }
   static void Link(Model& model, int from, int exit, int to, int entry) {
     testing_support::WritableTable(model)[from].OutLink[exit] = static_cast<int16_t>(to);

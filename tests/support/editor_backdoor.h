@@ -14,7 +14,13 @@ namespace quorvin::testing_support {
 
 struct EditorBackdoor {
   static BoxTable& table(BoxEditor& e) { return e.table_; }
-  static void setMode(BoxEditor& e, EditMode mode) { e.mode_ = mode; }
+  // A box waits exactly while the mode is placing: taken out of it, the box
+  // that waited counts as placed where its record says; taken into it, the
+  // highest box waits.
+  static void setMode(BoxEditor& e, EditMode mode) {
+    e.mode_ = mode;
+    e.table_.setWaitingBox(mode == EditMode::Placing ? e.table_.highestBox() : 0);
+  }
   static void select(BoxEditor& e, std::vector<int16_t> boxes) {
     e.selection_ = std::move(boxes);
   }

@@ -24,7 +24,8 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "%s\n", message.text.c_str());
     return 1;
   }
-  quorvin::DocumentWindow* window = f.windows.window(f.m.documents.current());
+  // The one document, the one the load opened.
+  quorvin::DocumentWindow* window = f.windows.window(f.m.documents.openDocuments().back());
   if (argc == 5) {
     const QSize client(std::stoi(argv[3]), std::stoi(argv[4]));
     f.frame.area.resize(client + QSize(40, 60));

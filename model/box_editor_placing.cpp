@@ -62,6 +62,7 @@ void BoxEditor::placePendingBox(int doc, double x, double y) {
   // document it is placed on.
   const int requestedOn = r.Doc;
   r.Doc = static_cast<int16_t>(doc);
+  table_.setWaitingBox(0);
   mode_ = EditMode::Select;
   r.X = ToTwips(x);
   r.Y = ToTwips(y);
@@ -89,11 +90,11 @@ void BoxEditor::copySelection(int doc, double x, double y) {
   std::vector<int> sources, copies;
   for (const int16_t s : selection_) {
     if (!t.exists(s)) continue;
-    mode_ = EditMode::Copying;  // every copy gets a number of its own
-    // At the box limit newBox refuses once, with its message; the copies
-    // made so far stay and nothing else is created.
-    if (!newBox(doc)) break;
-    const int n = t.highestBox();
+    // Every copy gets a number of its own. At the box limit makeBox refuses
+    // once, with its message; the copies made so far stay and nothing else
+    // is created.
+    const int n = makeBox(doc);
+    if (n == 0) break;
     BoxRecord& copy = t[n];
     const BoxRecord& src = t[s];
     CopyUnlinked(src, copy);
@@ -110,7 +111,7 @@ void BoxEditor::copySelection(int doc, double x, double y) {
 void BoxEditor::copyBox(int doc, int n) {
   if (!table_.exists(n)) return;
   if (!newBox(doc)) return;  // refused at the box limit: nothing to fill
-  CopyUnlinked(table_[n], table_[table_.highestBox()]);
+  CopyUnlinked(table_[n], table_[pendingBox()]);
 }
 
 bool BoxEditor::dropBox(int doc, int n, double x, double y) {
@@ -127,7 +128,7 @@ bool BoxEditor::dropBox(int doc, int n, double x, double y) {
 void BoxEditor::selectInside(int doc, const TwipsRect& band) {
   std::vector<int16_t>& sel = selection_;
   sel.clear();
-  for (const int i : placedBoxes(doc)) {
+  for (const int i : table_.placedBoxes(doc)) {
     const BoxRecord& r = table_[i];
     if (StrictlyInside(r.X, band.left, band.width) && StrictlyInside(r.Y, band.top, band.height))
       sel.push_back(static_cast<int16_t>(i));

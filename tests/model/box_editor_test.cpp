@@ -51,7 +51,6 @@ TEST(NewBox, LimitCountsEveryDocumentAndRefusesThe351st) {
   ASSERT_EQ(f.AddBox(a, "Cos"), 350);
   EXPECT_DOUBLE_EQ(f.views.gauge.back(), 100.0);
   const BoxTable before = f.m.table;
-  testing_support::SetEditMode(f.m, EditMode::Select);
   EXPECT_FALSE(f.m.editor.newBox(b));
   EXPECT_EQ(f.m.table, before);
   EXPECT_EQ(f.m.editor.mode(), EditMode::Select);
@@ -95,9 +94,9 @@ TEST(TypePendingBox, WritesEveryFieldOfTheWaitingBoxAndNoOther) {
   EXPECT_EQ((std::array<int16_t, 4>{0, 0, -1, -1}), r.InLink);
   EXPECT_EQ((std::array<int16_t, 6>{0, -1, 0, -1, -1, 0}), r.OutLink);
   // Once placed, or for any other box, a late answer writes nothing.
+  f.m.editor.placePendingBox(doc, 500, 500);
   const BoxTable before = f.m.table;
   EXPECT_FALSE(f.m.editor.typePendingBox(placed, {"Sin", "", {}, {}}));
-  testing_support::SetEditMode(f.m, EditMode::Select);
   EXPECT_FALSE(f.m.editor.typePendingBox(n, {"Sin", "", {}, {}}));
   EXPECT_EQ(f.m.table, before);
 }

@@ -1,10 +1,12 @@
-// Linking and unlinking boxes, and what Box Information changes in a record.
+// Linking and unlinking boxes, and what Box Information, the comment editor
+// and a compile's Keyboard Input change in a record.
 #include <set>
 #include <string>
 #include <tuple>
 #include <utility>
 
 #include "model/box_editor.h"
+#include "model/link_pairing.h"
 #include "model/utf8_text.h"
 
 namespace quorvin {
@@ -20,42 +22,23 @@ int FirstFreeSlot(const std::array<int16_t, N>& links) {
   return 1;
 }
 
-// How many of slots 1..k-1 hold value: the rank of slot k among the slots
-// that link the same box.
-template <std::size_t N>
-int RankAmong(const std::array<int16_t, N>& slots, std::size_t k, int value) {
-  int rank = 0;
-  for (std::size_t i = 1; i < k && i < N; ++i)
-    if (slots[i] == value) ++rank;
-  return rank;
-}
-
-// The slot that holds value for the rank-th time, or 0 when there is none.
-template <std::size_t N>
-std::size_t SlotOfRank(const std::array<int16_t, N>& slots, int rank, int value) {
-  for (std::size_t i = 1; i < N; ++i)
-    if (slots[i] == value && rank-- == 0) return i;
-  return 0;
-}
-
 // One slot to free: box, entry (true) or exit, slot number.
 using SlotRef = std::tuple<int, bool, std::size_t>;
 
 // The ticked slots of one side of box n and the matching slots at the other
-// ends, all found before anything is freed so that every pairing is read
-// from the links as the dialog showed them.
-template <std::size_t N, std::size_t M>
+// ends (model/link_pairing.h), all found before anything is freed so that
+// every pairing is read from the links as the dialog showed them.
+template <std::size_t N>
 void CollectCuts(const BoxTable& table, int n, const std::array<int16_t, N>& mine,
-                 const std::array<bool, N>& ticked, bool mineAreEntries,
-                 std::array<int16_t, M> BoxRecord::*theirs, std::set<SlotRef>& cuts) {
+                 const std::array<bool, N>& ticked, bool mineAreEntries, std::set<SlotRef>& cuts) {
   for (std::size_t k = 1; k < N; ++k) {
     const int other = mine[k];
     if (!ticked[k] || other <= 0) continue;
     cuts.insert({n, mineAreEntries, k});
     const BoxRecord* far = table.box(other);
     if (!far) continue;
-    const std::size_t slot = SlotOfRank(far->*theirs, RankAmong(mine, k, other), n);
-    if (slot != 0) cuts.insert({other, !mineAreEntries, slot});
+    const int slot = PairingOf(table[n], n, mineAreEntries, static_cast<int>(k), *far).partner;
+    if (slot != 0) cuts.insert({other, !mineAreEntries, static_cast<std::size_t>(slot)});
   }
 }
 
@@ -104,8 +87,8 @@ bool BoxEditor::applyBoxInformation(int n, const BoxInformationAnswer& answer) {
   BoxRecord* r = t.box(n);
   if (!r) return false;
   std::set<SlotRef> cuts;
-  CollectCuts(t, n, r->InLink, answer.disconnectFrom, true, &BoxRecord::OutLink, cuts);
-  CollectCuts(t, n, r->OutLink, answer.disconnectTo, false, &BoxRecord::InLink, cuts);
+  CollectCuts(t, n, r->InLink, answer.disconnectFrom, true, cuts);
+  CollectCuts(t, n, r->OutLink, answer.disconnectTo, false, cuts);
 
   std::set<int> touched;
   for (const auto& [box, entry, slot] : cuts) {
@@ -151,6 +134,13 @@ bool BoxEditor::editComment(int n, const std::string& text) {
   if (cut == r->Params) return false;
   r->Params = std::move(cut);
   changed(r->Doc);
+  return true;
+}
+
+bool BoxEditor::keepKeyboardAnswer(int n, const std::string& answer) {
+  BoxRecord* r = table_.box(n);
+  if (r == nullptr || r->Kind != "Keyboard Input") return false;
+  r->Params = answer;
   return true;
 }
 

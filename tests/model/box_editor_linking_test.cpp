@@ -247,6 +247,20 @@ TEST(EditComment, UnchangedTextIsNoEdit) {
   EXPECT_FALSE(f.changed());
 }
 
+TEST(KeepKeyboardAnswer, KeepsTheAnswerOfAKeyboardInputOnlyAndChangesNoDocument) {
+  BoxInformationFixture f;
+  const int keyboard = f.Box("Keyboard Input", "1 2");
+  const int constant = f.Box("Constant Input", "pi");
+  f.views.redrawn.clear();
+  EXPECT_TRUE(f.m.editor.keepKeyboardAnswer(keyboard, "3 4 5"));
+  EXPECT_EQ(f[keyboard].Params, "3 4 5");
+  EXPECT_FALSE(f.m.editor.keepKeyboardAnswer(constant, "e"));
+  EXPECT_EQ(f[constant].Params, "pi");
+  EXPECT_FALSE(f.m.editor.keepKeyboardAnswer(3, "9"));
+  EXPECT_FALSE(f.changed()) << "the flowchart is as it was";
+  EXPECT_TRUE(f.views.redrawn.empty());
+}
+
 TEST(FirstCharacters, CountsCharactersNotBytes) {
   const std::string e = "\xC3\xA9";  // e acute, two bytes
   EXPECT_EQ(FirstCharacters(e + e + e, 2), e + e);

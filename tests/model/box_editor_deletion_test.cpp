@@ -14,11 +14,9 @@ struct TenBoxes : ::testing::Test {
   int doc = 0;
   void SetUp() override {
     doc = NewDocument(f.m);
-    for (int i = 1; i <= 10; ++i) {
-      ASSERT_EQ(f.AddBox(doc, "K" + std::to_string(i)), i);
-      f.boxes[i].X = i * 100;
-      f.boxes[i].Y = i * 10;
-    }
+    for (int i = 1; i <= 10; ++i)
+      ASSERT_EQ(testing_support::AddPlacedBox(f.m, doc, i * 100, i * 10, "K" + std::to_string(i)), i);
+    f.views.redrawn.clear();  // what placing them showed
   }
   void Delete(std::vector<int16_t> sel, bool quiet = true) {
     testing_support::SetSelection(f.m, std::move(sel));

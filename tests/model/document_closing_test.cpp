@@ -1,25 +1,27 @@
+// Closing a document and Exit: what each answer to the save question keeps,
+// and the box still waiting to be placed, which no save writes.
+#include "model/document_closing.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include <unistd.h>
 
-#include "canvas/logic/edit_commands.h"
-#include "canvas/logic/window_layout.h"
-#include "canvas_fixture.h"
-#include "model/document_closing.h"
+#include "tests/model/editor_fixture.h"
 
 namespace quorvin {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::CanvasFixture;
+using testing::EditorFixture;
 
 struct TempDir {
   fs::path path = fs::temp_directory_path() /
-                  ("quorvin-canvas-" + std::to_string(::getpid()) + "-" +
+                  ("quorvin-closing-" + std::to_string(::getpid()) + "-" +
                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
   TempDir() { fs::create_directories(path); }
   ~TempDir() { fs::remove_all(path); }
@@ -27,7 +29,7 @@ struct TempDir {
 
 // Two documents: the first owns boxes 1 and 3, the second box 2.
 struct Closing : ::testing::Test {
-  CanvasFixture f;
+  EditorFixture f;
   int doc = 0, other = 0;
   void SetUp() override {
     doc = f.OpenDocument();
@@ -36,16 +38,19 @@ struct Closing : ::testing::Test {
     f.AddBox(other, 200, 200, "Cos");
     f.AddBox(doc, 300, 300, "Tan");
     f.m.documents.docInfo[doc].Changed = true;
-    f.window(doc).band = {true, {1, 1, 1, 1}};
   }
-  bool Close() { return FormQueryUnload(f.m, f.window(doc), doc); }
+  bool Close() { return CloseDocument(f.m, doc); }
+  bool BandHidden(int d) const {
+    const std::vector<int>& hidden = f.views.shapesHidden;
+    return std::find(hidden.begin(), hidden.end(), d) != hidden.end();
+  }
   void ExpectClosed() {
     EXPECT_TRUE(f.m.documents.docInfo[doc].Free);
     ASSERT_EQ(f.m.table.highestBox(), 1);
     EXPECT_EQ(f.m.table[1].Kind, "Cos") << "the other document's box renumbered";
     EXPECT_EQ(f.m.table[1].Doc, other);
     EXPECT_TRUE(f.m.editor.selection().empty());
-    EXPECT_FALSE(f.window(doc).band.visible);
+    EXPECT_TRUE(BandHidden(doc));
   }
   void ExpectKept() {
     EXPECT_FALSE(f.m.documents.docInfo[doc].Free);
@@ -113,9 +118,16 @@ TEST_F(Closing, YesWithAFailedWriteKeepsEverything) {
 }
 
 TEST_F(Closing, AClosedOrUnnumberedWindowAsksNothing) {
-  EXPECT_TRUE(FormQueryUnload(f.m, f.window(0), 0));
+  EXPECT_TRUE(CloseDocument(f.m, 0));
   EXPECT_TRUE(f.dialogs.messages.empty());
   EXPECT_EQ(f.m.table.highestBox(), 3);
+}
+
+TEST_F(Closing, ADocumentWithoutBoxesHidesItsRubberBandToo) {
+  const int empty = f.OpenDocument();
+  EXPECT_TRUE(CloseDocument(f.m, empty));
+  EXPECT_TRUE(BandHidden(empty));
+  EXPECT_TRUE(f.m.documents.docInfo[empty].Free);
 }
 
 TEST_F(Closing, ExitClosesEveryDocumentInTurn) {
@@ -125,7 +137,7 @@ TEST_F(Closing, ExitClosesEveryDocumentInTurn) {
   std::vector<int> asked;
   EXPECT_TRUE(ExitAllDocuments(f.m, [&](int d) {
     asked.push_back(d);
-    return FormQueryUnload(f.m, f.window(d), d);
+    return CloseDocument(f.m, d);
   }));
   EXPECT_EQ(asked, (std::vector<int>{doc, other}));
   EXPECT_EQ(f.m.table.highestBox(), 0);
@@ -133,10 +145,9 @@ TEST_F(Closing, ExitClosesEveryDocumentInTurn) {
 }
 
 TEST_F(Closing, ExitCancelledRestoresTheModeArmedBefore) {
-  testing_support::SetEditMode(f.m, EditMode::Select);
-  ASSERT_TRUE(f.m.editor.newBox(other));  // a box waits to be placed
+  f.Pending(other);  // a box waits to be placed
   f.dialogs.answers = {Answer::Cancel};
-  EXPECT_FALSE(ExitAllDocuments(f.m, [&](int d) { return FormQueryUnload(f.m, f.window(d), d); }));
+  EXPECT_FALSE(ExitAllDocuments(f.m, [&](int d) { return CloseDocument(f.m, d); }));
   EXPECT_EQ(f.m.editor.mode(), EditMode::Placing) << "the canvas is not left dead";
   EXPECT_EQ(f.m.editor.pendingBox(), 4);
   ExpectKept();
@@ -145,9 +156,9 @@ TEST_F(Closing, ExitCancelledRestoresTheModeArmedBefore) {
 TEST_F(Closing, ExitCancelledAfterAClosingKeepsTheSelectModeItLeft) {
   f.m.documents.docInfo[doc].Changed = false;
   f.m.documents.docInfo[other].Changed = true;
-  testing_support::SetEditMode(f.m, EditMode::ArrowArmed);
+  f.m.editor.armArrowTool();
   f.dialogs.answers = {Answer::Cancel};
-  EXPECT_FALSE(ExitAllDocuments(f.m, [&](int d) { return FormQueryUnload(f.m, f.window(d), d); }));
+  EXPECT_FALSE(ExitAllDocuments(f.m, [&](int d) { return CloseDocument(f.m, d); }));
   EXPECT_EQ(f.m.editor.mode(), EditMode::Select);
   EXPECT_TRUE(f.m.documents.docInfo[doc].Free);
   EXPECT_FALSE(f.m.documents.docInfo[other].Free);
@@ -169,13 +180,11 @@ struct WaitingBoxSave : Closing {
   void Wait(int on) {
     f.boxes[4].X = 5000;
     f.boxes[4].Y = 6000;
-    testing_support::SetEditMode(f.m, EditMode::Select);
-    ASSERT_TRUE(f.m.editor.newBox(on));
-    ASSERT_EQ(f.m.editor.pendingBox(), 4);
-    f.boxes[4].Kind = "Cos";
+    ASSERT_EQ(f.Pending(on), 4);
+    ASSERT_TRUE(f.m.editor.typePendingBox(4, {"Cos", "", kAllEntries, kAllExits}));
   }
   bool Exit() {
-    return ExitAllDocuments(f.m, [&](int d) { return FormQueryUnload(f.m, f.window(d), d); });
+    return ExitAllDocuments(f.m, [&](int d) { return CloseDocument(f.m, d); });
   }
   std::string Saved() const {
     std::ifstream in(path, std::ios::binary);
@@ -238,7 +247,7 @@ TEST_F(WaitingBoxSave, ExitCancelledAfterAClosingShowsNoUnplacedBox) {
   f.dialogs.answers = {Answer::Cancel};
   EXPECT_FALSE(Exit());
   EXPECT_EQ(f.m.editor.pendingBox(), 0);
-  EXPECT_EQ(f.m.editor.placedBoxes(other), std::vector<int>{1});
+  EXPECT_EQ(f.m.table.placedBoxes(other), std::vector<int>{1});
   EXPECT_EQ(f.m.table[1].X, 200) << "the placed box, not the waiting one";
 }
 

@@ -13,21 +13,16 @@ struct Placing : ::testing::Test {
   EditorFixture f;
   int doc = 0;
   void SetUp() override { doc = NewDocument(f.m); }
-  int Pending(int requestedOn) {
-    testing_support::SetEditMode(f.m, EditMode::Select);
-    EXPECT_TRUE(f.m.editor.newBox(requestedOn));
-    return f.m.table.highestBox();
-  }
 };
 
 TEST_F(Placing, PlacingOnAnotherDocumentHandsTheBoxOver) {
   const int other = NewDocument(f.m);
-  const int n = Pending(doc);
+  const int n = f.Pending(doc);
   f.views.redrawn.clear();
   f.m.editor.placePendingBox(other, 700, 800);
   EXPECT_EQ(f.m.table[n].Doc, other);
-  EXPECT_EQ(f.m.editor.placedBoxes(other), std::vector<int>{n});
-  EXPECT_TRUE(f.m.editor.placedBoxes(doc).empty());
+  EXPECT_EQ(f.m.table.placedBoxes(other), std::vector<int>{n});
+  EXPECT_TRUE(f.m.table.placedBoxes(doc).empty());
   EXPECT_TRUE(f.m.documents.docInfo[other].Changed);
   EXPECT_FALSE(f.m.documents.docInfo[doc].Changed) << "the box never showed there";
   EXPECT_EQ(f.views.redrawn, (std::vector<int>{doc, other}));
@@ -37,6 +32,7 @@ TEST_F(Placing, MoveActsOnlyOnTheBoxesOfTheWindowPressed) {
   const int other = NewDocument(f.m);
   const int mine = f.AddBox(doc, 1500, 1500);
   const int theirs = f.AddBox(other, 1600, 1600);
+  f.m.documents.docInfo[other].Changed = false;  // saved since
   f.Select({static_cast<int16_t>(mine), static_cast<int16_t>(theirs)}, 1000, 1000);
   f.m.editor.armMove();
   f.m.editor.moveSelection(doc, 0, 0);
@@ -125,7 +121,7 @@ TEST_F(Placing, ADropOnAnotherDocumentsWindowIsRefused) {
 }
 
 TEST_F(Placing, TheWaitingBoxCannotBeDropped) {
-  const int n = Pending(doc);
+  const int n = f.Pending(doc);
   EXPECT_FALSE(f.m.editor.dropBox(doc, n, 500, 500));
   EXPECT_EQ(f.m.table[n].X, 0);
   EXPECT_FALSE(f.m.documents.docInfo[doc].Changed);
