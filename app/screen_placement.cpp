@@ -1,8 +1,23 @@
 #include "app/screen_placement.h"
 
+#include <QWidget>
+#include <QWindow>
+
 #include <algorithm>
 
 namespace quorvin {
+
+namespace {
+QMargins FramedBy(const QWidget& window) {
+  return window.windowHandle() ? window.windowHandle()->frameMargins() : QMargins();
+}
+}  // namespace
+
+QMargins Decorations(const QWidget& window, const QWidget* guess) {
+  const QMargins own = FramedBy(window);
+  if (!own.isNull() || guess == nullptr) return own;
+  return FramedBy(*guess->window());
+}
 
 QRect WholeOnScreen(const QRect& inner, const QMargins& decorations, const QRect& available) {
   const QRect room = available.marginsRemoved(decorations);

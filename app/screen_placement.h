@@ -6,7 +6,13 @@
 #include <QMargins>
 #include <QRect>
 
+class QWidget;
+
 namespace quorvin {
+
+// The decorations the window manager put around window; until it has framed
+// window, those it put around guess (a window beside it), or none.
+QMargins Decorations(const QWidget& window, const QWidget* guess);
 
 // The inner area moved, as little as it takes, so that the window with its
 // decorations lies whole inside available; made smaller first where it

@@ -79,21 +79,12 @@ void TextResultsWindow::addShown(QString text) {
   txt->ensureCursorVisible();
 }
 
-namespace {
-// The title bar and borders the window manager puts around window; none
-// known before it has framed it.
-QMargins Decorations(const QWidget& window) {
-  return window.windowHandle() ? window.windowHandle()->frameMargins() : QMargins();
-}
-}  // namespace
-
 void TextResultsWindow::showInFront(const QWidget* beside) {
   QScreen* screen = beside ? beside->screen() : this->screen();
   // Until the window manager has framed it, its decorations are taken to be
   // those it gave the window beside it.
   create();
-  QMargins decorations = Decorations(*this);
-  if (decorations.isNull() && beside) decorations = Decorations(*beside->window());
+  const QMargins decorations = Decorations(*this, beside);
   if (screen) {
     const QRect available = screen->availableGeometry();
     setGeometry(placed_ ? WholeOnScreen(geometry(), decorations, available)

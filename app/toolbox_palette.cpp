@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "app/empty_caption.h"
+#include "app/screen_placement.h"
 #include "app/toolbox_layout.h"
 #include "model/file_lookup.h"
 #include "model/safe_file.h"
@@ -39,19 +40,16 @@ ToolboxPalette::ToolboxPalette(Model& m, ToolPick& pick, QWidget* parent)
 int ToolboxPalette::widthTwips() const { return static_cast<int>(TwipsFromPixels(width())); }
 int ToolboxPalette::heightTwips() const { return static_cast<int>(TwipsFromPixels(height())); }
 
-QSize ToolboxPalette::decoration() const {
-  const QSize own = frameGeometry().size() - size();
-  if (!own.isNull()) return own;
+QMargins ToolboxPalette::decorations() const {
   // The window manager frames the palette once it is shown; until then the
   // frame window's title bar and borders are the best guess.
-  const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
-  return owner ? owner->frameGeometry().size() - owner->size() : own;
+  return Decorations(*this, parentWidget());
 }
 
 TwipsExtent ToolboxPalette::screenTwips() const {
   const QScreen* shown = screen();
   if (shown == nullptr) return kNoScreenLimit;
-  const QSize room = shown->availableGeometry().size() - decoration();
+  const QSize room = shown->availableGeometry().marginsRemoved(decorations()).size();
   return {static_cast<int>(TwipsFromPixels(std::max(room.width(), 1))),
           static_cast<int>(TwipsFromPixels(std::max(room.height(), 1)))};
 }
@@ -59,15 +57,8 @@ TwipsExtent ToolboxPalette::screenTwips() const {
 void ToolboxPalette::keepOnScreen() {
   const QScreen* shown = screen();
   if (shown == nullptr) return;
-  const QRect room = shown->availableGeometry();
-  // pos() is where the window's frame begins.
-  const QRect outer(pos(), size() + decoration());
-  QPoint shift;
-  if (outer.right() > room.right()) shift.rx() = room.right() - outer.right();
-  if (outer.bottom() > room.bottom()) shift.ry() = room.bottom() - outer.bottom();
-  shift.rx() = std::max(shift.x(), room.left() - outer.left());
-  shift.ry() = std::max(shift.y(), room.top() - outer.top());
-  if (!shift.isNull()) move(pos() + shift);
+  const QRect placed = WholeOnScreen(geometry(), decorations(), shown->availableGeometry());
+  if (placed != geometry()) setGeometry(placed);
 }
 
 void ToolboxPalette::setSizeTwips(int widthTwips, int heightTwips) {

@@ -5,7 +5,7 @@
 // contents come from the live preferences (txtToolbox, lbltoolboxsize) and,
 // for a toolbox file, from that file in the program directory.
 
-#include <QSize>
+#include <QMargins>
 #include <QTimer>
 #include <QToolButton>
 #include <QWidget>
@@ -85,7 +85,7 @@ class ToolboxPalette : public QWidget {
 
   // The title bar and borders around the palette, and the room the screen
   // it is on leaves it inside them.
-  QSize decoration() const;
+  QMargins decorations() const;
   TwipsExtent screenTwips() const;
   // The re-flow of the palette's present size, and its buttons put there.
   ToolReflow reflow() const;

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/title_bar.h"
+
 namespace quorvin {
 
 namespace {

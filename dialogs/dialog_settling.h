@@ -11,8 +11,6 @@
 //    whole title under a window manager, and can be neither resized nor
 //    maximised.
 
-#include "platform/title_bar.h"
-
 class QDialog;
 class QWidget;
 

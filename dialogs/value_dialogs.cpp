@@ -28,13 +28,12 @@ QVBoxLayout* Frame(QDialog& dialog, const char* name, const char* title,
   return new QVBoxLayout(&dialog);
 }
 
-// OK at the bottom right ends every layout; then the dialog settles.
-void AddOk(QDialog& dialog, QVBoxLayout* outer, QPushButton* ok) {
+// OK at the bottom right ends every layout.
+void AddOk(QVBoxLayout* outer, QPushButton* ok) {
   auto* bottom = new QHBoxLayout;
   bottom->addStretch(1);
   bottom->addWidget(ok);
   outer->addLayout(bottom);
-  SettleParameterDialog(dialog);
 }
 
 template <typename W>
@@ -61,7 +60,8 @@ BasicDialog::BasicDialog(QWidget* parent) : QDialog(parent) {
   chkElement->setChecked(initial.elementwise);
   outer->addWidget(Frame1);
   outer->addWidget(chkElement);
-  AddOk(*this, outer, cmdOK);
+  AddOk(outer, cmdOK);
+  SettleParameterDialog(*this);
 }
 
 ArithmeticAnswer BasicDialog::answer() const {
@@ -94,7 +94,8 @@ PauseDialog::PauseDialog(QWidget* parent) : QDialog(parent) {
   row->addWidget(Label3);
   outer->addLayout(row);
   outer->addWidget(chkNoNumber);
-  AddOk(*this, outer, cmdOK);
+  AddOk(outer, cmdOK);
+  SettleParameterDialog(*this);
 
   connect(chkNoNumber, &QCheckBox::toggled, this, [this] { chkNoNumber_Click(); });
   connect(lblSecs, &QLineEdit::textChanged, this, [this] { lblSecs_Change(); });
@@ -139,7 +140,8 @@ UserInputDialog::UserInputDialog(QWidget* parent) : QDialog(parent) {
   txtPrompt = Named(new QLineEdit(Frame1), "txtPrompt");
   (new QVBoxLayout(Frame1))->addWidget(txtPrompt);
   outer->addWidget(Frame1);
-  AddOk(*this, outer, cmdOK);
+  AddOk(outer, cmdOK);
+  SettleParameterDialog(*this);
 }
 
 std::string UserInputDialog::answer() const { return Text(txtPrompt); }
@@ -158,7 +160,8 @@ MakeVectorDialog::MakeVectorDialog(QWidget* parent) : QDialog(parent) {
   form->addRow(lblStep, txtStep);
   form->addRow(lblMax, txtMax);
   outer->addLayout(form);
-  AddOk(*this, outer, cmdOK);
+  AddOk(outer, cmdOK);
+  SettleParameterDialog(*this);
 }
 
 VectorAnswer MakeVectorDialog::answer() const {
@@ -186,7 +189,8 @@ SplitDialog::SplitDialog(QWidget* parent) : QDialog(parent) {
   range->addWidget(txtTo);
   outer->addWidget(Frame1);
   outer->addLayout(range);
-  AddOk(*this, outer, cmdOK);
+  AddOk(outer, cmdOK);
+  SettleParameterDialog(*this);
   connect(txtTo, &QLineEdit::textChanged, this, [this] { txtTo_Change(); });
 }
 

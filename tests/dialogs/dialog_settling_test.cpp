@@ -22,6 +22,7 @@
 #include "dialogs/plot_dialog.h"
 #include "dialogs/subroutine_dialog.h"
 #include "dialogs/value_dialogs.h"
+#include "platform/title_bar.h"
 #include "tests/support/cut_texts.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/quiet_questions.h"

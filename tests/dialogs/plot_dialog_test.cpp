@@ -7,6 +7,7 @@
 
 #include "dialogs/dialog_settling.h"
 #include "platform/icon_sheet.h"
+#include "platform/title_bar.h"
 #include "tests/model/model_fakes.h"
 #include "tests/support/cut_texts.h"
 #include "tests/support/qt_application.h"
