@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <utility>
@@ -279,6 +280,18 @@ bool FrameWindow::resumeAfterInterruptedRun() {
   if (!exitAfterRun_) return false;
   exitAfterRun_ = false;
   const EndedForExit ended = std::exchange(endedForExit_, EndedForExit::Nothing);
+  // Every loop has returned, so a modal window still open waits in none of
+  // its own (the preferences window is shown so): it closes as its Cancel
+  // would, or the documents could never be asked past it. A window that
+  // will not close is left, and the close below waits again.
+  for (int left = 8; left > 0; --left) {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr) break;
+    if (auto* dialog = qobject_cast<QDialog*>(modal))
+      dialog->reject();
+    else
+      modal->close();
+  }
   close();
   if (leaving_) return false;
   // Cancel meant "stay", but what the Exit ended stays ended: say so, or the

@@ -1,6 +1,7 @@
 #include "app/function_browser.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QScreen>
@@ -119,8 +120,9 @@ void FunctionBrowserWindow::fillCategories() {
   const QSignalBlocker quiet(cmbCategory);
   const QSignalBlocker quietList(lstFunc);
   cmbCategory->clear();
-  for (const std::string& category : CategoryList(tables_.catalogue))
-    cmbCategory->addItem(QString::fromStdString(category));
+  categories_ = CategoryList(tables_.catalogue);
+  for (const Category& category : categories_)
+    cmbCategory->addItem(QString::fromStdString(category.text));
   cmbCategory->setCurrentIndex(-1);
   lstFunc->clear();
   lblHelp->clear();
@@ -148,9 +150,10 @@ void FunctionBrowserWindow::cmbCategory_Click() {
   const QSignalBlocker quiet(lstFunc);
   lstFunc->clear();
   lblHelp->clear();
-  if (cmbCategory->currentIndex() < 0) return;
+  const int chosen = cmbCategory->currentIndex();
+  if (chosen < 0 || static_cast<std::size_t>(chosen) >= categories_.size()) return;
   for (const std::string& file :
-       FilesOfCategory(tables_.catalogue, cmbCategory->currentText().toStdString())) {
+       FilesOfCategory(tables_.catalogue, categories_[static_cast<std::size_t>(chosen)])) {
     auto* entry = new QListWidgetItem(QString::fromStdString(file), lstFunc);
     entry->setToolTip(entry->text());  // the whole path, also where it gives way
   }
@@ -179,11 +182,24 @@ void FunctionBrowserWindow::cmdOK_Click() {
 void FunctionBrowserWindow::cmdRescn_Click() { rescan(); }
 
 void FunctionBrowserWindow::rescan() {
-  const QString category = cmbCategory->currentText();
+  // The category chosen before stays chosen when the new catalogue still
+  // holds its directory; its entry may stand elsewhere in the new list.
+  const int chosen = cmbCategory->currentIndex();
+  std::optional<std::string> dir;  // the all-files entry: no directory
+  const bool wasChosen = chosen >= 0 && static_cast<std::size_t>(chosen) < categories_.size();
+  if (wasChosen) {
+    const Category& before = categories_[static_cast<std::size_t>(chosen)];
+    if (before.dir != Category::kAllMFiles) dir = tables_.catalogue.mFileDirs.at(before.dir).Dir;
+  }
   RescanMFiles(this, tables_, settings_(), *dialogs_);
   fillCategories();
-  // The category chosen before stays chosen when the new catalogue still has it.
-  if (!category.isEmpty()) cmbCategory->setCurrentIndex(cmbCategory->findText(category));
+  if (!wasChosen) return;
+  const auto same = std::find_if(categories_.begin(), categories_.end(), [&](const Category& c) {
+    if (c.dir == Category::kAllMFiles) return !dir;
+    return dir && tables_.catalogue.mFileDirs[c.dir].Dir == *dir;
+  });
+  if (same != categories_.end())
+    cmbCategory->setCurrentIndex(static_cast<int>(same - categories_.begin()));
 }
 
 std::optional<std::string> BrowseFunctions(QWidget* parent, const std::string& caller,

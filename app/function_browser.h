@@ -12,7 +12,9 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "app/function_browser_rules.h"
 #include "app/mfile_rescan.h"
 #include "model/host.h"
 
@@ -58,6 +60,8 @@ class FunctionBrowserWindow : public QDialog {
   std::unique_ptr<Dialogs> ownDialogs_;
   Dialogs* dialogs_;
   std::optional<std::string> chosen_;
+  // The directory behind each entry of cmbCategory, in its order.
+  std::vector<Category> categories_;
 };
 
 // Shows the browser modally for caller ("func" or "mat") and returns what

@@ -1,6 +1,6 @@
 #include "app/function_browser_rules.h"
 
-#include <algorithm>
+#include <cctype>
 
 #include "app/pattern_occurrence.h"
 #include "model/ascii_case.h"
@@ -13,32 +13,32 @@ std::string CategoryText(const std::string& name) {
   return text;
 }
 
-std::vector<std::string> CategoryList(const MFileCatalogue& catalogue) {
+std::vector<Category> CategoryList(const MFileCatalogue& catalogue) {
   // All directories at once: one by one, each against every file, half a
   // million of each took minutes.
   std::vector<std::string_view> dirs;
   dirs.reserve(catalogue.mFileDirs.size());
   for (const MFileDir& dir : catalogue.mFileDirs) dirs.push_back(dir.Dir);
   const std::vector<bool> held = PatternsOccurring(dirs, catalogue.mFiles);
-  std::vector<std::string> list;
+  std::vector<Category> list;
   for (std::size_t i = 0; i < catalogue.mFileDirs.size(); ++i) {
     const MFileDir& dir = catalogue.mFileDirs[i];
     // A directory without a path (a damaged catalogue line) holds nothing,
     // although the empty text lies in every path.
-    if (!dir.Name.empty() && !dir.Dir.empty() && held[i]) list.push_back(CategoryText(dir.Name));
+    if (!dir.Name.empty() && !dir.Dir.empty() && held[i]) list.push_back({CategoryText(dir.Name), i});
   }
-  list.push_back(kAllMFilesCategory);
+  list.push_back({kAllMFilesCategory, Category::kAllMFiles});
   return list;
 }
 
-std::vector<std::string> FilesOfCategory(const MFileCatalogue& catalogue, const std::string& chosen) {
-  if (chosen == kAllMFilesCategory) return catalogue.mFiles;
-  const auto dir = std::find_if(catalogue.mFileDirs.begin(), catalogue.mFileDirs.end(),
-                                [&](const MFileDir& d) { return LowerCased(d.Name) == LowerCased(chosen); });
-  if (dir == catalogue.mFileDirs.end() || dir->Dir.empty()) return {};
+std::vector<std::string> FilesOfCategory(const MFileCatalogue& catalogue, const Category& chosen) {
+  if (chosen.dir == Category::kAllMFiles) return catalogue.mFiles;
+  if (chosen.dir >= catalogue.mFileDirs.size()) return {};
+  const std::string& dir = catalogue.mFileDirs[chosen.dir].Dir;
+  if (dir.empty()) return {};
   std::vector<std::string> files;
   for (const std::string& file : catalogue.mFiles)
-    if (file.find(dir->Dir) != std::string::npos) files.push_back(file);
+    if (file.find(dir) != std::string::npos) files.push_back(file);
   return files;
 }
 

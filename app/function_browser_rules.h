@@ -5,6 +5,7 @@
 // category when its path holds the directory's path, so the m-files of its
 // subdirectories belong to it too. Standard library only.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,13 +23,25 @@ inline const std::string kCallerMatlabCommand = "mat";
 // "TOOLBOX" and "toolbox" both show "Toolbox".
 std::string CategoryText(const std::string& name);
 
+// An entry of the category list: its text and the directory it stands for,
+// as an index into the catalogue's mFileDirs (kAllMFiles for the all-files
+// entry). Several directories may show the same text ("Private"): each entry
+// keeps its own.
+struct Category {
+  static constexpr std::size_t kAllMFiles = static_cast<std::size_t>(-1);
+  std::string text;
+  std::size_t dir = kAllMFiles;
+  bool operator==(const Category&) const = default;
+};
+
 // One entry per directory with a name and at least one m-file, in catalogue
 // order, then the all-files entry.
-std::vector<std::string> CategoryList(const MFileCatalogue& catalogue);
+std::vector<Category> CategoryList(const MFileCatalogue& catalogue);
 
-// The m-files of the category shown as chosen: every file for the all-files
-// entry, else those of the first directory whose name matches, ignoring case.
-std::vector<std::string> FilesOfCategory(const MFileCatalogue& catalogue, const std::string& chosen);
+// The m-files of the chosen entry: every file for the all-files entry, else
+// those whose path holds its directory's path; none for a directory the
+// catalogue does not hold.
+std::vector<std::string> FilesOfCategory(const MFileCatalogue& catalogue, const Category& chosen);
 
 // The function a chosen path names: the text after its last "/" without
 // ".m"; empty for a text without "/".

@@ -118,6 +118,10 @@ void PreferencesWindow::Form_Activate() {
   showPreferences();
   saved_ = m_.prefs;
   savedScroll_ = sclWidth->value();
+  // A digit typed at once replaces the width: joined to it, any digit made
+  // a width above 4, held to 4.
+  txtLineWidth->setFocus();
+  txtLineWidth->selectAll();
 }
 
 void PreferencesWindow::showEvent(QShowEvent* event) {

@@ -47,6 +47,8 @@ class PreferencesWindow : public QDialog {
   void applyPreferences(int doc);
 
   // Handlers.
+  // Each opening: shows the live values, keeps them for Cancel and puts
+  // focus in the line width, its text chosen.
   void Form_Activate();
   void sclWidth_Change();
   void txtLineWidth_Change();

@@ -46,7 +46,7 @@ const MFileCatalogue& MillionFiles() {
 void Categories(benchmark::State& state, const MFileCatalogue& catalogue) {
   std::size_t shown = 0;
   for (auto _ : state) {
-    const std::vector<std::string> categories = CategoryList(catalogue);
+    const std::vector<Category> categories = CategoryList(catalogue);
     shown = categories.size();
     benchmark::DoNotOptimize(categories);
   }

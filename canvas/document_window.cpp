@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QDrag>
 #include <QIcon>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -448,8 +449,12 @@ void DocumentWindow::formActivate() {
 }
 
 bool DocumentWindow::closeWindow() {
-  if (subWindow_ != nullptr) return subWindow_->close();
-  return close();
+  if (subWindow_ == nullptr) return close();
+  // As a click on its close box would, the window comes to the front first:
+  // Exit closes every document in turn, and its save question must stand
+  // over the document it is about.
+  if (QMdiArea* area = subWindow_->mdiArea()) area->setActiveSubWindow(subWindow_);
+  return subWindow_->close();
 }
 
 void DocumentWindow::guarded(const std::function<void()>& f) {

@@ -137,7 +137,8 @@ class DocumentWindow : public QWidget {
   void setBubbleShow(bool show);
   // Form_Activate: copies the frame's toolbox menu state.
   void formActivate();
-  // Closes the window as its close box does; false when it stays open.
+  // Closes the window as its close box does, brought to the front first;
+  // false when it stays open.
   bool closeWindow();
 
   // Handlers of the box buttons (the buttons call these).

@@ -341,6 +341,28 @@ TEST_F(Frame, ExitWhileAModalWindowIsOpenClosesItBeforeAskingTheDocuments) {
   EXPECT_FALSE(frame.isVisible());
 }
 
+// The preferences window is modal without an event loop of its own: asked to
+// end from outside while it is open, the program closes it as its Cancel
+// would and asks the documents, instead of going on as if never asked.
+TEST_F(Frame, ExitWhileThePreferencesWindowIsOpenCancelsItThenAsks) {
+  const int doc = f.OpenDocument();
+  f.m.documents.docInfo[doc].Changed = true;
+  frame.show();
+  frame.preferences();
+  PreferencesWindow& prefs = *frame.preferencesWindow();
+  ASSERT_EQ(QApplication::activeModalWidget(), &prefs);
+  prefs.txtDrives->setText("z");
+  QTimer::singleShot(0, &frame, [&] { frame.exitProgram(); });
+  QTimer::singleShot(5000, &frame, [] { QCoreApplication::exit(7); });
+  ASSERT_EQ(QCoreApplication::exec(), 0) << "the Exit quit the program's loop";
+  f.dialogs.answers = {Answer::No};
+  EXPECT_FALSE(frame.resumeAfterInterruptedRun()) << "No: the program ends";
+  EXPECT_EQ(asked, std::vector<int>{doc});
+  EXPECT_TRUE(prefs.isHidden());
+  EXPECT_EQ(f.m.prefs.txtDrives, "abcdef") << "closed as by Cancel";
+  EXPECT_FALSE(frame.isVisible());
+}
+
 // The active document's menus fill the menu bar; with none active the
 // frame's own come back.
 // The results window is the frame's, as a dialog is: a window manager keeps

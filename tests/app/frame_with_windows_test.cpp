@@ -80,5 +80,22 @@ TEST_F(FrameWithWindows, TheDocumentsExitAsksThroughTheFrame) {
   EXPECT_FALSE(frame.isVisible());
 }
 
+// Exit asks about each changed document in turn with that document's window
+// active, in front: the answer is about the document the person sees, not
+// about one hidden behind the window that was active.
+TEST_F(FrameWithWindows, ExitAsksAboutEachChangedDocumentOverItsOwnWindow) {
+  frame.mnuFileNew->trigger();
+  frame.mnuFileNew->trigger();
+  for (const int doc : {1, 2}) m.documents.docInfo[doc].Changed = true;
+  ASSERT_EQ(windows.activeDocument(), 2);
+  std::vector<int> activeWhenAsked;
+  dialogs.whenAsked = [&] { activeWhenAsked.push_back(windows.activeDocument()); };
+  dialogs.answers = {Answer::No, Answer::Cancel};
+  frame.mnuFileExit->trigger();
+  EXPECT_EQ(activeWhenAsked, (std::vector<int>{1, 2}));
+  EXPECT_EQ(m.documents.openDocuments(), std::vector<int>{2});
+  EXPECT_TRUE(frame.isVisible());
+}
+
 }  // namespace
 }  // namespace quorvin

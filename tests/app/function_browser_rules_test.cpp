@@ -17,6 +17,13 @@ const MFileCatalogue kCatalogue{
     {"/m/TOOLBOX/PLOTDEMO.M", "/m/elfun/acosd.m", "/m/elfun/sub/deep.m", "/m/elfun2/near.m",
      "/m/unnamed/u.m", "/n/Elfun/cosd.m"}};
 
+// The texts the category list shows, in its order.
+std::vector<std::string> Texts(const std::vector<Category>& categories) {
+  std::vector<std::string> texts;
+  for (const Category& category : categories) texts.push_back(category.text);
+  return texts;
+}
+
 TEST(FunctionBrowserRules, CategoryTextIsCapitalisedOnce) {
   EXPECT_EQ(CategoryText("TOOLBOX"), "Toolbox");
   EXPECT_EQ(CategoryText("toolbox"), "Toolbox");
@@ -25,9 +32,11 @@ TEST(FunctionBrowserRules, CategoryTextIsCapitalisedOnce) {
 }
 
 TEST(FunctionBrowserRules, CategoriesSkipUnnamedAndEmptyDirectoriesAndEndWithAllFiles) {
-  EXPECT_EQ(CategoryList(kCatalogue),
-            (std::vector<std::string>{"Toolbox", "Elfun", "Elfun", kAllMFilesCategory}));
-  EXPECT_EQ(CategoryList({}), std::vector<std::string>{kAllMFilesCategory});
+  EXPECT_EQ(CategoryList(kCatalogue), (std::vector<Category>{{"Toolbox", 0},
+                                                              {"Elfun", 1},
+                                                              {"Elfun", 4},
+                                                              {kAllMFilesCategory, Category::kAllMFiles}}));
+  EXPECT_EQ(Texts(CategoryList({})), std::vector<std::string>{kAllMFilesCategory});
 }
 
 // A directory is a category when some file's path holds its path anywhere,
@@ -57,7 +66,7 @@ TEST(FunctionBrowserRules, ADirectoryIsACategoryWhenAnyPathHoldsItsPath) {
     const std::vector<std::string> expected =
         c.category ? std::vector<std::string>{"Elfun", kAllMFilesCategory}
                    : std::vector<std::string>{kAllMFilesCategory};
-    EXPECT_EQ(CategoryList(catalogue), expected);
+    EXPECT_EQ(Texts(CategoryList(catalogue)), expected);
   }
 }
 
@@ -74,27 +83,31 @@ TEST(FunctionBrowserRules, TheCategoriesOfALargeCatalogueComeInTimeThatGrowsWith
     catalogue.mFiles.push_back("/data/full/dir" + n + "/file" + n + ".m");
   }
   const auto started = std::chrono::steady_clock::now();
-  const std::vector<std::string> categories = CategoryList(catalogue);
+  const std::vector<Category> categories = CategoryList(catalogue);
   const auto took = std::chrono::steady_clock::now() - started;
   EXPECT_EQ(categories.size(), kCount / 2 + 1u);
-  EXPECT_EQ(categories.front(), "Dir1");
+  EXPECT_EQ(categories.front().text, "Dir1");
   EXPECT_LT(took, std::chrono::seconds(1));
 }
 
+// Each entry lists the files of its own directory, also where two
+// directories show the same text.
 TEST(FunctionBrowserRules, FilesOfACategoryAreThoseHoldingItsDirectory) {
   struct Case {
-    std::string chosen;
+    Category chosen;
     std::vector<std::string> files;
   };
   const std::vector<Case> cases = {
-      {"Toolbox", {"/m/TOOLBOX/PLOTDEMO.M"}},
-      // the first "elfun" wins; paths that merely begin with its path belong too
-      {"Elfun", {"/m/elfun/acosd.m", "/m/elfun/sub/deep.m", "/m/elfun2/near.m"}},
-      {kAllMFilesCategory, kCatalogue.mFiles},
-      {"Broken", {}},
-      {"Unknown", {}},
+      {{"Toolbox", 0}, {"/m/TOOLBOX/PLOTDEMO.M"}},
+      // paths that merely begin with the directory's path belong too
+      {{"Elfun", 1}, {"/m/elfun/acosd.m", "/m/elfun/sub/deep.m", "/m/elfun2/near.m"}},
+      {{"Elfun", 4}, {"/n/Elfun/cosd.m"}},
+      {{kAllMFilesCategory, Category::kAllMFiles}, kCatalogue.mFiles},
+      {{"Broken", 5}, {}},
+      {{"Unknown", 6}, {}},
   };
-  for (const Case& c : cases) EXPECT_EQ(FilesOfCategory(kCatalogue, c.chosen), c.files) << c.chosen;
+  for (const Case& c : cases)
+    EXPECT_EQ(FilesOfCategory(kCatalogue, c.chosen), c.files) << c.chosen.text << " " << c.chosen.dir;
 }
 
 TEST(FunctionBrowserRules, HandOverTable) {

@@ -132,6 +132,35 @@ TEST_F(FunctionBrowserTest, RescanDrivesKeepsTheChosenCategoryWithItsNewFiles) {
   EXPECT_EQ(browser->lblHelp->text(), "");
 }
 
+// Octave keeps a "private" directory beside many others: each shows as
+// "Private", and each entry lists the m-files of its own directory, also
+// after Rescan drives.
+TEST_F(FunctionBrowserTest, CategoriesOfTheSameTextEachListTheirOwnDirectory) {
+  const std::string inner = scratch_ / "c/elfun/private/inner.m";
+  const std::string other = scratch_ / "c/strings/private/other.m";
+  for (const std::string& file : {inner, other}) {
+    fs::create_directories(fs::path(file).parent_path());
+    WriteBytes(file, "% help\n");
+  }
+  auto browser = open();
+  const QStringList shown = items(*browser->cmbCategory);
+  ASSERT_EQ(shown.count("Private"), 2);
+  const auto listed = [&] { return items(*browser->lstFunc).join(" ").toStdString(); };
+  std::vector<std::string> listedByEntry;
+  for (int i = 0; i < shown.size(); ++i) {
+    if (shown[i] != "Private") continue;
+    browser->cmbCategory->setCurrentIndex(i);
+    listedByEntry.push_back(listed());
+  }
+  std::sort(listedByEntry.begin(), listedByEntry.end());
+  EXPECT_EQ(listedByEntry, (std::vector<std::string>{inner, other}));
+
+  const std::string last = listed();
+  browser->cmdRescn->click();
+  EXPECT_EQ(browser->cmbCategory->currentIndex(), shown.lastIndexOf("Private"));
+  EXPECT_EQ(listed(), last);
+}
+
 TEST_F(FunctionBrowserTest, OnThisMachineTheInterpreterTreeOffersElfunAndTheHelpOfAcosd) {
   settings_.rootsOfDrive = SystemDriveRoots("");
   auto browser = open();

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 #include "tests/model/model_fakes.h"
 #include "tests/support/file_sandbox.h"
 #include "tests/support/qt_application.h"
@@ -109,6 +111,20 @@ TEST_F(PrefsTest, TypedLineWidthIsHeldToOneToFour) {
   w.sclWidth->setValue(3);
   EXPECT_EQ(w.txtLineWidth->text(), "3");
   EXPECT_EQ(w.previewWidth(), 3);
+}
+
+// Each time the window opens, focus is in the line width with its text
+// chosen: a width typed at once replaces the old one instead of joining it
+// ("13", held to 4, whatever digit was typed).
+TEST_F(PrefsTest, AWidthTypedAsTheWindowOpensReplacesTheOldOne) {
+  for (const char* typed : {"3", "2"}) {
+    w.show();
+    ASSERT_EQ(w.focusWidget(), w.txtLineWidth) << typed;
+    QTest::keyClicks(w.txtLineWidth, typed);
+    EXPECT_EQ(w.txtLineWidth->text(), typed);
+    w.cmdOK->click();
+    EXPECT_EQ(m.prefs.txtLineWidth, typed);
+  }
 }
 
 TEST_F(PrefsTest, CancelRestoresEveryControlAsAtActivation) {

@@ -3,6 +3,7 @@
 // model asked and told them.
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -53,18 +54,21 @@ class ScriptedDialogs : public Dialogs {
   }
 };
 
-// Message boxes answer from a script (OK once it runs out).
+// Message boxes answer from a script (OK once it runs out); whenAsked, when
+// set, looks at the program the moment a question is asked.
 class AnsweringDialogs : public ScriptedDialogs {
  public:
   Answer messageBox(const std::string& text, MessageStyle style,
                     const std::string& title) override {
     ScriptedDialogs::messageBox(text, style, title);
+    if (whenAsked) whenAsked();
     if (answers.empty()) return Answer::Ok;
     const Answer a = answers.front();
     answers.pop_front();
     return a;
   }
   std::deque<Answer> answers;
+  std::function<void()> whenAsked;
 };
 
 using testing_support::RecordingViews;
