@@ -420,6 +420,10 @@ void DocumentWindow::hideCopyShape() {
   syncBand();
 }
 
+void DocumentWindow::boxRenumbered(int deleted, int highest) {
+  BoxRenumbered(w_, deleted, highest);
+}
+
 void DocumentWindow::setPointer(Pointer pointer) { setCursor(CursorOf(pointer)); }
 
 void DocumentWindow::setResourceGauge(double percent) {

@@ -127,6 +127,7 @@ class DocumentWindow : public QWidget {
   void boxesChanged();
   void arrowsChanged() { update(); }
   void hideCopyShape();
+  void boxRenumbered(int deleted, int highest);
   void setPointer(Pointer pointer);
   void setResourceGauge(double percent);
   void setRecentFiles(const std::vector<std::string>& paths);

@@ -132,6 +132,12 @@ void DocumentWindows::hideCopyShape(int doc) {
   if (DocumentWindow* w = window(doc)) w->hideCopyShape();
 }
 
+void DocumentWindows::boxRenumbered(int deleted, int highest) {
+  // Box numbers are shared by every document: the box that moves may live
+  // on another window than the one deleted.
+  for (const auto& [doc, window] : windows_) window->boxRenumbered(deleted, highest);
+}
+
 void DocumentWindows::setDocsPointer(Pointer pointer) {
   for (const auto& [doc, window] : windows_) window->setPointer(pointer);
 }

@@ -82,6 +82,7 @@ void BoxEditor::deleteSelection(bool quiet) {
     const int dL = t[last].Doc;
     if (b < last) MoveInto(t, last, b);
     ClearRecord(t[last]);
+    views_.boxRenumbered(b, last);
     documents_.markChanged(dB);
     documents_.markChanged(dL);
     touched.insert(dB);

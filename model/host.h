@@ -60,6 +60,11 @@ class DocumentViews {
   // again from the table; the buttons stay as they are.
   virtual void arrowsChanged(int /*doc*/) {}
   virtual void hideCopyShape(int /*doc*/) {}
+  // Box `deleted` is gone and the box numbered `highest` now has its number
+  // (the same number when the deleted box was the highest): whatever a view
+  // keeps by box number (a button's drag mode) goes with the box, and the
+  // number freed keeps nothing for the next box that takes it.
+  virtual void boxRenumbered(int /*deleted*/, int /*highest*/) {}
   virtual void setDocsPointer(Pointer /*pointer*/) {}
   virtual void setResourceGauge(double /*percent*/) {}
   // The recent-file items of every File menu show these, newest first.

@@ -27,6 +27,14 @@ BoxPress BoxMouseDown(WindowState& w, int n, MouseButton button, ModifierKeys ke
   return BoxPress::Nothing;
 }
 
+void BoxRenumbered(WindowState& w, int deleted, int highest) {
+  const auto numbered = [](int n) { return n >= 1 && n <= kMaxBoxes; };
+  if (!numbered(deleted)) return;
+  const bool moved = numbered(highest) && w.dragAutomatic[highest];
+  if (numbered(highest)) w.dragAutomatic[highest] = false;
+  w.dragAutomatic[deleted] = highest != deleted && moved;
+}
+
 bool FormDragDrop(Model& m, WindowState& w, int doc, int n, const WindowRect& button, double x,
                   double y) {
   // The button is centred on the pointer.

@@ -18,6 +18,12 @@ enum class BoxPress { Nothing, DragModeToggled, BoxInformation };
 // asks for the box's information (which the window opens).
 BoxPress BoxMouseDown(WindowState& w, int n, MouseButton button, ModifierKeys keys);
 
+// Box deleted is gone and box highest took its number (Edit > Clear Boxes,
+// a closing): the drag mode of highest's button goes with it to deleted's
+// number, and highest's number is free again, so that the next box to take
+// it starts, as every new button does, in manual drag mode.
+void BoxRenumbered(WindowState& w, int deleted, int highest);
+
 // Box n's button, at button in window twips, was dropped on document doc's
 // window at x, y: the button is centred there. A button dragged from another
 // document's window is refused and nothing changes; false then.

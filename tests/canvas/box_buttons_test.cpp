@@ -45,6 +45,19 @@ TEST_F(Buttons, RightButtonAloneTogglesTheDragModeOthersAskForInformation) {
   EXPECT_FALSE(w.dragAutomatic[4]);
 }
 
+TEST(BoxRenumbered, TheDragModeGoesWithTheBoxThatTakesTheNumberOnItsOwnWindow) {
+  WindowState deletedOn, movedFrom;
+  deletedOn.dragAutomatic[3] = true;  // the deleted box
+  movedFrom.dragAutomatic[9] = true;  // the highest box, of another document
+  for (WindowState* w : {&deletedOn, &movedFrom}) BoxRenumbered(*w, 3, 9);
+  EXPECT_FALSE(deletedOn.dragAutomatic[3]);
+  EXPECT_TRUE(movedFrom.dragAutomatic[3]);
+  EXPECT_FALSE(movedFrom.dragAutomatic[9]) << "the next box numbered 9 starts manual";
+  BoxRenumbered(movedFrom, 3, 3);  // the highest deleted: nothing moves
+  EXPECT_FALSE(movedFrom.dragAutomatic[3]);
+  BoxRenumbered(movedFrom, 0, kMaxBoxes + 1);  // no such numbers: nothing happens
+}
+
 TEST_F(Buttons, ADropCentresTheButtonOnThePointerInCanvasTwips) {
   const int a = f.AddBox(doc, 0, 0);
   WindowState& w = f.window(doc);

@@ -359,6 +359,37 @@ TEST_F(DocumentWindowTest, ARightPressReachesTheButtonAndADropMovesItsBox) {
   EXPECT_FALSE(other.isAccepted());
 }
 
+TEST_F(DocumentWindowTest, ADragModeStaysWithItsBoxWhenBoxesAreDeletedAndRenumbered) {
+  DocumentWindow& w = open();
+  const auto deleteBoxAt = [&](QPoint p) {
+    m.editor.selectInside(doc, {p.x() * 15.0 - 10, p.y() * 15.0 - 10, 100, 100});
+    m.editor.deleteSelection(true);
+  };
+  const int a = place(w, "Sin", {40, 40});
+  const int b = place(w, "Cos", {140, 40});
+  const int c = place(w, "Tan", {240, 40});
+  QTest::mousePress(w.boxButton(b), Qt::RightButton);
+  QTest::mousePress(w.boxButton(c), Qt::RightButton);
+  ASSERT_TRUE(w.startsDrag(b) && w.startsDrag(c));
+
+  // A new box takes the number of the deleted one, and a button of its own:
+  // a click on it clicks (connects, copies) rather than drags.
+  deleteBoxAt({240, 40});
+  const int d = place(w, "Cot", {240, 140});
+  ASSERT_EQ(d, c);
+  EXPECT_FALSE(w.startsDrag(d));
+
+  // The highest box moves into a deleted one's number with its own mode.
+  QTest::mousePress(w.boxButton(d), Qt::RightButton);
+  deleteBoxAt({140, 40});
+  EXPECT_EQ(m.table[b].Kind, "Cot");
+  EXPECT_TRUE(w.startsDrag(b));
+  deleteBoxAt({40, 40});
+  EXPECT_EQ(m.table[a].Kind, "Cot");
+  EXPECT_TRUE(w.startsDrag(a));
+  EXPECT_FALSE(w.startsDrag(b) || w.startsDrag(c));
+}
+
 TEST_F(DocumentWindowTest, ARunInProgressRefusesEditingAndExecuteSilently) {
   DocumentWindow& w = open();
   w.mnuExeDDE->trigger();

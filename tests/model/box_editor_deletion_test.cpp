@@ -60,6 +60,10 @@ TEST_F(TenBoxes, SelectionFollowsTheRenumbering) {
   EXPECT_EQ(t.nextBox, 8);
   const std::vector<std::string> expected = {"K1", "K2", "K8", "K4", "K5", "K6", "K9"};
   for (int i = 1; i <= 7; ++i) EXPECT_EQ(t[i].Kind, expected[i - 1]) << i;
+  // The views hear each number freed and the box that took it, so that what
+  // they keep by number (a button's drag mode) follows the boxes.
+  EXPECT_EQ(f.views.renumbered,
+            (std::vector<std::pair<int, int>>{{3, 10}, {7, 9}, {3, 8}}));
 }
 
 TEST_F(TenBoxes, OtherEndsBecomeFreeAndAbsentSlotsStay) {

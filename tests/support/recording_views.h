@@ -2,6 +2,7 @@
 // Document views that record what the model and the compiler showed on them.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/host.h"
@@ -17,12 +18,16 @@ class RecordingViews : public DocumentViews {
   void boxesChanged(int doc) override { redrawn.push_back(doc); }
   void arrowsChanged(int doc) override { arrowsRedrawn.push_back(doc); }
   void hideCopyShape(int doc) override { shapesHidden.push_back(doc); }
+  void boxRenumbered(int deleted, int highest) override {
+    renumbered.push_back({deleted, highest});
+  }
   void setDocsPointer(Pointer p) override { pointers.push_back(p); }
   void setResourceGauge(double percent) override { gauge.push_back(percent); }
   void recentFilesChanged(const std::vector<std::string>& paths) override { recent = paths; }
 
   std::vector<int> opened, redrawn, arrowsRedrawn, shapesHidden;
   std::vector<Pointer> pointers;
+  std::vector<std::pair<int, int>> renumbered;  // (deleted, highest)
   std::vector<std::string> captions, recent;
   std::vector<double> gauge;
 };
