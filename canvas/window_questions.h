@@ -36,9 +36,16 @@ class WindowQuestions : public CompileQuestions {
   std::optional<std::string> openFile(const std::string& filter) override {
     return qt_.openFile(filter);
   }
+  // The window's dialog offers the name last chosen in it when it is given
+  // none: Write to file and the ASCII file outputs of its compiles. (The
+  // flowchart's own Save As asks through the model, which keeps the name of
+  // each document itself.)
   std::optional<std::string> saveFileAs(const std::string& filter,
                                         const std::string& initialName) override {
-    return qt_.saveFileAs(filter, initialName);
+    std::optional<std::string> chosen =
+        qt_.saveFileAs(filter, initialName.empty() ? lastSaveName_ : initialName);
+    if (chosen) lastSaveName_ = *chosen;
+    return chosen;
   }
   // frmMatrix over the window: the literal its OK built, or the fresh
   // grid's when it was closed any other way.
@@ -55,6 +62,7 @@ class WindowQuestions : public CompileQuestions {
  private:
   QWidget* window_;
   QtQuestions qt_;
+  std::string lastSaveName_;
   ShowDialog showDialog_;
 };
 

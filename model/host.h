@@ -29,7 +29,8 @@ class Dialogs {
   virtual std::string inputBox(const std::string& prompt, const std::string& title,
                                const std::string& defaultAnswer) = 0;
   // File dialogs return the chosen full path, or nothing when cancelled.
-  // initialName presets the name; an empty one keeps what the dialog remembers.
+  // initialName presets the name; an empty one leaves the choice to the
+  // dialog (a document window's offers the name last chosen in it).
   virtual std::optional<std::string> openFile(const std::string& filter) = 0;
   virtual std::optional<std::string> saveFileAs(const std::string& filter,
                                                 const std::string& initialName) = 0;

@@ -238,7 +238,7 @@ std::string QtQuestions::inputBox(const std::string& prompt, const std::string& 
 std::optional<std::string> QtQuestions::openFile(const std::string& filter) {
   const std::unique_ptr<QFileDialog> dialog = openDialog(filter);
   dialog->exec();
-  return takeAnswer(*dialog, false);
+  return takeAnswer(*dialog);
 }
 
 std::unique_ptr<QFileDialog> QtQuestions::openDialog(const std::string& filter) const {
@@ -249,14 +249,14 @@ std::optional<std::string> QtQuestions::saveFileAs(const std::string& filter,
                                                    const std::string& initialName) {
   const std::unique_ptr<QFileDialog> dialog = saveDialog(filter, initialName);
   dialog->exec();
-  return takeAnswer(*dialog, true);
+  return takeAnswer(*dialog);
 }
 
 std::optional<std::string> QtQuestions::nameFile(const std::string& filter,
                                                  const std::string& initialName) {
   const std::unique_ptr<QFileDialog> dialog = nameDialog(filter, initialName);
   dialog->exec();
-  return takeAnswer(*dialog, true);
+  return takeAnswer(*dialog);
 }
 
 std::unique_ptr<QFileDialog> QtQuestions::nameDialog(const std::string& filter,
@@ -268,17 +268,14 @@ std::unique_ptr<QFileDialog> QtQuestions::nameDialog(const std::string& filter,
 
 std::unique_ptr<QFileDialog> QtQuestions::saveDialog(const std::string& filter,
                                                      const std::string& initialName) const {
-  const std::string& name = initialName.empty() ? lastSaveName_ : initialName;
-  std::unique_ptr<QFileDialog> dialog = BuildSaveDialog(window_, filter, name);
-  if (name.empty()) dialog->setDirectory(place_->directory());
+  std::unique_ptr<QFileDialog> dialog = BuildSaveDialog(window_, filter, initialName);
+  if (initialName.empty()) dialog->setDirectory(place_->directory());
   return dialog;
 }
 
-std::optional<std::string> QtQuestions::takeAnswer(const QFileDialog& dialog, bool saving) {
+std::optional<std::string> QtQuestions::takeAnswer(const QFileDialog& dialog) {
   std::optional<std::string> chosen = ChosenFile(dialog);
-  if (!chosen) return std::nullopt;
-  place_->chose(*chosen);
-  if (saving) lastSaveName_ = *chosen;
+  if (chosen) place_->chose(*chosen);
   return chosen;
 }
 

@@ -113,19 +113,19 @@ class QtQuestions : public Dialogs {
   // The open dialog this window would show now.
   std::unique_ptr<QFileDialog> openDialog(const std::string& filter) const;
   // The save-as dialog this window would show now: preset with initialName,
-  // or, when that is empty, with the name chosen in its last save-as, or
-  // else opened where the file dialogs open.
+  // or, when that is empty, with no name where the file dialogs open. The
+  // questions remember no name: one asked for several documents would offer
+  // one document's file for another's Save As.
   std::unique_ptr<QFileDialog> saveDialog(const std::string& filter,
                                           const std::string& initialName) const;
   // The same dialog for nameFile: it does not ask to replace a file.
   std::unique_ptr<QFileDialog> nameDialog(const std::string& filter,
                                           const std::string& initialName) const;
-  // Reads a closed file dialog and remembers what was chosen.
-  std::optional<std::string> takeAnswer(const QFileDialog& dialog, bool saving);
+  // Reads a closed file dialog; the next one opens in the chosen file's folder.
+  std::optional<std::string> takeAnswer(const QFileDialog& dialog);
 
  private:
   QWidget* window_;
-  std::string lastSaveName_;  // the save-as dialog's memory
   FileDialogPlace ownPlace_;  // where the dialogs open when no place was given
   FileDialogPlace* place_;
 };

@@ -79,7 +79,7 @@ TEST_F(StartedElsewhere, EveryFileDialogOpensWhereThePersonsFilesAre) {
   auto saveAs = questions.saveDialog(kFlowchartFilter, "");
   saveAs->selectFile(charts + "/first.qvn");
   static_cast<QDialog&>(*saveAs).accept();  // as the Save button does
-  ASSERT_EQ(questions.takeAnswer(*saveAs, true), (charts + "/first.qvn").toStdString());
+  ASSERT_EQ(questions.takeAnswer(*saveAs), (charts + "/first.qvn").toStdString());
   EXPECT_EQ(Where(window.saveDialog(kMFileFilter, "")), Path(charts));
   EXPECT_EQ(Where(questions.openDialog(kFlowchartFilter)), Path(charts));
 }
