@@ -6,6 +6,7 @@
 #include <array>
 
 #include "compiler/arm.h"
+#include "compiler/templates_text.h"
 
 namespace quorvin {
 
@@ -65,12 +66,20 @@ void DummyInput(ArmContext& a) { a.done(); }
 
 bool IsPathSeparator(char c) { return c == '/' || c == '\\'; }
 
-// The text after the last path separator at or before index `from` of path
-// (all of path when there is none).
-std::string FileNameFrom(const std::string& path, std::size_t from) {
-  for (std::size_t i = from + 1; i-- > 0;)
-    if (i < path.size() && IsPathSeparator(path[i])) return path.substr(i + 1);
-  return path;
+bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+// The variable that load gives a text file in both interpreters: the file's
+// name without its last extension, each character that a name cannot hold
+// as "_", and "X" before it when it does not begin with a letter
+// ("run-1.txt" gives run_1, "2024.txt" X2024).
+std::string LoadedVariableName(const std::string& path) {
+  const auto separator = std::find_if(path.rbegin(), path.rend(), IsPathSeparator);
+  std::string name(separator.base(), path.end());
+  if (const std::size_t dot = name.rfind('.'); dot != std::string::npos) name.erase(dot);
+  for (char& c : name)
+    if (!IsAsciiLetter(c) && !(c >= '0' && c <= '9')) c = '_';
+  if (name.empty() || !IsAsciiLetter(name.front())) name.insert(0, "X");
+  return name;
 }
 
 void AsciiFileInput(ArmContext& a) {
@@ -80,21 +89,14 @@ void AsciiFileInput(ArmContext& a) {
     // load names the variable after the file; the box copies it.
     const std::string& path = *chosen;
     const std::size_t size = path.size();
-    std::string variable;
     // A three-letter extension belongs to the file's own name: a dot four
     // from the end with a separator after it ("/runs/a.b/c") is part of a
-    // directory name, and the file has no extension.
+    // directory name, and the file has no extension; without one the file is
+    // read as numbers.
     const bool extension = size >= 4 && path[size - 4] == '.' &&
                            std::none_of(path.end() - 3, path.end(), IsPathSeparator);
-    if (extension) {
-      a.script += Line("load " + path + ";");
-      const std::string name = size >= 5 ? FileNameFrom(path, size - 5) : path;
-      variable = name.size() >= 4 ? name.substr(0, name.size() - 4) : "";
-    } else {
-      a.script += Line("load " + path + " -ascii ;");
-      variable = size > 0 ? FileNameFrom(path, size - 1) : path;
-    }
-    a.script += Line(boxName(a.q) + "=" + variable + ";");
+    a.script += Line("load " + pathAsCommandWord(path) + (extension ? ";" : " -ascii ;"));
+    a.script += Line(boxName(a.q) + "=" + LoadedVariableName(path) + ";");
   }
   a.done();
 }

@@ -2,7 +2,6 @@
 // templates that ask the person compiling, read the delivery mode, or write
 // more than one line.
 
-#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -52,32 +51,13 @@ void writeEigenvectors(ArmContext& ctx) {
   ctx.done();
 }
 
-// True for the bytes a command word can hold as they stand. Anything else
-// may end the word (blank, ",", ";"), start a comment ("%", "#"), open a
-// string ("'", a double quote) or be taken apart in some other way.
-bool plainPathByte(char c) {
-  if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return true;
-  return std::string_view("/._-+~:@").find(c) != std::string_view::npos;
-}
-
-// The path as one argument of the save command. A plain path is written as
-// it stands; any other is put in apostrophes, which both interpreters read
-// as the whole file name. "..." would continue the line, so it counts as
-// not plain.
-std::string savePathArgument(const std::string& path) {
-  const bool plain = std::all_of(path.begin(), path.end(), plainPathByte) &&
-                     path.find("...") == std::string::npos;
-  if (plain) return path;
-  return "'" + apostrophesDoubled(path) + "'";
-}
-
 // Asks where to save at every compile; a cancelled dialog writes nothing,
 // but the box is done so that what follows it is compiled.
 void writeAsciiFileOutput(ArmContext& ctx) {
   if (!ctx.ready()) return;
   const auto path = ctx.questions.saveFileAs(kMFileFilter, "");
   if (path) {
-    ctx.script += "save " + savePathArgument(*path) + " " + boxName(ctx.in(1)) + " -ascii ;" +
+    ctx.script += "save " + pathAsCommandWord(*path) + " " + boxName(ctx.in(1)) + " -ascii ;" +
                   NL;
   }
   ctx.done();

@@ -1,5 +1,7 @@
 #include "compiler/templates_text.h"
 
+#include <algorithm>
+
 #include "compiler/arm.h"
 
 namespace quorvin {
@@ -11,7 +13,24 @@ bool isPlaceholderWord(std::string_view word, PlaceholderCase spelling) {
   return spelling == PlaceholderCase::InputOrLowerInput && word == "input";
 }
 
+// True for the bytes a command word can hold as they stand. Anything else
+// may end the word (blank, ",", ";"), start a comment ("%", "#"), open a
+// string ("'", a double quote) or be taken apart in some other way. A
+// backslash is literal in a command word.
+bool plainPathByte(char c) {
+  if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return true;
+  return std::string_view("/\\._-+~:@").find(c) != std::string_view::npos;
+}
+
 }  // namespace
+
+std::string pathAsCommandWord(std::string_view path) {
+  // "..." would continue the line, so it counts as not plain.
+  const bool plain = std::all_of(path.begin(), path.end(), plainPathByte) &&
+                     path.find("...") == std::string_view::npos;
+  if (plain) return std::string(path);
+  return "'" + apostrophesDoubled(path) + "'";
+}
 
 std::string apostrophesDoubled(std::string_view text) {
   std::string out;

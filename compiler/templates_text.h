@@ -12,10 +12,14 @@
 
 namespace quorvin {
 
-
 // Text ready to stand between two apostrophes in MATLAB: each apostrophe
 // doubled, so a prompt such as What's x stays one string literal.
 std::string apostrophesDoubled(std::string_view text);
+
+// A file path as one word of a command (load, save). A plain path is
+// written as it stands; any other is put in apostrophes, which both
+// interpreters read as the whole file name.
+std::string pathAsCommandWord(std::string_view path);
 
 // Which spellings of the placeholder word count.
 enum class PlaceholderCase { ExactInput, InputOrLowerInput };

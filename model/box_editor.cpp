@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "model/box_references.h"
+
 namespace quorvin {
 
 namespace {
@@ -85,10 +87,15 @@ bool BoxEditor::appendBoxes(int doc, std::vector<BoxRecord> boxes) {
   if (t.nextBox < 1) t.nextBox = 1;
   const int base = t.nextBox;
   auto shift = [base](int16_t v) { return v > 0 ? static_cast<int16_t>(v + base - 1) : v; };
+  // A parameter text names the file's boxes by file number too; the name of
+  // a box the file does not hold stays as it is.
+  const int count = static_cast<int>(boxes.size());
+  const auto tableName = [base, count](int n) { return n >= 1 && n <= count ? n + base - 1 : n; };
   for (std::size_t k = 0; k < boxes.size(); ++k) {
     BoxRecord r = std::move(boxes[k]);
     for (int j = 1; j <= kEntries; ++j) r.InLink[j] = shift(r.InLink[j]);
     for (int j = 1; j <= kExits; ++j) r.OutLink[j] = shift(r.OutLink[j]);
+    r.Params = RenumberBoxReferences(r.Params, tableName);
     r.Doc = static_cast<int16_t>(doc);
     t[base + static_cast<int>(k)] = std::move(r);
   }

@@ -96,8 +96,9 @@ class BoxEditor {
   // How many more boxes the table takes.
   int freeNumbers() const;
   // The boxes of a flowchart file, in file order, become document doc's
-  // boxes nextBox on; their links, file numbers 1..N, are renumbered to
-  // match. False, changing nothing, when they do not all fit.
+  // boxes nextBox on; their links and the box names in their parameter
+  // texts, file numbers 1..N, are renumbered to match. False, changing
+  // nothing, when they do not all fit.
   bool appendBoxes(int doc, std::vector<BoxRecord> boxes);
   // Box n, while it is the pending box, takes type. Nothing shows until the
   // box is placed, so no document changes. False, writing nothing, when n is

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <map>
 
+#include "model/box_references.h"
 #include "model/flowchart_file.h"
 #include "model/line_end.h"
 #include "model/link_pairing.h"
@@ -23,6 +24,11 @@ class Renumbering {
     return static_cast<int>(map_.size());
   }
   int boxAt(int fileNumber) const { return map_.at(fileNumber - 1); }
+  // The file number of box v, or 0 when the file does not hold it.
+  int numberOf(int v) const {
+    auto it = std::find(map_.begin(), map_.end(), v);
+    return it == map_.end() ? 0 : static_cast<int>(it - map_.begin()) + 1;
+  }
 
  private:
   std::vector<int> map_;  // file number k -> box number map_[k-1]
@@ -62,23 +68,31 @@ std::string FormatFlowchart(const BoxTable& t, int doc) {
     if (other == nullptr || !PairingOf(t[i], i, entry, j, *other).storedOnBoth()) return 0;
     return numbers.Renumber(v);
   };
-  std::map<int, std::string> records;  // box number -> its record text
+  std::map<int, std::string> records;  // box number -> its link and position lines
   for (const int i : t.placedBoxes(doc)) {
     const BoxRecord& r = t[i];
     numbers.Renumber(i);
-    std::string rec = r.Kind + "~" + EncodeParams(r.Params) + std::string(kCrLf);
     std::string links;
     for (int j = 1; j <= kEntries; ++j) links += std::to_string(link(i, true, j)) + "~";
     for (int j = 1; j <= kExits; ++j)
       links += std::to_string(link(i, false, j)) + "~" + std::to_string(r.OutColor[j]) + "~";
     links.pop_back();
-    rec += links + std::string(kCrLf);
+    std::string rec = links + std::string(kCrLf);
     rec += std::to_string(r.Y) + "~" + std::to_string(r.X) + "~" + std::string(kCrLf);
     records.emplace(i, std::move(rec));
   }
+  // A parameter text names the file's boxes by their file numbers, which
+  // are all known only now; a name of any other box stays as it is.
+  const auto fileName = [&numbers](int n) {
+    const int k = numbers.numberOf(n);
+    return k > 0 ? k : n;
+  };
   std::string text = std::to_string(records.size()) + std::string(kCrLf);
-  for (std::size_t k = 1; k <= records.size(); ++k)
-    text += records.at(numbers.boxAt(static_cast<int>(k)));
+  for (std::size_t k = 1; k <= records.size(); ++k) {
+    const int i = numbers.boxAt(static_cast<int>(k));
+    text += t[i].Kind + "~" + EncodeParams(RenumberBoxReferences(t[i].Params, fileName)) +
+            std::string(kCrLf) + records.at(i);
+  }
   return text + std::string(kCrLf);
 }
 

@@ -114,5 +114,27 @@ TEST_F(CompileTest, OctaveInputFormsWithScriptedAnswers) {
   EXPECT_EQ(run.value("box7"), "3.14159265358979");
 }
 
+// Files a person picks anywhere: a folder with a blank, names that are no
+// variable names, an extension of other than three letters.
+TEST_F(CompileTest, OctaveLoadsAsciiFilesWhateverTheirNames) {
+  namespace fs = std::filesystem;
+  const fs::path dir =
+      fs::temp_directory_path() / ("quorvin input " + std::to_string(getpid())) / "it's here";
+  fs::create_directories(dir);
+  std::ofstream(dir / "run-1.txt") << "1 2\n";
+  std::ofstream(dir / "2024 data") << "3\n";
+  std::ofstream(dir / "set.dat1") << "4 5 6\n";
+  for (int k = 0; k < 3; ++k) c.input("Ascii File Input");
+  // Asked in the order the walk reaches the boxes: 1, 3, then 2.
+  host.answers = {(dir / "run-1.txt").string(), (dir / "set.dat1").string(),
+                  (dir / "2024 data").string()};
+  const OctaveRun run = RunInOctave(Compile(), {"box1", "box2", "box3"});
+  fs::remove_all(dir.parent_path());
+  EXPECT_TRUE(run.ok()) << run.errors;
+  EXPECT_EQ(run.value("box1"), "[1 2]");
+  EXPECT_EQ(run.value("box2"), "3");
+  EXPECT_EQ(run.value("box3"), "[4 5 6]");
+}
+
 }  // namespace
 }  // namespace quorvin::testing

@@ -95,8 +95,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FileCase{"C:\\data\\samples.txt", "load C:\\data\\samples.txt;\r\nbox4=samples;\r\n"},
         FileCase{"C:\\data\\samples", "load C:\\data\\samples -ascii ;\r\nbox4=samples;\r\n"},
-        FileCase{"C:\\data\\set.dat1", "load C:\\data\\set.dat1 -ascii ;\r\nbox4=set.dat1;\r\n"},
-        FileCase{"C:\\data\\set.da", "load C:\\data\\set.da -ascii ;\r\nbox4=set.da;\r\n"},
+        // The interpreter names the variable after the file without its last
+        // extension, whatever its length.
+        FileCase{"C:\\data\\set.dat1", "load C:\\data\\set.dat1 -ascii ;\r\nbox4=set;\r\n"},
+        FileCase{"C:\\data\\set.da", "load C:\\data\\set.da -ascii ;\r\nbox4=set;\r\n"},
         // The dot four from the end belongs to a directory: no extension.
         FileCase{"C:\\runs\\a.b\\c", "load C:\\runs\\a.b\\c -ascii ;\r\nbox4=c;\r\n"},
         FileCase{"/runs/v./xy", "load /runs/v./xy -ascii ;\r\nbox4=xy;\r\n"},
@@ -106,7 +108,16 @@ INSTANTIATE_TEST_SUITE_P(
                  "load /home/ann/data/samples -ascii ;\r\nbox4=samples;\r\n"},
         FileCase{"/home/ann.v2/samples", "load /home/ann.v2/samples -ascii ;\r\nbox4=samples;\r\n"},
         FileCase{"samples.txt", "load samples.txt;\r\nbox4=samples;\r\n"},
-        FileCase{".txt", "load .txt;\r\nbox4=;\r\n"},
+        FileCase{".txt", "load .txt;\r\nbox4=X;\r\n"},
+        // A path that is not one plain word is quoted; a file name that is no
+        // variable name becomes the one the interpreter gives it (each other
+        // character "_", "X" before a first character that is no letter).
+        FileCase{"/home/ann/my data/samples.txt",
+                 "load '/home/ann/my data/samples.txt';\r\nbox4=samples;\r\n"},
+        FileCase{"/home/ann/it's;1", "load '/home/ann/it''s;1' -ascii ;\r\nbox4=it_s_1;\r\n"},
+        FileCase{"/home/ann/run-2.txt", "load /home/ann/run-2.txt;\r\nbox4=run_2;\r\n"},
+        FileCase{"/home/ann/2024.txt", "load /home/ann/2024.txt;\r\nbox4=X2024;\r\n"},
+        FileCase{"/home/ann/_x.b.txt", "load /home/ann/_x.b.txt;\r\nbox4=X_x_b;\r\n"},
         FileCase{"/a", "load /a -ascii ;\r\nbox4=a;\r\n"}),
     [](const ::testing::TestParamInfo<FileCase>& row) {
       return testing_support::TestNameOf(row.param.path);

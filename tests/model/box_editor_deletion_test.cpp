@@ -141,6 +141,18 @@ TEST(BoxReferences, WholeNamesOnly) {
   EXPECT_EQ(FindBoxReferences("box12+box123+inbox12+box12_x+(box12)", 12),
             (std::vector<std::size_t>{0, 30}));
   EXPECT_EQ(RenameBoxReferences("box12=box12;box120", 12, 3), "box3=box3;box120");
+  // An If's condition behind its else mark.
+  EXPECT_EQ(RenameBoxReferences("elsebox12>box12", 12, 3), "elsebox3>box3");
+  EXPECT_EQ(RenameBoxReferences("xelsebox12", 12, 3), "xelsebox12");
+}
+
+TEST(BoxReferences, RenumberingRenamesEveryWholeNameAtOnce) {
+  const auto swapOneAndTwo = [](int n) { return n == 1 ? 2 : n == 2 ? 1 : n; };
+  EXPECT_EQ(RenumberBoxReferences("box1=box2+box1;", swapOneAndTwo), "box2=box1+box2;");
+  EXPECT_EQ(RenumberBoxReferences("box01+inbox1+box1a+box+box12+(box2)", swapOneAndTwo),
+            "box01+inbox1+box1a+box+box12+(box1)");
+  EXPECT_EQ(RenumberBoxReferences("box9999999999 box2", swapOneAndTwo), "box9999999999 box1");
+  EXPECT_EQ(RenumberBoxReferences("elsebox1>0", swapOneAndTwo), "elsebox2>0");
 }
 
 }  // namespace

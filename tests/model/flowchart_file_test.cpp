@@ -158,7 +158,8 @@ TEST(FlowchartFile, EmptyDocumentAndParameterEncodings) {
   EXPECT_EQ(FormatFlowchart(f.m.table, 1), Golden("empty.qvn"));
 
   f.AddBox(1, "Logic Operator", "~");
-  f.AddBox(1, "Compute Function", "box5=0;\r\nbox5(2,3)=7;");
+  // box9 is no box of the file: its name is saved and loaded as typed.
+  f.AddBox(1, "Compute Function", "box9=0;\r\nbox9(2,3)=7;");
   f.AddBox(1, "Comment", "first\r\nsecond\nthird~with tilde");
   f.AddBox(1, "Matlab Command", "Output=max(input1);\r\n");
   BoxTable& t = f.boxes;
@@ -216,7 +217,7 @@ TEST(FlowchartFile, SaveAndLoadRoundTripKeepsParameterTexts) {
   const BoxTable& t = f.m.table;
   ASSERT_EQ(t.nextBox, 6);
   EXPECT_EQ(t[2].Params, "~");
-  EXPECT_EQ(t[3].Params, "box5=0;\r\nbox5(2,3)=7;") << "references are not renumbered";
+  EXPECT_EQ(t[3].Params, "box9=0;\r\nbox9(2,3)=7;") << "a box the file does not hold";
   EXPECT_EQ(t[4].Params, "first;;second;;third~with tilde");
   EXPECT_EQ(t[5].Params, "Output=max(input1);\r\n");
   EXPECT_EQ(t[4].Y, INT32_MAX);
@@ -226,6 +227,39 @@ TEST(FlowchartFile, SaveAndLoadRoundTripKeepsParameterTexts) {
   f.dialogs.fileAnswers = {path};
   ASSERT_TRUE(SaveDocument(f.m, 2, SaveMode::SaveAs));
   EXPECT_EQ(ReadFile(path), Golden("params.qvn")) << "saving what was loaded writes the same file";
+}
+
+// A condition or formula names other boxes by their variables ("box" and the
+// number): the names go with the boxes into the file's numbering, and from
+// it to the numbers the boxes get when the file is opened after others.
+TEST(FlowchartFile, BoxNamesInParameterTextsFollowTheirBoxesThroughSaveAndLoad) {
+  ModelFixture f;
+  NewDocument(f.m);
+  NewDocument(f.m);
+  f.AddBox(2, "Other");
+  f.AddBox(1, "Constant Input", "2");
+  f.AddBox(2, "Other");
+  f.AddBox(1, "If", "elsebox2>1");
+  f.AddBox(1, "Compute Function", "box5=0;\r\nbox5(1,1)=box4+box2+box12;");
+  BoxTable& t = f.boxes;
+  SetLinks(t[2], {-1, -1, -1}, {4, 0, 0, 0, 0}, 0);
+  SetLinks(t[4], {2, 0, 0}, {5, 0, 0, 0, 0}, 0);
+  SetLinks(t[5], {4, 0, 0}, {0, 0, 0, 0, 0}, 0);
+  // File numbers: box 2 is 1, box 4 is 2, box 5 is 3; box12 is none of them.
+  const std::string text = FormatFlowchart(t, 1);
+  EXPECT_NE(text.find("\r\nIf~elsebox1>1\r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("\r\nCompute Function~box3=0;;;box3(1,1)=box2+box1+box12;\r\n"),
+            std::string::npos)
+      << text;
+
+  // Opened after the six boxes open now, the file's boxes are 6, 7 and 8.
+  NewDocument(f.m);
+  ASSERT_TRUE(ReadFlowchartInto(f.m, 3, text, "again.qvn"));
+  ASSERT_EQ(t.nextBox, 9);
+  EXPECT_EQ(t[7].Kind, "If");
+  EXPECT_EQ(t[7].InLink[1], 6);
+  EXPECT_EQ(t[7].Params, "elsebox6>1");
+  EXPECT_EQ(t[8].Params, "box8=0;\r\nbox8(1,1)=box7+box6+box12;");
 }
 
 TEST(FlowchartFile, ReaderAcceptsLineFeedOnlyFiles) {
