@@ -1,6 +1,8 @@
 // Writing the flowchart file, and the Save / Save As commands.
 #include <algorithm>
 #include <map>
+#include <unordered_map>
+#include <vector>
 
 #include "model/box_references.h"
 #include "model/flowchart_file.h"
@@ -18,20 +20,20 @@ class Renumbering {
  public:
   int Renumber(int v) {
     if (v <= 0) return v;
-    auto it = std::find(map_.begin(), map_.end(), v);
-    if (it != map_.end()) return static_cast<int>(it - map_.begin()) + 1;
-    map_.push_back(v);
-    return static_cast<int>(map_.size());
+    const auto [it, added] = fileNumbers_.try_emplace(v, static_cast<int>(boxes_.size()) + 1);
+    if (added) boxes_.push_back(v);
+    return it->second;
   }
-  int boxAt(int fileNumber) const { return map_.at(fileNumber - 1); }
+  int boxAt(int fileNumber) const { return boxes_.at(static_cast<std::size_t>(fileNumber - 1)); }
   // The file number of box v, or 0 when the file does not hold it.
   int numberOf(int v) const {
-    auto it = std::find(map_.begin(), map_.end(), v);
-    return it == map_.end() ? 0 : static_cast<int>(it - map_.begin()) + 1;
+    const auto it = fileNumbers_.find(v);
+    return it == fileNumbers_.end() ? 0 : it->second;
   }
 
  private:
-  std::vector<int> map_;  // file number k -> box number map_[k-1]
+  std::vector<int> boxes_;                    // file number k -> box number boxes_[k-1]
+  std::unordered_map<int, int> fileNumbers_;  // box number -> file number
 };
 
 }  // namespace
