@@ -40,6 +40,14 @@ struct OctaveRun {
   }
 };
 
+// quorvin_close(v, e): v has e's size and its values agree with e's to a
+// relative 1e-8, text compared by its character codes.
+constexpr const char* kOctaveCloseFunction =
+    "function ok = quorvin_close(v, e)\n"
+    "  ok = isequal(size(v), size(e)) && "
+    "all(abs(double(v(:)) - double(e(:))) <= 1e-8 * max(1, abs(double(e(:)))));\n"
+    "end\n";
+
 inline std::string ReadWholeFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream text;

@@ -45,18 +45,12 @@ struct Family {
   std::vector<std::string> saveAnswers = {};                  // paths chosen in Save As dialogs
 };
 
-constexpr const char* kCloseFunction =
-    "function ok = quorvin_close(v, e)\n"
-    "  ok = isequal(size(v), size(e)) && "
-    "all(abs(double(v(:)) - double(e(:))) <= 1e-8 * max(1, abs(double(e(:)))));\n"
-    "end\n";
-
 // Compiles the family, runs it, and expects every check to hold.
 void ExpectFamilyValues(const Family& family) {
   ArmBench bench;
   for (const auto& [n, kind] : family.feederKinds) bench.feeder(n, kind);
   for (const std::string& path : family.saveAnswers) bench.host.answers.push_back(path);
-  std::string script = std::string(kCloseFunction) + family.prologue;
+  std::string script = std::string(kOctaveCloseFunction) + family.prologue;
   for (const FlowBox& b : family.boxes) {
     const std::string text = bench.run(b.q, b.kind, b.params, b.links, b.mode);
     ASSERT_NE(text, "<no arm>") << b.kind;
