@@ -127,11 +127,14 @@ ConstantDialog::ConstantDialog(Dialogs& messages, QWidget* parent)
 void ConstantDialog::txtConst_Change() {
   option(kArbitrary)->setChecked(true);
   opn_Click(kArbitrary);
-  if (!IsNumericText(txtConst->text().toStdString())) txtConst->setText("");
+  // What is typed stays while it can still become a number, so that "-5"
+  // and "1e-3" can be typed key by key; anything else empties the box.
+  if (!IsNumberBeingTyped(txtConst->text().toStdString())) txtConst->setText("");
 }
 
 void ConstantDialog::cmdOK_Click() {
-  if (option(kArbitrary)->isChecked() && txtConst->text().isEmpty()) {
+  // A number not typed to its end ("-", "1e") is no value either.
+  if (option(kArbitrary)->isChecked() && !IsNumericText(txtConst->text().toStdString())) {
     messages_.messageBox("Please enter a value for the constant.", style::kExclamation,
                          kAppTitle);
     return;

@@ -1,6 +1,7 @@
 #include "model/numeric_text.h"
 
 #include <cctype>
+#include <string>
 
 namespace quorvin {
 
@@ -25,6 +26,15 @@ bool IsNumericText(std::string_view text) {
     if (exponent == 0) return false;
   }
   return i == text.size();
+}
+
+bool IsNumberBeingTyped(std::string_view text) {
+  // Any beginning of a number lacks at most one digit: of the mantissa after
+  // a sign or a point, or of the exponent after its "e" and sign.
+  if (IsNumericText(text)) return true;
+  std::string completed(text);
+  completed += '0';
+  return IsNumericText(completed);
 }
 
 }  // namespace quorvin

@@ -10,4 +10,8 @@ namespace quorvin {
 
 bool IsNumericText(std::string_view text);
 
+// Whether text is a number or the beginning of one ("-", ".", "1e", "2e-"),
+// as a person typing a number one key at a time leaves it on the way.
+bool IsNumberBeingTyped(std::string_view text);
+
 }  // namespace quorvin

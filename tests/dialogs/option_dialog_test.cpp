@@ -172,8 +172,12 @@ TEST_F(ConstantDialogTest, TypingChoosesTheArbitraryConstantAndKeepsNumbersOnly)
     const char* keys;
     const char* kept;
   };
-  for (const Typed& t : {Typed{"2", "2"}, Typed{"2x", ""}, Typed{"-", ""}, Typed{"abc", ""},
-                         Typed{"2.5", "2.5"}, Typed{"12", "12"}}) {
+  // A number typed key by key passes through beginnings of one ("-", "1e"),
+  // which stay; a text that can no longer become a number empties the box.
+  for (const Typed& t : {Typed{"2", "2"}, Typed{"2x", ""}, Typed{"-", "-"}, Typed{"abc", ""},
+                         Typed{"2.5", "2.5"}, Typed{"12", "12"}, Typed{"-5", "-5"},
+                         Typed{".5", ".5"}, Typed{"1.5e-3", "1.5e-3"}, Typed{"-x", ""},
+                         Typed{"1e5e", ""}}) {
     ConstantDialog dialog(messages);
     dialog.show();
     dialog.txtConst->setFocus();
@@ -197,10 +201,19 @@ TEST_F(ConstantDialogTest, OkRefusesAnEmptyArbitraryConstant) {
   EXPECT_EQ(messages.shown[0], "Please enter a value for the constant.|48|Quorvin");
   EXPECT_EQ(dialog.answer().index, 5);
 
+  for (const char* unfinished : {"-", "1e", "2.5e-"}) {
+    dialog.txtConst->setText(unfinished);
+    dialog.cmdOK->click();
+    EXPECT_TRUE(dialog.isVisible()) << unfinished;
+    EXPECT_EQ(messages.shown.back(), "Please enter a value for the constant.|48|Quorvin")
+        << unfinished;
+  }
+  EXPECT_EQ(messages.shown.size(), 4u);
+
   dialog.option(0)->click();
   dialog.cmdOK->click();
-  EXPECT_TRUE(dialog.isHidden()) << "pi with an empty box closes";
-  EXPECT_EQ(messages.shown.size(), 1u);
+  EXPECT_TRUE(dialog.isHidden()) << "pi closes whatever the box holds";
+  EXPECT_EQ(messages.shown.size(), 4u);
 }
 
 }  // namespace

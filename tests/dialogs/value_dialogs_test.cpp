@@ -33,6 +33,13 @@ TEST(NumericText, DecimalNumbersOnly) {
     EXPECT_FALSE(IsNumericText(no)) << '"' << no << '"';
 }
 
+TEST(NumericText, BeginningsOfNumbersAreNumbersBeingTyped) {
+  for (const char* yes : {"", "-", "+", ".", "-.", "1e", "1E-", "2.5e+", "-3", "1.5e-3"})
+    EXPECT_TRUE(IsNumberBeingTyped(yes)) << '"' << yes << '"';
+  for (const char* no : {"2x", "e", "-e", "1..", "1e5e", "1e-+", "--", " 1", "abc"})
+    EXPECT_FALSE(IsNumberBeingTyped(no)) << '"' << no << '"';
+}
+
 TEST_F(ValueDialogTest, TitlesCaptionsAndInitialState) {
   BasicDialog basic;
   EXPECT_EQ(basic.windowTitle(), "Basic Arithmatic");
