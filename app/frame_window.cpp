@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "app/about_window.h"
+#include "app/access_key_menu_bar.h"
 #include "app/current_toolbox.h"
 #include "app/disclaimer_window.h"
 #include "app/help_viewer.h"
@@ -67,6 +68,7 @@ FrameWindow::FrameWindow(Model& model, QtQuestions& questions, FrameDocuments do
   questions_.setWindow(this);
   setObjectName("frmMDI");
   setWindowTitle("Quorvin");
+  setMenuBar(new AccessKeyMenuBar(this));
   mdi = new QMdiArea(this);
   mdi->setObjectName("mdiArea");
   mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);

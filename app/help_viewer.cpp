@@ -25,6 +25,8 @@ HelpViewer::HelpViewer(std::string helpDir, Dialogs* dialogs, QWidget* parent)
   // Links are followed here, so that a missing page is reported like any other.
   browser->setOpenLinks(false);
   cmdBack->setEnabled(false);
+  // Outside a dialog a button takes Enter only when told to.
+  for (QPushButton* button : {cmdContents, cmdIndex, cmdBack}) button->setAutoDefault(true);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(cmdContents);
   buttons->addWidget(cmdIndex);

@@ -31,6 +31,9 @@ TextResultsWindow::TextResultsWindow(QWidget* parent)
   txt->setLineWrapMode(QPlainTextEdit::NoWrap);
   txt->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   cmdOK->setObjectName("cmdOK");
+  // Outside a dialog a button takes Enter only when told to; a person who
+  // tabs to OK presses Enter there, as on every other OK of the program.
+  cmdOK->setAutoDefault(true);
 
   // The layouts keep the text box filling the window as it is resized.
   auto* inner = new QVBoxLayout(pnl);

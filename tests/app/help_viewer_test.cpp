@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QTest>
 #include <QUrl>
 
 #include "tests/support/file_sandbox.h"
@@ -94,6 +96,19 @@ TEST_F(HelpViewerTest, LinksAndBackMoveBetweenPages) {
   viewer.cmdBack->click();
   EXPECT_EQ(viewer.browser->source().fileName(), "index.html");
   viewer.cmdContents->click();
+  EXPECT_EQ(viewer.browser->source().fileName(), "contents.html");
+}
+
+// A person who tabs to a button presses Enter there.
+TEST_F(HelpViewerTest, EnterOnAFocusedButtonPressesIt) {
+  HelpViewer viewer(kSourcePages.toStdString(), &questions_);
+  viewer.showCommand(HelpCommand::Contents);
+  QApplication::setActiveWindow(&viewer);
+  viewer.cmdIndex->setFocus();
+  QTest::keyClick(viewer.cmdIndex, Qt::Key_Return);
+  EXPECT_EQ(viewer.browser->source().fileName(), "index.html");
+  viewer.cmdBack->setFocus();
+  QTest::keyClick(viewer.cmdBack, Qt::Key_Enter);
   EXPECT_EQ(viewer.browser->source().fileName(), "contents.html");
 }
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QTest>
+
 #include "tests/support/qt_application.h"
 
 namespace quorvin {
@@ -33,6 +36,25 @@ TEST(TextResultsWindow, KeepsTheExchangeAcrossRunsUntilOk) {
   window.close();  // the close box
   EXPECT_TRUE(window.isHidden());
   EXPECT_EQ(window.text(), "");
+}
+
+// By the keyboard alone: Tab leaves the text for OK, and Enter there does
+// what a click does, as on every other OK of the program.
+TEST(TextResultsWindow, TabThenEnterOnOkClosesIt) {
+  testing_support::EnsureGuiApplication();
+  for (const Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter}) {
+    SCOPED_TRACE(enter == Qt::Key_Return ? "Return" : "keypad Enter");
+    TextResultsWindow window;
+    window.show();
+    QApplication::setActiveWindow(&window);
+    window.append("box1=1\r\nbox1 = 1\r\n");
+    window.txt->setFocus();
+    QTest::keyClick(window.txt, Qt::Key_Tab);
+    ASSERT_TRUE(window.cmdOK->hasFocus());
+    QTest::keyClick(window.cmdOK, enter);
+    EXPECT_TRUE(window.isHidden());
+    EXPECT_EQ(window.text(), "");
+  }
 }
 
 // While a statement runs, the window shows it and its output so far below
