@@ -330,8 +330,21 @@ void DocumentWindow::syncBubble() {
     return;
   }
   txtboxname->setText(DisplayText(w_.bubble.caption));
+  // The canvas: the window left of and above the scroll bars.
+  const QSize area = layout_ ? QSize(PixelRect(layout_->scrV).left(), PixelRect(layout_->scrH).top())
+                             : size();
+  txtboxname->setWordWrap(false);
   txtboxname->adjustSize();
-  txtboxname->move(PixelPoint({w_.bubble.left, w_.bubble.top}).toPoint());
+  if (txtboxname->width() > area.width()) {
+    // A caption wider than the canvas (a long comment) takes more lines.
+    txtboxname->setWordWrap(true);
+    txtboxname->resize(area.width(), txtboxname->heightForWidth(area.width()));
+  }
+  const TwipsPoint at =
+      BubbleShown(w_.bubble, TwipsFromPixels(txtboxname->width()),
+                  TwipsFromPixels(txtboxname->height()), TwipsFromPixels(area.width()),
+                  TwipsFromPixels(area.height()));
+  txtboxname->move(PixelPoint(at).toPoint());
   txtboxname->show();
   raiseOverlays();
 }

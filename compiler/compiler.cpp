@@ -33,6 +33,7 @@ std::string Compiler::CompileFlowchart(CompileMode mode, int docTag) {
   suspect_ = 0;
   waitCount_ = 0;
   notes_.clear();
+  leftOut_.clear();
   writtenUnder_.fill({});
   work_.reset();
   ExecutionHook* const execution = executing();
@@ -254,6 +255,8 @@ void Compiler::Note(int box, const std::string& what) {
 }
 
 void Compiler::ReportEnd(const std::vector<std::string>& runProblems) {
+  for (const LeftOut& left : leftOut_)
+    if (!work_.written.contains(left.box)) Note(left.box, left.why);
   // Blocks still open when the list ran dry, outermost first; an If with an
   // else part holds two levels and is told once.
   int previous = 0;

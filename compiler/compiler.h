@@ -107,6 +107,9 @@ class Compiler {
   // to a box (of from's own document).
   int LinkedBox(int from, int value) const;
   void Note(int box, const std::string& what);
+  // Before closing box `closer` ends the innermost block: remembers the
+  // boxes its body still had queued, which the walk drops with the list.
+  void RememberLeftInBlock(int closer, const char* block);
 
   const BoxTable& table_;
   DocumentViews& views_;
@@ -124,6 +127,13 @@ class Compiler {
   int waitCount_ = 0;
   // Problems that leave the script incomplete, told at the end.
   std::vector<std::string> notes_;
+  // Boxes dropped with a block's list, and why; told at the end unless
+  // their code was written after all.
+  struct LeftOut {
+    int box;
+    std::string why;
+  };
+  std::vector<LeftOut> leftOut_;
   // The start-box kind of the innermost call under which each box's code
   // was last written ("" outside every call): a later call of the same
   // subroutine compiles exactly those boxes again.

@@ -95,6 +95,7 @@ void Compiler::NextArm(ArmContext& a) {
   }
   TakeOffOneLevel(a.script);
   // Whatever the body still had queued is dropped with the inner list.
+  RememberLeftInBlock(a.q, "loop");
   work_.CloseLevel();
   const int displaced = work_.workList[a.j];
   work_.workList[a.j] = static_cast<int16_t>(a.q);
@@ -139,6 +140,7 @@ void Compiler::EndIfArm(ArmContext& a) {
   }
   TakeOffOneLevel(a.script);
   a.script += Line(work_.workList[0] > 0 ? "else" : "end;");
+  RememberLeftInBlock(a.q, "branch");
   const OpenBlock block = *work_.CloseLevel();
   a.done();
   if (block.kind == BlockKind::Branch) BringToPosition(block.box, a.j);
@@ -202,11 +204,25 @@ void Compiler::EndSubroutineArm(ArmContext& a) {
     a.done();
     return;
   }
+  RememberLeftInBlock(a.q, "subroutine");
   const OpenBlock block = *work_.CloseLevel();
   // The subroutine's last value becomes the call box's own result.
   a.script += Line(boxName(block.box) + "=" + boxName(a.in(1)) + ";");
   a.done();
   BringToPosition(block.box, a.j);
+}
+
+// A box still queued when its block closes (a second way out of a box in
+// the body, taken after the closing box's own) never gets its code: the
+// closing box goes first because the walk reached it first.
+void Compiler::RememberLeftInBlock(int closer, const char* block) {
+  const BoxRecord* closing = table_.box(closer);
+  const std::string why = "is left out: " + boxName(closer) + " (" +
+                          (closing ? closing->Kind : "") + ") closed its " + block + " first.";
+  for (int p = 1; p <= work_.workLen; ++p) {
+    const int e = work_.workList[static_cast<std::size_t>(p)];
+    if (e > 0 && e != closer && !work_.written.contains(e)) leftOut_.push_back({e, why});
+  }
 }
 
 void Compiler::BringToPosition(int box, int j) {

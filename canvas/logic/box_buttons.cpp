@@ -1,5 +1,9 @@
 #include "canvas/logic/box_buttons.h"
 
+#include <algorithm>
+
+#include "canvas/logic/box_button.h"
+
 namespace quorvin {
 
 void BoxClick(Model& m, const WindowState& w, int doc, int n) {
@@ -52,6 +56,15 @@ void BoxMouseMove(const Model& m, WindowState& w, int n, const WindowRect& butto
   w.bubble.left = button.left + button.width;
   w.bubble.top = button.top + button.height;
   w.bubble.visible = true;
+}
+
+TwipsPoint BubbleShown(const Bubble& bubble, double width, double height, double areaWidth,
+                       double areaHeight) {
+  TwipsPoint at{bubble.left, bubble.top};
+  if (at.x + width > areaWidth) at.x = std::max(0.0, areaWidth - width);
+  // Above the button: its top is a button's height above the bubble's place.
+  if (at.y + height > areaHeight) at.y = std::max(0.0, bubble.top - kBoxButtonTwips - height);
+  return at;
 }
 
 }  // namespace quorvin

@@ -33,4 +33,12 @@ bool FormDragDrop(Model& m, WindowState& w, int doc, int n, const WindowRect& bu
 // The mouse over box n's button, at button in window twips.
 void BoxMouseMove(const Model& m, WindowState& w, int n, const WindowRect& button);
 
+// Where a bubble of that width and height shows so that it can be read
+// whole: at its place (the button's bottom-right corner) when it fits in
+// the canvas of areaWidth by areaHeight, the part of the window left of
+// and above the scroll bars; else moved left, and above its button, as far
+// as it must, never past the canvas's top-left corner.
+TwipsPoint BubbleShown(const Bubble& bubble, double width, double height, double areaWidth,
+                       double areaHeight);
+
 }  // namespace quorvin

@@ -5,11 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QLabel>
 #include <QMimeData>
 #include <QTest>
 #include <functional>
 #include <set>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "canvas/logic/arrow_geometry.h"
 #include "canvas/pixel_geometry.h"
@@ -477,6 +480,47 @@ TEST_F(DocumentWindowTest, TheBubbleNamesTheBoxUnderThePointerAsPlainText) {
   EXPECT_FALSE(w.mnuOptionsBubbleShow->isChecked());
   MoveOver(*w.boxButton(n), {5, 5});
   EXPECT_TRUE(w.txtboxname->isHidden());
+}
+
+// A box near the canvas's right or bottom edge, or a comment longer than the
+// canvas is wide: the bubble still shows its whole caption on the canvas
+// (left of and above the scroll bars), not cut at the window's edge.
+TEST_F(DocumentWindowTest, TheBubbleShowsItsWholeCaptionOnTheCanvas) {
+  DocumentWindow& w = open();
+  const QRect canvas(0, 0, w.scrV->x(), w.scrH->y());
+  std::string longComment;
+  while (longComment.size() < 95) longComment += "word ";
+  struct Case {
+    const char* where;
+    QPoint at;
+    std::string comment;
+  };
+  const std::vector<Case> cases{
+      {"at the right edge", {canvas.width() - 40, 40}, "a note beside the scroll bar"},
+      {"at the bottom edge", {40, canvas.height() - 40}, "a note above the scroll bar"},
+      {"in the bottom-right corner", {canvas.width() - 40, canvas.height() - 40}, "a note"},
+      {"longer than the canvas", {40, 40}, longComment},
+  };
+  QLabel& bubble = *w.txtboxname;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.where);
+    const int n = place(w, "Comment", c.at);
+    boxes[n].Params = c.comment;
+    MoveOver(*w.boxButton(n), {5, 5});
+    ASSERT_FALSE(bubble.isHidden());
+    EXPECT_TRUE(canvas.contains(bubble.geometry())) << "bubble at " << bubble.x() << ","
+                                                    << bubble.y() << " size " << bubble.width()
+                                                    << "x" << bubble.height();
+    const QRect room = bubble.contentsRect();
+    const QRect needed = bubble.fontMetrics().boundingRect(
+        QRect(0, 0, room.width(), 10000), Qt::TextWordWrap, bubble.text());
+    EXPECT_LE(needed.width(), room.width());
+    EXPECT_LE(needed.height(), room.height());
+    EXPECT_FALSE(bubble.geometry().intersects(w.boxButton(n)->geometry()));
+    MoveOver(w, {canvas.width() / 2, canvas.height() / 2 + 3});
+  }
+  EXPECT_GT(bubble.fontMetrics().horizontalAdvance(QString::fromStdString(longComment)),
+            canvas.width());
 }
 
 TEST_F(DocumentWindowTest, AFaultInAHandlerIsToldThroughTheWindowAndGoesNoFurther) {
