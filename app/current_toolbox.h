@@ -33,10 +33,13 @@ struct ToolboxChoiceHooks {
   std::function<void()> reloadPalette;
 };
 
-// Asks for a toolbox file in a Save As dialog with the toolbox filter; a
-// cancel changes nothing. Otherwise the lower-cased title becomes txtToolbox
-// and the captions, and the palette is reloaded. Choosing "default.tlb" in
-// any case selects the built-in toolbox. True when a toolbox was chosen.
-bool ChooseCurrentToolbox(Dialogs& dialogs, Preferences& prefs, const ToolboxChoiceHooks& hooks);
+// Asks for a toolbox file in a Save As dialog with the toolbox filter, which
+// offers the current toolbox's file in the program directory appDir (where
+// the palette reads it); a cancel changes nothing. Otherwise the lower-cased
+// title becomes txtToolbox and the captions, and the palette is reloaded.
+// Choosing "default.tlb" in any case selects the built-in toolbox. True when
+// a toolbox was chosen.
+bool ChooseCurrentToolbox(Dialogs& dialogs, Preferences& prefs, const std::string& appDir,
+                          const ToolboxChoiceHooks& hooks);
 
 }  // namespace quorvin

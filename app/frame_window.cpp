@@ -376,7 +376,11 @@ void FrameWindow::chooseCurrentToolbox() {
   ToolboxChoiceHooks hooks;
   hooks.setCaptions = [this](const std::string& caption) { setToolboxCaptions(caption); };
   hooks.reloadPalette = [this] { reloadPalette(toolboxShown()); };
-  ChooseCurrentToolbox(model_.dialogs, model_.prefs, hooks);
+  // The toolbox dialog opens in the program directory; the flowchart and
+  // script dialogs stay in the person's folder all the same.
+  const FileDialogPlace flowchartPlace = questions_.place();
+  ChooseCurrentToolbox(model_.dialogs, model_.prefs, model_.appDir, hooks);
+  questions_.place() = flowchartPlace;
 }
 
 void FrameWindow::configureToolbox() {

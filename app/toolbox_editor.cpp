@@ -207,7 +207,10 @@ void ToolboxEditor::chkReload_Click() {
 }
 
 void ToolboxEditor::opnFileName_Click() {
-  const std::optional<std::string> chosen = dialogs_->saveFileAs(kToolboxFilter, fileName());
+  // The dialog offers the very file OK would write: a bare name lies in the
+  // program directory, where the palette looks, not where the last dialog was.
+  const std::optional<std::string> chosen =
+      dialogs_->saveFileAs(kToolboxFilter, ToolboxPath(fileName(), appDir_));
   if (chosen) opnFileName->setText(QString::fromStdString(*chosen));
   opnFileName->setChecked(false);
 }

@@ -34,10 +34,13 @@ TEST(CurrentToolbox, ChosenFileGivesItsLowerCasedTitleEverywhere) {
   dialogs.fileAnswers.push_back("/somewhere/Else/My Tools.TLB");
   Preferences prefs = DesignPreferences();
   Recorder r;
-  EXPECT_TRUE(ChooseCurrentToolbox(dialogs, prefs, r.hooks()));
+  EXPECT_TRUE(ChooseCurrentToolbox(dialogs, prefs, "/opt/quorvin", r.hooks()));
   EXPECT_EQ(dialogs.filters,
             std::vector<std::string>{"Quorvin Toolbox Files (*.tlb)|*.tlb|All Files (*.*)|*.*"});
   EXPECT_EQ(dialogs.named, 1) << "a dialog that asks to replace the toolbox it names";
+  // It opens on the current toolbox where the palette reads toolbox files,
+  // not in whatever folder the last flowchart dialog was.
+  EXPECT_EQ(dialogs.initialNames, std::vector<std::string>{"/opt/quorvin/default.tlb"});
   EXPECT_EQ(prefs.txtToolbox, "my tools.tlb");
   EXPECT_EQ(r.captions, std::vector<std::string>{"Current Toolbox: my tools.tlb"});
   EXPECT_EQ(r.reloads, 1);
@@ -49,7 +52,7 @@ TEST(CurrentToolbox, DefaultInAnyCaseIsTheBuiltInToolbox) {
   Preferences prefs = DesignPreferences();
   prefs.txtToolbox = "mine.tlb";
   Recorder r;
-  EXPECT_TRUE(ChooseCurrentToolbox(dialogs, prefs, r.hooks()));
+  EXPECT_TRUE(ChooseCurrentToolbox(dialogs, prefs, "/opt/quorvin", r.hooks()));
   EXPECT_EQ(prefs.txtToolbox, "default.tlb");
   EXPECT_EQ(r.captions, std::vector<std::string>{"Current Toolbox: default.tlb"});
 }
@@ -59,9 +62,9 @@ TEST(CurrentToolbox, CancelChangesNothing) {
   Preferences prefs = DesignPreferences();
   prefs.txtToolbox = "mine.tlb";
   Recorder r;
-  EXPECT_FALSE(ChooseCurrentToolbox(dialogs, prefs, r.hooks()));
+  EXPECT_FALSE(ChooseCurrentToolbox(dialogs, prefs, "/opt/quorvin", r.hooks()));
   dialogs.fileAnswers.push_back("/tmp/dir/");  // names no file
-  EXPECT_FALSE(ChooseCurrentToolbox(dialogs, prefs, r.hooks()));
+  EXPECT_FALSE(ChooseCurrentToolbox(dialogs, prefs, "/opt/quorvin", r.hooks()));
   EXPECT_EQ(prefs.txtToolbox, "mine.tlb");
   EXPECT_TRUE(r.captions.empty());
   EXPECT_EQ(r.reloads, 0);

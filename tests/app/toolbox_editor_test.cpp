@@ -175,6 +175,12 @@ TEST_F(ToolboxEditorTest, SaveAsChoosesTheFileOkWritesTo) {
   auto editor = open();
   questions_.answers = {scratch_ / "mine.tlb"};
   editor->opnFileName->click();
+  // It offers the file OK would have written: the bare name in the program
+  // directory, not the same name wherever the last file dialog was.
+  ASSERT_FALSE(questions_.questions.empty());
+  EXPECT_EQ(questions_.questions.back(),
+            "save \"Quorvin Toolbox Files (*.tlb)|*.tlb|All Files (*.*)|*.*\" name \"" +
+                (scratch_ / "my_box.tlb") + "\"");
   EXPECT_EQ(editor->fileName(), scratch_ / "mine.tlb");
   EXPECT_FALSE(editor->opnFileName->isChecked());
   questions_.answers = {""};
