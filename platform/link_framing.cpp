@@ -203,6 +203,25 @@ std::vector<std::pair<std::string, std::string>> StubFiles(Dialect dialect,
        "function keyboard(varargin)\n"
        "  error('keyboard cannot be used in a box-by-box run');\n"
        "end\n"},
+      {kFiguresFunction + ".m",
+       "function " + kFiguresFunction + "(action, current)\n"
+       "  % 'remember': notes the figures open before a run. 'raise': brings\n"
+       "  % those opened since in front, oldest first, and the current figure\n"
+       "  % last when it is one of them or current is true.\n"
+       "  shown = sort(double(get(0, 'children')))';\n"
+       "  if strcmp(action, 'remember')\n"
+       "    setappdata(0, '" + kFiguresFunction + "', shown);\n"
+       "    return;\n"
+       "  end\n"
+       "  top = double(get(0, 'currentfigure'));\n"
+       "  opened = setdiff(shown, getappdata(0, '" + kFiguresFunction + "'));\n"
+       "  for h = setdiff(opened, top)\n"
+       "    figure(h);\n"
+       "  end\n"
+       "  if ~isempty(top) && (current || any(opened == top))\n"
+       "    figure(top);\n"
+       "  end\n"
+       "end\n"},
   };
   if (dialect == Dialect::Octave) {
     files.push_back({"system_dependent.m",
