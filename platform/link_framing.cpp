@@ -255,7 +255,21 @@ std::vector<std::pair<std::string, std::string>> StubFiles(Dialect dialect,
 void CutMiddle(std::string& text) {
   if (text.size() <= kMaxPending) return;
   constexpr size_t kHead = kMaxPending / 2, kTail = 4096;
-  text.replace(kHead, text.size() - kTail - kHead, kCutNote);
+  // The cut falls on line ends where a line end is near, so that no piece
+  // of a line (the "89" of 89233) reads as a line of its own.
+  constexpr size_t kNear = 1024;
+  // A cut made before stands at the end of the head: it is cut again from there.
+  size_t from = text.rfind(kCutNote, kHead);
+  if (from == std::string::npos || from + kNear < kHead) {
+    const size_t lineEnd = text.rfind('\n', kHead);
+    from = lineEnd != std::string::npos && lineEnd + kNear >= kHead ? lineEnd : kHead;
+  }
+  // Every marker has a line end before it: a tail that starts after one
+  // keeps whatever marker is arriving.
+  size_t to = text.size() - kTail;
+  const size_t lineEnd = text.find('\n', to - 1);
+  if (lineEnd != std::string::npos && lineEnd < to + kNear) to = lineEnd + 1;
+  text.replace(from, to - from, kCutNote);
 }
 
 AnswerReader::AnswerReader(const std::string& session)

@@ -48,8 +48,9 @@ inline constexpr size_t kMaxPending = 1 << 20;
 inline const std::string kCutNote = "\n[... output cut ...]\n";
 
 // A statement that prints without end cannot fill the memory: past
-// kMaxPending bytes the middle of text gives way to kCutNote. The head and
-// the tail stay whole (a marker may be arriving in the tail).
+// kMaxPending bytes the middle of text gives way to kCutNote, on line ends
+// where lines are short. The head and the tail stay whole (a marker may be
+// arriving in the tail).
 void CutMiddle(std::string& text);
 
 // Reads the merged output of the interpreter as it arrives.
