@@ -131,13 +131,16 @@ void mnuEXEMatlab_Click(Model& model, int doc, CompileQuestions& host, LinkServi
     QObject::connect(&services.link, &InterpreterLink::outputArrived, &following,
                      [&results](const QString& text) { results.showArriving(text); });
     results.showInFront(QApplication::activeWindow());
+    // Figures open before the run are not its own (an interpreter started
+    // during the run has none of them).
+    services.link.rememberFigures();
     ExecutionStep step(model.table, host, services.link, results,
                        [&] { StartMatlab(model, host, services); });
     Compiler(model, host, &step).CompileFlowchart(CompileMode::Execute, doc);
     // The run's last message brought the program's windows forward, over
-    // the figure it drew: now the figure comes in front, where it stays
-    // until the person closes it.
-    if (step.plotted()) services.link.raiseFigure();
+    // the figures it drew, whichever box drew them: now they come in front,
+    // where they stay until the person closes them.
+    services.link.raiseFigures(step.plotted());
   });
 }
 

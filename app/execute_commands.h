@@ -9,6 +9,7 @@
 
 #include "app/run_state.h"
 #include "compiler/compile_questions.h"
+#include "compiler/execution_step.h"
 #include "model/model.h"
 
 class QWidget;
@@ -19,10 +20,6 @@ class InterpreterLink;
 class TextResultsWindow;
 
 inline const std::string kMatlabDirectoryPrompt = "Please locate the Matlab directory";
-// Told when a command would start a compile, or another interpreter, while
-// a run is under way.
-inline const std::string kRunUnderWayMessage =
-    "A flowchart is running in Matlab: wait until it has ended.";
 
 // What a box-by-box run needs beyond the document: the one interpreter, the
 // results window, whether a run is under way, the directory picker

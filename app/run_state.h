@@ -2,9 +2,9 @@
 // Whether a box-by-box run is under way. The run waits on the interpreter
 // with the event loop turning, so the windows stay usable meanwhile; but a
 // second compile would share the box table's marks with the run, and an
-// edit would change the flowchart under it. So the Execute commands refuse
-// while running(), and the document windows follow runningChanged to grey
-// out Execute and editing.
+// edit would change the flowchart under it. So while running() the Execute
+// commands and the document windows' commands refuse, saying why, and the
+// canvas takes no edit.
 
 #include <QObject>
 

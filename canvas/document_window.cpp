@@ -234,7 +234,7 @@ void DocumentWindow::buildControls() {
   pnlArrow->setFocusPolicy(Qt::NoFocus);
   connect(pnlArrow, &QPushButton::clicked, this, [this] {
     guarded([this] {
-      if (!editingRefused()) ToggleMultipleArrows(w_);
+      if (!commandRefused()) ToggleMultipleArrows(w_);
       syncArrowPanel();
     });
   });
@@ -659,7 +659,7 @@ void DocumentWindow::dropEvent(QDropEvent* event) {
 void DocumentWindow::closeEvent(QCloseEvent* event) {
   bool closes = false;
   // A run in progress reads this document's boxes: they stay until it ends.
-  guarded([&] { closes = !editingRefused() && CloseDocument(m_, doc_); });
+  guarded([&] { closes = !commandRefused() && CloseDocument(m_, doc_); });
   if (closes) {
     event->accept();
     if (onClosed) onClosed(*this);

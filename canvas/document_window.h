@@ -159,6 +159,9 @@ class DocumentWindow : public QWidget {
   void reportFault(const std::string& fault);
   // A table action refused while a box-by-box run is under way.
   bool editingRefused() const { return frame_.running(); }
+  // A command refused while a run is under way: the person is told why
+  // nothing happens. The canvas's own mouse handling refuses silently.
+  bool commandRefused();
 
   // Controls, named as the form names them.
   QProgressBar* pnlResource;

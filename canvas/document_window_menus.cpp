@@ -6,6 +6,7 @@
 #include "canvas/document_window.h"
 #include "canvas/logic/edit_commands.h"
 #include "canvas/page_view.h"
+#include "compiler/execution_step.h"
 
 namespace quorvin {
 
@@ -33,22 +34,28 @@ void DocumentWindow::installMenus(QMenuBar& bar) const {
   for (QMenu* menu : menus_) bar.addMenu(menu);
 }
 
+bool DocumentWindow::commandRefused() {
+  if (!editingRefused()) return false;
+  m_.dialogs.messageBox(kRunUnderWayMessage, style::kInformation, kAppTitle);
+  return true;
+}
+
 void DocumentWindow::fileCommand(const std::function<void()>& f) {
   // A run in progress reads the box table: no document comes or goes.
   guarded([&] {
-    if (!editingRefused()) f();
+    if (!commandRefused()) f();
   });
 }
 
 void DocumentWindow::editCommand(const std::function<void()>& f) {
   guarded([&] {
-    if (!editingRefused()) f();
+    if (!commandRefused()) f();
   });
 }
 
 void DocumentWindow::executeCommand(void (FrameServices::*run)(int, CompileQuestions&)) {
   guarded([&] {
-    if (!editingRefused()) (frame_.*run)(doc_, questions());
+    if (!commandRefused()) (frame_.*run)(doc_, questions());
   });
 }
 
@@ -142,7 +149,7 @@ void DocumentWindow::buildMenus() {
           [this] { editCommand([&] { m_.editor.armArrowTool(); }); });
   connect(mnuMultipleArrows, &QAction::triggered, this, [this] {
     guarded([&] {
-      if (!editingRefused()) ToggleMultipleArrows(w_);
+      if (!commandRefused()) ToggleMultipleArrows(w_);
       syncArrowPanel();
     });
   });

@@ -19,6 +19,10 @@ inline const std::string kNotRespondingQuestion =
 inline const std::string kCouldNotCompileMessage =
     "DDE Error. Could not compile. Try compiling to the clipboard.";
 inline const std::string kInputBoxPrompt = "Matlab waits for input";
+// Told when a command would start a compile or another interpreter, or
+// change the documents, while a run is under way.
+inline const std::string kRunUnderWayMessage =
+    "A flowchart is running in Matlab: wait until it has ended.";
 
 // Where the exchange is shown: the results window, or a test's string.
 class ResultsSink {

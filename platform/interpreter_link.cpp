@@ -92,9 +92,12 @@ EvalResult InterpreterLink::eval(const std::string& text, const InputAnswerer& a
   return exchange(text, answer, true);
 }
 
-void InterpreterLink::raiseFigure() {
-  // get(0, 'currentfigure') is empty where there is none (gcf would open one).
-  exchange("if ~isempty(get(0, 'currentfigure')), figure(gcf); end", {}, false);
+void InterpreterLink::rememberFigures() {
+  exchange(kFiguresFunction + "('remember', false)", {}, false);
+}
+
+void InterpreterLink::raiseFigures(bool currentToo) {
+  exchange(kFiguresFunction + "('raise', " + (currentToo ? "true" : "false") + ")", {}, false);
 }
 
 EvalResult InterpreterLink::exchange(const std::string& text, const InputAnswerer& answer,

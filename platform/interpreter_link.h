@@ -63,10 +63,14 @@ class InterpreterLink : public QObject, public Interpreter {
 
   bool alive() override;
   EvalResult eval(const std::string& text, const InputAnswerer& answer) override;
-  // Brings the interpreter's current figure, if it has one, in front of
-  // every other window, as figure(gcf) does. It runs as a statement of the
-  // link's own: no statementStarted, no output. Nothing while busy.
-  void raiseFigure();
+  // A run's figures come in front of every other window, as figure(h)
+  // brings each: rememberFigures before the run notes the figures open then,
+  // raiseFigures after it raises those opened since, oldest first and the
+  // current one last, and the current one also when currentToo (a figure
+  // drawn into may be an old one). Both run as statements of the link's
+  // own: no statementStarted, no output. Nothing while busy.
+  void rememberFigures();
+  void raiseFigures(bool currentToo);
   double timeoutSeconds() const override { return timeoutMs_ / 1000.0; }
 
   void setTimeoutMs(int ms) { timeoutMs_ = ms > 0 ? ms : 1; }

@@ -203,6 +203,25 @@ std::vector<std::pair<std::string, std::string>> StubFiles(Dialect dialect,
        "function keyboard(varargin)\n"
        "  error('keyboard cannot be used in a box-by-box run');\n"
        "end\n"},
+      {kFiguresFunction + ".m",
+       "function " + kFiguresFunction + "(action, current)\n"
+       "  % 'remember': notes the figures open before a run. 'raise': brings\n"
+       "  % those opened since in front, oldest first, and the current figure\n"
+       "  % last when it is one of them or current is true.\n"
+       "  shown = sort(double(get(0, 'children')))';\n"
+       "  if strcmp(action, 'remember')\n"
+       "    setappdata(0, '" + kFiguresFunction + "', shown);\n"
+       "    return;\n"
+       "  end\n"
+       "  top = double(get(0, 'currentfigure'));\n"
+       "  opened = setdiff(shown, getappdata(0, '" + kFiguresFunction + "'));\n"
+       "  for h = setdiff(opened, top)\n"
+       "    figure(h);\n"
+       "  end\n"
+       "  if ~isempty(top) && (current || any(opened == top))\n"
+       "    figure(top);\n"
+       "  end\n"
+       "end\n"},
   };
   if (dialect == Dialect::Octave) {
     files.push_back({"system_dependent.m",
@@ -236,7 +255,21 @@ std::vector<std::pair<std::string, std::string>> StubFiles(Dialect dialect,
 void CutMiddle(std::string& text) {
   if (text.size() <= kMaxPending) return;
   constexpr size_t kHead = kMaxPending / 2, kTail = 4096;
-  text.replace(kHead, text.size() - kTail - kHead, kCutNote);
+  // The cut falls on line ends where a line end is near, so that no piece
+  // of a line (the "89" of 89233) reads as a line of its own.
+  constexpr size_t kNear = 1024;
+  // A cut made before stands at the end of the head: it is cut again from there.
+  size_t from = text.rfind(kCutNote, kHead);
+  if (from == std::string::npos || from + kNear < kHead) {
+    const size_t lineEnd = text.rfind('\n', kHead);
+    from = lineEnd != std::string::npos && lineEnd + kNear >= kHead ? lineEnd : kHead;
+  }
+  // Every marker has a line end before it: a tail that starts after one
+  // keeps whatever marker is arriving.
+  size_t to = text.size() - kTail;
+  const size_t lineEnd = text.find('\n', to - 1);
+  if (lineEnd != std::string::npos && lineEnd < to + kNear) to = lineEnd + 1;
+  text.replace(from, to - from, kCutNote);
 }
 
 AnswerReader::AnswerReader(const std::string& session)

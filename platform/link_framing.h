@@ -29,9 +29,16 @@ std::string SetupStatement(const std::string& stubDir, int n, Dialect dialect,
 // input request, which the link answers from an input box by writing the
 // typed line to the pipe; keyboard (a debugger prompt) ends with an error
 // that says why. For Octave, a no-op system_dependent stands in for MATLAB's,
-// and kbhit and yes_or_no ask through the program as input does.
+// and kbhit and yes_or_no ask through the program as input does. Beside
+// them stands the link's own kFiguresFunction.
 std::vector<std::pair<std::string, std::string>> StubFiles(Dialect dialect,
                                                            const std::string& session = "");
+
+// The function, among StubFiles, that brings a run's figures in front:
+// kFiguresFunction('remember', false) before the run notes the figures open
+// then; kFiguresFunction('raise', current) after it raises the figures opened
+// since, the current one last, and the current one also when current is true.
+inline const std::string kFiguresFunction = "quorvin_figures";
 
 // Octave prints this on every exit, even a clean one.
 inline const std::string kSpuriousExitLine =
@@ -41,8 +48,9 @@ inline constexpr size_t kMaxPending = 1 << 20;
 inline const std::string kCutNote = "\n[... output cut ...]\n";
 
 // A statement that prints without end cannot fill the memory: past
-// kMaxPending bytes the middle of text gives way to kCutNote. The head and
-// the tail stay whole (a marker may be arriving in the tail).
+// kMaxPending bytes the middle of text gives way to kCutNote, on line ends
+// where lines are short. The head and the tail stay whole (a marker may be
+// arriving in the tail).
 void CutMiddle(std::string& text);
 
 // Reads the merged output of the interpreter as it arrives.

@@ -387,6 +387,66 @@ TEST_F(ExecuteCommands, ARunThatPlotsRaisesItsFigureAfterItsLastMessage) {
   link.eval("rmpath('" + stub.path().toStdString() + "'); close all", {});
 }
 
+// Every figure a run opens comes in front after its last message, whichever
+// box drew it, the oldest first and the current one last; a figure open
+// before the run stays where the person left it.
+TEST_F(ExecuteCommands, EveryFigureTheRunOpenedComesInFrontTheCurrentOneLast) {
+  pickedDirectory = "/usr";
+  mnuFileStartMatlab_Click(model, host, services);
+  ASSERT_TRUE(link.alive());
+  ASSERT_EQ(link.eval("close all; set(0, 'defaultfigurevisible', 'off'); figure(7);", {}).status,
+            EvalResult::Status::Ok);
+  QTemporaryDir stub;
+  ASSERT_TRUE(testing_support::WriteRecordingFigure(stub.path().toStdString()));
+  const auto figureCalls = [&] { return link.eval(testing_support::kRecordedFigureCalls, {}).output; };
+  // Box 1, a constant, feeds box 2 and, in the plot case, box 3 too.
+  struct Case {
+    const char* name;
+    const char* kind;
+    const char* params;
+    std::string raised;
+  };
+  // Octave numbers a new figure with the lowest free number.
+  for (const Case& c : {
+           Case{"a command's figures", "Matlab Command", "figure; plot(1:3); figure(3); figure(2)",
+                "figure(1) figure(3) figure(2) \r\n"},
+           Case{"two plot boxes", "Plot Output", "Plot2d;figure\r\nplot(Input1)\r\n",
+                "figure(1) figure(2) \r\n"},
+       }) {
+    SCOPED_TRACE(c.name);
+    ASSERT_EQ(link.eval("close(setdiff(get(0, 'children'), 7)); figure(7);", {}).status,
+              EvalResult::Status::Ok);
+    boxes.nextBox = 4;
+    SetBox(boxes, 1, "Constant Input", "[1 2 3]", -1, 2);
+    const bool plots = std::string(c.kind) == "Plot Output";
+    SetBox(boxes, 2, c.kind, c.params, 1, plots ? -1 : 3);
+    if (plots) {
+      SetBox(boxes, 3, c.kind, c.params, 1, -1);
+      boxes[1].OutLink[2] = 3;
+    } else {
+      SetBox(boxes, 3, "Screen Output", "", 2, -1);
+    }
+    // The figures the run opens are real; from its last message on, the
+    // stand-in records what raises them.
+    struct AtTheEnd : QueuedQuestions {
+      std::function<void()> done;
+      Answer messageBox(const std::string& text, MessageStyle style,
+                        const std::string& title) override {
+        if (done) done();
+        return QueuedQuestions::messageBox(text, style, title);
+      }
+    } asked;
+    asked.done = [&] {
+      link.eval("addpath('" + stub.path().toStdString() + "');", {});
+    };
+    mnuEXEMatlab_Click(model, 1, asked, services);
+    EXPECT_EQ(asked.messages, std::vector<std::string>{"Done !|64|Quorvin"}) << results.text();
+    EXPECT_EQ(figureCalls(), c.raised);
+    link.eval("rmpath('" + stub.path().toStdString() + "'); clear global quorvin_figure_calls", {});
+  }
+  link.eval("close all", {});
+}
+
 TEST_F(ExecuteCommands, EndingTheSessionEndsTheInterpreterItStarted) {
   auto session = std::make_unique<LinkSession>();
   ASSERT_TRUE(session->services().link.start(*FindInterpreter("/usr")));

@@ -16,6 +16,7 @@
 
 #include "canvas/logic/arrow_geometry.h"
 #include "canvas/pixel_geometry.h"
+#include "compiler/execution_step.h"
 #include "model/document_closing.h"
 #include "platform/icon_sheet.h"
 #include "tests/canvas/fake_frame.h"
@@ -393,20 +394,32 @@ TEST_F(DocumentWindowTest, ADragModeStaysWithItsBoxWhenBoxesAreDeletedAndRenumbe
   EXPECT_FALSE(w.startsDrag(b) || w.startsDrag(c));
 }
 
-TEST_F(DocumentWindowTest, ARunInProgressRefusesEditingAndExecuteSilently) {
+// The commands say why they do nothing while a run is under way; a click on
+// the canvas is refused without a word.
+TEST_F(DocumentWindowTest, ARunInProgressRefusesEditingAndExecuteWithAWordWhy) {
   DocumentWindow& w = open();
   w.mnuExeDDE->trigger();
   EXPECT_EQ(frame.commands, std::vector<std::string>({"clipboard 1"}));
   frame.isRunning = true;
-  w.mnuExeFile->trigger();
-  w.mnuEditMove->trigger();
-  w.mnuMultipleArrows->trigger();
+  for (QAction* command : {w.mnuExeDDE, w.mnuExeFile, w.mnuEXEMatlab, w.mnuEditMove,
+                           w.mnuMultipleArrows, w.mnuFileNew, w.mnuFileClose}) {
+    SCOPED_TRACE(command->objectName().toStdString());
+    dialogs.messages.clear();
+    command->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, kRunUnderWayMessage);
+    EXPECT_EQ(dialogs.messages[0].style, style::kInformation);
+    EXPECT_EQ(dialogs.messages[0].title, kAppTitle);
+  }
   EXPECT_EQ(frame.commands.size(), 1u);
+  EXPECT_EQ(m.documents.openDocuments(), std::vector<int>{doc});
   EXPECT_EQ(m.editor.mode(), EditMode::Select);
   EXPECT_FALSE(w.mnuMultipleArrows->isChecked());
+  dialogs.messages.clear();
   ASSERT_TRUE(m.editor.newBox(doc));
   QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(100, 50));
   EXPECT_EQ(m.editor.mode(), EditMode::Placing);
+  EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(DocumentWindowTest, AWaitingBoxKeepsTheIconItsCommandGaveOnTheDocumentItIsPlacedOn) {
@@ -543,6 +556,8 @@ TEST_F(DocumentWindowTest, ADocumentStaysOpenWhileARunReadsItsBoxes) {
   frame.isRunning = true;
   EXPECT_FALSE(w.closeWindow());
   EXPECT_EQ(m.table.highestBox(), 1);
+  ASSERT_EQ(dialogs.messages.size(), 1u) << "the close box says why it does nothing";
+  EXPECT_EQ(dialogs.messages[0].text, kRunUnderWayMessage);
   frame.isRunning = false;
   EXPECT_TRUE(w.closeWindow());
 }

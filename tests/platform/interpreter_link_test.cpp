@@ -297,7 +297,7 @@ TEST_F(OctaveLink, TheFirstPlotOfARunOpensAFigure) {
 
 // The figure comes in front as figure(gcf) brings it, by a statement the
 // results window is not told of; where there is none, none is opened.
-TEST_F(OctaveLink, RaiseFigureRaisesTheCurrentFigureUntold) {
+TEST_F(OctaveLink, RaiseFiguresRaisesTheCurrentFigureUntold) {
   QTemporaryDir stub;
   ASSERT_TRUE(testing_support::WriteRecordingFigure(stub.path().toStdString()));
   ASSERT_EQ(eval("close all; set(0, 'defaultfigurevisible', 'off'); figure; plot(1:3);").status,
@@ -306,14 +306,14 @@ TEST_F(OctaveLink, RaiseFigureRaisesTheCurrentFigureUntold) {
   int told = 0;
   const QMetaObject::Connection tell =
       QObject::connect(link_, &InterpreterLink::statementStarted, [&] { ++told; });
-  link_->raiseFigure();
+  link_->raiseFigures(true);
   EXPECT_EQ(told, 0);
   QObject::disconnect(tell);
   EXPECT_FALSE(link_->busy());
   EXPECT_EQ(eval(testing_support::kRecordedFigureCalls).output, "figure(1) \r\n");
 
   eval("close all; clear global quorvin_figure_calls");
-  link_->raiseFigure();
+  link_->raiseFigures(true);
   EXPECT_EQ(eval("numel(get(0, 'children'))").output, "ans = 0\r\n");
   EXPECT_EQ(eval(testing_support::kRecordedFigureCalls).output, "\r\n");
   eval("rmpath('" + stub.path().toStdString() + "'); clear global quorvin_figure_calls");

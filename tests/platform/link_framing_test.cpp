@@ -189,6 +189,41 @@ TEST(AnswerReader, EndlessOutputIsCutInTheMiddle) {
   EXPECT_EQ(done.text.substr(done.text.size() - 8), "xxxtail\n");
 }
 
+// Numbered lines, printed in pieces as they arrive: around the one note, the
+// lines are whole lines that were printed, in their order; the marker at
+// the end survives every cut.
+TEST(CutMiddle, CutsOnLineEndsOnceHoweverOftenItCuts) {
+  std::string printed, kept;
+  for (int i = 1; i <= 300000; ++i) {
+    const std::string line = std::to_string(i) + "\n";
+    printed += line;
+    kept += line;
+    if (i % 997 == 0) CutMiddle(kept);
+  }
+  kept += "@@quorvin-end-";
+  CutMiddle(kept);
+  EXPECT_LE(kept.size(), kMaxPending);
+  const size_t note = kept.find(kCutNote);
+  ASSERT_NE(note, std::string::npos);
+  EXPECT_EQ(kept.find(kCutNote, note + 1), std::string::npos) << "one note";
+  const std::string head = kept.substr(0, note) + "\n";
+  const std::string tail = kept.substr(note + kCutNote.size());
+  EXPECT_EQ(printed.rfind(head, 0), 0u) << "the head ends with a whole line";
+  ASSERT_EQ(tail.substr(tail.size() - 14), "@@quorvin-end-");
+  const std::string tailLines = tail.substr(0, tail.size() - 14);
+  EXPECT_EQ(printed.substr(printed.size() - tailLines.size()), tailLines);
+  EXPECT_TRUE(printed.size() == tailLines.size() ||
+              printed[printed.size() - tailLines.size() - 1] == '\n')
+      << "the tail starts with a whole line";
+}
+
+// One endless line has no line end to cut on: it is cut where it must be.
+TEST(CutMiddle, ALineWithoutEndIsCutMidway) {
+  std::string text(kMaxPending + 10, 'x');
+  CutMiddle(text);
+  EXPECT_EQ(text, std::string(kMaxPending / 2, 'x') + kCutNote + std::string(4096, 'x'));
+}
+
 TEST(WithoutLeadingPrompts, DropsOnlyThePromptsBeforeTheAnswer) {
   EXPECT_EQ(WithoutLeadingPrompts(">> >> EDU>> ans = 1\r\n>> x"), "ans = 1\r\n>> x");
   EXPECT_EQ(WithoutLeadingPrompts("a >> b"), "a >> b");
