@@ -1,13 +1,13 @@
 #include "app/function_browser.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/function_browser_rules.h"
 #include "app/mfile_help.h"

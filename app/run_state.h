@@ -1,10 +1,10 @@
 #pragma once
 // Whether a box-by-box run is under way. The run waits on the interpreter
 // with the event loop turning, so the windows stay usable meanwhile; but a
-// second compile would share the box table's marks with the run, and an
-// edit would change the flowchart under it. So while running() the Execute
-// commands and the document windows' commands refuse, saying why, and the
-// canvas takes no edit.
+// second compile would run inside that loop, its questions and progress
+// mixed with the run's, and an edit would change the flowchart under it.
+// So while running() the Execute commands and the document windows'
+// commands refuse, saying why, and the canvas takes no edit.
 
 #include <QObject>
 

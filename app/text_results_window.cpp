@@ -7,7 +7,6 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QVBoxLayout>
-#include <QWindow>
 #include <algorithm>
 
 #include "app/screen_placement.h"

@@ -27,9 +27,9 @@ namespace quorvin {
 
 // What a click on a document does next: nothing (Off), select, place the
 // pending box, choose an arrow's source or target, move or copy the selection.
-// Copying is the mode while a copy of the selection is made; the editor makes
-// the copies within one call, so no click or command ever finds it, but it
-// keeps its number among the modes.
+// Copying is entered by no operation (a copy takes its new numbers from the
+// editor directly); it keeps its number among the modes, and a press on
+// the canvas in it only hides the rubber band.
 enum class EditMode { Off = 0, Select = 1, Placing = 2, ArrowArmed = 3, ArrowSource = 4,
                       Move = 5, Copy = 6, Copying = 7 };
 

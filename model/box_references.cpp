@@ -33,19 +33,7 @@ std::vector<std::size_t> FindBoxReferences(const std::string& text, int n) {
 }
 
 std::string RenameBoxReferences(const std::string& text, int from, int to) {
-  const std::vector<std::size_t> refs = FindBoxReferences(text, from);
-  if (refs.empty()) return text;
-  const std::size_t oldLen = 3 + std::to_string(from).size();
-  const std::string newName = "box" + std::to_string(to);
-  std::string out;
-  std::size_t copied = 0;
-  for (std::size_t at : refs) {
-    out.append(text, copied, at - copied);
-    out += newName;
-    copied = at + oldLen;
-  }
-  out.append(text, copied, std::string::npos);
-  return out;
+  return RenumberBoxReferences(text, [from, to](int n) { return n == from ? to : n; });
 }
 
 std::string RenumberBoxReferences(const std::string& text,

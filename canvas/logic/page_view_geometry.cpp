@@ -50,9 +50,12 @@ PageViewLayout LayOutPageView(double outerWidth, double outerHeight) {
 PageViewPicture BuildPageView(const BoxTable& table, int canvasWidth, int canvasHeight,
                               const PageViewMetrics& metrics) {
   const int last = LastBox(table);
+  // The box waiting to be placed is on no canvas yet.
+  std::vector<int> shown;
+  for (int i = 1; i <= last; ++i)
+    if (table.placed(i)) shown.push_back(i);
   double leastX = 0, leastY = 0, furthestX = 0, furthestY = 0;
-  for (int i = 1; i <= last; ++i) {
-    if (!table.placed(i)) continue;
+  for (const int i : shown) {
     const double x = table[i].X, y = table[i].Y;
     leastX = std::min(leastX, x);
     leastY = std::min(leastY, y);
@@ -69,8 +72,7 @@ PageViewPicture BuildPageView(const BoxTable& table, int canvasWidth, int canvas
   // Element i of the images is box i (index 0 unused), so connections find
   // their ends by number.
   std::vector<TwipsRect> rectOf(static_cast<std::size_t>(last) + 1);
-  for (int i = 1; i <= last; ++i) {
-    if (!table.placed(i)) continue;
+  for (const int i : shown) {
     const BoxRecord& box = table[i];
     const TwipsRect rect{(box.X - h.origin) * h.scale, (box.Y - v.origin) * v.scale,
                          kPageViewTemplate.width * h.scale, kPageViewTemplate.height * v.scale};
@@ -78,12 +80,11 @@ PageViewPicture BuildPageView(const BoxTable& table, int canvasWidth, int canvas
     picture.images.push_back({i, rect, SelectBoxIcon(BoxIconKey(box)).number});
   }
 
-  for (int i = 1; i <= last; ++i) {
-    if (!table.placed(i)) continue;
+  for (const int i : shown) {
     const BoxRecord& box = table[i];
     for (int j = 1; j <= kExits; ++j) {
       const int t = box.OutLink[j];
-      if (t <= 0 || t > last || !table.placed(t)) continue;
+      if (!table.placed(t)) continue;  // a placed box is never past last
       const int k = FindInSlot(table, i, t);
       const TwipsRect& s = rectOf[static_cast<std::size_t>(i)];
       const TwipsRect& d = rectOf[static_cast<std::size_t>(t)];
