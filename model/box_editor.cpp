@@ -87,10 +87,13 @@ bool BoxEditor::appendBoxes(int doc, std::vector<BoxRecord> boxes) {
   if (t.nextBox < 1) t.nextBox = 1;
   const int base = t.nextBox;
   auto shift = [base](int16_t v) { return v > 0 ? static_cast<int16_t>(v + base - 1) : v; };
-  // A parameter text names the file's boxes by file number too; the name of
-  // a box the file does not hold stays as it is.
-  const int count = static_cast<int>(boxes.size());
-  const auto tableName = [base, count](int n) { return n >= 1 && n <= count ? n + base - 1 : n; };
+  // A parameter text names the file's boxes by file number too. A name of
+  // no box of the file stays as typed, unless it would fall on one of the
+  // boxes opened now (box9 of a 4-box file opened after 7 boxes would name
+  // the file's second box, and a save would write it so): that name moves
+  // by the same offset, past them, and still names none of them.
+  const int end = base + static_cast<int>(boxes.size());  // first number past them
+  const auto tableName = [base, end](int n) { return n >= 1 && n < end ? n + base - 1 : n; };
   for (std::size_t k = 0; k < boxes.size(); ++k) {
     BoxRecord r = std::move(boxes[k]);
     for (int j = 1; j <= kEntries; ++j) r.InLink[j] = shift(r.InLink[j]);

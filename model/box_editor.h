@@ -97,8 +97,9 @@ class BoxEditor {
   int freeNumbers() const;
   // The boxes of a flowchart file, in file order, become document doc's
   // boxes nextBox on; their links and the box names in their parameter
-  // texts, file numbers 1..N, are renumbered to match. False, changing
-  // nothing, when they do not all fit.
+  // texts, file numbers 1..N, are renumbered to match, and no other name
+  // in those texts is left naming one of them. False, changing nothing,
+  // when they do not all fit.
   bool appendBoxes(int doc, std::vector<BoxRecord> boxes);
   // Box n, while it is the pending box, takes type. Nothing shows until the
   // box is placed, so no document changes. False, writing nothing, when n is

@@ -262,6 +262,56 @@ TEST(FlowchartFile, BoxNamesInParameterTextsFollowTheirBoxesThroughSaveAndLoad) 
   EXPECT_EQ(t[8].Params, "box8=0;\r\nbox8(1,1)=box7+box6+box12;");
 }
 
+// params.qvn's formula names box9, no box of its four. Opened after seven
+// boxes, its boxes are 8 to 11: left as typed, box9 would name its own box
+// and a save would write that as file number 2.
+TEST(FlowchartFile, ANameOfNoBoxOfTheFileNeverLandsOnOneOfItsBoxes) {
+  ModelFixture f;
+  NewDocument(f.m);
+  for (int i = 0; i < 7; ++i) f.AddBox(1, "Sin");
+  const int doc = NewDocument(f.m);
+  ASSERT_TRUE(ReadFlowchartInto(f.m, doc, Golden("params.qvn"), "params.qvn"));
+  const BoxTable& t = f.m.table;
+  ASSERT_EQ(t[9].Kind, "Compute Function");
+  EXPECT_EQ(t[9].Params, "box16=0;\r\nbox16(2,3)=7;");
+  EXPECT_NE(FormatFlowchart(t, doc).find("\r\nCompute Function~box16=0;;;box16(2,3)=7;\r\n"),
+            std::string::npos)
+      << "saved, it names no box of the file still";
+}
+
+// What a save does to the names in a parameter text of document 1, whose
+// boxes 2 and 3 get file numbers 1 and 2; box 1 belongs to document 2.
+TEST(FlowchartFile, SavingRenamesOnlyWholeNamesOfTheDocumentsBoxes) {
+  struct Case {
+    const char* typed;
+    const char* saved;
+  };
+  const Case cases[] = {
+      {"box3+box2*box3", "box2+box1*box2"},
+      // Parts of longer names and numbers, and numbers no box can have.
+      {"inbox3+box3a+box3_1+box03+box0+box30+box333333", "inbox3+box3a+box3_1+box03+box0+box30+box333333"},
+      {"box1", "box1"},  // another document's box: there is no file number for it
+      {"box7", "box7"},  // no box at all
+      // An If's condition behind its else mark; "else" elsewhere is a name's start.
+      {"elsebox3>0", "elsebox2>0"},
+      {"xelsebox3>0", "xelsebox3>0"},
+      {"x;elsebox3", "x;elsebox3"},
+      // A quoted name or a field name is renamed as a deletion renames it.
+      {"disp('box3');s.box3", "disp('box2');s.box2"},
+  };
+  for (const Case& c : cases) {
+    ModelFixture f;
+    NewDocument(f.m);
+    NewDocument(f.m);
+    f.AddBox(2, "Other");
+    f.AddBox(1, "Other");
+    f.AddBox(1, "Matlab Command", c.typed);
+    EXPECT_NE(FormatFlowchart(f.m.table, 1).find("\r\nMatlab Command~" + std::string(c.saved) + "\r\n"),
+              std::string::npos)
+        << c.typed;
+  }
+}
+
 TEST(FlowchartFile, ReaderAcceptsLineFeedOnlyFiles) {
   std::string text = Golden("interleaved.qvn");
   std::string lf;
