@@ -55,7 +55,11 @@ TEST(BoxRenumbered, TheDragModeGoesWithTheBoxThatTakesTheNumberOnItsOwnWindow) {
   EXPECT_FALSE(movedFrom.dragAutomatic[9]) << "the next box numbered 9 starts manual";
   BoxRenumbered(movedFrom, 3, 3);  // the highest deleted: nothing moves
   EXPECT_FALSE(movedFrom.dragAutomatic[3]);
+  movedFrom.dragAutomatic[kMaxBoxes] = true;
+  const auto before = movedFrom.dragAutomatic;
   BoxRenumbered(movedFrom, 0, kMaxBoxes + 1);  // no such numbers: nothing happens
+  BoxRenumbered(movedFrom, kMaxBoxes + 1, kMaxBoxes);
+  EXPECT_EQ(movedFrom.dragAutomatic, before);
 }
 
 TEST_F(Buttons, ADropCentresTheButtonOnThePointerInCanvasTwips) {
