@@ -190,7 +190,8 @@ SplitDialog::SplitDialog(QWidget* parent) : QDialog(parent) {
   outer->addWidget(Frame1);
   outer->addLayout(range);
   AddOk(outer, cmdOK);
-  SettleParameterDialog(*this);
+  // Rows are chosen already: what a person types first is the range.
+  SettleParameterDialog(*this, txtFrom);
   connect(txtTo, &QLineEdit::textChanged, this, [this] { txtTo_Change(); });
 }
 

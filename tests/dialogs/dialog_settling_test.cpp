@@ -62,7 +62,7 @@ std::vector<DialogCase> ParameterDialogs(Dialogs& messages, const BoxTable& tabl
   cases.push_back({"frmUserInput", Fresh<UserInputDialog>, {"txtPrompt", "cmdOK"}});
   cases.push_back(
       {"frmMakeVector", Fresh<MakeVectorDialog>, {"txtMin", "txtStep", "txtMax", "cmdOK"}});
-  cases.push_back({"frmSplit", Fresh<SplitDialog>, {"row", "txtFrom", "txtTo", "cmdOK"}});
+  cases.push_back({"frmSplit", Fresh<SplitDialog>, {"txtFrom", "txtTo", "cmdOK", "row"}});
   cases.push_back({"frmComment", Fresh<CommentDialog>, {"txtComment", "cmdOK"}});
   cases.push_back({"frmPlot", [&messages] { return std::make_unique<PlotDialog>(nullptr, &messages); },
                    {"cmbType", "chkInput1(1)", "chkInput1(2)", "chkInput2(1)", "chkInput2(2)",
@@ -146,6 +146,7 @@ TEST_F(DialogSettlingTest, TypingTheMomentADialogOpensFillsItsFirstField) {
       {"frmFunc", "sin(x)", "txtFunc", "sin(x)"},
       {"frmIf", "x>0", "txtCondition", "x>0"},
       {"frmForLoop", "5", "txtFrom", "5"},
+      {"frmSplit", "2", "txtFrom", "2"},  // rows are chosen already; the range is typed
       {"frmMatlabFunction", "disp", "txtFunc", "disp"},
       {"frmBessel", "2", "txtOrder", "0"},  // the options have the focus, not the order
   };
