@@ -11,11 +11,6 @@ namespace quorvin {
 
 namespace {
 
-// Numbers 1 .. this are boxes; a table read from a bad file may claim more.
-int LastBox(const BoxTable& table) {
-  return std::clamp(static_cast<int>(table.nextBox) - 1, 0, kMaxBoxes);
-}
-
 const ArmEntry* FindArm(std::span<const ArmEntry> arms, const std::string& kind) {
   for (const ArmEntry& entry : arms)
     if (entry.kind == kind) return &entry;
@@ -161,7 +156,7 @@ Compiler::Visit Compiler::Tail(int j, bool armDone) {
     }
     work_.WorkListRemoveAt(j);
     ++processed_;
-    const double share = static_cast<double>(processed_) / LastBox(table_) * 100.0;
+    const double share = static_cast<double>(processed_) / table_.lastBox() * 100.0;
     views_.setResourceGauge(std::min(std::nearbyint(share), 100.0));
     return Visit::Continue;
   }

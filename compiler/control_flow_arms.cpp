@@ -173,9 +173,8 @@ void Compiler::CallArm(ArmContext& a) {
   block.argument = static_cast<int16_t>(a.in(1));
   block.subroutine = startKind;
   work_.OpenLevel(block);
-  const int last = std::min<int>(table_.nextBox - 1, kMaxBoxes);
   bool found = false;
-  for (int b = 1; b <= last; ++b) {
+  for (int b = 1; b <= table_.lastBox(); ++b) {
     if (table_[b].Kind != startKind || !table_.placed(b)) continue;
     found = true;
     work_.WorkListAdd(b);

@@ -17,11 +17,13 @@ class BoxTable {
   int16_t nextBox = 1;
 
   int highestBox() const { return nextBox - 1; }
-  // Share of the 350 box numbers in use, in percent (the resource gauge).
-  double fillPercent() const {
-    const int used = nextBox - 1 < 0 ? 0 : (nextBox - 1 > kMaxBoxes ? kMaxBoxes : nextBox - 1);
-    return static_cast<double>(used) / kMaxBoxes * 100.0;
+  // Numbers 1 .. this are boxes, never past the table (a counter read from
+  // a bad file may claim more).
+  int lastBox() const {
+    return nextBox - 1 < 0 ? 0 : (nextBox - 1 > kMaxBoxes ? kMaxBoxes : nextBox - 1);
   }
+  // Share of the 350 box numbers in use, in percent (the resource gauge).
+  double fillPercent() const { return static_cast<double>(lastBox()) / kMaxBoxes * 100.0; }
   bool exists(int n) const { return n >= 1 && n < nextBox && n <= kMaxBoxes; }
 
   // The box an insert command left waiting for its placing click, or 0. It
