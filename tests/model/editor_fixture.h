@@ -13,13 +13,7 @@
 
 namespace quorvin::testing {
 
-struct EditorFixture {
-  AnsweringDialogs dialogs;
-  RecordingViews views;
-  MemorySettingsStore store;
-  Model m{dialogs, views, store};
-  // The records, written field by field where a test needs what no edit makes.
-  BoxTable& boxes = testing_support::WritableTable(m);
+struct EditorFixture : ModelWith<AnsweringDialogs> {
 
   int OpenDocument() { return NewDocument(m); }
   // A placed box of document doc at canvas x, y; the mode is select after.

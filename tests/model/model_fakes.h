@@ -73,14 +73,20 @@ class AnsweringDialogs : public ScriptedDialogs {
 
 using testing_support::RecordingViews;
 
-// A model with its fakes, ready for a test.
-struct ModelFixture {
-  ScriptedDialogs dialogs;
+// A model over recording views and a settings store in memory, asking a
+// person through QuestionFakes.
+template <typename QuestionFakes>
+struct ModelWith {
+  QuestionFakes dialogs;
   RecordingViews views;
   MemorySettingsStore store;
   Model m{dialogs, views, store};
   // The records, written field by field where a test needs what no edit makes.
   BoxTable& boxes = testing_support::WritableTable(m);
+};
+
+// A model with its fakes, ready for a test.
+struct ModelFixture : ModelWith<ScriptedDialogs> {
 
   // A placed box of the given kind on document doc, at the canvas origin.
   int AddBox(int doc, const std::string& kind, const std::string& params = "") {
