@@ -126,6 +126,7 @@ class DocumentWindow : public QWidget {
   // What the model reports.
   void boxesChanged();
   void arrowsChanged() { update(); }
+  void arrowColourChanged() { syncArrowPanel(); }
   void hideCopyShape();
   void boxRenumbered(int deleted, int highest);
   void setPointer(Pointer pointer);

@@ -134,12 +134,8 @@ void DocumentWindow::buildMenus() {
           [this] { editCommand([&] { m_.editor.deleteSelection(false); }); });
   connect(mnuEditRedraw, &QAction::triggered, this,
           [this] { guarded([&] { m_.editor.redrawArrows(doc_); }); });
-  connect(mnuEditLineColor, &QAction::triggered, this, [this] {
-    editCommand([&] {
-      EditChangeLineColor(m_, doc_, frame_.colours());
-      syncArrowPanel();
-    });
-  });
+  connect(mnuEditLineColor, &QAction::triggered, this,
+          [this] { editCommand([&] { EditChangeLineColor(m_, doc_, frame_.colours()); }); });
 
   mnuFunctions = new QMenu(QStringLiteral("Fu&nctions"), this);
   mnuFunctions->setObjectName(QStringLiteral("mnuFunctions"));

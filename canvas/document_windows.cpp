@@ -132,6 +132,10 @@ void DocumentWindows::hideCopyShape(int doc) {
   if (DocumentWindow* w = window(doc)) w->hideCopyShape();
 }
 
+void DocumentWindows::arrowColourChanged(int doc) {
+  if (DocumentWindow* w = window(doc)) w->arrowColourChanged();
+}
+
 void DocumentWindows::boxRenumbered(int deleted, int highest) {
   // Box numbers are shared by every document: the box that moves may live
   // on another window than the one deleted.

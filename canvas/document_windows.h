@@ -63,6 +63,7 @@ class DocumentWindows : public QObject, public DocumentViews {
   void boxesChanged(int doc) override;
   void arrowsChanged(int doc) override;
   void hideCopyShape(int doc) override;
+  void arrowColourChanged(int doc) override;
   void boxRenumbered(int deleted, int highest) override;
   void setDocsPointer(Pointer pointer) override;
   void setResourceGauge(double percent) override;

@@ -562,6 +562,18 @@ TEST_F(DocumentWindowTest, ADocumentStaysOpenWhileARunReadsItsBoxes) {
   EXPECT_TRUE(w.closeWindow());
 }
 
+// The colour chosen shows on the window's panel at once.
+TEST_F(DocumentWindowTest, ChangeLineColorShowsTheColourOnThePanel) {
+  DocumentWindow& w = open();
+  frame.colourDialog.answers = {0x0000FFu};  // red, as 0x00BBGGRR
+  w.mnuEditLineColor->trigger();
+  const QImage panel = w.pnlArrow->grab().toImage();
+  // The style shades the button: its middle is a red, whatever its lightness.
+  const QColor middle = panel.pixelColor(panel.rect().center());
+  EXPECT_EQ(middle.hsvHue(), 0) << middle.name().toStdString();
+  EXPECT_GT(middle.hsvSaturation(), 100) << middle.name().toStdString();
+}
+
 TEST_F(DocumentWindowTest, MultipleArrowsShowsTheArrowPictureOnTheColourPanel) {
   DocumentWindow& w = open();
   EXPECT_TRUE(w.pnlArrow->icon().isNull());
