@@ -32,13 +32,6 @@ FrameDocuments DocumentsOf(DocumentWindows& windows) {
   return documents;
 }
 
-namespace {
-
-// Set on a window once it has taken the live bubbles setting.
-constexpr char kTookBubbles[] = "quorvinTookBubbles";
-
-}  // namespace
-
 void JoinFrameAndWindows(FrameWindow& frame, DocumentWindows& windows, Model& model) {
   windows.attach(model, frame);
   // The formula and MATLAB command dialogs browse the frame's catalogue.
@@ -55,13 +48,6 @@ void JoinFrameAndWindows(FrameWindow& frame, DocumentWindows& windows, Model& mo
         frame.tour().mnuHelpTour_Click(itemChecked, panelOf(window));
       },
       [&frame, panelOf](DocumentWindow& window) { frame.tour().pnlTour_Click(panelOf(window)); }});
-  windows.onActivated = [&frame](DocumentWindow* window) {
-    if (window == nullptr) return;
-    if (!window->property(kTookBubbles).toBool()) {
-      window->setProperty(kTookBubbles, true);
-      window->setBubbleShow(frame.showBubbles());
-    }
-  };
 }
 
 }  // namespace quorvin

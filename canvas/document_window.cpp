@@ -122,10 +122,11 @@ DocumentWindow::DocumentWindow(Model& m, CanvasState& canvas, FrameServices& fra
   QPalette canvasColour = palette();
   canvasColour.setColor(QPalette::Window, Qt::white);
   setPalette(canvasColour);
+  // The window draws and bubbles as the live preferences say from the start.
   w_.lineWidth = frame.lineWidth();
-  w_.bubbleShow = true;  // checked at load, whatever the preferences say until applied
   buildControls();
   buildMenus();
+  setBubbleShow(frame.showBubbles());
   buildInsertCommands();
   FormLoad(canvas_, w_);
   syncScrollBars();

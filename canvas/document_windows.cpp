@@ -82,7 +82,6 @@ void DocumentWindows::activated(QMdiSubWindow* sub) {
   for (const auto& [doc, window] : windows_)
     if (sub != nullptr && window->subWindow() == sub) active = window;
   if (active != nullptr) active->guarded([active] { active->formActivate(); });
-  if (onActivated) onActivated(active);
 }
 
 void DocumentWindows::documentOpened(int doc) {

@@ -46,9 +46,6 @@ class DocumentWindows : public QObject, public DocumentViews {
   // present and future (see DocumentWindow).
   void setFunctionBrowser(WindowFunctionBrowser browser);
   void setTourHooks(TourHooks hooks);
-  // Called with the window that became active (nullptr when none is), after
-  // it copied the frame's toolbox state; a frame shows its menus here.
-  std::function<void(DocumentWindow*)> onActivated;
   // Shows the active window's menus in bar, or keeps bar as it is when no
   // window is active (false then).
   bool showActiveMenus(QMenuBar& bar) const;

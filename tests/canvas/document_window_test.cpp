@@ -95,6 +95,15 @@ TEST_F(DocumentWindowTest, OpensWithItsControlsAndMenusForANewDocument) {
   EXPECT_EQ(w.functionsMenu()->title(), "Fu&nctions");
 }
 
+// A window starts from the live preferences as it opens, before it is ever
+// active.
+TEST_F(DocumentWindowTest, OpensWithTheLiveBubbleSetting) {
+  frame.bubbles = false;
+  DocumentWindow& w = open();
+  EXPECT_FALSE(w.state().bubbleShow);
+  EXPECT_FALSE(w.mnuOptionsBubbleShow->isChecked());
+}
+
 // Its title bar in the frame shows the program's icon, not the toolkit's.
 TEST_F(DocumentWindowTest, ShowsTheProgramsIcon) {
   DocumentWindow& w = open();
