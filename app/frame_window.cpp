@@ -23,12 +23,6 @@
 
 namespace quorvin {
 
-QString RecentItemCaption(const std::string& path) {
-  QString caption = QString::fromStdString(path);
-  caption.replace("&", "&&");
-  return caption;
-}
-
 namespace {
 
 // Where the palette first floats, in pixels from the frame's right and top.
@@ -137,18 +131,14 @@ void FrameWindow::buildMenus() {
   connect(mnuOptionsCurrentToolbox, &QAction::triggered, this, [this] { chooseCurrentToolbox(); });
 
   mnuHelp = AddMenu(this, "mnuHelp", "&Help");
-  mnuHelpContents = AddItem(mnuHelp, "mnuHelpContents", "&Contents");
-  mnuHelpSearch = AddItem(mnuHelp, "mnuHelpSearch", "&Search For Help On ...");
-  mnuHelpHowTo = AddItem(mnuHelp, "mnuHelpHowTo", "&How to Use Help");
-  mnus1 = AddSeparator(mnuHelp, "mnus1");
-  mnuHelpAbout = AddItem(mnuHelp, "mnuHelpAbout", "About Quorvin ...");
-  mnuHelpDisclaimer = AddItem(mnuHelp, "mnuHelpDisclaimer", "&Disclaimer...");
-  const std::pair<QAction*, HelpCommand> helpItems[] = {
-      {mnuHelpContents, HelpCommand::Contents}, {mnuHelpSearch, HelpCommand::Search},
-      {mnuHelpHowTo, HelpCommand::HowToUse},    {mnuHelpAbout, HelpCommand::About},
-      {mnuHelpDisclaimer, HelpCommand::Disclaimer}};
-  for (const auto& [item, command] : helpItems)
-    connect(item, &QAction::triggered, this, [this, command = command] { help(command); });
+  const HelpItems helpItems =
+      AddHelpItems(*mnuHelp, HelpMenuOf::Frame, [this](HelpCommand command) { help(command); });
+  mnuHelpContents = helpItems.contents;
+  mnuHelpSearch = helpItems.search;
+  mnuHelpHowTo = helpItems.howTo;
+  mnus1 = helpItems.separator;
+  mnuHelpAbout = helpItems.about;
+  mnuHelpDisclaimer = helpItems.disclaimer;
 
   ownMenus_ = {mnuFile, mnuFileOptions, mnuHelp};
 }

@@ -25,6 +25,7 @@
 #include "app/preferences_window.h"
 #include "canvas/frame_services.h"
 #include "canvas/qt_colour_chooser.h"
+#include "canvas/shared_menu_items.h"
 #include "dialogs/function_browser.h"
 #include "model/model.h"
 #include "platform/qt_questions.h"
@@ -213,9 +214,5 @@ class FrameWindow : public QMainWindow, public FrameServices {
   enum class EndedForExit { Nothing, Run, RunAndMatlab };
   EndedForExit endedForExit_ = EndedForExit::Nothing;
 };
-
-// A recent file's path as a menu caption: "&" doubled, so that it shows and
-// is no access key.
-QString RecentItemCaption(const std::string& path);
 
 }  // namespace quorvin

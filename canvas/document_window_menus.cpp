@@ -6,6 +6,7 @@
 #include "canvas/document_window.h"
 #include "canvas/logic/edit_commands.h"
 #include "canvas/page_view.h"
+#include "canvas/shared_menu_items.h"
 #include "compiler/execution_step.h"
 
 namespace quorvin {
@@ -108,9 +109,7 @@ void DocumentWindow::setRecentFiles(const std::vector<std::string>& paths) {
       mnuFileArray[i]->setVisible(false);
       continue;
     }
-    // A path is shown as it is: an "&" in it is no access key.
-    mnuFileArray[i]->setText(
-        QString::fromStdString(paths[i - 1]).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    mnuFileArray[i]->setText(RecentItemCaption(paths[i - 1]));
     mnuFileArray[i]->setVisible(true);
   }
   mnuFileArray[0]->setVisible(!paths.empty());
@@ -220,22 +219,15 @@ void DocumentWindow::buildOptionsAndHelp() {
   // frame hands in its hooks.
   mnuHelp = new QMenu(QStringLiteral("&Help"), this);
   mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-  mnuHelpContents = AddItem(mnuHelp, "mnuHelpContents", "&Contents");
-  mnuHelpSearch = AddItem(mnuHelp, "mnuHelpSearch", "&Search For Help On ...");
-  mnuHelpHowTo = AddItem(mnuHelp, "mnuHelpHowTo", "&How to Use Help");
-  mnuHelp->addSeparator();
-  mnuHelpTour = AddCheckItem(mnuHelp, "mnuHelpTour", "&Guided Tour", false);
-  mnuHelpTour->setEnabled(false);
-  mnuHelp->addSeparator();
-  mnuHelpAbout = AddItem(mnuHelp, "mnuHelpAbout", "&About...");
-  mnuHelpDisclaimer = AddItem(mnuHelp, "mnuHelpDisclaimer", "&Disclaimer...");
-  const std::pair<QAction*, HelpCommand> helpItems[] = {
-      {mnuHelpContents, HelpCommand::Contents}, {mnuHelpSearch, HelpCommand::Search},
-      {mnuHelpHowTo, HelpCommand::HowToUse},    {mnuHelpAbout, HelpCommand::About},
-      {mnuHelpDisclaimer, HelpCommand::Disclaimer}};
-  for (const auto& [item, command] : helpItems)
-    connect(item, &QAction::triggered, this,
-            [this, command = command] { guarded([&] { frame_.help(command); }); });
+  const HelpItems helpItems =
+      AddHelpItems(*mnuHelp, HelpMenuOf::Document,
+                   [this](HelpCommand command) { guarded([&] { frame_.help(command); }); });
+  mnuHelpContents = helpItems.contents;
+  mnuHelpSearch = helpItems.search;
+  mnuHelpHowTo = helpItems.howTo;
+  mnuHelpTour = helpItems.tour;
+  mnuHelpAbout = helpItems.about;
+  mnuHelpDisclaimer = helpItems.disclaimer;
   connect(mnuHelpTour, &QAction::triggered, this,
           [this](bool checkedNow) { helpTourChosen(checkedNow); });
 }
