@@ -18,16 +18,17 @@ FrameDocuments DocumentsOf(DocumentWindows& windows) {
     return menus;
   };
   documents.activeDocument = [&windows] { return windows.activeDocument(); };
+  // The toolbox items follow when the frame shows the palette as the
+  // preferences say (showToolboxItems), from the preferences themselves.
   documents.applyPreferences = [&windows](int doc, const DocumentPreferences& given) {
     DocumentWindow* window = windows.window(doc);
     if (window == nullptr) return;
     window->setLineWidth(given.lineWidth);
     window->setBubbleShow(given.showBubbles);
-    window->formActivate();
     window->update();
   };
-  documents.copyToolboxItems = [&windows] {
-    for (DocumentWindow* window : windows.windows()) window->formActivate();
+  documents.showToolboxItems = [&windows] {
+    for (DocumentWindow* window : windows.windows()) window->showToolboxItems();
   };
   return documents;
 }

@@ -133,7 +133,7 @@ DocumentWindow::DocumentWindow(Model& m, CanvasState& canvas, FrameServices& fra
   syncArrowPanel();
   setResourceGauge(m.table.fillPercent());
   setRecentFiles(m.recentFiles.shown());
-  formActivate();
+  showToolboxItems();
   resize(sizeHint());
 }
 
@@ -461,7 +461,7 @@ void DocumentWindow::setBubbleShow(bool show) {
   mnuOptionsBubbleShow->setChecked(show);
 }
 
-void DocumentWindow::formActivate() {
+void DocumentWindow::showToolboxItems() {
   mnuOptionsToolbox->setChecked(frame_.toolboxShown());
   mnuOptionsCurrentToolbox->setText(frame_.currentToolboxCaption());
 }

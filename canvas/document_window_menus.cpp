@@ -186,8 +186,9 @@ void DocumentWindow::buildOptionsAndHelp() {
   mnuOptionsPrefs = AddItem(mnuOptions, "mnuOptionsPrefs", "&Prefrences ...");
   mnuOptionsBubbleShow =
       AddCheckItem(mnuOptions, "mnuOptionsBubbleShow", "&Show Identification Bubble", true);
+  // A click turns the toolbox state over, whatever the check showed.
   connect(mnuOptionsToolbox, &QAction::triggered, this,
-          [this](bool shown) { guarded([&] { frame_.showToolbox(shown); }); });
+          [this] { guarded([&] { frame_.showToolbox(!frame_.toolboxShown()); }); });
   connect(mnuOptionsCurrentToolbox, &QAction::triggered, this,
           [this] { guarded([&] { frame_.chooseCurrentToolbox(); }); });
   connect(mnuOptionsConfigureToolbox, &QAction::triggered, this,

@@ -11,8 +11,6 @@ namespace quorvin {
 void DocumentWindows::attach(Model& m, FrameServices& frame) {
   m_ = &m;
   frame_ = &frame;
-  connect(&frame_->mdiArea(), &QMdiArea::subWindowActivated, this,
-          [this](QMdiSubWindow* sub) { activated(sub); });
 }
 
 DocumentWindows::~DocumentWindows() {
@@ -75,13 +73,6 @@ bool DocumentWindows::closeAll() {
     DocumentWindow* w = window(doc);
     return w == nullptr || w->closeWindow();
   });
-}
-
-void DocumentWindows::activated(QMdiSubWindow* sub) {
-  DocumentWindow* active = nullptr;
-  for (const auto& [doc, window] : windows_)
-    if (sub != nullptr && window->subWindow() == sub) active = window;
-  if (active != nullptr) active->guarded([active] { active->formActivate(); });
 }
 
 void DocumentWindows::documentOpened(int doc) {

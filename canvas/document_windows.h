@@ -67,8 +67,6 @@ class DocumentWindows : public QObject, public DocumentViews {
   void recentFilesChanged(const std::vector<std::string>& paths) override;
 
  private:
-  void activated(QMdiSubWindow* sub);
-
   FrameServices* frame_ = nullptr;
   Model* m_ = nullptr;
   CanvasState canvas_;
