@@ -18,26 +18,20 @@ FrameDocuments DocumentsOf(DocumentWindows& windows) {
     return menus;
   };
   documents.activeDocument = [&windows] { return windows.activeDocument(); };
+  // The toolbox items follow when the frame shows the palette as the
+  // preferences say (showToolboxItems), from the preferences themselves.
   documents.applyPreferences = [&windows](int doc, const DocumentPreferences& given) {
     DocumentWindow* window = windows.window(doc);
     if (window == nullptr) return;
     window->setLineWidth(given.lineWidth);
     window->setBubbleShow(given.showBubbles);
-    window->formActivate();
     window->update();
   };
-  documents.copyToolboxItems = [&windows] {
-    for (DocumentWindow* window : windows.windows()) window->formActivate();
+  documents.showToolboxItems = [&windows] {
+    for (DocumentWindow* window : windows.windows()) window->showToolboxItems();
   };
   return documents;
 }
-
-namespace {
-
-// Set on a window once it has taken the live bubbles setting.
-constexpr char kTookBubbles[] = "quorvinTookBubbles";
-
-}  // namespace
 
 void JoinFrameAndWindows(FrameWindow& frame, DocumentWindows& windows, Model& model) {
   windows.attach(model, frame);
@@ -55,13 +49,6 @@ void JoinFrameAndWindows(FrameWindow& frame, DocumentWindows& windows, Model& mo
         frame.tour().mnuHelpTour_Click(itemChecked, panelOf(window));
       },
       [&frame, panelOf](DocumentWindow& window) { frame.tour().pnlTour_Click(panelOf(window)); }});
-  windows.onActivated = [&frame](DocumentWindow* window) {
-    if (window == nullptr) return;
-    if (!window->property(kTookBubbles).toBool()) {
-      window->setProperty(kTookBubbles, true);
-      window->setBubbleShow(frame.showBubbles());
-    }
-  };
 }
 
 }  // namespace quorvin

@@ -12,8 +12,7 @@ FrameDocuments DocumentsOf(DocumentWindows& windows);
 
 // Joins the two, the frame made with DocumentsOf(windows): the windows open
 // in the frame and edit model, browse the frame's m-file catalogue and share
-// its one guided tour; a window active for the first time takes the live
-// bubbles setting, as it takes the line width when it opens.
+// its one guided tour.
 void JoinFrameAndWindows(FrameWindow& frame, DocumentWindows& windows, Model& model);
 
 }  // namespace quorvin

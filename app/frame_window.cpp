@@ -23,12 +23,6 @@
 
 namespace quorvin {
 
-QString RecentItemCaption(const std::string& path) {
-  QString caption = QString::fromStdString(path);
-  caption.replace("&", "&&");
-  return caption;
-}
-
 namespace {
 
 // Where the palette first floats, in pixels from the frame's right and top.
@@ -96,9 +90,9 @@ FrameWindow::FrameWindow(Model& model, QtQuestions& questions, FrameDocuments do
   prefs_ = new PreferencesWindow(model_, this);
   prefs_->reloadPalette = [this] { reloadPalette(false); };
   prefs_->applyToDocument = [this](int doc, const DocumentPreferences& given) {
-    mnuOptionsCurrentToolbox->setText(QString::fromStdString(given.currentToolboxCaption));
     if (documents_.applyPreferences) documents_.applyPreferences(doc, given);
   };
+  // The palette shown as the preferences say, and every menu with it.
   prefs_->showPalette = [this](bool show) { showToolbox(show); };
 }
 
@@ -131,24 +125,20 @@ void FrameWindow::buildMenus() {
   mnuFileOptions = AddMenu(this, "mnuFileOptions", "&Options");
   mnuOptionsToolbox = AddItem(mnuFileOptions, "mnuOptionsToolbox", "Show Toolbox");
   mnuOptionsToolbox->setCheckable(true);
-  connect(mnuOptionsToolbox, &QAction::triggered, this, [this](bool on) { showToolbox(on); });
+  connect(mnuOptionsToolbox, &QAction::triggered, this, [this] { showToolbox(!toolboxShown()); });
   mnuOptionsCurrentToolbox =
       AddItem(mnuFileOptions, "mnuOptionsCurrentToolbox", "Current Toolbox: default.tlb");
   connect(mnuOptionsCurrentToolbox, &QAction::triggered, this, [this] { chooseCurrentToolbox(); });
 
   mnuHelp = AddMenu(this, "mnuHelp", "&Help");
-  mnuHelpContents = AddItem(mnuHelp, "mnuHelpContents", "&Contents");
-  mnuHelpSearch = AddItem(mnuHelp, "mnuHelpSearch", "&Search For Help On ...");
-  mnuHelpHowTo = AddItem(mnuHelp, "mnuHelpHowTo", "&How to Use Help");
-  mnus1 = AddSeparator(mnuHelp, "mnus1");
-  mnuHelpAbout = AddItem(mnuHelp, "mnuHelpAbout", "About Quorvin ...");
-  mnuHelpDisclaimer = AddItem(mnuHelp, "mnuHelpDisclaimer", "&Disclaimer...");
-  const std::pair<QAction*, HelpCommand> helpItems[] = {
-      {mnuHelpContents, HelpCommand::Contents}, {mnuHelpSearch, HelpCommand::Search},
-      {mnuHelpHowTo, HelpCommand::HowToUse},    {mnuHelpAbout, HelpCommand::About},
-      {mnuHelpDisclaimer, HelpCommand::Disclaimer}};
-  for (const auto& [item, command] : helpItems)
-    connect(item, &QAction::triggered, this, [this, command = command] { help(command); });
+  const HelpItems helpItems =
+      AddHelpItems(*mnuHelp, HelpMenuOf::Frame, [this](HelpCommand command) { help(command); });
+  mnuHelpContents = helpItems.contents;
+  mnuHelpSearch = helpItems.search;
+  mnuHelpHowTo = helpItems.howTo;
+  mnus1 = helpItems.separator;
+  mnuHelpAbout = helpItems.about;
+  mnuHelpDisclaimer = helpItems.disclaimer;
 
   ownMenus_ = {mnuFile, mnuFileOptions, mnuHelp};
 }
@@ -178,8 +168,8 @@ ToolboxPalette& FrameWindow::palette() {
                    frameArea.top() + kPaletteTopPx);
     palette_->keepOnScreen();
     connect(palette_, &ToolboxPalette::closedByUser, this, [this] {
-      mnuOptionsToolbox->setChecked(false);
-      if (documents_.copyToolboxItems) documents_.copyToolboxItems();
+      model_.prefs.toolboxShown = false;
+      showToolboxItems();
     });
   }
   return *palette_;
@@ -187,9 +177,16 @@ ToolboxPalette& FrameWindow::palette() {
 
 void FrameWindow::reloadPalette(bool show) { palette().Reload(show); }
 
-void FrameWindow::setToolboxCaptions(const std::string& caption) {
-  mnuOptionsCurrentToolbox->setText(QString::fromStdString(caption));
-  if (documents_.copyToolboxItems) documents_.copyToolboxItems();
+bool FrameWindow::toolboxShown() const { return model_.prefs.toolboxShown; }
+
+QString FrameWindow::currentToolboxCaption() const {
+  return QString::fromStdString(CurrentToolboxCaption(model_.prefs.txtToolbox));
+}
+
+void FrameWindow::showToolboxItems() {
+  mnuOptionsToolbox->setChecked(toolboxShown());
+  mnuOptionsCurrentToolbox->setText(currentToolboxCaption());
+  if (documents_.showToolboxItems) documents_.showToolboxItems();
 }
 
 void FrameWindow::MDIForm_Load(AppDirProbe probe) {
@@ -216,10 +213,7 @@ void FrameWindow::afterSplash(const AppDirProbe& probe) {
     }
     // The frame is shown first, so the palette floats over it.
     show();
-    // The items say what the start-up did: the palette as it is shown and
-    // the toolbox it was built from, whichever keys the file held.
-    const Preferences& p = model_.prefs;
-    mnuOptionsCurrentToolbox->setText(QString::fromStdString(CurrentToolboxCaption(p.txtToolbox)));
+    Preferences& p = model_.prefs;
     // One load, so one message for a toolbox file that is missing: the
     // palette made here is built as it is made; one made before is rebuilt
     // from the preferences just read.
@@ -229,12 +223,15 @@ void FrameWindow::afterSplash(const AppDirProbe& probe) {
       built.Reload(p.chkShowToolbox);
     else if (p.chkShowToolbox)
       built.ShowAsLoaded();
-    mnuOptionsToolbox->setChecked(p.chkShowToolbox);
+    p.toolboxShown = p.chkShowToolbox;
   } catch (const std::exception& e) {
     // As at every later step of the start-up, a failure is absorbed: the
     // program starts with what it has.
     qWarning("Start-up: %s", e.what());
   }
+  // The items say what the start-up did: the palette as it is shown and
+  // the toolbox it was built from, whichever keys the file held.
+  showToolboxItems();
   show();
   loaded_ = true;
   emit loaded();
@@ -362,8 +359,8 @@ void FrameWindow::startMatlab(Dialogs& dialogs) {
 bool FrameWindow::running() const { return link_->services().run.running(); }
 
 void FrameWindow::showToolbox(bool show) {
-  mnuOptionsToolbox->setChecked(show);
-  if (documents_.copyToolboxItems) documents_.copyToolboxItems();
+  model_.prefs.toolboxShown = show;
+  showToolboxItems();
   if (show) {
     palette().ShowAsLoaded();
     palette().raise();
@@ -374,7 +371,8 @@ void FrameWindow::showToolbox(bool show) {
 
 void FrameWindow::chooseCurrentToolbox() {
   ToolboxChoiceHooks hooks;
-  hooks.setCaptions = [this](const std::string& caption) { setToolboxCaptions(caption); };
+  // The caption is that of the title the choice put in the preferences.
+  hooks.setCaptions = [this](const std::string&) { showToolboxItems(); };
   hooks.reloadPalette = [this] { reloadPalette(toolboxShown()); };
   // The toolbox dialog opens in the program directory; the flowchart and
   // script dialogs stay in the person's folder all the same.

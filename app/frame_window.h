@@ -25,6 +25,7 @@
 #include "app/preferences_window.h"
 #include "canvas/frame_services.h"
 #include "canvas/qt_colour_chooser.h"
+#include "canvas/shared_menu_items.h"
 #include "dialogs/function_browser.h"
 #include "model/model.h"
 #include "platform/qt_questions.h"
@@ -61,8 +62,8 @@ struct FrameDocuments {
   std::function<int()> activeDocument;
   // What the Preferences command gives document doc's window.
   std::function<void(int doc, const DocumentPreferences& given)> applyPreferences;
-  // Every open window copies the frame's toolbox items again.
-  std::function<void()> copyToolboxItems;
+  // Every open window's Options menu shows the toolbox state again.
+  std::function<void()> showToolboxItems;
 };
 
 class FrameWindow : public QMainWindow, public FrameServices {
@@ -113,8 +114,8 @@ class FrameWindow : public QMainWindow, public FrameServices {
   bool running() const override;
   void exitProgram() override;
   ToolPick& toolPick() override { return toolPick_; }
-  bool toolboxShown() const override { return mnuOptionsToolbox->isChecked(); }
-  QString currentToolboxCaption() const override { return mnuOptionsCurrentToolbox->text(); }
+  bool toolboxShown() const override;
+  QString currentToolboxCaption() const override;
   void showToolbox(bool show) override;
   void chooseCurrentToolbox() override;
   void configureToolbox() override;
@@ -180,8 +181,9 @@ class FrameWindow : public QMainWindow, public FrameServices {
   void afterSplash(const AppDirProbe& probe);
   // The palette's reload sequence, shown when show.
   void reloadPalette(bool show);
-  // The toolbox caption on the frame's item and every open document's.
-  void setToolboxCaptions(const std::string& caption);
+  // The frame's Options menu and every open document's show the toolbox
+  // state the live preferences hold.
+  void showToolboxItems();
   // Asks every document to close; restores the edit mode when one stays.
   bool closeEveryDocument();
   // Ends the program as the close box does: a run under way ends first,
@@ -213,9 +215,5 @@ class FrameWindow : public QMainWindow, public FrameServices {
   enum class EndedForExit { Nothing, Run, RunAndMatlab };
   EndedForExit endedForExit_ = EndedForExit::Nothing;
 };
-
-// A recent file's path as a menu caption: "&" doubled, so that it shows and
-// is no access key.
-QString RecentItemCaption(const std::string& path);
 
 }  // namespace quorvin

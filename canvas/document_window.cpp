@@ -122,17 +122,18 @@ DocumentWindow::DocumentWindow(Model& m, CanvasState& canvas, FrameServices& fra
   QPalette canvasColour = palette();
   canvasColour.setColor(QPalette::Window, Qt::white);
   setPalette(canvasColour);
+  // The window draws and bubbles as the live preferences say from the start.
   w_.lineWidth = frame.lineWidth();
-  w_.bubbleShow = true;  // checked at load, whatever the preferences say until applied
   buildControls();
   buildMenus();
+  setBubbleShow(frame.showBubbles());
   buildInsertCommands();
   FormLoad(canvas_, w_);
   syncScrollBars();
   syncArrowPanel();
   setResourceGauge(m.table.fillPercent());
   setRecentFiles(m.recentFiles.shown());
-  formActivate();
+  showToolboxItems();
   resize(sizeHint());
 }
 
@@ -460,7 +461,7 @@ void DocumentWindow::setBubbleShow(bool show) {
   mnuOptionsBubbleShow->setChecked(show);
 }
 
-void DocumentWindow::formActivate() {
+void DocumentWindow::showToolboxItems() {
   mnuOptionsToolbox->setChecked(frame_.toolboxShown());
   mnuOptionsCurrentToolbox->setText(frame_.currentToolboxCaption());
 }

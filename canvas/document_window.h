@@ -126,6 +126,7 @@ class DocumentWindow : public QWidget {
   // What the model reports.
   void boxesChanged();
   void arrowsChanged() { update(); }
+  void arrowColourChanged() { syncArrowPanel(); }
   void hideCopyShape();
   void boxRenumbered(int deleted, int highest);
   void setPointer(Pointer pointer);
@@ -136,8 +137,9 @@ class DocumentWindow : public QWidget {
   // Live preferences the frame applies.
   void setLineWidth(int width);
   void setBubbleShow(bool show);
-  // Form_Activate: copies the frame's toolbox menu state.
-  void formActivate();
+  // The Options menu's Show Toolbox check and Current Toolbox caption show
+  // the toolbox state the frame serves.
+  void showToolboxItems();
   // Closes the window as its close box does, brought to the front first;
   // false when it stays open.
   bool closeWindow();

@@ -6,6 +6,7 @@
 #include "canvas/document_window.h"
 #include "canvas/logic/edit_commands.h"
 #include "canvas/page_view.h"
+#include "canvas/shared_menu_items.h"
 #include "compiler/execution_step.h"
 
 namespace quorvin {
@@ -108,9 +109,7 @@ void DocumentWindow::setRecentFiles(const std::vector<std::string>& paths) {
       mnuFileArray[i]->setVisible(false);
       continue;
     }
-    // A path is shown as it is: an "&" in it is no access key.
-    mnuFileArray[i]->setText(
-        QString::fromStdString(paths[i - 1]).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    mnuFileArray[i]->setText(RecentItemCaption(paths[i - 1]));
     mnuFileArray[i]->setVisible(true);
   }
   mnuFileArray[0]->setVisible(!paths.empty());
@@ -134,12 +133,8 @@ void DocumentWindow::buildMenus() {
           [this] { editCommand([&] { m_.editor.deleteSelection(false); }); });
   connect(mnuEditRedraw, &QAction::triggered, this,
           [this] { guarded([&] { m_.editor.redrawArrows(doc_); }); });
-  connect(mnuEditLineColor, &QAction::triggered, this, [this] {
-    editCommand([&] {
-      EditChangeLineColor(m_, doc_, frame_.colours());
-      syncArrowPanel();
-    });
-  });
+  connect(mnuEditLineColor, &QAction::triggered, this,
+          [this] { editCommand([&] { EditChangeLineColor(m_, doc_, frame_.colours()); }); });
 
   mnuFunctions = new QMenu(QStringLiteral("Fu&nctions"), this);
   mnuFunctions->setObjectName(QStringLiteral("mnuFunctions"));
@@ -191,8 +186,9 @@ void DocumentWindow::buildOptionsAndHelp() {
   mnuOptionsPrefs = AddItem(mnuOptions, "mnuOptionsPrefs", "&Prefrences ...");
   mnuOptionsBubbleShow =
       AddCheckItem(mnuOptions, "mnuOptionsBubbleShow", "&Show Identification Bubble", true);
+  // A click turns the toolbox state over, whatever the check showed.
   connect(mnuOptionsToolbox, &QAction::triggered, this,
-          [this](bool shown) { guarded([&] { frame_.showToolbox(shown); }); });
+          [this] { guarded([&] { frame_.showToolbox(!frame_.toolboxShown()); }); });
   connect(mnuOptionsCurrentToolbox, &QAction::triggered, this,
           [this] { guarded([&] { frame_.chooseCurrentToolbox(); }); });
   connect(mnuOptionsConfigureToolbox, &QAction::triggered, this,
@@ -224,22 +220,15 @@ void DocumentWindow::buildOptionsAndHelp() {
   // frame hands in its hooks.
   mnuHelp = new QMenu(QStringLiteral("&Help"), this);
   mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-  mnuHelpContents = AddItem(mnuHelp, "mnuHelpContents", "&Contents");
-  mnuHelpSearch = AddItem(mnuHelp, "mnuHelpSearch", "&Search For Help On ...");
-  mnuHelpHowTo = AddItem(mnuHelp, "mnuHelpHowTo", "&How to Use Help");
-  mnuHelp->addSeparator();
-  mnuHelpTour = AddCheckItem(mnuHelp, "mnuHelpTour", "&Guided Tour", false);
-  mnuHelpTour->setEnabled(false);
-  mnuHelp->addSeparator();
-  mnuHelpAbout = AddItem(mnuHelp, "mnuHelpAbout", "&About...");
-  mnuHelpDisclaimer = AddItem(mnuHelp, "mnuHelpDisclaimer", "&Disclaimer...");
-  const std::pair<QAction*, HelpCommand> helpItems[] = {
-      {mnuHelpContents, HelpCommand::Contents}, {mnuHelpSearch, HelpCommand::Search},
-      {mnuHelpHowTo, HelpCommand::HowToUse},    {mnuHelpAbout, HelpCommand::About},
-      {mnuHelpDisclaimer, HelpCommand::Disclaimer}};
-  for (const auto& [item, command] : helpItems)
-    connect(item, &QAction::triggered, this,
-            [this, command = command] { guarded([&] { frame_.help(command); }); });
+  const HelpItems helpItems =
+      AddHelpItems(*mnuHelp, HelpMenuOf::Document,
+                   [this](HelpCommand command) { guarded([&] { frame_.help(command); }); });
+  mnuHelpContents = helpItems.contents;
+  mnuHelpSearch = helpItems.search;
+  mnuHelpHowTo = helpItems.howTo;
+  mnuHelpTour = helpItems.tour;
+  mnuHelpAbout = helpItems.about;
+  mnuHelpDisclaimer = helpItems.disclaimer;
   connect(mnuHelpTour, &QAction::triggered, this,
           [this](bool checkedNow) { helpTourChosen(checkedNow); });
 }

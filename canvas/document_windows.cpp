@@ -11,8 +11,6 @@ namespace quorvin {
 void DocumentWindows::attach(Model& m, FrameServices& frame) {
   m_ = &m;
   frame_ = &frame;
-  connect(&frame_->mdiArea(), &QMdiArea::subWindowActivated, this,
-          [this](QMdiSubWindow* sub) { activated(sub); });
 }
 
 DocumentWindows::~DocumentWindows() {
@@ -77,14 +75,6 @@ bool DocumentWindows::closeAll() {
   });
 }
 
-void DocumentWindows::activated(QMdiSubWindow* sub) {
-  DocumentWindow* active = nullptr;
-  for (const auto& [doc, window] : windows_)
-    if (sub != nullptr && window->subWindow() == sub) active = window;
-  if (active != nullptr) active->guarded([active] { active->formActivate(); });
-  if (onActivated) onActivated(active);
-}
-
 void DocumentWindows::documentOpened(int doc) {
   if (m_ == nullptr || frame_ == nullptr) return;
   if (DocumentWindow* old = window(doc)) {
@@ -130,6 +120,10 @@ void DocumentWindows::arrowsChanged(int doc) {
 
 void DocumentWindows::hideCopyShape(int doc) {
   if (DocumentWindow* w = window(doc)) w->hideCopyShape();
+}
+
+void DocumentWindows::arrowColourChanged(int doc) {
+  if (DocumentWindow* w = window(doc)) w->arrowColourChanged();
 }
 
 void DocumentWindows::boxRenumbered(int deleted, int highest) {

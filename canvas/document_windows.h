@@ -46,9 +46,6 @@ class DocumentWindows : public QObject, public DocumentViews {
   // present and future (see DocumentWindow).
   void setFunctionBrowser(WindowFunctionBrowser browser);
   void setTourHooks(TourHooks hooks);
-  // Called with the window that became active (nullptr when none is), after
-  // it copied the frame's toolbox state; a frame shows its menus here.
-  std::function<void(DocumentWindow*)> onActivated;
   // Shows the active window's menus in bar, or keeps bar as it is when no
   // window is active (false then).
   bool showActiveMenus(QMenuBar& bar) const;
@@ -63,14 +60,13 @@ class DocumentWindows : public QObject, public DocumentViews {
   void boxesChanged(int doc) override;
   void arrowsChanged(int doc) override;
   void hideCopyShape(int doc) override;
+  void arrowColourChanged(int doc) override;
   void boxRenumbered(int deleted, int highest) override;
   void setDocsPointer(Pointer pointer) override;
   void setResourceGauge(double percent) override;
   void recentFilesChanged(const std::vector<std::string>& paths) override;
 
  private:
-  void activated(QMdiSubWindow* sub);
-
   FrameServices* frame_ = nullptr;
   Model* m_ = nullptr;
   CanvasState canvas_;

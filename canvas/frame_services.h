@@ -2,9 +2,10 @@
 // What a document window needs of the frame that hosts it. The window lives
 // below the frame (canvas/ before app/), so the frame hands these in: the
 // commands that belong to the whole program (the interpreter link, exit, the
-// toolbox), the state the frame owns and every window reads (the tool handed
-// over by the palette, the toolbox menu state, the live preferences), and the
-// frame's colour dialog.
+// toolbox), the state every window reads through the frame (the tool handed
+// over by the palette, which the frame holds; the toolbox menu state and the
+// live preferences, which it serves from the model), and the frame's colour
+// dialog.
 
 #include <QString>
 #include <string>
@@ -42,8 +43,10 @@ class FrameServices {
   // The toolbox hand-over: the tool the palette picked, waiting for the next
   // mouse move over a canvas.
   virtual ToolPick& toolPick() = 0;
-  // The frame's "Show Toolbox" check and "Current Toolbox: " caption, copied
-  // into a document's Options menu when it opens and when it becomes active.
+  // The toolbox state every Options menu shows, as the live preferences hold
+  // it: whether the palette is meant to be shown (the "Show Toolbox" check)
+  // and the "Current Toolbox: " caption of the current toolbox. The frame
+  // has every open window show it again whenever it changes.
   virtual bool toolboxShown() const = 0;
   virtual QString currentToolboxCaption() const = 0;
   // Options menu commands the frame carries out.

@@ -61,6 +61,8 @@ class DocumentViews {
   // again from the table; the buttons stay as they are.
   virtual void arrowsChanged(int /*doc*/) {}
   virtual void hideCopyShape(int /*doc*/) {}
+  // The current arrow colour of a document changed: its window shows it.
+  virtual void arrowColourChanged(int /*doc*/) {}
   // Box `deleted` is gone and the box numbered `highest` now has its number
   // (the same number when the deleted box was the highest): whatever a view
   // keeps by box number (a button's drag mode) goes with the box, and the

@@ -3,6 +3,7 @@
 // editor with the box table and the editing state it owns, the live
 // preferences, and the hosts the model reports to.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -36,6 +37,17 @@ struct Model {
 
 // Claims a document number, resets its state and opens its window.
 int NewDocument(Model& m);
+
+// What a document keeps besides its boxes changes here, as its boxes change
+// through the editor; a number that names no open document changes nothing.
+// Document doc's current arrow colour becomes colour (0x00BBGGRR, the high
+// byte dropped): the boxes created on it from now on take it, and its view
+// is told once. No file keeps the colour, so the document does not count as
+// changed.
+void SetArrowColour(Model& m, int doc, std::uint32_t colour);
+// A press on document doc's canvas hid the rubber band a selection had left
+// on it: the document counts as changed, as after an edit.
+void RubberBandDismissed(Model& m, int doc);
 
 // Saves document doc; Save asks for a file only while it has none. True when
 // a file was written.

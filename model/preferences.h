@@ -20,6 +20,12 @@ struct Preferences {
   std::string txtLineWidth = "1";
   // "Show Default Toolbox:": the toolbox palette is shown.
   bool chkShowToolbox = true;
+  // The check of every "Show Toolbox" item: the palette is meant to be shown
+  // now. The start-up and the Preferences command set it from
+  // chkShowToolbox; the Show Toolbox items and the palette's close box
+  // change it alone, and no file keeps it. Off until the start-up has
+  // shown or hidden the palette.
+  bool toolboxShown = false;
   // The title of the current toolbox file; "default.tlb" is the built-in one.
   std::string txtToolbox = "default.tlb";
   // The palette's shape as columns, "X", rows ("3X2"); empty before the

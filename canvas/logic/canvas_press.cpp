@@ -18,7 +18,7 @@ void FormMouseDown(Model& m, WindowState& w, int doc, double x, double y) {
   }
   if (w.band.visible) {
     HideCopyShape(w);
-    m.documents.markChanged(doc);
+    RubberBandDismissed(m, doc);
   }
   m.views.setDocsPointer(Pointer::Default);
 }

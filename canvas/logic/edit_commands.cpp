@@ -7,7 +7,7 @@ void HideCopyShape(WindowState& w) { w.band = RubberBand{}; }
 void EditChangeLineColor(Model& m, int doc, ColourChooser& chooser) {
   if (!m.documents.isOpen(doc)) return;
   if (const std::optional<std::uint32_t> colour = chooser.chooseColour())
-    m.documents.docs[doc].arrowColor = static_cast<int32_t>(*colour & 0x00FFFFFFu);
+    SetArrowColour(m, doc, *colour);
 }
 
 void ToggleMultipleArrows(WindowState& w) { w.multipleArrows = !w.multipleArrows; }

@@ -185,6 +185,63 @@ TEST_F(FrameWiring, CurrentToolboxTakesTheLowerCasedTitleEverywhere) {
   EXPECT_EQ(frame.palette().toolCount, 8);
 }
 
+// Every Options menu, the frame's and each document's, shows the toolbox
+// state of the moment: a window opened while the palette is hidden, and
+// windows open, active or not, when another one changes the state.
+TEST_F(FrameWiring, EveryOptionsMenuShowsTheToolboxStateOfTheMoment) {
+  const std::string where = dir.path().toStdString();
+  for (const char* name : {"mine.tlb", "other.tlb"})
+    std::ofstream(where + "/" + name, std::ios::binary) << "Start\r\nStop\r\n\r\n";
+  startUp("[Prefrences]\r\nShow Toolbox=0\r\nDefault Toolbox=mine.tlb\r\n");
+  std::vector<std::pair<QAction*, QAction*>> menus = {
+      {frame.mnuOptionsToolbox, frame.mnuOptionsCurrentToolbox}};
+  const auto expectEveryMenu = [&](bool shown, const char* caption) {
+    for (const auto& [check, current] : menus) {
+      EXPECT_EQ(check->isChecked(), shown) << check->parent()->objectName().toStdString();
+      EXPECT_EQ(current->text().toStdString(), caption);
+    }
+  };
+  DocumentWindow* first = newWindow();
+  menus.push_back({first->mnuOptionsToolbox, first->mnuOptionsCurrentToolbox});
+  expectEveryMenu(false, "Current Toolbox: mine.tlb");
+  DocumentWindow* second = newWindow();
+  menus.push_back({second->mnuOptionsToolbox, second->mnuOptionsCurrentToolbox});
+  expectEveryMenu(false, "Current Toolbox: mine.tlb");
+
+  ASSERT_EQ(windows.activeWindow(), second);
+  dialogs.fileAnswers = {where + "/Other.tlb"};
+  first->mnuOptionsCurrentToolbox->trigger();  // the window not active
+  expectEveryMenu(false, "Current Toolbox: other.tlb");
+  second->mnuOptionsToolbox->trigger();
+  EXPECT_TRUE(frame.palette().isVisible());
+  expectEveryMenu(true, "Current Toolbox: other.tlb");
+  frame.mdi->setActiveSubWindow(first->subWindow());
+  expectEveryMenu(true, "Current Toolbox: other.tlb");
+  frame.palette().close();
+  expectEveryMenu(false, "Current Toolbox: other.tlb");
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// The items only show the toolbox state the preferences hold: what an item
+// was made to show is neither what a new document shows nor what a click
+// on Show Toolbox turns over.
+TEST_F(FrameWiring, TheToolboxStateIsThePreferencesNotWhatAnItemShows) {
+  startUp(std::nullopt);
+  ASSERT_TRUE(frame.palette().isVisible());
+  frame.mnuOptionsToolbox->setChecked(false);
+  frame.mnuOptionsCurrentToolbox->setText("Current Toolbox: stale.tlb");
+  DocumentWindow* window = newWindow();
+  EXPECT_TRUE(window->mnuOptionsToolbox->isChecked());
+  EXPECT_EQ(window->mnuOptionsCurrentToolbox->text(), "Current Toolbox: default.tlb");
+  EXPECT_TRUE(m.prefs.toolboxShown);
+  window->mnuOptionsToolbox->trigger();
+  EXPECT_TRUE(frame.palette().isHidden());
+  EXPECT_FALSE(m.prefs.toolboxShown);
+  EXPECT_FALSE(frame.mnuOptionsToolbox->isChecked());
+  EXPECT_FALSE(window->mnuOptionsToolbox->isChecked());
+  EXPECT_TRUE(m.prefs.chkShowToolbox) << "the preference the start-up reads stays";
+}
+
 // Contents, Search and How to Use open the one viewer on their page, from
 // the frame's menu and a document's alike; Exit closes it. The pages lie
 // beside the program, whatever the program directory is.

@@ -95,6 +95,15 @@ TEST_F(DocumentWindowTest, OpensWithItsControlsAndMenusForANewDocument) {
   EXPECT_EQ(w.functionsMenu()->title(), "Fu&nctions");
 }
 
+// A window starts from the live preferences as it opens, before it is ever
+// active.
+TEST_F(DocumentWindowTest, OpensWithTheLiveBubbleSetting) {
+  frame.bubbles = false;
+  DocumentWindow& w = open();
+  EXPECT_FALSE(w.state().bubbleShow);
+  EXPECT_FALSE(w.mnuOptionsBubbleShow->isChecked());
+}
+
 // Its title bar in the frame shows the program's icon, not the toolkit's.
 TEST_F(DocumentWindowTest, ShowsTheProgramsIcon) {
   DocumentWindow& w = open();
@@ -560,6 +569,18 @@ TEST_F(DocumentWindowTest, ADocumentStaysOpenWhileARunReadsItsBoxes) {
   EXPECT_EQ(dialogs.messages[0].text, kRunUnderWayMessage);
   frame.isRunning = false;
   EXPECT_TRUE(w.closeWindow());
+}
+
+// The colour chosen shows on the window's panel at once.
+TEST_F(DocumentWindowTest, ChangeLineColorShowsTheColourOnThePanel) {
+  DocumentWindow& w = open();
+  frame.colourDialog.answers = {0x0000FFu};  // red, as 0x00BBGGRR
+  w.mnuEditLineColor->trigger();
+  const QImage panel = w.pnlArrow->grab().toImage();
+  // The style shades the button: its middle is a red, whatever its lightness.
+  const QColor middle = panel.pixelColor(panel.rect().center());
+  EXPECT_EQ(middle.hsvHue(), 0) << middle.name().toStdString();
+  EXPECT_GT(middle.hsvSaturation(), 100) << middle.name().toStdString();
 }
 
 TEST_F(DocumentWindowTest, MultipleArrowsShowsTheArrowPictureOnTheColourPanel) {

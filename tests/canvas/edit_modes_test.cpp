@@ -104,6 +104,19 @@ TEST_F(Modes, ChangeLineColorTakesTheChoiceForThisDocumentOnlyAndCancelKeepsIt) 
   EXPECT_EQ(f.m.table[f.m.table.highestBox()].OutColor[5], 0x0000FF);
 }
 
+// The colour a window's panel shows comes from the model, which tells the
+// document's view once; no file keeps it, so the document is no different.
+TEST_F(Modes, ChangeLineColorTellsTheViewOnceAndLeavesTheDocumentUnchanged) {
+  f.m.documents.docInfo[doc].Changed = false;
+  OneColour cancelled(std::nullopt), red(0xFF0000FFu);
+  EditChangeLineColor(f.m, doc, cancelled);
+  EXPECT_TRUE(f.views.arrowColours.empty());
+  EditChangeLineColor(f.m, doc, red);
+  EXPECT_EQ(f.views.arrowColours, std::vector<int>{doc});
+  EXPECT_EQ(f.m.documents.docs[doc].arrowColor, 0x0000FF) << "the high byte is no colour";
+  EXPECT_FALSE(f.m.documents.docInfo[doc].Changed);
+}
+
 // A box waiting to be placed when the mode moves on elsewhere.
 using AbandonedBox = Modes;
 

@@ -37,7 +37,7 @@ class FakeFrame : public FrameServices {
   void arrangeWindows(Arrangement how) override { record("arrange", static_cast<int>(how)); }
   void help(HelpCommand command) override { record("help", static_cast<int>(command)); }
   int lineWidth() const override { return 1; }
-  bool showBubbles() const override { return true; }
+  bool showBubbles() const override { return bubbles; }
   ColourChooser& colours() override { return colourDialog; }
   FileDialogPlace& fileDialogs() override { return dialogPlace; }
 
@@ -45,6 +45,7 @@ class FakeFrame : public FrameServices {
   std::vector<std::string> commands;  // "name doc" in the order given
   bool isRunning = false;
   ToolPick toolbox;  // what the palette picked
+  bool bubbles = true;  // the live Show Identification Bubbles
   bool showsToolbox = true;
   QString toolboxCaption = QStringLiteral("Current Toolbox: default.tlb");
   ScriptedColours colourDialog;

@@ -5,6 +5,7 @@
 
 #include "command_fixture.h"
 #include "commands/toolbox_dispatcher.h"
+#include "model/box_kinds.h"
 
 namespace quorvin::testing {
 namespace {
@@ -76,6 +77,14 @@ TEST(Dispatcher, SubroutinePopsUpTheMenuAndOnlyItsChoiceMakesABox) {
   EXPECT_EQ(ctx.subroutineMenus, 2);
   EXPECT_EQ(f.last().Kind, "End Subroutine");
   EXPECT_EQ(f.m.table.highestBox(), 1);
+}
+
+// The palette shows every tool by its name's icon: a tool the table hands
+// over has a picture of its own, never the unknown one.
+TEST(Dispatcher, EveryToolOfTheTableHasAnIcon) {
+  ASSERT_FALSE(Tools().empty());
+  for (const Tool& tool : Tools())
+    EXPECT_NE(SelectBoxIcon(std::string(tool.name)).number, kUnknownIcon) << tool.name;
 }
 
 TEST(Registry, AFaultOfACommandIsToldAndStaysInTheEvent) {

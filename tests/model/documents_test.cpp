@@ -29,5 +29,23 @@ TEST(Documents, LowestClosedNumberIsReusedFirst) {
   EXPECT_EQ(f.m.documents.openDocuments(), (std::vector<int>{1, 2, 3, 4}));
 }
 
+// What a document keeps besides its boxes changes for an open document only.
+TEST(Documents, ArrowColourAndBandDismissalTouchOnlyAnOpenDocument) {
+  ModelFixture f;
+  NewDocument(f.m);
+  NewDocument(f.m);
+  f.m.documents.docInfo[2].Free = true;
+  for (const int doc : {0, 2, 3, -1}) {
+    SetArrowColour(f.m, doc, 0x0000FFu);
+    RubberBandDismissed(f.m, doc);
+  }
+  EXPECT_TRUE(f.views.arrowColours.empty());
+  EXPECT_EQ(f.m.documents.docs[2].arrowColor, 0);
+  EXPECT_FALSE(f.m.documents.docInfo[2].Changed);
+  EXPECT_FALSE(f.m.documents.docInfo[1].Changed);
+  RubberBandDismissed(f.m, 1);
+  EXPECT_TRUE(f.m.documents.docInfo[1].Changed);
+}
+
 }  // namespace
 }  // namespace quorvin

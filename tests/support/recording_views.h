@@ -18,6 +18,7 @@ class RecordingViews : public DocumentViews {
   void boxesChanged(int doc) override { redrawn.push_back(doc); }
   void arrowsChanged(int doc) override { arrowsRedrawn.push_back(doc); }
   void hideCopyShape(int doc) override { shapesHidden.push_back(doc); }
+  void arrowColourChanged(int doc) override { arrowColours.push_back(doc); }
   void boxRenumbered(int deleted, int highest) override {
     renumbered.push_back({deleted, highest});
   }
@@ -25,7 +26,7 @@ class RecordingViews : public DocumentViews {
   void setResourceGauge(double percent) override { gauge.push_back(percent); }
   void recentFilesChanged(const std::vector<std::string>& paths) override { recent = paths; }
 
-  std::vector<int> opened, redrawn, arrowsRedrawn, shapesHidden;
+  std::vector<int> opened, redrawn, arrowsRedrawn, shapesHidden, arrowColours;
   std::vector<Pointer> pointers;
   std::vector<std::pair<int, int>> renumbered;  // (deleted, highest)
   std::vector<std::string> captions, recent;

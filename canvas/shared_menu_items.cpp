@@ -1,0 +1,49 @@
+#include "canvas/shared_menu_items.h"
+
+#include <utility>
+
+namespace quorvin {
+
+namespace {
+
+QAction* AddItem(QMenu& menu, const char* name, const char* caption) {
+  QAction* item = menu.addAction(QString::fromUtf8(caption));
+  item->setObjectName(QString::fromUtf8(name));
+  return item;
+}
+
+}  // namespace
+
+HelpItems AddHelpItems(QMenu& menu, HelpMenuOf owner,
+                       const std::function<void(HelpCommand)>& chosen) {
+  const bool document = owner == HelpMenuOf::Document;
+  HelpItems items;
+  items.contents = AddItem(menu, "mnuHelpContents", "&Contents");
+  items.search = AddItem(menu, "mnuHelpSearch", "&Search For Help On ...");
+  items.howTo = AddItem(menu, "mnuHelpHowTo", "&How to Use Help");
+  items.separator = menu.addSeparator();
+  if (document) {
+    items.tour = AddItem(menu, "mnuHelpTour", "&Guided Tour");
+    items.tour->setCheckable(true);
+    items.tour->setEnabled(false);
+    menu.addSeparator();
+  } else {
+    items.separator->setObjectName(QStringLiteral("mnus1"));
+  }
+  items.about = AddItem(menu, "mnuHelpAbout", document ? "&About..." : "About Quorvin ...");
+  items.disclaimer = AddItem(menu, "mnuHelpDisclaimer", "&Disclaimer...");
+  const std::pair<QAction*, HelpCommand> commands[] = {
+      {items.contents, HelpCommand::Contents}, {items.search, HelpCommand::Search},
+      {items.howTo, HelpCommand::HowToUse},    {items.about, HelpCommand::About},
+      {items.disclaimer, HelpCommand::Disclaimer}};
+  for (const auto& [item, command] : commands)
+    QObject::connect(item, &QAction::triggered, &menu,
+                     [chosen, command = command] { chosen(command); });
+  return items;
+}
+
+QString RecentItemCaption(const std::string& path) {
+  return QString::fromStdString(path).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+}  // namespace quorvin

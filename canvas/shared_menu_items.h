@@ -1,0 +1,41 @@
+#pragma once
+// What the frame's menus and every document window's show alike: the Help
+// menu, built by one function for both, and the caption of a recent file.
+
+#include <QAction>
+#include <QMenu>
+#include <QString>
+#include <functional>
+#include <string>
+
+#include "canvas/menu_choices.h"
+
+namespace quorvin {
+
+// Whose Help menu: the document window's holds the guided tour between two
+// separators and calls About "&About..."; the frame's has one separator,
+// mnus1, and calls it "About Quorvin ...".
+enum class HelpMenuOf { Frame, Document };
+
+struct HelpItems {
+  QAction* contents = nullptr;
+  QAction* search = nullptr;
+  QAction* howTo = nullptr;
+  QAction* separator = nullptr;  // the one after "&How to Use Help"
+  // "&Guided Tour", the document's only: checkable, unchecked and disabled
+  // until its window's tour hooks enable it.
+  QAction* tour = nullptr;
+  QAction* about = nullptr;
+  QAction* disclaimer = nullptr;
+};
+
+// Fills menu with owner's Help items; each item but the tour runs chosen
+// with its command.
+HelpItems AddHelpItems(QMenu& menu, HelpMenuOf owner,
+                       const std::function<void(HelpCommand)>& chosen);
+
+// A recent file's path as a menu caption: "&" doubled, so that it shows and
+// is no access key.
+QString RecentItemCaption(const std::string& path);
+
+}  // namespace quorvin
