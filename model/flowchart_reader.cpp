@@ -6,6 +6,7 @@
 #include <climits>
 #include <optional>
 
+#include "model/box_kinds.h"
 #include "model/flowchart_file.h"
 #include "model/link_pairing.h"
 #include "model/model.h"
@@ -145,6 +146,13 @@ ParsedFlowchart ParseFlowchart(std::string_view text) {
     const std::string_view kindLine = lines[first];
     const std::size_t tilde = kindLine.find('~');
     r.Kind = std::string(kindLine.substr(0, tilde));
+    // A box of a kind the program does not know could never be compiled: the
+    // compile would wait for it as if it stood in a loop.
+    if (!IsKnownKind(r.Kind)) {
+      result.error = LineError(first + 1, "the kind of box " + std::to_string(number) + " is \"" +
+                                              r.Kind + "\", which the program does not know");
+      return result;
+    }
     if (tilde != std::string_view::npos) r.Params = DecodeParams(kindLine.substr(tilde + 1));
 
     const std::vector<std::string_view> links = Fields(lines[first + 1]);

@@ -479,8 +479,37 @@ INSTANTIATE_TEST_SUITE_P(
                     "\r\nline 6: the entry 3 of box 2 names box 1, but only 2 exits of box 1 name box 2"},
         CorruptCase{"ArrowToItselfStoredAtOneEnd",
                     "1\r\nSin~\r\n0~-1~-1~1~0~0~0~0~0~0~0~0~0\r\n0~0~\r\n\r\n",
-                    "line 3: the exit 1 of box 1 names box 1, but no entry of box 1 names box 1"}),
+                    "line 3: the exit 1 of box 1 names box 1, but no entry of box 1 names box 1"},
+        // A kind the program does not know could never be compiled.
+        CorruptCase{"UnknownKind",
+                    "3\r\nConstant Input~1\r\n-1~-1~-1~2~0~0~0~0~0~0~0~0~0\r\n0~0~\r\n"
+                    "Frobnicate~\r\n1~0~0~3~0~0~0~0~0~0~0~0~0\r\n0~1500~\r\n"
+                    "Screen Output~\r\n2~0~0~-1~0~-1~0~-1~0~-1~0~-1~0\r\n0~3000~\r\n\r\n",
+                    "\r\nline 5: the kind of box 2 is \"Frobnicate\", which the program does not "
+                    "know"}),
     testing_support::ByRowName());
+
+// The kinds a file may hold are the program's own: the fixed kinds exactly
+// as the insert commands store them, and the subroutine kinds built from
+// whatever name a person gave.
+TEST(FlowchartFile, ReaderTakesTheKindsTheProgramKnowsOnly) {
+  const auto fileOf = [](const std::string& kind) {
+    return "1\r\n" + kind + "~\r\n0~0~0~0~0~0~0~0~0~0~0~0~0\r\n0~0~\r\n\r\n";
+  };
+  for (const char* known :
+       {"Sin", "Constant Input", "End If", "+", "Wilkinson's eigenvalue test matrix",
+        "Insert Subroutine ", "Insert Subroutine any name at all", "my own Subroutine",
+        "End Subroutine"}) {
+    const ParsedFlowchart parsed = ParseFlowchart(fileOf(known));
+    EXPECT_TRUE(parsed.ok()) << known << ": " << parsed.error;
+  }
+  for (const char* unknown :
+       {"Frobnicate", "sin", "Sin ", " Sin", "", "Plot2d", "Basic Arithmatic", "Arrow", "Insert"}) {
+    EXPECT_EQ(ParseFlowchart(fileOf(unknown)).error,
+              std::string("line 2: the kind of box 1 is \"") + unknown +
+                  "\", which the program does not know");
+  }
+}
 
 TEST(FlowchartFile, EmptyFileGivesAnEmptyDocumentTitledWithItsPath) {
   ModelFixture f;
