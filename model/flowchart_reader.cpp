@@ -11,6 +11,7 @@
 #include "model/link_pairing.h"
 #include "model/model.h"
 #include "model/safe_file.h"
+#include "model/text_encoding.h"
 #include "model/text_lines.h"
 
 namespace quorvin {
@@ -118,6 +119,10 @@ long FlowchartBoxCount(std::string_view text) {
 
 ParsedFlowchart ParseFlowchart(std::string_view text) {
   ParsedFlowchart result;
+  if (std::optional<std::string> why = WhyNotPlainText(text)) {
+    result.error = std::move(*why);
+    return result;
+  }
   const std::vector<std::string_view> lines = SplitLines(text);
   const long n = FlowchartBoxCount(text);
   if (n < 0) {
@@ -246,6 +251,12 @@ bool LoadFlowchart(Model& m, const std::string& givenPath) {
 
 bool ReadFlowchartInto(Model& m, int doc, std::string_view text, const std::string& path) {
   if (!m.documents.isOpen(doc)) return false;
+  // Bytes in another encoding, or no text at all, are told as such before
+  // any line of them is taken for a box count.
+  if (const std::optional<std::string> why = WhyNotPlainText(text)) {
+    TellUnreadable(m, path, *why);
+    return false;
+  }
   const long count = FlowchartBoxCount(text);
   if (count >= 0 && count > m.editor.freeNumbers()) {
     m.dialogs.messageBox(
