@@ -178,6 +178,8 @@ class FrameWindow : public QMainWindow, public FrameServices {
   void buildMenus();
   void showMenus(const QList<QMenu*>& menus);
   void afterSplash(const AppDirProbe& probe);
+  // Tells, once at start-up, that the person's settings file gave none.
+  void tellUnreadableSettings(const UnreadableSettings& unreadable);
   // The palette's reload sequence, shown when show.
   void reloadPalette(bool show);
   // The toolbox caption on the frame's item and every open document's.
