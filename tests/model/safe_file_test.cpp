@@ -162,8 +162,6 @@ TEST(WriteFileSafely, RefusesPathsThatNameNoPlainFileInAFolder) {
   WriteBytes(dir / "folder/inside", "kept");
   WriteBytes(dir / "plain", "kept");
   ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0644), 0);
-  std::filesystem::create_symlink("loop.b", dir / "loop.a");
-  std::filesystem::create_symlink("loop.a", dir / "loop.b");
   const struct {
     std::string path, reason;
   } cases[] = {
