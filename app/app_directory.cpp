@@ -9,8 +9,11 @@
 namespace quorvin {
 
 AppDirAnswer FindAppDir(const AppDirProbe& probe) {
+  std::vector<std::string> searched;
   const auto holds = [&](const std::string& dir) {
-    return !dir.empty() && probe.holdsSettings && probe.holdsSettings(dir);
+    if (dir.empty()) return false;
+    searched.push_back(dir);
+    return probe.holdsSettings && probe.holdsSettings(dir);
   };
   const auto current = [&] { return probe.currentDirectory ? probe.currentDirectory() : ""; };
   const auto change = [&](const std::string& dir) {
@@ -18,16 +21,17 @@ AppDirAnswer FindAppDir(const AppDirProbe& probe) {
   };
 
   const std::string first = current();
-  if (holds(first)) return {first, true};
+  if (holds(first)) return {first, true, searched};
 
   // Found beside the executable, it is read from there: the current
   // directory stays the one the person started the program from.
   const std::string beside = probe.executableDirectory ? probe.executableDirectory() : "";
-  if (holds(beside)) return {beside, true};
+  if (holds(beside)) return {beside, true, searched};
 
   change(probe.pickDirectory ? probe.pickDirectory() : "");
   const std::string second = current();
-  return {second, holds(second)};
+  const bool found = holds(second);
+  return {second, found, searched};
 }
 
 AppDirProbe SystemAppDirProbe(QWidget* parent) {

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -26,6 +27,8 @@ struct AppDirAnswer {
   // False when no settings file was found: the preferences keep their design
   // values and the recent files are not read.
   bool found = false;
+  // The directories looked in, in order, the one found in last.
+  std::vector<std::string> searched;
 };
 
 // The current directory when it holds the settings file; else the

@@ -206,13 +206,21 @@ void FrameWindow::afterSplash(const AppDirProbe& probe) {
   try {
     const AppDirAnswer where = FindAppDir(probe);
     model_.appDir = where.dir;
+    // A settings file that is there but gives no settings, in the directory
+    // found or, when none was, in one the search passed by.
+    std::optional<UnreadableSettings> unreadable;
     if (where.found) {
-      prefs_->loadSettings();
+      unreadable = prefs_->loadSettings().unreadable;
       model_.recentFiles.LoadRecentFiles();
       refreshRecentItems();
+    } else {
+      unreadable = FirstUnreadableSettings(where.searched);
     }
     // The frame is shown first, so the palette floats over it.
     show();
+    // Said over the frame, the splash window gone, and before the palette,
+    // which the built-in preferences now build.
+    if (unreadable) tellUnreadableSettings(*unreadable);
     Preferences& p = model_.prefs;
     // One load, so one message for a toolbox file that is missing: the
     // palette made here is built as it is made; one made before is rebuilt
@@ -235,6 +243,13 @@ void FrameWindow::afterSplash(const AppDirProbe& probe) {
   show();
   loaded_ = true;
   emit loaded();
+}
+
+void FrameWindow::tellUnreadableSettings(const UnreadableSettings& unreadable) {
+  model_.dialogs.messageBox("The settings file could not be read:\r\n" + unreadable.path +
+                                "\r\n" + unreadable.why +
+                                ".\r\nThe program starts with its built-in preferences.",
+                            style::kExclamation, kAppTitle);
 }
 
 void FrameWindow::refreshRecentItems() {

@@ -179,6 +179,8 @@ class FrameWindow : public QMainWindow, public FrameServices {
   void buildMenus();
   void showMenus(const QList<QMenu*>& menus);
   void afterSplash(const AppDirProbe& probe);
+  // Tells, once at start-up, that the person's settings file gave none.
+  void tellUnreadableSettings(const UnreadableSettings& unreadable);
   // The palette's reload sequence, shown when show.
   void reloadPalette(bool show);
   // The frame's Options menu and every open document's show the toolbox

@@ -492,4 +492,8 @@ bool IsSubroutineKind(std::string_view kind) {
          IsSubroutineStartKind(kind);
 }
 
+bool IsKnownKind(std::string_view kind) {
+  return FindBoxKind(kind) != nullptr || IsSubroutineKind(kind);
+}
+
 }  // namespace quorvin

@@ -107,4 +107,8 @@ bool IsSubroutineStartKind(std::string_view kind);
 // Any of the three.
 bool IsSubroutineKind(std::string_view kind);
 
+// A kind the program knows, and so the compile can write: a fixed kind
+// (FindBoxKind) or a subroutine kind of any name.
+bool IsKnownKind(std::string_view kind);
+
 }  // namespace quorvin

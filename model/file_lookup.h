@@ -18,4 +18,9 @@ namespace quorvin {
 // name holding a "/": it names a file elsewhere, not one of dir's own.
 std::optional<std::string> FindFileIgnoringCase(const std::string& dir, const std::string& name);
 
+// The same over entries of every type (directories, named pipes, symbolic
+// links whatever they lead to, or not), for telling why no plain file of
+// that name is there.
+std::optional<std::string> FindEntryIgnoringCase(const std::string& dir, const std::string& name);
+
 }  // namespace quorvin

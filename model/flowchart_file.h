@@ -34,7 +34,9 @@ struct ParsedFlowchart {
 long FlowchartBoxCount(std::string_view text);
 
 // Reads and checks a whole file; accepts CR LF and LF-only line ends. A file
-// holding an arrow on one of its boxes only is refused, naming the line.
+// that is no plain text (model/text_encoding.h), a box of a kind the
+// program does not know (IsKnownKind) and an arrow stored on one of its
+// boxes only are refused, naming the line.
 // FormatFlowchart never writes one: a half arrow in the table (which no
 // edit makes) is written as a free slot.
 ParsedFlowchart ParseFlowchart(std::string_view text);

@@ -6,10 +6,12 @@
 #include <climits>
 #include <optional>
 
+#include "model/box_kinds.h"
 #include "model/flowchart_file.h"
 #include "model/link_pairing.h"
 #include "model/model.h"
 #include "model/safe_file.h"
+#include "model/text_encoding.h"
 #include "model/text_lines.h"
 
 namespace quorvin {
@@ -117,6 +119,10 @@ long FlowchartBoxCount(std::string_view text) {
 
 ParsedFlowchart ParseFlowchart(std::string_view text) {
   ParsedFlowchart result;
+  if (std::optional<std::string> why = WhyNotPlainText(text)) {
+    result.error = std::move(*why);
+    return result;
+  }
   const std::vector<std::string_view> lines = SplitLines(text);
   const long n = FlowchartBoxCount(text);
   if (n < 0) {
@@ -145,6 +151,13 @@ ParsedFlowchart ParseFlowchart(std::string_view text) {
     const std::string_view kindLine = lines[first];
     const std::size_t tilde = kindLine.find('~');
     r.Kind = std::string(kindLine.substr(0, tilde));
+    // A box of a kind the program does not know could never be compiled: the
+    // compile would wait for it as if it stood in a loop.
+    if (!IsKnownKind(r.Kind)) {
+      result.error = LineError(first + 1, "the kind of box " + std::to_string(number) + " is \"" +
+                                              r.Kind + "\", which the program does not know");
+      return result;
+    }
     if (tilde != std::string_view::npos) r.Params = DecodeParams(kindLine.substr(tilde + 1));
 
     const std::vector<std::string_view> links = Fields(lines[first + 1]);
@@ -238,6 +251,12 @@ bool LoadFlowchart(Model& m, const std::string& givenPath) {
 
 bool ReadFlowchartInto(Model& m, int doc, std::string_view text, const std::string& path) {
   if (!m.documents.isOpen(doc)) return false;
+  // Bytes in another encoding, or no text at all, are told as such before
+  // any line of them is taken for a box count.
+  if (const std::optional<std::string> why = WhyNotPlainText(text)) {
+    TellUnreadable(m, path, *why);
+    return false;
+  }
   const long count = FlowchartBoxCount(text);
   if (count >= 0 && count > m.editor.freeNumbers()) {
     m.dialogs.messageBox(

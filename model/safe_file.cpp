@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <new>
+#include <optional>
 #include <string_view>
 #include <system_error>
 #include <vector>
@@ -279,27 +280,44 @@ bool WriteFileSafelyOrThrow(const std::string& path, std::string_view bytes, std
   return true;
 }
 
-ReadOutcome ReadWholeFileOrThrow(const std::string& path, std::string& bytes,
-                                 std::string* error) {
+// The outcome for a path that could not be looked at or opened.
+ReadOutcome Unopened(int cause, std::string* error) {
+  SetError(error, ErrnoText(cause));
+  return cause == ENOENT || cause == ENOTDIR ? ReadOutcome::kMissing : ReadOutcome::kFailed;
+}
+
+// Why a file of status st is not read, or nothing when it may be.
+std::optional<std::string> Unreadable(const struct stat& st, std::size_t limit) {
+  if (S_ISDIR(st.st_mode)) return ErrnoText(EISDIR);
+  if (!S_ISREG(st.st_mode)) return "Not a plain file";
+  if (static_cast<std::uintmax_t>(st.st_size) > limit) return ErrnoText(EFBIG);
+  return std::nullopt;
+}
+
+ReadOutcome ReadWholeFileOrThrow(const std::string& path, std::string& bytes, std::string* error,
+                                 std::size_t limit) {
   bytes.clear();
-  // Not blocking: a named pipe would otherwise wait for a writer here.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-  if (fd < 0) {
-    const int cause = errno;
-    SetError(error, ErrnoText(cause));
-    return cause == ENOENT || cause == ENOTDIR ? ReadOutcome::kMissing : ReadOutcome::kFailed;
+  // Decided by the type before opening: opening a named pipe lets a writer
+  // waiting at its other end go on, and opening a device may do anything.
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return Unopened(errno, error);
+  if (const std::optional<std::string> why = Unreadable(st, limit)) {
+    SetError(error, *why);
+    return ReadOutcome::kFailed;
   }
+  // Not blocking, should a named pipe have taken the file's place since.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (fd < 0) return Unopened(errno, error);
   struct Closer {
     int fd;
     ~Closer() { ::close(fd); }
   } closer{fd};
-  struct stat st {};
   if (::fstat(fd, &st) != 0) {
     SetError(error, ErrnoText(errno));
     return ReadOutcome::kFailed;
   }
-  if (!S_ISREG(st.st_mode)) {
-    SetError(error, S_ISDIR(st.st_mode) ? ErrnoText(EISDIR) : "Not a plain file");
+  if (const std::optional<std::string> why = Unreadable(st, limit)) {
+    SetError(error, *why);
     return ReadOutcome::kFailed;
   }
   bytes.reserve(static_cast<std::size_t>(st.st_size));
@@ -312,6 +330,11 @@ ReadOutcome ReadWholeFileOrThrow(const std::string& path, std::string& bytes,
       return ReadOutcome::kFailed;
     }
     if (n == 0) return ReadOutcome::kRead;
+    // A file that grows while it is read is held to the limit all the same.
+    if (static_cast<std::size_t>(n) > limit - bytes.size()) {
+      SetError(error, ErrnoText(EFBIG));
+      return ReadOutcome::kFailed;
+    }
     bytes.append(buffer, static_cast<std::size_t>(n));
   }
 }
@@ -340,10 +363,10 @@ bool WriteFileSafely(const std::string& path, std::string_view bytes,
   return Guarded(error, false, [&] { return WriteFileSafelyOrThrow(path, bytes, error); });
 }
 
-ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes,
-                          std::string* error) noexcept {
-  const ReadOutcome outcome = Guarded(error, ReadOutcome::kFailed,
-                                      [&] { return ReadWholeFileOrThrow(path, bytes, error); });
+ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, std::string* error,
+                          std::size_t limit) noexcept {
+  const ReadOutcome outcome = Guarded(
+      error, ReadOutcome::kFailed, [&] { return ReadWholeFileOrThrow(path, bytes, error, limit); });
   // A failed read gives back the memory it took.
   if (outcome != ReadOutcome::kRead) std::string().swap(bytes);
   return outcome;

@@ -4,6 +4,7 @@
 // permissions, same owner, a symbolic link still a link. Every file the
 // program writes goes through WriteFileSafely. Standard library and POSIX only.
 
+#include <cstddef>
 #include <exception>
 #include <string>
 #include <string_view>
@@ -35,10 +36,17 @@ enum class ReadOutcome {
   kFailed,   // anything else: a directory, no permission, a device, a read error
 };
 
-// Reads the whole plain file at path into bytes. For kMissing and kFailed,
-// error (when given) says why, and bytes are left empty. Never throws.
+// No limit to the size of a file ReadWholeFile reads.
+constexpr std::size_t kNoReadLimit = static_cast<std::size_t>(-1);
+
+// Reads the whole plain file at path into bytes. Anything else is refused by
+// its type before it is opened, so a named pipe or a device is never
+// touched; a file of more than limit bytes is refused ("File too large").
+// For kMissing and kFailed, error (when given) says why, and bytes are left
+// empty. Never throws.
 ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes,
-                          std::string* error = nullptr) noexcept;
+                          std::string* error = nullptr,
+                          std::size_t limit = kNoReadLimit) noexcept;
 
 // Why an exception stopped a read or a write, in words for a message.
 std::string FailureReason(const std::exception& e);

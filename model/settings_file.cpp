@@ -6,6 +6,7 @@
 #include "model/file_lookup.h"
 #include "model/line_end.h"
 #include "model/safe_file.h"
+#include "model/text_encoding.h"
 
 namespace quorvin {
 
@@ -87,6 +88,27 @@ std::string_view LineEndOf(const std::vector<ProfileLine>& lines) {
 }
 
 bool IsOn(const std::string& value) { return value.front() != '0'; }
+
+// The entry of dir the settings are read from: the plain file FindSettingsFile
+// finds, else any other entry of that name, to be told why it gives none.
+std::optional<std::string> SettingsEntry(const std::string& dir) {
+  if (std::optional<std::string> file = FindSettingsFile(dir)) return file;
+  return FindEntryIgnoringCase(dir, kSettingsFileName);
+}
+
+// The whole settings file at path, read as both the start-up and Save read
+// it; a file that is no text of this program fails like one that cannot be
+// read, as what it holds would not survive a save.
+ReadOutcome ReadSettingsBytes(const std::string& path, std::string& bytes, std::string& why) {
+  const ReadOutcome outcome = ReadWholeFile(path, bytes, &why, kLargestSettingsFile);
+  if (outcome != ReadOutcome::kRead) return outcome;
+  if (std::optional<std::string> notText = WhyNotPlainText(bytes)) {
+    why = std::move(*notText);
+    bytes.clear();
+    return ReadOutcome::kFailed;
+  }
+  return outcome;
+}
 
 }  // namespace
 
@@ -183,10 +205,31 @@ SettingsRead ReadSettings(std::string_view bytes, Preferences& prefs) {
 }
 
 SettingsRead ReadSettingsFile(const std::string& dir, Preferences& prefs) {
-  const std::optional<std::string> path = FindSettingsFile(dir);
-  std::string bytes;
-  if (!path || ReadWholeFile(*path, bytes) != ReadOutcome::kRead) return {};
-  return ReadSettings(bytes, prefs);
+  const std::optional<std::string> path = SettingsEntry(dir);
+  if (!path) return {};
+  std::string bytes, why;
+  SettingsRead read;
+  switch (ReadSettingsBytes(*path, bytes, why)) {
+    case ReadOutcome::kRead:
+      return ReadSettings(bytes, prefs);
+    case ReadOutcome::kMissing:
+      break;  // gone since, or a link to no file: as when there is none
+    case ReadOutcome::kFailed:
+      read.unreadable = UnreadableSettings{*path, why};
+      break;
+  }
+  return read;
+}
+
+std::optional<UnreadableSettings> FirstUnreadableSettings(const std::vector<std::string>& dirs) {
+  for (const std::string& dir : dirs) {
+    // No settings file was found there to read; should one have come since,
+    // it is not taken now either.
+    Preferences passedBy;
+    if (std::optional<UnreadableSettings> found = ReadSettingsFile(dir, passedBy).unreadable)
+      return found;
+  }
+  return std::nullopt;
 }
 
 std::string WithPreferences(std::string_view bytes, const Preferences& prefs) {
@@ -208,10 +251,13 @@ std::string WithPreferences(std::string_view bytes, const Preferences& prefs) {
 
 bool SaveSettingsFile(const std::string& dir, const Preferences& prefs, std::string* error) {
   const std::string path = SettingsFilePath(dir);
-  std::string bytes;
+  std::string bytes, why;
   // A file that exists but cannot be read is not replaced: its other
   // sections would be lost.
-  if (ReadWholeFile(path, bytes, error) == ReadOutcome::kFailed) return false;
+  if (ReadSettingsBytes(path, bytes, why) == ReadOutcome::kFailed) {
+    if (error) *error = why;
+    return false;
+  }
   return WriteFileSafely(path, WithPreferences(bytes, prefs), error);
 }
 

@@ -5,9 +5,11 @@
 // rest of the file as the person left it, byte for byte. Standard library and
 // the safe-file writer only.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/preferences.h"
 
@@ -61,12 +63,27 @@ std::optional<std::string> FindSettingsFile(const std::string& dir);
 // FindSettingsFile finds, else "quorvin.ini" in dir.
 std::string SettingsFilePath(const std::string& dir);
 
+// The largest settings file read or saved: a profile text of a few keys
+// holds a few hundred bytes.
+constexpr std::size_t kLargestSettingsFile = std::size_t{1} << 20;
+
+// A settings file that is there but gives no settings, and why, in words for
+// a message ("Is a directory", "Permission denied", "Not a text file of this
+// program (it holds NUL bytes)").
+struct UnreadableSettings {
+  std::string path;
+  std::string why;
+  bool operator==(const UnreadableSettings&) const = default;
+};
+
 // What a read of the settings found beyond the preferences themselves: the
 // frame's toolbox items follow these two keys when they are present.
 struct SettingsRead {
   bool fileRead = false;
   bool showToolbox = false;     // "Show Toolbox" present
   bool defaultToolbox = false;  // "Default Toolbox" present
+  // Set when the settings file is there but could not be read.
+  std::optional<UnreadableSettings> unreadable;
 };
 
 // Puts the keys present in the profile text into prefs; a key that is absent
@@ -76,9 +93,18 @@ struct SettingsRead {
 // value beginning "0" and on for any other.
 SettingsRead ReadSettings(std::string_view bytes, Preferences& prefs);
 
-// ReadSettings on the settings file of dir; a missing or unreadable file
-// changes nothing.
+// ReadSettings on the settings file of dir. A missing file (a symbolic link
+// to no file included) changes nothing and is no fault. So does one that is
+// there but gives no settings, which the answer's `unreadable` names: an
+// entry of that name that is no plain file (a directory, a named pipe, a
+// loop of links; FindSettingsFile finds none of them), a file that cannot
+// be read, one larger than kLargestSettingsFile, and one that is not text
+// of this program (WhyNotPlainText). Nothing but a plain file is opened.
 SettingsRead ReadSettingsFile(const std::string& dir, Preferences& prefs);
+
+// The first of dirs whose settings file is there but could not be read: what
+// a start-up that found no settings file to read passed by on its way.
+std::optional<UnreadableSettings> FirstUnreadableSettings(const std::vector<std::string>& dirs);
 
 // bytes with the seven keys of section "Prefrences" set from prefs, in the
 // order of settings_key.
@@ -86,7 +112,7 @@ std::string WithPreferences(std::string_view bytes, const Preferences& prefs);
 
 // Saves prefs into the settings file of dir, creating file and section as
 // needed; false with error (when given) saying why, and the file as it was,
-// when the file cannot be read or written.
+// when the file cannot be read as ReadSettingsFile reads it, or written.
 bool SaveSettingsFile(const std::string& dir, const Preferences& prefs,
                       std::string* error = nullptr);
 

@@ -71,6 +71,18 @@ TEST(FindAppDir, TheSearchInOrder) {
   }
 }
 
+// Where the search looked, in order, so that a settings file it passed by
+// for being no file it could read can be told.
+TEST(FindAppDir, NamesTheDirectoriesItLookedIn) {
+  World world;
+  world.picked = "/chosen";
+  EXPECT_EQ(FindAppDir(world.probe()).searched,
+            (std::vector<std::string>{"/start", "/opt/quorvin", "/chosen"}));
+  World found;
+  found.holding = {"/start"};
+  EXPECT_EQ(FindAppDir(found.probe()).searched, (std::vector<std::string>{"/start"}));
+}
+
 TEST(FindAppDir, AProbeWithoutAnExecutableOrPickerStillAnswers) {
   AppDirProbe p;
   p.currentDirectory = [] { return std::string("/here"); };

@@ -6,7 +6,9 @@
 #include <QTimer>
 #include <algorithm>
 #include <QTemporaryDir>
+#include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "app/guided_tour.h"
 #include "app/help_viewer.h"
@@ -55,6 +57,49 @@ TEST_F(FrameWiring, TheSplashWindowHasGoneBeforeThePickerAsks) {
   startUp(std::nullopt);
   ASSERT_TRUE(splashShownAtPicker.has_value()) << "no settings file: the picker asks";
   EXPECT_FALSE(*splashShownAtPicker);
+}
+
+// A settings file the start-up cannot read is told once, over the frame and
+// with the splash window gone, naming the file on a line of its own and
+// why; the program starts on the built-in preferences. A folder of that
+// name is no settings file to find (the picker asks, and finds none either),
+// a file of NUL bytes is found and then refused.
+TEST_F(FrameWiring, ASettingsFileThatCannotBeReadIsToldOnce) {
+  const std::string where = dir.path().toStdString();
+  const std::string bad = where + "/QUORVIN.INI";
+  const struct {
+    const char* what;
+    std::function<void()> make;
+    std::string why;
+  } cases[] = {
+      {"a folder", [&] { std::filesystem::create_directory(bad); }, "Is a directory"},
+      {"NUL bytes",
+       [&] {
+         std::ofstream(bad, std::ios::binary) << "[Prefrences]\r\nLine Width=3" << '\0';
+       },
+       "Not a text file of this program (it holds NUL bytes)"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::filesystem::remove_all(bad);
+    c.make();
+    dialogs.messages.clear();
+    std::optional<bool> splashShown, frameShown;
+    dialogs.whenAsked = [&] {
+      splashShown = SplashShown();
+      frameShown = frame.isVisible();
+    };
+    startUp(std::nullopt);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "The settings file could not be read:\r\n" + bad + "\r\n" +
+                                            c.why + ".\r\nThe program starts with its built-in "
+                                                    "preferences.");
+    EXPECT_EQ(dialogs.messages[0].style, style::kExclamation);
+    EXPECT_EQ(dialogs.messages[0].title, "Quorvin");
+    EXPECT_EQ(splashShown, false);
+    EXPECT_EQ(frameShown, true);
+    EXPECT_EQ(LineWidthOf(m.prefs), 1);
+  }
 }
 
 // The palette is loaded once at start-up, so a missing toolbox file is

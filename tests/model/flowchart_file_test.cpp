@@ -394,7 +394,7 @@ TEST(FlowchartFile, BoxLimitCountsTheOpenBoxes) {
 
 struct CorruptCase {
   const char* name;
-  const char* text;
+  std::string text;
   const char* messageHas;
 };
 
@@ -426,6 +426,32 @@ TEST_P(CorruptFile, ChangesNothingAndSaysWhy) {
 }
 
 const std::string kGoodRecord = "Sin~\r\n0~-1~-1~0~0~0~0~0~0~0~0~0~0\r\n0~0~\r\n";
+const std::string kGoodFile = "1\r\n" + kGoodRecord + "\r\n";
+
+// text as another editor saves it: every character a unit of `width` bytes
+// (2 for UTF-16, 4 for UTF-32) in either byte order, after the byte-order
+// mark U+FEFF when bom.
+std::string Widened(const std::string& text, int width, bool bigEndian, bool bom) {
+  std::string out;
+  const auto unit = [&](unsigned code) {
+    for (int k = 0; k < width; ++k) {
+      const int shift = 8 * (bigEndian ? width - 1 - k : k);
+      out += static_cast<char>((code >> shift) & 0xFF);
+    }
+  };
+  if (bom) unit(0xFEFF);
+  for (const char c : text) unit(static_cast<unsigned char>(c));
+  return out;
+}
+
+std::string NotText(const std::string& why) {
+  return "\r\nNot a text file of this program (" + why + ").";
+}
+const std::string kUtf16Le = NotText("it is written in UTF-16 LE, not in ASCII, Latin-1 or UTF-8");
+const std::string kUtf16Be = NotText("it is written in UTF-16 BE, not in ASCII, Latin-1 or UTF-8");
+const std::string kUtf32Le = NotText("it is written in UTF-32 LE, not in ASCII, Latin-1 or UTF-8");
+const std::string kUtf32Be = NotText("it is written in UTF-32 BE, not in ASCII, Latin-1 or UTF-8");
+const std::string kNulBytes = NotText("it holds NUL bytes");
 
 INSTANTIATE_TEST_SUITE_P(
     Table, CorruptFile,
@@ -479,8 +505,65 @@ INSTANTIATE_TEST_SUITE_P(
                     "\r\nline 6: the entry 3 of box 2 names box 1, but only 2 exits of box 1 name box 2"},
         CorruptCase{"ArrowToItselfStoredAtOneEnd",
                     "1\r\nSin~\r\n0~-1~-1~1~0~0~0~0~0~0~0~0~0\r\n0~0~\r\n\r\n",
-                    "line 3: the exit 1 of box 1 names box 1, but no entry of box 1 names box 1"}),
+                    "line 3: the exit 1 of box 1 names box 1, but no entry of box 1 names box 1"},
+        // A kind the program does not know could never be compiled.
+        CorruptCase{"UnknownKind",
+                    "3\r\nConstant Input~1\r\n-1~-1~-1~2~0~0~0~0~0~0~0~0~0\r\n0~0~\r\n"
+                    "Frobnicate~\r\n1~0~0~3~0~0~0~0~0~0~0~0~0\r\n0~1500~\r\n"
+                    "Screen Output~\r\n2~0~0~-1~0~-1~0~-1~0~-1~0~-1~0\r\n0~3000~\r\n\r\n",
+                    "\r\nline 5: the kind of box 2 is \"Frobnicate\", which the program does not "
+                    "know"},
+        // Files saved in another encoding, and files that are no text.
+        CorruptCase{"Utf16LeWithMark", Widened(kGoodFile, 2, false, true), kUtf16Le.c_str()},
+        CorruptCase{"Utf16LeWithoutMark", Widened(kGoodFile, 2, false, false), kUtf16Le.c_str()},
+        CorruptCase{"Utf16BeWithMark", Widened(kGoodFile, 2, true, true), kUtf16Be.c_str()},
+        CorruptCase{"Utf16BeWithoutMark", Widened(kGoodFile, 2, true, false), kUtf16Be.c_str()},
+        CorruptCase{"Utf16LeMarkAndNoNulByte", "\xFF\xFE\x2D\x4E", kUtf16Le.c_str()},
+        CorruptCase{"Utf32LeWithMark", Widened(kGoodFile, 4, false, true), kUtf32Le.c_str()},
+        CorruptCase{"Utf32LeWithoutMark", Widened(kGoodFile, 4, false, false), kUtf32Le.c_str()},
+        CorruptCase{"Utf32BeWithMark", Widened(kGoodFile, 4, true, true), kUtf32Be.c_str()},
+        CorruptCase{"Utf32BeWithoutMark", Widened(kGoodFile, 4, true, false), kUtf32Be.c_str()},
+        CorruptCase{"NulByteInAKindLine",
+                    "1\r\nSin" + std::string(1, '\0') +
+                        "~\r\n0~-1~-1~0~0~0~0~0~0~0~0~0~0\r\n0~0~\r\n\r\n",
+                    kNulBytes.c_str()},
+        CorruptCase{"BinaryFile",
+                    std::string("\x7F" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0", 16),
+                    kNulBytes.c_str()}),
     testing_support::ByRowName());
+
+// The kinds a file may hold are the program's own: the fixed kinds exactly
+// as the insert commands store them, and the subroutine kinds built from
+// whatever name a person gave.
+TEST(FlowchartFile, ReaderTakesTheKindsTheProgramKnowsOnly) {
+  const auto fileOf = [](const std::string& kind) {
+    return "1\r\n" + kind + "~\r\n0~0~0~0~0~0~0~0~0~0~0~0~0\r\n0~0~\r\n\r\n";
+  };
+  for (const char* known :
+       {"Sin", "Constant Input", "End If", "+", "Wilkinson's eigenvalue test matrix",
+        "Insert Subroutine ", "Insert Subroutine any name at all", "my own Subroutine",
+        "End Subroutine"}) {
+    const ParsedFlowchart parsed = ParseFlowchart(fileOf(known));
+    EXPECT_TRUE(parsed.ok()) << known << ": " << parsed.error;
+  }
+  for (const char* unknown :
+       {"Frobnicate", "sin", "Sin ", " Sin", "", "Plot2d", "Basic Arithmatic", "Arrow", "Insert"}) {
+    EXPECT_EQ(ParseFlowchart(fileOf(unknown)).error,
+              std::string("line 2: the kind of box 1 is \"") + unknown +
+                  "\", which the program does not know");
+  }
+}
+
+// Text of one byte per character is read as it stands, whatever the bytes
+// above 127 mean: a Latin-1 and a UTF-8 comment come back byte for byte.
+TEST(FlowchartFile, ReaderKeepsLatin1AndUtf8TextAsItIs) {
+  for (const std::string comment : {"Gr\xFC\xDF" "e", "Gr\xC3\xBC\xC3\x9F" "e", "\xFF\xFE"}) {
+    const ParsedFlowchart parsed = ParseFlowchart(
+        "1\r\nComment~" + comment + "\r\n-1~-1~-1~-1~0~-1~0~-1~0~-1~0~-1~0\r\n0~0~\r\n\r\n");
+    ASSERT_TRUE(parsed.ok()) << parsed.error;
+    EXPECT_EQ(parsed.boxes.at(0).Params, comment);
+  }
+}
 
 TEST(FlowchartFile, EmptyFileGivesAnEmptyDocumentTitledWithItsPath) {
   ModelFixture f;

@@ -10,11 +10,14 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <thread>
 #include <vector>
 
 #include "tests/support/file_sandbox.h"
@@ -327,6 +330,8 @@ TEST(ReadWholeFile, ReadsEveryByteOrSaysWhyNot) {
   WriteBytes(dir / "plain", "x");
   std::filesystem::create_directory(dir / "folder");
   ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0644), 0);
+  std::filesystem::create_symlink("loop.b", dir / "loop.a");
+  std::filesystem::create_symlink("loop.a", dir / "loop.b");
   const struct {
     std::string path;
     ReadOutcome outcome;
@@ -337,6 +342,7 @@ TEST(ReadWholeFile, ReadsEveryByteOrSaysWhyNot) {
       {dir / "plain/chart.qvn", ReadOutcome::kMissing, "Not a directory"},
       {dir / "folder", ReadOutcome::kFailed, "Is a directory"},
       {dir / "pipe", ReadOutcome::kFailed, "Not a plain file"},  // and no waiting for a writer
+      {dir / "loop.a", ReadOutcome::kFailed, "Too many levels of symbolic links"},
   };
   for (const auto& c : cases) {
     std::string got = "stale";
@@ -355,6 +361,44 @@ TEST(ReadWholeFile, ReadsEveryByteOrSaysWhyNot) {
     found.expect(error == "Permission denied", "the reason given: " + error);
     return found.text;
   });
+}
+
+// A reader that knows how large its files can be is not made to take in
+// more.
+TEST(ReadWholeFile, RefusesAFileLargerThanTheLimitGiven) {
+  ScratchFolder dir;
+  ASSERT_TRUE(dir.ok());
+  WriteBytes(dir / "ten", "0123456789");
+  std::string got = "stale", error;
+  EXPECT_EQ(ReadWholeFile(dir / "ten", got, &error, 9), ReadOutcome::kFailed);
+  EXPECT_EQ(error, "File too large");
+  EXPECT_EQ(got, "");
+  EXPECT_EQ(ReadWholeFile(dir / "ten", got, &error, 10), ReadOutcome::kRead);
+  EXPECT_EQ(got, "0123456789");
+}
+
+// Only a plain file is opened: a program waiting to write into a named pipe
+// is not let through by a read that then refuses the pipe.
+TEST(ReadWholeFile, LeavesANamedPipeUnopened) {
+  ScratchFolder dir;
+  ASSERT_TRUE(dir.ok());
+  const std::string pipe = dir / "pipe";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+  std::atomic<bool> writerIn{false};
+  std::thread writer([&] {
+    const int fd = ::open(pipe.c_str(), O_WRONLY);  // waits for a reader
+    writerIn = true;
+    if (fd >= 0) ::close(fd);
+  });
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  std::string got, error;
+  EXPECT_EQ(ReadWholeFile(pipe, got, &error), ReadOutcome::kFailed);
+  EXPECT_EQ(error, "Not a plain file");
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  EXPECT_FALSE(writerIn) << "the pipe was opened for reading";
+  const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);  // lets the writer go
+  writer.join();
+  if (reader >= 0) ::close(reader);
 }
 
 }  // namespace

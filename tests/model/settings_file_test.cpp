@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
+#include <functional>
 
 #include "model/numeric_text.h"
 #include "tests/support/file_sandbox.h"
@@ -185,6 +188,117 @@ TEST(SettingsWrite, FailedSaveSaysWhyAndWritesNothing) {
   std::filesystem::create_directory(dir / "quorvin.ini");
   EXPECT_FALSE(SaveSettingsFile(dir / "", DesignPreferences(), &error));
   EXPECT_TRUE(std::filesystem::is_directory(dir / "quorvin.ini"));
+}
+
+// A settings file that is there but gives no settings: the preferences stay
+// as they were, and the read names the file and says why.
+struct UnreadableCase {
+  const char* name;
+  std::string entry;                                 // its name in the folder
+  std::function<void(const std::string& path)> make;  // puts it there
+  std::string why;
+};
+
+void PrintTo(const UnreadableCase& c, std::ostream* os) { *os << c.name; }
+
+class UnreadableSettingsFile : public ::testing::TestWithParam<UnreadableCase> {};
+
+TEST_P(UnreadableSettingsFile, LeavesThePreferencesAndSaysWhy) {
+  const UnreadableCase& c = GetParam();
+  ScratchFolder dir;
+  ASSERT_TRUE(dir.ok());
+  c.make(dir / c.entry);
+  Preferences prefs = DesignPreferences();
+  const SettingsRead read = ReadSettingsFile(dir / "", prefs);
+  EXPECT_FALSE(read.fileRead);
+  EXPECT_EQ(read.unreadable, (UnreadableSettings{dir / c.entry, c.why}));
+  EXPECT_EQ(prefs.txtLineWidth, "1") << "nothing of the file is taken";
+  EXPECT_EQ(FirstUnreadableSettings({dir / "missing", dir / ""}), read.unreadable);
+}
+
+const std::string kWidth3 = "[Prefrences]\r\nLine Width=3\r\n";
+
+void Write(const std::string& bytes, const std::string& path) { WriteBytes(path, bytes); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, UnreadableSettingsFile,
+    ::testing::Values(
+        UnreadableCase{"Directory", "quorvin.ini",
+                       [](const std::string& p) { std::filesystem::create_directory(p); },
+                       "Is a directory"},
+        UnreadableCase{"DirectoryInCapitals", "QUORVIN.INI",
+                       [](const std::string& p) { std::filesystem::create_directory(p); },
+                       "Is a directory"},
+        UnreadableCase{"NamedPipe", "Quorvin.ini",
+                       [](const std::string& p) { ::mkfifo(p.c_str(), 0644); }, "Not a plain file"},
+        UnreadableCase{"LoopOfLinks", "quorvin.ini",
+                       [](const std::string& p) {
+                         std::filesystem::create_symlink("quorvin.ini", p);
+                       },
+                       "Too many levels of symbolic links"},
+        UnreadableCase{"NulBytes", "quorvin.ini",
+                       [](const std::string& p) { Write(kWidth3 + std::string(4, '\0'), p); },
+                       "Not a text file of this program (it holds NUL bytes)"},
+        UnreadableCase{"Utf16", "quorvin.ini",
+                       [](const std::string& p) {
+                         std::string wide = "\xFF\xFE";
+                         for (const char c : kWidth3) wide += std::string{c, '\0'};
+                         Write(wide, p);
+                       },
+                       "Not a text file of this program (it is written in UTF-16 LE, not in "
+                       "ASCII, Latin-1 or UTF-8)"},
+        UnreadableCase{"LargerThanAnySettingsFile", "quorvin.ini",
+                       [](const std::string& p) {
+                         Write(kWidth3 + std::string(kLargestSettingsFile, ';'), p);
+                       },
+                       "File too large"}),
+    testing_support::ByRowName());
+
+// Permissions mean nothing to root: the check runs as another user.
+TEST(UnreadableSettingsFile, AFileTheUserMayNotRead) {
+  ScratchFolder dir;
+  ASSERT_TRUE(dir.ok());
+  WriteBytes(dir / "quorvin.ini", kWidth3, 0000);
+  QUORVIN_EXPECT_AS_OTHER_USER([&] {
+    Findings found;
+    Preferences prefs = DesignPreferences();
+    const SettingsRead read = ReadSettingsFile(dir / "", prefs);
+    found.expect(read.unreadable == UnreadableSettings{dir / "quorvin.ini", "Permission denied"},
+                 "not told as unreadable");
+    found.expect(prefs.txtLineWidth == "1", "the preferences changed");
+    std::string error;
+    found.expect(!SaveSettingsFile(dir / "", prefs, &error), "saved over it");
+    found.expect(error == "Permission denied", "the save's reason: " + error);
+    return found.text;
+  });
+}
+
+// No file, or a link to none, is the normal start of a fresh installation.
+TEST(UnreadableSettingsFile, AMissingFileIsNoFault) {
+  ScratchFolder dir;
+  ASSERT_TRUE(dir.ok());
+  Preferences prefs = DesignPreferences();
+  EXPECT_FALSE(ReadSettingsFile(dir / "", prefs).unreadable);
+  std::filesystem::create_symlink("gone.ini", dir / "quorvin.ini");
+  EXPECT_FALSE(ReadSettingsFile(dir / "", prefs).unreadable);
+  EXPECT_FALSE(FirstUnreadableSettings({dir / "", dir / "missing"}));
+}
+
+// A file Save could not read back is not rewritten: what it holds is not
+// text of this program's, and a section added to it would be lost in it.
+TEST(SettingsWrite, SaveLeavesAFileThatIsNoTextAsItWas) {
+  const std::string binary("[Prefrences]\r\nLine Width=3\r\n\0\x01", 30);
+  const std::string utf16("\xFF\xFE[\0P\0]\0\r\0\n\0", 12);
+  for (const std::string& bytes : {binary, utf16}) {
+    ScratchFolder dir;
+    ASSERT_TRUE(dir.ok());
+    WriteBytes(dir / "quorvin.ini", bytes);
+    std::string error;
+    EXPECT_FALSE(SaveSettingsFile(dir / "", DesignPreferences(), &error));
+    EXPECT_EQ(error.rfind("Not a text file of this program (", 0), 0u) << error;
+    EXPECT_EQ(ReadBytes(dir / "quorvin.ini"), bytes);
+    EXPECT_EQ(dir.listing(), "quorvin.ini");
+  }
 }
 
 TEST(SettingsFileProbe, FindsOneFileWhateverTheCaseAndSavesToIt) {
