@@ -3,11 +3,18 @@
 // beside what the compile makes of the drawing, so that neither can change
 // without the other.
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <algorithm>
 #include <utility>
 
+#include "app/execute_commands.h"
+#include "model/settings_store.h"
 #include "tests/app/help_page_text.h"
 #include "tests/compiler/compile_fixture.h"
+#include "tests/support/editor_backdoor.h"
+#include "tests/support/qt_application.h"
+#include "tests/support/step_fakes.h"
 
 namespace quorvin::testing {
 namespace {
@@ -188,6 +195,28 @@ TEST_F(HelpDrawings, ABodyWhoseBoxesAllLeadToTheClosingBoxKeepsThemInAnyDrawingO
       ASSERT_EQ(Asked(), Strings{kDone});
     } while (std::next_permutation(arrows.begin(), arrows.end()));
   }
+}
+
+// The first flowchart: Create a Linearly Spaced Vector (1) to Matlab Plot (2).
+TEST(HelpFirstFlowchart, TheScriptIsOnTheClipboardOnceDoneIsClosed) {
+  EXPECT_TRUE(Tells("getting_started.html", "steps",
+                    "When Quorvin says \"Done !\", click OK: the script is then on the "
+                    "clipboard. Paste it into MATLAB or Octave and run it."));
+  testing_support::EnsureGuiApplication();
+  testing_support::QueuedQuestions host;
+  testing_support::RecordingViews views;
+  MemorySettingsStore store;
+  Model model{host, views, store};
+  ChartBuilder c;
+  const int vector = c.input("Vector Make Input", "[1:1:100];");
+  c.link(vector, c.box("Plot Output", "Plot2d;plot([1:1:length(Input1)],Input1,'y-')"));
+  testing_support::WritableTable(model) = c.table;
+  QGuiApplication::clipboard()->clear();
+  const RunState run;
+  mnuExeDDE_Click(model, 1, host, run);
+  EXPECT_EQ(host.messages, Strings{"Done !|64|Quorvin"});
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
+            "box1=[1:1:100];\r\nplot([1:1:length(box1)],box1,'y-')\r\n");
 }
 
 }  // namespace
