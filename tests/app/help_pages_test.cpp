@@ -1,6 +1,7 @@
 // The help pages describe the program as it is: every menu path, control
 // caption and window title a page names (marked up as span class "menu",
-// "control" and "window") is one the program shows.
+// "control" and "window") is one the program shows, and every press on a box
+// a page names is one the box answers, as the page tells.
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
@@ -15,19 +16,23 @@
 #include "app/help_viewer.h"
 #include "app/text_results_window.h"
 #include "app/toolbox_editor.h"
+#include "canvas/box_information_dialog.h"
+#include "canvas/logic/box_buttons.h"
 #include "canvas/page_view.h"
+#include "dialogs/flow_control_dialogs.h"
 #include "dialogs/formula_dialog.h"
 #include "dialogs/matlab_command_dialog.h"
 #include "dialogs/plot_dialog.h"
 #include "dialogs/value_dialogs.h"
 #include "tests/app/frame_with_windows_fixture.h"
+#include "tests/app/help_page_text.h"
+#include "tests/compiler/chart_builder.h"
 
 namespace quorvin {
 namespace {
 
 using testing::FrameWithWindows;
-
-const QString kSourcePages = QDir::cleanPath(QUORVIN_TEST_DATA "/../../../app/help");
+using testing::kSourcePages;
 
 // A caption as a person reads it: no access-key marks, no closing colon.
 QString Shown(QString caption) {
@@ -101,6 +106,9 @@ TEST_F(HelpPagesTellOfTheProgram, EveryMenuControlAndWindowAPageNamesIsThere) {
   MFileTables tables;
   tables.loaded = true;  // the browser scans no drive for its captions
   const std::string noDir = "/nowhere";
+  struct : ColourChooser {
+    std::optional<std::uint32_t> chooseColour() override { return std::nullopt; }
+  } noColours;
   const std::vector<std::unique_ptr<QWidget>> shownWindows = [&] {
     std::vector<std::unique_ptr<QWidget>> made;
     made.push_back(std::make_unique<MakeVectorDialog>());
@@ -113,6 +121,8 @@ TEST_F(HelpPagesTellOfTheProgram, EveryMenuControlAndWindowAPageNamesIsThere) {
     made.push_back(std::make_unique<HelpViewer>(noDir, &dialogs));
     made.push_back(std::make_unique<TextResultsWindow>());
     made.push_back(std::make_unique<PageView>(m.table, 0, 10000, 10000));
+    made.push_back(std::make_unique<BoxInformationDialog>(m, 0, noColours));
+    made.push_back(std::make_unique<ConditionDialog>(nullptr));
     return made;
   }();
   for (const auto& window : shownWindows) AddCaptions(*window, titles, captions);
@@ -126,6 +136,66 @@ TEST_F(HelpPagesTellOfTheProgram, EveryMenuControlAndWindowAPageNamesIsThere) {
     EXPECT_TRUE(known.count(r.kind == "window" ? r.text : Shown(r.text)))
         << r.page.toStdString() << ": no " << r.kind.toStdString() << " \""
         << r.text.toStdString() << "\"";
+  }
+}
+
+// What a press on a box does, as its button answers it and as the section
+// of flowcharts.html that tells of it names it.
+struct BoxGesture {
+  const char* section;
+  const char* words;
+  MouseButton button;
+  ModifierKeys keys;
+  BoxPress answer;
+};
+const BoxGesture kBoxGestures[] = {
+    {"editing", "right click", MouseButton::Right, {}, BoxPress::DragModeToggled},
+    {"information", "middle click", MouseButton::Middle, {}, BoxPress::BoxInformation},
+    {"information", "Shift", MouseButton::Right, {.shift = true}, BoxPress::BoxInformation},
+    {"information", "Ctrl", MouseButton::Right, {.control = true}, BoxPress::BoxInformation},
+    {"information", "Alt", MouseButton::Right, {.alt = true}, BoxPress::BoxInformation},
+};
+
+TEST(HelpPagesTellOfTheBoxes, EachPressOnABoxIsToldWhereItsAnswerIs) {
+  for (const BoxGesture& gesture : kBoxGestures) {
+    WindowState w;
+    EXPECT_EQ(BoxMouseDown(w, 1, gesture.button, gesture.keys), gesture.answer) << gesture.words;
+    EXPECT_TRUE(testing::SectionText("flowcharts.html", gesture.section).contains(gesture.words))
+        << "flowcharts.html#" << gesture.section << " tells nothing of \"" << gesture.words
+        << "\"";
+  }
+}
+
+// Conditions name boxes as the compile does; Box Information is where a
+// person reads the name.
+TEST(HelpPagesTellOfTheBoxes, TheNameBoxInformationShowsIsTheOneAPageQuotes) {
+  testing::ChartBuilder chart;
+  while (chart.table.nextBox < 13) chart.box("Sin");
+  const int branch = chart.box("If", "box12>0");
+  ASSERT_EQ(branch, 13);
+  const std::string shown = DescribeBox(chart.table, branch)->boxName;
+  EXPECT_EQ(shown, "This box's name is: box13 (If)");
+  EXPECT_TRUE(testing::SectionText("flowcharts.html", "information")
+                  .contains("\"" + QString::fromStdString(shown) + "\""));
+}
+
+// A double click is two clicks to a box: no page may send a person to a
+// click the boxes do not answer.
+TEST(HelpPagesTellOfTheBoxes, EveryClickAPageNamesIsOneTheBoxesAnswer) {
+  std::set<QString> answered;
+  for (const BoxGesture& gesture : kBoxGestures) {
+    const QString words = gesture.words;
+    if (words.endsWith(" click")) answered.insert(words.section(' ', 0, 0));
+  }
+  const QRegularExpression named("\\b(double|triple|middle|right)[ -]?click",
+                                 QRegularExpression::CaseInsensitiveOption);
+  for (const QString& page : QDir(kSourcePages).entryList({"*.html"}, QDir::Files)) {
+    const QString text = testing::PlainText(testing::PageHtml(page));
+    for (auto it = named.globalMatch(text); it.hasNext();) {
+      const QString button = it.next().captured(1).toLower();
+      EXPECT_TRUE(answered.count(button))
+          << page.toStdString() << ": no box answers a " << button.toStdString() << " click";
+    }
   }
 }
 
