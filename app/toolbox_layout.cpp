@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "commands/toolbox_dispatcher.h"
+
 namespace quorvin {
 
 namespace {
@@ -30,6 +32,11 @@ std::vector<std::string> ToolboxNames(std::string_view bytes) {
   names.reserve(count);
   ForEachName(bytes, [&names](std::string_view line) { names.emplace_back(line); });
   return names;
+}
+
+bool NamesATool(const std::vector<std::string>& names) {
+  return std::any_of(names.begin(), names.end(),
+                     [](const std::string& name) { return FindTool(name) != nullptr; });
 }
 
 int ToolboxColumns(std::string_view sizeText) {

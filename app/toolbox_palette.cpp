@@ -6,6 +6,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <algorithm>
+#include <climits>
 
 #include "app/empty_caption.h"
 #include "app/screen_placement.h"
@@ -102,16 +103,23 @@ void ToolboxPalette::Form_Load() {
   // capitals in its name is still the one meant.
   std::string bytes;
   const std::optional<std::string> path = FindFileIgnoringCase(m_.appDir, LowerCased(title));
+  std::vector<std::string> names;
   if (!path || ReadWholeFile(*path, bytes) != ReadOutcome::kRead) {
     m_.dialogs.messageBox(kToolboxNotFound, style::kExclamation, kAppTitle);
   } else {
-    const std::vector<std::string> names = ToolboxNames(bytes);
-    if (!names.empty()) {
-      toolNames.assign(1, std::string());
-      toolNames.insert(toolNames.end(), names.begin(), names.end());
-      toolCount = static_cast<int>(names.size());
+    names = ToolboxNames(bytes);
+    // A binary file, say: a button per line would show no tool, and tell
+    // nothing of why.
+    if (!names.empty() && !NamesATool(names)) {
+      m_.dialogs.messageBox(NoToolMessage(*path), style::kExclamation, kAppTitle);
+      names.clear();
     }
-    for (int i = 1; i <= std::min(static_cast<int>(names.size()), kMaxToolButtons); ++i) {
+  }
+  if (!names.empty()) {
+    toolCount = static_cast<int>(std::min<std::size_t>(names.size(), INT_MAX));
+    toolNames = std::move(names);
+    toolNames.insert(toolNames.begin(), std::string());
+    for (int i = 1; i <= std::min(toolCount, kMaxToolButtons); ++i) {
       const TwipsSpot spot = FileToolSpot(i, toolboxColumns);
       addButton(i, spot.left, spot.top);
     }

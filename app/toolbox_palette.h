@@ -19,6 +19,10 @@
 namespace quorvin {
 
 inline const std::string kToolboxNotFound = "Toolbox file not found.";
+// What a toolbox file at path whose lines name no tool is told as.
+inline std::string NoToolMessage(const std::string& path) {
+  return "Toolbox file names no tool:\r\n" + path;
+}
 
 // How long the palette waits after the window system's last size before it
 // takes the size of its layout.
@@ -35,7 +39,8 @@ class ToolboxPalette : public QWidget {
   // Builds the buttons from the current toolbox: the built-in one for the
   // title "default.tlb", else the file of that title (lower-cased, found
   // without regard to case) in the program directory. A file that cannot be
-  // read is reported as "Toolbox file not found." and gives no buttons.
+  // read is reported as "Toolbox file not found.", one whose lines name no
+  // tool as NoToolMessage; either gives no buttons.
   void Form_Load();
   // Re-flows the buttons to the palette's size and writes the new shape to
   // the live lbltoolboxsize; does nothing while toolboxReloading.
