@@ -58,8 +58,19 @@ TwipsExtent ToolboxPalette::screenTwips() const {
 void ToolboxPalette::keepOnScreen() {
   const QScreen* shown = screen();
   if (shown == nullptr) return;
-  const QRect placed = WholeOnScreen(geometry(), decorations(), shown->availableGeometry());
-  if (placed != geometry()) setGeometry(placed);
+  heldWith_ = decorations();
+  const QRect placed = WholeOnScreen(geometry(), heldWith_, shown->availableGeometry());
+  if (placed == geometry()) return;
+  if (windowHandle() != nullptr) {
+    setGeometry(placed);
+    return;
+  }
+  // Not shown yet, so its title bar may not be known: placed by its outer
+  // corner, which a window manager puts where it is told; placed by its
+  // inner area, a palette as high as the screen had its title bar above it.
+  // Framing it then moves it, and it is held again (moveEvent).
+  resize(placed.size());
+  move(placed.topLeft() - QPoint(heldWith_.left(), heldWith_.top()));
 }
 
 void ToolboxPalette::setSizeTwips(int widthTwips, int heightTwips) {
@@ -188,13 +199,19 @@ void ToolboxPalette::ShowAsLoaded() {
   toolboxReloading = true;
   show();
   toolboxReloading = false;
+  // Some window systems frame a window as it is shown.
+  holdOnceFramed();
+}
+
+void ToolboxPalette::holdOnceFramed() {
+  if (decorations() != heldWith_) keepOnScreen();
 }
 
 void ToolboxPalette::moveEvent(QMoveEvent* event) {
   QWidget::moveEvent(event);
-  // The window manager has framed the palette: with its title bar known, a
-  // palette sized to the whole screen may now reach past it.
   if (!event->spontaneous() || toolboxReloading) return;
+  holdOnceFramed();
+  // A palette sized to the whole screen may reach past it once framed.
   const QScreen* shown = screen();
   if (shown == nullptr) return;
   const QSize room = shown->availableGeometry().size();

@@ -59,6 +59,8 @@ class ToolboxPalette : public QWidget {
   void ShowAsLoaded();
   // Moves the palette, frame and all, onto its screen where it reaches past
   // an edge. It never grows past the screen, so it then lies wholly on it.
+  // Before the window manager has framed it, its frame is the best guess
+  // (decorations), and once framed it is held again.
   void keepOnScreen();
 
   // The palette as a size in twips (its client area).
@@ -92,6 +94,9 @@ class ToolboxPalette : public QWidget {
   // it is on leaves it inside them.
   QMargins decorations() const;
   TwipsExtent screenTwips() const;
+  // The palette was held to its screen before its decorations were known,
+  // or with others: held again with those it has now.
+  void holdOnceFramed();
   // The re-flow of the palette's present size, and its buttons put there.
   ToolReflow reflow() const;
   void placeButtons(const ToolReflow& flow);
@@ -103,6 +108,8 @@ class ToolboxPalette : public QWidget {
   ToolPick& pick_;
   QTimer settling_;
   SizeAsking asking_;
+  // The decorations the palette was last held to its screen with.
+  QMargins heldWith_;
 };
 
 }  // namespace quorvin

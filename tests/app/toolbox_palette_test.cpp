@@ -290,6 +290,31 @@ TEST_F(PaletteTest, TenThousandNamesNeverGrowPastTheScreen) {
   EXPECT_TRUE(screen.contains(p.frameGeometry()));
 }
 
+// A window manager frames the palette only once it is shown: its title bar
+// and borders are not known when the palette is first sized and placed.
+// Whatever it holds, once framed it lies whole on its screen.
+TEST_F(PaletteTest, PlacedBeforeItsFrameIsKnownItLiesWholeOnTheScreenOnceFramed) {
+  std::string huge;
+  for (int i = 0; i < 100000; ++i) huge += "Cos\r\n";
+  const std::pair<const char*, std::string> toolboxes[] = {{"BuiltIn", ""}, {"Huge", huge}};
+  for (const auto& [name, bytes] : toolboxes) {
+    if (bytes.empty())
+      m.prefs.txtToolbox = kDefaultToolboxTitle;
+    else
+      UseToolbox("huge.tlb", bytes);
+    ToolboxPalette p(m, toolbox);
+    ASSERT_NE(p.screen(), nullptr);
+    const QRect screen = p.screen()->availableGeometry();
+    // Floated over a frame that reaches past the screen's corner.
+    p.move(screen.right(), screen.bottom());
+    p.keepOnScreen();
+    p.ShowAsLoaded();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return screen.contains(p.frameGeometry()); }))
+        << name << ": " << p.frameGeometry().x() << "," << p.frameGeometry().y() << " "
+        << p.frameGeometry().width() << "x" << p.frameGeometry().height();
+  }
+}
+
 TEST_F(PaletteTest, ReloadFollowsTheToolboxAndShowsOnlyWhenAsked) {
   ToolboxPalette p(m, toolbox);
   QSignalSpy closed(&p, &ToolboxPalette::closedByUser);
