@@ -46,6 +46,9 @@ struct TwipsExtent {
 // The tool names of a toolbox file: its lines in order, without their line
 // ends (CR LF or LF), empty lines left out.
 std::vector<std::string> ToolboxNames(std::string_view bytes);
+// Whether any of names is the name of a tool (of the toolbox dispatcher's
+// table): a binary file or a text of another kind names none.
+bool NamesATool(const std::vector<std::string>& names);
 
 // The columns a size text such as "3X2" asks for: the whole number it begins
 // with, held to 1..kMaxToolButtons; kDefaultColumns for an empty text, one

@@ -6,6 +6,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <algorithm>
+#include <climits>
 
 #include "app/empty_caption.h"
 #include "app/screen_placement.h"
@@ -57,8 +58,19 @@ TwipsExtent ToolboxPalette::screenTwips() const {
 void ToolboxPalette::keepOnScreen() {
   const QScreen* shown = screen();
   if (shown == nullptr) return;
-  const QRect placed = WholeOnScreen(geometry(), decorations(), shown->availableGeometry());
-  if (placed != geometry()) setGeometry(placed);
+  heldWith_ = decorations();
+  const QRect placed = WholeOnScreen(geometry(), heldWith_, shown->availableGeometry());
+  if (placed == geometry()) return;
+  if (windowHandle() != nullptr) {
+    setGeometry(placed);
+    return;
+  }
+  // Not shown yet, so its title bar may not be known: placed by its outer
+  // corner, which a window manager puts where it is told; placed by its
+  // inner area, a palette as high as the screen had its title bar above it.
+  // Framing it then moves it, and it is held again (moveEvent).
+  resize(placed.size());
+  move(placed.topLeft() - QPoint(heldWith_.left(), heldWith_.top()));
 }
 
 void ToolboxPalette::setSizeTwips(int widthTwips, int heightTwips) {
@@ -102,16 +114,23 @@ void ToolboxPalette::Form_Load() {
   // capitals in its name is still the one meant.
   std::string bytes;
   const std::optional<std::string> path = FindFileIgnoringCase(m_.appDir, LowerCased(title));
+  std::vector<std::string> names;
   if (!path || ReadWholeFile(*path, bytes) != ReadOutcome::kRead) {
     m_.dialogs.messageBox(kToolboxNotFound, style::kExclamation, kAppTitle);
   } else {
-    const std::vector<std::string> names = ToolboxNames(bytes);
-    if (!names.empty()) {
-      toolNames.assign(1, std::string());
-      toolNames.insert(toolNames.end(), names.begin(), names.end());
-      toolCount = static_cast<int>(names.size());
+    names = ToolboxNames(bytes);
+    // A binary file, say: a button per line would show no tool, and tell
+    // nothing of why.
+    if (!names.empty() && !NamesATool(names)) {
+      m_.dialogs.messageBox(NoToolMessage(*path), style::kExclamation, kAppTitle);
+      names.clear();
     }
-    for (int i = 1; i <= std::min(static_cast<int>(names.size()), kMaxToolButtons); ++i) {
+  }
+  if (!names.empty()) {
+    toolCount = static_cast<int>(std::min<std::size_t>(names.size(), INT_MAX));
+    toolNames = std::move(names);
+    toolNames.insert(toolNames.begin(), std::string());
+    for (int i = 1; i <= std::min(toolCount, kMaxToolButtons); ++i) {
       const TwipsSpot spot = FileToolSpot(i, toolboxColumns);
       addButton(i, spot.left, spot.top);
     }
@@ -180,13 +199,19 @@ void ToolboxPalette::ShowAsLoaded() {
   toolboxReloading = true;
   show();
   toolboxReloading = false;
+  // Some window systems frame a window as it is shown.
+  holdOnceFramed();
+}
+
+void ToolboxPalette::holdOnceFramed() {
+  if (decorations() != heldWith_) keepOnScreen();
 }
 
 void ToolboxPalette::moveEvent(QMoveEvent* event) {
   QWidget::moveEvent(event);
-  // The window manager has framed the palette: with its title bar known, a
-  // palette sized to the whole screen may now reach past it.
   if (!event->spontaneous() || toolboxReloading) return;
+  holdOnceFramed();
+  // A palette sized to the whole screen may reach past it once framed.
   const QScreen* shown = screen();
   if (shown == nullptr) return;
   const QSize room = shown->availableGeometry().size();

@@ -19,6 +19,10 @@
 namespace quorvin {
 
 inline const std::string kToolboxNotFound = "Toolbox file not found.";
+// What a toolbox file at path whose lines name no tool is told as.
+inline std::string NoToolMessage(const std::string& path) {
+  return "Toolbox file names no tool:\r\n" + path;
+}
 
 // How long the palette waits after the window system's last size before it
 // takes the size of its layout.
@@ -35,7 +39,8 @@ class ToolboxPalette : public QWidget {
   // Builds the buttons from the current toolbox: the built-in one for the
   // title "default.tlb", else the file of that title (lower-cased, found
   // without regard to case) in the program directory. A file that cannot be
-  // read is reported as "Toolbox file not found." and gives no buttons.
+  // read is reported as "Toolbox file not found.", one whose lines name no
+  // tool as NoToolMessage; either gives no buttons.
   void Form_Load();
   // Re-flows the buttons to the palette's size and writes the new shape to
   // the live lbltoolboxsize; does nothing while toolboxReloading.
@@ -54,6 +59,8 @@ class ToolboxPalette : public QWidget {
   void ShowAsLoaded();
   // Moves the palette, frame and all, onto its screen where it reaches past
   // an edge. It never grows past the screen, so it then lies wholly on it.
+  // Before the window manager has framed it, its frame is the best guess
+  // (decorations), and once framed it is held again.
   void keepOnScreen();
 
   // The palette as a size in twips (its client area).
@@ -87,6 +94,9 @@ class ToolboxPalette : public QWidget {
   // it is on leaves it inside them.
   QMargins decorations() const;
   TwipsExtent screenTwips() const;
+  // The palette was held to its screen before its decorations were known,
+  // or with others: held again with those it has now.
+  void holdOnceFramed();
   // The re-flow of the palette's present size, and its buttons put there.
   ToolReflow reflow() const;
   void placeButtons(const ToolReflow& flow);
@@ -98,6 +108,8 @@ class ToolboxPalette : public QWidget {
   ToolPick& pick_;
   QTimer settling_;
   SizeAsking asking_;
+  // The decorations the palette was last held to its screen with.
+  QMargins heldWith_;
 };
 
 }  // namespace quorvin

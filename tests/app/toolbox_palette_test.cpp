@@ -125,6 +125,33 @@ TEST_F(PaletteTest, MissingFileIsReportedAndGivesNoButtons) {
   EXPECT_EQ(picked(), "");
 }
 
+// A file whose lines name no tool (a binary file, a text of another kind,
+// names in another case) is said once, with its name, as a missing one is,
+// and gives no buttons: not a button per line that shows no tool.
+TEST_F(PaletteTest, AFileThatNamesNoToolIsSaidOnceAndGivesNoButtons) {
+  std::string manyLines;
+  for (int i = 0; i < 100000; ++i) manyLines += "line " + std::to_string(i) + "\r\n";
+  const std::pair<const char*, std::string> cases[] = {
+      {"Binary", std::string("\x7f" "ELF\x02\x01\x01\0\0\n\xff\xfe\r\n\x01", 15)},
+      {"OtherText", "[Prefrences]\r\nShow Toolbox=1\r\n"},
+      {"AnotherCase", "sin\r\nCOS\r\n\r\n"},
+      {"ManyLines", manyLines},
+  };
+  for (const auto& [name, bytes] : cases) {
+    UseToolbox("Junk.TLB", bytes, "junk.tlb");
+    dialogs.messages.clear();
+    ToolboxPalette p(m, toolbox);
+    ASSERT_EQ(dialogs.messages.size(), 1u) << name;
+    EXPECT_EQ(dialogs.messages[0].text, "Toolbox file names no tool:\r\n" + (dir / "Junk.TLB"))
+        << name;
+    EXPECT_EQ(dialogs.messages[0].style.code(), 48) << name;
+    EXPECT_EQ(dialogs.messages[0].title, "Quorvin") << name;
+    EXPECT_EQ(p.cmd.size(), 1u) << name;
+    EXPECT_EQ(p.toolCount, 1) << name;
+    EXPECT_EQ(p.heightTwips(), 1 * 510 + 360) << name;
+  }
+}
+
 TEST_F(PaletteTest, TitleIsFoundWhateverTheCaseOfTheFile) {
   UseToolbox("MyTools.TLB", "Sin\r\n", "mytools.tlb");
   ToolboxPalette p(m, toolbox);
@@ -261,6 +288,31 @@ TEST_F(PaletteTest, TenThousandNamesNeverGrowPastTheScreen) {
   p.move(screen.right() - 20, screen.bottom() - 20);
   p.Reload(true);
   EXPECT_TRUE(screen.contains(p.frameGeometry()));
+}
+
+// A window manager frames the palette only once it is shown: its title bar
+// and borders are not known when the palette is first sized and placed.
+// Whatever it holds, once framed it lies whole on its screen.
+TEST_F(PaletteTest, PlacedBeforeItsFrameIsKnownItLiesWholeOnTheScreenOnceFramed) {
+  std::string huge;
+  for (int i = 0; i < 100000; ++i) huge += "Cos\r\n";
+  const std::pair<const char*, std::string> toolboxes[] = {{"BuiltIn", ""}, {"Huge", huge}};
+  for (const auto& [name, bytes] : toolboxes) {
+    if (bytes.empty())
+      m.prefs.txtToolbox = kDefaultToolboxTitle;
+    else
+      UseToolbox("huge.tlb", bytes);
+    ToolboxPalette p(m, toolbox);
+    ASSERT_NE(p.screen(), nullptr);
+    const QRect screen = p.screen()->availableGeometry();
+    // Floated over a frame that reaches past the screen's corner.
+    p.move(screen.right(), screen.bottom());
+    p.keepOnScreen();
+    p.ShowAsLoaded();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return screen.contains(p.frameGeometry()); }))
+        << name << ": " << p.frameGeometry().x() << "," << p.frameGeometry().y() << " "
+        << p.frameGeometry().width() << "x" << p.frameGeometry().height();
+  }
 }
 
 TEST_F(PaletteTest, ReloadFollowsTheToolboxAndShowsOnlyWhenAsked) {

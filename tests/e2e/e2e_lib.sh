@@ -156,6 +156,21 @@ stacking() {
   for id in $ids; do printf '%d\n' "$id"; done
 }
 
+# All of window $1, its title bar and borders included, lies on the screen;
+# sets placed to where its outer corners are.
+whole_on_screen() {
+  local X Y WIDTH HEIGHT left right top bottom sw sh
+  # xwininfo gives the inner area where the window manager put it.
+  read -r X Y WIDTH HEIGHT < <(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF}
+    /Absolute upper-left Y/ {y = $NF} /Width/ {w = $NF} /Height/ {h = $NF}
+    END {print x, y, w, h}')
+  read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ,)
+  read -r sw sh < <(xdotool getdisplaygeometry)
+  placed="$((X - left)),$((Y - top)) to $((X + WIDTH + right)),$((Y + HEIGHT + bottom))"
+  [ $((X - left)) -ge 0 ] && [ $((Y - top)) -ge 0 ] &&
+    [ $((X + WIDTH + right)) -le "$sw" ] && [ $((Y + HEIGHT + bottom)) -le "$sh" ]
+}
+
 document_menu() {  # Alt+letter of a document menu, then the keys of the item
   xdotool key "alt+$1"
   shift

@@ -44,19 +44,6 @@ answer_new_window() {
 depth() { stacking | grep -nx "$1" | cut -d: -f1; }
 above() { [ "$(depth "$1")" -gt "$(depth "$2")" ]; }
 topmost() { [ "$(stacking | tail -1)" = "$1" ]; }
-# All of window $1, its title bar and borders included, lies on the screen.
-whole_on_screen() {
-  local X Y WIDTH HEIGHT left right top bottom sw sh
-  # xwininfo gives the inner area where the window manager put it.
-  read -r X Y WIDTH HEIGHT < <(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF}
-    /Absolute upper-left Y/ {y = $NF} /Width/ {w = $NF} /Height/ {h = $NF}
-    END {print x, y, w, h}')
-  read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ,)
-  read -r sw sh < <(xdotool getdisplaygeometry)
-  placed="$((X - left)),$((Y - top)) to $((X + WIDTH + right)),$((Y + HEIGHT + bottom))"
-  [ $((X - left)) -ge 0 ] && [ $((Y - top)) -ge 0 ] &&
-    [ $((X + WIDTH + right)) -le "$sw" ] && [ $((Y + HEIGHT + bottom)) -le "$sh" ]
-}
 results_in_front() {
   above "$results" "$frame" || fail "the results window is behind the frame: $(stacking | tr '\n' ' ')"
   whole_on_screen "$results" || fail "the results window is not whole on the screen: $placed"

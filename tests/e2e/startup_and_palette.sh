@@ -6,7 +6,11 @@
 # - a missing toolbox file is said once, with the splash window gone;
 # - the palette's caption is empty, not the program's name;
 # - the palette dragged small by its corner settles at the size of its
-#   layout, the eight built-in tools in one column, its buttons inside.
+#   layout, the eight built-in tools in one column, its buttons inside;
+# - a toolbox file of a million tool names gives a palette held to the
+#   screen, title bar included, soon after the start, and that title bar
+#   moves it;
+# - a binary toolbox file is said once, as naming no tool.
 #
 # Usage: startup_and_palette.sh PROGRAM
 set -euo pipefail
@@ -89,5 +93,53 @@ xdotool key Return
 wait_for "the message to go" only_frame
 sleep 1
 only_frame || fail "the missing toolbox was said twice"
+end_program
+
+# Starts the program in directory $1, whose settings file names toolbox file
+# $2 and shows the palette, and clicks its splash window away.
+start_with_toolbox() {
+  printf '[Prefrences]\r\nShow Toolbox=1\r\nDefault Toolbox=%s\r\n' "$2" >"$1/quorvin.ini"
+  cd "$1"
+  start_program
+  cd - >/dev/null
+}
+
+# A million lines of tool names: the palette, as high as the screen lets it
+# be, with its title bar on the screen.
+mkdir -p "$work/huge"
+awk 'BEGIN { for (i = 0; i < 1000000; i++) printf "%s\r\n", (i % 2 ? "Sin" : "For") }' \
+  >"$work/huge/million.tlb"
+started=$SECONDS
+start_with_toolbox "$work/huge" million.tlb
+wait_for "the palette of a million names" palette_shown
+palette=$(palette_window)
+wait_for "the palette whole on the screen" whole_on_screen "$palette"
+[ $((SECONDS - started)) -le 5 ] || fail "the palette took $((SECONDS - started)) s to come"
+sleep 0.5
+whole_on_screen "$palette" || fail "the palette did not stay whole on the screen: $placed"
+# A person drags it by the middle of its title bar (the window manager
+# starts the move at the first motion and follows the next).
+palette_geometry "$palette"
+read -r left right top bottom < <(xprop -id "$palette" _NET_FRAME_EXTENTS |
+  sed 's/.*= //; s/,//g')
+before_x=$x
+title_y=$((y - top / 2))
+xdotool mousemove $((x + w / 2)) "$title_y" sleep 0.2 mousedown 1 sleep 0.2 \
+  mousemove $((x + w / 2 - 20)) "$title_y" sleep 0.2 \
+  mousemove $((x + w / 2 - 100)) "$title_y" sleep 0.3 mouseup 1
+moved_left() { palette_geometry "$palette" && [ "$x" -le $((before_x - 50)) ]; }
+wait_for "the palette to follow its title bar" moved_left
+end_program
+
+# A binary file: said once, as a toolbox that names no tool.
+mkdir -p "$work/binary"
+seq 200000 | gzip -9n >"$work/binary/bin.tlb"
+start_with_toolbox "$work/binary" bin.tlb
+wait_for "the message on the binary toolbox" frame_and_question
+locate_widget "alert message=Quorvin" "label~^Toolbox file names no tool:"
+xdotool key Return
+wait_for "the message to go" only_frame
+sleep 1
+only_frame || fail "the binary toolbox was said twice"
 end_program
 echo "start-up and palette: ok"
