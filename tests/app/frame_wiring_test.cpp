@@ -236,7 +236,7 @@ TEST_F(FrameWiring, CurrentToolboxTakesTheLowerCasedTitleEverywhere) {
 TEST_F(FrameWiring, EveryOptionsMenuShowsTheToolboxStateOfTheMoment) {
   const std::string where = dir.path().toStdString();
   for (const char* name : {"mine.tlb", "other.tlb"})
-    std::ofstream(where + "/" + name, std::ios::binary) << "Start\r\nStop\r\n\r\n";
+    std::ofstream(where + "/" + name, std::ios::binary) << "Arrow\r\nComment\r\n\r\n";
   startUp("[Prefrences]\r\nShow Toolbox=0\r\nDefault Toolbox=mine.tlb\r\n");
   std::vector<std::pair<QAction*, QAction*>> menus = {
       {frame.mnuOptionsToolbox, frame.mnuOptionsCurrentToolbox}};
