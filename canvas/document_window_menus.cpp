@@ -109,7 +109,7 @@ void DocumentWindow::setRecentFiles(const std::vector<std::string>& paths) {
       mnuFileArray[i]->setVisible(false);
       continue;
     }
-    mnuFileArray[i]->setText(RecentItemCaption(paths[i - 1]));
+    mnuFileArray[i]->setText(LiteralCaption(paths[i - 1]));
     mnuFileArray[i]->setVisible(true);
   }
   mnuFileArray[0]->setVisible(!paths.empty());

@@ -230,6 +230,20 @@ TEST_F(FrameWiring, CurrentToolboxTakesTheLowerCasedTitleEverywhere) {
   EXPECT_EQ(frame.palette().toolCount, 8);
 }
 
+// A toolbox title is shown as it is: its "&" is no access key.
+TEST_F(FrameWiring, TheCurrentToolboxCaptionShowsAnAmpersand) {
+  startUp(std::nullopt);
+  const std::string where = dir.path().toStdString();
+  std::ofstream(where + "/r&d.tlb", std::ios::binary) << "Arrow\r\n";
+  DocumentWindow* window = newWindow();
+  dialogs.fileAnswers = {where + "/R&D.tlb"};
+  window->mnuOptionsCurrentToolbox->trigger();
+  EXPECT_EQ(m.prefs.txtToolbox, "r&d.tlb");
+  EXPECT_EQ(frame.mnuOptionsCurrentToolbox->text(), "Current Toolbox: r&&d.tlb");
+  EXPECT_EQ(window->mnuOptionsCurrentToolbox->text(), "Current Toolbox: r&&d.tlb");
+  EXPECT_EQ(newWindow()->mnuOptionsCurrentToolbox->text(), "Current Toolbox: r&&d.tlb");
+}
+
 // Every Options menu, the frame's and each document's, shows the toolbox
 // state of the moment: a window opened while the palette is hidden, and
 // windows open, active or not, when another one changes the state.
