@@ -33,7 +33,8 @@ class BusyPointer {
 
 }  // namespace
 
-FunctionBrowserWindow::FunctionBrowserWindow(QWidget* parent, MFileTables& tables,
+FunctionBrowserWindow::FunctionBrowserWindow(QWidget* parent, BrowserCaller caller,
+                                             MFileTables& tables,
                                              std::function<ScanSettings()> settings, Dialogs* dialogs)
     : QDialog(parent),
       cmbCategory(new QComboBox(this)),
@@ -41,7 +42,7 @@ FunctionBrowserWindow::FunctionBrowserWindow(QWidget* parent, MFileTables& table
       lblHelp(new QLabel),
       cmdOK(new QPushButton("OK", this)),
       cmdRescn(new QPushButton("Rescan drives", this)),
-      lblcaller(new QLabel(QString::fromStdString(kCallerMatlabCommand), this)),
+      caller_(caller),
       tables_(tables),
       settings_(std::move(settings)),
       ownDialogs_(dialogs ? nullptr : std::make_unique<QtQuestions>(this)),
@@ -54,8 +55,6 @@ FunctionBrowserWindow::FunctionBrowserWindow(QWidget* parent, MFileTables& table
   lblHelp->setObjectName("lblHelp");
   cmdOK->setObjectName("cmdOK");
   cmdRescn->setObjectName("cmdRescn");
-  lblcaller->setObjectName("lblcaller");
-  lblcaller->hide();
   lblHelp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   lblHelp->setTextFormat(Qt::PlainText);
   lblHelp->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -81,7 +80,6 @@ FunctionBrowserWindow::FunctionBrowserWindow(QWidget* parent, MFileTables& table
   top->addLayout(lists);
   top->addWidget(helpFrame, 1);
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(lblcaller);
   buttons->addWidget(cmdRescn);
   buttons->addStretch();
   buttons->addWidget(cmdOK);
@@ -175,7 +173,7 @@ void FunctionBrowserWindow::lstFunc_Click() {
 
 void FunctionBrowserWindow::cmdOK_Click() {
   const QListWidgetItem* item = lstFunc->currentItem();
-  chosen_ = HandOver(lblcaller->text().toStdString(), item ? item->text().toStdString() : "");
+  chosen_ = HandOver(caller_, item ? item->text().toStdString() : "");
   accept();
 }
 
@@ -202,18 +200,17 @@ void FunctionBrowserWindow::rescan() {
     cmbCategory->setCurrentIndex(static_cast<int>(same - categories_.begin()));
 }
 
-std::optional<std::string> BrowseFunctions(QWidget* parent, const std::string& caller,
+std::optional<std::string> BrowseFunctions(QWidget* parent, BrowserCaller caller,
                                            MFileTables& tables,
                                            std::function<ScanSettings()> settings) {
-  FunctionBrowserWindow browser(parent, tables, std::move(settings));
-  browser.lblcaller->setText(QString::fromStdString(caller));
+  FunctionBrowserWindow browser(parent, caller, tables, std::move(settings));
   browser.exec();
   return browser.chosenName();
 }
 
 FunctionBrowserHook MakeFunctionBrowserHook(MFileTables& tables,
                                             std::function<ScanSettings()> settings) {
-  return [&tables, settings = std::move(settings)](QWidget* parent, const std::string& caller) {
+  return [&tables, settings = std::move(settings)](QWidget* parent, BrowserCaller caller) {
     return BrowseFunctions(parent, caller, tables, settings);
   };
 }

@@ -24,9 +24,10 @@ inline const std::string kFileNotFoundRescan = "File not found. Maybe the drives
 
 class FunctionBrowserWindow : public QDialog {
  public:
-  // settings is asked each time a scan starts. dialogs asks the browser's
-  // questions; without it they are asked with message boxes on the browser.
-  FunctionBrowserWindow(QWidget* parent, MFileTables& tables,
+  // caller is who OK hands the name to. settings is asked each time a scan
+  // starts. dialogs asks the browser's questions; without it they are asked
+  // with message boxes on the browser.
+  FunctionBrowserWindow(QWidget* parent, BrowserCaller caller, MFileTables& tables,
                         std::function<ScanSettings()> settings, Dialogs* dialogs = nullptr);
 
   // Reads the catalogue when this run has none yet (scanning first when
@@ -46,7 +47,6 @@ class FunctionBrowserWindow : public QDialog {
   QLabel* lblHelp;
   QPushButton* cmdOK;
   QPushButton* cmdRescn;
-  QLabel* lblcaller;  // "func" or "mat", set by the caller before showing
 
  private:
   void rescan();
@@ -55,6 +55,7 @@ class FunctionBrowserWindow : public QDialog {
   // screen leaves beside the help text, and the browser with it.
   void fitFileList();
 
+  BrowserCaller caller_;
   MFileTables& tables_;
   std::function<ScanSettings()> settings_;
   std::unique_ptr<Dialogs> ownDialogs_;
@@ -64,18 +65,17 @@ class FunctionBrowserWindow : public QDialog {
   std::vector<Category> categories_;
 };
 
-// Shows the browser modally for caller ("func" or "mat") and returns what
-// OK handed over: the formula editor appends it to its formula, the MATLAB
-// command dialog makes it the command. Nothing means the caller's text
-// stays as it was.
-std::optional<std::string> BrowseFunctions(QWidget* parent, const std::string& caller,
+// Shows the browser modally for caller and returns what OK handed over:
+// the formula editor appends it to its formula, the MATLAB command dialog
+// makes it the command. Nothing means the caller's text stays as it was.
+std::optional<std::string> BrowseFunctions(QWidget* parent, BrowserCaller caller,
                                            MFileTables& tables,
                                            std::function<ScanSettings()> settings);
 
 // The hook the formula and MATLAB command dialogs hold: BrowseFunctions
 // bound to the program's catalogue.
 using FunctionBrowserHook =
-    std::function<std::optional<std::string>(QWidget* parent, const std::string& caller)>;
+    std::function<std::optional<std::string>(QWidget* parent, BrowserCaller caller)>;
 FunctionBrowserHook MakeFunctionBrowserHook(MFileTables& tables,
                                             std::function<ScanSettings()> settings);
 

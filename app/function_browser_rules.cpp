@@ -50,10 +50,10 @@ std::string FunctionNameOf(const std::string& path) {
   return name;
 }
 
-std::optional<std::string> HandOver(const std::string& caller, const std::string& chosenPath) {
+std::optional<std::string> HandOver(BrowserCaller caller, const std::string& chosenPath) {
   const std::string name = FunctionNameOf(chosenPath);
   if (name.empty()) return std::nullopt;
-  return caller == kCallerFormula ? LowerCased(name) : name;
+  return caller == BrowserCaller::Formula ? LowerCased(name) : name;
 }
 
 }  // namespace quorvin

@@ -11,14 +11,11 @@
 #include <vector>
 
 #include "app/mfile_catalogue.h"
+#include "dialogs/browser_caller.h"
 
 namespace quorvin {
 
 inline const std::string kAllMFilesCategory = "zzz All M files zzz";
-
-// Who opened the browser: the formula editor or the MATLAB command dialog.
-inline const std::string kCallerFormula = "func";
-inline const std::string kCallerMatlabCommand = "mat";
 
 // "TOOLBOX" and "toolbox" both show "Toolbox".
 std::string CategoryText(const std::string& name);
@@ -51,6 +48,6 @@ std::string FunctionNameOf(const std::string& path);
 // for the formula editor (which appends it), the name as it is for the
 // MATLAB command dialog (which takes it as the command). Nothing when no
 // function is chosen, so the caller's text stays as it was.
-std::optional<std::string> HandOver(const std::string& caller, const std::string& chosenPath);
+std::optional<std::string> HandOver(BrowserCaller caller, const std::string& chosenPath);
 
 }  // namespace quorvin

@@ -69,7 +69,8 @@ void OpeningOverHalfAMillionEach(benchmark::State& state) {
   tables.loaded = true;
   testing_support::QuietDialogs dialogs;
   for (auto _ : state) {
-    FunctionBrowserWindow browser(nullptr, tables, [] { return ScanSettings{}; }, &dialogs);
+    FunctionBrowserWindow browser(nullptr, BrowserCaller::Formula, tables,
+                                  [] { return ScanSettings{}; }, &dialogs);
     benchmark::DoNotOptimize(browser.cmbCategory->count());
   }
 }

@@ -111,23 +111,26 @@ TEST(FunctionBrowserRules, FilesOfACategoryAreThoseHoldingItsDirectory) {
 }
 
 TEST(FunctionBrowserRules, HandOverTable) {
+  constexpr BrowserCaller kFormula = BrowserCaller::Formula;
+  constexpr BrowserCaller kCommand = BrowserCaller::MatlabCommand;
   struct Case {
-    std::string caller;
+    BrowserCaller caller;
     std::string chosen;
     std::optional<std::string> handed;
   };
   const std::vector<Case> cases = {
-      {"func", "/m/TOOLBOX/PLOTDEMO.M", "plotdemo"},
-      {"mat", "/m/TOOLBOX/PLOTDEMO.M", "PLOTDEMO"},
-      {"mat", "/m/elfun/acosd.m", "acosd"},
-      {"func", "/m/x/name.with.dots.m", "name.with.dots"},
-      {"func", "", std::nullopt},  // nothing chosen: the formula stays
-      {"mat", "", std::nullopt},   // nothing chosen: the command stays
-      {"mat", "noslash.m", std::nullopt},
-      {"mat", "/m/x/.m", std::nullopt},
+      {kFormula, "/m/TOOLBOX/PLOTDEMO.M", "plotdemo"},
+      {kCommand, "/m/TOOLBOX/PLOTDEMO.M", "PLOTDEMO"},
+      {kCommand, "/m/elfun/acosd.m", "acosd"},
+      {kFormula, "/m/x/name.with.dots.m", "name.with.dots"},
+      {kFormula, "", std::nullopt},  // nothing chosen: the formula stays
+      {kCommand, "", std::nullopt},  // nothing chosen: the command stays
+      {kCommand, "noslash.m", std::nullopt},
+      {kCommand, "/m/x/.m", std::nullopt},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(HandOver(c.caller, c.chosen), c.handed) << c.caller << " " << c.chosen;
+    EXPECT_EQ(HandOver(c.caller, c.chosen), c.handed)
+        << (c.caller == kFormula ? "formula " : "command ") << c.chosen;
 }
 
 }  // namespace

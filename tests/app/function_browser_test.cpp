@@ -36,9 +36,9 @@ class FunctionBrowserTest : public ::testing::Test {
     };
   }
 
-  std::unique_ptr<FunctionBrowserWindow> open() {
-    return std::make_unique<FunctionBrowserWindow>(nullptr, tables_, [this] { return settings_; },
-                                             &questions_);
+  std::unique_ptr<FunctionBrowserWindow> open(BrowserCaller caller = BrowserCaller::MatlabCommand) {
+    return std::make_unique<FunctionBrowserWindow>(nullptr, caller, tables_,
+                                                   [this] { return settings_; }, &questions_);
   }
 
   QStringList items(const QComboBox& box) {
@@ -74,14 +74,13 @@ TEST_F(FunctionBrowserTest, WithoutACatalogueItScansThenShowsCategoriesFilesAndH
 
 TEST_F(FunctionBrowserTest, OkHandsTheNameToItsCaller) {
   for (const auto& [caller, expected] :
-       std::vector<std::pair<std::string, std::optional<std::string>>>{{"func", "acosd"},
-                                                                       {"mat", "ACOSD"}}) {
-    auto browser = open();
-    browser->lblcaller->setText(QString::fromStdString(caller));
+       std::vector<std::pair<BrowserCaller, std::optional<std::string>>>{
+           {BrowserCaller::Formula, "acosd"}, {BrowserCaller::MatlabCommand, "ACOSD"}}) {
+    auto browser = open(caller);
     browser->cmbCategory->setCurrentIndex(0);
     browser->lstFunc->setCurrentRow(0);
     browser->cmdOK->click();
-    EXPECT_EQ(browser->chosenName(), expected) << caller;
+    EXPECT_EQ(browser->chosenName(), expected);
     EXPECT_EQ(browser->result(), QDialog::Accepted);
   }
   auto nothing = open();
@@ -163,7 +162,7 @@ TEST_F(FunctionBrowserTest, CategoriesOfTheSameTextEachListTheirOwnDirectory) {
 
 TEST_F(FunctionBrowserTest, OnThisMachineTheInterpreterTreeOffersElfunAndTheHelpOfAcosd) {
   settings_.rootsOfDrive = SystemDriveRoots("");
-  auto browser = open();
+  auto browser = open(BrowserCaller::Formula);
   const int elfun = browser->cmbCategory->findText("Elfun");
   ASSERT_GE(elfun, 0) << "Octave is installed on the build machines";
   browser->cmbCategory->setCurrentIndex(elfun);
@@ -174,7 +173,6 @@ TEST_F(FunctionBrowserTest, OnThisMachineTheInterpreterTreeOffersElfunAndTheHelp
   browser->lstFunc->setCurrentRow(static_cast<int>(acosd - files.begin()));
   EXPECT_TRUE(browser->lblHelp->text().contains("Compute the inverse cosine in degrees"))
       << browser->lblHelp->text().toStdString();
-  browser->lblcaller->setText("func");
   browser->cmdOK->click();
   EXPECT_EQ(browser->chosenName(), "acosd");
 }
