@@ -46,10 +46,18 @@ class FunctionBrowserTest : public ::testing::Test {
     for (int i = 0; i < box.count(); ++i) list << box.itemText(i);
     return list;
   }
-  QStringList items(const QListWidget& list) {
+  // What a list's entries show in role, in their order.
+  QStringList items(const QAbstractItemView& list, int role = Qt::DisplayRole) {
     QStringList texts;
-    for (int i = 0; i < list.count(); ++i) texts << list.item(i)->text();
+    const QAbstractItemModel& model = *list.model();
+    for (int i = 0; i < model.rowCount(); ++i) texts << model.index(i, 0).data(role).toString();
     return texts;
+  }
+  static int count(const QAbstractItemView& list) { return list.model()->rowCount(); }
+  // The list's entry at row becomes the chosen one, as a click makes it;
+  // -1 chooses none.
+  static void choose(QAbstractItemView& list, int row) {
+    list.setCurrentIndex(list.model()->index(row, 0));
   }
 
   ScratchFolder scratch_;
@@ -67,8 +75,40 @@ TEST_F(FunctionBrowserTest, WithoutACatalogueItScansThenShowsCategoriesFilesAndH
   browser->cmbCategory->setCurrentIndex(0);
   const QString acosd = QString::fromStdString(scratch_ / "c/elfun/ACOSD.m");
   EXPECT_EQ(items(*browser->lstFunc), QStringList{acosd});
-  browser->lstFunc->setCurrentRow(0);
+  choose(*browser->lstFunc, 0);
   EXPECT_EQ(browser->lblHelp->text(), "ACOSD inverse cosine, in degrees.\n\"quoted\"\n");
+  EXPECT_TRUE(questions_.questions.empty());
+}
+
+// The all-files entry lists every m-file in catalogue order, each by its
+// whole path, and a directory's entry those holding its path.
+TEST_F(FunctionBrowserTest, EachCategoryListsItsFilesInCatalogueOrderByTheirPaths) {
+  tables_.catalogue = {{{"beta", "/m/beta"}, {"alpha", "/m/alpha"}},
+                       {"/m/beta/zeta.m", "/m/beta/Alpha.M", "/m/alpha/mid.m", "/m/beta/a.m"}};
+  tables_.loaded = true;
+  auto browser = open();
+  ASSERT_EQ(items(*browser->cmbCategory), (QStringList{"Beta", "Alpha", "zzz All M files zzz"}));
+  browser->cmbCategory->setCurrentIndex(2);
+  EXPECT_EQ(items(*browser->lstFunc),
+            (QStringList{"/m/beta/zeta.m", "/m/beta/Alpha.M", "/m/alpha/mid.m", "/m/beta/a.m"}));
+  browser->cmbCategory->setCurrentIndex(0);
+  EXPECT_EQ(items(*browser->lstFunc), (QStringList{"/m/beta/zeta.m", "/m/beta/Alpha.M", "/m/beta/a.m"}));
+}
+
+// Typing the start of an entry jumps to it, the arrows move on, and Enter
+// hands the entry chosen over as OK does.
+TEST_F(FunctionBrowserTest, TheKeyboardJumpsMovesAndChooses) {
+  WriteBytes(scratch_ / "c/strings/deblank.m", "% Deblank.\n");
+  auto browser = open();
+  browser->show();
+  browser->cmbCategory->setCurrentIndex(2);  // all m-files: ACOSD, blanks, deblank
+  QTest::keyClicks(browser->lstFunc, QString::fromStdString(scratch_ / "c/s"));
+  EXPECT_EQ(browser->lstFunc->currentIndex().row(), 1);
+  QTest::keyClick(browser->lstFunc, Qt::Key_Down);
+  EXPECT_EQ(browser->lstFunc->currentIndex().row(), 2);
+  QTest::keyClick(browser->lstFunc, Qt::Key_Return);
+  EXPECT_EQ(browser->result(), QDialog::Accepted);
+  EXPECT_EQ(browser->chosenName(), "deblank");
   EXPECT_TRUE(questions_.questions.empty());
 }
 
@@ -78,7 +118,7 @@ TEST_F(FunctionBrowserTest, OkHandsTheNameToItsCaller) {
            {BrowserCaller::Formula, "acosd"}, {BrowserCaller::MatlabCommand, "ACOSD"}}) {
     auto browser = open(caller);
     browser->cmbCategory->setCurrentIndex(0);
-    browser->lstFunc->setCurrentRow(0);
+    choose(*browser->lstFunc, 0);
     browser->cmdOK->click();
     EXPECT_EQ(browser->chosenName(), expected);
     EXPECT_EQ(browser->result(), QDialog::Accepted);
@@ -106,18 +146,18 @@ TEST_F(FunctionBrowserTest, AFileGoneSinceTheScanAsksToRescanAndYesRefreshesBoth
   fs::create_directories(scratch_ / "c/more");
   WriteBytes(scratch_ / "c/more/new.m", "% new\n");
   questions_.answers = {"No"};
-  browser->lstFunc->setCurrentRow(0);
+  choose(*browser->lstFunc, 0);
   ASSERT_EQ(questions_.questions.size(), 1u);
   EXPECT_EQ(questions_.questions[0],
             "message 52 \"Quorvin\" \"File not found. Maybe the drives should be Rescan ?\"");
   EXPECT_EQ(browser->lblHelp->text(), "");
-  EXPECT_EQ(browser->lstFunc->count(), 1);  // No: nothing more
+  EXPECT_EQ(count(*browser->lstFunc), 1);  // No: nothing more
 
-  browser->lstFunc->setCurrentRow(-1);
+  choose(*browser->lstFunc, -1);
   questions_.answers = {"Yes"};
-  browser->lstFunc->setCurrentRow(0);
+  choose(*browser->lstFunc, 0);
   EXPECT_EQ(items(*browser->cmbCategory), (QStringList{"Elfun", "More", "zzz All M files zzz"}));
-  EXPECT_EQ(browser->lstFunc->count(), 0);
+  EXPECT_EQ(count(*browser->lstFunc), 0);
   EXPECT_EQ(tables_.catalogue.mFiles.size(), 2u);
 }
 
@@ -127,7 +167,7 @@ TEST_F(FunctionBrowserTest, RescanDrivesKeepsTheChosenCategoryWithItsNewFiles) {
   WriteBytes(scratch_ / "c/elfun/cosd.m", "% cosd\n");
   browser->cmdRescn->click();
   EXPECT_EQ(browser->cmbCategory->currentText(), "Elfun");
-  EXPECT_EQ(browser->lstFunc->count(), 2);
+  EXPECT_EQ(count(*browser->lstFunc), 2);
   EXPECT_EQ(browser->lblHelp->text(), "");
 }
 
@@ -170,7 +210,7 @@ TEST_F(FunctionBrowserTest, OnThisMachineTheInterpreterTreeOffersElfunAndTheHelp
   const auto acosd = std::find_if(files.begin(), files.end(),
                                   [](const QString& f) { return f.endsWith("/elfun/acosd.m"); });
   ASSERT_NE(acosd, files.end());
-  browser->lstFunc->setCurrentRow(static_cast<int>(acosd - files.begin()));
+  choose(*browser->lstFunc, static_cast<int>(acosd - files.begin()));
   EXPECT_TRUE(browser->lblHelp->text().contains("Compute the inverse cosine in degrees"))
       << browser->lblHelp->text().toStdString();
   browser->cmdOK->click();
@@ -212,7 +252,7 @@ TEST_F(FunctionBrowserTest, TheFileListShowsEveryPathWholeAtTheBrowsersOwnSize) 
   auto browser = open();
   browser->show();
   browser->cmbCategory->setCurrentIndex(browser->cmbCategory->count() - 1);  // all m-files
-  ASSERT_EQ(browser->lstFunc->count(), 3);
+  ASSERT_EQ(count(*browser->lstFunc), 3);
   QCoreApplication::processEvents();
   EXPECT_EQ(testing_support::CutTexts(*browser, TitleBarWidth), std::vector<std::string>{});
 }
@@ -227,13 +267,12 @@ TEST_F(FunctionBrowserTest, APathTooLongForTheScreenKeepsItsNameInSight) {
   browser->cmbCategory->setCurrentIndex(browser->cmbCategory->count() - 1);
   QCoreApplication::processEvents();
   EXPECT_LE(browser->width(), browser->screen()->availableGeometry().width());
-  const QListWidget& list = *browser->lstFunc;
+  const QAbstractItemView& list = *browser->lstFunc;
   // The list never scrolls its names out of sight: the middle of a path
   // gives way, and the whole path shows on hovering.
   EXPECT_EQ(list.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
   EXPECT_EQ(list.textElideMode(), Qt::ElideMiddle);
-  for (int i = 0; i < list.count(); ++i)
-    EXPECT_EQ(list.item(i)->toolTip(), list.item(i)->text());
+  EXPECT_EQ(items(list, Qt::ToolTipRole), items(list));
 }
 
 }  // namespace
