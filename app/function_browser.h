@@ -6,7 +6,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <functional>
 #include <memory>
@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/function_browser_rules.h"
+#include "app/mfile_list_model.h"
 #include "app/mfile_rescan.h"
 #include "model/host.h"
 
@@ -43,7 +44,7 @@ class FunctionBrowserWindow : public QDialog {
   const std::optional<std::string>& chosenName() const { return chosen_; }
 
   QComboBox* cmbCategory;
-  QListWidget* lstFunc;
+  QListView* lstFunc;  // shows files_
   QLabel* lblHelp;
   QPushButton* cmdOK;
   QPushButton* cmdRescn;
@@ -63,6 +64,7 @@ class FunctionBrowserWindow : public QDialog {
   std::optional<std::string> chosen_;
   // The directory behind each entry of cmbCategory, in its order.
   std::vector<Category> categories_;
+  MFileListModel* files_;  // the m-files of the chosen category
 };
 
 // Shows the browser modally for caller and returns what OK handed over:

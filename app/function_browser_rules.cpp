@@ -1,6 +1,7 @@
 #include "app/function_browser_rules.h"
 
 #include <cctype>
+#include <numeric>
 
 #include "app/pattern_occurrence.h"
 #include "model/ascii_case.h"
@@ -31,14 +32,18 @@ std::vector<Category> CategoryList(const MFileCatalogue& catalogue) {
   return list;
 }
 
-std::vector<std::string> FilesOfCategory(const MFileCatalogue& catalogue, const Category& chosen) {
-  if (chosen.dir == Category::kAllMFiles) return catalogue.mFiles;
+std::vector<std::size_t> FilesOfCategory(const MFileCatalogue& catalogue, const Category& chosen) {
+  std::vector<std::size_t> files;
+  if (chosen.dir == Category::kAllMFiles) {
+    files.resize(catalogue.mFiles.size());
+    std::iota(files.begin(), files.end(), std::size_t{0});
+    return files;
+  }
   if (chosen.dir >= catalogue.mFileDirs.size()) return {};
   const std::string& dir = catalogue.mFileDirs[chosen.dir].Dir;
   if (dir.empty()) return {};
-  std::vector<std::string> files;
-  for (const std::string& file : catalogue.mFiles)
-    if (file.find(dir) != std::string::npos) files.push_back(file);
+  for (std::size_t i = 0; i < catalogue.mFiles.size(); ++i)
+    if (catalogue.mFiles[i].find(dir) != std::string::npos) files.push_back(i);
   return files;
 }
 

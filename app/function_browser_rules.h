@@ -35,10 +35,11 @@ struct Category {
 // order, then the all-files entry.
 std::vector<Category> CategoryList(const MFileCatalogue& catalogue);
 
-// The m-files of the chosen entry: every file for the all-files entry, else
-// those whose path holds its directory's path; none for a directory the
-// catalogue does not hold.
-std::vector<std::string> FilesOfCategory(const MFileCatalogue& catalogue, const Category& chosen);
+// The m-files of the chosen entry, as positions in catalogue.mFiles in
+// their order (a million paths are not copied): every file for the
+// all-files entry, else those whose path holds its directory's path; none
+// for a directory the catalogue does not hold.
+std::vector<std::size_t> FilesOfCategory(const MFileCatalogue& catalogue, const Category& chosen);
 
 // The function a chosen path names: the text after its last "/" without
 // ".m"; empty for a text without "/".

@@ -4,6 +4,7 @@
 
 #include <QTest>
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 
 #include "platform/title_bar.h"
@@ -215,6 +216,35 @@ TEST_F(FunctionBrowserTest, OnThisMachineTheInterpreterTreeOffersElfunAndTheHelp
       << browser->lblHelp->text().toStdString();
   browser->cmdOK->click();
   EXPECT_EQ(browser->chosenName(), "acosd");
+}
+
+// A scan of a home directory or a mounted volume can catalogue a million
+// m-files: the browser opens over them and lists them all in moments (it
+// made a list item for each, one by one, and took minutes).
+TEST_F(FunctionBrowserTest, AMillionMFilesOpenAndShowAllInMoments) {
+  constexpr int kFiles = 1000000;
+  constexpr int kPerDir = 1000;
+  for (int d = 0; d < kFiles / kPerDir; ++d) {
+    const std::string name = "pkg" + std::to_string(d);
+    const std::string dir = "/volume/lib" + std::to_string(d / 100) + "/" + name;
+    tables_.catalogue.mFileDirs.push_back({name, dir});
+    for (int f = 0; f < kPerDir; ++f)
+      tables_.catalogue.mFiles.push_back(dir + "/f" + std::to_string(f) + ".m");
+  }
+  tables_.loaded = true;
+  const auto started = std::chrono::steady_clock::now();
+  auto browser = open();
+  browser->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(browser.get()));
+  browser->cmbCategory->setCurrentIndex(browser->cmbCategory->count() - 1);
+  QCoreApplication::processEvents();  // laid out and painted
+  const auto took = std::chrono::steady_clock::now() - started;
+  const QAbstractItemModel& shown = *browser->lstFunc->model();
+  ASSERT_EQ(shown.rowCount(), kFiles);
+  EXPECT_EQ(shown.index(0, 0).data().toString(), "/volume/lib0/pkg0/f0.m");
+  EXPECT_EQ(shown.index(kFiles - 1, 0).data().toString(), "/volume/lib9/pkg999/f999.m");
+  EXPECT_LT(took, std::chrono::seconds(3))
+      << std::chrono::duration_cast<std::chrono::milliseconds>(took).count() << " ms";
 }
 
 // Over a large catalogue the lists take a moment to fill: the pointer is
