@@ -39,7 +39,7 @@ qreal WidestText(const QFontMetricsF& metrics, const std::vector<std::string>& t
     for (const char c : text) {
       const auto byte = static_cast<unsigned char>(c);
       if (byte >= advances.size()) {
-        width = metrics.horizontalAdvance(QString::fromStdString(text));
+        width = metrics.horizontalAdvance(ShownText(text));
         break;
       }
       width += advances[byte];
@@ -153,7 +153,7 @@ void FunctionBrowserWindow::fillCategories() {
   cmbCategory->clear();
   categories_ = CategoryList(tables_.catalogue);
   for (const Category& category : categories_)
-    cmbCategory->addItem(QString::fromStdString(category.text));
+    cmbCategory->addItem(ShownText(category.text));
   cmbCategory->setCurrentIndex(-1);
   files_->setRows({});
   lblHelp->clear();

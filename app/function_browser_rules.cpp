@@ -5,6 +5,7 @@
 
 #include "app/pattern_occurrence.h"
 #include "model/ascii_case.h"
+#include "model/utf8_text.h"
 
 namespace quorvin {
 
@@ -56,7 +57,8 @@ std::string FunctionNameOf(const std::string& path) {
 }
 
 std::optional<std::string> HandOver(BrowserCaller caller, const std::string& chosenPath) {
-  const std::string name = FunctionNameOf(chosenPath);
+  // What the list showed: a name that is no UTF-8 is no text to hand on.
+  const std::string name = ReadableText(FunctionNameOf(chosenPath));
   if (name.empty()) return std::nullopt;
   return caller == BrowserCaller::Formula ? LowerCased(name) : name;
 }

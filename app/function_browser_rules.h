@@ -45,9 +45,10 @@ std::vector<std::size_t> FilesOfCategory(const MFileCatalogue& catalogue, const 
 // ".m"; empty for a text without "/".
 std::string FunctionNameOf(const std::string& path);
 
-// What OK hands to the caller for the chosen path: the name in lower case
-// for the formula editor (which appends it), the name as it is for the
-// MATLAB command dialog (which takes it as the command). Nothing when no
+// What OK hands to the caller for the chosen path: the name as the list
+// shows it (UTF-8 also for a name in another encoding), in lower case for
+// the formula editor (which appends it), as it is for the MATLAB command
+// dialog (which takes it as the command). Nothing when no
 // function is chosen, so the caller's text stays as it was.
 std::optional<std::string> HandOver(BrowserCaller caller, const std::string& chosenPath);
 

@@ -2,7 +2,11 @@
 
 #include <limits>
 
+#include "model/utf8_text.h"
+
 namespace quorvin {
+
+QString ShownText(const std::string& bytes) { return QString::fromStdString(ReadableText(bytes)); }
 
 MFileListModel::MFileListModel(const std::vector<std::string>& files, QObject* parent)
     : QAbstractListModel(parent), files_(files) {}
@@ -37,7 +41,7 @@ QVariant MFileListModel::data(const QModelIndex& index, int role) const {
   if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
   // The tool tip shows the whole path, also where the entry gives way.
   const std::string* shown = index.isValid() ? path(index.row()) : nullptr;
-  return shown ? QVariant(QString::fromStdString(*shown)) : QVariant();
+  return shown ? QVariant(ShownText(*shown)) : QVariant();
 }
 
 }  // namespace quorvin

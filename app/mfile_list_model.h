@@ -13,6 +13,9 @@
 
 namespace quorvin {
 
+// What a catalogued path or name shows as: its bytes need not be UTF-8.
+QString ShownText(const std::string& bytes);
+
 class MFileListModel : public QAbstractListModel {
  public:
   // files is the catalogue's list of m-files; it outlives the model. When

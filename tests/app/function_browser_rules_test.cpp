@@ -131,6 +131,9 @@ TEST(FunctionBrowserRules, HandOverTable) {
       {kCommand, "", std::nullopt},  // nothing chosen: the command stays
       {kCommand, "noslash.m", std::nullopt},
       {kCommand, "/m/x/.m", std::nullopt},
+      // a Latin-1 name is handed over as the text it shows, in UTF-8
+      {kCommand, "/m/old/CAF\xc9.M", "CAF\xc3\x89"},
+      {kFormula, "/m/old/Caf\xe9.m", "caf\xc3\xa9"},
   };
   for (const Case& c : cases)
     EXPECT_EQ(HandOver(c.caller, c.chosen), c.handed)

@@ -17,6 +17,7 @@ namespace quorvin {
 namespace {
 
 namespace fs = std::filesystem;
+using testing_support::ReadBytes;
 using testing_support::ScratchFolder;
 using testing_support::WriteBytes;
 
@@ -216,6 +217,31 @@ TEST_F(FunctionBrowserTest, OnThisMachineTheInterpreterTreeOffersElfunAndTheHelp
       << browser->lblHelp->text().toStdString();
   browser->cmdOK->click();
   EXPECT_EQ(browser->chosenName(), "acosd");
+}
+
+// An older volume names its files in Latin-1, which is no UTF-8: such a
+// file is catalogued by its bytes, shown with its letters as its directory
+// is, opened when it is picked from the catalogue file, and handed over by
+// its name.
+TEST_F(FunctionBrowserTest, AFileNamedInLatin1OpensFromTheCatalogueLikeAnyOther) {
+  const std::string cafe = scratch_ / "c/r\xe9seau/caf\xe9.m";
+  fs::create_directories(scratch_ / "c/r\xe9seau");
+  WriteBytes(cafe, "% CAFE brews.\n");
+  open();  // scans and writes the catalogue file
+  EXPECT_NE(ReadBytes(scratch_ / "app/mfiles.txt").find("\r\n" + cafe + "\r\n"), std::string::npos);
+  tables_ = {};
+  auto browser = open();  // reads it
+  ASSERT_TRUE(tables_.scanDirs.empty());
+  EXPECT_EQ(items(*browser->cmbCategory).join(", ").toStdString(),
+            "Elfun, R\xc3\xa9seau, Strings, zzz All M files zzz");
+  browser->cmbCategory->setCurrentIndex(1);
+  EXPECT_EQ(items(*browser->lstFunc).join('\n').toStdString(),
+            scratch_ / "c/r\xc3\xa9seau/caf\xc3\xa9.m");
+  choose(*browser->lstFunc, 0);
+  EXPECT_EQ(browser->lblHelp->text(), "CAFE brews.\n");
+  EXPECT_TRUE(questions_.questions.empty());
+  browser->cmdOK->click();
+  EXPECT_EQ(browser->chosenName(), "caf\xc3\xa9");
 }
 
 // A scan of a home directory or a mounted volume can catalogue a million
