@@ -123,6 +123,9 @@ FunctionBrowserWindow::FunctionBrowserWindow(QWidget* parent, BrowserCaller call
   connect(cmbCategory, &QComboBox::currentIndexChanged, this, [this] { cmbCategory_Click(); });
   connect(lstFunc->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this] { lstFunc_Click(); });
+  // A double click chooses the entry as Enter does (Enter reaches the
+  // dialog's OK; the list's activated signal would come with it as well).
+  connect(lstFunc, &QListView::doubleClicked, this, [this] { cmdOK_Click(); });
   connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
   connect(cmdRescn, &QPushButton::clicked, this, [this] { cmdRescn_Click(); });
   Form_Load();

@@ -114,6 +114,23 @@ TEST_F(FunctionBrowserTest, TheKeyboardJumpsMovesAndChooses) {
   EXPECT_TRUE(questions_.questions.empty());
 }
 
+// A double click on an entry chooses it, as Enter does.
+TEST_F(FunctionBrowserTest, ADoubleClickOnAnEntryHandsItOver) {
+  auto browser = open();
+  browser->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(browser.get()));
+  browser->cmbCategory->setCurrentIndex(2);  // all m-files: ACOSD, blanks
+  QCoreApplication::processEvents();  // the entries laid out
+  QListView& list = *browser->lstFunc;
+  const QRect blanks = list.visualRect(list.model()->index(1, 0));
+  // What a window system sends for a double click: a click, then the
+  // second press as a double click and its release.
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, blanks.center());
+  QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, blanks.center());
+  EXPECT_EQ(browser->result(), QDialog::Accepted);
+  EXPECT_EQ(browser->chosenName(), "blanks");
+}
+
 TEST_F(FunctionBrowserTest, OkHandsTheNameToItsCaller) {
   for (const auto& [caller, expected] :
        std::vector<std::pair<BrowserCaller, std::optional<std::string>>>{
