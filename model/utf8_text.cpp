@@ -25,7 +25,9 @@ constexpr std::array<char32_t, 32> kWindowsLatinHigh = {
 constexpr char32_t kReplacement = 0xFFFD;
 
 void AppendUtf8(std::string& text, char32_t c) {
-  const auto byte = [](char32_t bits) { return static_cast<char>(static_cast<unsigned char>(bits)); };
+  const auto byte = [](char32_t bits) {
+    return static_cast<char>(static_cast<unsigned char>(bits));
+  };
   if (c < 0x80) {
     text += byte(c);
   } else if (c < 0x800) {

@@ -94,7 +94,8 @@ TEST_F(FunctionBrowserTest, EachCategoryListsItsFilesInCatalogueOrderByTheirPath
   EXPECT_EQ(items(*browser->lstFunc),
             (QStringList{"/m/beta/zeta.m", "/m/beta/Alpha.M", "/m/alpha/mid.m", "/m/beta/a.m"}));
   browser->cmbCategory->setCurrentIndex(0);
-  EXPECT_EQ(items(*browser->lstFunc), (QStringList{"/m/beta/zeta.m", "/m/beta/Alpha.M", "/m/beta/a.m"}));
+  EXPECT_EQ(items(*browser->lstFunc),
+            (QStringList{"/m/beta/zeta.m", "/m/beta/Alpha.M", "/m/beta/a.m"}));
 }
 
 // Typing the start of an entry jumps to it, the arrows move on, and Enter
