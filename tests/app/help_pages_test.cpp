@@ -116,7 +116,7 @@ TEST_F(HelpPagesTellOfTheProgram, EveryMenuControlAndWindowAPageNamesIsThere) {
     made.push_back(std::make_unique<FormulaDialog>(nullptr, &dialogs));
     made.push_back(std::make_unique<MatlabCommandDialog>(nullptr, &dialogs));
     made.push_back(std::make_unique<FunctionBrowserWindow>(
-        nullptr, tables, [] { return ScanSettings{}; }, &dialogs));
+        nullptr, BrowserCaller::Formula, tables, [] { return ScanSettings{}; }, &dialogs));
     made.push_back(std::make_unique<ToolboxEditor>(nullptr, noDir, [] {}, &dialogs));
     made.push_back(std::make_unique<HelpViewer>(noDir, &dialogs));
     made.push_back(std::make_unique<TextResultsWindow>());
