@@ -442,7 +442,7 @@ FunctionBrowserHook FrameWindow::functionBrowser() {
 }
 
 FunctionBrowser FrameWindow::functionBrowserOver(QWidget* parent) {
-  return [hook = functionBrowser(), parent](const std::string& caller) {
+  return [hook = functionBrowser(), parent](BrowserCaller caller) {
     return hook(parent, caller);
   };
 }

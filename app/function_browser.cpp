@@ -1,6 +1,7 @@
 #include "app/function_browser.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QScreen>
@@ -8,6 +9,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <array>
+#include <cmath>
 
 #include "app/function_browser_rules.h"
 #include "app/mfile_help.h"
@@ -21,6 +24,31 @@ constexpr int kListWidth = 300;  // the file list at its narrowest
 constexpr int kHelpWidth = 300;  // the help text at its narrowest
 constexpr int kHelpRoom = kHelpWidth + 40;  // the help text and the margins beside the list
 
+// How wide the widest of texts shows in metrics. A text of ASCII
+// characters is as wide as its characters' advances added up, each
+// character measured once, so a million paths take moments where shaping
+// each took seconds (kerning only draws letters together, so the sum is
+// never too narrow); any other text is measured whole.
+qreal WidestText(const QFontMetricsF& metrics, const std::vector<std::string>& texts) {
+  std::array<qreal, 128> advances{};
+  for (std::size_t c = 0; c < advances.size(); ++c)
+    advances[c] = metrics.horizontalAdvance(QChar(static_cast<char16_t>(c)));
+  qreal widest = 0;
+  for (const std::string& text : texts) {
+    qreal width = 0;
+    for (const char c : text) {
+      const auto byte = static_cast<unsigned char>(c);
+      if (byte >= advances.size()) {
+        width = metrics.horizontalAdvance(ShownText(text));
+        break;
+      }
+      width += advances[byte];
+    }
+    widest = std::max(widest, width);
+  }
+  return widest;
+}
+
 // The busy pointer, over every window, while the catalogue is read and its
 // lists are filled: over a large one that takes a moment.
 class BusyPointer {
@@ -33,19 +61,21 @@ class BusyPointer {
 
 }  // namespace
 
-FunctionBrowserWindow::FunctionBrowserWindow(QWidget* parent, MFileTables& tables,
+FunctionBrowserWindow::FunctionBrowserWindow(QWidget* parent, BrowserCaller caller,
+                                             MFileTables& tables,
                                              std::function<ScanSettings()> settings, Dialogs* dialogs)
     : QDialog(parent),
       cmbCategory(new QComboBox(this)),
-      lstFunc(new QListWidget(this)),
+      lstFunc(new QListView(this)),
       lblHelp(new QLabel),
       cmdOK(new QPushButton("OK", this)),
       cmdRescn(new QPushButton("Rescan drives", this)),
-      lblcaller(new QLabel(QString::fromStdString(kCallerMatlabCommand), this)),
+      caller_(caller),
       tables_(tables),
       settings_(std::move(settings)),
       ownDialogs_(dialogs ? nullptr : std::make_unique<QtQuestions>(this)),
-      dialogs_(dialogs ? dialogs : ownDialogs_.get()) {
+      dialogs_(dialogs ? dialogs : ownDialogs_.get()),
+      files_(new MFileListModel(tables.catalogue.mFiles, this)) {
   setObjectName("frmMatlab");
   setWindowTitle("Select a Matlab Command");
   setModal(true);
@@ -54,8 +84,6 @@ FunctionBrowserWindow::FunctionBrowserWindow(QWidget* parent, MFileTables& table
   lblHelp->setObjectName("lblHelp");
   cmdOK->setObjectName("cmdOK");
   cmdRescn->setObjectName("cmdRescn");
-  lblcaller->setObjectName("lblcaller");
-  lblcaller->hide();
   lblHelp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   lblHelp->setTextFormat(Qt::PlainText);
   lblHelp->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -63,6 +91,9 @@ FunctionBrowserWindow::FunctionBrowserWindow(QWidget* parent, MFileTables& table
   // start and its file name in sight.
   lstFunc->setTextElideMode(Qt::ElideMiddle);
   lstFunc->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // Every entry is one line of text: the view measures one, not a million.
+  lstFunc->setUniformItemSizes(true);
+  lstFunc->setModel(files_);
 
   auto* helpFrame = new QGroupBox(this);
   helpFrame->setMinimumWidth(kHelpWidth);
@@ -81,7 +112,6 @@ FunctionBrowserWindow::FunctionBrowserWindow(QWidget* parent, MFileTables& table
   top->addLayout(lists);
   top->addWidget(helpFrame, 1);
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(lblcaller);
   buttons->addWidget(cmdRescn);
   buttons->addStretch();
   buttons->addWidget(cmdOK);
@@ -91,7 +121,11 @@ FunctionBrowserWindow::FunctionBrowserWindow(QWidget* parent, MFileTables& table
   resize(640, 420);
 
   connect(cmbCategory, &QComboBox::currentIndexChanged, this, [this] { cmbCategory_Click(); });
-  connect(lstFunc, &QListWidget::currentRowChanged, this, [this] { lstFunc_Click(); });
+  connect(lstFunc->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          [this] { lstFunc_Click(); });
+  // A double click chooses the entry as Enter does (Enter reaches the
+  // dialog's OK; the list's activated signal would come with it as well).
+  connect(lstFunc, &QListView::doubleClicked, this, [this] { cmdOK_Click(); });
   connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
   connect(cmdRescn, &QPushButton::clicked, this, [this] { cmdRescn_Click(); });
   Form_Load();
@@ -118,22 +152,20 @@ void FunctionBrowserWindow::Form_Load() {
 void FunctionBrowserWindow::fillCategories() {
   const BusyPointer busy;
   const QSignalBlocker quiet(cmbCategory);
-  const QSignalBlocker quietList(lstFunc);
+  const QSignalBlocker quietList(lstFunc->selectionModel());
   cmbCategory->clear();
   categories_ = CategoryList(tables_.catalogue);
   for (const Category& category : categories_)
-    cmbCategory->addItem(QString::fromStdString(category.text));
+    cmbCategory->addItem(ShownText(category.text));
   cmbCategory->setCurrentIndex(-1);
-  lstFunc->clear();
+  files_->setRows({});
   lblHelp->clear();
   fitFileList();
 }
 
 void FunctionBrowserWindow::fitFileList() {
-  const QFontMetrics metrics(lstFunc->font());
-  int widest = 0;
-  for (const std::string& file : tables_.catalogue.mFiles)
-    widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(file)));
+  const auto widest = static_cast<int>(
+      std::ceil(WidestText(QFontMetricsF(lstFunc->font()), tables_.catalogue.mFiles)));
   // The entry's margins, the list's frame and a vertical scroll bar.
   const QStyle& style = *lstFunc->style();
   const int margin = style.pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, lstFunc) + 1;
@@ -147,23 +179,20 @@ void FunctionBrowserWindow::fitFileList() {
 
 void FunctionBrowserWindow::cmbCategory_Click() {
   const BusyPointer busy;  // all files of a large catalogue take a moment too
-  const QSignalBlocker quiet(lstFunc);
-  lstFunc->clear();
+  const QSignalBlocker quiet(lstFunc->selectionModel());
+  files_->setRows({});
   lblHelp->clear();
   const int chosen = cmbCategory->currentIndex();
   if (chosen < 0 || static_cast<std::size_t>(chosen) >= categories_.size()) return;
-  for (const std::string& file :
-       FilesOfCategory(tables_.catalogue, categories_[static_cast<std::size_t>(chosen)])) {
-    auto* entry = new QListWidgetItem(QString::fromStdString(file), lstFunc);
-    entry->setToolTip(entry->text());  // the whole path, also where it gives way
-  }
+  files_->setRows(
+      FilesOfCategory(tables_.catalogue, categories_[static_cast<std::size_t>(chosen)]));
 }
 
 void FunctionBrowserWindow::lstFunc_Click() {
   lblHelp->clear();
-  const QListWidgetItem* item = lstFunc->currentItem();
-  if (item == nullptr) return;
-  const std::optional<std::string> help = MFileHelp(item->text().toStdString());
+  const std::string* path = files_->path(lstFunc->currentIndex().row());
+  if (path == nullptr) return;
+  const std::optional<std::string> help = MFileHelp(*path);
   if (help) {
     lblHelp->setText(DisplayText(*help));
     return;
@@ -174,8 +203,8 @@ void FunctionBrowserWindow::lstFunc_Click() {
 }
 
 void FunctionBrowserWindow::cmdOK_Click() {
-  const QListWidgetItem* item = lstFunc->currentItem();
-  chosen_ = HandOver(lblcaller->text().toStdString(), item ? item->text().toStdString() : "");
+  const std::string* path = files_->path(lstFunc->currentIndex().row());
+  chosen_ = HandOver(caller_, path ? *path : "");
   accept();
 }
 
@@ -191,6 +220,11 @@ void FunctionBrowserWindow::rescan() {
     const Category& before = categories_[static_cast<std::size_t>(chosen)];
     if (before.dir != Category::kAllMFiles) dir = tables_.catalogue.mFileDirs.at(before.dir).Dir;
   }
+  {
+    // The list's rows are places in the catalogue the scan replaces.
+    const QSignalBlocker quiet(lstFunc->selectionModel());
+    files_->setRows({});
+  }
   RescanMFiles(this, tables_, settings_(), *dialogs_);
   fillCategories();
   if (!wasChosen) return;
@@ -202,18 +236,17 @@ void FunctionBrowserWindow::rescan() {
     cmbCategory->setCurrentIndex(static_cast<int>(same - categories_.begin()));
 }
 
-std::optional<std::string> BrowseFunctions(QWidget* parent, const std::string& caller,
+std::optional<std::string> BrowseFunctions(QWidget* parent, BrowserCaller caller,
                                            MFileTables& tables,
                                            std::function<ScanSettings()> settings) {
-  FunctionBrowserWindow browser(parent, tables, std::move(settings));
-  browser.lblcaller->setText(QString::fromStdString(caller));
+  FunctionBrowserWindow browser(parent, caller, tables, std::move(settings));
   browser.exec();
   return browser.chosenName();
 }
 
 FunctionBrowserHook MakeFunctionBrowserHook(MFileTables& tables,
                                             std::function<ScanSettings()> settings) {
-  return [&tables, settings = std::move(settings)](QWidget* parent, const std::string& caller) {
+  return [&tables, settings = std::move(settings)](QWidget* parent, BrowserCaller caller) {
     return BrowseFunctions(parent, caller, tables, settings);
   };
 }

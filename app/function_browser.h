@@ -6,7 +6,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <functional>
 #include <memory>
@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/function_browser_rules.h"
+#include "app/mfile_list_model.h"
 #include "app/mfile_rescan.h"
 #include "model/host.h"
 
@@ -24,9 +25,10 @@ inline const std::string kFileNotFoundRescan = "File not found. Maybe the drives
 
 class FunctionBrowserWindow : public QDialog {
  public:
-  // settings is asked each time a scan starts. dialogs asks the browser's
-  // questions; without it they are asked with message boxes on the browser.
-  FunctionBrowserWindow(QWidget* parent, MFileTables& tables,
+  // caller is who OK hands the name to. settings is asked each time a scan
+  // starts. dialogs asks the browser's questions; without it they are asked
+  // with message boxes on the browser.
+  FunctionBrowserWindow(QWidget* parent, BrowserCaller caller, MFileTables& tables,
                         std::function<ScanSettings()> settings, Dialogs* dialogs = nullptr);
 
   // Reads the catalogue when this run has none yet (scanning first when
@@ -42,11 +44,10 @@ class FunctionBrowserWindow : public QDialog {
   const std::optional<std::string>& chosenName() const { return chosen_; }
 
   QComboBox* cmbCategory;
-  QListWidget* lstFunc;
+  QListView* lstFunc;  // shows files_
   QLabel* lblHelp;
   QPushButton* cmdOK;
   QPushButton* cmdRescn;
-  QLabel* lblcaller;  // "func" or "mat", set by the caller before showing
 
  private:
   void rescan();
@@ -55,6 +56,7 @@ class FunctionBrowserWindow : public QDialog {
   // screen leaves beside the help text, and the browser with it.
   void fitFileList();
 
+  BrowserCaller caller_;
   MFileTables& tables_;
   std::function<ScanSettings()> settings_;
   std::unique_ptr<Dialogs> ownDialogs_;
@@ -62,20 +64,20 @@ class FunctionBrowserWindow : public QDialog {
   std::optional<std::string> chosen_;
   // The directory behind each entry of cmbCategory, in its order.
   std::vector<Category> categories_;
+  MFileListModel* files_;  // the m-files of the chosen category
 };
 
-// Shows the browser modally for caller ("func" or "mat") and returns what
-// OK handed over: the formula editor appends it to its formula, the MATLAB
-// command dialog makes it the command. Nothing means the caller's text
-// stays as it was.
-std::optional<std::string> BrowseFunctions(QWidget* parent, const std::string& caller,
+// Shows the browser modally for caller and returns what OK handed over:
+// the formula editor appends it to its formula, the MATLAB command dialog
+// makes it the command. Nothing means the caller's text stays as it was.
+std::optional<std::string> BrowseFunctions(QWidget* parent, BrowserCaller caller,
                                            MFileTables& tables,
                                            std::function<ScanSettings()> settings);
 
 // The hook the formula and MATLAB command dialogs hold: BrowseFunctions
 // bound to the program's catalogue.
 using FunctionBrowserHook =
-    std::function<std::optional<std::string>(QWidget* parent, const std::string& caller)>;
+    std::function<std::optional<std::string>(QWidget* parent, BrowserCaller caller)>;
 FunctionBrowserHook MakeFunctionBrowserHook(MFileTables& tables,
                                             std::function<ScanSettings()> settings);
 

@@ -1,9 +1,11 @@
 #include "app/function_browser_rules.h"
 
 #include <cctype>
+#include <numeric>
 
 #include "app/pattern_occurrence.h"
 #include "model/ascii_case.h"
+#include "model/utf8_text.h"
 
 namespace quorvin {
 
@@ -31,14 +33,18 @@ std::vector<Category> CategoryList(const MFileCatalogue& catalogue) {
   return list;
 }
 
-std::vector<std::string> FilesOfCategory(const MFileCatalogue& catalogue, const Category& chosen) {
-  if (chosen.dir == Category::kAllMFiles) return catalogue.mFiles;
+std::vector<std::size_t> FilesOfCategory(const MFileCatalogue& catalogue, const Category& chosen) {
+  std::vector<std::size_t> files;
+  if (chosen.dir == Category::kAllMFiles) {
+    files.resize(catalogue.mFiles.size());
+    std::iota(files.begin(), files.end(), std::size_t{0});
+    return files;
+  }
   if (chosen.dir >= catalogue.mFileDirs.size()) return {};
   const std::string& dir = catalogue.mFileDirs[chosen.dir].Dir;
   if (dir.empty()) return {};
-  std::vector<std::string> files;
-  for (const std::string& file : catalogue.mFiles)
-    if (file.find(dir) != std::string::npos) files.push_back(file);
+  for (std::size_t i = 0; i < catalogue.mFiles.size(); ++i)
+    if (catalogue.mFiles[i].find(dir) != std::string::npos) files.push_back(i);
   return files;
 }
 
@@ -50,10 +56,11 @@ std::string FunctionNameOf(const std::string& path) {
   return name;
 }
 
-std::optional<std::string> HandOver(const std::string& caller, const std::string& chosenPath) {
-  const std::string name = FunctionNameOf(chosenPath);
+std::optional<std::string> HandOver(BrowserCaller caller, const std::string& chosenPath) {
+  // What the list showed: a name that is no UTF-8 is no text to hand on.
+  const std::string name = ReadableText(FunctionNameOf(chosenPath));
   if (name.empty()) return std::nullopt;
-  return caller == kCallerFormula ? LowerCased(name) : name;
+  return caller == BrowserCaller::Formula ? LowerCased(name) : name;
 }
 
 }  // namespace quorvin

@@ -11,14 +11,11 @@
 #include <vector>
 
 #include "app/mfile_catalogue.h"
+#include "dialogs/browser_caller.h"
 
 namespace quorvin {
 
 inline const std::string kAllMFilesCategory = "zzz All M files zzz";
-
-// Who opened the browser: the formula editor or the MATLAB command dialog.
-inline const std::string kCallerFormula = "func";
-inline const std::string kCallerMatlabCommand = "mat";
 
 // "TOOLBOX" and "toolbox" both show "Toolbox".
 std::string CategoryText(const std::string& name);
@@ -38,19 +35,21 @@ struct Category {
 // order, then the all-files entry.
 std::vector<Category> CategoryList(const MFileCatalogue& catalogue);
 
-// The m-files of the chosen entry: every file for the all-files entry, else
-// those whose path holds its directory's path; none for a directory the
-// catalogue does not hold.
-std::vector<std::string> FilesOfCategory(const MFileCatalogue& catalogue, const Category& chosen);
+// The m-files of the chosen entry, as positions in catalogue.mFiles in
+// their order (a million paths are not copied): every file for the
+// all-files entry, else those whose path holds its directory's path; none
+// for a directory the catalogue does not hold.
+std::vector<std::size_t> FilesOfCategory(const MFileCatalogue& catalogue, const Category& chosen);
 
 // The function a chosen path names: the text after its last "/" without
 // ".m"; empty for a text without "/".
 std::string FunctionNameOf(const std::string& path);
 
-// What OK hands to the caller for the chosen path: the name in lower case
-// for the formula editor (which appends it), the name as it is for the
-// MATLAB command dialog (which takes it as the command). Nothing when no
+// What OK hands to the caller for the chosen path: the name as the list
+// shows it (UTF-8 also for a name in another encoding), in lower case for
+// the formula editor (which appends it), as it is for the MATLAB command
+// dialog (which takes it as the command). Nothing when no
 // function is chosen, so the caller's text stays as it was.
-std::optional<std::string> HandOver(const std::string& caller, const std::string& chosenPath);
+std::optional<std::string> HandOver(BrowserCaller caller, const std::string& chosenPath);
 
 }  // namespace quorvin

@@ -170,7 +170,7 @@ void DocumentWindow::setCommandQuestions(CommandQuestions* questions) {
 void DocumentWindow::setFunctionBrowser(WindowFunctionBrowser browser) {
   browser_ = nullptr;
   if (browser)
-    browser_ = [this, browser = std::move(browser)](const std::string& caller) {
+    browser_ = [this, browser = std::move(browser)](BrowserCaller caller) {
       return browser(this, caller);
     };
   commandContext_->qtQuestions().setFunctionBrowser(browser_);

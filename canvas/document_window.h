@@ -45,10 +45,10 @@ class DocumentWindow;
 using ToolDispatcher = std::function<void(DocumentWindow& window, const Tool& tool)>;
 
 // The MATLAB function browser as the formula and MATLAB command dialogs of
-// a window open it: shown over parent for caller ("func" or "mat"), it
-// returns the name picked, or nothing.
+// a window open it: shown over parent for its caller, it returns the name
+// picked, or nothing.
 using WindowFunctionBrowser =
-    std::function<std::optional<std::string>(QWidget* parent, const std::string& caller)>;
+    std::function<std::optional<std::string>(QWidget* parent, BrowserCaller caller)>;
 
 // What the frame's guided tour does when a window's "&Guided Tour" item is
 // chosen (with the item's check mark before the choice) and when its tour

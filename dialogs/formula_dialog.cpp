@@ -109,7 +109,7 @@ void FormulaDialog::txtCol_Change() { FilterCellText(txtCol); }
 
 void FormulaDialog::cmdMatlab_Click() {
   const std::optional<std::string> name =
-      RunFunctionBrowser(*this, browser_, kBrowserForFormula, kCaption, *questions_);
+      RunFunctionBrowser(*this, browser_, BrowserCaller::Formula, kCaption, *questions_);
   if (!name) return;
   txtFunc->setText(txtFunc->text() + QString::fromStdString(LowerCased(*name)));
 }

@@ -29,7 +29,7 @@ class LoadingLook {
 }  // namespace
 
 std::optional<std::string> RunFunctionBrowser(QDialog& dialog, const FunctionBrowser& browser,
-                                              const std::string& caller, const QString& caption,
+                                              BrowserCaller caller, const QString& caption,
                                               Dialogs& questions) {
   std::string failure;
   {

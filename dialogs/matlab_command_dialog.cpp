@@ -76,7 +76,7 @@ MatlabCommandDialog::~MatlabCommandDialog() = default;
 
 void MatlabCommandDialog::cmdShowFunc_Click() {
   const std::optional<std::string> name =
-      RunFunctionBrowser(*this, browser_, kBrowserForCommand, kCaption, *questions_);
+      RunFunctionBrowser(*this, browser_, BrowserCaller::MatlabCommand, kCaption, *questions_);
   if (name) txtFunc->setText(QString::fromStdString(*name));
 }
 

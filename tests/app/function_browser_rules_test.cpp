@@ -106,28 +106,38 @@ TEST(FunctionBrowserRules, FilesOfACategoryAreThoseHoldingItsDirectory) {
       {{"Broken", 5}, {}},
       {{"Unknown", 6}, {}},
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(FilesOfCategory(kCatalogue, c.chosen), c.files) << c.chosen.text << " " << c.chosen.dir;
+  for (const Case& c : cases) {
+    std::vector<std::string> files;
+    for (const std::size_t at : FilesOfCategory(kCatalogue, c.chosen))
+      files.push_back(kCatalogue.mFiles.at(at));
+    EXPECT_EQ(files, c.files) << c.chosen.text << " " << c.chosen.dir;
+  }
 }
 
 TEST(FunctionBrowserRules, HandOverTable) {
+  constexpr BrowserCaller kFormula = BrowserCaller::Formula;
+  constexpr BrowserCaller kCommand = BrowserCaller::MatlabCommand;
   struct Case {
-    std::string caller;
+    BrowserCaller caller;
     std::string chosen;
     std::optional<std::string> handed;
   };
   const std::vector<Case> cases = {
-      {"func", "/m/TOOLBOX/PLOTDEMO.M", "plotdemo"},
-      {"mat", "/m/TOOLBOX/PLOTDEMO.M", "PLOTDEMO"},
-      {"mat", "/m/elfun/acosd.m", "acosd"},
-      {"func", "/m/x/name.with.dots.m", "name.with.dots"},
-      {"func", "", std::nullopt},  // nothing chosen: the formula stays
-      {"mat", "", std::nullopt},   // nothing chosen: the command stays
-      {"mat", "noslash.m", std::nullopt},
-      {"mat", "/m/x/.m", std::nullopt},
+      {kFormula, "/m/TOOLBOX/PLOTDEMO.M", "plotdemo"},
+      {kCommand, "/m/TOOLBOX/PLOTDEMO.M", "PLOTDEMO"},
+      {kCommand, "/m/elfun/acosd.m", "acosd"},
+      {kFormula, "/m/x/name.with.dots.m", "name.with.dots"},
+      {kFormula, "", std::nullopt},  // nothing chosen: the formula stays
+      {kCommand, "", std::nullopt},  // nothing chosen: the command stays
+      {kCommand, "noslash.m", std::nullopt},
+      {kCommand, "/m/x/.m", std::nullopt},
+      // a Latin-1 name is handed over as the text it shows, in UTF-8
+      {kCommand, "/m/old/CAF\xc9.M", "CAF\xc3\x89"},
+      {kFormula, "/m/old/Caf\xe9.m", "caf\xc3\xa9"},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(HandOver(c.caller, c.chosen), c.handed) << c.caller << " " << c.chosen;
+    EXPECT_EQ(HandOver(c.caller, c.chosen), c.handed)
+        << (c.caller == kFormula ? "formula " : "command ") << c.chosen;
 }
 
 }  // namespace

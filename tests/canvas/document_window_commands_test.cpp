@@ -224,19 +224,21 @@ TEST_F(DocumentWindowCommandsTest, TheMatrixEntryAnswersTheGridsLiteral) {
 TEST_F(DocumentWindowCommandsTest, TheFunctionBrowserOpensOverTheWindowWhoseDialogAsks) {
   DocumentWindow& w = open();
   EXPECT_FALSE(w.functionBrowser()) << "no browser until the frame hands one in";
-  std::vector<std::string> opened;
+  std::vector<std::pair<BrowserCaller, std::string>> opened;  // and the window it opened over
   windows.setFunctionBrowser(
-      [&](QWidget* parent, const std::string& caller) -> std::optional<std::string> {
-        const std::string over = parent != nullptr ? parent->windowTitle().toStdString() : "";
-        opened.push_back(caller + " over " + over);
+      [&](QWidget* parent, BrowserCaller caller) -> std::optional<std::string> {
+        opened.emplace_back(caller, parent != nullptr ? parent->windowTitle().toStdString() : "");
         return "acosd";
       });
   DocumentWindow& later = open();
   ASSERT_TRUE(w.functionBrowser());
   ASSERT_TRUE(later.functionBrowser());
-  EXPECT_EQ(w.functionBrowser()("func"), std::optional<std::string>("acosd"));
-  EXPECT_EQ(later.functionBrowser()("mat"), std::optional<std::string>("acosd"));
-  EXPECT_EQ(opened, std::vector<std::string>({"func over Untitled:1", "mat over Untitled:2"}));
+  EXPECT_EQ(w.functionBrowser()(BrowserCaller::Formula), std::optional<std::string>("acosd"));
+  EXPECT_EQ(later.functionBrowser()(BrowserCaller::MatlabCommand),
+            std::optional<std::string>("acosd"));
+  EXPECT_EQ(opened, (std::vector<std::pair<BrowserCaller, std::string>>{
+                        {BrowserCaller::Formula, "Untitled:1"},
+                        {BrowserCaller::MatlabCommand, "Untitled:2"}}));
 
   windows.setFunctionBrowser({});
   EXPECT_FALSE(w.functionBrowser());

@@ -165,11 +165,11 @@ TEST_F(FormulaDialogTest, ClosedWithoutOkAnswersAFreshEditor) {
 
 TEST_F(FormulaDialogTest, BrowserAppendsTheNameInLowerCase) {
   FormulaDialog d(nullptr, &questions);
-  std::vector<std::string> callers;
+  std::vector<BrowserCaller> callers;
   std::vector<QString> captions;
   std::vector<Qt::CursorShape> pointers;
   std::deque<std::optional<std::string>> picks{"LINSPACE", "Sin", std::nullopt, ""};
-  d.setFunctionBrowser([&](const std::string& caller) {
+  d.setFunctionBrowser([&](BrowserCaller caller) {
     callers.push_back(caller);
     captions.push_back(d.windowTitle());
     pointers.push_back(d.cursor().shape());
@@ -185,7 +185,7 @@ TEST_F(FormulaDialogTest, BrowserAppendsTheNameInLowerCase) {
   d.cmdMatlab->click();  // closed without a name
   d.cmdMatlab->click();  // OK with nothing chosen
   EXPECT_EQ(d.txtFunc->text(), "x+linspacesin");
-  EXPECT_EQ(callers, std::vector<std::string>(4, "func"));
+  EXPECT_EQ(callers, std::vector<BrowserCaller>(4, BrowserCaller::Formula));
   EXPECT_EQ(captions, std::vector<QString>(4, "Loading M-file panel"));
   EXPECT_EQ(pointers, std::vector<Qt::CursorShape>(4, Qt::WaitCursor));
   EXPECT_EQ(d.windowTitle(), "Function Editor");
@@ -204,7 +204,7 @@ TEST_F(FormulaDialogTest, WithoutABrowserTheButtonChangesNothing) {
 
 TEST_F(FormulaDialogTest, AFailingBrowserIsToldAndChangesNothing) {
   FormulaDialog d(nullptr, &questions);
-  d.setFunctionBrowser([](const std::string&) -> std::optional<std::string> {
+  d.setFunctionBrowser([](BrowserCaller) -> std::optional<std::string> {
     throw std::runtime_error("catalogue unreadable");
   });
   d.txtFunc->setText("a");

@@ -89,10 +89,10 @@ TEST_F(MatlabCommandDialogTest, ClosedWithoutOkAnswersAFreshDialog) {
 
 TEST_F(MatlabCommandDialogTest, BrowserReplacesTheCommandKeepingTheNamesCase) {
   MatlabCommandDialog d(nullptr, &questions);
-  std::vector<std::string> callers;
+  std::vector<BrowserCaller> callers;
   std::vector<QString> captions;
   std::deque<std::optional<std::string>> picks{"FFT", "ifft", std::nullopt, ""};
-  d.setFunctionBrowser([&](const std::string& caller) {
+  d.setFunctionBrowser([&](BrowserCaller caller) {
     callers.push_back(caller);
     captions.push_back(d.windowTitle());
     auto pick = picks.front();
@@ -108,7 +108,7 @@ TEST_F(MatlabCommandDialogTest, BrowserReplacesTheCommandKeepingTheNamesCase) {
   EXPECT_EQ(d.txtFunc->text(), "ifft") << "no name handed over";
   d.cmdShowFunc->click();
   EXPECT_EQ(d.txtFunc->text(), "") << "OK with nothing chosen empties the command";
-  EXPECT_EQ(callers, std::vector<std::string>(4, "mat"));
+  EXPECT_EQ(callers, std::vector<BrowserCaller>(4, BrowserCaller::MatlabCommand));
   EXPECT_EQ(captions, std::vector<QString>(4, "Loading M-file panel"));
   EXPECT_EQ(d.windowTitle(), "Matlab Function");
 }

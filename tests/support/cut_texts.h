@@ -10,7 +10,7 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -75,13 +75,15 @@ inline std::vector<std::string> CutTexts(const QWidget& window,
                            .width();
       for (int i = 0; i < combo->count(); ++i)
         check(*combo, combo->itemText(i), TextWidth(*combo, combo->itemText(i)), room);
-    } else if (const auto* list = qobject_cast<const QListWidget*>(w)) {
+    } else if (const auto* list = qobject_cast<const QListView*>(w)) {
       // An entry's text stands a focus frame's margin and a pixel in from
       // either side of its row.
       const int margin =
           list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
-      for (int i = 0; i < list->count(); ++i) {
-        const QString text = list->item(i)->text();
+      const QAbstractItemModel* entries = list->model();
+      for (int i = 0; entries != nullptr && i < entries->rowCount(list->rootIndex()); ++i) {
+        const QString text =
+            entries->index(i, list->modelColumn(), list->rootIndex()).data().toString();
         check(*list, text, TextWidth(*list, text) + 2 * (margin + list->spacing()),
               list->viewport()->width());
       }
