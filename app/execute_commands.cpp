@@ -58,8 +58,19 @@ void StartMatlab(Model& model, Dialogs& dialogs, LinkServices& services) {
     if (program)
       program->workingDirectory =
           model.appDir.empty() ? QDir::homePath() : QString::fromStdString(model.appDir);
-    if (!program || !services.link.start(*program))
-      dialogs.messageBox("Sorry, Matlab excutable still not found.", style::kCritical, kAppTitle);
+    switch (program ? services.link.startProgram(*program) : StartResult::NotRun) {
+      case StartResult::Up:
+      case StartResult::Stopped:  // the program ends
+        break;
+      case StartResult::NoAnswer:
+        dialogs.messageBox(kNotAnInterpreterMessage + program->path.toStdString(), style::kCritical,
+                           kAppTitle);
+        break;
+      case StartResult::NotRun:
+      case StartResult::Refused:
+        dialogs.messageBox("Sorry, Matlab excutable still not found.", style::kCritical, kAppTitle);
+        break;
+    }
     // A start leaves the program's own directory current, which is where
     // bare file names (a recent file's) are looked for.
     if (!model.appDir.empty()) QDir::setCurrent(QString::fromStdString(model.appDir));

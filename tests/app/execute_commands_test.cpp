@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -106,15 +107,22 @@ TEST_F(ExecuteCommands, StartMatlabWithoutADirectoryStartsNothing) {
   EXPECT_EQ(QDir::currentPath(), QDir(elsewhere_.path()).canonicalPath());  // not set back
 }
 
+// Writes a file of contents at path, in a directory made for it, that may be
+// run or not.
+void WriteFile(const QString& path, const char* contents, bool executable) {
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(contents);
+  file.close();
+  file.setPermissions(QFile::ReadOwner | QFile::WriteOwner |
+                      (executable ? QFile::ExeOwner : QFile::Permissions()));
+}
+
 TEST_F(ExecuteCommands, StartMatlabWithoutAnExecutableSaysSoOnce) {
-  // One directory without bin/, one whose interpreter ends at once.
+  // One directory without bin/, one whose interpreter may not be run.
   QTemporaryDir broken;
-  QDir(broken.path()).mkdir("bin");
-  QFile cli(broken.path() + "/bin/octave-cli");
-  ASSERT_TRUE(cli.open(QIODevice::WriteOnly));
-  cli.write("#!/bin/sh\nexit 3\n");
-  cli.close();
-  cli.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  WriteFile(broken.path() + "/bin/octave-cli", "#!/bin/sh\nexit 3\n", false);
   for (const QString& dir : {elsewhere_.path(), broken.path()}) {
     host.messages.clear();
     QDir::setCurrent(dir);
@@ -125,6 +133,40 @@ TEST_F(ExecuteCommands, StartMatlabWithoutAnExecutableSaysSoOnce) {
     EXPECT_FALSE(link.alive());
     EXPECT_EQ(QDir::currentPath().toStdString(), model.appDir);
   }
+}
+
+// A program that is found and started but does not answer as an
+// interpreter, whether it ends at once, sends back what it is sent or stays
+// silent, is named, once; a real interpreter starts after it as ever.
+TEST_F(ExecuteCommands, StartMatlabNamesAProgramThatDoesNotAnswerAsAnInterpreter) {
+  link.setStartTimeoutMs(500);
+  struct Case {
+    const char* name;
+    const char* executable;
+    const char* script;
+  };
+  for (const Case& c : {Case{"ends at once", "octave-cli", "#!/bin/sh\nexit 3\n"},
+                        Case{"echoes", "octave", "#!/bin/sh\nexec cat\n"},
+                        Case{"stays silent", "octave", "#!/bin/sh\nsleep 1000\n"}}) {
+    SCOPED_TRACE(c.name);
+    QTemporaryDir dir;
+    const std::string program = dir.path().toStdString() + "/bin/" + c.executable;
+    WriteFile(QString::fromStdString(program), c.script, true);
+    pickedDirectory = dir.path().toStdString();
+    host.messages.clear();
+    mnuFileStartMatlab_Click(model, host, services);
+    EXPECT_EQ(host.messages,
+              std::vector<std::string>{
+                  "Sorry, the program that was started did not answer as an interpreter:\r\n" +
+                  program + "|16|Quorvin"});
+    EXPECT_FALSE(link.alive());
+    EXPECT_EQ(QDir::currentPath().toStdString(), model.appDir);
+  }
+  host.messages.clear();
+  pickedDirectory = "/usr";
+  mnuFileStartMatlab_Click(model, host, services);
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_TRUE(link.alive());
 }
 
 // The picker opens where an interpreter is installed, so that Yes to the
