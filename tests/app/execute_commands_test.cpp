@@ -3,11 +3,16 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
+#include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -167,6 +172,39 @@ TEST_F(ExecuteCommands, StartMatlabNamesAProgramThatDoesNotAnswerAsAnInterpreter
   mnuFileStartMatlab_Click(model, host, services);
   EXPECT_TRUE(host.messages.empty());
   EXPECT_TRUE(link.alive());
+}
+
+// A start that lasts shows, after a moment, a box that names the program
+// waited for; its Cancel ends the wait at once, with nothing more to say.
+TEST_F(ExecuteCommands, ALastingStartShowsItsWaitAndCancelEndsIt) {
+  link.setStartTimeoutMs(20000);
+  QTemporaryDir dir;
+  const QString program = dir.path() + "/bin/octave";
+  WriteFile(program, "#!/bin/sh\nsleep 1000\n", true);
+  pickedDirectory = dir.path().toStdString();
+  QString shown;
+  QTimer look;
+  QObject::connect(&look, &QTimer::timeout, [&] {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      auto* box = qobject_cast<QDialog*>(window);
+      if (!box || !box->isVisible()) continue;
+      if (auto* label = box->findChild<QLabel*>()) shown = label->text();
+      for (auto* button : box->findChildren<QPushButton*>())
+        if (button->text() == "Cancel") button->click();
+    }
+  });
+  look.start(100);
+  QElapsedTimer clock;
+  clock.start();
+  mnuFileStartMatlab_Click(model, host, services);
+  EXPECT_GE(clock.elapsed(), 900);  // a start that is soon over shows no box
+  EXPECT_LT(clock.elapsed(), 3000);
+  EXPECT_EQ(shown.toStdString(),
+            "Waiting for the interpreter to answer:\n" + program.toStdString());
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_FALSE(link.alive());
+  for (QWidget* window : QApplication::topLevelWidgets())
+    EXPECT_FALSE(qobject_cast<QDialog*>(window) && window->isVisible());
 }
 
 // The picker opens where an interpreter is installed, so that Yes to the
