@@ -7,6 +7,7 @@
 #include <exception>
 
 #include "app/directory_picker.h"
+#include "app/start_waiting_box.h"
 #include "app/text_results_window.h"
 #include "compiler/compiler.h"
 #include "compiler/execution_step.h"
@@ -38,6 +39,12 @@ bool RefusedDuringRun(const RunState& run, Dialogs& dialogs) {
   return true;
 }
 
+// Starts program, with the waiting box up for as long as that takes.
+StartResult StartWaited(InterpreterLink& link, const InterpreterProgram& program) {
+  const StartWaitingBox waiting(link, program.path);
+  return link.startProgram(program);
+}
+
 // Start Matlab's steps, from its menu or from a run whose interpreter does
 // not answer.
 void StartMatlab(Model& model, Dialogs& dialogs, LinkServices& services) {
@@ -58,8 +65,19 @@ void StartMatlab(Model& model, Dialogs& dialogs, LinkServices& services) {
     if (program)
       program->workingDirectory =
           model.appDir.empty() ? QDir::homePath() : QString::fromStdString(model.appDir);
-    if (!program || !services.link.start(*program))
-      dialogs.messageBox("Sorry, Matlab excutable still not found.", style::kCritical, kAppTitle);
+    switch (program ? StartWaited(services.link, *program) : StartResult::NotRun) {
+      case StartResult::Up:
+      case StartResult::Stopped:  // the person cancelled, or the program ends
+        break;
+      case StartResult::NoAnswer:
+        dialogs.messageBox(kNotAnInterpreterMessage + program->path.toStdString(), style::kCritical,
+                           kAppTitle);
+        break;
+      case StartResult::NotRun:
+      case StartResult::Refused:
+        dialogs.messageBox("Sorry, Matlab excutable still not found.", style::kCritical, kAppTitle);
+        break;
+    }
     // A start leaves the program's own directory current, which is where
     // bare file names (a recent file's) are looked for.
     if (!model.appDir.empty()) QDir::setCurrent(QString::fromStdString(model.appDir));

@@ -20,6 +20,11 @@ class InterpreterLink;
 class TextResultsWindow;
 
 inline const std::string kMatlabDirectoryPrompt = "Please locate the Matlab directory";
+// Start Matlab on a program that was found and started but did not answer as
+// an interpreter (it ended, sent back what it was sent, or stayed silent);
+// the program's path follows.
+inline const std::string kNotAnInterpreterMessage =
+    "Sorry, the program that was started did not answer as an interpreter:\r\n";
 
 // What a box-by-box run needs beyond the document: the one interpreter, the
 // results window, whether a run is under way, the directory picker
@@ -73,8 +78,10 @@ void mnuExeFile_Click(Model& model, int doc, CompileQuestions& host, const RunSt
 // results window shows each statement and its output as they come.
 void mnuEXEMatlab_Click(Model& model, int doc, CompileQuestions& host, LinkServices& services);
 // "Start Matlab": asks for the installation directory and starts its
-// interpreter. Refused during a run, whose own start (when the interpreter
-// does not answer) goes on as usual.
+// interpreter, which a waiting box names while the start lasts; its Cancel
+// gives up. A program that runs but does not answer as an interpreter is
+// named in kNotAnInterpreterMessage. Refused during a run, whose own start
+// (when the interpreter does not answer) goes on as usual.
 void mnuFileStartMatlab_Click(Model& model, Dialogs& dialogs, LinkServices& services);
 
 }  // namespace quorvin

@@ -59,21 +59,26 @@ void InterpreterLink::setBusy(bool busy) {
   emit busyChanged(busy);
 }
 
-bool InterpreterLink::start(const InterpreterProgram& program) {
-  if (busy_) return false;  // asked from an input box of a running statement
+StartResult InterpreterLink::startProgram(const InterpreterProgram& program) {
+  if (busy_) return StartResult::Refused;  // asked from an input box of a running statement
   stop();
   const auto process = std::make_shared<InterpreterProcess>();
   process_ = process;
   const QPointer<InterpreterLink> self(this);
-  bool up = false;
+  StartResult result = StartResult::NotRun;
   {
     const BusyScope busy(this);
-    up = process->start(program, startTimeoutMs_);
+    result = process->start(program, startTimeoutMs_);
   }
-  if (!self) return false;                // destroyed during the start
-  if (process_ != process) return false;  // stopped during the start
-  if (!up) process_.reset();
-  return up;
+  if (!self) return StartResult::Stopped;                // destroyed during the start
+  if (process_ != process) return StartResult::Stopped;  // stopped during the start
+  if (result != StartResult::Up) {
+    // What did not come up has nothing to finish: it goes at once, and all
+    // it started with it, rather than being given time to quit.
+    process->abandon();
+    process_.reset();
+  }
+  return result;
 }
 
 void InterpreterLink::stop() {

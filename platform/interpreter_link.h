@@ -52,9 +52,12 @@ class InterpreterLink : public QObject, public Interpreter {
   ~InterpreterLink() override;
 
   // Ends any interpreter already running, starts program and waits until it
-  // has taken the set-up. False when it cannot be started or does not come
-  // up, when the link is busy, and when it is stopped during the start.
-  bool start(const InterpreterProgram& program);
+  // has taken the set-up (see InterpreterProcess::start), and says how that
+  // went; Refused while the link is busy, Stopped when it is stopped or
+  // destroyed during the start. What does not come up is ended at once.
+  StartResult startProgram(const InterpreterProgram& program);
+  // The same, true when it is up.
+  bool start(const InterpreterProgram& program) { return startProgram(program) == StartResult::Up; }
   // Ends the interpreter. During a wait it is killed, and the wait ends.
   void stop();
   // True while the link waits on the interpreter: a statement runs or asks

@@ -16,6 +16,10 @@ namespace {
 constexpr int kShortWaitMs = 50;
 // How long an ended process may take to quit, and then to die once killed.
 constexpr int kEndMs = 1000;
+// How long an exchange still waits once its command has come back as it was
+// sent: a peer that echoes (cat) never answers, an interpreter that echoes
+// its commands (octave -x) answers right after.
+constexpr int kAfterEchoMs = 500;
 
 // What is left of totalMs, at least 1 ms so that a wait still looks once.
 int Remaining(const QElapsedTimer& clock, int totalMs) {
@@ -34,12 +38,12 @@ InterpreterProcess::~InterpreterProcess() {
   lifeline_.cut();
 }
 
-bool InterpreterProcess::start(const InterpreterProgram& program, int timeoutMs) {
-  if (!stubDir_.isValid()) return false;
+StartResult InterpreterProcess::start(const InterpreterProgram& program, int timeoutMs) {
+  if (!stubDir_.isValid()) return StartResult::NotRun;
   session_ = QString::number(QRandomGenerator::global()->generate64(), 36).toStdString();
   for (const auto& [name, contents] : StubFiles(program.dialect, session_)) {
     QFile file(stubDir_.filePath(QString::fromStdString(name)));
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (!file.open(QIODevice::WriteOnly)) return StartResult::NotRun;
     file.write(contents.data(), static_cast<qint64>(contents.size()));
   }
   dialect_ = program.dialect;
@@ -50,13 +54,16 @@ bool InterpreterProcess::start(const InterpreterProgram& program, int timeoutMs)
   if (!program.workingDirectory.isEmpty()) process_.setWorkingDirectory(program.workingDirectory);
   ProcessLifeline::prepare(process_);
   process_.start(program.path, program.arguments);
-  if (!process_.waitForStarted(timeoutMs)) return false;
+  if (!process_.waitForStarted(timeoutMs)) return StartResult::NotRun;
   lifeline_.watch(process_);
   QElapsedTimer clock;
   clock.start();
-  return writeLine(SetupStatement(stubDir_.path().toStdString(), exchange_, dialect_, session_),
-                   timeoutMs) == Write::Done &&
-         await(exchange_, Remaining(clock, timeoutMs), {}, {}).status == EvalResult::Status::Ok;
+  const bool up =
+      writeLine(SetupStatement(stubDir_.path().toStdString(), exchange_, dialect_, session_),
+                timeoutMs) == Write::Done &&
+      await(exchange_, Remaining(clock, timeoutMs), {}, {}).status == EvalResult::Status::Ok;
+  if (up) return StartResult::Up;
+  return abandoned_ ? StartResult::Stopped : StartResult::NoAnswer;
 }
 
 bool InterpreterProcess::running() {
@@ -194,6 +201,8 @@ EvalResult InterpreterProcess::await(int n, int timeoutMs, const InputAnswerer& 
       reader_.feed(process_.readAll().toStdString());
       return {EvalResult::Status::Dead, CleanAnswer(output + reader_.takeRest())};
     }
+    if (reader_.echoed(n))
+      timeoutMs = static_cast<int>(std::min<qint64>(timeoutMs, clock.elapsed() + kAfterEchoMs));
     const qint64 left = timeoutMs - clock.elapsed();
     if (left <= 0) return {EvalResult::Status::Timeout, CleanAnswer(output)};
     waitForNews(static_cast<int>(left));

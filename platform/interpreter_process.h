@@ -27,6 +27,16 @@ struct InterpreterProgram {
   QString workingDirectory;  // empty: the program's current directory
 };
 
+// How a start ended.
+enum class StartResult {
+  Up,        // the interpreter has taken the set-up
+  NotRun,    // the program could not be run
+  NoAnswer,  // it ran but did not answer as an interpreter: it ended, sent
+             // back what it was sent (cat), or stayed silent until the time-out
+  Stopped,   // given up from outside during the start: stopped, or the program quits
+  Refused,   // a wait was already under way (InterpreterLink only)
+};
+
 // Gets the output of a running statement as it arrives.
 using ArrivingOutput = std::function<void(const std::string& text)>;
 
@@ -39,11 +49,11 @@ class InterpreterProcess {
   InterpreterProcess(const InterpreterProcess&) = delete;
   InterpreterProcess& operator=(const InterpreterProcess&) = delete;
 
-  // Starts program and waits until it has taken the set-up. False when it
-  // cannot be started, does not come up within timeoutMs, or is abandoned.
-  // The interpreter, and all it starts, ends with the program however the
-  // program ends: start it from the GUI thread (see ProcessLifeline).
-  bool start(const InterpreterProgram& program, int timeoutMs);
+  // Starts program and waits until it has taken the set-up: up to timeoutMs,
+  // less when it ends or only sends back what it is sent. The interpreter,
+  // and all it starts, ends with the program however the program ends:
+  // start it from the GUI thread (see ProcessLifeline).
+  StartResult start(const InterpreterProgram& program, int timeoutMs);
   // True while the process can take a statement.
   bool running();
   // Runs text and waits up to timeoutMs for its end. arriving (may be

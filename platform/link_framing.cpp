@@ -15,6 +15,13 @@ std::string FailTag(const std::string& session) { return "@@quorvin" + session +
 std::string InputTag(const std::string& session) { return "@@quorvin" + session + "-input:"; }
 const std::string kTagClose = "@@\n";
 
+// End marker n as the command that prints it spells it: the "\n" of a
+// MATLAB literal, which prints a line end. A command sent back as it was
+// sent still holds it so; a printed marker never does.
+std::string MarkerAsWritten(const std::string& endTag, int n) {
+  return endTag + std::to_string(n) + "@@\\n";
+}
+
 // A call of function name that a variable of the same name in the
 // workspace cannot hide: statements run where the person's variables live,
 // and "char = 1" there must not break every later exchange. Octave only;
@@ -150,7 +157,7 @@ std::string FramedStatement(const std::string& text, int n, Dialect dialect,
       Call(dialect, "fprintf", "'error: %s\\n', " + Call(dialect, "lasterr", "")) + "; " +
       Call(dialect, "fprintf", "'" + FailTag(session) + number + "@@\\n'") + ";";
   return Call(dialect, "eval", CharCodes(text, dialect) + ", " + Quoted(onError)) + "; " +
-         Call(dialect, "fprintf", "'\\n" + EndTag(session) + number + "@@\\n'") + ";" +
+         Call(dialect, "fprintf", "'\\n" + MarkerAsWritten(EndTag(session), n) + "'") + ";" +
          Flush(dialect);
 }
 
@@ -162,8 +169,8 @@ std::string SetupStatement(const std::string& stubDir, int n, Dialect dialect,
          "warning('off', 'Octave:shadowed-function'); ";
   else
     s += "warning('off', 'MATLAB:dispatcher:nameConflict'); ";
-  s += "addpath(" + Quoted(stubDir) + "); fprintf('\\n" + EndTag(session) + std::to_string(n) +
-       "@@\\n');" + Flush(dialect);
+  s += "addpath(" + Quoted(stubDir) + "); fprintf('\\n" + MarkerAsWritten(EndTag(session), n) +
+       "');" + Flush(dialect);
   return s;
 }
 
@@ -333,6 +340,10 @@ std::string AnswerReader::takeArrived(int expected) {
   std::string arrived = buffer_.substr(0, safe);
   buffer_.erase(0, safe);
   return arrived;
+}
+
+bool AnswerReader::echoed(int expected) const {
+  return buffer_.find(MarkerAsWritten(endTag_, expected)) != std::string::npos;
 }
 
 std::string AnswerReader::takeRest() { return std::exchange(buffer_, {}); }

@@ -77,6 +77,11 @@ class AnswerReader {
   // and of an unfinished UTF-8 character. Nothing while an earlier exchange
   // may still be answering. Call it after next() has reported Pending.
   std::string takeArrived(int expected);
+  // Whether what arrived holds the command of exchange `expected` as it was
+  // sent: its end marker spelt as the command spells it, not as printed. A
+  // peer that sends back what it is sent (cat) is no interpreter; an
+  // interpreter's output cannot hold it, not knowing the session word.
+  bool echoed(int expected) const;
   // What arrived but belongs to no finished exchange; consumed.
   std::string takeRest();
 

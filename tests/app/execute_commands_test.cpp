@@ -3,10 +3,16 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
+#include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -106,15 +112,22 @@ TEST_F(ExecuteCommands, StartMatlabWithoutADirectoryStartsNothing) {
   EXPECT_EQ(QDir::currentPath(), QDir(elsewhere_.path()).canonicalPath());  // not set back
 }
 
+// Writes a file of contents at path, in a directory made for it, that may be
+// run or not.
+void WriteFile(const QString& path, const char* contents, bool executable) {
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(contents);
+  file.close();
+  file.setPermissions(QFile::ReadOwner | QFile::WriteOwner |
+                      (executable ? QFile::ExeOwner : QFile::Permissions()));
+}
+
 TEST_F(ExecuteCommands, StartMatlabWithoutAnExecutableSaysSoOnce) {
-  // One directory without bin/, one whose interpreter ends at once.
+  // One directory without bin/, one whose interpreter may not be run.
   QTemporaryDir broken;
-  QDir(broken.path()).mkdir("bin");
-  QFile cli(broken.path() + "/bin/octave-cli");
-  ASSERT_TRUE(cli.open(QIODevice::WriteOnly));
-  cli.write("#!/bin/sh\nexit 3\n");
-  cli.close();
-  cli.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  WriteFile(broken.path() + "/bin/octave-cli", "#!/bin/sh\nexit 3\n", false);
   for (const QString& dir : {elsewhere_.path(), broken.path()}) {
     host.messages.clear();
     QDir::setCurrent(dir);
@@ -125,6 +138,73 @@ TEST_F(ExecuteCommands, StartMatlabWithoutAnExecutableSaysSoOnce) {
     EXPECT_FALSE(link.alive());
     EXPECT_EQ(QDir::currentPath().toStdString(), model.appDir);
   }
+}
+
+// A program that is found and started but does not answer as an
+// interpreter, whether it ends at once, sends back what it is sent or stays
+// silent, is named, once; a real interpreter starts after it as ever.
+TEST_F(ExecuteCommands, StartMatlabNamesAProgramThatDoesNotAnswerAsAnInterpreter) {
+  link.setStartTimeoutMs(500);
+  struct Case {
+    const char* name;
+    const char* executable;
+    const char* script;
+  };
+  for (const Case& c : {Case{"ends at once", "octave-cli", "#!/bin/sh\nexit 3\n"},
+                        Case{"echoes", "octave", "#!/bin/sh\nexec cat\n"},
+                        Case{"stays silent", "octave", "#!/bin/sh\nsleep 1000\n"}}) {
+    SCOPED_TRACE(c.name);
+    QTemporaryDir dir;
+    const std::string program = dir.path().toStdString() + "/bin/" + c.executable;
+    WriteFile(QString::fromStdString(program), c.script, true);
+    pickedDirectory = dir.path().toStdString();
+    host.messages.clear();
+    mnuFileStartMatlab_Click(model, host, services);
+    EXPECT_EQ(host.messages,
+              std::vector<std::string>{
+                  "Sorry, the program that was started did not answer as an interpreter:\r\n" +
+                  program + "|16|Quorvin"});
+    EXPECT_FALSE(link.alive());
+    EXPECT_EQ(QDir::currentPath().toStdString(), model.appDir);
+  }
+  host.messages.clear();
+  pickedDirectory = "/usr";
+  mnuFileStartMatlab_Click(model, host, services);
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_TRUE(link.alive());
+}
+
+// A start that lasts shows, after a moment, a box that names the program
+// waited for; its Cancel ends the wait at once, with nothing more to say.
+TEST_F(ExecuteCommands, ALastingStartShowsItsWaitAndCancelEndsIt) {
+  link.setStartTimeoutMs(20000);
+  QTemporaryDir dir;
+  const QString program = dir.path() + "/bin/octave";
+  WriteFile(program, "#!/bin/sh\nsleep 1000\n", true);
+  pickedDirectory = dir.path().toStdString();
+  QString shown;
+  QTimer look;
+  QObject::connect(&look, &QTimer::timeout, [&] {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      auto* box = qobject_cast<QDialog*>(window);
+      if (!box || !box->isVisible()) continue;
+      if (auto* label = box->findChild<QLabel*>()) shown = label->text();
+      for (auto* button : box->findChildren<QPushButton*>())
+        if (button->text() == "Cancel") button->click();
+    }
+  });
+  look.start(100);
+  QElapsedTimer clock;
+  clock.start();
+  mnuFileStartMatlab_Click(model, host, services);
+  EXPECT_GE(clock.elapsed(), 900);  // a start that is soon over shows no box
+  EXPECT_LT(clock.elapsed(), 3000);
+  EXPECT_EQ(shown.toStdString(),
+            "Waiting for the interpreter to answer:\n" + program.toStdString());
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_FALSE(link.alive());
+  for (QWidget* window : QApplication::topLevelWidgets())
+    EXPECT_FALSE(qobject_cast<QDialog*>(window) && window->isVisible());
 }
 
 // The picker opens where an interpreter is installed, so that Yes to the

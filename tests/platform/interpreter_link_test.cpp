@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 #include <chrono>
 #include <deque>
@@ -464,6 +465,70 @@ TEST_F(FakeLink, AnInterpreterThatExitsAtStartIsNotStarted) {
   EXPECT_FALSE(link.start(Fake("exit-at-start")));
   EXPECT_FALSE(link.alive());
   EXPECT_FALSE(link.start({"/nonexistent/bin/matlab", {}, Dialect::Matlab, {}}));
+}
+
+// Whether any process of group is still alive (one that has died and only
+// waits to be reaped is not).
+bool GroupAlive(pid_t group) {
+  for (const QString& entry : QDir("/proc").entryList(QDir::Dirs)) {
+    QFile stat("/proc/" + entry + "/stat");
+    if (!stat.open(QIODevice::ReadOnly)) continue;
+    const QByteArray line = stat.readAll();
+    // pid (name) state ppid pgrp ...
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() > 2 && fields[2].toLong() == group && fields[0] != "Z" && fields[0] != "X")
+      return true;
+  }
+  return false;
+}
+
+// A program that is started but does not answer as an interpreter is given
+// up as soon as that is plain: when it ends, when its own set-up comes back
+// as it was sent (an echo is no answer), else at the start's time-out; then
+// nothing of it is left, not even what it started.
+TEST_F(FakeLink, AProgramThatDoesNotAnswerAsAnInterpreterIsGivenUpAsSoonAsThatIsPlain) {
+  link.setStartTimeoutMs(1500);
+  const QString launcher = QUORVIN_TEST_DATA "/forking_launcher.sh";
+  struct Case {
+    const char* name;
+    InterpreterProgram program;
+    qint64 fromMs, toMs;  // how long the start may take
+  };
+  const Case cases[] = {
+      {"exits at once", Fake("exit-at-start"), 0, 500},
+      {"echoes (cat)", {"/bin/cat", {}, Dialect::Octave, {}}, 0, 1000},
+      {"stays silent (sleep under a launcher)",
+       {launcher, {"/bin/sleep", "1000"}, Dialect::Octave, {}},
+       1500,
+       2000},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    // The process group, as the wait sees it.
+    pid_t group = 0;
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, [&] {
+      if (link.processId() > 0) group = static_cast<pid_t>(link.processId());
+    });
+    look.start(20);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(link.startProgram(c.program), StartResult::NoAnswer);
+    const qint64 took = clock.elapsed();
+    EXPECT_GE(took, c.fromMs);
+    EXPECT_LT(took, c.toMs);
+    EXPECT_FALSE(link.alive());
+    EXPECT_EQ(link.processId(), 0);
+    // Killed by then; a moment more to die.
+    QElapsedTimer dying;
+    dying.start();
+    while (group > 0 && GroupAlive(group) && dying.elapsed() < 1000) QThread::msleep(20);
+    if (group > 0) {
+      EXPECT_FALSE(GroupAlive(group));
+    }
+  }
+  EXPECT_EQ(link.startProgram({"/nonexistent/bin/matlab", {}, Dialect::Matlab, {}}),
+            StartResult::NotRun);
 }
 
 TEST_F(FakeLink, SilenceEndsInATimeOut) {

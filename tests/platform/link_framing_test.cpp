@@ -35,6 +35,43 @@ TEST(AnswerReader, OnlyMarkersOfItsSessionCount) {
   EXPECT_EQ(done.text, "@@quorvin-end-2@@\n@@quorvinzz-end-2@@\n");
 }
 
+// A peer that sends back what it is sent (cat) returns the command itself,
+// end marker and all: that is never its answer, and it is told apart from
+// one, in whatever pieces it comes.
+TEST(AnswerReader, TellsTheEchoOfACommandFromItsAnswer) {
+  const std::string setup = SetupStatement("/tmp/stubs", 0, Dialect::Octave, "k3x") + "\n";
+  const std::string statement = FramedStatement("disp(1)", 4, Dialect::Matlab, "k3x") + "\n";
+  struct Case {
+    const char* name;
+    std::string arrived;
+    int expected;
+    bool echoed;
+  };
+  const Case cases[] = {
+      {"the set-up sent back", setup, 0, true},
+      {"a statement sent back", statement, 4, true},
+      {"the echo of another exchange", statement, 3, false},
+      {"the echo of another session", FramedStatement("", 4, Dialect::Matlab, "zz") + "\n", 4,
+       false},
+      {"the printed answer", "1\n\n@@quorvink3x-end-4@@\n", 4, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    for (size_t split = 0; split <= c.arrived.size(); split += 7) {
+      AnswerReader reader("k3x");
+      reader.feed(c.arrived.substr(0, split));
+      reader.takeArrived(c.expected);  // what the link shows on the way
+      reader.feed(c.arrived.substr(split));
+      const AnswerReader::Event event = reader.next(c.expected);
+      reader.takeArrived(c.expected);
+      EXPECT_EQ(reader.echoed(c.expected), c.echoed) << "split at " << split;
+      if (c.echoed) {
+        EXPECT_EQ(event.kind, Kind::Pending) << "split at " << split;
+      }
+    }
+  }
+}
+
 TEST(AnswerReader, WaitsForItsOwnCompleteMarker) {
   AnswerReader reader;
   reader.feed("ans = 3\n\n@@quorvin-end-2");
