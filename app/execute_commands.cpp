@@ -39,6 +39,16 @@ bool RefusedDuringRun(const RunState& run, Dialogs& dialogs) {
   return true;
 }
 
+// The commands that talk to the interpreter wait, with a word why, while a
+// run or a start keeps the link busy: a start's waiting box comes up only
+// after a moment, and meanwhile the windows take commands.
+bool RefusedWhileLinkBusy(const LinkServices& services, Dialogs& dialogs) {
+  if (RefusedDuringRun(services.run, dialogs)) return true;
+  if (!services.link.busy()) return false;
+  dialogs.messageBox(kStartUnderWayMessage, style::kInformation, kAppTitle);
+  return true;
+}
+
 // Starts program, with the waiting box up for as long as that takes.
 StartResult StartWaited(InterpreterLink& link, const InterpreterProgram& program) {
   const StartWaitingBox waiting(link, program.path);
@@ -138,7 +148,7 @@ void mnuExeFile_Click(Model& model, int doc, CompileQuestions& host, const RunSt
 }
 
 void mnuEXEMatlab_Click(Model& model, int doc, CompileQuestions& host, LinkServices& services) {
-  if (RefusedDuringRun(services.run, host)) return;
+  if (RefusedWhileLinkBusy(services, host)) return;
   Guarded(host, [&] {
     const RunState::Scope running(services.run);
     // The results window follows the link for as long as the run lasts.
@@ -163,7 +173,7 @@ void mnuEXEMatlab_Click(Model& model, int doc, CompileQuestions& host, LinkServi
 }
 
 void mnuFileStartMatlab_Click(Model& model, Dialogs& dialogs, LinkServices& services) {
-  if (RefusedDuringRun(services.run, dialogs)) return;
+  if (RefusedWhileLinkBusy(services, dialogs)) return;
   StartMatlab(model, dialogs, services);
 }
 

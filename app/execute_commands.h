@@ -25,6 +25,9 @@ inline const std::string kMatlabDirectoryPrompt = "Please locate the Matlab dire
 // the program's path follows.
 inline const std::string kNotAnInterpreterMessage =
     "Sorry, the program that was started did not answer as an interpreter:\r\n";
+// Start Matlab or Execute to Matlab while an interpreter is being started.
+inline const std::string kStartUnderWayMessage =
+    "Matlab is being started: wait until it has answered.";
 
 // What a box-by-box run needs beyond the document: the one interpreter, the
 // results window, whether a run is under way, the directory picker
@@ -81,7 +84,8 @@ void mnuEXEMatlab_Click(Model& model, int doc, CompileQuestions& host, LinkServi
 // interpreter, which a waiting box names while the start lasts; its Cancel
 // gives up. A program that runs but does not answer as an interpreter is
 // named in kNotAnInterpreterMessage. Refused during a run, whose own start
-// (when the interpreter does not answer) goes on as usual.
+// (when the interpreter does not answer) goes on as usual, and during
+// another start (kStartUnderWayMessage), as Execute to Matlab is.
 void mnuFileStartMatlab_Click(Model& model, Dialogs& dialogs, LinkServices& services);
 
 }  // namespace quorvin

@@ -180,7 +180,7 @@ void FrameWindow::reloadPalette(bool show) { palette().Reload(show); }
 bool FrameWindow::toolboxShown() const { return model_.prefs.toolboxShown; }
 
 QString FrameWindow::currentToolboxCaption() const {
-  return QString::fromStdString(CurrentToolboxCaption(model_.prefs.txtToolbox));
+  return LiteralCaption(CurrentToolboxCaption(model_.prefs.txtToolbox));
 }
 
 void FrameWindow::showToolboxItems() {
@@ -258,7 +258,7 @@ void FrameWindow::refreshRecentItems() {
   for (std::size_t i = 1; i < mnuFileArray.size(); ++i) {
     QAction* item = mnuFileArray[i];
     if (i <= paths.size()) {
-      item->setText(RecentItemCaption(paths[i - 1]));
+      item->setText(LiteralCaption(paths[i - 1]));
       item->setData(QString::fromStdString(paths[i - 1]));
       item->setVisible(true);
     } else {

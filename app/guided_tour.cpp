@@ -26,11 +26,11 @@ const std::array<std::string, 10> kTexts = {
     "option, and the ask the program to execute into the clipboard.",
     "After the program has finished compiling, it will notify you, and now all you need to do "
     "is click 'Paste' in your Matlab screen, and the program is there !",
-    "Quorvin has many shortcuts and information options. For example, double clicking a box "
+    "Quorvin has many shortcuts and information options. For example, a middle click on a box "
     "will give you all the information about this box.",
-    "If you want to connect many arrows, click on the Arrow button at the bottom or lock the "
-    "caps on your keyboard. This will tell the program to start (or end) an arrow whenever you "
-    "click once on a box.",
+    "If you want to connect many arrows, click on the Arrow button at the bottom or choose "
+    "Multiple Arrows in the Functions menu. This will tell the program to start (or end) an "
+    "arrow whenever you click once on a box.",
     "Of course, there is the toolbox (which you can reorgenise for your own needs), you can "
     "define Subroutines, and much more ...",
     "I hope you enjoyed this short tour, and I hope that you will enjoy Quorvin in the future",

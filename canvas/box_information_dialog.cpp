@@ -1,5 +1,10 @@
 #include "canvas/box_information_dialog.h"
 
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+
 #include "canvas/pixel_geometry.h"
 #include "dialogs/comment_dialog.h"
 #include "platform/qt_questions.h"
@@ -129,6 +134,34 @@ void BoxInformationDialog::fill(const BoxInformation& info) {
   chkLockedInputs->setVisible(info.showLockedInputs);
   chkLockedOutputs->setVisible(info.showLockedOutputs);
   lblEmpty->setText(DisplayText(info.emptySlots));
+  fitTexts();
+}
+
+void BoxInformationDialog::fitTexts() {
+  std::vector<QLabel*> rows = {lblBoxName, lblfunc};
+  for (std::size_t k = 1; k < lblFrom.size(); ++k) rows.push_back(lblFrom[k]);
+  for (std::size_t k = 1; k < lblTo.size(); ++k) rows.push_back(lblTo[k]);
+  int extra = 0;
+  for (const QLabel* row : rows) {
+    if (row->isHidden() || row->text().isEmpty()) continue;
+    const int needs =
+        QFontMetrics(row->font()).boundingRect(QRect(), Qt::TextExpandTabs, row->text()).width();
+    extra = std::max(extra, needs - row->contentsRect().width());
+  }
+  // Kinds are short, but a subroutine's name or a formula may be of any
+  // length: the window stays within its screen, and what is still longer
+  // is cut at its edge.
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen != nullptr)
+    extra = std::min(extra, screen->availableGeometry().width() - width() - 40);
+  if (extra <= 0) return;
+  setFixedSize(width() + extra, height());
+  rows.push_back(lblEmpty);
+  for (QLabel* row : rows) row->resize(row->width() + extra, row->height());
+  std::vector<QWidget*> rightColumn = {Label3, cmdCancel, cmdOK};
+  for (std::size_t k = 1; k < chkFrom.size(); ++k) rightColumn.push_back(chkFrom[k]);
+  for (std::size_t k = 1; k < chkTo.size(); ++k) rightColumn.push_back(chkTo[k]);
+  for (QWidget* w : rightColumn) w->move(w->x() + extra, w->y());
 }
 
 BoxInformationAnswer BoxInformationDialog::answer() const {

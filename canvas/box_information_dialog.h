@@ -55,6 +55,9 @@ class BoxInformationDialog : public QDialog {
 
  private:
   void fill(const BoxInformation& info);
+  // Widens the window, its text rows and its right-hand column alike, so
+  // that the longest name or function shown is whole.
+  void fitTexts();
 
   Model& m_;
   int n_;

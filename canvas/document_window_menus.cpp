@@ -109,7 +109,7 @@ void DocumentWindow::setRecentFiles(const std::vector<std::string>& paths) {
       mnuFileArray[i]->setVisible(false);
       continue;
     }
-    mnuFileArray[i]->setText(RecentItemCaption(paths[i - 1]));
+    mnuFileArray[i]->setText(LiteralCaption(paths[i - 1]));
     mnuFileArray[i]->setVisible(true);
   }
   mnuFileArray[0]->setVisible(!paths.empty());
@@ -199,8 +199,12 @@ void DocumentWindow::buildOptionsAndHelp() {
       m_.editor.redrawArrows(doc_);
     });
   });
-  connect(mnuOptionsBubbleShow, &QAction::triggered, this,
-          [this](bool shown) { w_.bubbleShow = shown; });
+  // This window's bubble, and the preference the windows opened from now on
+  // start from; the other open windows keep their own.
+  connect(mnuOptionsBubbleShow, &QAction::triggered, this, [this](bool shown) {
+    w_.bubbleShow = shown;
+    m_.prefs.chkShowBubbles = shown;
+  });
 
   mnuWindows = new QMenu(QStringLiteral("&Windows"), this);
   mnuWindows->setObjectName(QStringLiteral("mnuWindows"));

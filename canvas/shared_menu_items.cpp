@@ -42,8 +42,8 @@ HelpItems AddHelpItems(QMenu& menu, HelpMenuOf owner,
   return items;
 }
 
-QString RecentItemCaption(const std::string& path) {
-  return QString::fromStdString(path).replace(QLatin1Char('&'), QStringLiteral("&&"));
+QString LiteralCaption(const std::string& text) {
+  return QString::fromStdString(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
 }  // namespace quorvin

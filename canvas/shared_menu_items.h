@@ -1,6 +1,6 @@
 #pragma once
 // What the frame's menus and every document window's show alike: the Help
-// menu, built by one function for both, and the caption of a recent file.
+// menu, built by one function for both, and captions that hold a file name.
 
 #include <QAction>
 #include <QMenu>
@@ -34,8 +34,8 @@ struct HelpItems {
 HelpItems AddHelpItems(QMenu& menu, HelpMenuOf owner,
                        const std::function<void(HelpCommand)>& chosen);
 
-// A recent file's path as a menu caption: "&" doubled, so that it shows and
-// is no access key.
-QString RecentItemCaption(const std::string& path);
+// A text a menu item shows as it is, a recent file's path or a toolbox
+// file's title: "&" doubled, so that it shows and is no access key.
+QString LiteralCaption(const std::string& text);
 
 }  // namespace quorvin

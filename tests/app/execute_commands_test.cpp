@@ -207,6 +207,30 @@ TEST_F(ExecuteCommands, ALastingStartShowsItsWaitAndCancelEndsIt) {
     EXPECT_FALSE(qobject_cast<QDialog*>(window) && window->isVisible());
 }
 
+// In the moment before the waiting box comes up the windows still take
+// commands: a second Start Matlab, or Execute to Matlab, is refused with a
+// word why, and asks for no directory.
+TEST_F(ExecuteCommands, CommandsOfTheLinkWaitForAStartUnderWay) {
+  link.setStartTimeoutMs(20000);
+  QTemporaryDir dir;
+  WriteFile(dir.path() + "/bin/octave", "#!/bin/sh\nsleep 1000\n", true);
+  pickedDirectory = dir.path().toStdString();
+  KeyboardSinScreen(boxes);
+  std::vector<std::string> meanwhile;
+  QTimer::singleShot(300, &results, [&] {
+    QueuedQuestions other;
+    mnuFileStartMatlab_Click(model, other, services);
+    mnuEXEMatlab_Click(model, 1, other, services);
+    meanwhile = other.messages;
+    link.stop();
+  });
+  mnuFileStartMatlab_Click(model, host, services);
+  EXPECT_EQ(meanwhile, std::vector<std::string>(2, kStartUnderWayMessage + "|64|Quorvin"));
+  EXPECT_EQ(prompts.size(), 1u);
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_FALSE(run.running());
+}
+
 // The picker opens where an interpreter is installed, so that Yes to the
 // question and OK at once start it; with none found it opens as it always did.
 TEST_F(ExecuteCommands, StartMatlabOpensThePickerOnTheInstalledInterpreter) {

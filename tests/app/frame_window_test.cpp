@@ -431,9 +431,9 @@ TEST_F(Frame, StartUpWithoutASettingsFileLeavesTheRecentFilesUnread) {
   EXPECT_FALSE(frame.mnuFileArray[1]->isVisible());
 }
 
-TEST(RecentItemCaption, DoublesEveryAmpersand) {
-  EXPECT_EQ(RecentItemCaption("/a&b/&&c.qvn"), "/a&&b/&&&&c.qvn");
-  EXPECT_EQ(RecentItemCaption("/plain.qvn"), "/plain.qvn");
+TEST(LiteralCaption, DoublesEveryAmpersand) {
+  EXPECT_EQ(LiteralCaption("/a&b/&&c.qvn"), "/a&&b/&&&&c.qvn");
+  EXPECT_EQ(LiteralCaption("/plain.qvn"), "/plain.qvn");
 }
 
 }  // namespace

@@ -182,6 +182,31 @@ TEST_F(FrameWiring, PreferencesReachEveryOpenWindow) {
   EXPECT_TRUE(frame.palette().isHidden());
 }
 
+// A document's Show Identification Bubble sets the preference as well:
+// Prefrences shows it and a window opened later starts from it, while the
+// other open windows keep their own check.
+TEST_F(FrameWiring, ABubbleItemSetsThePreferenceForWindowsToCome) {
+  startUp(std::nullopt);
+  DocumentWindow* first = newWindow();
+  DocumentWindow* second = newWindow();
+  first->mnuOptionsBubbleShow->trigger();
+  EXPECT_FALSE(first->state().bubbleShow);
+  EXPECT_TRUE(second->mnuOptionsBubbleShow->isChecked());
+  EXPECT_FALSE(m.prefs.chkShowBubbles);
+  DocumentWindow* third = newWindow();
+  EXPECT_FALSE(third->mnuOptionsBubbleShow->isChecked());
+  EXPECT_FALSE(third->state().bubbleShow);
+  second->mnuOptionsPrefs->trigger();
+  PreferencesWindow& prefs = *frame.preferencesWindow();
+  ASSERT_TRUE(prefs.isVisible());
+  EXPECT_FALSE(prefs.chkShowBubbles->isChecked());
+  prefs.cmdCancel->click();
+
+  third->mnuOptionsBubbleShow->trigger();
+  EXPECT_TRUE(m.prefs.chkShowBubbles);
+  EXPECT_FALSE(first->mnuOptionsBubbleShow->isChecked());
+}
+
 TEST_F(FrameWiring, ShowToolboxChecksFollowThePalette) {
   startUp("[Prefrences]\r\nShow Toolbox=0\r\n");
   DocumentWindow* first = newWindow();
@@ -228,6 +253,20 @@ TEST_F(FrameWiring, CurrentToolboxTakesTheLowerCasedTitleEverywhere) {
   frame.mnuOptionsCurrentToolbox->trigger();
   EXPECT_EQ(window->mnuOptionsCurrentToolbox->text(), "Current Toolbox: default.tlb");
   EXPECT_EQ(frame.palette().toolCount, 8);
+}
+
+// A toolbox title is shown as it is: its "&" is no access key.
+TEST_F(FrameWiring, TheCurrentToolboxCaptionShowsAnAmpersand) {
+  startUp(std::nullopt);
+  const std::string where = dir.path().toStdString();
+  std::ofstream(where + "/r&d.tlb", std::ios::binary) << "Arrow\r\n";
+  DocumentWindow* window = newWindow();
+  dialogs.fileAnswers = {where + "/R&D.tlb"};
+  window->mnuOptionsCurrentToolbox->trigger();
+  EXPECT_EQ(m.prefs.txtToolbox, "r&d.tlb");
+  EXPECT_EQ(frame.mnuOptionsCurrentToolbox->text(), "Current Toolbox: r&&d.tlb");
+  EXPECT_EQ(window->mnuOptionsCurrentToolbox->text(), "Current Toolbox: r&&d.tlb");
+  EXPECT_EQ(newWindow()->mnuOptionsCurrentToolbox->text(), "Current Toolbox: r&&d.tlb");
 }
 
 // Every Options menu, the frame's and each document's, shows the toolbox

@@ -16,6 +16,21 @@ struct FakeWindow {
   }
 };
 
+// The tour's ways to information and to many arrows are the program's:
+// a middle click on a box, and the Arrow button or Functions > Multiple
+// Arrows (no key of the keyboard arms it).
+TEST(GuidedTour, TheShortcutsItTellsOfAreThereToUse) {
+  const auto texts = TourTexts();
+  ASSERT_EQ(texts.size(), 10u);
+  EXPECT_EQ(texts[6],
+            "Quorvin has many shortcuts and information options. For example, a middle click on "
+            "a box will give you all the information about this box.");
+  EXPECT_EQ(texts[7],
+            "If you want to connect many arrows, click on the Arrow button at the bottom or "
+            "choose Multiple Arrows in the Functions menu. This will tell the program to start "
+            "(or end) an arrow whenever you click once on a box.");
+}
+
 TEST(GuidedTour, TheTextsAreTheTourWordForWord) {
   const auto texts = TourTexts();
   ASSERT_EQ(texts.size(), 10u);

@@ -13,6 +13,7 @@
 #include <set>
 
 #include "app/function_browser.h"
+#include "app/guided_tour.h"
 #include "app/help_viewer.h"
 #include "app/text_results_window.h"
 #include "app/toolbox_editor.h"
@@ -191,12 +192,18 @@ TEST(HelpPagesTellOfTheBoxes, EveryClickAPageNamesIsOneTheBoxesAnswer) {
   const QRegularExpression named(
       "\\b(double|triple|middle|right)[ -]?click(?:ing|s)?\\b(?:\\W+\\w+){0,3}?\\W+box(?:es)?\\b",
       QRegularExpression::CaseInsensitiveOption);
-  for (const QString& page : QDir(kSourcePages).entryList({"*.html"}, QDir::Files)) {
-    const QString text = testing::PlainText(testing::PageHtml(page));
+  // The pages, and the guided tour's panels, which tell a person what to do too.
+  std::vector<std::pair<std::string, QString>> texts;
+  for (const QString& page : QDir(kSourcePages).entryList({"*.html"}, QDir::Files))
+    texts.emplace_back(page.toStdString(), testing::PlainText(testing::PageHtml(page)));
+  for (std::size_t k = 0; k < TourTexts().size(); ++k)
+    texts.emplace_back("tour text " + std::to_string(k + 1),
+                       QString::fromStdString(TourTexts()[k]));
+  for (const auto& [where, text] : texts) {
     for (auto it = named.globalMatch(text); it.hasNext();) {
       const QString button = it.next().captured(1).toLower();
       EXPECT_TRUE(answered.count(button))
-          << page.toStdString() << ": no box answers a " << button.toStdString() << " click";
+          << where << ": no box answers a " << button.toStdString() << " click";
     }
   }
 }

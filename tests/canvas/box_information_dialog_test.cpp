@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "tests/canvas/box_information_fixture.h"
+#include "tests/support/cut_texts.h"
 #include "tests/support/qt_application.h"
 
 namespace quorvin {
@@ -110,6 +111,30 @@ TEST_F(BoxInformationDialogTest, LinksLockedSlotsAndFunctionAreShown) {
   EXPECT_FALSE(d.chkLockedInputs->isHidden());
   EXPECT_FALSE(d.chkLockedOutputs->isHidden());
   EXPECT_EQ(d.lblEmpty->text(), "There are no empty inputs, and 3 empty outputs.");
+}
+
+// The longest kinds and a long formula are shown whole: the window grows
+// wide enough, its check boxes and buttons moving right with the rows.
+TEST_F(BoxInformationDialogTest, LongNamesAreShownWhole) {
+  const int s = Box("Vector Make Input");
+  const int n = Box("Wilkinson's eigenvalue test matrix");
+  const int f = Box("Compute Function", "sqrt(Input1.^2+Input2.^2)./(1+abs(Input3))");
+  const int t = Box("Scaled complementary error function");
+  Link(s, 1, n, 1);
+  Link(n, 1, f, 1);
+  Link(f, 1, t, 1);
+  for (const int shown : {s, n, f}) {
+    BoxInformationDialog d(m, shown, colours);
+    d.show();
+    EXPECT_EQ(testing_support::CutTexts(d, nullptr), std::vector<std::string>{})
+        << "box" << shown;
+    for (int k = 1; k <= kExits; ++k) {
+      if (d.lblTo[k]->isHidden()) continue;
+      EXPECT_LE(d.lblTo[k]->geometry().right(), d.chkTo[k]->x()) << "exit " << k;
+    }
+    EXPECT_LE(d.cmdCancel->geometry().right(), d.cmdOK->x());
+    EXPECT_LE(d.cmdOK->geometry().right(), d.width());
+  }
 }
 
 TEST_F(BoxInformationDialogTest, RecordTextsAreShownAsPlainText) {
