@@ -131,8 +131,16 @@ Compiler::Visit Compiler::VisitPosition(int j) {
   if (e > 0 && table_[e].Params != "Deleted") {
     if (!script_.ends_with(kIndent))
       for (int level = 0; level < work_.nestLevel; ++level) script_ += kIndent;
+    const int level = work_.nestLevel;
+    const OpenBlock* open = work_.innermost();
+    const BlockKind innermost = open != nullptr ? open->kind : BlockKind::Loop;
     if (!Dispatch(e, j)) return Visit::Fault;
     armDone = work_.written.contains(e);
+    // The tail follows the arrows of the box it finds here: a closing box
+    // that ended its block and is not here (an End If or End Subroutine,
+    // whose block goes on from its own box) leads nowhere.
+    if (armDone && work_.nestLevel < level && work_.workList[j] != e)
+      RememberArrowsNotFollowed(e, innermost);
   }
   return Tail(j, armDone);
 }
@@ -277,8 +285,15 @@ void Compiler::Note(int box, const std::string& what) {
 }
 
 void Compiler::ReportEnd(const std::vector<std::string>& runProblems) {
-  for (const LeftOut& left : leftOut_)
-    if (!work_.written.contains(left.box)) Note(left.box, left.why);
+  // Each box is told once, for the first reason found.
+  std::vector<int> told;
+  for (const LeftOut& left : leftOut_) {
+    if (work_.written.contains(left.box) ||
+        std::find(told.begin(), told.end(), left.box) != told.end())
+      continue;
+    told.push_back(left.box);
+    Note(left.box, left.why);
+  }
   // Blocks still open when the list ran dry, outermost first; an If with an
   // else part holds two levels and is told once.
   int previous = 0;

@@ -120,6 +120,10 @@ class Compiler {
   // Before closing box `closer` ends the innermost block: remembers the
   // boxes its body still had queued, which the walk drops with the list.
   void RememberLeftInBlock(int closer, const char* block);
+  // After closing box `closer` ended a block of that kind without being put
+  // back into the list: the walk never follows its arrows, so the boxes they
+  // lead to are left out unless the walk reaches them another way.
+  void RememberArrowsNotFollowed(int closer, BlockKind closed);
 
   const BoxTable& table_;
   DocumentViews& views_;

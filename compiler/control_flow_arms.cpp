@@ -28,6 +28,20 @@ OpenBlock Opened(int box, BlockKind kind) {
   return block;
 }
 
+// Where the walk goes on after a block of each kind.
+const char* WayOnAfter(BlockKind kind) {
+  switch (kind) {
+    case BlockKind::Loop:
+      return "a loop leaves its Next box";
+    case BlockKind::Branch:
+    case BlockKind::ElseBranch:
+      return "a branch leaves its If box";
+    case BlockKind::Call:
+      return "a subroutine leaves its Insert Subroutine box";
+  }
+  return "";
+}
+
 }  // namespace
 
 std::string Compiler::CurrentCall() const {
@@ -226,6 +240,17 @@ void Compiler::RememberLeftInBlock(int closer, const char* block) {
   for (int p = 1; p <= work_.workLen; ++p) {
     const int e = work_.workList[static_cast<std::size_t>(p)];
     if (e > 0 && e != closer && !work_.written.contains(e)) leftOut_.push_back({e, why});
+  }
+}
+
+void Compiler::RememberArrowsNotFollowed(int closer, BlockKind closed) {
+  const BoxRecord* closing = table_.box(closer);
+  if (closing == nullptr) return;
+  const std::string why = "is left out: arrows out of " + boxName(closer) + " (" + closing->Kind +
+                          ") are not followed; the way on after " + WayOnAfter(closed) + ".";
+  for (int k = 1; k <= kExits; ++k) {
+    const int to = LinkedBox(closer, closing->OutLink[k]);
+    if (to > 0) leftOut_.push_back({to, why});
   }
 }
 
