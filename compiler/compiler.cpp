@@ -17,6 +17,27 @@ const ArmEntry* FindArm(std::span<const ArmEntry> arms, const std::string& kind)
   return nullptr;
 }
 
+// Whether every box linked to target's entries is written, in entry order.
+// A Pickup counts as written: the test writes its line then, and onPickup is
+// told of each one met before the first entry that is not written.
+template <typename OnPickup>
+bool LinkedEntriesWritten(const BoxTable& table, const WrittenBoxes& written, int target,
+                          OnPickup onPickup) {
+  const BoxRecord* t = table.box(target);
+  if (t == nullptr) return false;
+  for (int k = 1; k <= kEntries; ++k) {
+    const int src = t->InLink[k];
+    if (src <= 0) continue;
+    const BoxRecord* in = table.linked(target, src);
+    if (in == nullptr) return false;  // an input that leads to no box is never written
+    if (in->Kind == "Pickup")
+      onPickup(src, *in);
+    else if (!written.contains(src))
+      return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool ArmContext::ready() { return compiler.InputsReady(script, q); }
@@ -110,8 +131,16 @@ Compiler::Visit Compiler::VisitPosition(int j) {
   if (e > 0 && table_[e].Params != "Deleted") {
     if (!script_.ends_with(kIndent))
       for (int level = 0; level < work_.nestLevel; ++level) script_ += kIndent;
+    const int level = work_.nestLevel;
+    const OpenBlock* open = work_.innermost();
+    const BlockKind innermost = open != nullptr ? open->kind : BlockKind::Loop;
     if (!Dispatch(e, j)) return Visit::Fault;
     armDone = work_.written.contains(e);
+    // The tail follows the arrows of the box it finds here: a closing box
+    // that ended its block and is not here (an End If or End Subroutine,
+    // whose block goes on from its own box) leads nowhere.
+    if (armDone && work_.nestLevel < level && work_.workList[j] != e)
+      RememberArrowsNotFollowed(e, innermost);
   }
   return Tail(j, armDone);
 }
@@ -177,6 +206,11 @@ Compiler::Visit Compiler::StuckCheck(int j) {
       ++waitCount_;
       return Visit::Continue;
     }
+    // The count can run out within one pass while a box is ready that the
+    // pass has gone by (it moved down as the box before it left the list)
+    // or not reached yet: the walk goes on to it.
+    for (int p = 1; p <= work_.workLen; ++p)
+      if (WouldBeWritten(work_.workList[p])) return Visit::Continue;
     // The first box to wait may have left the list since without any box
     // being written (a Pickup marked done by a box it feeds): the question
     // then names the box the walk stands at, which is still waiting.
@@ -226,20 +260,21 @@ void Compiler::QueueSuccessors(int e) {
 }
 
 bool Compiler::InputsReady(std::string& code, int target) {
-  const BoxRecord* t = table_.box(target);
-  if (t == nullptr) return false;
-  for (int k = 1; k <= kEntries; ++k) {
-    const int src = t->InLink[k];
-    if (src <= 0) continue;
-    const BoxRecord* in = table_.linked(target, src);
-    if (in == nullptr) return false;  // an input that leads to no box is never written
-    if (in->Kind == "Pickup") {
-      code += boxName(src) + "=" + in->Params + ";" + NL;
-      work_.written.mark(src);
-    }
-    if (!work_.written.contains(src)) return false;
-  }
-  return true;
+  return LinkedEntriesWritten(table_, work_.written, target,
+                              [this, &code](int pickup, const BoxRecord& box) {
+                                code += boxName(pickup) + "=" + box.Params + ";" + NL;
+                                work_.written.mark(pickup);
+                              });
+}
+
+bool Compiler::WouldBeWritten(int e) const {
+  const BoxRecord* box = table_.box(e);
+  if (box == nullptr || work_.written.contains(e) || box->Params == "Deleted") return false;
+  const std::string& kind = box->Kind;
+  const bool hasArm = ControlFlowArmOf(kind) != nullptr || FindArm(InputArms(), kind) != nullptr ||
+                      FindArm(TemplateArms(), kind) != nullptr;
+  return hasArm && LinkedEntriesWritten(table_, work_.written, e, [](int, const BoxRecord&) {}) &&
+         ArmAllows(e);
 }
 
 void Compiler::Note(int box, const std::string& what) {
@@ -250,8 +285,15 @@ void Compiler::Note(int box, const std::string& what) {
 }
 
 void Compiler::ReportEnd(const std::vector<std::string>& runProblems) {
-  for (const LeftOut& left : leftOut_)
-    if (!work_.written.contains(left.box)) Note(left.box, left.why);
+  // Each box is told once, for the first reason found.
+  std::vector<int> told;
+  for (const LeftOut& left : leftOut_) {
+    if (work_.written.contains(left.box) ||
+        std::find(told.begin(), told.end(), left.box) != told.end())
+      continue;
+    told.push_back(left.box);
+    Note(left.box, left.why);
+  }
   // Blocks still open when the list ran dry, outermost first; an If with an
   // else part holds two levels and is told once.
   int previous = 0;

@@ -81,6 +81,13 @@ class Compiler {
   bool Dispatch(int q, int j);
   Visit Tail(int j, bool armDone);
   Visit StuckCheck(int j);
+  // Whether the arm of queued box e would write its code were e visited
+  // now: the tests the arms make, made without writing anything.
+  bool WouldBeWritten(int e) const;
+  // What q's arm tests besides the boxes at its entries: a loop or a branch
+  // opens only while no other queued box is ready, a call too once boxes
+  // wait, and a subroutine's start box is written only inside a call.
+  bool ArmAllows(int q) const;
   void QueueSuccessors(int box);
   // The start-box kind of the innermost open call, "" outside every call.
   std::string CurrentCall() const;
@@ -90,6 +97,9 @@ class Compiler {
   // The arms of the kinds that change the walk itself (control_flow_arms.cpp);
   // false when q's kind is none of them.
   bool ControlFlowArm(ArmContext& a);
+  using ControlFlowArmFunction = void (Compiler::*)(ArmContext&);
+  // The arm of kind when it is one of those, else nullptr.
+  static ControlFlowArmFunction ControlFlowArmOf(const std::string& kind);
   void LoopArm(ArmContext& a);
   void NextArm(ArmContext& a);
   void BreakArm(ArmContext& a);
@@ -110,6 +120,10 @@ class Compiler {
   // Before closing box `closer` ends the innermost block: remembers the
   // boxes its body still had queued, which the walk drops with the list.
   void RememberLeftInBlock(int closer, const char* block);
+  // After closing box `closer` ended a block of that kind without being put
+  // back into the list: the walk never follows its arrows, so the boxes they
+  // lead to are left out unless the walk reaches them another way.
+  void RememberArrowsNotFollowed(int closer, BlockKind closed);
 
   const BoxTable& table_;
   DocumentViews& views_;

@@ -28,6 +28,20 @@ OpenBlock Opened(int box, BlockKind kind) {
   return block;
 }
 
+// Where the walk goes on after a block of each kind.
+const char* WayOnAfter(BlockKind kind) {
+  switch (kind) {
+    case BlockKind::Loop:
+      return "a loop leaves its Next box";
+    case BlockKind::Branch:
+    case BlockKind::ElseBranch:
+      return "a branch leaves its If box";
+    case BlockKind::Call:
+      return "a subroutine leaves its Insert Subroutine box";
+  }
+  return "";
+}
+
 }  // namespace
 
 std::string Compiler::CurrentCall() const {
@@ -45,33 +59,39 @@ bool Compiler::ClosesLoopOrBranch() const {
   return open != nullptr && open->kind != BlockKind::Call;
 }
 
+Compiler::ControlFlowArmFunction Compiler::ControlFlowArmOf(const std::string& kind) {
+  if (kind == "For" || kind == "While") return &Compiler::LoopArm;
+  if (kind == "Next") return &Compiler::NextArm;
+  if (kind == "Break") return &Compiler::BreakArm;
+  if (kind == "If") return &Compiler::IfArm;
+  if (kind == "End If") return &Compiler::EndIfArm;
+  if (IsSubroutineEndKind(kind)) return &Compiler::EndSubroutineArm;
+  if (IsSubroutineCallKind(kind)) return &Compiler::CallArm;
+  if (IsSubroutineStartKind(kind)) return &Compiler::SubroutineStartArm;
+  return nullptr;
+}
+
 bool Compiler::ControlFlowArm(ArmContext& a) {
-  const std::string kind = a.box().Kind;
-  if (kind == "For" || kind == "While") {
-    LoopArm(a);
-  } else if (kind == "Next") {
-    NextArm(a);
-  } else if (kind == "Break") {
-    BreakArm(a);
-  } else if (kind == "If") {
-    IfArm(a);
-  } else if (kind == "End If") {
-    EndIfArm(a);
-  } else if (IsSubroutineEndKind(kind)) {
-    EndSubroutineArm(a);
-  } else if (IsSubroutineCallKind(kind)) {
-    CallArm(a);
-  } else if (IsSubroutineStartKind(kind)) {
-    SubroutineStartArm(a);
-  } else {
-    return false;
+  const ControlFlowArmFunction arm = ControlFlowArmOf(a.box().Kind);
+  if (arm == nullptr) return false;
+  (this->*arm)(a);
+  return true;
+}
+
+bool Compiler::ArmAllows(int q) const {
+  const std::string& kind = table_[q].Kind;
+  if (kind == "For" || kind == "While" || kind == "If") return work_.NoOtherReady(q, table_);
+  if (IsSubroutineCallKind(kind)) return waitCount_ == 0 || work_.NoOtherReady(q, table_);
+  if (IsSubroutineStartKind(kind)) {
+    const OpenBlock* open = work_.innermost();
+    return open != nullptr && open->kind == BlockKind::Call;
   }
   return true;
 }
 
 void Compiler::LoopArm(ArmContext& a) {
   const bool inputsDone = a.ready();  // always tested: it writes Pickup lines
-  if (!inputsDone || !work_.NoOtherReady(a.q, table_)) return;
+  if (!inputsDone || !ArmAllows(a.q)) return;
   // The loop box stays at its position: the tail queues its exits, the body,
   // into the emptied list.
   work_.OpenLevel(Opened(a.q, BlockKind::Loop), a.j);
@@ -112,7 +132,7 @@ void Compiler::BreakArm(ArmContext& a) {
 
 void Compiler::IfArm(ArmContext& a) {
   const bool inputsDone = a.ready();
-  if (!inputsDone || !work_.NoOtherReady(a.q, table_)) return;
+  if (!inputsDone || !ArmAllows(a.q)) return;
   a.done();
   const BoxRecord& box = a.box();
   const bool hasElse = box.Params.starts_with("else");
@@ -147,9 +167,8 @@ void Compiler::EndIfArm(ArmContext& a) {
 }
 
 void Compiler::CallArm(ArmContext& a) {
-  bool ready = a.ready();
-  if (waitCount_ > 0) ready = ready && work_.NoOtherReady(a.q, table_);
-  if (!ready) return;
+  const bool inputsDone = a.ready();
+  if (!inputsDone || !ArmAllows(a.q)) return;
   const std::string startKind = SubroutineStartKindOfCall(a.box().Kind);
   a.done();
   for (int level = 1; level <= work_.nestLevel; ++level) {
@@ -221,6 +240,17 @@ void Compiler::RememberLeftInBlock(int closer, const char* block) {
   for (int p = 1; p <= work_.workLen; ++p) {
     const int e = work_.workList[static_cast<std::size_t>(p)];
     if (e > 0 && e != closer && !work_.written.contains(e)) leftOut_.push_back({e, why});
+  }
+}
+
+void Compiler::RememberArrowsNotFollowed(int closer, BlockKind closed) {
+  const BoxRecord* closing = table_.box(closer);
+  if (closing == nullptr) return;
+  const std::string why = "is left out: arrows out of " + boxName(closer) + " (" + closing->Kind +
+                          ") are not followed; the way on after " + WayOnAfter(closed) + ".";
+  for (int k = 1; k <= kExits; ++k) {
+    const int to = LinkedBox(closer, closing->OutLink[k]);
+    if (to > 0) leftOut_.push_back({to, why});
   }
 }
 

@@ -139,6 +139,22 @@ TEST_F(HelpDrawings, TheWayOnLeavesTheIfBoxOrTheNextBox) {
   }
 }
 
+// 1 input, 2 If, 3 (Sin) its branch, 4 (End If), and 5 (Cos) drawn from the
+// End If box only.
+TEST_F(HelpDrawings, ABoxOnlyAnEndIfLeadsToIsNamedAtTheEnd) {
+  EXPECT_TRUE(Tells(kBoxes, kBlocks,
+                    "A box that only an End If box leads to is left out, and the message at the "
+                    "end of the compile names it."));
+  const int branch = Opened("If", "box1>3");
+  const int holds = c.box("Sin");
+  const int endIf = c.box("End If");
+  c.chain(branch, holds, endIf, c.box("Cos"));
+  Compile();
+  EXPECT_EQ(Asked(), Strings{Incomplete({"box5 (Cos) is left out: arrows out of box4 (End If) "
+                                         "are not followed; the way on after a branch leaves "
+                                         "its If box."})});
+}
+
 // 1 input, 2 the opener, 3 (Sin) the box before the closer, with 4 (Screen
 // Output) and 5 (the closer) on its exits in the order drawn.
 TEST_F(HelpDrawings, AnOutputBesideTheBodyIsKeptWhenTheClosingArrowComesFirst) {

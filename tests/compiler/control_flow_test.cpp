@@ -158,6 +158,84 @@ TEST_F(CompileTest, BoxQueuedAgainAfterItsBlockClosedIsNotLeftOut) {
   EXPECT_EQ(Asked(), Strings{kDone});
 }
 
+// The walk goes on after a branch from its If box and after a subroutine
+// from its call, never from the End If or End Subroutine box: a box drawn
+// from one is never written, and the end says so. A loop goes on from its
+// Next box, so an End If that closes a loop leads nowhere either.
+TEST_F(CompileTest, BoxDrawnFromAClosingBoxIsToldAsLeftOut) {
+  // 1 input, 2 the opener, 3 Sin, 4 End If, 5 Tan.
+  const auto tanAfterEndIf = [](ChartBuilder& b, const char* opener, const char* params) {
+    const int in = b.input("Constant Input", "3");
+    const int block = b.box(opener, params);
+    const int body = b.box("Sin");
+    const int endIf = b.box("End If");
+    b.chain(in, block, body, endIf, b.box("Tan"));
+  };
+  struct Case {
+    const char* closer;
+    std::function<void(ChartBuilder&)> draw;
+    Strings asked;
+  };
+  const std::vector<Case> cases{
+      {"End If",
+       [&](ChartBuilder& b) {
+         tanAfterEndIf(b, "If", "box2>0");
+         b.box("Cos");  // drawn from nothing, as is a box of another document
+         b.box("Cos", "", 2);
+       },
+       {Incomplete({"box5 (Tan) is left out: arrows out of box4 (End If) are not followed; the "
+                    "way on after a branch leaves its If box."})}},
+      {"both End If boxes of an else branch",
+       [](ChartBuilder& b) {
+         IfElseChart(b);
+         b.link(4, b.box("Tan"));
+         b.link(6, b.box("Cos"));
+       },
+       {Incomplete({"box9 (Cos) is left out: arrows out of box6 (End If) are not followed; the "
+                    "way on after a branch leaves its If box.",
+                    "box8 (Tan) is left out: arrows out of box4 (End If) are not followed; the "
+                    "way on after a branch leaves its If box."})}},
+      {"End Subroutine",
+       [](ChartBuilder& b) {
+         CallChart(b, 1);
+         b.link(6, b.box("Tan"));
+       },
+       {Incomplete({"box7 (Tan) is left out: arrows out of box6 (End Subroutine) are not "
+                    "followed; the way on after a subroutine leaves its Insert Subroutine "
+                    "box."})}},
+      {"End If closing a loop",
+       [&](ChartBuilder& b) { tanAfterEndIf(b, "For", "1:1:2,"); },
+       {Incomplete({"box5 (Tan) is left out: arrows out of box4 (End If) are not followed; the "
+                    "way on after a loop leaves its Next box."})}},
+      {"End If into a box of its own branch",
+       [](ChartBuilder& b) {
+         const int in = b.input("Constant Input", "3");
+         const int branch = b.box("If", "box2>0");
+         const int body = b.box("Sin");
+         b.chain(in, branch, body);
+         const int sum = b.box("+");
+         const int endIf = b.box("End If");
+         b.link(body, sum).link(body, endIf).link(endIf, sum);
+       },
+       {Incomplete({"box4 (+) is left out: box5 (End If) closed its branch first."})}},
+      {"End If into a box the way on reaches",
+       [](ChartBuilder& b) {
+         IfChart(b, "box2>0");
+         b.link(4, b.box("+"));
+         b.link(5, 6);
+       },
+       {kDone}},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.closer);
+    c = ChartBuilder{};
+    host.questions.clear();
+    k.draw(c);
+    Compile();
+    EXPECT_EQ(Asked(), k.asked);
+  }
+}
+
 // Box 6 waits (for the Next box) in the outer list at position 2 while the loop runs. The Next
 // box closes the loop at position 2 of the inner list, so box 6 is the entry
 // it displaces: box 6 goes back into the list (its first free position),

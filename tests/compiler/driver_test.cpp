@@ -157,6 +157,51 @@ TEST_F(CompileTest, WaitingVisitsAreCountedAcrossBoxesUntilProgress) {
   EXPECT_EQ(Asked(), Strings{kDone});
 }
 
+// Charts without a loop whose every box is fed in the end: the waiting
+// visits since the last box written reach the question's count within one
+// pass, while a ready box waits at a position the pass has gone by (it moved
+// down when the box before it left the list) or has not reached. The walk
+// goes on to it without asking. Box 1 is the input 1; the arrows are drawn
+// in the order given.
+TEST_F(CompileTest, NoQuestionWhileAQueuedBoxIsReady) {
+  struct Case {
+    std::vector<std::string> kinds;  // of boxes 2, 3, ...
+    std::vector<std::pair<int, int>> arrows;
+    std::string script;
+  };
+  const std::vector<std::string> tanAndSums{"Tan", "+", "+", "+", "+"};
+  const std::vector<Case> cases{
+      {tanAndSums,
+       {{1, 2}, {4, 6}, {2, 3}, {3, 5}, {1, 6}, {1, 5}, {1, 4}, {2, 4}, {1, 3}},
+       "box1=1;\r\nbox2=tan(box1);\r\nbox4=box1+box2;\r\nbox6=box4+box1;\r\n"
+       "box3=box2+box1;\r\nbox5=box3+box1;\r\n"},
+      {tanAndSums,
+       {{1, 2}, {2, 3}, {1, 5}, {4, 6}, {3, 4}, {2, 5}, {1, 4}, {1, 6}, {1, 3}},
+       "box1=1;\r\nbox2=tan(box1);\r\nbox3=box2+box1;\r\nbox5=box1+box2;\r\n"
+       "box4=box3+box1;\r\nbox6=box4+box1;\r\n"},
+      {{"If", "Tan", "Tan", "+", "+", "+", "+", "End If"},
+       {{1, 2}, {2, 3}, {4, 8}, {5, 6}, {5, 8}, {3, 4}, {3, 7}, {5, 7}, {3, 6}, {3, 5}, {4, 5},
+        {4, 6}, {3, 8}, {8, 9}},
+       "box1=1;\r\nbox2=box1;\r\nif (box2>0),\r\n   box3=tan(box2);\r\n   box4=tan(box3);\r\n"
+       "   box5=box3+box4;\r\n   box7=box3+box5;\r\n   box8=box4+box5+box3;\r\n"
+       "   box6=box5+box3+box4;\r\nend;\r\n"},
+  };
+  for (const Case& k : cases) {
+    c = ChartBuilder{};
+    host.questions.clear();
+    c.input("Constant Input", "1");
+    for (const std::string& kind : k.kinds) c.box(kind, kind == "If" ? "box2>0" : "");
+    std::string drawn;
+    for (const auto& [from, to] : k.arrows) {
+      c.link(from, to);
+      drawn += " " + std::to_string(from) + "->" + std::to_string(to);
+    }
+    SCOPED_TRACE(drawn);
+    EXPECT_EQ(Compile(), k.script);
+    EXPECT_EQ(Asked(), Strings{kDone});
+  }
+}
+
 TEST_F(CompileTest, DeletedBoxIsNeverWritten) {
   const int in = c.input("Constant Input", "1");
   c.link(in, c.box("Constant Input", "Deleted"));
