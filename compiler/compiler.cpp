@@ -48,6 +48,7 @@ std::string Compiler::CompileFlowchart(CompileMode mode, int docTag) {
   processed_ = 0;
   suspect_ = 0;
   waitCount_ = 0;
+  passedOver_ = 0;
   notes_.clear();
   leftOut_.clear();
   writtenUnder_.fill({});
@@ -177,6 +178,7 @@ Compiler::Visit Compiler::Tail(int j, bool armDone) {
   if (e > 0 && work_.written.contains(e)) {
     suspect_ = 0;
     waitCount_ = 0;
+    passedOver_ = 0;
     QueueSuccessors(e);
     if (mode_ == CompileMode::Execute) {
       if (execution_ != nullptr && !execution_->executeStep(e, work_.nestLevel, script_))
@@ -194,6 +196,7 @@ Compiler::Visit Compiler::Tail(int j, bool armDone) {
     // is progress, and the entry now here has not waited yet.
     suspect_ = 0;
     waitCount_ = 0;
+    passedOver_ = 0;
     return Visit::Continue;
   }
   return StuckCheck(j);
@@ -209,8 +212,14 @@ Compiler::Visit Compiler::StuckCheck(int j) {
     // The count can run out within one pass while a box is ready that the
     // pass has gone by (it moved down as the box before it left the list)
     // or not reached yet: the walk goes on to it.
-    for (int p = 1; p <= work_.workLen; ++p)
-      if (WouldBeWritten(work_.workList[p])) return Visit::Continue;
+    // Should that look ever be wrong, two whole passes without progress
+    // still bring the question, so that the walk cannot go round for ever.
+    if (passedOver_ <= 2 * work_.workLen)
+      for (int p = 1; p <= work_.workLen; ++p)
+        if (WouldBeWritten(work_.workList[p])) {
+          ++passedOver_;
+          return Visit::Continue;
+        }
     // The first box to wait may have left the list since without any box
     // being written (a Pickup marked done by a box it feeds): the question
     // then names the box the walk stands at, which is still waiting.

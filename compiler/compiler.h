@@ -139,6 +139,9 @@ class Compiler {
   int processed_ = 0;
   int suspect_ = 0;
   int waitCount_ = 0;
+  // Questions put off since the last progress because a queued box looked
+  // ready.
+  int passedOver_ = 0;
   // Problems that leave the script incomplete, told at the end.
   std::vector<std::string> notes_;
   // Boxes dropped with a block's list, and why; told at the end unless
