@@ -29,18 +29,6 @@ namespace {
 constexpr int kPaletteMarginPx = 24;
 constexpr int kPaletteTopPx = 64;
 
-QAction* AddItem(QMenu* menu, const char* name, const QString& caption) {
-  QAction* item = menu->addAction(caption);
-  item->setObjectName(name);
-  return item;
-}
-
-QAction* AddSeparator(QMenu* menu, const char* name) {
-  QAction* item = menu->addSeparator();
-  item->setObjectName(name);
-  return item;
-}
-
 QMenu* AddMenu(QMainWindow* frame, const char* name, const QString& caption) {
   auto* menu = new QMenu(caption, frame);
   menu->setObjectName(name);
