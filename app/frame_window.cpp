@@ -226,7 +226,7 @@ void FrameWindow::afterSplash(const AppDirProbe& probe) {
     qWarning("Start-up: %s", e.what());
   }
   // The items say what the start-up did: the palette as it is shown and
-  // the toolbox it was built from, whichever keys the file held.
+  // the toolbox it was built from.
   showToolboxItems();
   show();
   loaded_ = true;
@@ -374,8 +374,7 @@ void FrameWindow::showToolbox(bool show) {
 
 void FrameWindow::chooseCurrentToolbox() {
   ToolboxChoiceHooks hooks;
-  // The caption is that of the title the choice put in the preferences.
-  hooks.setCaptions = [this](const std::string&) { showToolboxItems(); };
+  hooks.toolboxChanged = [this] { showToolboxItems(); };
   hooks.reloadPalette = [this] { reloadPalette(toolboxShown()); };
   // The toolbox dialog opens in the program directory; the flowchart and
   // script dialogs stay in the person's folder all the same.
