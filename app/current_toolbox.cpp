@@ -28,7 +28,7 @@ bool ChooseCurrentToolbox(Dialogs& dialogs, Preferences& prefs, const std::strin
   const std::string title = ToolboxTitleOf(*path);
   if (title.empty()) return false;
   prefs.txtToolbox = title;
-  if (hooks.setCaptions) hooks.setCaptions(CurrentToolboxCaption(title));
+  if (hooks.toolboxChanged) hooks.toolboxChanged();
   if (hooks.reloadPalette) hooks.reloadPalette();
   return true;
 }

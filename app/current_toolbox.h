@@ -26,9 +26,8 @@ std::string ToolboxTitleOf(const std::string& path);
 // What choosing a toolbox changes besides the preference; the frame wires
 // these to its menu, the documents' menus and the palette.
 struct ToolboxChoiceHooks {
-  // The caption for the frame's item and, from a document, every open
-  // document's item.
-  std::function<void(const std::string& caption)> setCaptions;
+  // txtToolbox holds the new title: every Options menu shows it.
+  std::function<void()> toolboxChanged;
   // The palette's reload sequence; it is shown again when Show Toolbox is on.
   std::function<void()> reloadPalette;
 };
@@ -36,7 +35,7 @@ struct ToolboxChoiceHooks {
 // Asks for a toolbox file in a Save As dialog with the toolbox filter, which
 // offers the current toolbox's file in the program directory appDir (where
 // the palette reads it); a cancel changes nothing. Otherwise the lower-cased
-// title becomes txtToolbox and the captions, and the palette is reloaded.
+// title becomes txtToolbox, the menus are told, and the palette is reloaded.
 // Choosing "default.tlb" in any case selects the built-in toolbox. True when
 // a toolbox was chosen.
 bool ChooseCurrentToolbox(Dialogs& dialogs, Preferences& prefs, const std::string& appDir,

@@ -29,18 +29,6 @@ namespace {
 constexpr int kPaletteMarginPx = 24;
 constexpr int kPaletteTopPx = 64;
 
-QAction* AddItem(QMenu* menu, const char* name, const QString& caption) {
-  QAction* item = menu->addAction(caption);
-  item->setObjectName(name);
-  return item;
-}
-
-QAction* AddSeparator(QMenu* menu, const char* name) {
-  QAction* item = menu->addSeparator();
-  item->setObjectName(name);
-  return item;
-}
-
 QMenu* AddMenu(QMainWindow* frame, const char* name, const QString& caption) {
   auto* menu = new QMenu(caption, frame);
   menu->setObjectName(name);
@@ -238,7 +226,7 @@ void FrameWindow::afterSplash(const AppDirProbe& probe) {
     qWarning("Start-up: %s", e.what());
   }
   // The items say what the start-up did: the palette as it is shown and
-  // the toolbox it was built from, whichever keys the file held.
+  // the toolbox it was built from.
   showToolboxItems();
   show();
   loaded_ = true;
@@ -386,8 +374,7 @@ void FrameWindow::showToolbox(bool show) {
 
 void FrameWindow::chooseCurrentToolbox() {
   ToolboxChoiceHooks hooks;
-  // The caption is that of the title the choice put in the preferences.
-  hooks.setCaptions = [this](const std::string&) { showToolboxItems(); };
+  hooks.toolboxChanged = [this] { showToolboxItems(); };
   hooks.reloadPalette = [this] { reloadPalette(toolboxShown()); };
   // The toolbox dialog opens in the program directory; the flowchart and
   // script dialogs stay in the person's folder all the same.

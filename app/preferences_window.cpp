@@ -4,7 +4,6 @@
 #include <QPen>
 #include <QSignalBlocker>
 
-#include "app/current_toolbox.h"
 #include "model/numeric_text.h"
 #include "model/twips.h"
 
@@ -200,8 +199,7 @@ void PreferencesWindow::mnuOptionsPrefs_Click(int doc) {
 
 void PreferencesWindow::applyPreferences(int doc) {
   const Preferences& p = m_.prefs;
-  const DocumentPreferences given{LineWidthOf(p), p.chkShowBubbles, p.chkShowToolbox,
-                                  CurrentToolboxCaption(p.txtToolbox)};
+  const DocumentPreferences given{LineWidthOf(p), p.chkShowBubbles};
   if (applyToDocument)
     for (const int n : m_.documents.openDocuments()) applyToDocument(n, given);
   if (showPalette) showPalette(p.chkShowToolbox);

@@ -20,12 +20,11 @@
 
 namespace quorvin {
 
-// What the Preferences command gives an open document.
+// What the Preferences command gives an open document; the toolbox state
+// its Options menu shows comes from the frame, with the palette.
 struct DocumentPreferences {
   int lineWidth = 1;
   bool showBubbles = true;
-  bool showToolbox = true;               // its Show Toolbox check
-  std::string currentToolboxCaption;     // "Current Toolbox: " and the title
 };
 
 class PreferencesWindow : public QDialog {
@@ -35,15 +34,15 @@ class PreferencesWindow : public QDialog {
   explicit PreferencesWindow(Model& m, QWidget* parent = nullptr);
 
   // Reads the settings file of the program directory into the live
-  // preferences and the controls; what was found tells the frame how to set
-  // its toolbox items.
+  // preferences and the controls, and says whether it could.
   SettingsRead loadSettings();
 
   // The Preferences command of document doc: shows the window modally; when
   // OK or Cancel hides it, applyPreferences(doc) follows.
   void mnuOptionsPrefs_Click(int doc);
-  // Gives every open document its line width, bubbles and toolbox state,
-  // shows or hides the palette, and redraws the arrows of document doc.
+  // Gives every open document its line width and bubbles, shows or hides
+  // the palette (which has every menu show the toolbox state), and redraws
+  // the arrows of document doc.
   void applyPreferences(int doc);
 
   // Handlers.

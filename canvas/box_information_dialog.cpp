@@ -1,7 +1,6 @@
 #include "canvas/box_information_dialog.h"
 
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
 
@@ -151,9 +150,8 @@ void BoxInformationDialog::fitTexts() {
   // Kinds are short, but a subroutine's name or a formula may be of any
   // length: the window stays within its screen, and what is still longer
   // is cut at its edge.
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  if (screen != nullptr)
-    extra = std::min(extra, screen->availableGeometry().width() - width() - 40);
+  if (const QScreen* shownOn = screen(); shownOn != nullptr)
+    extra = std::min(extra, shownOn->availableGeometry().width() - width() - 40);
   if (extra <= 0) return;
   setFixedSize(width() + extra, height());
   rows.push_back(lblEmpty);

@@ -11,25 +11,6 @@
 
 namespace quorvin {
 
-namespace {
-
-QAction* AddItem(QMenu* menu, const char* name, const char* caption,
-                 const QKeySequence& shortcut = {}) {
-  QAction* item = menu->addAction(QString::fromUtf8(caption));
-  item->setObjectName(QString::fromUtf8(name));
-  if (!shortcut.isEmpty()) item->setShortcut(shortcut);
-  return item;
-}
-
-QAction* AddCheckItem(QMenu* menu, const char* name, const char* caption, bool checked) {
-  QAction* item = AddItem(menu, name, caption);
-  item->setCheckable(true);
-  item->setChecked(checked);
-  return item;
-}
-
-}  // namespace
-
 void DocumentWindow::installMenus(QMenuBar& bar) const {
   bar.clear();
   for (QMenu* menu : menus_) bar.addMenu(menu);

@@ -4,34 +4,45 @@
 
 namespace quorvin {
 
-namespace {
-
-QAction* AddItem(QMenu& menu, const char* name, const char* caption) {
-  QAction* item = menu.addAction(QString::fromUtf8(caption));
+QAction* AddItem(QMenu* menu, const char* name, const QString& caption,
+                 const QKeySequence& shortcut) {
+  QAction* item = menu->addAction(caption);
   item->setObjectName(QString::fromUtf8(name));
+  if (!shortcut.isEmpty()) item->setShortcut(shortcut);
   return item;
 }
 
-}  // namespace
+QAction* AddCheckItem(QMenu* menu, const char* name, const QString& caption, bool checked) {
+  QAction* item = AddItem(menu, name, caption);
+  item->setCheckable(true);
+  item->setChecked(checked);
+  return item;
+}
+
+QAction* AddSeparator(QMenu* menu, const char* name) {
+  QAction* item = menu->addSeparator();
+  item->setObjectName(QString::fromUtf8(name));
+  return item;
+}
 
 HelpItems AddHelpItems(QMenu& menu, HelpMenuOf owner,
                        const std::function<void(HelpCommand)>& chosen) {
   const bool document = owner == HelpMenuOf::Document;
   HelpItems items;
-  items.contents = AddItem(menu, "mnuHelpContents", "&Contents");
-  items.search = AddItem(menu, "mnuHelpSearch", "&Search For Help On ...");
-  items.howTo = AddItem(menu, "mnuHelpHowTo", "&How to Use Help");
+  items.contents = AddItem(&menu, "mnuHelpContents", "&Contents");
+  items.search = AddItem(&menu, "mnuHelpSearch", "&Search For Help On ...");
+  items.howTo = AddItem(&menu, "mnuHelpHowTo", "&How to Use Help");
   items.separator = menu.addSeparator();
   if (document) {
-    items.tour = AddItem(menu, "mnuHelpTour", "&Guided Tour");
+    items.tour = AddItem(&menu, "mnuHelpTour", "&Guided Tour");
     items.tour->setCheckable(true);
     items.tour->setEnabled(false);
     menu.addSeparator();
   } else {
     items.separator->setObjectName(QStringLiteral("mnus1"));
   }
-  items.about = AddItem(menu, "mnuHelpAbout", document ? "&About..." : "About Quorvin ...");
-  items.disclaimer = AddItem(menu, "mnuHelpDisclaimer", "&Disclaimer...");
+  items.about = AddItem(&menu, "mnuHelpAbout", document ? "&About..." : "About Quorvin ...");
+  items.disclaimer = AddItem(&menu, "mnuHelpDisclaimer", "&Disclaimer...");
   const std::pair<QAction*, HelpCommand> commands[] = {
       {items.contents, HelpCommand::Contents}, {items.search, HelpCommand::Search},
       {items.howTo, HelpCommand::HowToUse},    {items.about, HelpCommand::About},

@@ -1,8 +1,10 @@
 #pragma once
-// What the frame's menus and every document window's show alike: the Help
-// menu, built by one function for both, and captions that hold a file name.
+// What the frame's menus and every document window's are made of alike:
+// named items, the Help menu, built by one function for both, and captions
+// that hold a file name.
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QString>
 #include <functional>
@@ -11,6 +13,15 @@
 #include "canvas/menu_choices.h"
 
 namespace quorvin {
+
+// An item captioned caption added to menu under the object name name (the
+// name the tests and the accessibility bus know it by), with its shortcut.
+QAction* AddItem(QMenu* menu, const char* name, const QString& caption,
+                 const QKeySequence& shortcut = {});
+// The same, checkable and checked as given.
+QAction* AddCheckItem(QMenu* menu, const char* name, const QString& caption, bool checked);
+// A separator under the object name name.
+QAction* AddSeparator(QMenu* menu, const char* name);
 
 // Whose Help menu: the document window's holds the guided tour between two
 // separators and calls About "&About..."; the frame's has one separator,

@@ -191,14 +191,8 @@ SettingsRead ReadSettings(std::string_view bytes, Preferences& prefs) {
     prefs.txtLineWidth = std::string(1, v->front());
   if (const auto v = SettingValue(bytes, key::kShowBubbles)) prefs.chkShowBubbles = IsOn(*v);
   if (const auto v = SettingValue(bytes, key::kUnusedBoxesForInput)) prefs.chkInput = IsOn(*v);
-  if (const auto v = SettingValue(bytes, key::kShowToolbox)) {
-    prefs.chkShowToolbox = IsOn(*v);
-    read.showToolbox = true;
-  }
-  if (const auto v = SettingValue(bytes, key::kDefaultToolbox)) {
-    prefs.txtToolbox = *v;
-    read.defaultToolbox = true;
-  }
+  if (const auto v = SettingValue(bytes, key::kShowToolbox)) prefs.chkShowToolbox = IsOn(*v);
+  if (const auto v = SettingValue(bytes, key::kDefaultToolbox)) prefs.txtToolbox = *v;
   if (const auto v = SettingValue(bytes, key::kToolboxSize)) prefs.lbltoolboxsize = *v;
   if (const auto v = SettingValue(bytes, key::kScanDrives)) prefs.txtDrives = *v;
   return read;

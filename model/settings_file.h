@@ -76,12 +76,9 @@ struct UnreadableSettings {
   bool operator==(const UnreadableSettings&) const = default;
 };
 
-// What a read of the settings found beyond the preferences themselves: the
-// frame's toolbox items follow these two keys when they are present.
+// What a read of the settings found beyond the preferences themselves.
 struct SettingsRead {
-  bool fileRead = false;
-  bool showToolbox = false;     // "Show Toolbox" present
-  bool defaultToolbox = false;  // "Default Toolbox" present
+  bool fileRead = false;  // a settings file was there and was read
   // Set when the settings file is there but could not be read.
   std::optional<UnreadableSettings> unreadable;
 };

@@ -11,11 +11,14 @@ namespace {
 
 using testing::ScriptedDialogs;
 
+// The caption the menus show of prefs each time they are told, and the
+// palette's reloads.
 struct Recorder {
   std::vector<std::string> captions;
   int reloads = 0;
-  ToolboxChoiceHooks hooks() {
-    return {[this](const std::string& c) { captions.push_back(c); }, [this] { ++reloads; }};
+  ToolboxChoiceHooks hooks(const Preferences& prefs) {
+    return {[this, &prefs] { captions.push_back(CurrentToolboxCaption(prefs.txtToolbox)); },
+            [this] { ++reloads; }};
   }
 };
 
@@ -34,7 +37,7 @@ TEST(CurrentToolbox, ChosenFileGivesItsLowerCasedTitleEverywhere) {
   dialogs.fileAnswers.push_back("/somewhere/Else/My Tools.TLB");
   Preferences prefs = DesignPreferences();
   Recorder r;
-  EXPECT_TRUE(ChooseCurrentToolbox(dialogs, prefs, "/opt/quorvin", r.hooks()));
+  EXPECT_TRUE(ChooseCurrentToolbox(dialogs, prefs, "/opt/quorvin", r.hooks(prefs)));
   EXPECT_EQ(dialogs.filters,
             std::vector<std::string>{"Quorvin Toolbox Files (*.tlb)|*.tlb|All Files (*.*)|*.*"});
   EXPECT_EQ(dialogs.named, 1) << "a dialog that asks to replace the toolbox it names";
@@ -52,7 +55,7 @@ TEST(CurrentToolbox, DefaultInAnyCaseIsTheBuiltInToolbox) {
   Preferences prefs = DesignPreferences();
   prefs.txtToolbox = "mine.tlb";
   Recorder r;
-  EXPECT_TRUE(ChooseCurrentToolbox(dialogs, prefs, "/opt/quorvin", r.hooks()));
+  EXPECT_TRUE(ChooseCurrentToolbox(dialogs, prefs, "/opt/quorvin", r.hooks(prefs)));
   EXPECT_EQ(prefs.txtToolbox, "default.tlb");
   EXPECT_EQ(r.captions, std::vector<std::string>{"Current Toolbox: default.tlb"});
 }
@@ -62,9 +65,9 @@ TEST(CurrentToolbox, CancelChangesNothing) {
   Preferences prefs = DesignPreferences();
   prefs.txtToolbox = "mine.tlb";
   Recorder r;
-  EXPECT_FALSE(ChooseCurrentToolbox(dialogs, prefs, "/opt/quorvin", r.hooks()));
+  EXPECT_FALSE(ChooseCurrentToolbox(dialogs, prefs, "/opt/quorvin", r.hooks(prefs)));
   dialogs.fileAnswers.push_back("/tmp/dir/");  // names no file
-  EXPECT_FALSE(ChooseCurrentToolbox(dialogs, prefs, "/opt/quorvin", r.hooks()));
+  EXPECT_FALSE(ChooseCurrentToolbox(dialogs, prefs, "/opt/quorvin", r.hooks(prefs)));
   EXPECT_EQ(prefs.txtToolbox, "mine.tlb");
   EXPECT_TRUE(r.captions.empty());
   EXPECT_EQ(r.reloads, 0);

@@ -169,6 +169,8 @@ TEST_F(FrameWiring, PreferencesReachEveryOpenWindow) {
   prefs.txtLineWidth->setText("4");
   prefs.chkShowBubbles->setChecked(false);
   prefs.chkShowToolbox->setChecked(false);
+  std::ofstream(dir.path().toStdString() + "/mine.tlb", std::ios::binary) << "Arrow\r\n";
+  prefs.txtToolbox->setText("mine.tlb");
   prefs.cmdOK->click();
   EXPECT_FALSE(prefs.isVisible());
   for (DocumentWindow* window : {first, second}) {
@@ -176,6 +178,7 @@ TEST_F(FrameWiring, PreferencesReachEveryOpenWindow) {
     EXPECT_FALSE(window->state().bubbleShow);
     EXPECT_FALSE(window->mnuOptionsBubbleShow->isChecked());
     EXPECT_FALSE(window->mnuOptionsToolbox->isChecked());
+    EXPECT_EQ(window->mnuOptionsCurrentToolbox->text(), "Current Toolbox: mine.tlb");
   }
   EXPECT_EQ(frame.lineWidth(), 4);
   EXPECT_FALSE(frame.mnuOptionsToolbox->isChecked());

@@ -72,14 +72,13 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"NoSectionLeavesDesign", "Show Bubbles=0\r\n", nullptr, &Preferences::chkShowBubbles, "", true}),
     testing_support::ByRowName());
 
-TEST(SettingsRead, ToolboxKeysAreReportedOnlyWhenPresent) {
+TEST(SettingsRead, ToolboxKeysChangeThePreferencesOnlyWhenGiven) {
   Preferences prefs = DesignPreferences();
-  SettingsRead read = ReadSettings(Section("Show Toolbox=0\r\nDefault Toolbox=\r\n"), prefs);
-  EXPECT_TRUE(read.showToolbox);
-  EXPECT_FALSE(read.defaultToolbox);
-  read = ReadSettings(Section("Default Toolbox=Mine.tlb\r\n"), prefs);
-  EXPECT_FALSE(read.showToolbox);
-  EXPECT_TRUE(read.defaultToolbox);
+  ReadSettings(Section("Show Toolbox=0\r\nDefault Toolbox=\r\n"), prefs);
+  EXPECT_FALSE(prefs.chkShowToolbox);
+  EXPECT_EQ(prefs.txtToolbox, "default.tlb") << "an empty value leaves the design value";
+  ReadSettings(Section("Default Toolbox=Mine.tlb\r\n"), prefs);
+  EXPECT_FALSE(prefs.chkShowToolbox);
   EXPECT_EQ(prefs.txtToolbox, "Mine.tlb");
 }
 
