@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "commands/toolbox_dispatcher.h"
+#include "model/text_encoding.h"
 
 namespace quorvin {
 
@@ -24,6 +25,7 @@ void ForEachName(std::string_view bytes, const Visit& name) {
 }  // namespace
 
 std::vector<std::string> ToolboxNames(std::string_view bytes) {
+  bytes = WithoutUtf8Mark(bytes);
   // Counted first, so that the names of a file of a million lines are made
   // in one allocation: growing the list as they come takes twice the time.
   std::size_t count = 0;

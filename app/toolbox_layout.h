@@ -44,7 +44,8 @@ struct TwipsExtent {
 };
 
 // The tool names of a toolbox file: its lines in order, without their line
-// ends (CR LF or LF), empty lines left out.
+// ends (CR LF or LF), empty lines left out, and the first without the UTF-8
+// byte-order mark an editor may have put before it.
 std::vector<std::string> ToolboxNames(std::string_view bytes);
 // Whether any of names is the name of a tool (of the toolbox dispatcher's
 // table): a binary file or a text of another kind names none.

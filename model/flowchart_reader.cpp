@@ -50,6 +50,24 @@ std::string LineError(std::size_t line, const std::string& what) {
   return "line " + std::to_string(line) + ": " + what;
 }
 
+// The box count on a file's first line, or -1 when it holds none.
+long BoxCountOn(std::string_view firstLine) {
+  const std::string_view field = Trim(firstLine);
+  if (const std::optional<long long> n = ParseInteger(field))
+    return *n < 0 ? -1 : static_cast<long>(std::min<long long>(*n, LONG_MAX));
+  // Digits too many for any integer still count boxes: more than ever fit.
+  const bool digits = !field.empty() && std::all_of(field.begin(), field.end(), [](char c) {
+    return c >= '0' && c <= '9';
+  });
+  return digits ? LONG_MAX : -1;
+}
+
+// The lines of a file, the first without the mark an editor may have put
+// before it.
+std::vector<std::string_view> FileLines(std::string_view text) {
+  return SplitLines(WithoutUtf8Mark(text));
+}
+
 // A path that is there but gives no flowchart: a folder, a device, a file the
 // user may not read, a failing disk.
 void TellUnreadable(Model& m, const std::string& path, const std::string& reason) {
@@ -105,16 +123,8 @@ std::string DecodeParams(std::string_view field) {
 }
 
 long FlowchartBoxCount(std::string_view text) {
-  const std::vector<std::string_view> lines = SplitLines(text);
-  if (lines.empty()) return -1;
-  const std::string_view field = Trim(lines[0]);
-  if (const std::optional<long long> n = ParseInteger(field))
-    return *n < 0 ? -1 : static_cast<long>(std::min<long long>(*n, LONG_MAX));
-  // Digits too many for any integer still count boxes: more than ever fit.
-  const bool digits = !field.empty() && std::all_of(field.begin(), field.end(), [](char c) {
-    return c >= '0' && c <= '9';
-  });
-  return digits ? LONG_MAX : -1;
+  const std::vector<std::string_view> lines = FileLines(text);
+  return lines.empty() ? -1 : BoxCountOn(lines[0]);
 }
 
 ParsedFlowchart ParseFlowchart(std::string_view text) {
@@ -123,8 +133,8 @@ ParsedFlowchart ParseFlowchart(std::string_view text) {
     result.error = std::move(*why);
     return result;
   }
-  const std::vector<std::string_view> lines = SplitLines(text);
-  const long n = FlowchartBoxCount(text);
+  const std::vector<std::string_view> lines = FileLines(text);
+  const long n = lines.empty() ? -1 : BoxCountOn(lines[0]);
   if (n < 0) {
     // Lines ended by CR alone run together into one first line.
     result.error = lines.empty() ? "the file is empty"

@@ -96,6 +96,9 @@ TEST_F(PaletteTest, LoaderCases) {
       {"EmptyFile", "", 1, 1},
       {"LfOnly", "Sin\nCos\n", 2, 3},
       {"NoLastLineEnd", "Sin\r\nCos", 2, 3},
+      // The UTF-8 byte-order mark an editor put first is no part of a name.
+      {"AfterAUtf8ByteOrderMark", "\xEF\xBB\xBFSin\r\nCos\r\n", 2, 3},
+      {"OneNameAfterAUtf8ByteOrderMark", "\xEF\xBB\xBFSin\r\n", 1, 2},
   };
   for (const Case& c : cases) {
     UseToolbox("case.tlb", c.bytes);
@@ -104,6 +107,9 @@ TEST_F(PaletteTest, LoaderCases) {
     EXPECT_EQ(p.toolCount, c.toolCount) << c.name;
     EXPECT_EQ(p.cmd.size(), c.buttons) << c.name;
     EXPECT_TRUE(dialogs.messages.empty()) << c.name;
+    if (c.buttons > 1) {
+      EXPECT_EQ(p.toolNames[1], "Sin") << c.name;
+    }
     if (c.buttons > 2) {
       EXPECT_EQ(p.toolNames[2], "Cos") << c.name;
       EXPECT_EQ(TwipsAt(2, p), QPoint(510, 0)) << c.name;

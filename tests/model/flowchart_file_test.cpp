@@ -565,6 +565,30 @@ TEST(FlowchartFile, ReaderKeepsLatin1AndUtf8TextAsItIs) {
   }
 }
 
+// An editor may put the UTF-8 byte-order mark before the first line: the
+// file reads as it does without it, its lines numbered as they are there.
+TEST(FlowchartFile, ReaderTakesAFileAfterItsUtf8ByteOrderMark) {
+  const std::string mark = "\xEF\xBB\xBF";
+  const std::string unknownKind =
+      "2\r\n" + kGoodRecord + "Frobnicate~\r\n0~0~0~0~0~0~0~0~0~0~0~0~0\r\n0~0~\r\n\r\n";
+  for (const std::string& text : {Golden("interleaved.qvn"), kGoodFile, std::string("0\r\n\r\n"),
+                                  std::string("351\r\n\r\n"), unknownKind}) {
+    const ParsedFlowchart plain = ParseFlowchart(text);
+    const ParsedFlowchart marked = ParseFlowchart(mark + text);
+    EXPECT_EQ(marked.error, plain.error) << text;
+    EXPECT_EQ(marked.boxes, plain.boxes) << text;
+    EXPECT_EQ(FlowchartBoxCount(mark + text), FlowchartBoxCount(text)) << text;
+  }
+  ModelFixture f;
+  TempDir dir;
+  const fs::path p = dir.path / "marked.qvn";
+  WriteFile(p, mark + Golden("interleaved.qvn"));
+  EXPECT_TRUE(LoadFlowchart(f.m, p.string()));
+  EXPECT_TRUE(f.dialogs.messages.empty()) << f.dialogs.messages.at(0).text;
+  EXPECT_EQ(f.m.table.nextBox, 4);
+  EXPECT_EQ(f.m.documents.caption(1), p.string());
+}
+
 TEST(FlowchartFile, EmptyFileGivesAnEmptyDocumentTitledWithItsPath) {
   ModelFixture f;
   const std::string path = std::string(QUORVIN_TEST_DATA) + "/empty.qvn";
