@@ -13,6 +13,7 @@
 #include "model/safe_file.h"
 #include "model/text_encoding.h"
 #include "model/text_lines.h"
+#include "model/utf8_text.h"
 
 namespace quorvin {
 
@@ -48,6 +49,23 @@ std::vector<std::string_view> Fields(std::string_view line) {
 
 std::string LineError(std::size_t line, const std::string& what) {
   return "line " + std::to_string(line) + ": " + what;
+}
+
+// The most characters of a kind line a message quotes: a file whose first
+// line happens to be a number (a table of values, say) has a "kind" line of
+// any length, and of any bytes.
+constexpr std::size_t kLongestQuotedKind = 60;
+
+// kind as a message quotes it: its first kLongestQuotedKind characters,
+// each byte of no UTF-8 as the character it stands for (ReadableText), and
+// "..." when more follow.
+std::string QuotedKind(std::string_view kind) {
+  // A character is four bytes at most, so the readable text of this start
+  // holds the first characters as the whole line would give them, and one
+  // more when the line goes on.
+  const std::string start = ReadableText(kind.substr(0, 4 * (kLongestQuotedKind + 1)));
+  const std::string quoted = FirstCharacters(start, kLongestQuotedKind);
+  return quoted.size() < start.size() ? quoted + "..." : quoted;
 }
 
 // The box count on a file's first line, or -1 when it holds none.
@@ -160,14 +178,16 @@ ParsedFlowchart ParseFlowchart(std::string_view text) {
     BoxRecord r;
     const std::string_view kindLine = lines[first];
     const std::size_t tilde = kindLine.find('~');
-    r.Kind = std::string(kindLine.substr(0, tilde));
+    const std::string_view kind = kindLine.substr(0, tilde);
     // A box of a kind the program does not know could never be compiled: the
     // compile would wait for it as if it stood in a loop.
-    if (!IsKnownKind(r.Kind)) {
+    if (!IsKnownKind(kind)) {
       result.error = LineError(first + 1, "the kind of box " + std::to_string(number) + " is \"" +
-                                              r.Kind + "\", which the program does not know");
+                                              QuotedKind(kind) +
+                                              "\", which the program does not know");
       return result;
     }
+    r.Kind = std::string(kind);
     if (tilde != std::string_view::npos) r.Params = DecodeParams(kindLine.substr(tilde + 1));
 
     const std::vector<std::string_view> links = Fields(lines[first + 1]);
