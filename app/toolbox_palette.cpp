@@ -115,10 +115,9 @@ void ToolboxPalette::Form_Load() {
   // capitals in its name is still the one meant.
   std::vector<std::string> names =
       namesOfFile(FindFileIgnoringCase(m_.appDir, LowerCased(title)));
-  if (!names.empty()) {
-    toolCount = static_cast<int>(std::min<std::size_t>(names.size(), INT_MAX));
+  if (names.size() > 1) {
+    toolCount = static_cast<int>(std::min<std::size_t>(names.size() - 1, INT_MAX));
     toolNames = std::move(names);
-    toolNames.insert(toolNames.begin(), std::string());
     for (int i = 1; i <= std::min(toolCount, kMaxToolButtons); ++i) {
       const TwipsSpot spot = FileToolSpot(i, toolboxColumns);
       addButton(i, spot.left, spot.top);
@@ -149,10 +148,10 @@ std::vector<std::string> ToolboxPalette::namesOfFile(const std::optional<std::st
     tell(NoToolMessage(*path, *notText));
     return {};
   }
-  std::vector<std::string> names = ToolboxNames(bytes);
+  std::vector<std::string> names = ToolboxNames(bytes, 1);
   // A text of another kind, say: a button per line would show no tool, and
   // tell nothing of why.
-  if (!names.empty() && !NamesATool(names)) {
+  if (names.size() > 1 && !NamesATool(names)) {
     tell(NoToolMessage(*path));
     return {};
   }

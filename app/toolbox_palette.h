@@ -98,8 +98,9 @@ class ToolboxPalette : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  // The names of the toolbox file at path; none for a file that gives no
-  // tool, which is said once, with why.
+  // The palette's list of the toolbox file at path: index 0 holds no tool,
+  // 1.. the file's names. Empty for a file that gives no tool, which is said
+  // once, with why.
   std::vector<std::string> namesOfFile(const std::optional<std::string>& path);
   void addButton(int i, int leftTwips, int topTwips);
   void removeButtons();
