@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "commands/toolbox_dispatcher.h"
+#include "model/text_encoding.h"
 
 namespace quorvin {
 
@@ -23,13 +24,15 @@ void ForEachName(std::string_view bytes, const Visit& name) {
 
 }  // namespace
 
-std::vector<std::string> ToolboxNames(std::string_view bytes) {
+std::vector<std::string> ToolboxNames(std::string_view bytes, std::size_t freeEntries) {
+  bytes = WithoutUtf8Mark(bytes);
   // Counted first, so that the names of a file of a million lines are made
   // in one allocation: growing the list as they come takes twice the time.
   std::size_t count = 0;
   ForEachName(bytes, [&count](std::string_view) { ++count; });
   std::vector<std::string> names;
-  names.reserve(count);
+  names.reserve(freeEntries + count);
+  names.resize(freeEntries);
   ForEachName(bytes, [&names](std::string_view line) { names.emplace_back(line); });
   return names;
 }

@@ -5,6 +5,7 @@
 // are tested without a window.
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,8 +45,11 @@ struct TwipsExtent {
 };
 
 // The tool names of a toolbox file: its lines in order, without their line
-// ends (CR LF or LF), empty lines left out.
-std::vector<std::string> ToolboxNames(std::string_view bytes);
+// ends (CR LF or LF), empty lines left out, and the first without the UTF-8
+// byte-order mark an editor may have put before it. The list begins with
+// freeEntries empty entries (the palette's index 0 holds no tool), made in
+// the one allocation of the names.
+std::vector<std::string> ToolboxNames(std::string_view bytes, std::size_t freeEntries = 0);
 // Whether any of names is the name of a tool (of the toolbox dispatcher's
 // table): a binary file or a text of another kind names none.
 bool NamesATool(const std::vector<std::string>& names);

@@ -13,6 +13,7 @@
 #include "app/toolbox_layout.h"
 #include "model/file_lookup.h"
 #include "model/safe_file.h"
+#include "model/text_encoding.h"
 #include "model/twips.h"
 #include "platform/icon_sheet.h"
 
@@ -112,24 +113,11 @@ void ToolboxPalette::Form_Load() {
 
   // The current toolbox is named by its lower-cased title; a file saved with
   // capitals in its name is still the one meant.
-  std::string bytes;
-  const std::optional<std::string> path = FindFileIgnoringCase(m_.appDir, LowerCased(title));
-  std::vector<std::string> names;
-  if (!path || ReadWholeFile(*path, bytes) != ReadOutcome::kRead) {
-    m_.dialogs.messageBox(kToolboxNotFound, style::kExclamation, kAppTitle);
-  } else {
-    names = ToolboxNames(bytes);
-    // A binary file, say: a button per line would show no tool, and tell
-    // nothing of why.
-    if (!names.empty() && !NamesATool(names)) {
-      m_.dialogs.messageBox(NoToolMessage(*path), style::kExclamation, kAppTitle);
-      names.clear();
-    }
-  }
-  if (!names.empty()) {
-    toolCount = static_cast<int>(std::min<std::size_t>(names.size(), INT_MAX));
+  std::vector<std::string> names =
+      namesOfFile(FindFileIgnoringCase(m_.appDir, LowerCased(title)));
+  if (names.size() > 1) {
+    toolCount = static_cast<int>(std::min<std::size_t>(names.size() - 1, INT_MAX));
     toolNames = std::move(names);
-    toolNames.insert(toolNames.begin(), std::string());
     for (int i = 1; i <= std::min(toolCount, kMaxToolButtons); ++i) {
       const TwipsSpot spot = FileToolSpot(i, toolboxColumns);
       addButton(i, spot.left, spot.top);
@@ -137,6 +125,37 @@ void ToolboxPalette::Form_Load() {
   }
   const TwipsExtent extent = FileToolboxExtent(toolCount, toolboxColumns, screenTwips());
   setSizeTwips(extent.width, extent.height);
+}
+
+std::vector<std::string> ToolboxPalette::namesOfFile(const std::optional<std::string>& path) {
+  const auto tell = [this](const std::string& text) {
+    m_.dialogs.messageBox(text, style::kExclamation, kAppTitle);
+  };
+  std::string bytes, why;
+  const ReadOutcome read =
+      path ? ReadWholeFile(*path, bytes, &why, kLargestToolboxFile) : ReadOutcome::kMissing;
+  if (read == ReadOutcome::kMissing) {
+    tell(kToolboxNotFound);
+    return {};
+  }
+  if (read == ReadOutcome::kFailed) {
+    tell(UnreadableToolboxMessage(*path, why));
+    return {};
+  }
+  // Another encoding, or no text at all: whatever its lines seem to hold,
+  // the message says why none of them is taken.
+  if (const std::optional<std::string> notText = WhyNotPlainText(bytes)) {
+    tell(NoToolMessage(*path, *notText));
+    return {};
+  }
+  std::vector<std::string> names = ToolboxNames(bytes, 1);
+  // A text of another kind, say: a button per line would show no tool, and
+  // tell nothing of why.
+  if (names.size() > 1 && !NamesATool(names)) {
+    tell(NoToolMessage(*path));
+    return {};
+  }
+  return names;
 }
 
 ToolReflow ToolboxPalette::reflow() const {

@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QWidget>
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,9 +21,17 @@
 namespace quorvin {
 
 inline const std::string kToolboxNotFound = "Toolbox file not found.";
-// What a toolbox file at path whose lines name no tool is told as.
-inline std::string NoToolMessage(const std::string& path) {
-  return "Toolbox file names no tool:\r\n" + path;
+// The largest toolbox file read: one of real use names a few tools in a few
+// hundred bytes, and a million tool names take 5 to 15 MB.
+constexpr std::size_t kLargestToolboxFile = std::size_t{16} << 20;
+// What a toolbox file at path whose lines name no tool is told as; one that
+// is no text of the program is told with why (WhyNotPlainText).
+inline std::string NoToolMessage(const std::string& path, const std::string& why = "") {
+  return "Toolbox file names no tool:\r\n" + path + (why.empty() ? "" : "\r\n" + why + ".");
+}
+// What a toolbox file at path that is there but cannot be read is told as.
+inline std::string UnreadableToolboxMessage(const std::string& path, const std::string& why) {
+  return "The toolbox file could not be read:\r\n" + path + "\r\n" + why + ".";
 }
 
 // How long the palette waits after the window system's last size before it
@@ -38,9 +48,11 @@ class ToolboxPalette : public QWidget {
 
   // Builds the buttons from the current toolbox: the built-in one for the
   // title "default.tlb", else the file of that title (lower-cased, found
-  // without regard to case) in the program directory. A file that cannot be
-  // read is reported as "Toolbox file not found.", one whose lines name no
-  // tool as NoToolMessage; either gives no buttons.
+  // without regard to case) in the program directory. A file that is not
+  // there is reported as "Toolbox file not found.", one that cannot be read
+  // (one over kLargestToolboxFile too) as UnreadableToolboxMessage, one that
+  // is no text or whose lines name no tool as NoToolMessage; each gives no
+  // buttons.
   void Form_Load();
   // Re-flows the buttons to the palette's size and writes the new shape to
   // the live lbltoolboxsize; does nothing while toolboxReloading.
@@ -86,6 +98,10 @@ class ToolboxPalette : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // The palette's list of the toolbox file at path: index 0 holds no tool,
+  // 1.. the file's names. Empty for a file that gives no tool, which is said
+  // once, with why.
+  std::vector<std::string> namesOfFile(const std::optional<std::string>& path);
   void addButton(int i, int leftTwips, int topTwips);
   void removeButtons();
   void setSizeTwips(int widthTwips, int heightTwips);

@@ -1,7 +1,8 @@
 // Feeds arbitrary bytes to the settings file's writer and reader as the file
 // found on disk. Saving the preferences into any file and reading them back
 // gives the same preferences, a second save changes nothing, and the
-// person's own lines are all still there.
+// person's own lines are all still there, after the UTF-8 byte-order mark
+// the file began with, if any.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -84,10 +85,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ReadSettings(saved, back);
   Check(SamePreferences(back, prefs));
   Check(WithPreferences(saved, prefs) == saved);
+  // The mark an editor put first stays first, and is no part of a line.
+  const std::string mark = file.starts_with("\xEF\xBB\xBF") ? "\xEF\xBB\xBF" : "";
+  Check(saved.starts_with(mark));
   // Nothing of the person's is lost or changed: every other line is still
   // there, in order; at most the section's header was added at the end.
-  const std::vector<std::string> before = OtherLines(file);
-  std::vector<std::string> after = OtherLines(saved);
+  const std::vector<std::string> before = OtherLines(file.substr(mark.size()));
+  std::vector<std::string> after = OtherLines(saved.substr(mark.size()));
   if (after.size() == before.size() + 1 && after.back() == "[" + kPreferencesSection + "]")
     after.pop_back();
   Check(after == before);

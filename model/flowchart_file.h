@@ -29,11 +29,12 @@ struct ParsedFlowchart {
   bool ok() const { return error.empty(); }
 };
 
-// The box count of line 1, or -1 when the line holds no count; a count too
-// large for a long reads as LONG_MAX.
+// The box count of line 1 (after a UTF-8 byte-order mark), or -1 when the
+// line holds no count; a count too large for a long reads as LONG_MAX.
 long FlowchartBoxCount(std::string_view text);
 
-// Reads and checks a whole file; accepts CR LF and LF-only line ends. A file
+// Reads and checks a whole file; accepts CR LF and LF-only line ends, and
+// reads past a UTF-8 byte-order mark before the first line. A file
 // that is no plain text (model/text_encoding.h), a box of a kind the
 // program does not know (IsKnownKind) and an arrow stored on one of its
 // boxes only are refused, naming the line.

@@ -13,6 +13,7 @@
 #include "model/safe_file.h"
 #include "model/text_encoding.h"
 #include "model/text_lines.h"
+#include "model/utf8_text.h"
 
 namespace quorvin {
 
@@ -48,6 +49,41 @@ std::vector<std::string_view> Fields(std::string_view line) {
 
 std::string LineError(std::size_t line, const std::string& what) {
   return "line " + std::to_string(line) + ": " + what;
+}
+
+// The most characters of a kind line a message quotes: a file whose first
+// line happens to be a number (a table of values, say) has a "kind" line of
+// any length, and of any bytes.
+constexpr std::size_t kLongestQuotedKind = 60;
+
+// kind as a message quotes it: its first kLongestQuotedKind characters,
+// each byte of no UTF-8 as the character it stands for (ReadableText), and
+// "..." when more follow.
+std::string QuotedKind(std::string_view kind) {
+  // A character is four bytes at most, so the readable text of this start
+  // holds the first characters as the whole line would give them, and one
+  // more when the line goes on.
+  const std::string start = ReadableText(kind.substr(0, 4 * (kLongestQuotedKind + 1)));
+  const std::string quoted = FirstCharacters(start, kLongestQuotedKind);
+  return quoted.size() < start.size() ? quoted + "..." : quoted;
+}
+
+// The box count on a file's first line, or -1 when it holds none.
+long BoxCountOn(std::string_view firstLine) {
+  const std::string_view field = Trim(firstLine);
+  if (const std::optional<long long> n = ParseInteger(field))
+    return *n < 0 ? -1 : static_cast<long>(std::min<long long>(*n, LONG_MAX));
+  // Digits too many for any integer still count boxes: more than ever fit.
+  const bool digits = !field.empty() && std::all_of(field.begin(), field.end(), [](char c) {
+    return c >= '0' && c <= '9';
+  });
+  return digits ? LONG_MAX : -1;
+}
+
+// The lines of a file, the first without the mark an editor may have put
+// before it.
+std::vector<std::string_view> FileLines(std::string_view text) {
+  return SplitLines(WithoutUtf8Mark(text));
 }
 
 // A path that is there but gives no flowchart: a folder, a device, a file the
@@ -105,16 +141,8 @@ std::string DecodeParams(std::string_view field) {
 }
 
 long FlowchartBoxCount(std::string_view text) {
-  const std::vector<std::string_view> lines = SplitLines(text);
-  if (lines.empty()) return -1;
-  const std::string_view field = Trim(lines[0]);
-  if (const std::optional<long long> n = ParseInteger(field))
-    return *n < 0 ? -1 : static_cast<long>(std::min<long long>(*n, LONG_MAX));
-  // Digits too many for any integer still count boxes: more than ever fit.
-  const bool digits = !field.empty() && std::all_of(field.begin(), field.end(), [](char c) {
-    return c >= '0' && c <= '9';
-  });
-  return digits ? LONG_MAX : -1;
+  const std::vector<std::string_view> lines = FileLines(text);
+  return lines.empty() ? -1 : BoxCountOn(lines[0]);
 }
 
 ParsedFlowchart ParseFlowchart(std::string_view text) {
@@ -123,8 +151,8 @@ ParsedFlowchart ParseFlowchart(std::string_view text) {
     result.error = std::move(*why);
     return result;
   }
-  const std::vector<std::string_view> lines = SplitLines(text);
-  const long n = FlowchartBoxCount(text);
+  const std::vector<std::string_view> lines = FileLines(text);
+  const long n = lines.empty() ? -1 : BoxCountOn(lines[0]);
   if (n < 0) {
     // Lines ended by CR alone run together into one first line.
     result.error = lines.empty() ? "the file is empty"
@@ -150,14 +178,16 @@ ParsedFlowchart ParseFlowchart(std::string_view text) {
     BoxRecord r;
     const std::string_view kindLine = lines[first];
     const std::size_t tilde = kindLine.find('~');
-    r.Kind = std::string(kindLine.substr(0, tilde));
+    const std::string_view kind = kindLine.substr(0, tilde);
     // A box of a kind the program does not know could never be compiled: the
     // compile would wait for it as if it stood in a loop.
-    if (!IsKnownKind(r.Kind)) {
+    if (!IsKnownKind(kind)) {
       result.error = LineError(first + 1, "the kind of box " + std::to_string(number) + " is \"" +
-                                              r.Kind + "\", which the program does not know");
+                                              QuotedKind(kind) +
+                                              "\", which the program does not know");
       return result;
     }
+    r.Kind = std::string(kind);
     if (tilde != std::string_view::npos) r.Params = DecodeParams(kindLine.substr(tilde + 1));
 
     const std::vector<std::string_view> links = Fields(lines[first + 1]);

@@ -19,7 +19,10 @@ struct ProfileLine {
   std::string_view end;
 };
 
+// The lines of the text bytes hold: a UTF-8 byte-order mark before the
+// first is none of its text (see WithProfileString for where it goes).
 std::vector<ProfileLine> SplitLines(std::string_view bytes) {
+  bytes = WithoutUtf8Mark(bytes);
   std::vector<ProfileLine> lines;
   std::size_t start = 0;
   while (start < bytes.size()) {
@@ -150,7 +153,8 @@ std::string WithProfileString(std::string_view bytes, std::string_view section,
     }
   }
 
-  std::string out;
+  // The mark an editor put before the first line stays first.
+  std::string out(bytes.substr(0, bytes.size() - WithoutUtf8Mark(bytes).size()));
   out.reserve(bytes.size() + keyLine.size() + section.size() + 8);
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (replace == i) {

@@ -2,7 +2,8 @@
 // The settings file "quorvin.ini" in the program directory: a profile text of
 // "[section]" lines, each followed by its "key=value" lines. The program's
 // preferences live in the section "Prefrences". Reading and writing keep the
-// rest of the file as the person left it, byte for byte. Standard library and
+// rest of the file as the person left it, byte for byte; the UTF-8 byte-order
+// mark an editor may put first is read past and kept. Standard library and
 // the safe-file writer only.
 
 #include <cstddef>

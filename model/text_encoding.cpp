@@ -67,4 +67,9 @@ std::optional<std::string> WhyNotPlainText(std::string_view bytes) {
   return NotText("it holds NUL bytes");
 }
 
+std::string_view WithoutUtf8Mark(std::string_view bytes) {
+  if (bytes.starts_with(kUtf8Mark)) bytes.remove_prefix(kUtf8Mark.size());
+  return bytes;
+}
+
 }  // namespace quorvin

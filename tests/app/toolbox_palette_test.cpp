@@ -96,6 +96,9 @@ TEST_F(PaletteTest, LoaderCases) {
       {"EmptyFile", "", 1, 1},
       {"LfOnly", "Sin\nCos\n", 2, 3},
       {"NoLastLineEnd", "Sin\r\nCos", 2, 3},
+      // The UTF-8 byte-order mark an editor put first is no part of a name.
+      {"AfterAUtf8ByteOrderMark", "\xEF\xBB\xBFSin\r\nCos\r\n", 2, 3},
+      {"OneNameAfterAUtf8ByteOrderMark", "\xEF\xBB\xBFSin\r\n", 1, 2},
   };
   for (const Case& c : cases) {
     UseToolbox("case.tlb", c.bytes);
@@ -104,6 +107,9 @@ TEST_F(PaletteTest, LoaderCases) {
     EXPECT_EQ(p.toolCount, c.toolCount) << c.name;
     EXPECT_EQ(p.cmd.size(), c.buttons) << c.name;
     EXPECT_TRUE(dialogs.messages.empty()) << c.name;
+    if (c.buttons > 1) {
+      EXPECT_EQ(p.toolNames[1], "Sin") << c.name;
+    }
     if (c.buttons > 2) {
       EXPECT_EQ(p.toolNames[2], "Cos") << c.name;
       EXPECT_EQ(TwipsAt(2, p), QPoint(510, 0)) << c.name;
@@ -132,7 +138,6 @@ TEST_F(PaletteTest, AFileThatNamesNoToolIsSaidOnceAndGivesNoButtons) {
   std::string manyLines;
   for (int i = 0; i < 100000; ++i) manyLines += "line " + std::to_string(i) + "\r\n";
   const std::pair<const char*, std::string> cases[] = {
-      {"Binary", std::string("\x7f" "ELF\x02\x01\x01\0\0\n\xff\xfe\r\n\x01", 15)},
       {"OtherText", "[Prefrences]\r\nShow Toolbox=1\r\n"},
       {"AnotherCase", "sin\r\nCOS\r\n\r\n"},
       {"ManyLines", manyLines},
@@ -150,6 +155,78 @@ TEST_F(PaletteTest, AFileThatNamesNoToolIsSaidOnceAndGivesNoButtons) {
     EXPECT_EQ(p.toolCount, 1) << name;
     EXPECT_EQ(p.heightTwips(), 1 * 510 + 360) << name;
   }
+}
+
+// Bytes that are no text of the program name no tool, whatever lines they
+// seem to hold; the message says why, as the flowchart reader's do.
+TEST_F(PaletteTest, AFileThatIsNoTextIsSaidOnceWithWhy) {
+  const auto utf16 = [](const std::string& text, bool bigEndian, bool mark) {
+    std::string out = mark ? (bigEndian ? "\xFE\xFF" : "\xFF\xFE") : "";
+    for (const char c : text) out += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+    return out;
+  };
+  const std::string wide = "Not a text file of this program (it is written in UTF-16 ";
+  const struct {
+    const char* name;
+    std::string bytes;
+    std::string why;
+  } cases[] = {
+      {"Utf16LeWithMark", utf16("Sin\r\nCos\r\n", false, true),
+       wide + "LE, not in ASCII, Latin-1 or UTF-8)."},
+      {"Utf16BeWithoutMark", utf16("Sin\r\nFor\r\nNext\r\n", true, false),
+       wide + "BE, not in ASCII, Latin-1 or UTF-8)."},
+      {"Binary", std::string("\x7f" "ELF\x02\x01\x01\0\0\n\xff\xfe\r\n\x01", 15),
+       "Not a text file of this program (it holds NUL bytes)."},
+      {"ToolsAndANulByte", std::string("Sin\r\n\0\r\nCos\r\n", 12),
+       "Not a text file of this program (it holds NUL bytes)."},
+  };
+  for (const auto& c : cases) {
+    UseToolbox("Wide.tlb", c.bytes, "wide.tlb");
+    dialogs.messages.clear();
+    ToolboxPalette p(m, toolbox);
+    ASSERT_EQ(dialogs.messages.size(), 1u) << c.name;
+    EXPECT_EQ(dialogs.messages[0].text,
+              "Toolbox file names no tool:\r\n" + (dir / "Wide.tlb") + "\r\n" + c.why)
+        << c.name;
+    EXPECT_EQ(dialogs.messages[0].style.code(), 48) << c.name;
+    EXPECT_EQ(p.cmd.size(), 1u) << c.name;
+    EXPECT_EQ(p.toolCount, 1) << c.name;
+  }
+}
+
+// A file that is there but cannot be read is said once, with why: one too
+// large for any toolbox is refused before it is read, not read whole.
+TEST_F(PaletteTest, AFileThatCannotBeReadIsSaidOnceWithWhy) {
+  std::string huge;
+  huge.reserve(kLargestToolboxFile + 5);
+  while (huge.size() <= kLargestToolboxFile) huge += "Sin\r\n";
+  UseToolbox("huge.tlb", huge);
+  ToolboxPalette p(m, toolbox);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text,
+            "The toolbox file could not be read:\r\n" + (dir / "huge.tlb") + "\r\nFile too large.");
+  EXPECT_EQ(dialogs.messages[0].style.code(), 48);
+  EXPECT_EQ(dialogs.messages[0].title, "Quorvin");
+  EXPECT_EQ(p.cmd.size(), 1u);
+  EXPECT_EQ(p.toolCount, 1);
+  EXPECT_EQ(p.heightTwips(), 1 * 510 + 360);
+}
+
+// Permissions mean nothing to root: the check runs as another user.
+TEST_F(PaletteTest, AFileTheUserMayNotReadIsSaidAsSuch) {
+  WriteBytes(dir / "secret.tlb", "Sin\r\n", 0200);
+  m.prefs.txtToolbox = "secret.tlb";
+  QUORVIN_EXPECT_AS_OTHER_USER([&] {
+    testing_support::Findings found;
+    ToolboxPalette p(m, toolbox);
+    found.expect(dialogs.messages.size() == 1, "not one message");
+    if (dialogs.messages.size() == 1)
+      found.expect(dialogs.messages[0].text == "The toolbox file could not be read:\r\n" +
+                                                   (dir / "secret.tlb") + "\r\nPermission denied.",
+                   "the message: " + dialogs.messages[0].text);
+    found.expect(p.cmd.size() == 1, "buttons were made");
+    return found.text;
+  });
 }
 
 TEST_F(PaletteTest, TitleIsFoundWhateverTheCaseOfTheFile) {

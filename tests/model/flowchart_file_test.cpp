@@ -565,6 +565,70 @@ TEST(FlowchartFile, ReaderKeepsLatin1AndUtf8TextAsItIs) {
   }
 }
 
+// A file whose first line happens to be a number (a table of values, say)
+// holds a kind line of any length and bytes: the message quotes the first
+// 60 characters of it, whole ones, each byte of no UTF-8 as the character
+// it stands for, and says that more follows.
+TEST(FlowchartFile, AnUnknownKindIsQuotedToItsFirstSixtyCharacters) {
+  const auto repeated = [](const std::string& text, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i) out += text;
+    return out;
+  };
+  std::string values;
+  for (int i = 0; values.size() < (1u << 20); ++i) values += std::to_string(i) + ".5,";
+  const std::string u = "\xC3\xBC";           // u with diaeresis
+  const std::string face = "\xF0\x9F\x98\x80";  // a character of four bytes
+  const struct Case {
+    const char* name;
+    std::string kind;
+    std::string quoted;
+  } cases[] = {
+      {"SixtyLetters", std::string(60, 'x'), std::string(60, 'x')},
+      {"SixtyOneLetters", std::string(61, 'x'), std::string(60, 'x') + "..."},
+      {"AMegabyteOfValues", values, "0.5,1.5,2.5,3.5,4.5,5.5,6.5,7.5,8.5,9.5,10.5,11.5,12.5,13.5,..."},
+      {"TwoByteCharacters", repeated(u, 100), repeated(u, 60) + "..."},
+      {"FourByteCharacterAtTheCut", std::string(59, 'x') + repeated(face, 3),
+       std::string(59, 'x') + face + "..."},
+      {"Latin1Bytes", std::string(100, '\xFC'), repeated(u, 60) + "..."},
+      {"BytesThatContinueNoCharacter", std::string(100000, '\x80'),
+       repeated("\xE2\x82\xAC", 60) + "..."},  // the euro sign
+      {"ShortLatin1Kind", "Gr\xFC\xDF" "e", "Gr" + u + "\xC3\x9F" "e"},
+  };
+  for (const Case& c : cases) {
+    const std::string file = "1\r\n" + c.kind + "\r\n0~0~0~0~0~0~0~0~0~0~0~0~0\r\n0~0~\r\n\r\n";
+    const std::string said = ParseFlowchart(file).error;
+    // Shown whole only when it is short: a failure prints no megabyte.
+    EXPECT_EQ(said.size() < 1000 ? said : said.substr(0, 1000) + " [and more]",
+              "line 2: the kind of box 1 is \"" + c.quoted + "\", which the program does not know")
+        << c.name;
+  }
+}
+
+// An editor may put the UTF-8 byte-order mark before the first line: the
+// file reads as it does without it, its lines numbered as they are there.
+TEST(FlowchartFile, ReaderTakesAFileAfterItsUtf8ByteOrderMark) {
+  const std::string mark = "\xEF\xBB\xBF";
+  const std::string unknownKind =
+      "2\r\n" + kGoodRecord + "Frobnicate~\r\n0~0~0~0~0~0~0~0~0~0~0~0~0\r\n0~0~\r\n\r\n";
+  for (const std::string& text : {Golden("interleaved.qvn"), kGoodFile, std::string("0\r\n\r\n"),
+                                  std::string("351\r\n\r\n"), unknownKind}) {
+    const ParsedFlowchart plain = ParseFlowchart(text);
+    const ParsedFlowchart marked = ParseFlowchart(mark + text);
+    EXPECT_EQ(marked.error, plain.error) << text;
+    EXPECT_EQ(marked.boxes, plain.boxes) << text;
+    EXPECT_EQ(FlowchartBoxCount(mark + text), FlowchartBoxCount(text)) << text;
+  }
+  ModelFixture f;
+  TempDir dir;
+  const fs::path p = dir.path / "marked.qvn";
+  WriteFile(p, mark + Golden("interleaved.qvn"));
+  EXPECT_TRUE(LoadFlowchart(f.m, p.string()));
+  EXPECT_TRUE(f.dialogs.messages.empty()) << f.dialogs.messages.at(0).text;
+  EXPECT_EQ(f.m.table.nextBox, 4);
+  EXPECT_EQ(f.m.documents.caption(1), p.string());
+}
+
 TEST(FlowchartFile, EmptyFileGivesAnEmptyDocumentTitledWithItsPath) {
   ModelFixture f;
   const std::string path = std::string(QUORVIN_TEST_DATA) + "/empty.qvn";

@@ -69,7 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"ShowBubbles0", Section("Show Bubbles=0\r\n"), nullptr, &Preferences::chkShowBubbles, "", false},
         ReadCase{"ShowBubblesNotUsed", Section("Show Bubbles=Not Used\r\n"), nullptr, &Preferences::chkShowBubbles, "", true},
         ReadCase{"UnusedBoxes0", Section("Unused Boxs for Input=0\r\n"), nullptr, &Preferences::chkInput, "", false},
-        ReadCase{"NoSectionLeavesDesign", "Show Bubbles=0\r\n", nullptr, &Preferences::chkShowBubbles, "", true}),
+        ReadCase{"NoSectionLeavesDesign", "Show Bubbles=0\r\n", nullptr, &Preferences::chkShowBubbles, "", true},
+        ReadCase{"AfterAUtf8ByteOrderMark", "\xEF\xBB\xBF[Prefrences]\r\nLine Width=3\r\n", &Preferences::txtLineWidth, nullptr, "3", false}),
     testing_support::ByRowName());
 
 TEST(SettingsRead, ToolboxKeysChangeThePreferencesOnlyWhenGiven) {
@@ -160,9 +161,38 @@ TEST(SettingsWrite, LineEndsFollowTheFile) {
       {"# no line end", "# no line end\r\n[Prefrences]\r\nScan Drives=z\r\n"},
       {"[Other]\nk=v\r", "[Other]\nk=v\r\n[Prefrences]\nScan Drives=z\n"},
       {"[Prefrences]\r", "[Prefrences]\r\nScan Drives=z\r\n"},
+      // The UTF-8 byte-order mark an editor put first stays first.
+      {"\xEF\xBB\xBF[Prefrences]\nScan Drives=a\n", "\xEF\xBB\xBF[Prefrences]\nScan Drives=z\n"},
+      {"\xEF\xBB\xBF", "\xEF\xBB\xBF[Prefrences]\r\nScan Drives=z\r\n"},
   };
   for (const Case& c : cases)
     EXPECT_EQ(WithProfileString(c.before, "Prefrences", "Scan Drives", "z"), c.after) << c.before;
+}
+
+// Many editors begin a UTF-8 file with its byte-order mark: the settings
+// are read after it, and Save changes them where they are, the mark kept.
+TEST(SettingsWrite, AFileBeginningWithAUtf8ByteOrderMarkKeepsItsOneSection) {
+  ScratchFolder dir;
+  ASSERT_TRUE(dir.ok());
+  WriteBytes(dir / "quorvin.ini", "\xEF\xBB\xBF[Prefrences]\r\nLine Width=3\r\nShow Bubbles=0\r\n");
+  Preferences prefs = DesignPreferences();
+  const SettingsRead read = ReadSettingsFile(dir / "", prefs);
+  EXPECT_TRUE(read.fileRead);
+  EXPECT_FALSE(read.unreadable);
+  EXPECT_EQ(prefs.txtLineWidth, "3");
+  EXPECT_FALSE(prefs.chkShowBubbles);
+  prefs.txtLineWidth = "2";
+  std::string error;
+  ASSERT_TRUE(SaveSettingsFile(dir / "", prefs, &error)) << error;
+  EXPECT_EQ(ReadBytes(dir / "quorvin.ini"),
+            "\xEF\xBB\xBF[Prefrences]\r\n"
+            "Line Width=2\r\n"
+            "Show Bubbles=0\r\n"
+            "Unused Boxs for Input=1\r\n"
+            "Show Toolbox=1\r\n"
+            "Default Toolbox=default.tlb\r\n"
+            "Toolbox Size=\r\n"
+            "Scan Drives=abcdef\r\n");
 }
 
 TEST(SettingsWrite, ValueWithALineBreakStaysOneLine) {
