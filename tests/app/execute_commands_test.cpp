@@ -167,6 +167,9 @@ TEST_F(ExecuteCommands, StartMatlabNamesAProgramThatDoesNotAnswerAsAnInterpreter
     EXPECT_FALSE(link.alive());
     EXPECT_EQ(QDir::currentPath().toStdString(), model.appDir);
   }
+  // A real interpreter, with the time to come up that it has in the program:
+  // on a loaded machine Octave takes longer than the short limit above.
+  link.setStartTimeoutMs(60000);
   host.messages.clear();
   pickedDirectory = "/usr";
   mnuFileStartMatlab_Click(model, host, services);
