@@ -49,13 +49,6 @@ TwipsPoint ToolboxButtonPosition(int k, TwipsPoint templateCorner) {
           templateCorner.y + row * kToolboxButtonPitch};
 }
 
-std::vector<std::string> ToolboxNamesOf(const std::string& bytes) {
-  std::vector<std::string> names;
-  for (std::string& line : WholeLines(bytes))
-    if (!line.empty()) names.push_back(std::move(line));
-  return names;
-}
-
 std::string ToolboxFileBytes(const std::vector<std::string>& names) {
   return ListText(names) + kCrLf;
 }

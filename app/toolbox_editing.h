@@ -37,11 +37,6 @@ std::string_view PaletteToolAt(int position);
 constexpr int kToolboxButtonPitch = 495;
 TwipsPoint ToolboxButtonPosition(int k, TwipsPoint templateCorner);
 
-// The names of a toolbox file: whole lines, empty ones skipped, as the
-// palette reads them (a last name without a line end counts, a comma is
-// part of a name).
-std::vector<std::string> ToolboxNamesOf(const std::string& bytes);
-
 // The bytes the editor saves: every name followed by CR LF, then one more CR LF.
 std::string ToolboxFileBytes(const std::vector<std::string>& names);
 

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QSignalBlocker>
 
+#include "app/toolbox_file.h"
 #include "canvas/pixel_geometry.h"
 #include "model/safe_file.h"
 #include "platform/icon_sheet.h"
@@ -144,10 +145,12 @@ ToolboxEditor::ToolboxEditor(QWidget* parent, std::string appDir,
 ToolboxEditor::~ToolboxEditor() = default;
 
 void ToolboxEditor::LoadToolbox(const std::string& fileName) {
-  std::string bytes;
-  if (ReadWholeFile(ToolboxPath(fileName, appDir_), bytes) != ReadOutcome::kRead) return;
+  // Read as the palette reads it; a file that is not there adds nothing and
+  // says nothing (the editor's own my_box.tlb need not exist yet).
+  ToolboxFileRead read = ReadToolboxFile(ToolboxPath(fileName, appDir_));
+  if (!read.problem.empty()) dialogs_->messageBox(read.problem, style::kExclamation, kAppTitle);
   std::vector<std::string> names = toolbox_.tools();
-  for (std::string& name : ToolboxNamesOf(bytes)) names.push_back(std::move(name));
+  for (std::string& name : read.names) names.push_back(std::move(name));
   toolbox_.load(std::move(names));
   rebuildButtons();
 }

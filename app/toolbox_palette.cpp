@@ -10,10 +10,9 @@
 
 #include "app/empty_caption.h"
 #include "app/screen_placement.h"
+#include "app/toolbox_file.h"
 #include "app/toolbox_layout.h"
 #include "model/file_lookup.h"
-#include "model/safe_file.h"
-#include "model/text_encoding.h"
 #include "model/twips.h"
 #include "platform/icon_sheet.h"
 
@@ -131,31 +130,16 @@ std::vector<std::string> ToolboxPalette::namesOfFile(const std::optional<std::st
   const auto tell = [this](const std::string& text) {
     m_.dialogs.messageBox(text, style::kExclamation, kAppTitle);
   };
-  std::string bytes, why;
-  const ReadOutcome read =
-      path ? ReadWholeFile(*path, bytes, &why, kLargestToolboxFile) : ReadOutcome::kMissing;
-  if (read == ReadOutcome::kMissing) {
+  ToolboxFileRead read;
+  if (path)
+    read = ReadToolboxFile(*path, 1);
+  else
+    read.missing = true;
+  if (read.missing)
     tell(kToolboxNotFound);
-    return {};
-  }
-  if (read == ReadOutcome::kFailed) {
-    tell(UnreadableToolboxMessage(*path, why));
-    return {};
-  }
-  // Another encoding, or no text at all: whatever its lines seem to hold,
-  // the message says why none of them is taken.
-  if (const std::optional<std::string> notText = WhyNotPlainText(bytes)) {
-    tell(NoToolMessage(*path, *notText));
-    return {};
-  }
-  std::vector<std::string> names = ToolboxNames(bytes, 1);
-  // A text of another kind, say: a button per line would show no tool, and
-  // tell nothing of why.
-  if (names.size() > 1 && !NamesATool(names)) {
-    tell(NoToolMessage(*path));
-    return {};
-  }
-  return names;
+  else if (!read.problem.empty())
+    tell(read.problem);
+  return std::move(read.names);
 }
 
 ToolReflow ToolboxPalette::reflow() const {

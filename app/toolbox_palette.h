@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/toolbox_file.h"
 #include "app/toolbox_layout.h"
 #include "commands/toolbox_dispatcher.h"
 #include "model/model.h"
@@ -21,18 +22,6 @@
 namespace quorvin {
 
 inline const std::string kToolboxNotFound = "Toolbox file not found.";
-// The largest toolbox file read: one of real use names a few tools in a few
-// hundred bytes, and a million tool names take 5 to 15 MB.
-constexpr std::size_t kLargestToolboxFile = std::size_t{16} << 20;
-// What a toolbox file at path whose lines name no tool is told as; one that
-// is no text of the program is told with why (WhyNotPlainText).
-inline std::string NoToolMessage(const std::string& path, const std::string& why = "") {
-  return "Toolbox file names no tool:\r\n" + path + (why.empty() ? "" : "\r\n" + why + ".");
-}
-// What a toolbox file at path that is there but cannot be read is told as.
-inline std::string UnreadableToolboxMessage(const std::string& path, const std::string& why) {
-  return "The toolbox file could not be read:\r\n" + path + "\r\n" + why + ".";
-}
 
 // How long the palette waits after the window system's last size before it
 // takes the size of its layout.

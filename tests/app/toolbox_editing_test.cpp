@@ -1,4 +1,5 @@
 #include "app/toolbox_editing.h"
+#include "app/toolbox_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -56,7 +57,7 @@ TEST(ToolboxEditing, NamesAreWholeLinesAsThePaletteReadsThem) {
       {"empty lines skipped", "\r\n\r\nSin\r\n\r\n", {"Sin"}},
       {"empty file", "", {}},
   };
-  for (const Case& c : cases) EXPECT_EQ(ToolboxNamesOf(c.bytes), c.names) << c.what;
+  for (const Case& c : cases) EXPECT_EQ(ToolboxNames(c.bytes), c.names) << c.what;
 }
 
 TEST(ToolboxEditing, RelativeNamesLieInTheProgramDirectory) {

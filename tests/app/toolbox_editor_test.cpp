@@ -162,6 +162,33 @@ TEST_F(ToolboxEditorTest, LoadAnotherToolboxReadsWholeLinesAndACancelFails) {
   EXPECT_EQ(editor->cmdButton.size(), 1);
 }
 
+// Load another toolbox reads a file as the palette does: after an editor's
+// byte-order mark, and not at all, with a word why, when it is no text of
+// the program or names no tool.
+TEST_F(ToolboxEditorTest, LoadAnotherToolboxReadsAFileAsThePaletteDoes) {
+  WriteBytes(scratch_ / "marked.tlb", "\xEF\xBB\xBFSin\r\nCos\r\n");
+  WriteBytes(scratch_ / "wide.tlb", std::string("\xFF\xFES\0i\0n\0\r\0\n\0", 12));
+  WriteBytes(scratch_ / "notes.tlb", "shopping list\r\nmilk\r\n");
+  auto editor = open();
+  questions_.answers = {scratch_ / "marked.tlb"};
+  editor->chkReload->click();
+  EXPECT_EQ(editor->toolbox().tools(), (std::vector<std::string>{"Sin", "Cos"}));
+  for (const auto& [file, why] : std::vector<std::pair<std::string, std::string>>{
+           {"wide.tlb",
+            "\\r\\nNot a text file of this program (it is written in UTF-16 LE, not in ASCII, "
+            "Latin-1 or UTF-8)."},
+           {"notes.tlb", ""}}) {
+    questions_.questions.clear();
+    questions_.answers = {scratch_ / file};
+    editor->chkReload->click();
+    EXPECT_EQ(editor->toolbox().count(), 0) << file;
+    ASSERT_FALSE(questions_.questions.empty());
+    EXPECT_EQ(questions_.questions.back(), "message 48 \"Quorvin\" \"Toolbox file names no tool:\\r\\n" +
+                                               (scratch_ / file) + why + "\"")
+        << file;
+  }
+}
+
 TEST_F(ToolboxEditorTest, ClearEmptiesTheToolboxAndUnchecksItself) {
   WriteBytes(scratch_ / "my_box.tlb", "Sin\r\nCos\r\n\r\n");
   auto editor = open();
