@@ -48,7 +48,9 @@ TEST(MFileHelp, AFileThatCannotBeReadHasNoHelp) {
 TEST(MFileHelp, AHugeFileShowsTheHelpItBeginsWith) {
   testing_support::ScratchFolder dir;
   testing_support::WriteBytes(dir / "data.m", "% measured values\nx = [\n");
-  std::filesystem::resize_file(dir / "data.m", std::uintmax_t{1} << 40);  // sparse: no disk taken
+  std::error_code grown;
+  std::filesystem::resize_file(dir / "data.m", std::uintmax_t{1} << 40, grown);  // sparse
+  if (grown) GTEST_SKIP() << "this file system holds no sparse file of 1 TiB: " << grown.message();
   EXPECT_EQ(MFileHelp(dir / "data.m"), "measured values\r\n");
 }
 
