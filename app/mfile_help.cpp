@@ -57,8 +57,12 @@ std::string HelpTextOf(const std::string& bytes) {
 }
 
 std::optional<std::string> MFileHelp(const std::string& path) {
+  // The help stands at the top: its start is enough of a file of any size
+  // (data written as script runs to gigabytes), and a help block runs to a
+  // few kilobytes.
+  constexpr std::size_t kHelpRead = std::size_t{1} << 20;
   std::string bytes;
-  if (ReadWholeFile(path, bytes) != ReadOutcome::kRead) return std::nullopt;
+  if (ReadFileStart(path, bytes, kHelpRead) != ReadOutcome::kRead) return std::nullopt;
   return HelpTextOf(bytes);
 }
 

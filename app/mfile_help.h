@@ -14,7 +14,8 @@ namespace quorvin {
 // the file has no such block.
 std::string HelpTextOf(const std::string& bytes);
 
-// The help text of the m-file at path, or nothing when it cannot be read.
+// The help text of the m-file at path, found in its first megabyte, or
+// nothing when it cannot be read.
 std::optional<std::string> MFileHelp(const std::string& path);
 
 }  // namespace quorvin

@@ -259,7 +259,7 @@ bool LoadFlowchart(Model& m, const std::string& givenPath) {
   const int doc = NewDocument(m);
 
   std::string text, reason;
-  switch (ReadWholeFile(path, text, &reason)) {
+  switch (ReadWholeFile(path, text, &reason, kLargestFlowchartFile)) {
     case ReadOutcome::kRead:
       break;
     case ReadOutcome::kMissing:

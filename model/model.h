@@ -3,6 +3,7 @@
 // editor with the box table and the editing state it owns, the live
 // preferences, and the hosts the model reports to.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -52,6 +53,10 @@ void RubberBandDismissed(Model& m, int doc);
 // Saves document doc; Save asks for a file only while it has none. True when
 // a file was written.
 bool SaveDocument(Model& m, int doc, SaveMode saveMode);
+
+// The largest flowchart file read: 350 boxes of long formulas and plot
+// code take a few megabytes at most.
+constexpr std::size_t kLargestFlowchartFile = std::size_t{64} << 20;
 
 // Reads a flowchart file into a new document; an empty path asks for one.
 // True when the file was loaded; otherwise the user was told why (unless the

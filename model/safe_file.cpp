@@ -7,6 +7,7 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdint>
@@ -294,14 +295,17 @@ std::optional<std::string> Unreadable(const struct stat& st, std::size_t limit) 
   return std::nullopt;
 }
 
-ReadOutcome ReadWholeFileOrThrow(const std::string& path, std::string& bytes, std::string* error,
-                                 std::size_t limit) {
+// Reads the file at path, refusing one over limit, or, when cut, taking
+// its first limit bytes whatever its size.
+ReadOutcome ReadFileOrThrow(const std::string& path, std::string& bytes, std::string* error,
+                            std::size_t limit, bool cut) {
+  const std::size_t refusedOver = cut ? kNoReadLimit : limit;
   bytes.clear();
   // Decided by the type before opening: opening a named pipe lets a writer
   // waiting at its other end go on, and opening a device may do anything.
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0) return Unopened(errno, error);
-  if (const std::optional<std::string> why = Unreadable(st, limit)) {
+  if (const std::optional<std::string> why = Unreadable(st, refusedOver)) {
     SetError(error, *why);
     return ReadOutcome::kFailed;
   }
@@ -316,11 +320,11 @@ ReadOutcome ReadWholeFileOrThrow(const std::string& path, std::string& bytes, st
     SetError(error, ErrnoText(errno));
     return ReadOutcome::kFailed;
   }
-  if (const std::optional<std::string> why = Unreadable(st, limit)) {
+  if (const std::optional<std::string> why = Unreadable(st, refusedOver)) {
     SetError(error, *why);
     return ReadOutcome::kFailed;
   }
-  bytes.reserve(static_cast<std::size_t>(st.st_size));
+  bytes.reserve(std::min(static_cast<std::size_t>(st.st_size), limit));
   char buffer[65536];
   for (;;) {
     const ssize_t n = ::read(fd, buffer, sizeof buffer);
@@ -331,11 +335,17 @@ ReadOutcome ReadWholeFileOrThrow(const std::string& path, std::string& bytes, st
     }
     if (n == 0) return ReadOutcome::kRead;
     // A file that grows while it is read is held to the limit all the same.
-    if (static_cast<std::size_t>(n) > limit - bytes.size()) {
+    const std::size_t room = limit - bytes.size();
+    if (static_cast<std::size_t>(n) > room) {
+      if (cut) {
+        bytes.append(buffer, room);
+        return ReadOutcome::kRead;
+      }
       SetError(error, ErrnoText(EFBIG));
       return ReadOutcome::kFailed;
     }
     bytes.append(buffer, static_cast<std::size_t>(n));
+    if (cut && bytes.size() == limit) return ReadOutcome::kRead;
   }
 }
 
@@ -365,9 +375,19 @@ bool WriteFileSafely(const std::string& path, std::string_view bytes,
 
 ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, std::string* error,
                           std::size_t limit) noexcept {
-  const ReadOutcome outcome = Guarded(
-      error, ReadOutcome::kFailed, [&] { return ReadWholeFileOrThrow(path, bytes, error, limit); });
+  const ReadOutcome outcome = Guarded(error, ReadOutcome::kFailed, [&] {
+    return ReadFileOrThrow(path, bytes, error, limit, false);
+  });
   // A failed read gives back the memory it took.
+  if (outcome != ReadOutcome::kRead) std::string().swap(bytes);
+  return outcome;
+}
+
+ReadOutcome ReadFileStart(const std::string& path, std::string& bytes, std::size_t size,
+                          std::string* error) noexcept {
+  const ReadOutcome outcome = Guarded(error, ReadOutcome::kFailed, [&] {
+    return ReadFileOrThrow(path, bytes, error, size, true);
+  });
   if (outcome != ReadOutcome::kRead) std::string().swap(bytes);
   return outcome;
 }

@@ -47,6 +47,10 @@ constexpr std::size_t kNoReadLimit = static_cast<std::size_t>(-1);
 ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes,
                           std::string* error = nullptr,
                           std::size_t limit = kNoReadLimit) noexcept;
+// The same, but for a file of any size: bytes hold its first size bytes
+// (the whole file when it is shorter).
+ReadOutcome ReadFileStart(const std::string& path, std::string& bytes, std::size_t size,
+                          std::string* error = nullptr) noexcept;
 
 // Why an exception stopped a read or a write, in words for a message.
 std::string FailureReason(const std::exception& e);

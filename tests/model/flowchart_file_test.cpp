@@ -698,6 +698,17 @@ TEST_F(UnreadablePath, AFileTheUserMayNotRead) {
   QUORVIN_EXPECT_AS_OTHER_USER([&] { return Refused(dir / "secret.qvn", "Permission denied"); });
 }
 
+// A file far larger than any flowchart (350 boxes) is not read into memory
+// at all: a person who picked a disk image or a video by mistake is told so
+// at once.
+TEST_F(UnreadablePath, AFileLargerThanAnyFlowchart) {
+  testing_support::ScratchFolder dir;
+  ASSERT_TRUE(dir.ok());
+  testing_support::WriteBytes(dir / "huge.qvn", "3\r\n");
+  std::filesystem::resize_file(dir / "huge.qvn", kLargestFlowchartFile + 1);
+  EXPECT_EQ(Refused(dir / "huge.qvn", "File too large"), "");
+}
+
 TEST(FlowchartFile, CancelledOpenDialogCreatesNoWindow) {
   ModelFixture f;
   LoadFlowchart(f.m, "");
