@@ -119,7 +119,7 @@ class Compiler {
   void Note(int box, const std::string& what);
   // Before closing box `closer` ends the innermost block: remembers the
   // boxes its body still had queued, which the walk drops with the list.
-  void RememberLeftInBlock(int closer, const char* block);
+  void RememberLeftInBlock(int closer);
   // After closing box `closer` ended a block of that kind without being put
   // back into the list: the walk never follows its arrows, so the boxes they
   // lead to are left out unless the walk reaches them another way.

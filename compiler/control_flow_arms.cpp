@@ -3,6 +3,9 @@
 // copy of a new level; the closing box writes the closing line and brings
 // the outer list back.
 
+#include <cstddef>
+#include <iterator>
+
 #include "compiler/arm.h"
 #include "compiler/compiler.h"
 #include "model/box_kinds.h"
@@ -28,18 +31,22 @@ OpenBlock Opened(int box, BlockKind kind) {
   return block;
 }
 
-// Where the walk goes on after a block of each kind.
-const char* WayOnAfter(BlockKind kind) {
-  switch (kind) {
-    case BlockKind::Loop:
-      return "a loop leaves its Next box";
-    case BlockKind::Branch:
-    case BlockKind::ElseBranch:
-      return "a branch leaves its If box";
-    case BlockKind::Call:
-      return "a subroutine leaves its Insert Subroutine box";
-  }
-  return "";
+// What the end message calls a block of each kind and where the walk goes
+// on after it, in the order of BlockKind.
+struct BlockWords {
+  const char* name;
+  const char* wayOn;
+};
+constexpr BlockWords kBlockWords[] = {
+    {"loop", "a loop leaves its Next box"},
+    {"branch", "a branch leaves its If box"},
+    {"branch", "a branch leaves its If box"},
+    {"subroutine", "a subroutine leaves its Insert Subroutine box"},
+};
+
+const BlockWords& WordsOf(BlockKind kind) {
+  const auto k = static_cast<std::size_t>(kind);
+  return kBlockWords[k < std::size(kBlockWords) ? k : 0];
 }
 
 }  // namespace
@@ -115,7 +122,7 @@ void Compiler::NextArm(ArmContext& a) {
   }
   TakeOffOneLevel(a.script);
   // Whatever the body still had queued is dropped with the inner list.
-  RememberLeftInBlock(a.q, "loop");
+  RememberLeftInBlock(a.q);
   work_.CloseLevel();
   const int displaced = work_.workList[a.j];
   work_.workList[a.j] = static_cast<int16_t>(a.q);
@@ -160,7 +167,7 @@ void Compiler::EndIfArm(ArmContext& a) {
   }
   TakeOffOneLevel(a.script);
   a.script += Line(work_.workList[0] > 0 ? "else" : "end;");
-  RememberLeftInBlock(a.q, "branch");
+  RememberLeftInBlock(a.q);
   const OpenBlock block = *work_.CloseLevel();
   a.done();
   if (block.kind == BlockKind::Branch) BringToPosition(block.box, a.j);
@@ -222,7 +229,7 @@ void Compiler::EndSubroutineArm(ArmContext& a) {
     a.done();
     return;
   }
-  RememberLeftInBlock(a.q, "subroutine");
+  RememberLeftInBlock(a.q);
   const OpenBlock block = *work_.CloseLevel();
   // The subroutine's last value becomes the call box's own result.
   a.script += Line(boxName(block.box) + "=" + boxName(a.in(1)) + ";");
@@ -232,11 +239,16 @@ void Compiler::EndSubroutineArm(ArmContext& a) {
 
 // A box still queued when its block closes (a second way out of a box in
 // the body, taken after the closing box's own) never gets its code: the
-// closing box goes first because the walk reached it first.
-void Compiler::RememberLeftInBlock(int closer, const char* block) {
+// closing box goes first because the walk reached it first. The note names
+// the block the box really closed: a Next box closes a branch too, and an
+// End If box a loop.
+void Compiler::RememberLeftInBlock(int closer) {
+  const OpenBlock* open = work_.innermost();
+  if (open == nullptr) return;
   const BoxRecord* closing = table_.box(closer);
   const std::string why = "is left out: " + boxName(closer) + " (" +
-                          (closing ? closing->Kind : "") + ") closed its " + block + " first.";
+                          (closing ? closing->Kind : "") + ") closed its " +
+                          WordsOf(open->kind).name + " first.";
   for (int p = 1; p <= work_.workLen; ++p) {
     const int e = work_.workList[static_cast<std::size_t>(p)];
     if (e > 0 && e != closer && !work_.written.contains(e)) leftOut_.push_back({e, why});
@@ -247,7 +259,7 @@ void Compiler::RememberArrowsNotFollowed(int closer, BlockKind closed) {
   const BoxRecord* closing = table_.box(closer);
   if (closing == nullptr) return;
   const std::string why = "is left out: arrows out of " + boxName(closer) + " (" + closing->Kind +
-                          ") are not followed; the way on after " + WayOnAfter(closed) + ".";
+                          ") are not followed; the way on after " + WordsOf(closed).wayOn + ".";
   for (int k = 1; k <= kExits; ++k) {
     const int to = LinkedBox(closer, closing->OutLink[k]);
     if (to > 0) leftOut_.push_back({to, why});

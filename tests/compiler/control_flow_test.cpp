@@ -100,29 +100,25 @@ TEST_F(CompileTest, NextDropsWhatTheLoopBodyStillHadQueued) {
 // not call that done.
 TEST_F(CompileTest, BoxDroppedWhenItsBlockClosesIsToldAsLeftOut) {
   const std::string plot = "Plot2d;plot(Input1)\r\n";
+  // 1 input, 2 the opener, 3 Sin, 4 the plot drawn before 5 the closer.
+  const auto beside = [&plot](const char* opener, const char* params, const char* closer) {
+    return [=](ChartBuilder& b) {
+      const int in = b.input("Constant Input", "3");
+      const int block = b.box(opener, params);
+      const int body = b.box("Sin");
+      b.chain(in, block, body);
+      b.link(body, b.box("Plot Output", plot)).link(body, b.box(closer));
+    };
+  };
   struct Case {
     const char* block;
     std::function<void(ChartBuilder&)> draw;
     const char* note;
   };
   const std::vector<Case> cases{
-      {"loop",
-       [&plot](ChartBuilder& b) {
-         const int in = b.input("Constant Input", "3");
-         const int loop = b.box("For", "1:1:2,");
-         const int body = b.box("Sin");
-         b.chain(in, loop, body);
-         b.link(body, b.box("Plot Output", plot)).link(body, b.box("Next"));
-       },
+      {"loop", beside("For", "1:1:2,", "Next"),
        "box4 (Plot Output) is left out: box5 (Next) closed its loop first."},
-      {"branch",
-       [&plot](ChartBuilder& b) {
-         const int in = b.input("Constant Input", "3");
-         const int branch = b.box("If", "box2>0");
-         const int body = b.box("Sin");
-         b.chain(in, branch, body);
-         b.link(body, b.box("Plot Output", plot)).link(body, b.box("End If"));
-       },
+      {"branch", beside("If", "box2>0", "End If"),
        "box4 (Plot Output) is left out: box5 (End If) closed its branch first."},
       {"subroutine",
        [&plot](ChartBuilder& b) {
@@ -134,14 +130,15 @@ TEST_F(CompileTest, BoxDroppedWhenItsBlockClosesIsToldAsLeftOut) {
              .link(body, b.box("End Subroutine", "Subroutine"));
        },
        "box5 (Plot Output) is left out: box6 (End Subroutine) closed its subroutine first."},
+      // Next and End If each close whichever loop or branch is innermost.
+      {"branch closed by a Next box", beside("If", "box2>0", "Next"),
+       "box4 (Plot Output) is left out: box5 (Next) closed its branch first."},
+      {"loop closed by an End If box", beside("For", "1:1:2,", "End If"),
+       "box4 (Plot Output) is left out: box5 (End If) closed its loop first."},
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.block);
-    c = ChartBuilder{};
-    host.questions.clear();
-    k.draw(c);
-    Compile();
-    EXPECT_EQ(Asked(), Strings{Incomplete({k.note})});
+    EXPECT_EQ(AskedFor(k.draw), Strings{Incomplete({k.note})});
   }
 }
 
@@ -228,11 +225,7 @@ TEST_F(CompileTest, BoxDrawnFromAClosingBoxIsToldAsLeftOut) {
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.closer);
-    c = ChartBuilder{};
-    host.questions.clear();
-    k.draw(c);
-    Compile();
-    EXPECT_EQ(Asked(), k.asked);
+    EXPECT_EQ(AskedFor(k.draw), k.asked);
   }
 }
 
