@@ -31,17 +31,23 @@ OpenBlock Opened(int box, BlockKind kind) {
   return block;
 }
 
-// What the end message calls a block of each kind and where the walk goes
-// on after it, in the order of BlockKind.
+// What the end message calls a block of each kind, the box that closes it,
+// and where the walk goes on after it, in the order of BlockKind.
 struct BlockWords {
   const char* name;
+  const char* endsAt;
   const char* wayOn;
+  // Whether the way on leaves the box that opened the block (which its own
+  // closing box puts at its position) rather than the closing box. The first
+  // part of an else branch has no way on of its own: the else part follows,
+  // in the level still open.
+  bool wayOnLeavesOpener;
 };
 constexpr BlockWords kBlockWords[] = {
-    {"loop", "a loop leaves its Next box"},
-    {"branch", "a branch leaves its If box"},
-    {"branch", "a branch leaves its If box"},
-    {"subroutine", "a subroutine leaves its Insert Subroutine box"},
+    {"loop", "a Next box", "a loop leaves its Next box", false},
+    {"branch", "an End If box", "a branch leaves its If box", true},
+    {"branch", "an End If box", "a branch leaves its If box", false},
+    {"subroutine", "an End Subroutine box", "a subroutine leaves its Insert Subroutine box", true},
 };
 
 const BlockWords& WordsOf(BlockKind kind) {
@@ -123,7 +129,15 @@ void Compiler::NextArm(ArmContext& a) {
   TakeOffOneLevel(a.script);
   // Whatever the body still had queued is dropped with the inner list.
   RememberLeftInBlock(a.q);
-  work_.CloseLevel();
+  const OpenBlock closed = *work_.CloseLevel();
+  if (closed.kind == BlockKind::ElseBranch) {
+    // Where an End If writes "else", this box writes "end;": the part on
+    // the If box's exit 1 follows after the branch.
+    const int elsePart = LinkedBox(closed.box, table_[closed.box].OutLink[1]);
+    if (elsePart > 0)
+      Note(elsePart,
+           "is left out of the else part: " + ClosedTheBlock(a.q, closed.box, closed.kind));
+  }
   const int displaced = work_.workList[a.j];
   work_.workList[a.j] = static_cast<int16_t>(a.q);
   work_.WorkListAdd(displaced);
@@ -255,6 +269,20 @@ void Compiler::RememberLeftInBlock(int closer) {
   }
 }
 
+void Compiler::RememberWaysNotFollowed(int closer, int opener, BlockKind closed, int j) {
+  const int here = work_.workList[static_cast<std::size_t>(j)];
+  // A closing box that is not here (an End If or End Subroutine, whose
+  // block goes on from its own box) leads nowhere.
+  if (here != closer) RememberArrowsNotFollowed(closer, closed);
+  // A box that takes its opener's place (a Next box that closed a branch)
+  // leaves the way on after the block behind.
+  if (!WordsOf(closed).wayOnLeavesOpener || here == opener || table_.box(opener) == nullptr)
+    return;
+  const std::string why = "is left out: " + ClosedTheBlock(closer, opener, closed);
+  for (const int to : WayOn(opener))
+    if (to > 0) leftOut_.push_back({to, why});
+}
+
 void Compiler::RememberArrowsNotFollowed(int closer, BlockKind closed) {
   const BoxRecord* closing = table_.box(closer);
   if (closing == nullptr) return;
@@ -264,6 +292,15 @@ void Compiler::RememberArrowsNotFollowed(int closer, BlockKind closed) {
     const int to = LinkedBox(closer, closing->OutLink[k]);
     if (to > 0) leftOut_.push_back({to, why});
   }
+}
+
+std::string Compiler::ClosedTheBlock(int closer, int opener, BlockKind closed) const {
+  const BlockWords& words = WordsOf(closed);
+  const BoxRecord* closing = table_.box(closer);
+  const BoxRecord* opening = table_.box(opener);
+  return boxName(closer) + " (" + (closing ? closing->Kind : "") + ") closed the " + words.name +
+         " of " + boxName(opener) + " (" + (opening ? opening->Kind : "") + "); a " + words.name +
+         " ends at " + words.endsAt + ".";
 }
 
 void Compiler::BringToPosition(int box, int j) {

@@ -229,6 +229,64 @@ TEST_F(CompileTest, BoxDrawnFromAClosingBoxIsToldAsLeftOut) {
   }
 }
 
+// A Next box closes a branch as well as a loop, but takes the If box's place:
+// the way on after the branch, which leaves the If box, is never followed.
+// Closing the first part of an else branch, it writes "end;" where an End
+// If writes "else".
+TEST_F(CompileTest, BranchClosedByANextBoxIsTold) {
+  const auto plain = [](ChartBuilder& b) { IfChart(b, "box2>0"); };
+  const auto withElse = [](ChartBuilder& b) { IfElseChart(b); };
+  struct Case {
+    const char* part;
+    void (*chart)(ChartBuilder&);
+    int next;  // the End If box drawn as a Next box instead
+    const char* note;
+  };
+  const std::vector<Case> cases{
+      {"a plain branch", plain, 4,
+       "box5 (Constant Input) is left out: box4 (Next) closed the branch of box2 (If); a branch "
+       "ends at an End If box."},
+      {"the else part", withElse, 4,
+       "box7 (Constant Input) is left out: box4 (Next) closed the branch of box2 (If); a branch "
+       "ends at an End If box."},
+      {"the part before the else part", withElse, 6,
+       "box3 (Constant Input) is left out of the else part: box6 (Next) closed the branch of "
+       "box2 (If); a branch ends at an End If box."},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.part);
+    const auto draw = [&k](ChartBuilder& b) {
+      k.chart(b);
+      b[k.next].Kind = "Next";
+    };
+    EXPECT_EQ(AskedFor(draw), Strings{Incomplete({k.note})});
+  }
+}
+
+// What a closing box of the wrong kind would lose but the walk writes all
+// the same, or a close that loses nothing, is not told.
+TEST_F(CompileTest, WrongClosingBoxThatLosesNothingIsDone) {
+  const std::vector<std::pair<const char*, std::function<void(ChartBuilder&)>>> cases{
+      {"the way on also drawn from the Next box",
+       [](ChartBuilder& b) {
+         IfChart(b, "box2>0");
+         b[4].Kind = "Next";
+         b.link(4, 5);
+       }},
+      {"End If closing a loop with nothing drawn from it",
+       [](ChartBuilder& b) {
+         const int in = b.input("Constant Input", "3");
+         const int loop = b.box("For", "1:1:2,");
+         const int body = b.box("Sin");
+         b.chain(in, loop, body, b.box("End If"));
+       }},
+  };
+  for (const auto& [drawing, draw] : cases) {
+    SCOPED_TRACE(drawing);
+    EXPECT_EQ(AskedFor(draw), Strings{kDone});
+  }
+}
+
 // Box 6 waits (for the Next box) in the outer list at position 2 while the loop runs. The Next
 // box closes the loop at position 2 of the inner list, so box 6 is the entry
 // it displaces: box 6 goes back into the list (its first free position),
