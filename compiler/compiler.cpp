@@ -134,14 +134,11 @@ Compiler::Visit Compiler::VisitPosition(int j) {
       for (int level = 0; level < work_.nestLevel; ++level) script_ += kIndent;
     const int level = work_.nestLevel;
     const OpenBlock* open = work_.innermost();
+    const int opener = open != nullptr ? open->box : 0;
     const BlockKind innermost = open != nullptr ? open->kind : BlockKind::Loop;
     if (!Dispatch(e, j)) return Visit::Fault;
     armDone = work_.written.contains(e);
-    // The tail follows the arrows of the box it finds here: a closing box
-    // that ended its block and is not here (an End If or End Subroutine,
-    // whose block goes on from its own box) leads nowhere.
-    if (armDone && work_.nestLevel < level && work_.workList[j] != e)
-      RememberArrowsNotFollowed(e, innermost);
+    if (armDone && work_.nestLevel < level) RememberWaysNotFollowed(e, opener, innermost, j);
   }
   return Tail(j, armDone);
 }
@@ -252,10 +249,15 @@ int Compiler::LinkedBox(int from, int value) const {
 }
 
 void Compiler::QueueSuccessors(int e) {
+  for (const int v : WayOn(e)) work_.WorkListAdd(v);
+}
+
+std::vector<int> Compiler::WayOn(int e) const {
   const BoxRecord& box = table_[e];
+  std::vector<int> wayOn;
   // Values that lead to no box go the way of an absent slot.
-  auto add = [this, e](int v) {
-    if (v <= 0 || table_.linked(e, v) != nullptr) work_.WorkListAdd(v);
+  auto add = [this, e, &wayOn](int v) {
+    if (v <= 0 || table_.linked(e, v) != nullptr) wayOn.push_back(v);
   };
   int first = 1;
   if (box.Kind == "If") {
@@ -266,6 +268,7 @@ void Compiler::QueueSuccessors(int e) {
   }
   for (int k = first; k <= kExits; ++k)
     if (box.OutLink[k] != 0) add(box.OutLink[k]);
+  return wayOn;
 }
 
 bool Compiler::InputsReady(std::string& code, int target) {

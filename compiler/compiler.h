@@ -89,6 +89,10 @@ class Compiler {
   // wait, and a subroutine's start box is written only inside a call.
   bool ArmAllows(int q) const;
   void QueueSuccessors(int box);
+  // The slot values the tail queues once box's code is written: each exit
+  // that leads to a box of its document or is absent, and a plain If's exit
+  // 2 even when free.
+  std::vector<int> WayOn(int box) const;
   // The start-box kind of the innermost open call, "" outside every call.
   std::string CurrentCall() const;
   // What the user is told when the walk has finished.
@@ -119,11 +123,18 @@ class Compiler {
   void Note(int box, const std::string& what);
   // Before closing box `closer` ends the innermost block: remembers the
   // boxes its body still had queued, which the walk drops with the list.
-  void RememberLeftInBlock(int closer, const char* block);
-  // After closing box `closer` ended a block of that kind without being put
-  // back into the list: the walk never follows its arrows, so the boxes they
-  // lead to are left out unless the walk reaches them another way.
+  void RememberLeftInBlock(int closer);
+  // After closing box `closer`, visited at position j, ended the block of
+  // that kind that `opener` opened: the tail follows the way on of the box
+  // it finds at j and of no other. Remembers the boxes left out when that
+  // box is not the closing box (its arrows are not followed) or, after a
+  // branch, not the If box (the way on after the branch is not followed);
+  // they are told unless the walk reaches them another way.
+  void RememberWaysNotFollowed(int closer, int opener, BlockKind closed, int j);
   void RememberArrowsNotFollowed(int closer, BlockKind closed);
+  // "boxN (Next) closed the branch of boxM (If); a branch ends at an End If
+  // box."
+  std::string ClosedTheBlock(int closer, int opener, BlockKind closed) const;
 
   const BoxTable& table_;
   DocumentViews& views_;

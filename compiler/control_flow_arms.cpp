@@ -3,6 +3,9 @@
 // copy of a new level; the closing box writes the closing line and brings
 // the outer list back.
 
+#include <cstddef>
+#include <iterator>
+
 #include "compiler/arm.h"
 #include "compiler/compiler.h"
 #include "model/box_kinds.h"
@@ -28,18 +31,28 @@ OpenBlock Opened(int box, BlockKind kind) {
   return block;
 }
 
-// Where the walk goes on after a block of each kind.
-const char* WayOnAfter(BlockKind kind) {
-  switch (kind) {
-    case BlockKind::Loop:
-      return "a loop leaves its Next box";
-    case BlockKind::Branch:
-    case BlockKind::ElseBranch:
-      return "a branch leaves its If box";
-    case BlockKind::Call:
-      return "a subroutine leaves its Insert Subroutine box";
-  }
-  return "";
+// What the end message calls a block of each kind, the box that closes it,
+// and where the walk goes on after it, in the order of BlockKind.
+struct BlockWords {
+  const char* name;
+  const char* endsAt;
+  const char* wayOn;
+  // Whether the way on leaves the box that opened the block (which its own
+  // closing box puts at its position) rather than the closing box. The first
+  // part of an else branch has no way on of its own: the else part follows,
+  // in the level still open.
+  bool wayOnLeavesOpener;
+};
+constexpr BlockWords kBlockWords[] = {
+    {"loop", "a Next box", "a loop leaves its Next box", false},
+    {"branch", "an End If box", "a branch leaves its If box", true},
+    {"branch", "an End If box", "a branch leaves its If box", false},
+    {"subroutine", "an End Subroutine box", "a subroutine leaves its Insert Subroutine box", true},
+};
+
+const BlockWords& WordsOf(BlockKind kind) {
+  const auto k = static_cast<std::size_t>(kind);
+  return kBlockWords[k < std::size(kBlockWords) ? k : 0];
 }
 
 }  // namespace
@@ -115,8 +128,16 @@ void Compiler::NextArm(ArmContext& a) {
   }
   TakeOffOneLevel(a.script);
   // Whatever the body still had queued is dropped with the inner list.
-  RememberLeftInBlock(a.q, "loop");
-  work_.CloseLevel();
+  RememberLeftInBlock(a.q);
+  const OpenBlock closed = *work_.CloseLevel();
+  if (closed.kind == BlockKind::ElseBranch) {
+    // Where an End If writes "else", this box writes "end;": the part on
+    // the If box's exit 1 follows after the branch.
+    const int elsePart = LinkedBox(closed.box, table_[closed.box].OutLink[1]);
+    if (elsePart > 0)
+      Note(elsePart,
+           "is left out of the else part: " + ClosedTheBlock(a.q, closed.box, closed.kind));
+  }
   const int displaced = work_.workList[a.j];
   work_.workList[a.j] = static_cast<int16_t>(a.q);
   work_.WorkListAdd(displaced);
@@ -160,7 +181,7 @@ void Compiler::EndIfArm(ArmContext& a) {
   }
   TakeOffOneLevel(a.script);
   a.script += Line(work_.workList[0] > 0 ? "else" : "end;");
-  RememberLeftInBlock(a.q, "branch");
+  RememberLeftInBlock(a.q);
   const OpenBlock block = *work_.CloseLevel();
   a.done();
   if (block.kind == BlockKind::Branch) BringToPosition(block.box, a.j);
@@ -222,7 +243,7 @@ void Compiler::EndSubroutineArm(ArmContext& a) {
     a.done();
     return;
   }
-  RememberLeftInBlock(a.q, "subroutine");
+  RememberLeftInBlock(a.q);
   const OpenBlock block = *work_.CloseLevel();
   // The subroutine's last value becomes the call box's own result.
   a.script += Line(boxName(block.box) + "=" + boxName(a.in(1)) + ";");
@@ -232,26 +253,54 @@ void Compiler::EndSubroutineArm(ArmContext& a) {
 
 // A box still queued when its block closes (a second way out of a box in
 // the body, taken after the closing box's own) never gets its code: the
-// closing box goes first because the walk reached it first.
-void Compiler::RememberLeftInBlock(int closer, const char* block) {
+// closing box goes first because the walk reached it first. The note names
+// the block the box really closed: a Next box closes a branch too, and an
+// End If box a loop.
+void Compiler::RememberLeftInBlock(int closer) {
+  const OpenBlock* open = work_.innermost();
+  if (open == nullptr) return;
   const BoxRecord* closing = table_.box(closer);
   const std::string why = "is left out: " + boxName(closer) + " (" +
-                          (closing ? closing->Kind : "") + ") closed its " + block + " first.";
+                          (closing ? closing->Kind : "") + ") closed its " +
+                          WordsOf(open->kind).name + " first.";
   for (int p = 1; p <= work_.workLen; ++p) {
     const int e = work_.workList[static_cast<std::size_t>(p)];
     if (e > 0 && e != closer && !work_.written.contains(e)) leftOut_.push_back({e, why});
   }
 }
 
+void Compiler::RememberWaysNotFollowed(int closer, int opener, BlockKind closed, int j) {
+  const int here = work_.workList[static_cast<std::size_t>(j)];
+  // A closing box that is not here (an End If or End Subroutine, whose
+  // block goes on from its own box) leads nowhere.
+  if (here != closer) RememberArrowsNotFollowed(closer, closed);
+  // A box that takes its opener's place (a Next box that closed a branch)
+  // leaves the way on after the block behind.
+  if (!WordsOf(closed).wayOnLeavesOpener || here == opener || table_.box(opener) == nullptr)
+    return;
+  const std::string why = "is left out: " + ClosedTheBlock(closer, opener, closed);
+  for (const int to : WayOn(opener))
+    if (to > 0) leftOut_.push_back({to, why});
+}
+
 void Compiler::RememberArrowsNotFollowed(int closer, BlockKind closed) {
   const BoxRecord* closing = table_.box(closer);
   if (closing == nullptr) return;
   const std::string why = "is left out: arrows out of " + boxName(closer) + " (" + closing->Kind +
-                          ") are not followed; the way on after " + WayOnAfter(closed) + ".";
+                          ") are not followed; the way on after " + WordsOf(closed).wayOn + ".";
   for (int k = 1; k <= kExits; ++k) {
     const int to = LinkedBox(closer, closing->OutLink[k]);
     if (to > 0) leftOut_.push_back({to, why});
   }
+}
+
+std::string Compiler::ClosedTheBlock(int closer, int opener, BlockKind closed) const {
+  const BlockWords& words = WordsOf(closed);
+  const BoxRecord* closing = table_.box(closer);
+  const BoxRecord* opening = table_.box(opener);
+  return boxName(closer) + " (" + (closing ? closing->Kind : "") + ") closed the " + words.name +
+         " of " + boxName(opener) + " (" + (opening ? opening->Kind : "") + "); a " + words.name +
+         " ends at " + words.endsAt + ".";
 }
 
 void Compiler::BringToPosition(int box, int j) {

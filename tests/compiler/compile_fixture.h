@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,15 @@ class CompileTest : public ::testing::Test {
   }
   // The questions in order, as ScriptedQuestions records them.
   const std::vector<std::string>& Asked() const { return host.questions; }
+  // The questions a compile of a fresh chart that draw draws asks, for the
+  // rows of a table.
+  const std::vector<std::string>& AskedFor(const std::function<void(ChartBuilder&)>& draw) {
+    c = ChartBuilder{};
+    host.questions.clear();
+    draw(c);
+    Compile();
+    return Asked();
+  }
 
   ChartBuilder c;
   ScriptedQuestions host;

@@ -100,29 +100,25 @@ TEST_F(CompileTest, NextDropsWhatTheLoopBodyStillHadQueued) {
 // not call that done.
 TEST_F(CompileTest, BoxDroppedWhenItsBlockClosesIsToldAsLeftOut) {
   const std::string plot = "Plot2d;plot(Input1)\r\n";
+  // 1 input, 2 the opener, 3 Sin, 4 the plot drawn before 5 the closer.
+  const auto beside = [&plot](const char* opener, const char* params, const char* closer) {
+    return [=](ChartBuilder& b) {
+      const int in = b.input("Constant Input", "3");
+      const int block = b.box(opener, params);
+      const int body = b.box("Sin");
+      b.chain(in, block, body);
+      b.link(body, b.box("Plot Output", plot)).link(body, b.box(closer));
+    };
+  };
   struct Case {
     const char* block;
     std::function<void(ChartBuilder&)> draw;
     const char* note;
   };
   const std::vector<Case> cases{
-      {"loop",
-       [&plot](ChartBuilder& b) {
-         const int in = b.input("Constant Input", "3");
-         const int loop = b.box("For", "1:1:2,");
-         const int body = b.box("Sin");
-         b.chain(in, loop, body);
-         b.link(body, b.box("Plot Output", plot)).link(body, b.box("Next"));
-       },
+      {"loop", beside("For", "1:1:2,", "Next"),
        "box4 (Plot Output) is left out: box5 (Next) closed its loop first."},
-      {"branch",
-       [&plot](ChartBuilder& b) {
-         const int in = b.input("Constant Input", "3");
-         const int branch = b.box("If", "box2>0");
-         const int body = b.box("Sin");
-         b.chain(in, branch, body);
-         b.link(body, b.box("Plot Output", plot)).link(body, b.box("End If"));
-       },
+      {"branch", beside("If", "box2>0", "End If"),
        "box4 (Plot Output) is left out: box5 (End If) closed its branch first."},
       {"subroutine",
        [&plot](ChartBuilder& b) {
@@ -134,14 +130,15 @@ TEST_F(CompileTest, BoxDroppedWhenItsBlockClosesIsToldAsLeftOut) {
              .link(body, b.box("End Subroutine", "Subroutine"));
        },
        "box5 (Plot Output) is left out: box6 (End Subroutine) closed its subroutine first."},
+      // Next and End If each close whichever loop or branch is innermost.
+      {"branch closed by a Next box", beside("If", "box2>0", "Next"),
+       "box4 (Plot Output) is left out: box5 (Next) closed its branch first."},
+      {"loop closed by an End If box", beside("For", "1:1:2,", "End If"),
+       "box4 (Plot Output) is left out: box5 (End If) closed its loop first."},
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.block);
-    c = ChartBuilder{};
-    host.questions.clear();
-    k.draw(c);
-    Compile();
-    EXPECT_EQ(Asked(), Strings{Incomplete({k.note})});
+    EXPECT_EQ(AskedFor(k.draw), Strings{Incomplete({k.note})});
   }
 }
 
@@ -228,11 +225,65 @@ TEST_F(CompileTest, BoxDrawnFromAClosingBoxIsToldAsLeftOut) {
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.closer);
-    c = ChartBuilder{};
-    host.questions.clear();
-    k.draw(c);
-    Compile();
-    EXPECT_EQ(Asked(), k.asked);
+    EXPECT_EQ(AskedFor(k.draw), k.asked);
+  }
+}
+
+// A Next box closes a branch as well as a loop, but takes the If box's place:
+// the way on after the branch, which leaves the If box, is never followed.
+// Closing the first part of an else branch, it writes "end;" where an End
+// If writes "else".
+TEST_F(CompileTest, BranchClosedByANextBoxIsTold) {
+  const auto plain = [](ChartBuilder& b) { IfChart(b, "box2>0"); };
+  const auto withElse = [](ChartBuilder& b) { IfElseChart(b); };
+  struct Case {
+    const char* part;
+    void (*chart)(ChartBuilder&);
+    int next;  // the End If box drawn as a Next box instead
+    const char* note;
+  };
+  const std::vector<Case> cases{
+      {"a plain branch", plain, 4,
+       "box5 (Constant Input) is left out: box4 (Next) closed the branch of box2 (If); a branch "
+       "ends at an End If box."},
+      {"the else part", withElse, 4,
+       "box7 (Constant Input) is left out: box4 (Next) closed the branch of box2 (If); a branch "
+       "ends at an End If box."},
+      {"the part before the else part", withElse, 6,
+       "box3 (Constant Input) is left out of the else part: box6 (Next) closed the branch of "
+       "box2 (If); a branch ends at an End If box."},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.part);
+    const auto draw = [&k](ChartBuilder& b) {
+      k.chart(b);
+      b[k.next].Kind = "Next";
+    };
+    EXPECT_EQ(AskedFor(draw), Strings{Incomplete({k.note})});
+  }
+}
+
+// What a closing box of the wrong kind would lose but the walk writes all
+// the same, or a close that loses nothing, is not told.
+TEST_F(CompileTest, WrongClosingBoxThatLosesNothingIsDone) {
+  const std::vector<std::pair<const char*, std::function<void(ChartBuilder&)>>> cases{
+      {"the way on also drawn from the Next box",
+       [](ChartBuilder& b) {
+         IfChart(b, "box2>0");
+         b[4].Kind = "Next";
+         b.link(4, 5);
+       }},
+      {"End If closing a loop with nothing drawn from it",
+       [](ChartBuilder& b) {
+         const int in = b.input("Constant Input", "3");
+         const int loop = b.box("For", "1:1:2,");
+         const int body = b.box("Sin");
+         b.chain(in, loop, body, b.box("End If"));
+       }},
+  };
+  for (const auto& [drawing, draw] : cases) {
+    SCOPED_TRACE(drawing);
+    EXPECT_EQ(AskedFor(draw), Strings{kDone});
   }
 }
 

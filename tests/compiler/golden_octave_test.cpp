@@ -40,6 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
         GoldenRun{"if_plain", {{"box3", "0.656986598718789"}, {"box5", "7"}}},
         GoldenRun{"if_else", {{"box5", "0.909297426825682"}, {"box3", "<undefined>"}}},
         GoldenRun{"end_if_arrow", {{"box3", "0.656986598718789"}, {"box5", "<undefined>"}}},
+        GoldenRun{"next_closes_branch", {{"box4", "0.909297426825682"}, {"box5", "<undefined>"}}},
         GoldenRun{"fan_out_no_loop",
                   {{"box4", "2.5574077246549"}, {"box5", "3.5574077246549"}, {"box6", "3.5574077246549"}}},
         GoldenRun{"subroutine_call", {{"box3", "4"}}},
