@@ -67,13 +67,16 @@ class InterpreterProcess {
 
  private:
   enum class Write { Done, Dead, Stuck };
+  // What a command that comes back as it was sent says: during the start,
+  // that the peer is no interpreter; afterwards, only that it was printed.
+  enum class Echo { NoAnswer, Output };
   // Hands line to the process. Stuck: it took no more within waitMs (it is
   // busy and the pipe is full); the rest stays queued in order, to follow
   // once it reads again.
   Write writeLine(const std::string& line, int waitMs);
   // Waits for the end of exchange n; asks answer for any keyboard input.
   EvalResult await(int n, int timeoutMs, const InputAnswerer& answer,
-                   const ArrivingOutput& arriving);
+                   const ArrivingOutput& arriving, Echo echo);
   // Runs the event loop until the process has news or ms have passed.
   void waitForNews(int ms);
   bool gone() const { return abandoned_ || process_.state() != QProcess::Running; }

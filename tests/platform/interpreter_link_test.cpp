@@ -579,6 +579,19 @@ TEST_F(FakeLink, AStatementTooLongForAStuckPipeEndsInATimeOut) {
   EXPECT_LT(clock.elapsed(), 4000);
 }
 
+// Only a start takes a command that comes back as it was sent for a peer
+// that will never answer: once a peer has answered its set-up, a statement
+// that it sends back before working on it has its whole time.
+TEST_F(FakeLink, AStatementSentBackBeforeItsAnswerHasItsWholeTime) {
+  ASSERT_TRUE(link.start(Fake("echoing")));
+  link.setTimeoutMs(3000);
+  const auto r = link.eval("a", kNoInput);
+  EXPECT_EQ(r.status, Status::Ok);
+  const std::string answer = "fake answer 1\r\n";
+  ASSERT_GE(r.output.size(), answer.size());
+  EXPECT_EQ(r.output.substr(r.output.size() - answer.size()), answer);
+}
+
 TEST_F(FakeLink, TheAnswerAfterATimeOutIsTheRightOne) {
   ASSERT_TRUE(link.start(Fake("slow-first")));
   EXPECT_EQ(link.eval("a", kNoInput).status, Status::Timeout);
