@@ -74,6 +74,13 @@ bool InterpreterProcess::running() {
   return !process_.waitForFinished(0);
 }
 
+bool InterpreterProcess::answered() {
+  if (gone()) return false;
+  process_.waitForReadyRead(0);  // what came since the event loop last looked
+  reader_.feed(process_.readAll().toStdString());
+  return reader_.ended(exchange_);
+}
+
 void InterpreterProcess::abandon() {
   abandoned_ = true;
   if (process_.state() != QProcess::NotRunning) {

@@ -60,6 +60,11 @@ class InterpreterProcess {
   // empty) gets the output as it comes, answer the input requests.
   EvalResult exchange(const std::string& text, int timeoutMs, const InputAnswerer& answer,
                       const ArrivingOutput& arriving);
+  // Whether the exchange under way (the start's set-up, or a statement) has
+  // its answer in, though its wait may not have taken it yet (a window that
+  // runs its own event loop meanwhile holds the wait up). Reads what the
+  // pipe holds now.
+  bool answered();
   // Kills the process now and ends the wait under way: its exchange reports
   // Dead. Nothing of the process is left, not even a zombie.
   void abandon();
