@@ -81,8 +81,8 @@ void mnuExeFile_Click(Model& model, int doc, CompileQuestions& host, const RunSt
 // results window shows each statement and its output as they come.
 void mnuEXEMatlab_Click(Model& model, int doc, CompileQuestions& host, LinkServices& services);
 // "Start Matlab": asks for the installation directory and starts its
-// interpreter, which a waiting box names while the start lasts; its Cancel
-// gives up. A program that runs but does not answer as an interpreter is
+// interpreter; while the start lasts the windows take no input and a waiting
+// box names the program (StartWaitingBox), whose Cancel gives up. A program that runs but does not answer as an interpreter is
 // named in kNotAnInterpreterMessage. Refused during a run, whose own start
 // (when the interpreter does not answer) goes on as usual, and during
 // another start (kStartUnderWayMessage), as Execute to Matlab is.
