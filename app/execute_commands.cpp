@@ -85,8 +85,10 @@ void StartMatlab(Model& model, Dialogs& dialogs, LinkServices& services) {
                            kAppTitle);
         break;
       case StartResult::NotRun:
-      case StartResult::Refused:
         dialogs.messageBox("Sorry, Matlab excutable still not found.", style::kCritical, kAppTitle);
+        break;
+      case StartResult::Refused:  // another start was under way
+        dialogs.messageBox(kStartUnderWayMessage, style::kInformation, kAppTitle);
         break;
     }
     // A start leaves the program's own directory current, which is where
