@@ -47,11 +47,13 @@ Input InputKind(const QEvent& event) {
   }
 }
 
-// Whether receiver belongs to the window that still takes input.
+// Whether receiver belongs to the window that still takes input. A shortcut
+// (the waiting box's Escape, a menu item's keys) goes to an object of the
+// widget it belongs to.
 bool InTopWindow(const QObject* receiver) {
-  const auto* widget = qobject_cast<const QWidget*>(receiver);
-  if (widget == nullptr) return false;
-  const QWidget* window = widget->window();
+  while (receiver != nullptr && !receiver->isWidgetType()) receiver = receiver->parent();
+  if (receiver == nullptr) return false;
+  const QWidget* window = static_cast<const QWidget*>(receiver)->window();
   return window == QApplication::activeModalWidget() ||
          window == QApplication::activePopupWidget();
 }
@@ -72,7 +74,7 @@ bool InputHold::eventFilter(QObject* receiver, QEvent* event) {
   const Input kind = InputKind(*event);
   if (kind == Input::None || InTopWindow(receiver)) return false;
   // A window's handle passes what it gets on to the window's widgets, where
-  // it is judged; a shortcut of a menu's item goes to the item itself.
+  // it is judged.
   if (receiver->isWindowType()) return false;
   event->setAccepted(kind == Input::Taken);
   return true;

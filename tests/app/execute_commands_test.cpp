@@ -367,6 +367,40 @@ TEST_F(ExecuteCommands, AWindowOpenedDuringAStartTakesInputAndTheWaitingBoxOnlyW
   }
 }
 
+// The waiting box is the one window that takes input during the start: a
+// click on its Cancel, or Escape, gives up the wait at once.
+TEST_F(ExecuteCommands, TheWaitingBoxTakesThePersonsCancel) {
+  link.setStartTimeoutMs(5000);
+  QTemporaryDir dir;
+  WriteFakeInstallation(dir, "mute");
+  pickedDirectory = dir.path().toStdString();
+  struct Case {
+    const char* name;
+    std::function<void(QProgressDialog&)> gesture;
+  };
+  const Case cases[] = {
+      {"a click on Cancel", [](QProgressDialog&) { ClickWaitingBoxCancel(); }},
+      {"Escape", [](QProgressDialog& box) { QTest::keyClick(&box, Qt::Key_Escape); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    bool shown = false;
+    QTimer::singleShot(1300, &results, [&] {
+      QProgressDialog* box = ShownWaitingBox();
+      if (!box || !QTest::qWaitForWindowActive(box)) return;
+      shown = true;
+      c.gesture(*box);
+    });
+    QElapsedTimer clock;
+    clock.start();
+    mnuFileStartMatlab_Click(model, host, services);
+    EXPECT_TRUE(shown);
+    EXPECT_LT(clock.elapsed(), 3000) << "given up at once";
+    EXPECT_FALSE(link.alive());
+    EXPECT_TRUE(host.messages.empty());
+  }
+}
+
 // The waiting box shows over the window active when the start began, which
 // may go during the wait: the box stays, and its Cancel still ends the wait.
 TEST_F(ExecuteCommands, TheWaitingBoxOutlivesTheWindowItShowsOver) {
