@@ -40,8 +40,8 @@ bool RefusedDuringRun(const RunState& run, Dialogs& dialogs) {
 }
 
 // The commands that talk to the interpreter wait, with a word why, while a
-// run or a start keeps the link busy: a start's waiting box comes up only
-// after a moment, and meanwhile the windows take commands.
+// run or a start keeps the link busy: a start holds the windows' input, but
+// a window that opened inside its wait (not at the person's input) takes it.
 bool RefusedWhileLinkBusy(const LinkServices& services, Dialogs& dialogs) {
   if (RefusedDuringRun(services.run, dialogs)) return true;
   if (!services.link.busy()) return false;
@@ -49,7 +49,8 @@ bool RefusedWhileLinkBusy(const LinkServices& services, Dialogs& dialogs) {
   return true;
 }
 
-// Starts program, with the waiting box up for as long as that takes.
+// Starts program, with the windows held and the waiting box up for as long
+// as that takes.
 StartResult StartWaited(InterpreterLink& link, const InterpreterProgram& program) {
   const StartWaitingBox waiting(link, program.path);
   return link.startProgram(program);
@@ -84,8 +85,10 @@ void StartMatlab(Model& model, Dialogs& dialogs, LinkServices& services) {
                            kAppTitle);
         break;
       case StartResult::NotRun:
-      case StartResult::Refused:
         dialogs.messageBox("Sorry, Matlab excutable still not found.", style::kCritical, kAppTitle);
+        break;
+      case StartResult::Refused:  // another start was under way
+        dialogs.messageBox(kStartUnderWayMessage, style::kInformation, kAppTitle);
         break;
     }
     // A start leaves the program's own directory current, which is where

@@ -78,11 +78,13 @@ void mnuExeDDE_Click(Model& model, int doc, CompileQuestions& host, const RunSta
 // "&Write to file": the script as an .m file, optionally a function.
 void mnuExeFile_Click(Model& model, int doc, CompileQuestions& host, const RunState& run);
 // "&Execute to Matlab": runs document doc box by box in the interpreter; the
-// results window shows each statement and its output as they come.
+// results window shows each statement and its output as they come. Refused
+// during a run, and while an interpreter is being started
+// (kStartUnderWayMessage).
 void mnuEXEMatlab_Click(Model& model, int doc, CompileQuestions& host, LinkServices& services);
 // "Start Matlab": asks for the installation directory and starts its
-// interpreter, which a waiting box names while the start lasts; its Cancel
-// gives up. A program that runs but does not answer as an interpreter is
+// interpreter; while the start lasts the windows take no input and a waiting
+// box names the program (StartWaitingBox), whose Cancel gives up. A program that runs but does not answer as an interpreter is
 // named in kNotAnInterpreterMessage. Refused during a run, whose own start
 // (when the interpreter does not answer) goes on as usual, and during
 // another start (kStartUnderWayMessage), as Execute to Matlab is.

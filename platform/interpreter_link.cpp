@@ -34,13 +34,19 @@ std::optional<InterpreterProgram> FindInterpreter(const QString& directory) {
   return std::nullopt;
 }
 
-// The link is busy for the length of one wait. An event handled during the
-// wait may destroy the link: then its end touches nothing.
+// The link is busy for the length of one wait, a start's or a statement's.
+// An event handled during the wait may destroy the link: then its end
+// touches nothing.
 class InterpreterLink::BusyScope {
  public:
-  explicit BusyScope(InterpreterLink* link) : link_(link) { link->setBusy(true); }
+  explicit BusyScope(InterpreterLink* link, bool starting = false) : link_(link) {
+    link->starting_ = starting;
+    link->setBusy(true);
+  }
   ~BusyScope() {
-    if (link_) link_->setBusy(false);
+    if (!link_) return;
+    link_->starting_ = false;
+    link_->setBusy(false);
   }
   BusyScope(const BusyScope&) = delete;
   BusyScope& operator=(const BusyScope&) = delete;
@@ -67,7 +73,7 @@ StartResult InterpreterLink::startProgram(const InterpreterProgram& program) {
   const QPointer<InterpreterLink> self(this);
   StartResult result = StartResult::NotRun;
   {
-    const BusyScope busy(this);
+    const BusyScope busy(this, true);
     result = process->start(program, startTimeoutMs_);
   }
   if (!self) return StartResult::Stopped;                // destroyed during the start
@@ -87,6 +93,12 @@ void InterpreterLink::stop() {
   // with it. Otherwise it ends, quitting on its own, as the last holder
   // lets go here.
   if (process && busy_) process->abandon();
+}
+
+bool InterpreterLink::startAnswered() { return starting_ && process_ && process_->answered(); }
+
+void InterpreterLink::cancelStart() {
+  if (starting_ && !startAnswered()) stop();
 }
 
 bool InterpreterLink::alive() { return process_ && process_->running(); }

@@ -60,6 +60,13 @@ class InterpreterLink : public QObject, public Interpreter {
   bool start(const InterpreterProgram& program) { return startProgram(program) == StartResult::Up; }
   // Ends the interpreter. During a wait it is killed, and the wait ends.
   void stop();
+  // Whether a start is under way whose interpreter has answered already:
+  // the start ends Up as soon as its wait gets back to the answer (a window
+  // that runs its own event loop meanwhile holds it up until it closes).
+  bool startAnswered();
+  // A person's Cancel of the start under way: stops the link, unless its
+  // interpreter has answered already (startAnswered), which is then kept.
+  void cancelStart();
   // True while the link waits on the interpreter: a statement runs or asks
   // for input, or a start is under way. Meanwhile eval and start refuse.
   bool busy() const { return busy_; }
@@ -98,6 +105,7 @@ class InterpreterLink : public QObject, public Interpreter {
   // it needs it, even when the link is stopped or destroyed meanwhile.
   std::shared_ptr<InterpreterProcess> process_;
   bool busy_ = false;
+  bool starting_ = false;  // the wait under way is a start's
   int timeoutMs_ = 30000;
   int startTimeoutMs_ = 60000;
 };

@@ -16,9 +16,10 @@ namespace {
 constexpr int kShortWaitMs = 50;
 // How long an ended process may take to quit, and then to die once killed.
 constexpr int kEndMs = 1000;
-// How long an exchange still waits once its command has come back as it was
-// sent: a peer that echoes (cat) never answers, an interpreter that echoes
-// its commands (octave -x) answers right after.
+// How long a start still waits once the set-up has come back as it was
+// sent: a peer that sends back what it is sent (cat) is no interpreter and
+// never answers. Only the start is cut short so: a peer that has answered
+// its set-up is an interpreter, and its statements have their whole time.
 constexpr int kAfterEchoMs = 500;
 
 // What is left of totalMs, at least 1 ms so that a wait still looks once.
@@ -61,7 +62,8 @@ StartResult InterpreterProcess::start(const InterpreterProgram& program, int tim
   const bool up =
       writeLine(SetupStatement(stubDir_.path().toStdString(), exchange_, dialect_, session_),
                 timeoutMs) == Write::Done &&
-      await(exchange_, Remaining(clock, timeoutMs), {}, {}).status == EvalResult::Status::Ok;
+      await(exchange_, Remaining(clock, timeoutMs), {}, {}, Echo::NoAnswer).status ==
+          EvalResult::Status::Ok;
   if (up) return StartResult::Up;
   return abandoned_ ? StartResult::Stopped : StartResult::NoAnswer;
 }
@@ -70,6 +72,13 @@ bool InterpreterProcess::running() {
   if (gone()) return false;
   // Lets the process notice a death that happened since the last exchange.
   return !process_.waitForFinished(0);
+}
+
+bool InterpreterProcess::answered() {
+  if (gone()) return false;
+  process_.waitForReadyRead(0);  // what came since the event loop last looked
+  reader_.feed(process_.readAll().toStdString());
+  return reader_.ended(exchange_);
 }
 
 void InterpreterProcess::abandon() {
@@ -144,7 +153,7 @@ EvalResult InterpreterProcess::exchange(const std::string& text, int timeoutMs,
       result = {EvalResult::Status::Timeout, {}};
       break;
     case Write::Done:
-      result = await(exchange_, Remaining(clock, timeoutMs), answer, arriving);
+      result = await(exchange_, Remaining(clock, timeoutMs), answer, arriving, Echo::Output);
       break;
   }
   if (dialect_ == Dialect::Matlab) result.output = WithoutLeadingPrompts(result.output);
@@ -162,7 +171,7 @@ EvalResult InterpreterProcess::exchange(const std::string& text, int timeoutMs,
 }
 
 EvalResult InterpreterProcess::await(int n, int timeoutMs, const InputAnswerer& answer,
-                                     const ArrivingOutput& arriving) {
+                                     const ArrivingOutput& arriving, Echo echo) {
   std::string output;
   size_t shown = 0;
   // Output goes to the answer and, up to the head that a cut keeps, to the
@@ -201,7 +210,7 @@ EvalResult InterpreterProcess::await(int n, int timeoutMs, const InputAnswerer& 
       reader_.feed(process_.readAll().toStdString());
       return {EvalResult::Status::Dead, CleanAnswer(output + reader_.takeRest())};
     }
-    if (reader_.echoed(n))
+    if (echo == Echo::NoAnswer && reader_.echoed(n))
       timeoutMs = static_cast<int>(std::min<qint64>(timeoutMs, clock.elapsed() + kAfterEchoMs));
     const qint64 left = timeoutMs - clock.elapsed();
     if (left <= 0) return {EvalResult::Status::Timeout, CleanAnswer(output)};

@@ -60,6 +60,11 @@ class InterpreterProcess {
   // empty) gets the output as it comes, answer the input requests.
   EvalResult exchange(const std::string& text, int timeoutMs, const InputAnswerer& answer,
                       const ArrivingOutput& arriving);
+  // Whether the exchange under way (the start's set-up, or a statement) has
+  // its answer in, though its wait may not have taken it yet (a window that
+  // runs its own event loop meanwhile holds the wait up). Reads what the
+  // pipe holds now.
+  bool answered();
   // Kills the process now and ends the wait under way: its exchange reports
   // Dead. Nothing of the process is left, not even a zombie.
   void abandon();
@@ -67,13 +72,16 @@ class InterpreterProcess {
 
  private:
   enum class Write { Done, Dead, Stuck };
+  // What a command that comes back as it was sent says: during the start,
+  // that the peer is no interpreter; afterwards, only that it was printed.
+  enum class Echo { NoAnswer, Output };
   // Hands line to the process. Stuck: it took no more within waitMs (it is
   // busy and the pipe is full); the rest stays queued in order, to follow
   // once it reads again.
   Write writeLine(const std::string& line, int waitMs);
   // Waits for the end of exchange n; asks answer for any keyboard input.
   EvalResult await(int n, int timeoutMs, const InputAnswerer& answer,
-                   const ArrivingOutput& arriving);
+                   const ArrivingOutput& arriving, Echo echo);
   // Runs the event loop until the process has news or ms have passed.
   void waitForNews(int ms);
   bool gone() const { return abandoned_ || process_.state() != QProcess::Running; }

@@ -346,6 +346,16 @@ bool AnswerReader::echoed(int expected) const {
   return buffer_.find(MarkerAsWritten(endTag_, expected)) != std::string::npos;
 }
 
+bool AnswerReader::ended(int expected) const {
+  if (answered_ >= expected) return true;
+  // Read as next() would, from a copy, so that nothing is consumed.
+  AnswerReader ahead = *this;
+  for (;;) {
+    const Event event = ahead.next(expected);
+    if (event.kind != Event::Kind::Input) return event.kind == Event::Kind::Done;
+  }
+}
+
 std::string AnswerReader::takeRest() { return std::exchange(buffer_, {}); }
 
 std::string CleanAnswer(const std::string& raw) {

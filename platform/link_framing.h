@@ -82,6 +82,9 @@ class AnswerReader {
   // peer that sends back what it is sent (cat) is no interpreter; an
   // interpreter's output cannot hold it, not knowing the session word.
   bool echoed(int expected) const;
+  // Whether exchange `expected` has ended: its end marker has been read, or
+  // has arrived and waits for next() to report it.
+  bool ended(int expected) const;
   // What arrived but belongs to no finished exchange; consumed.
   std::string takeRest();
 

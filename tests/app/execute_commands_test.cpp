@@ -12,13 +12,18 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <optional>
 
 #include "app/text_results_window.h"
 #include "model/settings_store.h"
@@ -232,6 +237,199 @@ TEST_F(ExecuteCommands, CommandsOfTheLinkWaitForAStartUnderWay) {
   EXPECT_EQ(prompts.size(), 1u);
   EXPECT_TRUE(host.messages.empty());
   EXPECT_FALSE(run.running());
+}
+
+// The stand-in interpreter of the link's tests, in mode, as the octave of an
+// installation made in dir.
+void WriteFakeInstallation(const QTemporaryDir& dir, const std::string& mode) {
+  const std::string script = "#!/bin/sh\nexec '" QUORVIN_SOURCE_DIR
+                             "/tests/platform/data/fake_interpreter.sh' " +
+                             mode + "\n";
+  WriteFile(dir.path() + "/bin/octave", script.c_str(), true);
+}
+
+QProgressDialog* ShownWaitingBox() {
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (auto* box = qobject_cast<QProgressDialog*>(window); box && box->isVisible()) return box;
+  return nullptr;
+}
+
+// Clicks the Cancel of the waiting box shown, as a person does; false when
+// none shows.
+bool ClickWaitingBoxCancel() {
+  QProgressDialog* box = ShownWaitingBox();
+  if (box == nullptr) return false;
+  for (auto* button : box->findChildren<QPushButton*>())
+    if (button->text() == "Cancel") QTest::mouseClick(button, Qt::LeftButton);
+  return true;
+}
+
+// In the moment before the waiting box comes up, a click, a key or a
+// shortcut in a window starts nothing, under a busy pointer: a command
+// started then would run inside the start's wait, which could not end before
+// the command's own message box closed. Once the start is over the window
+// takes input again.
+TEST_F(ExecuteCommands, WhileAStartWaitsTheWindowsTakeNoInput) {
+  pickedDirectory = "/usr";
+  QWidget window;
+  auto* button = new QPushButton("Open", &window);
+  auto* open = new QAction(&window);
+  open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  window.addAction(open);
+  int commands = 0;
+  const auto command = [&] {
+    ++commands;
+    QMessageBox message(QMessageBox::Information, "Quorvin", "Done !", QMessageBox::Ok);
+    QTimer::singleShot(100, &message, &QMessageBox::accept);
+    message.exec();
+  };
+  QObject::connect(button, &QPushButton::clicked, command);
+  QObject::connect(open, &QAction::triggered, command);
+  window.show();
+  struct Case {
+    const char* name;
+    std::function<void()> input;
+  };
+  const Case cases[] = {
+      {"a click", [&] { QTest::mouseClick(button, Qt::LeftButton); }},
+      {"a key", [&] { QTest::keyClick(button, Qt::Key_Space); }},
+      {"a shortcut", [&] { QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    window.activateWindow();  // a shortcut works in the active window
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    link.stop();
+    commands = 0;
+    std::optional<Qt::CursorShape> pointer;
+    QTimer::singleShot(30, &window, [&] {
+      c.input();
+      if (const QCursor* cursor = QApplication::overrideCursor()) pointer = cursor->shape();
+    });
+    mnuFileStartMatlab_Click(model, host, services);
+    EXPECT_EQ(commands, 0);
+    EXPECT_EQ(pointer, Qt::BusyCursor);
+    EXPECT_TRUE(link.alive());
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    c.input();
+    EXPECT_EQ(commands, 1) << "input works again";
+  }
+}
+
+// A window that opens during a start from no input of the person's (a timer
+// here) runs its own loop inside the start's wait, which cannot end before
+// that window closes: the window takes the person's input, and the waiting
+// box comes over it only for as long as the interpreter has not answered,
+// so that its Cancel never gives up an interpreter that is up. Cancel, a
+// real click, gives up one that has not.
+TEST_F(ExecuteCommands, AWindowOpenedDuringAStartTakesInputAndTheWaitingBoxOnlyWaits) {
+  link.setStartTimeoutMs(20000);
+  struct Case {
+    const char* name;
+    const char* mode;
+    std::vector<std::pair<int, bool>> looks;  // at ms, whether the waiting box shows
+    bool up;  // else the last look cancels
+  };
+  const Case cases[] = {
+      {"up at once", "slow-setup 0.3", {{1500, false}}, true},
+      {"up after two seconds", "slow-setup 2", {{1500, true}, {2800, false}}, true},
+      {"given up", "mute", {{1500, true}}, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QTemporaryDir dir;
+    WriteFakeInstallation(dir, c.mode);
+    pickedDirectory = dir.path().toStdString();
+    std::vector<std::pair<int, bool>> seen;
+    std::vector<bool> messageOnTop;
+    int answered = 0;
+    QTimer::singleShot(30, &results, [&] {
+      QMessageBox message(QMessageBox::Information, "Quorvin", "Meanwhile", QMessageBox::Ok);
+      for (const auto& [atMs, shows] : c.looks)
+        QTimer::singleShot(atMs, &message, [&, atMs = atMs] {
+          seen.emplace_back(atMs, ShownWaitingBox() != nullptr);
+          messageOnTop.push_back(QApplication::activeModalWidget() == &message);
+        });
+      const int lastMs = c.looks.back().first;
+      if (!c.up)
+        QTimer::singleShot(lastMs + 50, &message, [] { ClickWaitingBoxCancel(); });
+      QTimer::singleShot(lastMs + 100, &message, [&message] {
+        QTest::mouseClick(message.button(QMessageBox::Ok), Qt::LeftButton);
+      });
+      QTimer::singleShot(10000, &message, &QMessageBox::reject);  // should input not reach it
+      answered = message.exec();
+    });
+    mnuFileStartMatlab_Click(model, host, services);
+    EXPECT_EQ(seen, c.looks);
+    for (size_t i = 0; i < seen.size(); ++i) EXPECT_EQ(messageOnTop[i], !seen[i].second) << i;
+    EXPECT_EQ(answered, QMessageBox::Ok);
+    EXPECT_EQ(link.alive(), c.up);
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(ShownWaitingBox(), nullptr);
+  }
+}
+
+// The waiting box is the one window that takes input during the start: a
+// click on its Cancel, or Escape, gives up the wait at once.
+TEST_F(ExecuteCommands, TheWaitingBoxTakesThePersonsCancel) {
+  link.setStartTimeoutMs(5000);
+  QTemporaryDir dir;
+  WriteFakeInstallation(dir, "mute");
+  pickedDirectory = dir.path().toStdString();
+  struct Case {
+    const char* name;
+    std::function<void(QProgressDialog&)> gesture;
+  };
+  const Case cases[] = {
+      {"a click on Cancel", [](QProgressDialog&) { ClickWaitingBoxCancel(); }},
+      {"Escape", [](QProgressDialog& box) { QTest::keyClick(&box, Qt::Key_Escape); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    bool shown = false;
+    QTimer::singleShot(1300, &results, [&] {
+      QProgressDialog* box = ShownWaitingBox();
+      if (!box || !QTest::qWaitForWindowActive(box)) return;
+      shown = true;
+      c.gesture(*box);
+    });
+    QElapsedTimer clock;
+    clock.start();
+    mnuFileStartMatlab_Click(model, host, services);
+    EXPECT_TRUE(shown);
+    EXPECT_LT(clock.elapsed(), 3000) << "given up at once";
+    EXPECT_FALSE(link.alive());
+    EXPECT_TRUE(host.messages.empty());
+  }
+}
+
+// The waiting box shows over the window active when the start began, which
+// may go during the wait: the box stays, and its Cancel still ends the wait.
+TEST_F(ExecuteCommands, TheWaitingBoxOutlivesTheWindowItShowsOver) {
+  link.setStartTimeoutMs(5000);
+  QTemporaryDir dir;
+  WriteFakeInstallation(dir, "mute");
+  pickedDirectory = dir.path().toStdString();
+  auto* window = new QWidget;
+  window->show();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  bool overIt = false;
+  bool outlived = false;
+  QTimer::singleShot(1300, &results, [&] {
+    QProgressDialog* box = ShownWaitingBox();
+    overIt = box && box->windowHandle()->transientParent() == window->windowHandle();
+    delete window;
+  });
+  QTimer::singleShot(1500, &results, [&] { outlived = ClickWaitingBoxCancel(); });
+  QElapsedTimer clock;
+  clock.start();
+  mnuFileStartMatlab_Click(model, host, services);
+  EXPECT_LT(clock.elapsed(), 3000);
+  EXPECT_TRUE(overIt);
+  EXPECT_TRUE(outlived);
+  EXPECT_TRUE(host.messages.empty());
 }
 
 // The picker opens where an interpreter is installed, so that Yes to the

@@ -6,12 +6,14 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 #include <chrono>
 #include <deque>
+#include <optional>
 #include <thread>
 
 #include "compiler/execution_step.h"
@@ -32,8 +34,9 @@ InterpreterProgram UsrOctave() {
   return program.value_or(InterpreterProgram{});
 }
 
-InterpreterProgram Fake(const char* mode) {
-  return {QUORVIN_TEST_DATA "/fake_interpreter.sh", {mode}, Dialect::Octave, {}};
+// The stand-in interpreter in mode; more: the mode's own arguments.
+InterpreterProgram Fake(const char* mode, const QStringList& more = {}) {
+  return {QUORVIN_TEST_DATA "/fake_interpreter.sh", QStringList{mode} + more, Dialect::Octave, {}};
 }
 
 const InputAnswerer kNoInput = [](const std::string&) { return std::string(); };
@@ -565,6 +568,34 @@ TEST_F(FakeLink, AStartIsAWaitThatCanBeStopped) {
   EXPECT_FALSE(link.alive());
 }
 
+// A person's Cancel gives up a start whose interpreter has not answered. One
+// that has answered while a window ran its own event loop inside the wait
+// (the answer not yet taken) is kept, and comes up once that window closes.
+TEST_F(FakeLink, CancellingAStartKeepsAnInterpreterThatHasAnswered) {
+  struct Case {
+    const char* mode;
+    QStringList more;
+    StartResult result;
+  };
+  // Up in a fifth of a second, while the window is open; never up.
+  for (const Case& c : {Case{"slow-setup", {"0.2"}, StartResult::Up},
+                        Case{"mute", {}, StartResult::Stopped}}) {
+    SCOPED_TRACE(c.mode);
+    std::optional<bool> answered;
+    QTimer::singleShot(30, &link, [&] {
+      QEventLoop window;  // a modal window's own loop
+      QTimer::singleShot(500, &window, &QEventLoop::quit);
+      window.exec();
+      answered = link.startAnswered();
+      link.cancelStart();
+    });
+    EXPECT_EQ(link.startProgram(Fake(c.mode, c.more)), c.result);
+    EXPECT_EQ(answered, c.result == StartResult::Up);
+    EXPECT_EQ(link.alive(), c.result == StartResult::Up);
+    EXPECT_FALSE(link.startAnswered()) << "no start under way";
+  }
+}
+
 // An interpreter that stops reading fills the pipe: a long statement must
 // still end at the time-out rather than wait for room forever.
 TEST_F(FakeLink, AStatementTooLongForAStuckPipeEndsInATimeOut) {
@@ -577,6 +608,19 @@ TEST_F(FakeLink, AStatementTooLongForAStuckPipeEndsInATimeOut) {
   EXPECT_LT(clock.elapsed(), 2000);
   EXPECT_EQ(link.eval("x", kNoInput).status, Status::Timeout);
   EXPECT_LT(clock.elapsed(), 4000);
+}
+
+// Only a start takes a command that comes back as it was sent for a peer
+// that will never answer: once a peer has answered its set-up, a statement
+// that it sends back before working on it has its whole time.
+TEST_F(FakeLink, AStatementSentBackBeforeItsAnswerHasItsWholeTime) {
+  ASSERT_TRUE(link.start(Fake("echoing")));
+  link.setTimeoutMs(3000);
+  const auto r = link.eval("a", kNoInput);
+  EXPECT_EQ(r.status, Status::Ok);
+  const std::string answer = "fake answer 1\r\n";
+  ASSERT_GE(r.output.size(), answer.size());
+  EXPECT_EQ(r.output.substr(r.output.size() - answer.size()), answer);
 }
 
 TEST_F(FakeLink, TheAnswerAfterATimeOutIsTheRightOne) {

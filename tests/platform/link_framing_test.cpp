@@ -72,6 +72,37 @@ TEST(AnswerReader, TellsTheEchoOfACommandFromItsAnswer) {
   }
 }
 
+// Whether an exchange has ended is told from what arrived, taking none of it:
+// next() reports the same afterwards.
+TEST(AnswerReader, TellsWhetherAnExchangeHasEndedWithoutTakingIt) {
+  struct Case {
+    const char* name;
+    std::string arrived;
+    bool ended;
+  };
+  const Case cases[] = {
+      {"nothing yet", "", false},
+      {"output, no marker", "ans = 3\n", false},
+      {"the late end of the exchange before", "late\n\n@@quorvin-end-3@@\n", false},
+      {"the command sent back", FramedStatement("disp(1)", 4, Dialect::Octave) + "\n", false},
+      {"its end", "ans = 3\n\n@@quorvin-end-4@@\n", true},
+      {"its end after an input request", "\n@@quorvin-input:65 @@\n\n@@quorvin-end-4@@\n", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    AnswerReader reader;
+    reader.feed(c.arrived);
+    EXPECT_EQ(reader.ended(4), c.ended);
+    AnswerReader untold;
+    untold.feed(c.arrived);
+    EXPECT_EQ(reader.next(4).kind, untold.next(4).kind);
+  }
+  AnswerReader reader;
+  reader.feed("\n@@quorvin-end-4@@\n");
+  reader.next(4);
+  EXPECT_TRUE(reader.ended(4)) << "once taken";
+}
+
 TEST(AnswerReader, WaitsForItsOwnCompleteMarker) {
   AnswerReader reader;
   reader.feed("ans = 3\n\n@@quorvin-end-2");

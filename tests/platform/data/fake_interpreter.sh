@@ -6,6 +6,9 @@
 #   silent         takes the set-up, then never answers
 #   mute           never answers, not even the set-up
 #   slow-first     answers statement 1 only after a second
+#   slow-setup S   takes S seconds (2 if not given) to answer the set-up
+#   echoing        sends back each line it reads, then answers it, statement 1
+#                  after a second and a half
 #   garbage        puts control bytes and marker look-alikes before each answer
 #   deaf           takes the set-up, then reads nothing more
 # It ignores the interrupt the link sends after a time-out, so a late answer
@@ -22,6 +25,8 @@ while IFS= read -r line; do
     mute) continue ;;
     deaf) printf '\n%s-end-%s@@\n' "$tag" "$n"; exec sleep 60 ;;
     slow-first) [ "$n" = 1 ] && sleep 1 ;;
+    slow-setup) [ "$n" = 0 ] && sleep "${2:-2}" ;;
+    echoing) printf '%s\n' "$line"; [ "$n" = 1 ] && sleep 1.5 ;;
     garbage)
       printf 'x\001\377 %s-end-%d@@\n %s-end-\n%s-input:7x@@\n@@quorvin-end-%d@@\n%s-end-' \
         "$tag" $((n + 5)) "$tag" "$tag" "$n" "$tag" ;;
