@@ -312,8 +312,12 @@ void FrameWindow::closeEvent(QCloseEvent* event) {
   }
   event->ignore();
   // A modal window is open only when the program was asked to end from
-  // outside (SIGTERM): the person cannot reach Exit past it.
-  if (running() || QApplication::activeModalWidget() != nullptr) {
+  // outside (SIGTERM): the person cannot reach Exit past it. Nor can a
+  // person reach it while an interpreter is being started, which takes no
+  // input meanwhile.
+  InterpreterLink& link = link_->services().link;
+  const bool starting = !running() && link.busy();
+  if (running() || starting || QApplication::activeModalWidget() != nullptr) {
     // The run, or the command that opened the modal window, waits in an
     // event loop of its own further up the stack: the quit ends it and every
     // loop, the command unwinds as at a Cancel, and the documents are asked
@@ -321,8 +325,9 @@ void FrameWindow::closeEvent(QCloseEvent* event) {
     // never while something still works on them. A run ends with the
     // interpreter it runs in; an interpreter no run uses goes on, so that a
     // Cancel keeps its variables, and ends with the program.
+    // A start is given up: what it started has nothing to lose yet.
+    if (starting) link.stop();
     if (running()) {
-      InterpreterLink& link = link_->services().link;
       if (link.alive())
         endedForExit_ = EndedForExit::RunAndMatlab;
       else if (endedForExit_ == EndedForExit::Nothing)

@@ -233,6 +233,37 @@ TEST_F(Frame, ExitDuringARunEndsTheRunFirstThenAsks) {
   EXPECT_EQ(f.m.documents.openDocuments(), std::vector<int>{doc});
 }
 
+// Asked to end from outside while an interpreter is being started, the
+// program gives the start up first (the interpreter had nothing yet), then
+// asks the documents: never from inside the start's wait.
+TEST_F(Frame, ExitDuringAStartEndsTheStartFirstThenAsks) {
+  const int doc = f.OpenDocument();
+  f.AddBox(doc, 100, 100, "Sin");
+  f.m.documents.docInfo[doc].Changed = true;
+  frame.show();
+  QTemporaryDir dir;
+  const QString mute = dir.path() + "/octave";
+  std::ofstream(mute.toStdString()) << "#!/bin/sh\nexec sleep 1000\n";
+  QFile::setPermissions(mute, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  InterpreterLink& link = frame.link().services().link;
+  link.setStartTimeoutMs(5000);
+  std::optional<StartResult> started;
+  std::vector<int> askedMeanwhile;
+  QTimer::singleShot(0, &frame, [&] {
+    QTimer::singleShot(200, &frame, [&] { frame.exitProgram(); });
+    started = link.startProgram({mute, {}, Dialect::Octave, {}});
+    askedMeanwhile = asked;
+    QCoreApplication::exit(0);  // should the Exit not have quit every loop
+  });
+  QCoreApplication::exec();
+  EXPECT_EQ(started, StartResult::Stopped);
+  EXPECT_TRUE(askedMeanwhile.empty()) << "the documents were asked inside the start";
+  EXPECT_FALSE(link.alive());
+  f.dialogs.answers = {Answer::No};
+  EXPECT_FALSE(frame.resumeAfterInterruptedRun()) << "No: the program ends";
+  EXPECT_EQ(asked, std::vector<int>{doc});
+}
+
 // Cancel at the save question after an Exit that had to quit every loop
 // keeps the program, but not what the quit ended: the run under way, and
 // the interpreter it ran in with its variables. That is said; an Exit that
