@@ -87,7 +87,7 @@ void StartMatlab(Model& model, Dialogs& dialogs, LinkServices& services) {
       case StartResult::NotRun:
         dialogs.messageBox("Sorry, Matlab excutable still not found.", style::kCritical, kAppTitle);
         break;
-      case StartResult::Refused:  // another start was under way
+      case StartResult::Refused:  // the link waits: another start, as refused above
         dialogs.messageBox(kStartUnderWayMessage, style::kInformation, kAppTitle);
         break;
     }

@@ -325,8 +325,9 @@ void FrameWindow::closeEvent(QCloseEvent* event) {
     // never while something still works on them. A run ends with the
     // interpreter it runs in; an interpreter no run uses goes on, so that a
     // Cancel keeps its variables, and ends with the program.
-    // A start is given up: what it started has nothing to lose yet.
-    if (starting) link.stop();
+    // A start is given up, as its Cancel gives it up: an interpreter that
+    // has answered is kept, one that has not has nothing to lose yet.
+    if (starting) link.cancelStart();
     if (running()) {
       if (link.alive())
         endedForExit_ = EndedForExit::RunAndMatlab;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QMouseEvent>
 #include <QWidget>
 
 namespace quorvin {
@@ -58,6 +59,34 @@ bool InTopWindow(const QObject* receiver) {
          window == QApplication::activePopupWidget();
 }
 
+// Swallows the releases of the buttons a hold swallowed the presses of,
+// should the hold end before they are let go; goes when they are, or at the
+// next press.
+class ReleaseHold : public QObject {
+ public:
+  explicit ReleaseHold(Qt::MouseButtons down) : QObject(qApp), down_(down) {
+    qApp->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* receiver, QEvent* event) override {
+    if (!receiver->isWidgetType()) return false;
+    if (event->type() == QEvent::MouseButtonPress) {
+      deleteLater();
+      return false;
+    }
+    if (event->type() != QEvent::MouseButtonRelease) return false;
+    const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+    if (!(down_ & button)) return false;
+    down_ &= ~button;
+    if (!down_) deleteLater();
+    return true;
+  }
+
+ private:
+  Qt::MouseButtons down_;
+};
+
 }  // namespace
 
 InputHold::InputHold() {
@@ -68,6 +97,7 @@ InputHold::InputHold() {
 InputHold::~InputHold() {
   qApp->removeEventFilter(this);
   QApplication::restoreOverrideCursor();
+  if (swallowedDown_) new ReleaseHold(swallowedDown_);  // goes by itself, or with qApp
 }
 
 bool InputHold::eventFilter(QObject* receiver, QEvent* event) {
@@ -76,6 +106,13 @@ bool InputHold::eventFilter(QObject* receiver, QEvent* event) {
   // A window's handle passes what it gets on to the window's widgets, where
   // it is judged.
   if (receiver->isWindowType()) return false;
+  if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease) {
+    const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+    if (event->type() == QEvent::MouseButtonPress)
+      swallowedDown_ |= button;
+    else
+      swallowedDown_ &= ~button;
+  }
   event->setAccepted(kind == Input::Taken);
   return true;
 }

@@ -14,12 +14,17 @@ namespace quorvin {
 class InputHold : public QObject {
  public:
   InputHold();
+  // A mouse button pressed during the hold and still down goes on being
+  // held until it is let go: its release is swallowed as its press was.
   ~InputHold() override;
   InputHold(const InputHold&) = delete;
   InputHold& operator=(const InputHold&) = delete;
 
  protected:
   bool eventFilter(QObject* receiver, QEvent* event) override;
+
+ private:
+  Qt::MouseButtons swallowedDown_;  // pressed during the hold, not let go yet
 };
 
 }  // namespace quorvin

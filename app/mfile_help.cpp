@@ -6,6 +6,7 @@
 #include "model/ascii_case.h"
 #include "model/line_end.h"
 #include "model/safe_file.h"
+#include "model/text_encoding.h"
 #include "model/text_lines.h"
 
 namespace quorvin {
@@ -37,7 +38,7 @@ bool IsCopyrightNotice(const std::vector<std::string>& block) {
 }  // namespace
 
 std::string HelpTextOf(const std::string& bytes) {
-  const std::vector<std::string> lines = WholeLines(bytes);
+  const std::vector<std::string> lines = WholeLines(std::string(WithoutUtf8Mark(bytes)));
   std::size_t i = 0;
   while (i < lines.size()) {
     std::vector<std::string> block;

@@ -33,7 +33,8 @@ StartWaitingBox::StartWaitingBox(InterpreterLink& link, const QString& program)
   }
   // Cancel, Escape and the close box all end the wait.
   QObject::connect(box_.get(), &QProgressDialog::canceled, &link, [&link] { link.cancelStart(); });
-  QObject::connect(&watch_, &QTimer::timeout, box_.get(), [this, &link] { look(link); });
+  // The link may go during the wait (the program ends): the look goes with it.
+  QObject::connect(&watch_, &QTimer::timeout, &link, [this, &link] { look(link); });
   clock_.start();
   watch_.start(kLookEveryMs);
 }

@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "model/text_lines.h"
 #include "model/line_end.h"
 
 namespace quorvin {

@@ -9,12 +9,10 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QWidget>
-#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "app/toolbox_file.h"
 #include "app/toolbox_layout.h"
 #include "commands/toolbox_dispatcher.h"
 #include "model/model.h"

@@ -373,23 +373,28 @@ bool WriteFileSafely(const std::string& path, std::string_view bytes,
   return Guarded(error, false, [&] { return WriteFileSafelyOrThrow(path, bytes, error); });
 }
 
-ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, std::string* error,
-                          std::size_t limit) noexcept {
+namespace {
+
+ReadOutcome ReadFile(const std::string& path, std::string& bytes, std::string* error,
+                     std::size_t limit, bool cut) noexcept {
   const ReadOutcome outcome = Guarded(error, ReadOutcome::kFailed, [&] {
-    return ReadFileOrThrow(path, bytes, error, limit, false);
+    return ReadFileOrThrow(path, bytes, error, limit, cut);
   });
   // A failed read gives back the memory it took.
   if (outcome != ReadOutcome::kRead) std::string().swap(bytes);
   return outcome;
 }
 
+}  // namespace
+
+ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, std::string* error,
+                          std::size_t limit) noexcept {
+  return ReadFile(path, bytes, error, limit, false);
+}
+
 ReadOutcome ReadFileStart(const std::string& path, std::string& bytes, std::size_t size,
                           std::string* error) noexcept {
-  const ReadOutcome outcome = Guarded(error, ReadOutcome::kFailed, [&] {
-    return ReadFileOrThrow(path, bytes, error, size, true);
-  });
-  if (outcome != ReadOutcome::kRead) std::string().swap(bytes);
-  return outcome;
+  return ReadFile(path, bytes, error, size, true);
 }
 
 std::string FailureReason(const std::exception& e) {

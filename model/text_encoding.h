@@ -24,8 +24,9 @@ std::optional<std::string> WhyNotPlainText(std::string_view bytes);
 inline constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 // The text bytes hold: all of them but the UTF-8 byte-order mark they may
-// begin with, which is no part of their first line. The program writes no
-// mark; every reader of a file a person may have edited reads past it.
+// begin with, which is no part of their first line. The program puts a mark
+// in no file of its own (a settings file that had one keeps it); every
+// reader of a file a person may have edited reads past it.
 std::string_view WithoutUtf8Mark(std::string_view bytes);
 
 }  // namespace quorvin

@@ -1,6 +1,6 @@
 #pragma once
 // Whole lines of a text file the program reads (flowcharts, catalogue,
-// toolbox files, m-files): a line ends at LF, a CR before it is dropped, and
+// m-files): a line ends at LF, a CR before it is dropped, and
 // a last line without a line end is a line like any other. Standard library
 // only.
 

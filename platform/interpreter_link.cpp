@@ -66,7 +66,9 @@ void InterpreterLink::setBusy(bool busy) {
 }
 
 StartResult InterpreterLink::startProgram(const InterpreterProgram& program) {
-  if (busy_) return StartResult::Refused;  // asked from an input box of a running statement
+  // Asked during a wait: from an input box of a running statement, or while
+  // another start is under way.
+  if (busy_) return StartResult::Refused;
   stop();
   const auto process = std::make_shared<InterpreterProcess>();
   process_ = process;

@@ -26,6 +26,8 @@ TEST(MFileHelp, HelpTextCases) {
       {"a comma and a double quote keep their line whole",
        "% first, second \"quoted\", third\n%% two signs\nx = 1;\n",
        "first, second \"quoted\", third\r\ntwo signs\r\n"},
+      {"after an editor's UTF-8 byte-order mark", "\xEF\xBB\xBF% Mark ahead.\nx = 1;\n",
+       "Mark ahead.\r\n"},
       {"indented comments and a block ending the file",
        "  % indented\n\t# tab\n%", "indented\r\ntab\r\n\r\n"},
       {"no comment at all", "function y = f(x)\ny = x;\n", ""},

@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <set>
 
+#include "app/toolbox_file.h"
 #include "app/toolbox_layout.h"
 #include "canvas/logic/rubber_band.h"
 #include "tests/model/model_fakes.h"

@@ -78,8 +78,9 @@ TEST(SettingsRead, ToolboxKeysChangeThePreferencesOnlyWhenGiven) {
   ReadSettings(Section("Show Toolbox=0\r\nDefault Toolbox=\r\n"), prefs);
   EXPECT_FALSE(prefs.chkShowToolbox);
   EXPECT_EQ(prefs.txtToolbox, "default.tlb") << "an empty value leaves the design value";
+  prefs = DesignPreferences();
   ReadSettings(Section("Default Toolbox=Mine.tlb\r\n"), prefs);
-  EXPECT_FALSE(prefs.chkShowToolbox);
+  EXPECT_TRUE(prefs.chkShowToolbox) << "an absent key leaves the design value";
   EXPECT_EQ(prefs.txtToolbox, "Mine.tlb");
 }
 
