@@ -54,9 +54,45 @@ wait_for() {
   done
   fail "waiting for $what"
 }
-visible() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+# The visible windows an xdotool search finds (its arguments: --name RE,
+# --pid N), one id a line; fails when there is none. xdotool asks every window
+# for its attributes as it walks them, and one that closes in between (the
+# splash, a menu, a dialog) ends it with Xlib's BadWindow: that walk is taken
+# again, so that a window closing somewhere is never read as none found, and
+# never ends a script.
+window_ids() {
+  local ids tries=0
+  while :; do
+    if ids=$(xdotool search --onlyvisible "$@" 2>"$work/search.err"); then
+      printf '%s\n' "$ids"
+      return 0
+    fi
+    grep -q '^X Error' "$work/search.err" && [ $((tries += 1)) -lt 50 ] || return 1
+  done
+}
+# The window that has the keyboard (xdotool walks up from it, as above).
+focused_window() {
+  local id tries=0
+  while :; do
+    if id=$(xdotool getwindowfocus 2>"$work/focus.err"); then
+      echo "$id"
+      return 0
+    fi
+    grep -q '^X Error' "$work/focus.err" && [ $((tries += 1)) -lt 50 ] || return 1
+  done
+}
+# Waits up to 30 s for a visible window named $1 and sets found_window to the
+# first one.
+await_window() {
+  local deadline=$((SECONDS + 30))
+  until found_window=$(window_ids --name "$1" | head -1) && [ -n "$found_window" ]; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "waiting for the window $1"
+    sleep 0.05
+  done
+}
+visible() { window_ids --name "$1" >/dev/null; }
 gone() { ! visible "$1"; }
-count_visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
+count_visible() { window_ids --name "$1" | wc -l; }
 frame_and_question() { [ "$(count_visible '^Quorvin$')" -ge 2 ]; }
 only_frame() { [ "$(count_visible '^Quorvin$')" -eq 1 ]; }
 # Whether the keyboard goes to a visible window named $1. A window that has
@@ -64,13 +100,13 @@ only_frame() { [ "$(count_visible '^Quorvin$')" -eq 1 ]; }
 # a key sent before that goes to the window under it.
 takes_keys() {
   local focused
-  focused=$(xdotool getwindowfocus 2>/dev/null) || return 1
-  xdotool search --onlyvisible --name "$1" 2>/dev/null | grep -qx "$focused"
+  focused=$(focused_window) || return 1
+  window_ids --name "$1" | grep -qx "$focused"
 }
 # The same for a question over the frame (both named "Quorvin").
 question_takes_keys() {
   local focused
-  focused=$(xdotool getwindowfocus 2>/dev/null) || return 1
+  focused=$(focused_window) || return 1
   [ "$focused" != "$frame" ] && takes_keys '^Quorvin$'
 }
 ended() { ! kill -0 "$pid" 2>/dev/null; }
@@ -130,9 +166,10 @@ start_program() {
   "$program" &
   pid=$!
   # The splash window closes at a click, before its pause runs out.
-  splash=$(xdotool search --sync --onlyvisible --name '^Quorvin Splash$' | head -1)
-  xdotool mousemove --window "$splash" 20 20 click 1 || true
-  frame=$(xdotool search --sync --onlyvisible --name '^Quorvin$' | head -1)
+  await_window '^Quorvin Splash$'
+  xdotool mousemove --window "$found_window" 20 20 click 1 || true
+  await_window '^Quorvin$'
+  frame=$found_window
 }
 
 # Without a window manager nobody gives the keyboard back to the frame when a

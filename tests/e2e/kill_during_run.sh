@@ -78,7 +78,7 @@ start_endless_run() {
   sleep 0.5
   wait_for "the directory picker" frame_and_question
   # It opens on the interpreter's installation: OK (Return) starts it.
-  picker=$(xdotool search --onlyvisible --name '^Quorvin$' | grep -vx "$frame" | head -1)
+  picker=$(window_ids --name '^Quorvin$' | grep -vx "$frame" | head -1)
   xdotool windowfocus --sync "$picker"
   xdotool key Return
   wait_for "the interpreter" find_interpreter

@@ -23,7 +23,7 @@ printf '[Recent%%20Files]\nRecentFile1=%s\n' "$chart" >"$XDG_CONFIG_HOME/Quorvin
 # Up to 40 s: Octave and its first figure take seconds to come up on a
 # loaded machine.
 wait_long() { wait_steps=800 wait_for "$@"; }
-quorvin_windows() { xdotool search --onlyvisible --name '^Quorvin$' 2>/dev/null | sort; }
+quorvin_windows() { window_ids --name '^Quorvin$' | sort; }
 # The program's windows named Quorvin that were not there before ($known):
 # its message boxes and the directory picker.
 new_window() { comm -13 <(echo "$known") <(quorvin_windows) | head -1; }
@@ -69,7 +69,7 @@ document_menu n Right e
 wait_for "the not-responding question" a_new_window
 question=$(new_window)
 wait_for "the results window" visible '^Matlab Text Results$'
-results=$(xdotool search --onlyvisible --name '^Matlab Text Results$' | head -1)
+results=$(window_ids --name '^Matlab Text Results$' | head -1)
 results_in_front
 answer_new_window y
 # The picker opens where Octave is installed: OK there starts it. Opened
@@ -78,7 +78,7 @@ answer_new_window y
 wait_for "the directory picker" another_window "$question"
 answer_new_window Return
 wait_long "Octave's figure" figure_shown
-figure=$(xdotool search --onlyvisible --name '^Figure 1$' | head -1)
+figure=$(window_ids --name '^Figure 1$' | head -1)
 wait_long "the run's Done !" a_new_window
 results_in_front
 answer_new_window Return

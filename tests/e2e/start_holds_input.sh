@@ -17,7 +17,7 @@ here=$(dirname "$0")
 # shellcheck source=e2e_lib.sh
 . "$here/e2e_lib.sh"
 
-quorvin_windows() { xdotool search --onlyvisible --name '^Quorvin$' 2>/dev/null | sort; }
+quorvin_windows() { window_ids --name '^Quorvin$' | sort; }
 # The program's windows named Quorvin that were not there before ($known):
 # the directory picker, a message box, the waiting box.
 new_window() { comm -13 <(echo "$known") <(quorvin_windows) | head -1; }
@@ -49,7 +49,7 @@ document_menu f Down Down Down Down Down Return
 wait_for "the directory picker" a_new_window
 picker=$(new_window)
 wait_for "the keyboard on the picker" takes_keys '^Quorvin$'
-[ "$(xdotool getwindowfocus)" = "$picker" ] || fail "the picker does not have the keyboard"
+[ "$(focused_window)" = "$picker" ] || fail "the picker does not have the keyboard"
 # OK, and at once Open File's shortcut and a click on the File menu.
 xdotool key Return key ctrl+o mousemove "$file_x" "$file_y" click 1
 wait_for "the picker to go" no_new_window

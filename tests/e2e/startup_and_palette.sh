@@ -31,7 +31,7 @@ end_program() {
 # utility window: the palette.
 palette_window() {
   local id
-  for id in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+  for id in $(window_ids --pid "$pid"); do
     if xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q UTILITY; then
       echo "$id"
       return 0
@@ -58,7 +58,7 @@ cp "$program" "$work/bin/quorvin"
 pid=$!
 wait_for "the directory picker" visible '^Quorvin$'
 splash_shown && fail "the splash window is still there over the directory picker"
-picker=$(xdotool search --onlyvisible --name '^Quorvin$' | head -1)
+picker=$(window_ids --name '^Quorvin$' | head -1)
 xdotool windowactivate --sync "$picker" key Return
 wait_for "the palette" palette_shown
 palette=$(palette_window)
