@@ -105,7 +105,9 @@ start_with_toolbox() {
 }
 
 # A million lines of tool names: the palette, as high as the screen lets it
-# be, with its title bar on the screen.
+# be, with its title bar on the screen. It comes in about a second; the bound
+# leaves room for a machine busy with other tests (six seconds were seen with
+# twice as many tests running as cores).
 mkdir -p "$work/huge"
 awk 'BEGIN { for (i = 0; i < 1000000; i++) printf "%s\r\n", (i % 2 ? "Sin" : "For") }' \
   >"$work/huge/million.tlb"
@@ -114,7 +116,7 @@ start_with_toolbox "$work/huge" million.tlb
 wait_for "the palette of a million names" palette_shown
 palette=$(palette_window)
 wait_for "the palette whole on the screen" whole_on_screen "$palette"
-[ $((SECONDS - started)) -le 5 ] || fail "the palette took $((SECONDS - started)) s to come"
+[ $((SECONDS - started)) -le 20 ] || fail "the palette took $((SECONDS - started)) s to come"
 sleep 0.5
 whole_on_screen "$palette" || fail "the palette did not stay whole on the screen: $placed"
 # A person drags it by the middle of its title bar (the window manager
