@@ -44,15 +44,19 @@ fail() {
   exit 1
 }
 
-# Polls a condition every 50 ms for up to 10 s (wait_steps=N: N polls).
-wait_for() {
-  local what=$1
-  shift
+# Polls a condition every 50 ms for up to 10 s (wait_steps=N: N polls);
+# fails when it does not come.
+poll() {
   for _ in $(seq "${wait_steps:-200}"); do
     "$@" && return 0
     sleep 0.05
   done
-  fail "waiting for $what"
+  return 1
+}
+wait_for() {
+  local what=$1
+  shift
+  poll "$@" || fail "waiting for $what"
 }
 # The visible windows an xdotool search finds (its arguments: --name RE,
 # --pid N), one id a line; fails when there is none. xdotool asks every window
@@ -132,6 +136,33 @@ click_widget() {  # at its centre
   locate_widget "$@"
   xdotool mousemove $((widget_x + widget_width / 2)) $((widget_y + widget_height / 2)) click 1
 }
+
+# Opens file $1 in the Open dialog that has just been asked for: types its
+# path into the file name and presses Return. On a busy machine keys typed
+# while the dialog settles can miss the field, so the path is typed again
+# until the field holds it whole, and Return is pressed again should the
+# dialog stay.
+open_in_dialog() {
+  local held
+  wait_for "the open dialog" visible '^Open$'
+  wait_for "the open dialog to take the keys" takes_keys '^Open$'
+  for _ in 1 2 3; do
+    held=$(file_name)
+    if [ "$held" != "$1" ]; then
+      # Said, so that a log shows how often a person's keys would be lost.
+      [ -z "$held" ] || echo "open_in_dialog: the file name held '$held'; typed again" >&2
+      xdotool key ctrl+a BackSpace
+      xdotool type --delay 2 "$1"
+      wait_steps=40 poll file_name_is "$1" || continue
+    fi
+    xdotool key Return
+    wait_steps=100 poll gone '^Open$' && return 0
+    echo "open_in_dialog: the dialog stayed after Return, holding '$(file_name)'" >&2
+  done
+  fail "the open dialog does not open $1"
+}
+file_name() { widgets text "dialog=Open" "text=File name:" 2>/dev/null; }
+file_name_is() { [ "$(file_name)" = "$1" ]; }
 
 # The screen position of the canvas's top-left corner, where the document
 # window's widget starts inside its MDI window: find_canvas sets it from the

@@ -21,11 +21,7 @@ same_as() { cmp -s "$chart" "$1"; }
 open_through_frame() {
   click_widget "frame=Quorvin" "menu bar" "menu item=File"
   xdotool key Down Down Return
-  wait_for "the open dialog" visible '^Open$'
-  wait_for "the open dialog to take the keys" takes_keys '^Open$'
-  xdotool type --delay 2 "$1"
-  xdotool key Return
-  wait_for "the open dialog to close" gone '^Open$'
+  open_in_dialog "$1"
   focus_frame
   find_canvas
   sleep 0.3  # the document window paints

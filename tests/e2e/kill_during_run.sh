@@ -50,11 +50,7 @@ start_endless_run() {
   click_widget "frame=Quorvin" "menu bar" "menu item=File"
   sleep 0.3
   xdotool key Down Down Return
-  wait_for "the open dialog" visible '^Open$'
-  wait_for "the open dialog to take the keys" takes_keys '^Open$'
-  xdotool type --delay 2 "$fixtures/endless_loop.qvn"
-  xdotool key Return
-  wait_for "the open dialog to close" gone '^Open$'
+  open_in_dialog "$fixtures/endless_loop.qvn"
   focus_frame
   sleep 0.3  # the document window paints
   if [ "${1:-}" = changed ]; then

@@ -9,6 +9,7 @@ an accessibility bus runs on the session bus (e2e_lib.sh starts both).
   widgets.py find STEP...  prints "X Y WIDTH HEIGHT" (screen pixels) of the
                            widget the steps lead to; status 1 when there is
                            none on the screen (yet)
+  widgets.py text STEP...  prints the text the widget holds (a text field's)
   widgets.py tree          prints every widget on the screen, indented
 
 A STEP is ROLE, ROLE=NAME (the accessible name exactly) or ROLE~REGEX (a
@@ -29,6 +30,7 @@ import dbus
 APPLICATION = "Quorvin"
 ACCESSIBLE = "org.a11y.atspi.Accessible"
 COMPONENT = "org.a11y.atspi.Component"
+TEXT = "org.a11y.atspi.Text"
 PROPERTIES = "org.freedesktop.DBus.Properties"
 STATE_SHOWING = 25  # AtspiStateType ATSPI_STATE_SHOWING
 SCREEN_COORDINATES = dbus.UInt32(0)
@@ -54,6 +56,9 @@ class Widget:
     def extents(self):
         box = self.proxy.GetExtents(SCREEN_COORDINATES, dbus_interface=COMPONENT, timeout=TIMEOUT)
         return tuple(int(v) for v in box)
+
+    def text(self):
+        return str(self.proxy.GetText(0, -1, dbus_interface=TEXT, timeout=TIMEOUT))
 
     def children(self):
         return [Widget(self.bus, str(n), str(p))
@@ -120,7 +125,8 @@ def print_tree(widget, depth):
 
 
 def main(argv):
-    if len(argv) < 2 or argv[1] not in ("find", "tree") or (argv[1] == "find" and len(argv) < 3):
+    if len(argv) < 2 or argv[1] not in ("find", "text", "tree") or \
+            (argv[1] != "tree" and len(argv) < 3):
         raise SystemExit(__doc__)
     try:
         application = program(accessibility_bus())
@@ -133,7 +139,7 @@ def main(argv):
         widget = find(application, argv[2:])
         if widget is None:
             return 1
-        print(*widget.extents())
+        print(widget.text() if argv[1] == "text" else " ".join(map(str, widget.extents())))
         return 0
     except dbus.exceptions.DBusException as error:
         # A window that closes while it is read: not there.
