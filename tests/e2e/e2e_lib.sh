@@ -58,33 +58,25 @@ wait_for() {
   shift
   poll "$@" || fail "waiting for $what"
 }
+# Runs an xdotool query and prints what it found; fails when it found
+# nothing. xdotool asks every window it meets for its attributes, and one that
+# closes in between (the splash, a menu, a dialog) ends it with Xlib's
+# BadWindow: the query is then made again, so that a window closing somewhere
+# is never read as nothing found, and never ends a script.
+x_query() {
+  local found tries=0
+  while :; do
+    if found=$("$@" 2>"$work/x_query.err"); then
+      printf '%s\n' "$found"
+      return 0
+    fi
+    grep -q '^X Error' "$work/x_query.err" && [ $((tries += 1)) -lt 50 ] || return 1
+  done
+}
 # The visible windows an xdotool search finds (its arguments: --name RE,
-# --pid N), one id a line; fails when there is none. xdotool asks every window
-# for its attributes as it walks them, and one that closes in between (the
-# splash, a menu, a dialog) ends it with Xlib's BadWindow: that walk is taken
-# again, so that a window closing somewhere is never read as none found, and
-# never ends a script.
-window_ids() {
-  local ids tries=0
-  while :; do
-    if ids=$(xdotool search --onlyvisible "$@" 2>"$work/search.err"); then
-      printf '%s\n' "$ids"
-      return 0
-    fi
-    grep -q '^X Error' "$work/search.err" && [ $((tries += 1)) -lt 50 ] || return 1
-  done
-}
-# The window that has the keyboard (xdotool walks up from it, as above).
-focused_window() {
-  local id tries=0
-  while :; do
-    if id=$(xdotool getwindowfocus 2>"$work/focus.err"); then
-      echo "$id"
-      return 0
-    fi
-    grep -q '^X Error' "$work/focus.err" && [ $((tries += 1)) -lt 50 ] || return 1
-  done
-}
+# --pid N), one id a line, and the window that has the keyboard.
+window_ids() { x_query xdotool search --onlyvisible "$@"; }
+focused_window() { x_query xdotool getwindowfocus; }
 # Waits up to 30 s for a visible window named $1 and sets found_window to the
 # first one.
 await_window() {
