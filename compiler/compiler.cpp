@@ -17,6 +17,12 @@ const ArmEntry* FindArm(std::span<const ArmEntry> arms, const std::string& kind)
   return nullptr;
 }
 
+// The arm of a kind whose code comes from the input or template tables.
+const ArmEntry* PlainArmOf(const std::string& kind) {
+  const ArmEntry* entry = FindArm(InputArms(), kind);
+  return entry != nullptr ? entry : FindArm(TemplateArms(), kind);
+}
+
 // Whether every box linked to target's entries is written, in entry order.
 // A Pickup counts as written: the test writes its line then, and onPickup is
 // told of each one met before the first entry that is not written.
@@ -46,9 +52,7 @@ std::string Compiler::CompileFlowchart(CompileMode mode, int docTag) {
   mode_ = mode;
   script_.clear();
   processed_ = 0;
-  suspect_ = 0;
-  waitCount_ = 0;
-  passedOver_ = 0;
+  Progressed();
   notes_.clear();
   leftOut_.clear();
   writtenUnder_.fill({});
@@ -151,12 +155,8 @@ bool Compiler::Dispatch(int q, int j) {
   // the compile ends here and the user is told which box it was.
   std::optional<std::string> fault;
   try {
-    if (!ControlFlowArm(a)) {
-      const std::string& kind = table_[q].Kind;
-      const ArmEntry* entry = FindArm(InputArms(), kind);
-      if (entry == nullptr) entry = FindArm(TemplateArms(), kind);
-      if (entry != nullptr) entry->arm(a);
-    }
+    if (!ControlFlowArm(a))
+      if (const ArmEntry* entry = PlainArmOf(table_[q].Kind)) entry->arm(a);
   } catch (const std::exception& e) {
     fault = e.what();
   } catch (...) {
@@ -173,9 +173,7 @@ bool Compiler::Dispatch(int q, int j) {
 Compiler::Visit Compiler::Tail(int j, bool armDone) {
   const int e = work_.workList[j];
   if (e > 0 && work_.written.contains(e)) {
-    suspect_ = 0;
-    waitCount_ = 0;
-    passedOver_ = 0;
+    Progressed();
     QueueSuccessors(e);
     if (mode_ == CompileMode::Execute) {
       if (execution_ != nullptr && !execution_->executeStep(e, work_.nestLevel, script_))
@@ -191,12 +189,16 @@ Compiler::Visit Compiler::Tail(int j, bool armDone) {
   if (armDone) {
     // A block arm moved another entry here: its own box was written, which
     // is progress, and the entry now here has not waited yet.
-    suspect_ = 0;
-    waitCount_ = 0;
-    passedOver_ = 0;
+    Progressed();
     return Visit::Continue;
   }
   return StuckCheck(j);
+}
+
+void Compiler::Progressed() {
+  suspect_ = 0;
+  waitCount_ = 0;
+  passedOver_ = 0;
 }
 
 Compiler::Visit Compiler::StuckCheck(int j) {
@@ -221,10 +223,8 @@ Compiler::Visit Compiler::StuckCheck(int j) {
     // being written (a Pickup marked done by a box it feeds): the question
     // then names the box the walk stands at, which is still waiting.
     if (work_.positionOf(suspect_) == 0) suspect_ = e;
-    const BoxRecord* box = table_.box(suspect_);
-    const std::string text = "There seems to be an infinite loop here, whereby box" +
-                             std::to_string(suspect_) + " (" + (box ? box->Kind : "") +
-                             ") cannot be processed." + NL +
+    const std::string text = "There seems to be an infinite loop here, whereby " +
+                             Named(suspect_) + " cannot be processed." + NL +
                              "Do you want to retry, abort or ignore this box ?";
     const Answer answer =
         questions_.messageBox(text, style::kAbortRetryIgnore + style::kCritical, kAppTitle);
@@ -283,15 +283,18 @@ bool Compiler::WouldBeWritten(int e) const {
   const BoxRecord* box = table_.box(e);
   if (box == nullptr || work_.written.contains(e) || box->Params == "Deleted") return false;
   const std::string& kind = box->Kind;
-  const bool hasArm = ControlFlowArmOf(kind) != nullptr || FindArm(InputArms(), kind) != nullptr ||
-                      FindArm(TemplateArms(), kind) != nullptr;
+  const bool hasArm = ControlFlowArmOf(kind) != nullptr || PlainArmOf(kind) != nullptr;
   return hasArm && LinkedEntriesWritten(table_, work_.written, e, [](int, const BoxRecord&) {}) &&
          ArmAllows(e);
 }
 
-void Compiler::Note(int box, const std::string& what) {
+std::string Compiler::Named(int box) const {
   const BoxRecord* b = table_.box(box);
-  std::string note = boxName(box) + " (" + (b ? b->Kind : "") + ") " + what;
+  return boxName(box) + " (" + (b ? b->Kind : "") + ")";
+}
+
+void Compiler::Note(int box, const std::string& what) {
+  std::string note = Named(box) + " " + what;
   if (std::find(notes_.begin(), notes_.end(), note) == notes_.end())
     notes_.push_back(std::move(note));
 }

@@ -59,8 +59,6 @@ class Compiler {
 
   WorkList& work() { return work_; }
   const WorkList& work() const { return work_; }
-  // Waiting visits counted since the last progress (the call arm reads it).
-  int waitCount() const { return waitCount_; }
   // Box's answer, kept for the next compile (the Keyboard Input arm).
   void KeepKeyboardAnswer(int box, const std::string& answer) {
     if (keepAnswer_) keepAnswer_(box, answer);
@@ -80,6 +78,8 @@ class Compiler {
   // False when q's arm failed (a fault of the program, reported).
   bool Dispatch(int q, int j);
   Visit Tail(int j, bool armDone);
+  // A box was written: the walk starts counting waits afresh.
+  void Progressed();
   Visit StuckCheck(int j);
   // Whether the arm of queued box e would write its code were e visited
   // now: the tests the arms make, made without writing anything.
@@ -120,6 +120,8 @@ class Compiler {
   // A slot value of box from as a box the list may hold: 0 unless it leads
   // to a box (of from's own document).
   int LinkedBox(int from, int value) const;
+  // "boxN (Kind)", as the compile's messages name a box.
+  std::string Named(int box) const;
   void Note(int box, const std::string& what);
   // Before closing box `closer` ends the innermost block: remembers the
   // boxes its body still had queued, which the walk drops with the list.
@@ -132,6 +134,8 @@ class Compiler {
   // they are told unless the walk reaches them another way.
   void RememberWaysNotFollowed(int closer, int opener, BlockKind closed, int j);
   void RememberArrowsNotFollowed(int closer, BlockKind closed);
+  // Remembers each box the tail would queue after box, for reason why.
+  void RememberWayOn(int box, const std::string& why);
   // "boxN (Next) closed the branch of boxM (If); a branch ends at an End If
   // box."
   std::string ClosedTheBlock(int closer, int opener, BlockKind closed) const;

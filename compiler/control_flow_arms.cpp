@@ -50,10 +50,10 @@ constexpr BlockWords kBlockWords[] = {
     {"subroutine", "an End Subroutine box", "a subroutine leaves its Insert Subroutine box", true},
 };
 
-const BlockWords& WordsOf(BlockKind kind) {
-  const auto k = static_cast<std::size_t>(kind);
-  return kBlockWords[k < std::size(kBlockWords) ? k : 0];
-}
+static_assert(std::size(kBlockWords) == static_cast<std::size_t>(BlockKind::Call) + 1,
+              "a row of words for every kind of block");
+
+const BlockWords& WordsOf(BlockKind kind) { return kBlockWords[static_cast<std::size_t>(kind)]; }
 
 }  // namespace
 
@@ -223,14 +223,13 @@ void Compiler::CallArm(ArmContext& a) {
 }
 
 void Compiler::SubroutineStartArm(ArmContext& a) {
-  const OpenBlock* call = work_.innermost();
-  if (call == nullptr || call->kind != BlockKind::Call) {
+  if (!ArmAllows(a.q)) {
     // A subroutine is compiled where it is called, and nowhere else: its
     // start box reached any other way is dropped with nothing written.
     work_.workList[a.j] = 0;
     return;
   }
-  a.script += Line(boxName(a.q) + "=" + boxName(call->argument) + ";");
+  a.script += Line(boxName(a.q) + "=" + boxName(work_.innermost()->argument) + ";");
   a.done();
 }
 
@@ -259,10 +258,8 @@ void Compiler::EndSubroutineArm(ArmContext& a) {
 void Compiler::RememberLeftInBlock(int closer) {
   const OpenBlock* open = work_.innermost();
   if (open == nullptr) return;
-  const BoxRecord* closing = table_.box(closer);
-  const std::string why = "is left out: " + boxName(closer) + " (" +
-                          (closing ? closing->Kind : "") + ") closed its " +
-                          WordsOf(open->kind).name + " first.";
+  const std::string why =
+      "is left out: " + Named(closer) + " closed its " + WordsOf(open->kind).name + " first.";
   for (int p = 1; p <= work_.workLen; ++p) {
     const int e = work_.workList[static_cast<std::size_t>(p)];
     if (e > 0 && e != closer && !work_.written.contains(e)) leftOut_.push_back({e, why});
@@ -278,29 +275,24 @@ void Compiler::RememberWaysNotFollowed(int closer, int opener, BlockKind closed,
   // leaves the way on after the block behind.
   if (!WordsOf(closed).wayOnLeavesOpener || here == opener || table_.box(opener) == nullptr)
     return;
-  const std::string why = "is left out: " + ClosedTheBlock(closer, opener, closed);
-  for (const int to : WayOn(opener))
-    if (to > 0) leftOut_.push_back({to, why});
+  RememberWayOn(opener, "is left out: " + ClosedTheBlock(closer, opener, closed));
 }
 
 void Compiler::RememberArrowsNotFollowed(int closer, BlockKind closed) {
-  const BoxRecord* closing = table_.box(closer);
-  if (closing == nullptr) return;
-  const std::string why = "is left out: arrows out of " + boxName(closer) + " (" + closing->Kind +
-                          ") are not followed; the way on after " + WordsOf(closed).wayOn + ".";
-  for (int k = 1; k <= kExits; ++k) {
-    const int to = LinkedBox(closer, closing->OutLink[k]);
+  if (table_.box(closer) == nullptr) return;
+  RememberWayOn(closer, "is left out: arrows out of " + Named(closer) +
+                            " are not followed; the way on after " + WordsOf(closed).wayOn + ".");
+}
+
+void Compiler::RememberWayOn(int box, const std::string& why) {
+  for (const int to : WayOn(box))
     if (to > 0) leftOut_.push_back({to, why});
-  }
 }
 
 std::string Compiler::ClosedTheBlock(int closer, int opener, BlockKind closed) const {
   const BlockWords& words = WordsOf(closed);
-  const BoxRecord* closing = table_.box(closer);
-  const BoxRecord* opening = table_.box(opener);
-  return boxName(closer) + " (" + (closing ? closing->Kind : "") + ") closed the " + words.name +
-         " of " + boxName(opener) + " (" + (opening ? opening->Kind : "") + "); a " + words.name +
-         " ends at " + words.endsAt + ".";
+  return Named(closer) + " closed the " + words.name + " of " + Named(opener) + "; a " +
+         words.name + " ends at " + words.endsAt + ".";
 }
 
 void Compiler::BringToPosition(int box, int j) {
