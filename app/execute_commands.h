@@ -84,10 +84,11 @@ void mnuExeFile_Click(Model& model, int doc, CompileQuestions& host, const RunSt
 void mnuEXEMatlab_Click(Model& model, int doc, CompileQuestions& host, LinkServices& services);
 // "Start Matlab": asks for the installation directory and starts its
 // interpreter; while the start lasts the windows take no input and a waiting
-// box names the program (StartWaitingBox), whose Cancel gives up. A program that runs but does not answer as an interpreter is
-// named in kNotAnInterpreterMessage. Refused during a run, whose own start
-// (when the interpreter does not answer) goes on as usual, and during
-// another start (kStartUnderWayMessage), as Execute to Matlab is.
+// box names the program (StartWaitingBox), whose Cancel gives up. A program
+// that runs but does not answer as an interpreter is named in
+// kNotAnInterpreterMessage. Refused during a run, whose own start (when the
+// interpreter does not answer) goes on as usual, and during another start
+// (kStartUnderWayMessage), as Execute to Matlab is.
 void mnuFileStartMatlab_Click(Model& model, Dialogs& dialogs, LinkServices& services);
 
 }  // namespace quorvin

@@ -188,9 +188,13 @@ void FunctionBrowserWindow::cmbCategory_Click() {
       FilesOfCategory(tables_.catalogue, categories_[static_cast<std::size_t>(chosen)]));
 }
 
+const std::string* FunctionBrowserWindow::chosenPath() const {
+  return files_->path(lstFunc->currentIndex().row());
+}
+
 void FunctionBrowserWindow::lstFunc_Click() {
   lblHelp->clear();
-  const std::string* path = files_->path(lstFunc->currentIndex().row());
+  const std::string* path = chosenPath();
   if (path == nullptr) return;
   const std::optional<std::string> help = MFileHelp(*path);
   if (help) {
@@ -203,7 +207,7 @@ void FunctionBrowserWindow::lstFunc_Click() {
 }
 
 void FunctionBrowserWindow::cmdOK_Click() {
-  const std::string* path = files_->path(lstFunc->currentIndex().row());
+  const std::string* path = chosenPath();
   chosen_ = HandOver(caller_, path ? *path : "");
   accept();
 }

@@ -55,6 +55,8 @@ class FunctionBrowserWindow : public QDialog {
   // Widens the file list to its catalogue's widest path, within what the
   // screen leaves beside the help text, and the browser with it.
   void fitFileList();
+  // The path of the file chosen in the list; nullptr when none is.
+  const std::string* chosenPath() const;
 
   BrowserCaller caller_;
   MFileTables& tables_;

@@ -1,12 +1,25 @@
 #include "app/toolbox_file.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "app/toolbox_layout.h"
+#include "commands/toolbox_dispatcher.h"
 #include "model/safe_file.h"
 #include "model/text_encoding.h"
 
 namespace quorvin {
+
+namespace {
+
+// Whether any of names is the name of a tool (of the toolbox dispatcher's
+// table): a binary file or a text of another kind names none.
+bool NamesATool(const std::vector<std::string>& names) {
+  return std::any_of(names.begin(), names.end(),
+                     [](const std::string& name) { return FindTool(name) != nullptr; });
+}
+
+}  // namespace
 
 ToolboxFileRead ReadToolboxFile(const std::string& path, std::size_t freeEntries) {
   ToolboxFileRead read;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "commands/toolbox_dispatcher.h"
 #include "model/text_encoding.h"
 
 namespace quorvin {
@@ -35,11 +34,6 @@ std::vector<std::string> ToolboxNames(std::string_view bytes, std::size_t freeEn
   names.resize(freeEntries);
   ForEachName(bytes, [&names](std::string_view line) { names.emplace_back(line); });
   return names;
-}
-
-bool NamesATool(const std::vector<std::string>& names) {
-  return std::any_of(names.begin(), names.end(),
-                     [](const std::string& name) { return FindTool(name) != nullptr; });
 }
 
 int ToolboxColumns(std::string_view sizeText) {

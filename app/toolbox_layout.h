@@ -50,9 +50,6 @@ struct TwipsExtent {
 // freeEntries empty entries (the palette's index 0 holds no tool), made in
 // the one allocation of the names.
 std::vector<std::string> ToolboxNames(std::string_view bytes, std::size_t freeEntries = 0);
-// Whether any of names is the name of a tool (of the toolbox dispatcher's
-// table): a binary file or a text of another kind names none.
-bool NamesATool(const std::vector<std::string>& names);
 
 // The columns a size text such as "3X2" asks for: the whole number it begins
 // with, held to 1..kMaxToolButtons; kDefaultColumns for an empty text, one

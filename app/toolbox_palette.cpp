@@ -127,18 +127,11 @@ void ToolboxPalette::Form_Load() {
 }
 
 std::vector<std::string> ToolboxPalette::namesOfFile(const std::optional<std::string>& path) {
-  const auto tell = [this](const std::string& text) {
-    m_.dialogs.messageBox(text, style::kExclamation, kAppTitle);
-  };
   ToolboxFileRead read;
-  if (path)
-    read = ReadToolboxFile(*path, 1);
-  else
-    read.missing = true;
-  if (read.missing)
-    tell(kToolboxNotFound);
-  else if (!read.problem.empty())
-    tell(read.problem);
+  read.missing = !path;
+  if (path) read = ReadToolboxFile(*path, 1);
+  const std::string& problem = read.missing ? kToolboxNotFound : read.problem;
+  if (!problem.empty()) m_.dialogs.messageBox(problem, style::kExclamation, kAppTitle);
   return std::move(read.names);
 }
 
