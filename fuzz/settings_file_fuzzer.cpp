@@ -87,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Check(SamePreferences(back, prefs));
   Check(WithPreferences(saved, prefs) == saved);
   // The mark an editor put first stays first, and is no part of a line.
-  const std::string mark(file.starts_with(kUtf8Mark) ? kUtf8Mark : "");
+  const std::string mark(Utf8MarkOf(file));
   Check(saved.starts_with(mark));
   // Nothing of the person's is lost or changed: every other line is still
   // there, in order; at most the section's header was added at the end.

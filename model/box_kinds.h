@@ -107,8 +107,10 @@ bool IsSubroutineStartKind(std::string_view kind);
 // Any of the three.
 bool IsSubroutineKind(std::string_view kind);
 
-// A kind the program knows, and so the compile can write: a fixed kind
-// (FindBoxKind) or a subroutine kind of any name.
+// A kind the program knows, one its insert commands store: a fixed kind
+// (FindBoxKind) or a subroutine kind of any name. Not every one has an arm
+// of the compile: a Comment writes nothing, and a Pickup is written where a
+// box it feeds is.
 bool IsKnownKind(std::string_view kind);
 
 }  // namespace quorvin

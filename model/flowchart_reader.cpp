@@ -141,8 +141,8 @@ std::string DecodeParams(std::string_view field) {
 }
 
 long FlowchartBoxCount(std::string_view text) {
-  const std::vector<std::string_view> lines = FileLines(text);
-  return lines.empty() ? -1 : BoxCountOn(lines[0]);
+  const std::optional<std::string_view> first = FirstLine(WithoutUtf8Mark(text));
+  return first ? BoxCountOn(*first) : -1;
 }
 
 ParsedFlowchart ParseFlowchart(std::string_view text) {

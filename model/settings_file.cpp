@@ -154,7 +154,7 @@ std::string WithProfileString(std::string_view bytes, std::string_view section,
   }
 
   // The mark an editor put before the first line stays first.
-  std::string out(bytes.substr(0, bytes.size() - WithoutUtf8Mark(bytes).size()));
+  std::string out(Utf8MarkOf(bytes));
   out.reserve(bytes.size() + keyLine.size() + section.size() + 8);
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (replace == i) {

@@ -67,9 +67,12 @@ std::optional<std::string> WhyNotPlainText(std::string_view bytes) {
   return NotText("it holds NUL bytes");
 }
 
+std::string_view Utf8MarkOf(std::string_view bytes) {
+  return bytes.starts_with(kUtf8Mark) ? kUtf8Mark : std::string_view();
+}
+
 std::string_view WithoutUtf8Mark(std::string_view bytes) {
-  if (bytes.starts_with(kUtf8Mark)) bytes.remove_prefix(kUtf8Mark.size());
-  return bytes;
+  return bytes.substr(Utf8MarkOf(bytes).size());
 }
 
 }  // namespace quorvin

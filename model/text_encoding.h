@@ -23,6 +23,10 @@ std::optional<std::string> WhyNotPlainText(std::string_view bytes);
 // The byte-order mark many editors write first in a UTF-8 file.
 inline constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
+// The UTF-8 byte-order mark bytes begin with, or nothing when they begin
+// with none: what a writer puts back first.
+std::string_view Utf8MarkOf(std::string_view bytes);
+
 // The text bytes hold: all of them but the UTF-8 byte-order mark they may
 // begin with, which is no part of their first line. The program puts a mark
 // in no file of its own (a settings file that had one keeps it); every

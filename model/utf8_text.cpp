@@ -4,6 +4,27 @@
 
 namespace quorvin {
 
+void AppendUtf8(std::string& text, char32_t c) {
+  const auto byte = [](char32_t bits) {
+    return static_cast<char>(static_cast<unsigned char>(bits));
+  };
+  if (c < 0x80) {
+    text += byte(c);
+  } else if (c < 0x800) {
+    text += byte(0xC0 | (c >> 6));
+    text += byte(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    text += byte(0xE0 | (c >> 12));
+    text += byte(0x80 | ((c >> 6) & 0x3F));
+    text += byte(0x80 | (c & 0x3F));
+  } else {
+    text += byte(0xF0 | (c >> 18));
+    text += byte(0x80 | ((c >> 12) & 0x3F));
+    text += byte(0x80 | ((c >> 6) & 0x3F));
+    text += byte(0x80 | (c & 0x3F));
+  }
+}
+
 std::string FirstCharacters(const std::string& text, std::size_t count) {
   std::size_t characters = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -23,22 +44,6 @@ constexpr std::array<char32_t, 32> kWindowsLatinHigh = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 constexpr char32_t kReplacement = 0xFFFD;
-
-void AppendUtf8(std::string& text, char32_t c) {
-  const auto byte = [](char32_t bits) {
-    return static_cast<char>(static_cast<unsigned char>(bits));
-  };
-  if (c < 0x80) {
-    text += byte(c);
-  } else if (c < 0x800) {
-    text += byte(0xC0 | (c >> 6));
-    text += byte(0x80 | (c & 0x3F));
-  } else {  // every character appended here lies below U+10000
-    text += byte(0xE0 | (c >> 12));
-    text += byte(0x80 | ((c >> 6) & 0x3F));
-    text += byte(0x80 | (c & 0x3F));
-  }
-}
 
 // The length of the well-formed UTF-8 sequence at the start of bytes, or 0
 // when it starts with none (an overlong form, a surrogate, a character past

@@ -1,12 +1,18 @@
 #pragma once
-// Counting characters, not bytes, in the UTF-8 texts the records hold, and
-// a text to show for bytes that need not be UTF-8.
+// Counting characters, not bytes, in the UTF-8 texts the records hold,
+// writing a character as UTF-8, and a text to show for bytes that need not
+// be UTF-8.
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace quorvin {
+
+// Appends code point c (at most U+10FFFF) as its one to four UTF-8 bytes.
+// A surrogate is written by the same rule as its three bytes, as a MATLAB
+// peer may send half of a pair.
+void AppendUtf8(std::string& text, char32_t c);
 
 // The first `count` characters of a UTF-8 text.
 std::string FirstCharacters(const std::string& text, std::size_t count);

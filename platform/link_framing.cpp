@@ -4,6 +4,8 @@
 #include <charconv>
 #include <optional>
 
+#include "model/utf8_text.h"
+
 namespace quorvin {
 
 namespace {
@@ -73,22 +75,10 @@ constexpr long kMaxCodePoint = 0x10FFFF;
 // Octave's characters are bytes (UTF-8 already); MATLAB's are UTF-16 units,
 // written here as UTF-8 when they lie beyond a byte.
 void AppendCode(std::string& out, long code) {
-  const auto byte = [](long v) { return static_cast<char>(static_cast<unsigned char>(v)); };
-  if (code < 0x100) {
-    out += byte(code);
-  } else if (code < 0x800) {
-    out += byte(0xC0 | (code >> 6));
-    out += byte(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    out += byte(0xE0 | (code >> 12));
-    out += byte(0x80 | ((code >> 6) & 0x3F));
-    out += byte(0x80 | (code & 0x3F));
-  } else {
-    out += byte(0xF0 | (code >> 18));
-    out += byte(0x80 | ((code >> 12) & 0x3F));
-    out += byte(0x80 | ((code >> 6) & 0x3F));
-    out += byte(0x80 | (code & 0x3F));
-  }
+  if (code < 0x100)
+    out += static_cast<char>(static_cast<unsigned char>(code));
+  else
+    AppendUtf8(out, static_cast<char32_t>(code));
 }
 
 // A complete input request at pos ("@@quorvin-input:<codes>@@\n"): its

@@ -32,12 +32,16 @@ class CompileTest : public ::testing::Test {
   }
   // The questions in order, as ScriptedQuestions records them.
   const std::vector<std::string>& Asked() const { return host.questions; }
-  // The questions a compile of a fresh chart that draw draws asks, for the
-  // rows of a table.
-  const std::vector<std::string>& AskedFor(const std::function<void(ChartBuilder&)>& draw) {
+  // A fresh chart that draw draws, with no question asked yet, for the rows
+  // of a table.
+  void Redraw(const std::function<void(ChartBuilder&)>& draw) {
     c = ChartBuilder{};
     host.questions.clear();
     draw(c);
+  }
+  // The questions a compile of a fresh chart that draw draws asks.
+  const std::vector<std::string>& AskedFor(const std::function<void(ChartBuilder&)>& draw) {
+    Redraw(draw);
     Compile();
     return Asked();
   }

@@ -187,15 +187,15 @@ TEST_F(CompileTest, NoQuestionWhileAQueuedBoxIsReady) {
        "   box6=box5+box3+box4;\r\nend;\r\n"},
   };
   for (const Case& k : cases) {
-    c = ChartBuilder{};
-    host.questions.clear();
-    c.input("Constant Input", "1");
-    for (const std::string& kind : k.kinds) c.box(kind, kind == "If" ? "box2>0" : "");
     std::string drawn;
-    for (const auto& [from, to] : k.arrows) {
-      c.link(from, to);
-      drawn += " " + std::to_string(from) + "->" + std::to_string(to);
-    }
+    Redraw([&](ChartBuilder& chart) {
+      chart.input("Constant Input", "1");
+      for (const std::string& kind : k.kinds) chart.box(kind, kind == "If" ? "box2>0" : "");
+      for (const auto& [from, to] : k.arrows) {
+        chart.link(from, to);
+        drawn += " " + std::to_string(from) + "->" + std::to_string(to);
+      }
+    });
     SCOPED_TRACE(drawn);
     EXPECT_EQ(Compile(), k.script);
     EXPECT_EQ(Asked(), Strings{kDone});

@@ -395,7 +395,7 @@ TEST(FlowchartFile, BoxLimitCountsTheOpenBoxes) {
 struct CorruptCase {
   const char* name;
   std::string text;
-  const char* messageHas;
+  std::string messageHas;
 };
 
 void PrintTo(const CorruptCase& c, std::ostream* os) { *os << c.name; }
@@ -514,22 +514,22 @@ INSTANTIATE_TEST_SUITE_P(
                     "\r\nline 5: the kind of box 2 is \"Frobnicate\", which the program does not "
                     "know"},
         // Files saved in another encoding, and files that are no text.
-        CorruptCase{"Utf16LeWithMark", Widened(kGoodFile, 2, false, true), kUtf16Le.c_str()},
-        CorruptCase{"Utf16LeWithoutMark", Widened(kGoodFile, 2, false, false), kUtf16Le.c_str()},
-        CorruptCase{"Utf16BeWithMark", Widened(kGoodFile, 2, true, true), kUtf16Be.c_str()},
-        CorruptCase{"Utf16BeWithoutMark", Widened(kGoodFile, 2, true, false), kUtf16Be.c_str()},
-        CorruptCase{"Utf16LeMarkAndNoNulByte", "\xFF\xFE\x2D\x4E", kUtf16Le.c_str()},
-        CorruptCase{"Utf32LeWithMark", Widened(kGoodFile, 4, false, true), kUtf32Le.c_str()},
-        CorruptCase{"Utf32LeWithoutMark", Widened(kGoodFile, 4, false, false), kUtf32Le.c_str()},
-        CorruptCase{"Utf32BeWithMark", Widened(kGoodFile, 4, true, true), kUtf32Be.c_str()},
-        CorruptCase{"Utf32BeWithoutMark", Widened(kGoodFile, 4, true, false), kUtf32Be.c_str()},
+        CorruptCase{"Utf16LeWithMark", Widened(kGoodFile, 2, false, true), kUtf16Le},
+        CorruptCase{"Utf16LeWithoutMark", Widened(kGoodFile, 2, false, false), kUtf16Le},
+        CorruptCase{"Utf16BeWithMark", Widened(kGoodFile, 2, true, true), kUtf16Be},
+        CorruptCase{"Utf16BeWithoutMark", Widened(kGoodFile, 2, true, false), kUtf16Be},
+        CorruptCase{"Utf16LeMarkAndNoNulByte", "\xFF\xFE\x2D\x4E", kUtf16Le},
+        CorruptCase{"Utf32LeWithMark", Widened(kGoodFile, 4, false, true), kUtf32Le},
+        CorruptCase{"Utf32LeWithoutMark", Widened(kGoodFile, 4, false, false), kUtf32Le},
+        CorruptCase{"Utf32BeWithMark", Widened(kGoodFile, 4, true, true), kUtf32Be},
+        CorruptCase{"Utf32BeWithoutMark", Widened(kGoodFile, 4, true, false), kUtf32Be},
         CorruptCase{"NulByteInAKindLine",
                     "1\r\nSin" + std::string(1, '\0') +
                         "~\r\n0~-1~-1~0~0~0~0~0~0~0~0~0~0\r\n0~0~\r\n\r\n",
-                    kNulBytes.c_str()},
+                    kNulBytes},
         CorruptCase{"BinaryFile",
                     std::string("\x7F" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0", 16),
-                    kNulBytes.c_str()}),
+                    kNulBytes}),
     testing_support::ByRowName());
 
 // The kinds a file may hold are the program's own: the fixed kinds exactly

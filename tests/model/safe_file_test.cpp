@@ -377,6 +377,33 @@ TEST(ReadWholeFile, RefusesAFileLargerThanTheLimitGiven) {
   EXPECT_EQ(got, "0123456789");
 }
 
+// A reader that needs only the start of a file takes that much of it,
+// whatever the file's size, and of a plain file only.
+TEST(ReadFileStart, TakesTheFirstBytesOfAPlainFile) {
+  ScratchFolder dir;
+  ASSERT_TRUE(dir.ok());
+  WriteBytes(dir / "ten", "0123456789");
+  ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0644), 0);
+  const struct {
+    std::string path;
+    std::size_t size;
+    ReadOutcome outcome;
+    std::string bytes;
+    std::string error;
+  } cases[] = {
+      {dir / "ten", 4, ReadOutcome::kRead, "0123", ""},
+      {dir / "ten", 10, ReadOutcome::kRead, "0123456789", ""},
+      {dir / "ten", 20, ReadOutcome::kRead, "0123456789", ""},
+      {dir / "pipe", 4, ReadOutcome::kFailed, "", "Not a plain file"},  // refused unopened
+  };
+  for (const auto& c : cases) {
+    std::string got = "stale", error;
+    EXPECT_EQ(ReadFileStart(c.path, got, c.size, &error), c.outcome) << c.path << " " << c.size;
+    EXPECT_EQ(got, c.bytes) << c.path << " " << c.size;
+    EXPECT_EQ(error, c.error) << c.path << " " << c.size;
+  }
+}
+
 // Only a plain file is opened: a program waiting to write into a named pipe
 // is not let through by a read that then refuses the pipe.
 TEST(ReadWholeFile, LeavesANamedPipeUnopened) {
