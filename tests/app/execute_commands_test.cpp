@@ -29,6 +29,7 @@
 #include "model/settings_store.h"
 #include "platform/interpreter_link.h"
 #include "tests/support/editor_backdoor.h"
+#include "tests/support/file_sandbox.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/recording_figure.h"
 #include "tests/support/recording_views.h"
@@ -119,14 +120,9 @@ TEST_F(ExecuteCommands, StartMatlabWithoutADirectoryStartsNothing) {
 
 // Writes a file of contents at path, in a directory made for it, that may be
 // run or not.
-void WriteFile(const QString& path, const char* contents, bool executable) {
+void WriteFile(const QString& path, const std::string& contents, bool executable) {
   QDir().mkpath(QFileInfo(path).absolutePath());
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(contents);
-  file.close();
-  file.setPermissions(QFile::ReadOwner | QFile::WriteOwner |
-                      (executable ? QFile::ExeOwner : QFile::Permissions()));
+  testing_support::WriteBytes(path.toStdString(), contents, executable ? 0700 : 0600);
 }
 
 TEST_F(ExecuteCommands, StartMatlabWithoutAnExecutableSaysSoOnce) {
@@ -260,7 +256,7 @@ void WriteFakeInstallation(const QTemporaryDir& dir, const std::string& mode) {
   const std::string script = "#!/bin/sh\nexec '" QUORVIN_SOURCE_DIR
                              "/tests/platform/data/fake_interpreter.sh' " +
                              mode + "\n";
-  WriteFile(dir.path() + "/bin/octave", script.c_str(), true);
+  WriteFile(dir.path() + "/bin/octave", script, true);
 }
 
 // In the moment before the waiting box comes up, a click, a key or a
