@@ -29,6 +29,7 @@
 #include "model/settings_store.h"
 #include "platform/interpreter_link.h"
 #include "tests/support/editor_backdoor.h"
+#include "tests/support/file_sandbox.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/recording_figure.h"
 #include "tests/support/recording_views.h"
@@ -119,14 +120,9 @@ TEST_F(ExecuteCommands, StartMatlabWithoutADirectoryStartsNothing) {
 
 // Writes a file of contents at path, in a directory made for it, that may be
 // run or not.
-void WriteFile(const QString& path, const char* contents, bool executable) {
+void WriteFile(const QString& path, const std::string& contents, bool executable) {
   QDir().mkpath(QFileInfo(path).absolutePath());
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(contents);
-  file.close();
-  file.setPermissions(QFile::ReadOwner | QFile::WriteOwner |
-                      (executable ? QFile::ExeOwner : QFile::Permissions()));
+  testing_support::WriteBytes(path.toStdString(), contents, executable ? 0700 : 0600);
 }
 
 TEST_F(ExecuteCommands, StartMatlabWithoutAnExecutableSaysSoOnce) {
@@ -182,6 +178,23 @@ TEST_F(ExecuteCommands, StartMatlabNamesAProgramThatDoesNotAnswerAsAnInterpreter
   EXPECT_TRUE(link.alive());
 }
 
+// The waiting box of a start, while it shows; null otherwise.
+QProgressDialog* ShownWaitingBox() {
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (auto* box = qobject_cast<QProgressDialog*>(window); box && box->isVisible()) return box;
+  return nullptr;
+}
+
+// Clicks the Cancel of the waiting box shown, as a person does; false when
+// none shows.
+bool ClickWaitingBoxCancel() {
+  QProgressDialog* box = ShownWaitingBox();
+  if (box == nullptr) return false;
+  for (auto* button : box->findChildren<QPushButton*>())
+    if (button->text() == "Cancel") QTest::mouseClick(button, Qt::LeftButton);
+  return true;
+}
+
 // A start that lasts shows, after a moment, a box that names the program
 // waited for; its Cancel ends the wait at once, with nothing more to say.
 TEST_F(ExecuteCommands, ALastingStartShowsItsWaitAndCancelEndsIt) {
@@ -193,13 +206,10 @@ TEST_F(ExecuteCommands, ALastingStartShowsItsWaitAndCancelEndsIt) {
   QString shown;
   QTimer look;
   QObject::connect(&look, &QTimer::timeout, [&] {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-      auto* box = qobject_cast<QDialog*>(window);
-      if (!box || !box->isVisible()) continue;
-      if (auto* label = box->findChild<QLabel*>()) shown = label->text();
-      for (auto* button : box->findChildren<QPushButton*>())
-        if (button->text() == "Cancel") button->click();
-    }
+    QProgressDialog* box = ShownWaitingBox();
+    if (box == nullptr) return;
+    if (auto* label = box->findChild<QLabel*>()) shown = label->text();
+    ClickWaitingBoxCancel();
   });
   look.start(100);
   QElapsedTimer clock;
@@ -215,9 +225,10 @@ TEST_F(ExecuteCommands, ALastingStartShowsItsWaitAndCancelEndsIt) {
     EXPECT_FALSE(qobject_cast<QDialog*>(window) && window->isVisible());
 }
 
-// In the moment before the waiting box comes up the windows still take
-// commands: a second Start Matlab, or Execute to Matlab, is refused with a
-// word why, and asks for no directory.
+// The windows take no input while a start lasts, but a window opened inside
+// the start's wait takes it (as a test below shows): the commands come from
+// a timer here, as from such a window. A second Start Matlab, or Execute to
+// Matlab, is refused with a word why, and asks for no directory.
 TEST_F(ExecuteCommands, CommandsOfTheLinkWaitForAStartUnderWay) {
   link.setStartTimeoutMs(20000);
   QTemporaryDir dir;
@@ -245,23 +256,7 @@ void WriteFakeInstallation(const QTemporaryDir& dir, const std::string& mode) {
   const std::string script = "#!/bin/sh\nexec '" QUORVIN_SOURCE_DIR
                              "/tests/platform/data/fake_interpreter.sh' " +
                              mode + "\n";
-  WriteFile(dir.path() + "/bin/octave", script.c_str(), true);
-}
-
-QProgressDialog* ShownWaitingBox() {
-  for (QWidget* window : QApplication::topLevelWidgets())
-    if (auto* box = qobject_cast<QProgressDialog*>(window); box && box->isVisible()) return box;
-  return nullptr;
-}
-
-// Clicks the Cancel of the waiting box shown, as a person does; false when
-// none shows.
-bool ClickWaitingBoxCancel() {
-  QProgressDialog* box = ShownWaitingBox();
-  if (box == nullptr) return false;
-  for (auto* button : box->findChildren<QPushButton*>())
-    if (button->text() == "Cancel") QTest::mouseClick(button, Qt::LeftButton);
-  return true;
+  WriteFile(dir.path() + "/bin/octave", script, true);
 }
 
 // In the moment before the waiting box comes up, a click, a key or a

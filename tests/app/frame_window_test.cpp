@@ -9,13 +9,13 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <QTemporaryDir>
-#include <fstream>
 #include <optional>
 
 #include "app/text_results_window.h"
 #include "model/document_closing.h"
 #include "platform/interpreter_link.h"
 #include "tests/canvas/canvas_fixture.h"
+#include "tests/support/file_sandbox.h"
 #include "tests/support/qt_application.h"
 
 namespace quorvin {
@@ -117,7 +117,7 @@ TEST_F(Frame, RecentItemsShowTheStoredPathsAndOpenTheRealOne) {
   QTemporaryDir dir;
   const std::string amp = dir.filePath("R&D.qvn").toStdString();
   const std::string plain = dir.filePath("plain.qvn").toStdString();
-  for (const std::string& path : {amp, plain}) std::ofstream(path, std::ios::binary) << "0\r\n\r\n";
+  for (const std::string& path : {amp, plain}) testing_support::WriteBytes(path, "0\r\n\r\n");
   f.store.set("Quorvin", "Recent Files", "RecentFile1", amp);
   f.store.set("Quorvin", "Recent Files", "RecentFile2", plain);
   f.m.recentFiles.LoadRecentFiles();
@@ -243,8 +243,7 @@ TEST_F(Frame, ExitDuringAStartEndsTheStartFirstThenAsks) {
   frame.show();
   QTemporaryDir dir;
   const QString mute = dir.path() + "/octave";
-  std::ofstream(mute.toStdString()) << "#!/bin/sh\nexec sleep 1000\n";
-  QFile::setPermissions(mute, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  testing_support::WriteBytes(mute.toStdString(), "#!/bin/sh\nexec sleep 1000\n", 0700);
   InterpreterLink& link = frame.link().services().link;
   link.setStartTimeoutMs(5000);
   std::optional<StartResult> started;

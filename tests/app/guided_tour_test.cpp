@@ -16,21 +16,6 @@ struct FakeWindow {
   }
 };
 
-// The tour's ways to information and to many arrows are the program's:
-// a middle click on a box, and the Arrow button or Functions > Multiple
-// Arrows (no key of the keyboard arms it).
-TEST(GuidedTour, TheShortcutsItTellsOfAreThereToUse) {
-  const auto texts = TourTexts();
-  ASSERT_EQ(texts.size(), 10u);
-  EXPECT_EQ(texts[6],
-            "Quorvin has many shortcuts and information options. For example, a middle click on "
-            "a box will give you all the information about this box.");
-  EXPECT_EQ(texts[7],
-            "If you want to connect many arrows, click on the Arrow button at the bottom or "
-            "choose Multiple Arrows in the Functions menu. This will tell the program to start "
-            "(or end) an arrow whenever you click once on a box.");
-}
-
 TEST(GuidedTour, TheTextsAreTheTourWordForWord) {
   const auto texts = TourTexts();
   ASSERT_EQ(texts.size(), 10u);
@@ -45,6 +30,16 @@ TEST(GuidedTour, TheTextsAreTheTourWordForWord) {
   EXPECT_EQ(texts[4],
             "If you want to turn this simple algorithm into Matlab Script, simply select the "
             "Execute option, and the ask the program to execute into the clipboard.");
+  // The tour's ways to information and to many arrows are the program's: a
+  // middle click on a box, and the Arrow button or Functions > Multiple
+  // Arrows (no key of the keyboard arms it).
+  EXPECT_EQ(texts[6],
+            "Quorvin has many shortcuts and information options. For example, a middle click on "
+            "a box will give you all the information about this box.");
+  EXPECT_EQ(texts[7],
+            "If you want to connect many arrows, click on the Arrow button at the bottom or "
+            "choose Multiple Arrows in the Functions menu. This will tell the program to start "
+            "(or end) an arrow whenever you click once on a box.");
   EXPECT_EQ(texts[8],
             "Of course, there is the toolbox (which you can reorgenise for your own needs), you "
             "can define Subroutines, and much more ...");

@@ -21,14 +21,6 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-::testing::AssertionResult Tells(const QString& page, const QString& section,
-                                 const QString& sentence) {
-  if (SectionText(page, section).contains(sentence)) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure()
-         << page.toStdString() << "#" << section.toStdString() << " does not tell: "
-         << sentence.toStdString();
-}
-
 const QString kBoxes = "boxes.html";
 const QString kBlocks = "blocks";
 

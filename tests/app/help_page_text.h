@@ -2,6 +2,8 @@
 // The help pages of the source tree as a person reads them: plain text, the
 // markup gone and every run of blanks and line ends one blank.
 
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QFile>
 #include <QString>
@@ -40,6 +42,15 @@ inline QString SectionText(const QString& page, const QString& id) {
   // From the end of the opening tag, so the heading's own text comes first.
   const qsizetype body = html.indexOf('>', start) + 1;
   return PlainText(html.mid(body, end - body));
+}
+
+// Whether the section of page that starts at id (SectionText) holds
+// sentence; a failure names the page, the section and the sentence.
+inline ::testing::AssertionResult Tells(const QString& page, const QString& id,
+                                        const QString& sentence) {
+  if (SectionText(page, id).contains(sentence)) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << page.toStdString() << "#" << id.toStdString()
+                                       << " does not tell: " << sentence.toStdString();
 }
 
 }  // namespace quorvin::testing

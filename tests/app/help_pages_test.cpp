@@ -4,7 +4,6 @@
 // a page names is one the box answers, as the page tells.
 #include <QAbstractButton>
 #include <QDir>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -54,10 +53,7 @@ std::vector<Reference> ReferencesOfThePages() {
   const QDir dir(kSourcePages);
   const QRegularExpression span("<span class=\"(menu|control|window)\">(.*?)</span>");
   for (const QString& page : dir.entryList({"*.html"}, QDir::Files)) {
-    QFile file(dir.filePath(page));
-    if (!file.open(QIODevice::ReadOnly)) continue;
-    const QString html = QString::fromUtf8(file.readAll());
-    for (auto it = span.globalMatch(html); it.hasNext();) {
+    for (auto it = span.globalMatch(testing::PageHtml(page)); it.hasNext();) {
       const auto match = it.next();
       found.push_back({page, match.captured(1),
                        QTextDocumentFragment::fromHtml(match.captured(2)).toPlainText()});
@@ -161,9 +157,7 @@ TEST(HelpPagesTellOfTheBoxes, EachPressOnABoxIsToldWhereItsAnswerIs) {
   for (const BoxGesture& gesture : kBoxGestures) {
     WindowState w;
     EXPECT_EQ(BoxMouseDown(w, 1, gesture.button, gesture.keys), gesture.answer) << gesture.words;
-    EXPECT_TRUE(testing::SectionText("flowcharts.html", gesture.section).contains(gesture.words))
-        << "flowcharts.html#" << gesture.section << " tells nothing of \"" << gesture.words
-        << "\"";
+    EXPECT_TRUE(testing::Tells("flowcharts.html", gesture.section, gesture.words));
   }
 }
 
@@ -176,8 +170,8 @@ TEST(HelpPagesTellOfTheBoxes, TheNameBoxInformationShowsIsTheOneAPageQuotes) {
   ASSERT_EQ(branch, 13);
   const std::string shown = DescribeBox(chart.table, branch)->boxName;
   EXPECT_EQ(shown, "This box's name is: box13 (If)");
-  EXPECT_TRUE(testing::SectionText("flowcharts.html", "information")
-                  .contains("\"" + QString::fromStdString(shown) + "\""));
+  EXPECT_TRUE(testing::Tells("flowcharts.html", "information",
+                             "\"" + QString::fromStdString(shown) + "\""));
 }
 
 // A double click is two clicks to a box: no page may send a person to a

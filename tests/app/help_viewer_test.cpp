@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QUrl>
 
+#include "tests/app/help_page_text.h"
 #include "tests/support/file_sandbox.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/scripted_questions.h"
@@ -17,8 +18,7 @@
 namespace quorvin {
 namespace {
 
-// The pages as written, in the source tree.
-const QString kSourcePages = QDir::cleanPath(QUORVIN_TEST_DATA "/../../../app/help");
+using testing::kSourcePages;  // the pages as written, in the source tree
 
 TEST(HelpPages, EachCommandOpensItsPage) {
   EXPECT_EQ(HelpPageOf(HelpCommand::Contents), "contents.html");

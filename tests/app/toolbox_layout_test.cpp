@@ -13,6 +13,7 @@ TEST(ToolboxNames, LinesWithoutEndsAndWithoutEmptyOnes) {
   EXPECT_EQ(ToolboxNames("\r\n\r\nTan\r\n"), (std::vector<std::string>{"Tan"}));
   EXPECT_EQ(ToolboxNames(""), std::vector<std::string>{});
   EXPECT_EQ(ToolboxNames(" \r\n"), std::vector<std::string>{" "});  // a blank is a name
+  EXPECT_EQ(ToolboxNames("Odd, name\r\n"), std::vector<std::string>{"Odd, name"});  // a comma too
   // The UTF-8 byte-order mark an editor may put first is no part of a name.
   EXPECT_EQ(ToolboxNames("\xEF\xBB\xBFSin\r\n"), std::vector<std::string>{"Sin"});
   EXPECT_EQ(ToolboxNames("\xEF\xBB\xBF\r\nSin"), std::vector<std::string>{"Sin"});

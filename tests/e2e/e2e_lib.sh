@@ -44,14 +44,21 @@ fail() {
   exit 1
 }
 
-# Polls a condition every 50 ms for up to 10 s (wait_steps=N: N polls);
-# fails when it does not come.
+# poll COMMAND...: runs the command, in this shell (what it sets stays set),
+# every 50 ms until it succeeds, up to 200 times (10 s, were the command
+# instant; wait_steps=N: N times; wait_seconds=S: for S seconds, however long
+# each try takes), and returns false when it never does. wait_for WHAT
+# COMMAND...: the same, and fails the script, naming WHAT, when it never does.
 poll() {
-  for _ in $(seq "${wait_steps:-200}"); do
-    "$@" && return 0
+  local tries=0 deadline=$((SECONDS + ${wait_seconds:-0}))
+  until "$@"; do
+    if [ -n "${wait_seconds:-}" ]; then
+      [ "$SECONDS" -lt "$deadline" ] || return 1
+    elif [ $((tries += 1)) -ge "${wait_steps:-200}" ]; then
+      return 1
+    fi
     sleep 0.05
   done
-  return 1
 }
 wait_for() {
   local what=$1
@@ -79,18 +86,20 @@ window_ids() { x_query xdotool search --onlyvisible "$@"; }
 focused_window() { x_query xdotool getwindowfocus; }
 # Waits up to 30 s for a visible window named $1 and sets found_window to the
 # first one.
-await_window() {
-  local deadline=$((SECONDS + 30))
-  until found_window=$(window_ids --name "$1" | head -1) && [ -n "$found_window" ]; do
-    [ "$SECONDS" -lt "$deadline" ] || fail "waiting for the window $1"
-    sleep 0.05
-  done
-}
+await_window() { wait_seconds=30 wait_for "the window $1" first_window "$1"; }
+first_window() { found_window=$(window_ids --name "$1" | head -1) && [ -n "$found_window" ]; }
 visible() { window_ids --name "$1" >/dev/null; }
 gone() { ! visible "$1"; }
 count_visible() { window_ids --name "$1" | wc -l; }
 frame_and_question() { [ "$(count_visible '^Quorvin$')" -ge 2 ]; }
 only_frame() { [ "$(count_visible '^Quorvin$')" -eq 1 ]; }
+# The program's windows named Quorvin that were not there when $known was
+# taken (known=$(quorvin_windows)): its message boxes, the directory picker,
+# the waiting box.
+quorvin_windows() { window_ids --name '^Quorvin$' | sort; }
+new_window() { comm -13 <(echo "$known") <(quorvin_windows) | head -1; }
+a_new_window() { [ -n "$(new_window)" ]; }
+no_new_window() { [ -z "$(new_window)" ]; }
 # Whether the keyboard goes to a visible window named $1. A window that has
 # just shown takes the keys a moment later (longer on a loaded machine), and
 # a key sent before that goes to the window under it.
@@ -106,6 +115,9 @@ question_takes_keys() {
   [ "$focused" != "$frame" ] && takes_keys '^Quorvin$'
 }
 ended() { ! kill -0 "$pid" 2>/dev/null; }
+# wait_for for what waits on the interpreter: up to 30 s (long_wait_steps=N:
+# N polls).
+wait_long() { wait_steps=${long_wait_steps:-600} wait_for "$@"; }
 
 # The program's widgets (widgets.py find STEP...; widgets tree).
 widgets() { /usr/bin/python3 "$e2e_dir/widgets.py" "$@"; }
@@ -216,6 +228,12 @@ stacking() {
   for id in $ids; do printf '%d\n' "$id"; done
 }
 
+# Sets left, right, top and bottom to the widths of the borders and title bar
+# the window manager put round window $1.
+frame_extents() {
+  read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS |
+    sed -n 's/.*= //p' | tr -d ,)
+}
 # All of window $1, its title bar and borders included, lies on the screen;
 # sets placed to where its outer corners are.
 whole_on_screen() {
@@ -224,7 +242,7 @@ whole_on_screen() {
   read -r X Y WIDTH HEIGHT < <(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF}
     /Absolute upper-left Y/ {y = $NF} /Width/ {w = $NF} /Height/ {h = $NF}
     END {print x, y, w, h}')
-  read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ,)
+  frame_extents "$1"
   read -r sw sh < <(xdotool getdisplaygeometry)
   placed="$((X - left)),$((Y - top)) to $((X + WIDTH + right)),$((Y + HEIGHT + bottom))"
   [ $((X - left)) -ge 0 ] && [ $((Y - top)) -ge 0 ] &&

@@ -20,15 +20,9 @@ cp "$fixtures/plot_run.qvn" "$chart"
 mkdir -p "$XDG_CONFIG_HOME/Quorvin"
 printf '[Recent%%20Files]\nRecentFile1=%s\n' "$chart" >"$XDG_CONFIG_HOME/Quorvin/Quorvin.conf"
 
-# Up to 40 s: Octave and its first figure take seconds to come up on a
-# loaded machine.
-wait_long() { wait_steps=800 wait_for "$@"; }
-quorvin_windows() { window_ids --name '^Quorvin$' | sort; }
-# The program's windows named Quorvin that were not there before ($known):
-# its message boxes and the directory picker.
-new_window() { comm -13 <(echo "$known") <(quorvin_windows) | head -1; }
-a_new_window() { [ -n "$(new_window)" ]; }
-no_new_window() { [ -z "$(new_window)" ]; }
+# wait_long up to 40 s: Octave and its first figure take seconds to come up
+# on a loaded machine.
+long_wait_steps=800
 # The new window is another one than $1 (a question closed, the next opened).
 another_window() { local w; w=$(new_window); [ -n "$w" ] && [ "$w" != "$1" ]; }
 figure_shown() { visible '^Figure 1$'; }

@@ -17,12 +17,6 @@ here=$(dirname "$0")
 # shellcheck source=e2e_lib.sh
 . "$here/e2e_lib.sh"
 
-quorvin_windows() { window_ids --name '^Quorvin$' | sort; }
-# The program's windows named Quorvin that were not there before ($known):
-# the directory picker, a message box, the waiting box.
-new_window() { comm -13 <(echo "$known") <(quorvin_windows) | head -1; }
-a_new_window() { [ -n "$(new_window)" ]; }
-no_new_window() { [ -z "$(new_window)" ]; }
 octave_runs() { pgrep -P "$pid" octave >/dev/null; }
 open_dialog() { visible '^Open$'; }
 # Whether the frame's File menu is open: its items show.
@@ -53,7 +47,6 @@ wait_for "the keyboard on the picker" takes_keys '^Quorvin$'
 # OK, and at once Open File's shortcut and a click on the File menu.
 xdotool key Return key ctrl+o mousemove "$file_x" "$file_y" click 1
 wait_for "the picker to go" no_new_window
-wait_long() { wait_steps=600 wait_for "$@"; }
 wait_long "Octave to come up" octave_runs
 # For two seconds (past the waiting box's second) nothing else comes up: a
 # new window is given a moment to show itself as the waiting box.

@@ -69,8 +69,7 @@ grep -q '"Quorvin"' <<<"$name" && fail "the palette wears the program's name: $n
 # a palette far too small for them; the pointer rests before it lets go,
 # as a person's does.
 palette_geometry "$palette"
-read -r left right top bottom < <(xprop -id "$palette" _NET_FRAME_EXTENTS |
-  sed 's/.*= //; s/,//g')
+frame_extents "$palette"
 corner_x=$((x + w + right - 1))
 corner_y=$((y + h + bottom - 1))
 xdotool mousemove "$corner_x" "$corner_y" sleep 0.2 mousedown 1 sleep 0.2 \
@@ -122,8 +121,7 @@ whole_on_screen "$palette" || fail "the palette did not stay whole on the screen
 # A person drags it by the middle of its title bar (the window manager
 # starts the move at the first motion and follows the next).
 palette_geometry "$palette"
-read -r left right top bottom < <(xprop -id "$palette" _NET_FRAME_EXTENTS |
-  sed 's/.*= //; s/,//g')
+frame_extents "$palette"
 before_x=$x
 title_y=$((y - top / 2))
 xdotool mousemove $((x + w / 2)) "$title_y" sleep 0.2 mousedown 1 sleep 0.2 \
